@@ -1,0 +1,80 @@
+#include "Physique.h"
+
+#include <cmath>
+
+namespace kest {
+
+double AngleConducteur(const State& s, int k, int i, int j, Cote cote, Etoile etoile) {
+    // Belt offset: centres the m slots of a belt on its middle. Already mechanical.
+    const double decalage = ((i - 1) - (s.m - 1) * 0.5) * s.Alpha;
+    // Electrical position, summed left to right, then brought back to mechanical by p.
+    double electrique = kDeuxPi * j + k * kDeuxPiSur3;
+    if (cote == Cote::Retour) electrique = electrique + kPi;
+    if (etoile == Etoile::Premiere) electrique = electrique + -(kPiSur6 * 0.5);
+    if (etoile == Etoile::Seconde) electrique = electrique + kPiSur6 * 0.5;
+    return decalage + electrique / s.p;
+}
+
+double AngleAxe(const State& s, int k, int j) {
+    return (kDeuxPi * j + k * kDeuxPiSur3 + kPiSur2) / s.p;
+}
+
+Courant CourantPhase(const State& s, int k) {
+    const double phi = s.Omega * s.t - k * kDeuxPiSur3;
+    return {phi, std::sin(phi) * s.Imax};
+}
+
+namespace {
+
+// Go side of coil i of phase k: the conductor angle without its pole-pair term; the
+// remainder below repeats the coil under every pole pair.
+double AngleBobine(const State& s, int k, int i) {
+    return ((i - 1) - (s.m - 1) * 0.5) * s.Alpha + (k * kDeuxPiSur3) / s.p;
+}
+
+// Is theta inside the coil whose go side lies at c? The coil spans the arc c .. c + Y/p once
+// per pole-pair span, both ends included. With a stale Alpha the dividend may be negative;
+// the remainder keeps its sign and is compared unchanged.
+bool DansBobine(const State& s, double theta, double c) {
+    const double d = std::fmod(theta - c + kDeuxPi, kDeuxPi / s.p);
+    return s.Y / s.p >= d;
+}
+
+}  // namespace
+
+double ForcePhase(const State& s, int k, double theta) {
+    if (s.DoubleEtoile) {
+        // Each coil is split between two stars π/6 apart in space; the second star's current
+        // lags by π/6 in time. Each star carries half the ampere-turns of the simple winding.
+        const double s2 = std::sin(s.Omega * s.t - k * kDeuxPiSur3 - kPiSur6);
+        const double demi = (kPiSur6 / s.p) * 0.5;
+        double F = 0.0;
+        for (int i = 1; i <= s.m; ++i) {
+            const double c = AngleBobine(s, k, i);
+            if (DansBobine(s, theta, c - demi))
+                F = F + ((1 - s.Y / kDeuxPi) * 0.5) * s.I[k] / s.m;
+            else
+                F = F - (0.5 * s.Y / kDeuxPi) * s.I[k] / s.m;
+            if (DansBobine(s, theta, c + demi))
+                F = F + s2 * ((1 - s.Y / kDeuxPi) * 0.5 * s.Imax) / s.m;
+            else
+                F = F - s2 * (0.5 * s.Y / kDeuxPi * s.Imax) / s.m;
+        }
+        return F;
+    }
+    if (s.Reelle) {
+        // Rectangular, zero-mean wave of each of the m coils of the belt, weight 1/m.
+        double F = 0.0;
+        for (int i = 1; i <= s.m; ++i) {
+            if (DansBobine(s, theta, AngleBobine(s, k, i)))
+                F = F + (1 - s.Y / kDeuxPi) * s.I[k] / s.m;
+            else
+                F = F - (s.Y / kDeuxPi) * s.I[k] / s.m;
+        }
+        return F;
+    }
+    // Ideal sinusoidal distribution: crest at the coil axis for a positive current.
+    return std::sin(s.p * theta - k * kDeuxPiSur3) * (0.5 * s.I[k]);
+}
+
+}  // namespace kest

@@ -1,0 +1,30 @@
+#pragma once
+
+// Conductor placement, phase currents and magnetomotive force: pure functions of the state.
+// All angles are radians; theta and the returned conductor and axis angles are mechanical
+// angles of the air gap, counter-clockwise on the screen from the right-pointing axis.
+
+#include "State.h"
+
+namespace kest {
+
+enum class Cote { Aller, Retour };                  // go side (hollow) or return side (filled)
+enum class Etoile { Aucune, Premiere, Seconde };    // simple winding, or one of the two stars
+
+// Angle of conductor i (1..m) of phase k (0..2) under pole pair j (1..p).
+double AngleConducteur(const State& s, int k, int i, int j, Cote cote, Etoile etoile);
+
+// Magnetic axis of phase k under pole pair j: a quarter period after its go belt.
+double AngleAxe(const State& s, int k, int j);
+
+struct Courant {
+    double phi;     // electrical phase angle Omega·t − k·2π/3
+    double valeur;  // Imax·sin(phi)
+};
+Courant CourantPhase(const State& s, int k);
+
+// MMF of phase k at air-gap angle theta for the chosen distribution. Reads s.I[k], so the
+// currents of the pass must already be stored.
+double ForcePhase(const State& s, int k, double theta);
+
+}  // namespace kest
