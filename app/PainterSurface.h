@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <QPoint>
+
+#include "DrawingSurface.h"
+
+namespace kest {
+
+// The drawing surface on a QPainter: the window's own (it lives as long as the window, so
+// pen, brush and text settings carry over from one paint to the next), and the SVG and PNG
+// renderings of the clipboard copy. Between two paints the settings are kept here; Begin()
+// attaches the painter of the current paint and End() detaches it.
+class PainterSurface : public DrawingSurface {
+public:
+    // The initial settings: the font, the text colour and a solid brush of the given colour;
+    // the pen starts black, solid, 1 pixel wide.
+    PainterSurface(const QFont& font, QColor texte, QColor fond);
+
+    void Begin(QPainter& painter);
+    void End();
+
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void TextOut(int x, int y, const std::string& text) override;
+    void SetPenColor(Couleur c) override;
+    void SetPenStyle(PenStyle s) override;
+    void SetPenWidth(int w) override;
+    void SetBrushColor(Couleur c) override;
+    void SetBrushStyle(BrushStyle s) override;
+
+private:
+    // members are the implementation's choice
+};
+
+}  // namespace kest
