@@ -1,0 +1,77 @@
+#include "Physique.h"
+#include "Vues.h"
+
+namespace kest {
+
+namespace {
+
+struct Cercle {
+    int cx, cy;
+    int anneau;       // simple winding and first star
+    int anneauExt;    // second star, drawn outside so that coinciding positions stay apart
+    int longueurAxe;  // axis lines reach just past the circle
+};
+constexpr Cercle kVecteurSpatial{500, 100, 60, 66, 70};
+constexpr Cercle kStator{500, 300, 100, 107, 110};
+
+void Conducteur(DrawingSurface& d, double a, int R, int cx, int cy) {
+    const Point c = PointPolaire(a, R, cx, cy);  // centre truncated first, then the ± 4
+    d.Ellipse(c.x - 4, c.y - 4, c.x + 4, c.y + 4);
+}
+
+// The conductors of one side of phase k: slot i outer, pole pair j inner.
+void PasseConducteurs(DrawingSurface& d, const State& s, const Cercle& c, int k, Cote cote) {
+    for (int i = 1; i <= s.m; ++i) {
+        for (int j = 1; j <= s.p; ++j) {
+            if (s.DoubleEtoile) {
+                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Premiere), c.anneau,
+                           c.cx, c.cy);
+                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Seconde), c.anneauExt,
+                           c.cx, c.cy);
+            } else {
+                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Aucune), c.anneau, c.cx,
+                           c.cy);
+            }
+        }
+    }
+}
+
+void PasseAxes(DrawingSurface& d, const State& s, const Cercle& c, int k) {
+    for (int j = 1; j <= s.p; ++j) {
+        const Point fin = PointPolaire(AngleAxe(s, k, j), c.longueurAxe, c.cx, c.cy);
+        d.MoveTo(c.cx, c.cy);
+        d.LineTo(fin.x, fin.y);
+    }
+}
+
+// Return sides filled, go sides hollow over them, then the dotted axes.
+void PhaseSurCercle(DrawingSurface& d, const State& s, const Cercle& c, int k) {
+    d.SetBrushStyle(BrushStyle::Solid);
+    PasseConducteurs(d, s, c, k, Cote::Retour);
+    d.SetBrushStyle(BrushStyle::Clear);
+    PasseConducteurs(d, s, c, k, Cote::Aller);
+    d.SetPenStyle(PenStyle::Dot);
+    PasseAxes(d, s, c, k);
+}
+
+}  // namespace
+
+// Phase 1 alone on the space-vector circle, under its black outline.
+void DessineBobinagePhase1(DrawingSurface& d, const State& s) {
+    d.SetBrushColor(kRouge);
+    d.SetPenColor(kRouge);
+    d.SetPenStyle(PenStyle::Solid);
+    PhaseSurCercle(d, s, kVecteurSpatial, 1);
+}
+
+// All three phases over the stator outline, each over the phases before it.
+void DessineBobinageStator(DrawingSurface& d, const State& s) {
+    for (int k = 0; k < 3; ++k) {
+        d.SetBrushColor(kCouleurPhase[k]);
+        d.SetPenColor(kCouleurPhase[k]);
+        PhaseSurCercle(d, s, kStator, k);
+        d.SetPenStyle(PenStyle::Solid);
+    }
+}
+
+}  // namespace kest

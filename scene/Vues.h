@@ -1,0 +1,32 @@
+#pragma once
+
+// The views of the scene, in the order Dessine draws them. Each inherits the pen and brush
+// that the one before left, and sets only what it changes.
+
+#include "Dessine.h"
+
+namespace kest {
+
+inline constexpr Couleur kCouleurPhase[3] = {kBleu, kRouge, kVert};
+
+// A point at angle a and radius r about (cx, cy): angle 0 to the right, counter-clockwise.
+struct Point {
+    int x;
+    int y;
+};
+Point PointPolaire(double a, double r, int cx, int cy);
+
+void DessineCadre(DrawingSurface& d, const State& s);
+void DessineCercles(DrawingSurface& d);
+void DessineBobinagePhase1(DrawingSurface& d, const State& s);
+void DessineBobinageStator(DrawingSurface& d, const State& s);
+void DessineFresnel(DrawingSurface& d, State& s);
+void DessineBalayage(DrawingSurface& d, State& s, Affichage affichage);
+
+// Per air-gap sample, called by the sweep: the field of phase 1 (offset M) on the
+// space-vector circle and the resultant (offset n) on the stator circle.
+void DessineChampPhase1(DrawingSurface& d, double theta, int M, Affichage a, bool fleches);
+void DessineChampResultant(DrawingSurface& d, double theta, int n, Affichage a, bool fleches);
+void DessineMarqueurs(DrawingSurface& d, const State& s);
+
+}  // namespace kest
