@@ -34,7 +34,21 @@ public:
     void SetBrushStyle(BrushStyle s) override;
 
 private:
-    // members are the implementation's choice
+    void AppliquerStylo();
+    void AppliquerBrosse();
+
+    QPainter* painter_ = nullptr;  // only between Begin() and End()
+    QFont font_;
+    QColor texte_;
+    QPoint position_;
+    QColor stylo_ = Qt::black;
+    PenStyle styloStyle_ = PenStyle::Solid;
+    int largeur_ = 1;
+    QColor brosse_;
+    BrushStyle brosseStyle_ = BrushStyle::Solid;
 };
+
+// 0x00BBGGRR -> QColor.
+QColor VersQColor(Couleur c);
 
 }  // namespace kest
