@@ -6,7 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "Erreur.h"
+
 namespace kest {
+
+// A number too large in magnitude for a double. The dialog still completes NbEncoches before
+// reporting it, hence its own type.
+class ErreurDebordement : public Erreur {
+public:
+    ErreurDebordement() : Erreur("Débordement en virgule flottante") {}
+};
 
 // Leading blanks, optional sign, decimal digits (or hexadecimal after '$' or "0x"), nothing
 // after. Throws Erreur("'<texte>' n'est pas une valeur entière correcte") otherwise, and for a
@@ -17,12 +26,15 @@ int TexteVersEntier(std::string_view texte);
 // (E or e, optional sign, digits), trailing blanks. Formed in extended precision, stored as a
 // double. Throws Erreur("'<texte>' n'est pas une valeur en virgule flottante correcte") for a
 // malformed text and Erreur("Débordement en virgule flottante") when the magnitude is too
-// large for a double; a magnitude too small gives 0 silently.
+// large for a double (ErreurDebordement); a magnitude too small gives 0 silently.
+// Blanks are spaces and tabs, here and for TexteVersEntier. An empty separator means ".".
 double TexteVersReel(std::string_view texte, std::string_view separateur);
 
 // General format, 15 significant digits, trailing zeros dropped: fixed notation for 0 and for
 // magnitudes in [1e-4, 1e15) after rounding, scientific otherwise ("1E15", "2.5E-5").
-// Reads back through TexteVersReel with the same separator.
+// Reads back through TexteVersReel with the same separator. The few values within half a unit
+// of the 15th digit below the largest double are cut rather than rounded up, so that they too
+// read back. Non-finite values (never stored) give "NAN", "INF", "-INF", which do not.
 std::string ReelVersTexte(double valeur, std::string_view separateur);
 
 // Plain decimal integer, minus sign when negative.

@@ -1,0 +1,50 @@
+#include "Regles.h"
+
+#include "Conversions.h"
+#include "Erreur.h"
+
+namespace kest {
+
+void AppliquerSaisie(State& s, const Saisie& saisie, std::string_view separateur) {
+    // Each step stores at once: a failure leaves the earlier steps applied.
+    s.Reelle = saisie.reelle;
+    s.DoubleEtoile = saisie.doubleEtoile;
+
+    // p <= 0 is dropped without a word; p keeps its value, so p >= 1 always holds.
+    const int p = TexteVersEntier(saisie.p);
+    if (p > kPMax)
+        throw Erreur("'" + saisie.p + "' n'est pas un nombre de paires de pôles correct (1 à " +
+                     std::to_string(kPMax) + ")");
+    if (p > 0) s.p = p;
+
+    // m <= 0 is allowed: the winding then has no conductors, and m = 0 fails at Alpha below.
+    const int m = TexteVersEntier(saisie.m);
+    if (m > kMMax || m < -kMMax)
+        throw Erreur("'" + saisie.m +
+                     "' n'est pas un nombre d'encoches par pôle et par phase correct (-" +
+                     std::to_string(kMMax) + " à " + std::to_string(kMMax) + ")");
+    s.m = m;
+
+    // With both bounds at 99, 6·p·m stays far inside the int range.
+    try {
+        s.Y = TexteVersReel(saisie.Y, separateur);
+    } catch (const ErreurDebordement&) {
+        // An overflowing Y is reported only once the slot count has been updated.
+        s.NbEncoches = 6 * s.p * s.m;
+        throw;
+    }
+    s.NbEncoches = 6 * s.p * s.m;
+
+    // Checked before dividing: an infinite slot pitch must never reach the state.
+    if (s.NbEncoches == 0) throw Erreur("Division par zéro en virgule flottante");
+    s.Alpha = kDeuxPi / s.NbEncoches;
+}
+
+void ChoisirDistribution(State& s, bool reelle, bool doubleEtoile) {
+    s.Reelle = reelle;
+    s.DoubleEtoile = doubleEtoile;
+}
+
+void AvancerTemps(State& s) { s.t = 0.06283185307179587 / s.Omega + s.t; }
+
+}  // namespace kest
