@@ -1,0 +1,152 @@
+#include "TOptionsDlg.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "Conversions.h"
+#include "Disposition.h"
+#include "ErrorBox.h"
+#include "Regles.h"
+#include "TkestForm.h"
+
+namespace kest {
+
+namespace {
+
+constexpr int kBordEdits = 224;  // left edge of the three edits
+constexpr int kMarge = 6;        // the longest label starts this far from the dialog's edge
+const char* const kAideDistribution = "Type de distribution de la kest";
+
+}  // namespace
+
+TOptionsDlg::TOptionsDlg(TkestForm& kestForm)
+    : QDialog(&kestForm, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      kestForm_(kestForm) {
+    setObjectName(QStringLiteral("OptionsDlg"));
+    setWindowTitle(QStringLiteral("Options"));
+    setFont(PoliceInterface());
+    setModal(false);
+    setFixedSize(287, 168);
+
+    IDC_p = nouvelEdit("IDC_p", QStringLiteral("Nombre de paire de pôles p :"),
+                       QStringLiteral("choisi le nombre de paires de pôles du bobinage"), 8, 33);
+    IDC_m = nouvelEdit(
+        "IDC_m", QStringLiteral("Nombre d'encoches par pôle et par phase m :"),
+        QStringLiteral("choisi le nombre d'encoche par pôle et par phase de chaque bobine"), 32,
+        33);
+    IDC_Y = nouvelEdit(
+        "IDC_Y", QStringLiteral("Ouverture des bobines Y :"),
+        QStringLiteral("Permet d'imposer le raccourcicement polaire (pas diamétral : Pi)"), 56, 57);
+
+    // Only a captioned frame: the buttons are the dialog's own, laid over it.
+    RadioGroup1 = new QGroupBox(QStringLiteral("Distribution"), this);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setStatusTip(QString::fromUtf8(kAideDistribution));
+    RadioGroup1->setGeometry(80, 88, 129, 73);
+    RBParfaite = nouveauBouton("RBParfaite", QStringLiteral("Parfaite"), 104, 73);
+    RBReelle = nouveauBouton("RBReelle", QStringLiteral("Réelle"), 120, 73);
+    RBDoubleetoile = nouveauBouton("RBDoubleetoile", QStringLiteral("Double étoile"), 136, 97);
+
+    setTabOrder(IDC_p, IDC_m);
+    setTabOrder(IDC_m, IDC_Y);
+    setTabOrder(IDC_Y, RBParfaite);
+}
+
+QLineEdit* TOptionsDlg::nouvelEdit(const char* nom, const QString& libelle, const QString& aide,
+                                   int y, int largeur) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(nom));
+    edit->setStatusTip(aide);
+    edit->setGeometry(kBordEdits, y, largeur, 21);
+    edit->installEventFilter(this);
+    // Right edge 3 px before the edit, centred on it as a 13 px line.
+    QLabel* l = NouveauLibelle(QString::fromLatin1(nom) + QStringLiteral("Label"), libelle, this,
+                               kBordEdits - 3, y + (21 - 13) / 2, true, std::nullopt,
+                               kBordEdits - 3 - kMarge);
+    l->setBuddy(edit);
+    return edit;
+}
+
+QRadioButton* TOptionsDlg::nouveauBouton(const char* nom, const QString& texte, int y,
+                                         int largeur) {
+    // Siblings under one parent: selecting one clears the others; none is selected at first.
+    auto* bouton = new QRadioButton(texte, this);
+    bouton->setObjectName(QString::fromLatin1(nom));
+    bouton->setStatusTip(QString::fromUtf8(kAideDistribution));
+    bouton->setGeometry(96, y, std::max(largeur, bouton->sizeHint().width()), 17);
+    // Selected by a click, the keyboard or the program alike: each runs RBClick once.
+    connect(bouton, &QRadioButton::toggled, this, [this](bool selectionne) {
+        if (selectionne) RBClick();
+    });
+    return bouton;
+}
+
+void TOptionsDlg::Remplir(const State& s, const std::string& separateur) {
+    // A button that becomes selected here runs RBClick, which repaints the main window.
+    RBParfaite->setChecked(!s.Reelle && !s.DoubleEtoile);
+    RBReelle->setChecked(s.Reelle);
+    RBDoubleetoile->setChecked(s.DoubleEtoile);
+    IDC_p->setText(QString::fromStdString(EntierVersTexte(s.p)));
+    IDC_m->setText(QString::fromStdString(EntierVersTexte(s.m)));
+    IDC_Y->setText(QString::fromStdString(ReelVersTexte(s.Y, separateur)));
+    for (QLineEdit* edit : {IDC_p, IDC_m, IDC_Y}) edit->setCursorPosition(0);  // show the start
+}
+
+void TOptionsDlg::FormKeyDown() {
+    Garde([this] {
+        const Saisie saisie{IDC_p->text().toStdString(), IDC_m->text().toStdString(),
+                            IDC_Y->text().toStdString(), RBReelle->isChecked(),
+                            RBDoubleetoile->isChecked()};
+        // Each step stores at once; a failure stops the rest and asks for no repaint.
+        AppliquerSaisie(kestForm_.state, saisie, kestForm_.Separateur());
+        kestForm_.Redessiner();
+    });
+}
+
+void TOptionsDlg::RBClick() {
+    Garde([this] {
+        ChoisirDistribution(kestForm_.state, RBReelle->isChecked(), RBDoubleetoile->isChecked());
+        kestForm_.Redessiner();
+    });
+}
+
+void TOptionsDlg::FormClose() {
+    hide();
+    kestForm_.OptionsFermees();
+}
+
+bool TOptionsDlg::event(QEvent* e) {
+    // The dialog has no status bar: its controls' help lines go to the main window's.
+    if (e->type() == QEvent::StatusTip) return QCoreApplication::sendEvent(&kestForm_, e);
+    return QDialog::event(e);
+}
+
+bool TOptionsDlg::eventFilter(QObject* objet, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const int touche = static_cast<QKeyEvent*>(e)->key();
+        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) FormKeyDown();
+    }
+    return QDialog::eventFilter(objet, e);  // the key goes on to the edit
+}
+
+void TOptionsDlg::keyPressEvent(QKeyEvent* e) {
+    // There is no Cancel button: Escape must not hide the dialog behind the menu's back.
+    if (e->key() == Qt::Key_Escape) {
+        e->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void TOptionsDlg::closeEvent(QCloseEvent* e) {
+    e->accept();
+    Garde([this] { FormClose(); });
+}
+
+}  // namespace kest

@@ -1,0 +1,333 @@
+#include "TkestForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QWindow>
+
+#include "Copier.h"
+#include "Disposition.h"
+#include "Erreur.h"
+#include "ErrorBox.h"
+#include "Regles.h"
+#include "TAboutDlg.h"
+#include "TOptionsDlg.h"
+
+namespace kest {
+
+namespace {
+
+// The outer frame at start: top-left corner and size, frame included.
+constexpr int kGauche = 100;
+constexpr int kHaut = 100;
+constexpr int kLargeur = 700;
+constexpr int kHauteur = 500;
+
+QCheckBox* NouvelleCase(const char* nom, const QString& texte, const QString& aide, QWidget* parent,
+                        int y) {
+    auto* c = new QCheckBox(texte, parent);
+    c->setObjectName(QString::fromLatin1(nom));
+    c->setStatusTip(aide);
+    c->setChecked(true);
+    c->setGeometry(592, y, std::max(89, c->sizeHint().width()), 17);
+    return c;
+}
+
+}  // namespace
+
+TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("kestForm"));
+    setWindowTitle(QStringLiteral("kestForm"));
+    setFont(PoliceInterface());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    setPalette(palette);
+
+    Zone = new QWidget(this);
+    Zone->setObjectName(QStringLiteral("Zone"));
+    Zone->setAutoFillBackground(true);  // the erase before each paint
+    Zone->installEventFilter(this);
+    setCentralWidget(Zone);
+
+    createMenus();
+    createToolRow();
+    StatusBar1 = statusBar();
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+
+    // The surface starts with the window's font and text colour and a solid brush of the
+    // background; it then keeps whatever each paint leaves set.
+    surface_ = std::make_unique<PainterSurface>(font(), palette.color(QPalette::WindowText),
+                                                palette.color(QPalette::Window));
+
+    // The state's defaults come with State itself; then the clock, off, at the bar's speed.
+    createClock();
+    LireSeparateur(QLocale::system());
+
+    // move() places the outer frame; the frame's own size is known only once the window
+    // manager has framed the window, so event() shrinks the client once to keep 700 x 500.
+    move(kGauche, kHaut);
+    resize(kLargeur, kHauteur);
+}
+
+TkestForm::~TkestForm() = default;
+
+QAction* TkestForm::nouvelleAction(QMenu* menu, const char* nom, const QString& texte,
+                                   const QString& aide) {
+    QAction* action = menu->addAction(texte);
+    action->setObjectName(QString::fromLatin1(nom));
+    action->setStatusTip(aide);
+    return action;
+}
+
+void TkestForm::createMenus() {
+    MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    const auto menu = [this](const char* nom, const QString& texte) {
+        QMenu* m = MainMenu1->addMenu(texte);
+        m->setObjectName(QString::fromLatin1(nom));
+        return m;
+    };
+    // Every handler runs under the guard: an error is shown and the program goes on.
+    const auto relier = [this](QAction* action, void (TkestForm::*handler)()) {
+        connect(action, &QAction::triggered, this,
+                [this, handler] { Garde([&] { (this->*handler)(); }); });
+    };
+
+    Fichier1 = menu("Fichier1", QStringLiteral("&Fichier"));
+    Quitter1 = nouvelleAction(Fichier1, "Quitter1", QStringLiteral("&Quitter"),
+                              QStringLiteral("Sort de l'application"));
+    relier(Quitter1, &TkestForm::Quitter1Click);
+
+    Edit1 = menu("Edit1", QStringLiteral("&Edit"));
+    Copy1 = nouvelleAction(Edit1, "Copy1", QStringLiteral("&Copier"), QString());
+    Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    // Anywhere in the main window, whichever control has the focus.
+    Copy1->setShortcutContext(Qt::ApplicationShortcut);
+    relier(Copy1, &TkestForm::Copy1Click);
+
+    Simulation1 = menu("Simulation1", QStringLiteral("&Simulation"));
+    Play1 = nouvelleAction(Simulation1, "Play1", QStringLiteral("&Play"),
+                           QStringLiteral("Lance la simulation"));
+    relier(Play1, &TkestForm::Play1Click);
+    Stop1 = nouvelleAction(Simulation1, "Stop1", QStringLiteral("&Stop"),
+                           QStringLiteral("Arrête la simulation"));
+    relier(Stop1, &TkestForm::Stop1Click);
+
+    Options1 = menu("Options1", QStringLiteral("&Options"));
+    Dimensions1 = nouvelleAction(Options1, "Dimensions1", QStringLiteral("&Dimensions"),
+                                 QStringLiteral("Dimensions des bobines et options diverses"));
+    Dimensions1->setCheckable(true);
+    // Qt flips the mark before telling; the handler decides from the mark as it was.
+    connect(Dimensions1, &QAction::triggered, this, [this](bool coche) {
+        Dimensions1->setChecked(!coche);
+        Garde([this] { Dimensions1Click(); });
+    });
+
+    Aide1 = menu("Aide1", QStringLiteral("&Aide"));
+    Aproposde1 = nouvelleAction(Aide1, "Aproposde1", QStringLiteral("&A propos de ..."),
+                                QStringLiteral("Affiche des informations à propos du logiciel"));
+    relier(Aproposde1, &TkestForm::Aproposde1Click);
+}
+
+void TkestForm::createToolRow() {
+    const QString aideVitesse = QStringLiteral("Choisi la vitesse de l'animation");
+
+    SpeedButton1 = new QPushButton(QStringLiteral("Play"), Zone);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setFont(PoliceInterface(11, true));
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    SpeedButton1->setStatusTip(QStringLiteral("Lance / Arrête l'animation"));
+    SpeedButton1->setGeometry(392, 0, 49, 22);
+    connect(SpeedButton1, &QPushButton::clicked, this, [this] { Garde([this] { Run1Click(); }); });
+
+    // The bar's position is the tick interval in milliseconds: left is fast, right is slow.
+    ScrollBar1 = new QScrollBar(Qt::Horizontal, Zone);
+    ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
+    ScrollBar1->setRange(10, 200);
+    ScrollBar1->setValue(60);
+    ScrollBar1->setSingleStep(1);
+    ScrollBar1->setPageStep(10);
+    ScrollBar1->setFocusPolicy(Qt::StrongFocus);
+    ScrollBar1->setStatusTip(aideVitesse);
+    ScrollBar1->setGeometry(448, 0, 121, 16);
+    connect(ScrollBar1, &QScrollBar::valueChanged, this,
+            [this](int position) { Garde([&] { ScrollBar1Change(position); }); });
+
+    Label2 = NouveauLibelle(QStringLiteral("Label2"), QStringLiteral("Rapide"), Zone, 448, 16);
+    Label2->setStatusTip(aideVitesse);
+    Label1 = NouveauLibelle(QStringLiteral("Label1"), QStringLiteral("Lent"), Zone, 569, 16, true);
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label1->setStatusTip(aideVitesse);
+
+    CheckBoxAfficheVect = NouvelleCase("CheckBoxAfficheVect", QStringLiteral("Vecteurs"),
+                                       QStringLiteral("Affiche les vecteurs"), Zone, 2);
+    CheckBoxAfficheOnde =
+        NouvelleCase("CheckBoxAfficheOnde", QStringLiteral("Onde"),
+                     QStringLiteral("Affiche l'onde associée à la kest"), Zone, 18);
+    CheckBoxAfficheBobinage =
+        NouvelleCase("CheckBoxAfficheBobinage", QStringLiteral("Bobinage"),
+                     QStringLiteral("Affiche l'emplacement des bobines de chaque phase"), Zone, 34);
+    for (QCheckBox* c : {CheckBoxAfficheVect, CheckBoxAfficheOnde, CheckBoxAfficheBobinage})
+        connect(c, &QCheckBox::clicked, this,
+                [this] { Garde([this] { CheckBoxAfficheClick(); }); });
+
+    setTabOrder(ScrollBar1, CheckBoxAfficheVect);
+    setTabOrder(CheckBoxAfficheVect, CheckBoxAfficheOnde);
+    setTabOrder(CheckBoxAfficheOnde, CheckBoxAfficheBobinage);
+}
+
+void TkestForm::createClock() {
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(ScrollBar1->value());
+    connect(Timer1, &QTimer::timeout, this, [this] { Garde([this] { Timer1Timer(); }); });
+}
+
+TOptionsDlg& TkestForm::CreerOptionsDlg() {
+    if (!OptionsDlg) OptionsDlg = new TOptionsDlg(*this);
+    return *OptionsDlg;
+}
+
+void TkestForm::LireSeparateur(const QLocale& locale) {
+    const std::string separateur = locale.decimalPoint().toStdString();
+    separateur_ = separateur.empty() ? "." : separateur;
+}
+
+void TkestForm::Redessiner() { Zone->update(); }
+
+void TkestForm::OptionsFermees() { Dimensions1->setChecked(false); }
+
+Affichage TkestForm::LireAffichage() const {
+    return Affichage{CheckBoxAfficheVect->isChecked(), CheckBoxAfficheOnde->isChecked(),
+                     CheckBoxAfficheBobinage->isChecked()};
+}
+
+void TkestForm::FormPaint() {
+    QPainter painter(Zone);
+    surface_->Begin(painter);
+    struct Detacher {
+        PainterSurface& s;
+        ~Detacher() { s.End(); }
+    } detacher{*surface_};
+    Dessine(*surface_, state, LireAffichage());
+}
+
+void TkestForm::CheckBoxAfficheClick() { Redessiner(); }
+
+void TkestForm::Quitter1Click() { close(); }
+
+void TkestForm::Run1Click() {
+    // Decided by the clock's own flag, not by the caption.
+    if (horlogeMarche_) {
+        RegleMarche(false);
+        SpeedButton1->setText(QStringLiteral("Play"));
+    } else {
+        RegleMarche(true);
+        SpeedButton1->setText(QStringLiteral("Stop"));
+    }
+}
+
+void TkestForm::Play1Click() {
+    RegleMarche(true);
+    SpeedButton1->setText(QStringLiteral("Stop"));
+}
+
+void TkestForm::Stop1Click() {
+    RegleMarche(false);
+    SpeedButton1->setText(QStringLiteral("Play"));
+}
+
+void TkestForm::ScrollBar1Change(int position) { RegleIntervalle(position); }
+
+void TkestForm::Timer1Timer() {
+    AvancerTemps(state);
+    Redessiner();
+}
+
+void TkestForm::RegleMarche(bool marche) {
+    if (marche == horlogeMarche_) return;  // no restart, no tick gained or lost
+    horlogeMarche_ = marche;
+    Timer1->stop();
+    if (marche) DemarrerTimer();
+}
+
+void TkestForm::RegleIntervalle(int ms) {
+    if (ms == Timer1->interval()) return;
+    Timer1->stop();
+    Timer1->setInterval(ms);
+    // A new interval counts from now: the next tick comes one full new interval later.
+    if (horlogeMarche_) DemarrerTimer();
+}
+
+void TkestForm::DemarrerTimer() {
+    Timer1->start();
+    // The flag stays on without ticks, so the next switch-off clears the situation.
+    if (!Timer1->isActive()) throw Erreur("Pas assez de timers disponibles");
+}
+
+void TkestForm::Dimensions1Click() {
+    TOptionsDlg& dialogue = CreerOptionsDlg();
+    if (Dimensions1->isChecked()) {
+        dialogue.hide();
+        Dimensions1->setChecked(false);
+        return;
+    }
+    dialogue.Remplir(state, separateur_);
+    // 100 px inside the main window's right edge and below its top, frames included.
+    const QRect cadre = frameGeometry();
+    dialogue.move(cadre.left() + cadre.width() - 100, cadre.top() + 100);
+    dialogue.show();
+    dialogue.raise();
+    dialogue.activateWindow();
+    Dimensions1->setChecked(true);
+}
+
+void TkestForm::Copy1Click() {
+    Copier(state, LireAffichage(), frameGeometry().size(), EcranCourant(),
+           *QGuiApplication::clipboard());
+}
+
+void TkestForm::Aproposde1Click() {
+    TAboutDlg boite(this);  // fresh for each opening, gone when this returns
+    boite.exec();
+}
+
+bool TkestForm::event(QEvent* e) {
+    if (!cadreAjuste_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize) &&
+        windowHandle()) {
+        const QMargins cadre = windowHandle()->frameMargins();
+        if (!cadre.isNull()) {
+            cadreAjuste_ = true;
+            resize(kLargeur - cadre.left() - cadre.right(),
+                   kHauteur - cadre.top() - cadre.bottom());
+        }
+    }
+    return QMainWindow::event(e);
+}
+
+void TkestForm::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LocaleChange) LireSeparateur(QLocale::system());
+    QMainWindow::changeEvent(e);
+}
+
+bool TkestForm::eventFilter(QObject* objet, QEvent* e) {
+    if (objet == Zone && e->type() == QEvent::Paint) {
+        Garde([this] { FormPaint(); });
+        return true;
+    }
+    return QMainWindow::eventFilter(objet, e);
+}
+
+}  // namespace kest

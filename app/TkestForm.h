@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QLocale>
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+#include "Dessine.h"
+#include "PainterSurface.h"
+#include "State.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QScrollBar;
+class QStatusBar;
+class QTimer;
+
+namespace kest {
+
+class TOptionsDlg;
+
+// The main window: menu, tool row, status bar and, below the menu, the drawing area where
+// the scene is painted at fixed client pixels. It owns the simulation state and the clock.
+class TkestForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TkestForm(QWidget* parent = nullptr);
+    ~TkestForm() override;
+
+    // The options dialog, created hidden on the first call and living as long as the window.
+    TOptionsDlg& CreerOptionsDlg();
+
+    // The decimal separator of numbers in the dialog, as UTF-8; "." when the locale has none.
+    const std::string& Separateur() const { return separateur_; }
+    void LireSeparateur(const QLocale& locale);
+
+    // Asks for a repaint of the picture: the whole drawing area, background erased first.
+    void Redessiner();
+    // The options dialog was closed by its own close box: the menu's check mark follows.
+    void OptionsFermees();
+
+    // Handlers, named after the control and the event.
+    void FormPaint();
+    void CheckBoxAfficheClick();
+    void Quitter1Click();
+    void Run1Click();
+    void Play1Click();
+    void Stop1Click();
+    void ScrollBar1Change(int position);
+    void Timer1Timer();
+    void Dimensions1Click();
+    void Copy1Click();
+    void Aproposde1Click();
+
+protected:
+    bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
+private:
+    void createMenus();
+    void createToolRow();
+    void createClock();
+    QAction* nouvelleAction(QMenu* menu, const char* nom, const QString& texte,
+                            const QString& aide);
+    // The clock's on/off flag and interval: setting the value already held does nothing.
+    void RegleMarche(bool marche);
+    void RegleIntervalle(int ms);
+    void DemarrerTimer();
+    Affichage LireAffichage() const;
+
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* Fichier1 = nullptr;
+    QAction* Quitter1 = nullptr;
+    QMenu* Simulation1 = nullptr;
+    QAction* Stop1 = nullptr;
+    QAction* Play1 = nullptr;
+    QMenu* Options1 = nullptr;
+    QAction* Dimensions1 = nullptr;
+    QMenu* Aide1 = nullptr;
+    QAction* Aproposde1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QPushButton* SpeedButton1 = nullptr;
+    QScrollBar* ScrollBar1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* CheckBoxAfficheVect = nullptr;
+    QCheckBox* CheckBoxAfficheOnde = nullptr;
+    QCheckBox* CheckBoxAfficheBobinage = nullptr;
+    QMenu* Edit1 = nullptr;
+    QAction* Copy1 = nullptr;
+
+public:
+    State state;
+
+private:
+    QWidget* Zone = nullptr;  // the drawing area, the central widget
+    std::unique_ptr<PainterSurface> surface_;
+    TOptionsDlg* OptionsDlg = nullptr;  // a child of this window
+    bool horlogeMarche_ = false;
+    bool cadreAjuste_ = false;
+    std::string separateur_ = ".";
+};
+
+}  // namespace kest
