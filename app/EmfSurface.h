@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <memory>
+#include <optional>
+
+#include "Copier.h"
+#include "DrawingSurface.h"
+
+namespace kest {
+
+// a·b/c rounded to the nearest integer, halves away from zero, as the metafile API's MulDiv does
+// (libEMF declares it but does not export it). Nothing when c is 0 or the result is no int.
+std::optional<int> MulDivArrondi(int a, int b, int c);
+
+// A drawing surface that records an enhanced metafile (EMF) in memory; no file is written.
+// One logical unit is one pixel of the reference screen; the frame is the outer size given,
+// in hundredths of a millimetre of that screen.
+class EmfSurface : public DrawingSurface {
+public:
+    // ppi: the screen's logical pixels per inch, for the 8-point font; texte: the text colour.
+    // Throws Erreur when the recording cannot be made.
+    EmfSurface(QSize tailleExterieure, const Ecran& ecran, int ppi, Couleur texte);
+    ~EmfSurface() override;
+    EmfSurface(const EmfSurface&) = delete;
+    EmfSurface& operator=(const EmfSurface&) = delete;
+
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void TextOut(int x, int y, const std::string& text) override;
+    void SetPenColor(Couleur c) override;
+    void SetPenStyle(PenStyle s) override;
+    void SetPenWidth(int w) override;
+    void SetBrushColor(Couleur c) override;
+    void SetBrushStyle(BrushStyle s) override;
+
+    // Closes the recording and returns the metafile's bytes; later drawing calls are ignored.
+    // Throws Erreur when the bytes cannot be had.
+    QByteArray Ferme();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+}  // namespace kest

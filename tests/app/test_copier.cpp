@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <climits>
+#include <tuple>
+
+#include "Copier.h"
+#include "EmfSurface.h"
+#include "Erreur.h"
+#include "LectureEmf.h"
+#include "RecordingSurface.h"
+#include "Regles.h"
+
+namespace {
+
+using namespace kest;
+using kest::test::Emf;
+using kest::test::LitEmf;
+using kest::test::Op;
+
+const Ecran k1024{320, 240, 1024, 768};
+const QSize k700(700, 500);
+const char* const kTypesEmf[] = {"image/x-emf", "image/emf",
+                                 "application/x-openoffice-emf;windows_formatname=\"Image EMF\""};
+
+QClipboard& PressePapiers() { return *QGuiApplication::clipboard(); }
+
+Emf EmfDuPressePapiers() {
+    const QByteArray o = PressePapiers().mimeData()->data(kTypesEmf[0]);
+    return LitEmf(std::string_view(o.constData(), std::size_t(o.size())));
+}
+
+// What the window would draw for this state: the scene on the recording surface.
+std::vector<test::Appel> Scene(State s, Affichage a) {
+    test::RecordingSurface r;
+    Dessine(r, s, a);
+    return r.appels;
+}
+
+void AttendMemesAppels(const std::vector<test::Appel>& emf, const std::vector<test::Appel>& ref) {
+    ASSERT_EQ(emf.size(), ref.size());
+    for (std::size_t i = 0; i < ref.size(); ++i)
+        ASSERT_TRUE(test::MemeAppel(emf[i], ref[i])) << "call " << i << " op " << int(ref[i].op);
+}
+
+auto Champs(const State& s) {
+    return std::tuple(s.p, s.m, s.NbEncoches, s.Echelle, s.Y, s.Imax, s.Omega, s.Gain, s.Alpha, s.t,
+                      s.AmplTotale, s.AmplPhase, s.Reelle, s.DoubleEtoile, s.I[0], s.I[1], s.I[2],
+                      s.F[0], s.F[1], s.F[2]);
+}
+
+TEST(MulDivArrondi, RoundsToNearestHalvesAwayFromZero) {
+    struct Cas {
+        int a, b, c;
+        std::optional<int> attendu;
+    } cas[] = {
+        {700, 32000, 1024, 21875},
+        {700, 52700, 1920, 19214},
+        {1, 1, 2, 1},
+        {-1, 1, 2, -1},
+        {3, 1, -2, -2},
+        {8, 96, 72, 11},
+        {INT_MAX, 2, 2, INT_MAX},
+        {INT_MAX, 2, 1, std::nullopt},
+        {5, 7, 0, std::nullopt},
+    };
+    for (const Cas& k : cas)
+        EXPECT_EQ(MulDivArrondi(k.a, k.b, k.c), k.attendu) << k.a << "*" << k.b << "/" << k.c;
+}
+
+TEST(EmfSurface, InitialSettingsTextBackgroundAndObjects) {
+    QByteArray o;
+    {
+        EmfSurface e(k700, k1024, 96, 0x123456);
+        e.TextOut(1, 2, "é€𝄞");  // two-, three- and four-byte UTF-8
+        e.SetBrushStyle(BrushStyle::Clear);
+        e.SetBrushColor(0x00FF00);
+        e.TextOut(3, 4, "x");
+        e.Ellipse(0, 0, 9, 9);
+        e.SetBrushStyle(BrushStyle::Solid);
+        e.SetPenStyle(PenStyle::Dot);
+        e.SetPenColor(kGris);
+        e.Ellipse(1, 1, 8, 8);
+        o = e.Ferme();
+        e.LineTo(5, 5);  // after closing: ignored
+        EXPECT_THROW(e.Ferme(), Erreur);
+    }
+    const Emf e = LitEmf(std::string_view(o.constData(), std::size_t(o.size())));
+    ASSERT_TRUE(e.valide);
+    EXPECT_EQ(e.hauteurPolice, -11);
+    EXPECT_EQ(e.nomPolice, "MS Sans Serif");
+    EXPECT_EQ(e.couleurTexte, 0x123456u);
+    EXPECT_EQ(e.objetsRestants, 0);
+    using B = test::Brosse;
+    const test::Stylo noir{kNoir, PenStyle::Solid, 1}, gris{kGris, PenStyle::Dot, 1};
+    const std::vector<test::Appel> attendu = {
+        {Op::TextOut, 1, 2, 0, 0, "é€𝄞", noir, B{0xFFFFFF, BrushStyle::Solid}},
+        {Op::TextOut, 3, 4, 0, 0, "x", noir, B{0, BrushStyle::Clear}},
+        {Op::Ellipse, 0, 0, 9, 9, {}, noir, B{0, BrushStyle::Clear}},
+        {Op::Ellipse, 1, 1, 8, 8, {}, gris, B{0x00FF00, BrushStyle::Solid}},
+    };
+    AttendMemesAppels(e.appels, attendu);
+}
+
+TEST(EcranCourant, GivesUsableFigures) {
+    const Ecran e = EcranCourant();
+    EXPECT_GT(e.largeurMm, 0);
+    EXPECT_GT(e.hauteurMm, 0);
+    EXPECT_GT(e.largeurPx, 0);
+    EXPECT_GT(e.hauteurPx, 0);
+}
+
+TEST(Copier, FrameAndReferenceDeviceDescribeTheScreen) {
+    struct Cas {
+        Ecran ecran;
+        QSize taille;
+        int w, h;
+    } cas[] = {
+        {k1024, k700, 21875, 15625},
+        {{527, 296, 1920, 1080}, k700, 19214, 13704},
+        {{527, 296, 1920, 1080}, QSize(800, 600), 21958, 16444},
+    };
+    for (const Cas& k : cas) {
+        State s;
+        Copier(s, {}, k.taille, k.ecran, PressePapiers());
+        const Emf e = EmfDuPressePapiers();
+        ASSERT_TRUE(e.valide);
+        EXPECT_EQ(e.typeEntete, 1u);
+        EXPECT_EQ(e.signature, " EMF");
+        EXPECT_EQ(std::vector<int>(e.cadre, e.cadre + 4), (std::vector<int>{0, 0, k.w, k.h}));
+        EXPECT_EQ(std::vector<int>(e.bornes, e.bornes + 4),
+                  (std::vector<int>{0, 0, k.taille.width(), k.taille.height()}));
+        EXPECT_EQ(e.pixels[0], k.ecran.largeurPx);
+        EXPECT_EQ(e.pixels[1], k.ecran.hauteurPx);
+        EXPECT_EQ(e.millimetres[0], k.ecran.largeurMm);
+        EXPECT_EQ(e.millimetres[1], k.ecran.hauteurMm);
+        EXPECT_EQ(e.micrometres[0], k.ecran.largeurMm * 1000);
+        EXPECT_EQ(e.micrometres[1], k.ecran.hauteurMm * 1000);
+    }
+}
+
+TEST(Copier, PictureIsTheSceneOfTheWindowAndOnlyIAndFChange) {
+    State doubleEtoile;
+    AppliquerSaisie(doubleEtoile, {"2", "1", "2.5", false, true}, ".");
+    for (int i = 0; i < 7; ++i) AvancerTemps(doubleEtoile);
+    const Affichage tout{}, rien{false, false, false}, bobinage{false, false, true};
+    struct Cas {
+        const char* nom;
+        State s;
+        Affichage a;
+    } cas[] = {{"defaut", State{}, tout},
+               {"defaut sans rien", State{}, rien},
+               {"double etoile", doubleEtoile, tout},
+               {"double etoile, bobinage seul", doubleEtoile, bobinage}};
+    std::size_t appelsTout = 0;
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        State copie = k.s, fenetre = k.s;
+        test::RecordingSurface r;
+        Dessine(r, fenetre, k.a);
+        Copier(copie, k.a, k700, k1024, PressePapiers());
+        EXPECT_EQ(Champs(copie), Champs(fenetre));
+
+        const QMimeData& m = *PressePapiers().mimeData();
+        for (const char* type : kTypesEmf) EXPECT_EQ(m.data(type), m.data(kTypesEmf[0])) << type;
+        const Emf e = EmfDuPressePapiers();
+        ASSERT_TRUE(e.valide);
+        EXPECT_EQ(e.objetsRestants, 0);
+        AttendMemesAppels(e.appels, r.appels);
+        if (k.a.Bobinage && k.a.Onde && k.a.Vecteurs) appelsTout = e.appels.size();
+        if (!k.a.Bobinage && !k.a.Onde && !k.a.Vecteurs) {
+            EXPECT_LT(e.appels.size(), appelsTout);
+        }
+    }
+}
+
+TEST(Copier, SecondCopyReplacesTheFirst) {
+    State s;
+    Copier(s, {}, k700, k1024, PressePapiers());
+    const auto premiere = EmfDuPressePapiers().appels;
+    for (int i = 0; i < 3; ++i) AvancerTemps(s);
+    Copier(s, {}, k700, k1024, PressePapiers());
+    const Emf e = EmfDuPressePapiers();
+    AttendMemesAppels(e.appels, Scene(s, {}));
+    EXPECT_EQ(PressePapiers().mimeData()->formats().size(), 5);
+    bool differe = premiere.size() != e.appels.size();
+    for (std::size_t i = 0; !differe && i < premiere.size(); ++i)
+        differe = !test::MemeAppel(premiere[i], e.appels[i]);
+    EXPECT_TRUE(differe);
+}
+
+TEST(Copier, SvgAndPngOfTheOuterSize) {
+    for (const QSize taille : {k700, QSize(640, 480)}) {
+        State s;
+        Copier(s, {}, taille, k1024, PressePapiers());
+        const QMimeData& m = *PressePapiers().mimeData();
+        QSvgRenderer svg(m.data("image/svg+xml"));
+        ASSERT_TRUE(svg.isValid());
+        EXPECT_EQ(svg.viewBoxF(), QRectF(QPointF(0, 0), taille));
+        // The size is written in mm at the screen's logical resolution (Qt's own renderer reads
+        // mm at 90 per inch, so its defaultSize() is not the reader's pixel size).
+        const double ppi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+        const QRegularExpression mm(QStringLiteral("width=\"([0-9.]+)mm\" height=\"([0-9.]+)mm\""));
+        const auto lu = mm.match(QString::fromUtf8(m.data("image/svg+xml")));
+        ASSERT_TRUE(lu.hasMatch());
+        EXPECT_NEAR(lu.captured(1).toDouble() * ppi / 25.4, taille.width(), 0.5);
+        EXPECT_NEAR(lu.captured(2).toDouble() * ppi / 25.4, taille.height(), 0.5);
+        const QImage png = QImage::fromData(m.data("image/png"), "PNG");
+        ASSERT_EQ(png.size(), taille);
+        // Nothing drawn in the corner: transparent; the label "Fresnel" on its white box.
+        EXPECT_EQ(png.pixelColor(taille.width() - 2, taille.height() - 2).alpha(), 0);
+        EXPECT_EQ(png.pixelColor(386, 170), QColor(Qt::white));
+    }
+}
+
+TEST(Copier, FailureLeavesTheClipboardAsItWas) {
+    const Ecran cas[] = {{320, 240, 0, 768}, {0, 240, 1024, 768}, {INT_MAX, 240, 1024, 768}};
+    for (const Ecran& ecran : cas) {
+        PressePapiers().setText(QStringLiteral("avant"));
+        State s;
+        try {
+            Copier(s, {}, k700, ecran, PressePapiers());
+            ADD_FAILURE() << "no error";
+        } catch (const Erreur& e) {
+            EXPECT_STREQ(e.what(), "Ressources système insuffisantes");
+        }
+        EXPECT_EQ(PressePapiers().text(), QStringLiteral("avant"));
+        EXPECT_EQ(PressePapiers().mimeData()->formats(), QStringList{"text/plain"});
+    }
+}
+
+}  // namespace

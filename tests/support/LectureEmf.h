@@ -1,0 +1,184 @@
+#pragma once
+
+// Reads an enhanced metafile back into the calls of a RecordingSurface, with the pen and brush
+// in force at each, so that a test compares a recorded picture with the scene's calls. For a
+// text record the brush stands for its background: its colour and whether it is opaque.
+
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "RecordingSurface.h"
+
+namespace kest::test {
+
+struct Emf {
+    bool valide = false;  // records inside the bytes, sizes and counts as the header says, EOF last
+    std::uint32_t typeEntete = 0;
+    std::string signature;
+    std::int32_t bornes[4] = {}, cadre[4] = {};
+    std::int32_t pixels[2] = {}, millimetres[2] = {}, micrometres[2] = {};
+    std::vector<std::uint32_t> types;  // every record, in order
+    std::vector<Appel> appels;         // MoveTo, LineTo, Ellipse, TextOut
+    int objetsRestants = 0;            // pens, brushes and fonts never deleted
+    std::int32_t hauteurPolice = 0;
+    std::string nomPolice;
+    Couleur couleurTexte = 0;
+};
+
+inline std::string Utf8(const std::vector<std::uint16_t>& u) {
+    std::string out;
+    for (std::size_t i = 0; i < u.size(); ++i) {
+        std::uint32_t c = u[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < u.size())
+            c = 0x10000 + ((c - 0xD800) << 10) + (u[++i] - 0xDC00);
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += {char(0xC0 | c >> 6), char(0x80 | (c & 0x3F))};
+        } else if (c < 0x10000) {
+            out += {char(0xE0 | c >> 12), char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))};
+        } else {
+            out += {char(0xF0 | c >> 18), char(0x80 | (c >> 12 & 0x3F)),
+                    char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))};
+        }
+    }
+    return out;
+}
+
+inline Emf LitEmf(std::string_view o) {
+    Emf e;
+    const auto u32 = [&](std::size_t at) {
+        std::uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) v |= std::uint32_t(std::uint8_t(o[at + i])) << (8 * i);
+        return v;
+    };
+    const auto i32 = [&](std::size_t at) { return std::int32_t(u32(at)); };
+    if (o.size() < 108) return e;
+    e.typeEntete = u32(0);
+    e.signature = std::string(o.substr(40, 4));
+    for (int i = 0; i < 4; ++i) e.bornes[i] = i32(8 + 4 * i), e.cadre[i] = i32(24 + 4 * i);
+    for (int i = 0; i < 2; ++i) {
+        e.pixels[i] = i32(72 + 4 * i);
+        e.millimetres[i] = i32(80 + 4 * i);
+        e.micrometres[i] = i32(100 + 4 * i);
+    }
+
+    enum class Genre { Stylo, Brosse, Police };
+    struct Objet {
+        Genre genre;
+        Stylo stylo;
+        Brosse brosse;
+    };
+    std::map<std::uint32_t, Objet> objets;
+    Stylo stylo;
+    Brosse brosse;
+    Brosse fondTexte{0xFFFFFF, BrushStyle::Solid};
+    int x = 0, y = 0;
+    const auto ajoute = [&](Op op, int x1, int y1, int x2, int y2, std::string t, Brosse b) {
+        e.appels.push_back({op, x1, y1, x2, y2, std::move(t), stylo, b, x, y});
+    };
+    std::size_t at = 0;
+    bool fin = false;
+    while (at + 8 <= o.size() && !fin) {
+        const std::uint32_t type = u32(at), taille = u32(at + 4);
+        if (taille < 8 || taille % 4 != 0 || at + taille > o.size()) return e;
+        const std::size_t r = at;
+        e.types.push_back(type);
+        switch (type) {
+            case 38:  // EMR_CREATEPEN
+                objets[u32(r + 8)] = {
+                    Genre::Stylo,
+                    {u32(r + 24), u32(r + 12) == 2 ? PenStyle::Dot : PenStyle::Solid, i32(r + 16)},
+                    {}};
+                break;
+            case 39:  // EMR_CREATEBRUSHINDIRECT
+                objets[u32(r + 8)] = {
+                    Genre::Brosse,
+                    {},
+                    {u32(r + 16), u32(r + 12) == 1 ? BrushStyle::Clear : BrushStyle::Solid}};
+                break;
+            case 82: {  // EMR_EXTCREATEFONTINDIRECTW: LOGFONTW at 12, its face name at 28
+                objets[u32(r + 8)] = {Genre::Police, {}, {}};
+                e.hauteurPolice = i32(r + 12);
+                std::vector<std::uint16_t> nom;
+                for (std::size_t i = r + 40; i + 1 < r + 104 && (o[i] || o[i + 1]); i += 2)
+                    nom.push_back(std::uint16_t(std::uint8_t(o[i]) | std::uint8_t(o[i + 1]) << 8));
+                e.nomPolice = Utf8(nom);
+                break;
+            }
+            case 37: {  // EMR_SELECTOBJECT; stock objects have the high bit
+                const std::uint32_t h = u32(r + 8);
+                if (h == 0x80000005) brosse.style = BrushStyle::Clear;        // NULL_BRUSH
+                if (h == 0x80000000) brosse = {0xFFFFFF, BrushStyle::Solid};  // WHITE_BRUSH
+                if (h == 0x80000007) stylo = {};                              // BLACK_PEN
+                if (auto it = objets.find(h); it != objets.end()) {
+                    if (it->second.genre == Genre::Stylo) stylo = it->second.stylo;
+                    if (it->second.genre == Genre::Brosse) brosse = it->second.brosse;
+                }
+                break;
+            }
+            case 40:  // EMR_DELETEOBJECT
+                objets.erase(u32(r + 8));
+                break;
+            case 18:  // EMR_SETBKMODE: OPAQUE is 2
+                fondTexte.style = u32(r + 8) == 2 ? BrushStyle::Solid : BrushStyle::Clear;
+                break;
+            case 25:  // EMR_SETBKCOLOR
+                fondTexte.couleur = u32(r + 8);
+                break;
+            case 24:  // EMR_SETTEXTCOLOR
+                e.couleurTexte = u32(r + 8);
+                break;
+            case 27:  // EMR_MOVETOEX
+                ajoute(Op::MoveTo, i32(r + 8), i32(r + 12), 0, 0, {}, brosse);
+                x = i32(r + 8), y = i32(r + 12);
+                break;
+            case 54:  // EMR_LINETO
+                ajoute(Op::LineTo, i32(r + 8), i32(r + 12), 0, 0, {}, brosse);
+                x = i32(r + 8), y = i32(r + 12);
+                break;
+            case 42:  // EMR_ELLIPSE
+                ajoute(Op::Ellipse, i32(r + 8), i32(r + 12), i32(r + 16), i32(r + 20), {}, brosse);
+                break;
+            case 84: {  // EMR_EXTTEXTOUTW: reference point at 36, count at 44, offset at 48
+                std::vector<std::uint16_t> t;
+                const std::size_t debut = r + u32(r + 48);
+                for (std::uint32_t i = 0; i < u32(r + 44) && debut + 2 * i + 1 < r + taille; ++i)
+                    t.push_back(std::uint16_t(std::uint8_t(o[debut + 2 * i]) |
+                                              std::uint8_t(o[debut + 2 * i + 1]) << 8));
+                ajoute(Op::TextOut, i32(r + 36), i32(r + 40), 0, 0, Utf8(t), fondTexte);
+                break;
+            }
+            case 14:  // EMR_EOF
+                fin = true;
+                break;
+            default:
+                break;
+        }
+        at += taille;
+    }
+    e.objetsRestants = int(objets.size());
+    e.valide = fin && at == o.size() && u32(48) == o.size() && u32(52) == e.types.size();
+    return e;
+}
+
+// The same call: coordinates and text, the pen where a line is drawn, the brush where a shape
+// is filled or a text box painted (a clear brush has no colour).
+inline bool MemeAppel(const Appel& a, const Appel& b) {
+    const auto memeBrosse = [](const Brosse& p, const Brosse& q) {
+        return p.style == q.style && (p.style == BrushStyle::Clear || p.couleur == q.couleur);
+    };
+    if (a.op != b.op || a.x1 != b.x1 || a.y1 != b.y1 || a.x2 != b.x2 || a.y2 != b.y2 ||
+        a.texte != b.texte)
+        return false;
+    if ((a.op == Op::LineTo || a.op == Op::Ellipse) && !(a.stylo == b.stylo)) return false;
+    if ((a.op == Op::Ellipse || a.op == Op::TextOut) && !memeBrosse(a.brosse, b.brosse))
+        return false;
+    return a.op != Op::LineTo || (a.depuisX == b.depuisX && a.depuisY == b.depuisY);
+}
+
+}  // namespace kest::test
