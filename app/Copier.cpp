@@ -135,11 +135,10 @@ Ecran EcranCourant() {
     if (px.width() > 0 && px.height() > 0)
         e = Ecran{mm(px.width()), mm(px.height()), px.width(), px.height()};
     const QSizeF physique = ecran->physicalSize();
-    const long largeurMm = std::lround(physique.width());
-    const long hauteurMm = std::lround(physique.height());
-    if (largeurMm > 0 && hauteurMm > 0 && largeurMm < 100000 && hauteurMm < 100000) {
-        e.largeurMm = static_cast<int>(largeurMm);
-        e.hauteurMm = static_cast<int>(hauteurMm);
+    const auto sain = [](double v) { return v >= 0.5 && v < 100000.0; };  // false for NaN
+    if (sain(physique.width()) && sain(physique.height())) {
+        e.largeurMm = static_cast<int>(std::lround(physique.width()));
+        e.hauteurMm = static_cast<int>(std::lround(physique.height()));
     }
     return e;
 }

@@ -90,6 +90,7 @@ struct EmfSurface::Impl {
     // object in the recording.
     Stylo styloVoulu, styloFait;
     Brosse brosseVoulue, brosseFaite;
+    POINT position{0, 0};  // the current position, for a MoveTo again after a new pen
 
     ~Impl() {
         if (dc != 0) DeleteEnhMetaFile(Clos());
@@ -111,14 +112,16 @@ struct EmfSurface::Impl {
         return mf;
     }
 
-    void RealiseStylo() {
-        if (styloVoulu == styloFait && stylo != 0) return;
+    // True when a new pen was selected.
+    bool RealiseStylo() {
+        if (styloVoulu == styloFait && stylo != 0) return false;
         const int style = styloVoulu.style == PenStyle::Dot ? PS_DOT : PS_SOLID;
         const HPEN nouveau = CreatePen(style, styloVoulu.largeur, styloVoulu.couleur);
         SelectObject(dc, nouveau);
         if (stylo != 0) DeleteObject(stylo);
         stylo = nouveau;
         styloFait = styloVoulu;
+        return true;
     }
 
     // The text background follows the brush: opaque in its colour while it is solid.
@@ -177,14 +180,20 @@ EmfSurface::EmfSurface(QSize tailleExterieure, const Ecran& ecran, int ppi, Coul
 
 EmfSurface::~EmfSurface() = default;
 
+// Readers such as Inkscape end a path at every object selection and lose its starting point:
+// the pen is selected before the MoveTo, and a LineTo after a new pen starts again from a MoveTo.
 void EmfSurface::MoveTo(int x, int y) {
-    if (d_->dc != 0) MoveToEx(d_->dc, x, y, nullptr);
+    if (d_->dc == 0) return;
+    d_->RealiseStylo();
+    MoveToEx(d_->dc, x, y, nullptr);
+    d_->position = {x, y};
 }
 
 void EmfSurface::LineTo(int x, int y) {
     if (d_->dc == 0) return;
-    d_->RealiseStylo();
+    if (d_->RealiseStylo()) MoveToEx(d_->dc, d_->position.x, d_->position.y, nullptr);
     ::LineTo(d_->dc, x, y);
+    d_->position = {x, y};
 }
 
 void EmfSurface::Ellipse(int x1, int y1, int x2, int y2) {

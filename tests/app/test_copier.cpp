@@ -87,6 +87,9 @@ TEST(EmfSurface, InitialSettingsTextBackgroundAndObjects) {
         e.SetPenStyle(PenStyle::Dot);
         e.SetPenColor(kGris);
         e.Ellipse(1, 1, 8, 8);
+        e.MoveTo(2, 3);
+        e.SetPenColor(kRouge);  // a new pen between a MoveTo and its LineTo
+        e.LineTo(6, 7);
         o = e.Ferme();
         e.LineTo(5, 5);  // after closing: ignored
         EXPECT_THROW(e.Ferme(), Erreur);
@@ -104,6 +107,10 @@ TEST(EmfSurface, InitialSettingsTextBackgroundAndObjects) {
         {Op::TextOut, 3, 4, 0, 0, "x", noir, B{0, BrushStyle::Clear}},
         {Op::Ellipse, 0, 0, 9, 9, {}, noir, B{0, BrushStyle::Clear}},
         {Op::Ellipse, 1, 1, 8, 8, {}, gris, B{0x00FF00, BrushStyle::Solid}},
+        {Op::MoveTo, 2, 3, 0, 0, {}, {}, {}},
+        {Op::MoveTo, 2, 3, 0, 0, {}, {}, {}},  // again after the pen, for readers that split paths
+                                               // there
+        {Op::LineTo, 6, 7, 0, 0, {}, {kRouge, PenStyle::Dot, 1}, {}, 2, 3},
     };
     AttendMemesAppels(e.appels, attendu);
 }
@@ -173,6 +180,9 @@ TEST(Copier, PictureIsTheSceneOfTheWindowAndOnlyIAndFChange) {
         ASSERT_TRUE(e.valide);
         EXPECT_EQ(e.objetsRestants, 0);
         AttendMemesAppels(e.appels, r.appels);
+        // Every line continues a path: no object selection between it and its starting point.
+        for (std::size_t i = 1; i < e.types.size(); ++i)
+            EXPECT_TRUE(e.types[i] != 54 || e.types[i - 1] == 27 || e.types[i - 1] == 54) << i;
         if (k.a.Bobinage && k.a.Onde && k.a.Vecteurs) appelsTout = e.appels.size();
         if (!k.a.Bobinage && !k.a.Onde && !k.a.Vecteurs) {
             EXPECT_LT(e.appels.size(), appelsTout);

@@ -3,7 +3,9 @@
 // Reads an enhanced metafile back into the calls of a RecordingSurface, with the pen and brush
 // in force at each, so that a test compares a recorded picture with the scene's calls. For a
 // text record the brush stands for its background: its colour and whether it is opaque.
+// Qt only decodes the UTF-16 texts.
 
+#include <QString>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -29,24 +31,8 @@ struct Emf {
     Couleur couleurTexte = 0;
 };
 
-inline std::string Utf8(const std::vector<std::uint16_t>& u) {
-    std::string out;
-    for (std::size_t i = 0; i < u.size(); ++i) {
-        std::uint32_t c = u[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < u.size())
-            c = 0x10000 + ((c - 0xD800) << 10) + (u[++i] - 0xDC00);
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += {char(0xC0 | c >> 6), char(0x80 | (c & 0x3F))};
-        } else if (c < 0x10000) {
-            out += {char(0xE0 | c >> 12), char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))};
-        } else {
-            out += {char(0xF0 | c >> 18), char(0x80 | (c >> 12 & 0x3F)),
-                    char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))};
-        }
-    }
-    return out;
+inline std::string Utf8(const std::vector<char16_t>& u) {
+    return QString::fromUtf16(u.data(), qsizetype(u.size())).toStdString();
 }
 
 inline Emf LitEmf(std::string_view o) {
@@ -104,9 +90,9 @@ inline Emf LitEmf(std::string_view o) {
             case 82: {  // EMR_EXTCREATEFONTINDIRECTW: LOGFONTW at 12, its face name at 28
                 objets[u32(r + 8)] = {Genre::Police, {}, {}};
                 e.hauteurPolice = i32(r + 12);
-                std::vector<std::uint16_t> nom;
+                std::vector<char16_t> nom;
                 for (std::size_t i = r + 40; i + 1 < r + 104 && (o[i] || o[i + 1]); i += 2)
-                    nom.push_back(std::uint16_t(std::uint8_t(o[i]) | std::uint8_t(o[i + 1]) << 8));
+                    nom.push_back(char16_t(std::uint8_t(o[i]) | std::uint8_t(o[i + 1]) << 8));
                 e.nomPolice = Utf8(nom);
                 break;
             }
@@ -145,11 +131,11 @@ inline Emf LitEmf(std::string_view o) {
                 ajoute(Op::Ellipse, i32(r + 8), i32(r + 12), i32(r + 16), i32(r + 20), {}, brosse);
                 break;
             case 84: {  // EMR_EXTTEXTOUTW: reference point at 36, count at 44, offset at 48
-                std::vector<std::uint16_t> t;
+                std::vector<char16_t> t;
                 const std::size_t debut = r + u32(r + 48);
                 for (std::uint32_t i = 0; i < u32(r + 44) && debut + 2 * i + 1 < r + taille; ++i)
-                    t.push_back(std::uint16_t(std::uint8_t(o[debut + 2 * i]) |
-                                              std::uint8_t(o[debut + 2 * i + 1]) << 8));
+                    t.push_back(char16_t(std::uint8_t(o[debut + 2 * i]) |
+                                         std::uint8_t(o[debut + 2 * i + 1]) << 8));
                 ajoute(Op::TextOut, i32(r + 36), i32(r + 40), 0, 0, Utf8(t), fondTexte);
                 break;
             }
