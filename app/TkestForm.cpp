@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -160,6 +161,7 @@ void TkestForm::createToolRow() {
     ScrollBar1->setPageStep(10);
     ScrollBar1->setFocusPolicy(Qt::StrongFocus);
     ScrollBar1->setStatusTip(aideVitesse);
+    ScrollBar1->installEventFilter(this);
     ScrollBar1->setGeometry(448, 0, 121, 16);
     connect(ScrollBar1, &QScrollBar::valueChanged, this,
             [this](int position) { Garde([&] { ScrollBar1Change(position); }); });
@@ -326,6 +328,39 @@ bool TkestForm::eventFilter(QObject* objet, QEvent* e) {
     if (objet == Zone && e->type() == QEvent::Paint) {
         Garde([this] { FormPaint(); });
         return true;
+    }
+    if (objet == ScrollBar1 && e->type() == QEvent::KeyPress) {
+        // The desktop's scroll-bar keys: Left/Up and Page Up toward the minimum, Right/Down
+        // and Page Down toward the maximum (Qt's scroll bar inverts some of them).
+        QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+        switch (static_cast<QKeyEvent*>(e)->key()) {
+            case Qt::Key_Left:
+            case Qt::Key_Up:
+                action = QAbstractSlider::SliderSingleStepSub;
+                break;
+            case Qt::Key_Right:
+            case Qt::Key_Down:
+                action = QAbstractSlider::SliderSingleStepAdd;
+                break;
+            case Qt::Key_PageUp:
+                action = QAbstractSlider::SliderPageStepSub;
+                break;
+            case Qt::Key_PageDown:
+                action = QAbstractSlider::SliderPageStepAdd;
+                break;
+            case Qt::Key_Home:
+                action = QAbstractSlider::SliderToMinimum;
+                break;
+            case Qt::Key_End:
+                action = QAbstractSlider::SliderToMaximum;
+                break;
+            default:
+                break;
+        }
+        if (action != QAbstractSlider::SliderNoAction) {
+            ScrollBar1->triggerAction(action);
+            return true;
+        }
     }
     return QMainWindow::eventFilter(objet, e);
 }
