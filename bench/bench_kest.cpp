@@ -1,0 +1,173 @@
+// The cost of a scene, a paint, a copy and a tick. Run by hand (README.md); the budgets each
+// figure is held against are listed there, not asserted here, except "no allocation" per tick.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QPainter>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <string>
+
+#include "Copier.h"
+#include "Dessine.h"
+#include "PainterSurface.h"
+#include "Regles.h"
+#include "TkestForm.h"
+
+// Every operator new of the process is counted, so that a benchmark can tell whether the code
+// it measures allocates. The array and nothrow forms of the library call these.
+namespace {
+std::atomic<long long> gAllocations{0};
+}
+
+void* operator new(std::size_t n) {
+    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(n ? n : 1)) return p;
+    throw std::bad_alloc();
+}
+void* operator new(std::size_t n, std::align_val_t a) {
+    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    const std::size_t al = static_cast<std::size_t>(a);
+    if (void* p = std::aligned_alloc(al, (n + al - 1) / al * al)) return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::free(p); }
+
+namespace {
+
+using namespace kest;
+
+// The model and the scene alone: every drawing call is dropped.
+class Neant final : public DrawingSurface {
+public:
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void Ellipse(int, int, int, int) override {}
+    void TextOut(int, int, const std::string&) override {}
+    void SetPenColor(Couleur) override {}
+    void SetPenStyle(PenStyle) override {}
+    void SetPenWidth(int) override {}
+    void SetBrushColor(Couleur) override {}
+    void SetBrushStyle(BrushStyle) override {}
+};
+
+enum class Distribution { Parfaite, Reelle, DoubleEtoile };
+enum class Bobinage { Defaut, PlusGrand };
+
+// The state as the options dialog leaves it; the largest winding is the one it still accepts.
+State Etat(Distribution d, Bobinage b) {
+    State s;
+    const bool grand = b == Bobinage::PlusGrand;
+    const Saisie saisie{grand ? std::to_string(kPMax) : "1", grand ? std::to_string(kMMax) : "2",
+                        "3.141592653589793", d == Distribution::Reelle,
+                        d == Distribution::DoubleEtoile};
+    AppliquerSaisie(s, saisie, ".");
+    s.t = 0.0123;  // an instant where no current is zero
+    return s;
+}
+
+void SceneSeule(benchmark::State& etat, Distribution d, Bobinage b) {
+    State s = Etat(d, b);
+    Neant neant;
+    for (auto _ : etat) {
+        Dessine(neant, s, Affichage{});
+        benchmark::DoNotOptimize(s.F);
+    }
+}
+
+// One paint as the window makes it: the erase to the background colour, then the scene through
+// the surface that lives as long as the window.
+void Peinture(benchmark::State& etat, Distribution d, Bobinage b) {
+    State s = Etat(d, b);
+    const QColor fond = QApplication::palette().color(QPalette::Window);
+    PainterSurface surface(QApplication::font(), Qt::black, fond);
+    QImage image(700, 500, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : etat) {
+        image.fill(fond);
+        QPainter painter(&image);
+        surface.Begin(painter);
+        Dessine(surface, s, Affichage{});
+        surface.End();
+    }
+    benchmark::DoNotOptimize(image.constBits());
+}
+
+void Copie(benchmark::State& etat) {
+    State s = Etat(Distribution::Parfaite, Bobinage::Defaut);
+    const Ecran ecran = EcranCourant();
+    for (auto _ : etat) Copier(s, Affichage{}, QSize(700, 500), ecran, *QApplication::clipboard());
+}
+
+// A tick must neither allocate nor take longer than the few operations it is.
+template <typename F>
+void SansAllocation(benchmark::State& etat, F tick) {
+    const long long avant = gAllocations.load();
+    for (auto _ : etat) tick();
+    const long long n = gAllocations.load() - avant;
+    etat.counters["allocations"] =
+        benchmark::Counter(static_cast<double>(n), benchmark::Counter::kAvgIterations);
+    if (n != 0) etat.SkipWithError("a tick allocated memory");
+}
+
+void TickModele(benchmark::State& etat) {
+    State s;
+    SansAllocation(etat, [&] {
+        AvancerTemps(s);
+        benchmark::DoNotOptimize(s.t);
+    });
+}
+
+// The window's own handler; the window is never shown, so its repaint request does nothing.
+void TickFenetre(benchmark::State& etat) {
+    TkestForm form;
+    SansAllocation(etat, [&] {
+        form.Timer1Timer();
+        benchmark::DoNotOptimize(form.state.t);
+    });
+}
+
+void Enregistre() {
+    const struct {
+        const char* nom;
+        Distribution d;
+    } distributions[] = {{"Parfaite", Distribution::Parfaite},
+                         {"Reelle", Distribution::Reelle},
+                         {"DoubleEtoile", Distribution::DoubleEtoile}};
+    for (const auto& [nom, d] : distributions)
+        benchmark::RegisterBenchmark((std::string("Scene/defaut/") + nom).c_str(), SceneSeule, d,
+                                     Bobinage::Defaut)
+            ->Unit(benchmark::kMicrosecond);
+    for (const auto& [nom, d] : distributions)
+        benchmark::RegisterBenchmark((std::string("Peinture/defaut/") + nom).c_str(), Peinture, d,
+                                     Bobinage::Defaut)
+            ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Scene/p99m99/DoubleEtoile", SceneSeule,
+                                 Distribution::DoubleEtoile, Bobinage::PlusGrand)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Peinture/p99m99/DoubleEtoile", Peinture,
+                                 Distribution::DoubleEtoile, Bobinage::PlusGrand)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Copier/defaut", Copie)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Tick/AvancerTemps", TickModele);
+    benchmark::RegisterBenchmark("Tick/Timer1Timer", TickFenetre);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);  // the window of the tick benchmark needs widgets
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    Enregistre();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
