@@ -1,0 +1,380 @@
+#!/usr/bin/env bash
+# End to end: the real kest binary in a real X server (Xvfb), driven with the real keyboard and
+# pointer (xdotool), read back through screenshots, xwininfo and a real clipboard client (xclip).
+#
+# Usage: kest_e2e.sh <path of kest>
+#   KEST_E2E_SCREENSHOT=<file.png>  also saves the window as it opens (the README's picture).
+# Exit codes: 0 all checks passed, 1 a check failed, 77 a tool is missing (CTest: skipped).
+set -uo pipefail
+
+kest=${1:?usage: kest_e2e.sh <path of kest>}
+for outil in Xvfb xdotool xclip xwininfo xdpyinfo import convert identify inkscape od timeout; do
+    if ! command -v "$outil" >/dev/null 2>&1; then
+        echo "SKIP: $outil is not installed (scripts/deps.sh test installs it)"
+        exit 77
+    fi
+done
+
+travail=$(mktemp -d "${TMPDIR:-/tmp}/kest-e2e.XXXXXX")
+xvfb_pid=""
+kest_pid=""
+echecs=0
+
+# Only the processes this script started are stopped, by their PID.
+nettoyer() {
+    [ -n "$kest_pid" ] && kill "$kest_pid" 2>/dev/null && wait "$kest_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$travail"
+}
+trap nettoyer EXIT
+
+ok() { echo "ok     - $*"; }
+ko() { echo "NOT OK - $*"; echecs=$((echecs + 1)); }
+verifie() {  # verifie <description> <command...>
+    local quoi=$1
+    shift
+    if "$@"; then ok "$quoi"; else ko "$quoi"; fi
+}
+abandon() {
+    echo "NOT OK - $* (cannot go on)"
+    [ -f "$travail/kest.log" ] && sed 's/^/  kest: /' "$travail/kest.log"
+    exit 1
+}
+
+# attend <seconds> <command...>: polls every 0.1 s until the command succeeds.
+attend() {
+    local fin=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -ge "$fin" ] && return 1
+        sleep 0.1
+    done
+}
+
+# --- X server on a free display -----------------------------------------------------------
+# 96 pixels per inch, the resolution the window's layout is given at; it also makes the core
+# screen size (xdpyinfo) agree with the RandR monitor size that Qt reads for the copy's frame.
+demarre_xvfb() {
+    local n
+    for n in $(seq 90 190); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >"$travail/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        # Another server may take the number between the check and the start: try the next.
+        if attend 10 xdpyinfo -display ":$n" >/dev/null 2>&1; then
+            export DISPLAY=":$n"
+            return 0
+        fi
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+        xvfb_pid=""
+    done
+    return 1
+}
+demarre_xvfb || abandon "no free display for Xvfb"
+echo "# Xvfb on $DISPLAY: $(xdpyinfo | grep -E '^ *dimensions:' | sed 's/^ *//')"
+
+# --- Pixels -------------------------------------------------------------------------------
+# Screenshots are turned into plain PPM text and read by awk: exact colours, since the window
+# draws without antialiasing.
+ppm() { convert "$1" -depth 8 -compress none ppm:-; }
+
+# pixels <png> <x,y>...: prints "r,g,b" for each point, one a line.
+pixels() {
+    local png=$1
+    shift
+    ppm "$png" | awk -v points="$*" '
+        NR == 2 { W = $1; H = $2 }
+        NR > 3 { for (i = 1; i <= NF; i++) v[n++] = $i }
+        END {
+            k = split(points, p, " ")
+            for (i = 1; i <= k; i++) {
+                split(p[i], xy, ",")
+                x = xy[1] + 0; y = xy[2] + 0
+                if (x < 0 || y < 0 || x >= W || y >= H) { print "outside"; continue }
+                o = 3 * (y * W + x)
+                print v[o] "," v[o + 1] "," v[o + 2]
+            }
+        }'
+}
+
+# Finds where the scene's origin lies in a window screenshot by fitting the black stator
+# circle (centre (500, 300), radius 100 in scene pixels) at every offset and keeping the one
+# that lands most of its 360 sample points on black pixels. Prints "dx dy hits runner_up".
+origine_scene() {
+    ppm "$1" | awk '
+        NR == 2 { W = $1; H = $2 }
+        NR > 3 { for (i = 1; i <= NF; i++) v[n++] = $i }
+        function noir(x, y, o) {
+            if (x < 0 || y < 0 || x >= W || y >= H) return 0
+            o = 3 * (y * W + x)
+            return v[o] == 0 && v[o + 1] == 0 && v[o + 2] == 0
+        }
+        END {
+            pi = atan2(0, -1)
+            for (a = 0; a < 360; a++) {
+                cx[a] = int(500 + 100 * cos(a * pi / 180) + 0.5)
+                cy[a] = int(300 - 100 * sin(a * pi / 180) + 0.5)
+            }
+            best = -1; second = -1
+            for (dy = 0; dy <= 120; dy++)
+                for (dx = -8; dx <= 8; dx++) {
+                    s = 0
+                    for (a = 0; a < 360; a++) s += noir(cx[a] + dx, cy[a] + dy)
+                    if (s > best) { second = best; best = s; bx = dx; by = dy }
+                    else if (s > second) second = s
+                }
+            print bx, by, best, second
+        }'
+}
+
+# The phasor area (scene (355, 55) to (445, 145)) of a screenshot, as a checksum.
+empreinte_phaseurs() {
+    convert "$1" -crop "91x91+$((355 + dx))+$((55 + dy))" +repage -depth 8 ppm:- | cksum
+}
+
+# --- Windows ------------------------------------------------------------------------------
+geometrie() {  # prints "x y w h" of a window, outer frame as X knows it
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+                            /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+visibles() { xdotool search --onlyvisible --pid "$kest_pid" 2>/dev/null | sort; }
+override() { xwininfo -id "$1" 2>/dev/null | grep -q 'Override Redirect State: yes'; }
+menus_ouverts() {  # how many popup menus kest shows now
+    local id c=0
+    for id in $(visibles); do override "$id" && c=$((c + 1)); done
+    echo "$c"
+}
+menu_ouvert() { [ "$(menus_ouverts)" -gt 0 ]; }
+menu_ferme() { [ "$(menus_ouverts)" -eq 0 ]; }
+fenetre_titree() {  # the visible, framed (not a popup menu) window of kest with this exact title
+    local id
+    for id in $(visibles); do
+        if [ "$(xdotool getwindowname "$id")" = "$1" ] && ! override "$id"; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+presente() { fenetre_titree "$1" >/dev/null; }
+absente() { ! presente "$1"; }
+# Running, and not a zombie waiting for this script to collect its exit code.
+vivant() { [ -r "/proc/$kest_pid/stat" ] && ! awk '{ exit $3 != "Z" }' "/proc/$kest_pid/stat"; }
+
+# Keys go to the focused window; without a window manager the script gives the focus itself
+# and keeps the pointer over the window's empty lower left.
+focus_principale() {
+    xdotool windowfocus --sync "$fenetre"
+    xdotool mousemove --window "$fenetre" 150 420
+}
+# menu <access letter> <item letter>: Alt+letter opens the menu, the item's letter chooses.
+menu() {
+    focus_principale
+    xdotool key "alt+$1"
+    attend 5 menu_ouvert || { ko "the menu of Alt+$1 did not open"; return 1; }
+    xdotool key "$2"
+    attend 5 menu_ferme || { ko "the menu of Alt+$1 did not close after $2"; return 1; }
+}
+capture() { import -window "$fenetre" "$travail/$1.png"; }
+
+# --- Start --------------------------------------------------------------------------------
+mkdir -m 700 "$travail/run"
+env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$travail/run" LC_ALL=C.UTF-8 \
+    "$kest" >"$travail/kest.log" 2>&1 &
+kest_pid=$!
+echo "# kest started as PID $kest_pid: $kest"
+
+fenetre=$(timeout 20 xdotool search --sync --onlyvisible --name '^kestForm$' | head -n 1)
+[ -n "$fenetre" ] || abandon "no window titled kestForm within 20 s"
+verifie "window titled \"$(xdotool getwindowname "$fenetre")\"" \
+    test "$(xdotool getwindowname "$fenetre")" = kestForm
+read -r gx gy gw gh < <(geometrie "$fenetre")
+verifie "outer frame at ($gx, $gy) sized ${gw}x${gh}, expected (100, 100) 700x500" \
+    test "$gx $gy $gw $gh" = "100 100 700 500"
+
+# The first paint may come a little after the map: poll until the stator circle shows.
+scene_trouvee() {
+    capture debut
+    read -r dx dy touches suivant < <(origine_scene "$travail/debut.png")
+    [ "$touches" -ge 180 ]
+}
+attend 10 scene_trouvee || abandon "no black stator circle in the window (best fit $touches/360)"
+ok "black stator circle, centre (500, 300) radius 100: $touches of 360 points black (next best fit $suivant)"
+verifie "the drawing area starts below the menu bar: scene origin at ($dx, $dy) in the window" \
+    test "$dx" -eq 0 -a "$dy" -gt 0 -a "$dy" -lt 60
+if [ -n "${KEST_E2E_SCREENSHOT:-}" ]; then
+    cp "$travail/debut.png" "$KEST_E2E_SCREENSHOT" && echo "# start picture saved as $KEST_E2E_SCREENSHOT"
+fi
+
+# A pixel in scene coordinates: "x,y" moved by the scene origin.
+s() { echo "$(($1 + dx)),$(($2 + dy))"; }
+
+# Phase 0's phasor at t = 0: a blue 1-pixel line from (400, 100) to (440, 100). Its first pixel
+# lies under phases 1 and 2, which start there too; a 1-pixel line leaves out its end pixel.
+phaseur=$(for x in $(seq 401 439); do s "$x" 100; done)
+bleus=$(pixels "$travail/debut.png" $phaseur | grep -c '^0,0,255$')
+verifie "blue phasor of phase 0 along y = 100 from x = 401 to 439: $bleus of 39 pixels 0,0,255" \
+    test "$bleus" -eq 39
+autour=$(pixels "$travail/debut.png" "$(s 420 99)" "$(s 420 101)" "$(s 441 100)" | grep -c '^0,0,255$')
+verifie "the phasor is one pixel thick and ends at x = 440 ($autour blue pixels beside it)" \
+    test "$autour" -eq 0
+
+# Filled (return-side) conductors of the default winding, p = 1 and m = 2, at 180 ± 15 degrees
+# for phase 0 and 120 degrees further per phase: their centres carry the phase colours.
+conducteurs=(
+    "403 274 0,0,255 blue" "403 325 0,0,255 blue"
+    "525 396 255,0,0 red" "570 370 255,0,0 red"
+    "570 229 0,128,0 green" "525 203 0,128,0 green"
+)
+for c in "${conducteurs[@]}"; do
+    read -r cx cy rgb nom <<<"$c"
+    vu=$(pixels "$travail/debut.png" "$(s "$cx" "$cy")")
+    verifie "conductor at ($cx, $cy) is $nom ($rgb): $vu" test "$vu" = "$rgb"
+done
+gris=$(pixels "$travail/debut.png" $(for y in $(seq 52 96); do s 400 "$y"; done) |
+    grep -c '^128,128,128$')
+verifie "gray dotted axis of the phasor diagram at x = 400: $gris gray pixels" test "$gris" -ge 10
+
+# --- Clipboard ----------------------------------------------------------------------------
+# Copied before the animation first runs, so that the picture is the one of t = 0.
+presse_papiers() { xclip -selection clipboard -t "$1" -o 2>/dev/null; }
+cibles() { presse_papiers TARGETS >"$travail/targets" && grep -qx 'image/x-emf' "$travail/targets"; }
+focus_principale
+xdotool key ctrl+c
+if attend 10 cibles; then
+    for type in image/x-emf image/svg+xml image/png; do
+        verifie "Ctrl+C: the clipboard offers $type" grep -qx "$type" "$travail/targets"
+    done
+    presse_papiers image/x-emf >"$travail/copie.emf"
+    presse_papiers image/png >"$travail/copie.png"
+    presse_papiers image/svg+xml >"$travail/copie.svg"
+
+    # The EMF header: little-endian 32-bit fields.
+    u32() { od -A n -t u4 -j "$1" -N 4 --endian=little "$travail/copie.emf" | tr -d ' '; }
+    i32() { od -A n -t d4 -j "$1" -N 4 --endian=little "$travail/copie.emf" | tr -d ' '; }
+    taille=$(stat -c %s "$travail/copie.emf")
+    verifie "EMF: $taille bytes, first record of type $(u32 0) (1, the header)" test "$(u32 0)" = 1
+    signature=$(dd if="$travail/copie.emf" bs=1 skip=40 count=4 2>/dev/null)
+    verifie "EMF: signature \"$signature\" at offset 40" test "$signature" = " EMF"
+    verifie "EMF: the header's total size $(u32 48) is the size of the bytes read" \
+        test "$(u32 48)" = "$taille"
+
+    # The frame in hundredths of a millimetre: outer size scaled by the screen's mm per pixel,
+    # MulDiv-style (rounded to nearest).
+    read -r px py mmx mmy < <(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*\)x\([0-9]*\) pixels (\([0-9]*\)x\([0-9]*\) millimeters).*/\1 \2 \3 \4/p')
+    muldiv() { echo $((($1 * $2 + $3 / 2) / $3)); }
+    fw=$(muldiv "$gw" $((mmx * 100)) "$px")
+    fh=$(muldiv "$gh" $((mmy * 100)) "$py")
+    cadre="$(i32 24) $(i32 28) $(i32 32) $(i32 36)"
+    verifie "EMF: frame ($cadre) = (0 0 $fw $fh) for ${gw}x${gh} px on ${px}x${py} px of ${mmx}x${mmy} mm" \
+        test "$cadre" = "0 0 $fw $fh"
+    verifie "PNG on the clipboard: $(identify -format '%wx%h' "$travail/copie.png" 2>&1)" \
+        test "$(identify -format '%wx%h' "$travail/copie.png" 2>/dev/null)" = "${gw}x${gh}"
+    verifie "SVG on the clipboard is an <svg> document" grep -q '<svg' "$travail/copie.svg"
+
+    # Inkscape reads the metafile as another program pasting it would.
+    if HOME="$travail" XDG_CONFIG_HOME="$travail/config" timeout 120 inkscape \
+        --export-type=png --export-filename="$travail/inkscape.png" "$travail/copie.emf" \
+        >"$travail/inkscape.log" 2>&1 && [ -s "$travail/inkscape.png" ]; then
+        read -r iw ih < <(identify -format '%w %h\n' "$travail/inkscape.png")
+        couvert=$(convert "$travail/inkscape.png" -alpha extract -format '%[fx:mean]' info:)
+        verifie "Inkscape turns the EMF into a ${iw}x${ih} PNG with ${couvert} of it covered" \
+            awk -v c="$couvert" -v w="$iw" 'BEGIN { exit !(c > 0.01 && c < 0.6 && w > 600 && w < 800) }'
+        # Inkscape antialiases and smooths the outlines: most of a filled conductor's 5 x 5
+        # middle must be clearly of its colour.
+        for c in "${conducteurs[@]}"; do
+            read -r cx cy rgb nom <<<"$c"
+            mx=$((cx * iw / 700))
+            my=$((cy * ih / 500))
+            carre=$(for y in $(seq $((my - 2)) $((my + 2))); do
+                for x in $(seq $((mx - 2)) $((mx + 2))); do echo "$x,$y"; done
+            done)
+            n=$(pixels "$travail/inkscape.png" $carre | awk -F, -v nom="$nom" '
+                nom == "blue" && $3 > 200 && $1 < 80 && $2 < 80 { n++ }
+                nom == "red" && $1 > 200 && $2 < 80 && $3 < 80 { n++ }
+                nom == "green" && $2 > 90 && $1 < 60 && $3 < 60 { n++ }
+                END { print n + 0 }')
+            verifie "Inkscape's picture shows the $nom conductor at ($cx, $cy): $n of 25 pixels" \
+                test "$n" -ge 13
+        done
+    else
+        ko "Inkscape could not convert the EMF"
+        sed 's/^/  inkscape: /' "$travail/inkscape.log"
+    fi
+else
+    ko "Ctrl+C: no EMF on the clipboard within 10 s"
+fi
+
+# --- Play and Stop ------------------------------------------------------------------------
+if menu s p; then
+    capture play1
+    sleep 1
+    capture play2
+    verifie "Simulation > Play (Alt+S, P): the phasor area changes within a second" \
+        test "$(empreinte_phaseurs "$travail/play1.png")" != "$(empreinte_phaseurs "$travail/play2.png")"
+fi
+if menu s s; then
+    # A paint asked for by the last tick may still be on its way: wait until the picture rests.
+    au_repos() {
+        capture stop1
+        sleep 0.2
+        capture stop2
+        [ "$(empreinte_phaseurs "$travail/stop1.png")" = "$(empreinte_phaseurs "$travail/stop2.png")" ]
+    }
+    attend 5 au_repos
+    capture stop1
+    sleep 1
+    capture stop2
+    verifie "Simulation > Stop (Alt+S, S): the phasor area stays the same for a second" \
+        test "$(empreinte_phaseurs "$travail/stop1.png")" = "$(empreinte_phaseurs "$travail/stop2.png")"
+fi
+
+# --- Options dialog and the error box -----------------------------------------------------
+if menu o d; then
+    if attend 10 presente Options; then
+        options=$(fenetre_titree Options)
+        read -r ox oy ow oh < <(geometrie "$options")
+        ex=$((gx + gw - 100))
+        ey=$((gy + 100))
+        verifie "Options > Dimensions (Alt+O, D) opens \"Options\" at ($ox, $oy), expected ($ex, $ey)" \
+            test "$ox $oy" = "$ex $ey"
+        # The pole-pair field IDC_p: left 224, top 8, 33 x 21 in the dialog's client area.
+        xdotool mousemove --window "$options" 240 18 click 1
+        xdotool key ctrl+a
+        xdotool type --delay 30 abc
+        xdotool key Return
+        if attend 10 presente kest; then
+            boite=$(fenetre_titree kest)
+            ok "abc and Enter in the pole-pair field open an error box titled \"$(xdotool getwindowname "$boite")\""
+            xdotool key Return
+            verifie "Enter closes the error box" attend 10 absente kest
+            verifie "kest is still running after the error" vivant
+            verifie "the Options dialog stays open after the error" presente Options
+        else
+            ko "no error box titled kest after abc and Enter in the pole-pair field"
+        fi
+        menu o d && verifie "Options > Dimensions again hides the dialog" attend 10 absente Options
+    else
+        ko "Options > Dimensions (Alt+O, D) opened no window titled Options"
+    fi
+fi
+
+# --- Quit ---------------------------------------------------------------------------------
+if menu f q; then
+    if attend 10 eval '! vivant'; then
+        wait "$kest_pid"
+        code=$?
+        kest_pid=""
+        verifie "Fichier > Quitter (Alt+F, Q) ends kest with exit code $code" test "$code" -eq 0
+    else
+        ko "kest still runs 10 s after Fichier > Quitter"
+    fi
+fi
+
+if [ "$echecs" -gt 0 ]; then
+    echo "# $echecs check(s) failed"
+    sed 's/^/  kest: /' "$travail/kest.log"
+    exit 1
+fi
+echo "# all checks passed"
