@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs a build into a scratch prefix and checks the layout a desktop expects.
+# Usage: check_install.sh <build dir> <scratch prefix> <AppStream id>
+set -euo pipefail
+build=$1
+prefix=$2
+id=$3
+
+rm -rf "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+fautes=0
+for f in bin/kest share/applications/kest.desktop share/icons/hicolor/scalable/apps/kest.svg \
+    "share/metainfo/$id.metainfo.xml"; do
+    if [ -e "$prefix/$f" ]; then echo "ok     - $f"; else echo "NOT OK - $f missing"; fautes=1; fi
+done
+[ -x "$prefix/bin/kest" ] || { echo "NOT OK - bin/kest is not executable"; fautes=1; }
+
+# The menu entry starts the installed program and shows the installed icon.
+entree=$prefix/share/applications/kest.desktop
+exec_=$(sed -n 's/^Exec=//p' "$entree")
+icone=$(sed -n 's/^Icon=//p' "$entree")
+[ "$exec_" = kest ] || { echo "NOT OK - Exec=$exec_, expected kest"; fautes=1; }
+[ -e "$prefix/share/icons/hicolor/scalable/apps/$icone.svg" ] ||
+    { echo "NOT OK - no icon named $icone"; fautes=1; }
+# The metainfo's launchable names the desktop file that is installed.
+lance=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' \
+    "$prefix/share/metainfo/$id.metainfo.xml")
+[ -e "$prefix/share/applications/$lance" ] ||
+    { echo "NOT OK - launchable $lance is not installed"; fautes=1; }
+# The icon is a picture, not just a file: an SVG document of its own.
+grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/kest.svg" ||
+    { echo "NOT OK - kest.svg holds no <svg>"; fautes=1; }
+# AppStream's own view of the installed tree: metainfo and desktop entry together.
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate-tree --no-net "$prefix" || fautes=1
+fi
+
+rm -rf "$prefix"
+exit "$fautes"
