@@ -1,6 +1,8 @@
 #include "PainterSurface.h"
 
 #include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPaintEngine>
 #include <QRectF>
 #include <QString>
 
@@ -25,9 +27,21 @@ void PainterSurface::Begin(QPainter& painter) {
     painter_->setBackgroundMode(Qt::TransparentMode);
     AppliquerStylo();
     AppliquerBrosse();
+    // Only hard pixels are skipped; a vector recording keeps every call.
+    const QPaintEngine* moteur = painter.paintEngine();
+    raster_ = moteur && moteur->type() == QPaintEngine::Raster;
+    const QPaintDevice* device = painter.device();
+    largeurDevice_ = raster_ && device ? device->width() : 0;
+    hauteurDevice_ = raster_ && device ? device->height() : 0;
+    // All marks are clear between runs: the array is made again only for a new size.
+    const std::size_t pixels = std::size_t(largeurDevice_) * std::size_t(hauteurDevice_);
+    if (marques_.size() != pixels) marques_.assign(pixels, 0);
 }
 
-void PainterSurface::End() { painter_ = nullptr; }
+void PainterSurface::End() {
+    NouvelleSerie();
+    painter_ = nullptr;
+}
 
 void PainterSurface::MoveTo(int x, int y) { position_ = QPoint(x, y); }
 
@@ -38,12 +52,13 @@ void PainterSurface::LineTo(int x, int y) {
 }
 
 void PainterSurface::Ellipse(int x1, int y1, int x2, int y2) {
-    if (!painter_) return;
+    if (!painter_ || DejaPeinte(x1, y1, x2, y2)) return;
     // Plain double arithmetic: saturated coordinates (±1e6) must not overflow a width.
     painter_->drawEllipse(QRectF(x1, y1, double(x2) - x1, double(y2) - y1));
 }
 
 void PainterSurface::TextOut(int x, int y, const std::string& text) {
+    NouvelleSerie();
     if (!painter_) return;
     const QString texte = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const QFontMetrics fm(font_, painter_->device());
@@ -81,7 +96,30 @@ void PainterSurface::SetBrushStyle(BrushStyle s) {
     AppliquerBrosse();
 }
 
+bool PainterSurface::DejaPeinte(int x1, int y1, int x2, int y2) {
+    // With hard pixels and a transparent background, every pixel that such an ellipse or a line
+    // of the run touches takes the one opaque pen colour, whatever lies below: the picture is
+    // the union of what the run drew, and a repeated box adds nothing to it.
+    const bool uneCouleur = brosseStyle_ == BrushStyle::Clear || brosse_ == stylo_;
+    if (!raster_ || !uneCouleur) return false;
+    if (x1 < 0 || y1 < 0 || x1 >= largeurDevice_ || y1 >= hauteurDevice_) return false;
+    const std::int64_t largeur = std::int64_t{x2} - x1, hauteur = std::int64_t{y2} - y1;
+    if (marquees_.empty()) largeurBoite_ = largeur, hauteurBoite_ = hauteur;
+    if (largeur != largeurBoite_ || hauteur != hauteurBoite_) return false;
+    const std::size_t coin = std::size_t(y1) * std::size_t(largeurDevice_) + std::size_t(x1);
+    if (marques_[coin]) return true;
+    marques_[coin] = 1;
+    marquees_.push_back(coin);
+    return false;
+}
+
+void PainterSurface::NouvelleSerie() {
+    for (const std::size_t coin : marquees_) marques_[coin] = 0;
+    marquees_.clear();
+}
+
 void PainterSurface::AppliquerStylo() {
+    NouvelleSerie();
     if (!painter_) return;
     QPen pen(stylo_);
     pen.setStyle(styloStyle_ == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
@@ -99,6 +137,7 @@ void PainterSurface::AppliquerStylo() {
 }
 
 void PainterSurface::AppliquerBrosse() {
+    NouvelleSerie();
     if (!painter_) return;
     painter_->setBrush(brosseStyle_ == BrushStyle::Solid ? QBrush(brosse_) : QBrush(Qt::NoBrush));
 }

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
+#include <cstdint>
+#include <vector>
 
 #include "DrawingSurface.h"
 
@@ -36,6 +38,8 @@ public:
 private:
     void AppliquerStylo();
     void AppliquerBrosse();
+    bool DejaPeinte(int x1, int y1, int x2, int y2);
+    void NouvelleSerie();
 
     QPainter* painter_ = nullptr;  // only between Begin() and End()
     QFont font_;
@@ -46,6 +50,15 @@ private:
     int largeur_ = 1;
     QColor brosse_;
     BrushStyle brosseStyle_ = BrushStyle::Solid;
+
+    // The boxes of the current run of ellipses: at large windings thousands of conductors fall
+    // on the same pixels, and an opaque one-colour ellipse drawn again changes nothing. A run
+    // ends at any setting or text, so that the overdraw order of the colours is kept.
+    bool raster_ = false;  // hard pixels: a second identical ellipse repaints the same pixels
+    int largeurDevice_ = 0, hauteurDevice_ = 0;
+    std::int64_t largeurBoite_ = 0, hauteurBoite_ = 0;  // the box size marked in this run
+    std::vector<std::uint8_t> marques_;                 // by top-left corner, one per device pixel
+    std::vector<std::size_t> marquees_;  // the marked corners, cleared at the run's end
 };
 
 // 0x00BBGGRR -> QColor.

@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <functional>
 
+#include "Dessine.h"
 #include "PainterSurface.h"
+#include "Regles.h"
 
 namespace {
 
@@ -135,6 +137,127 @@ TEST(PainterSurface, StartsWithASolidBrushOfTheBackgroundColour) {
     const QImage image = Peindre(s, [](PainterSurface& d) { d.Ellipse(20, 10, 60, 50); });
     EXPECT_EQ(image.pixelColor(40, 30), fond);
     EXPECT_EQ(image.pixelColor(20, 30), QColor(Qt::black));
+}
+
+// Hands every call on, but sets the pen colour again before each ellipse: every ellipse then
+// starts a run of its own and is drawn, which is the picture without any skipping.
+class ChaqueEllipse final : public kest::DrawingSurface {
+public:
+    explicit ChaqueEllipse(PainterSurface& s) : s_(s) {}
+    void MoveTo(int x, int y) override { s_.MoveTo(x, y); }
+    void LineTo(int x, int y) override { s_.LineTo(x, y); }
+    void Ellipse(int x1, int y1, int x2, int y2) override {
+        s_.SetPenColor(stylo_);
+        s_.Ellipse(x1, y1, x2, y2);
+    }
+    void TextOut(int x, int y, const std::string& t) override { s_.TextOut(x, y, t); }
+    void SetPenColor(kest::Couleur c) override { s_.SetPenColor(stylo_ = c); }
+    void SetPenStyle(kest::PenStyle st) override { s_.SetPenStyle(st); }
+    void SetPenWidth(int w) override { s_.SetPenWidth(w); }
+    void SetBrushColor(kest::Couleur c) override { s_.SetBrushColor(c); }
+    void SetBrushStyle(kest::BrushStyle st) override { s_.SetBrushStyle(st); }
+
+private:
+    PainterSurface& s_;
+    kest::Couleur stylo_ = kest::kNoir;  // the surface's pen starts black
+};
+
+// The same calls painted twice on a 700 x 500 image, with and without the skipping of repeated
+// ellipses: the two images must not differ by a single pixel.
+void AttendMemesPixels(const std::function<void(kest::DrawingSurface&)>& dessin,
+                       QImage::Format format = QImage::Format_ARGB32_Premultiplied) {
+    QImage images[2];
+    for (int sans = 0; sans < 2; ++sans) {
+        PainterSurface s(Police(), kTexte, kFond);
+        images[sans] = QImage(700, 500, format);
+        images[sans].fill(QColor(236, 233, 216));
+        QPainter painter(&images[sans]);
+        s.Begin(painter);
+        ChaqueEllipse chacune(s);
+        dessin(sans ? static_cast<kest::DrawingSurface&>(chacune) : s);
+        s.End();
+    }
+    ASSERT_EQ(images[0].size(), images[1].size());
+    int differents = 0;
+    for (int y = 0; y < images[0].height(); ++y)
+        for (int x = 0; x < images[0].width(); ++x)
+            differents += images[0].pixel(x, y) != images[1].pixel(x, y);
+    EXPECT_EQ(differents, 0);
+}
+
+kest::State Bobinage(const char* p, const char* m, bool reelle, bool doubleEtoile) {
+    kest::State s;
+    kest::AppliquerSaisie(s, kest::Saisie{p, m, "3", reelle, doubleEtoile}, ".");
+    s.t = 0.0123;
+    return s;
+}
+
+TEST(PainterSurface, SkippingRepeatedEllipsesKeepsEveryPixelOfTheScene) {
+    struct Cas {
+        const char* nom;
+        kest::State etat;
+    };
+    for (const Cas& cas :
+         {Cas{"default", kest::State{}}, Cas{"p=7, m=13, real", Bobinage("7", "13", true, false)},
+          Cas{"p=99, m=99, double star", Bobinage("99", "99", false, true)}}) {
+        SCOPED_TRACE(cas.nom);
+        AttendMemesPixels([&](kest::DrawingSurface& d) {
+            kest::State s = cas.etat;
+            kest::Dessine(d, s, kest::Affichage{});
+            kest::Dessine(d, s, kest::Affichage{});  // the second paint starts from the first's pen
+        });
+    }
+}
+
+// Runs where a repeated box must be drawn again, or may be skipped, next to other drawings.
+TEST(PainterSurface, RepeatedEllipsesKeepTheirOverdrawOrder) {
+    using kest::BrushStyle;
+    using kest::PenStyle;
+    struct Cas {
+        const char* nom;
+        kest::Couleur stylo, brosse;
+        BrushStyle brosseStyle;
+        PenStyle styloStyle;
+    };
+    for (const Cas& cas : {
+             Cas{"filled, pen and brush alike", kest::kRouge, kest::kRouge, BrushStyle::Solid,
+                 PenStyle::Solid},
+             Cas{"filled, pen unlike brush", kest::kRouge, kest::kVert, BrushStyle::Solid,
+                 PenStyle::Solid},
+             Cas{"hollow", kest::kBleu, kest::kVert, BrushStyle::Clear, PenStyle::Solid},
+             Cas{"dotted outline", kest::kBleu, kest::kBleu, BrushStyle::Solid, PenStyle::Dot},
+         }) {
+        SCOPED_TRACE(cas.nom);
+        AttendMemesPixels([&](kest::DrawingSurface& d) {
+            d.SetPenColor(cas.stylo);
+            d.SetPenStyle(cas.styloStyle);
+            d.SetBrushColor(cas.brosse);
+            d.SetBrushStyle(cas.brosseStyle);
+            for (int tour = 0; tour < 3; ++tour) {
+                d.Ellipse(100, 100, 108, 108);
+                d.Ellipse(104, 102, 112, 110);  // over the first,
+                d.Ellipse(100, 100, 108, 108);  // which comes back on top
+                d.Ellipse(200, 100, 230, 120);  // another size
+                d.Ellipse(-3, 40, 5, 48);       // partly off the image
+                d.Ellipse(698, 496, 706, 504);
+                d.Ellipse(120, 196, 128, 204);
+            }
+            d.MoveTo(110, 200);
+            d.LineTo(140, 200);  // in the pen's colour: the run goes on
+            d.Ellipse(120, 196, 128, 204);
+            d.TextOut(118, 194, "Fresnel");  // text in its own colours ends the run,
+            d.Ellipse(120, 196, 128, 204);   // so that this one comes back over it
+        });
+    }
+}
+
+TEST(PainterSurface, SkippingAlsoHoldsOnAnOpaqueImage) {
+    AttendMemesPixels(
+        [](kest::DrawingSurface& d) {
+            kest::State s = Bobinage("40", "60", false, true);
+            kest::Dessine(d, s, kest::Affichage{});
+        },
+        QImage::Format_RGB32);
 }
 
 }  // namespace
