@@ -1,12 +1,15 @@
 #include "EmfSurface.h"
 
 #include <QString>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "Erreur.h"
 
@@ -83,6 +86,9 @@ struct EmfSurface::Impl {
     HDC dc = 0;
     HFONT police = 0;
     HPEN stylo = 0;
+    // One pen per colour, style and width, made once and selected again: the picture changes
+    // colour hundreds of times but uses a handful of pens.
+    std::vector<std::pair<Stylo, HPEN>> stylos;
     HBRUSH brosse = 0;  // 0 while the stock null brush is selected
     QSize exterieur;
     Ecran ecran;
@@ -103,8 +109,10 @@ struct EmfSurface::Impl {
         SelectObject(dc, GetStockObject(BLACK_PEN));
         SelectObject(dc, GetStockObject(WHITE_BRUSH));
         SelectObject(dc, GetStockObject(SYSTEM_FONT));
-        for (HGDIOBJ o : {HGDIOBJ(stylo), HGDIOBJ(brosse), HGDIOBJ(police)})
+        for (const auto& [cle, p] : stylos) DeleteObject(p);
+        for (HGDIOBJ o : {HGDIOBJ(brosse), HGDIOBJ(police)})
             if (o != 0) DeleteObject(o);
+        stylos.clear();
         stylo = 0, brosse = 0, police = 0;
         // This variant leaves the stream open: it stays ours to flush and close.
         const HENHMETAFILE mf = CloseEnhMetaFileWithFILE(dc);
@@ -115,11 +123,16 @@ struct EmfSurface::Impl {
     // True when a new pen was selected.
     bool RealiseStylo() {
         if (styloVoulu == styloFait && stylo != 0) return false;
-        const int style = styloVoulu.style == PenStyle::Dot ? PS_DOT : PS_SOLID;
-        const HPEN nouveau = CreatePen(style, styloVoulu.largeur, styloVoulu.couleur);
-        SelectObject(dc, nouveau);
-        if (stylo != 0) DeleteObject(stylo);
-        stylo = nouveau;
+        const auto fait = std::find_if(stylos.begin(), stylos.end(),
+                                       [&](const auto& e) { return e.first == styloVoulu; });
+        if (fait != stylos.end()) {
+            stylo = fait->second;
+        } else {
+            const int style = styloVoulu.style == PenStyle::Dot ? PS_DOT : PS_SOLID;
+            stylo = CreatePen(style, styloVoulu.largeur, styloVoulu.couleur);
+            stylos.emplace_back(styloVoulu, stylo);
+        }
+        SelectObject(dc, stylo);
         styloFait = styloVoulu;
         return true;
     }

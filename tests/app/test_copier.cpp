@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <climits>
 #include <tuple>
 
@@ -180,6 +181,13 @@ TEST(Copier, PictureIsTheSceneOfTheWindowAndOnlyIAndFChange) {
         ASSERT_TRUE(e.valide);
         EXPECT_EQ(e.objetsRestants, 0);
         AttendMemesAppels(e.appels, r.appels);
+        // One pen object per pen of the picture, however often the colour changes.
+        std::vector<test::Stylo> stylos{test::Stylo{kNoir, PenStyle::Solid, 1}};
+        for (const test::Appel& a : r.appels)
+            if (a.op != Op::TextOut &&
+                std::find(stylos.begin(), stylos.end(), a.stylo) == stylos.end())
+                stylos.push_back(a.stylo);
+        EXPECT_EQ(std::count(e.types.begin(), e.types.end(), 38u), std::ptrdiff_t(stylos.size()));
         // Every line continues a path: no object selection between it and its starting point.
         for (std::size_t i = 1; i < e.types.size(); ++i)
             EXPECT_TRUE(e.types[i] != 54 || e.types[i - 1] == 27 || e.types[i - 1] == 54) << i;
