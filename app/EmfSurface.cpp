@@ -66,6 +66,13 @@ struct Brosse {
     }
 };
 
+// libEMF's DeleteEnhMetaFile frees the records but keeps the recording context, which is the
+// metafile's handle too, in its table until DeleteDC: without it every copy leaks its context.
+void LibereMetafichier(HENHMETAFILE mf) {
+    DeleteEnhMetaFile(mf);
+    DeleteDC(mf);
+}
+
 }  // namespace
 
 std::optional<int> MulDivArrondi(int a, int b, int c) {
@@ -99,7 +106,7 @@ struct EmfSurface::Impl {
     POINT position{0, 0};  // the current position, for a MoveTo again after a new pen
 
     ~Impl() {
-        if (dc != 0) DeleteEnhMetaFile(Clos());
+        if (dc != 0) LibereMetafichier(Clos());
         if (flux) std::fclose(flux);
         std::free(tampon);
     }
@@ -236,7 +243,7 @@ QByteArray EmfSurface::Ferme() {
     if (d.dc == 0) throw Erreur(kRessources);
     const HENHMETAFILE mf = d.Clos();
     if (mf == 0) throw Erreur(kRessources);
-    DeleteEnhMetaFile(mf);
+    LibereMetafichier(mf);
     errno = 0;
     if (std::fflush(d.flux) != 0 || std::ferror(d.flux)) throw Erreur(TexteSysteme());
 
