@@ -165,7 +165,7 @@ vivant() { [ -r "/proc/$kest_pid/stat" ] && ! awk '{ exit $3 != "Z" }' "/proc/$k
 # Keys go to the focused window; without a window manager the script gives the focus itself
 # and keeps the pointer over the window's empty lower left.
 focus_principale() {
-    xdotool windowfocus --sync "$fenetre"
+    timeout 10 xdotool windowfocus --sync "$fenetre" || ko "could not give the focus to kestForm"
     xdotool mousemove --window "$fenetre" 150 420
 }
 # menu <access letter> <item letter>: Alt+letter opens the menu, the item's letter chooses.
@@ -232,8 +232,8 @@ for c in "${conducteurs[@]}"; do
     vu=$(pixels "$travail/debut.png" "$(s "$cx" "$cy")")
     verifie "conductor at ($cx, $cy) is $nom ($rgb): $vu" test "$vu" = "$rgb"
 done
-gris=$(pixels "$travail/debut.png" $(for y in $(seq 52 96); do s 400 "$y"; done) |
-    grep -c '^128,128,128$')
+axe=$(for y in $(seq 52 96); do s 400 "$y"; done)
+gris=$(pixels "$travail/debut.png" $axe | grep -c '^128,128,128$')
 verifie "gray dotted axis of the phasor diagram at x = 400: $gris gray pixels" test "$gris" -ge 10
 
 # --- Clipboard ----------------------------------------------------------------------------
@@ -334,7 +334,7 @@ fi
 if menu o d; then
     if attend 10 presente Options; then
         options=$(fenetre_titree Options)
-        read -r ox oy ow oh < <(geometrie "$options")
+        read -r ox oy _ _ < <(geometrie "$options")
         ex=$((gx + gw - 100))
         ey=$((gy + 100))
         verifie "Options > Dimensions (Alt+O, D) opens \"Options\" at ($ox, $oy), expected ($ex, $ey)" \
