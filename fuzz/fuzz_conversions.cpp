@@ -26,9 +26,7 @@ namespace {
 
 bool Blanc(char c) { return c == ' ' || c == '\t'; }
 bool Chiffre(char c) { return c >= '0' && c <= '9'; }
-bool ChiffreHexa(char c) {
-    return Chiffre(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool ChiffreHexa(char c) { return Chiffre(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 // Integer: [blanks] [sign] ( digits | ($ | 0x | 0X) hex-digits ), nothing after.
 std::optional<int> EntierReference(std::string_view t) {
@@ -47,10 +45,14 @@ std::optional<int> EntierReference(std::string_view t) {
                 }
                 [[fallthrough]];
             case Signe:
-                if (c == '$') e = PrefixeHexa;
-                else if (c == '0') e = Zero;
-                else if (Chiffre(c)) e = Decimal, chiffres += c;
-                else return std::nullopt;
+                if (c == '$')
+                    e = PrefixeHexa;
+                else if (c == '0')
+                    e = Zero;
+                else if (Chiffre(c))
+                    e = Decimal, chiffres += c;
+                else
+                    return std::nullopt;
                 break;
             case Zero:
                 if (c == 'x' || c == 'X') {
@@ -77,7 +79,9 @@ std::optional<int> EntierReference(std::string_view t) {
         // A 32-bit pattern: more than 8 significant digits cannot be one.
         if (chiffres.size() > 8) return std::nullopt;
         std::uint32_t motif =
-            chiffres.empty() ? 0 : static_cast<std::uint32_t>(std::strtoul(chiffres.c_str(), nullptr, 16));
+            chiffres.empty()
+                ? 0
+                : static_cast<std::uint32_t>(std::strtoul(chiffres.c_str(), nullptr, 16));
         if (negatif) motif = ~motif + 1;
         return static_cast<int>(motif);
     }
@@ -107,37 +111,52 @@ std::optional<std::string> ReelReference(std::string_view t, char sep) {
                 }
                 [[fallthrough]];
             case Signe:
-                if (Chiffre(c)) e = Entier;
-                else if (c == sep) e = SepSeul;
-                else return std::nullopt;
+                if (Chiffre(c))
+                    e = Entier;
+                else if (c == sep)
+                    e = SepSeul;
+                else
+                    return std::nullopt;
                 break;
             case Entier:
-                if (c == sep) e = Fraction;
-                else if (c == 'e' || c == 'E') e = Exp;
-                else if (Blanc(c)) e = Fin;
-                else if (!Chiffre(c)) return std::nullopt;
+                if (c == sep)
+                    e = Fraction;
+                else if (c == 'e' || c == 'E')
+                    e = Exp;
+                else if (Blanc(c))
+                    e = Fin;
+                else if (!Chiffre(c))
+                    return std::nullopt;
                 break;
             case SepSeul:
                 if (!Chiffre(c)) return std::nullopt;
                 e = Fraction;
                 break;
             case Fraction:
-                if (c == 'e' || c == 'E') e = Exp;
-                else if (Blanc(c)) e = Fin;
-                else if (!Chiffre(c)) return std::nullopt;
+                if (c == 'e' || c == 'E')
+                    e = Exp;
+                else if (Blanc(c))
+                    e = Fin;
+                else if (!Chiffre(c))
+                    return std::nullopt;
                 break;
             case Exp:
-                if (c == '+' || c == '-') e = SigneExp;
-                else if (Chiffre(c)) e = ChiffresExp;
-                else return std::nullopt;
+                if (c == '+' || c == '-')
+                    e = SigneExp;
+                else if (Chiffre(c))
+                    e = ChiffresExp;
+                else
+                    return std::nullopt;
                 break;
             case SigneExp:
                 if (!Chiffre(c)) return std::nullopt;
                 e = ChiffresExp;
                 break;
             case ChiffresExp:
-                if (Blanc(c)) e = Fin;
-                else if (!Chiffre(c)) return std::nullopt;
+                if (Blanc(c))
+                    e = Fin;
+                else if (!Chiffre(c))
+                    return std::nullopt;
                 break;
             case Fin:
                 if (!Blanc(c)) return std::nullopt;

@@ -43,7 +43,8 @@ public:
 
 private:
     static void Point(int x, int y) {
-        if (x > kBorne || x < -kBorne || y > kBorne || y < -kBorne) Echec("coordinate out of range");
+        if (x > kBorne || x < -kBorne || y > kBorne || y < -kBorne)
+            Echec("coordinate out of range");
     }
 };
 
@@ -52,8 +53,8 @@ private:
 void VerifierEtat(const kest::State& s, bool complete) {
     if (s.p < 1 || s.p > kest::kPMax || s.m < -kest::kMMax || s.m > kest::kMMax) Echec("p or m");
     if (!std::isfinite(s.Y) || !std::isfinite(s.Alpha) || !std::isfinite(s.t)) Echec("non-finite");
-    if (complete && (s.m == 0 || s.NbEncoches != 6 * s.p * s.m ||
-                     s.Alpha != kest::kDeuxPi / s.NbEncoches))
+    if (complete &&
+        (s.m == 0 || s.NbEncoches != 6 * s.p * s.m || s.Alpha != kest::kDeuxPi / s.NbEncoches))
         Echec("derived members");
 }
 
@@ -78,16 +79,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::vector<std::string> lignes(1);
     for (std::size_t i = 2; i < size; ++i) {
-        if (data[i] == '\n') lignes.emplace_back();
-        else lignes.back() += static_cast<char>(data[i]);
+        if (data[i] == '\n')
+            lignes.emplace_back();
+        else
+            lignes.back() += static_cast<char>(data[i]);
     }
     lignes.resize(lignes.size() > 3 ? 6 : 3);
 
     kest::State s;
     for (int n = 0; n < data[1]; ++n) kest::AvancerTemps(s);
     for (std::size_t premiere = 0; premiere < lignes.size(); premiere += 3)
-        Appliquer(s, {lignes[premiere], lignes[premiere + 1], lignes[premiere + 2],
-                      (choix & 3) == 1 || (choix & 3) == 3, (choix & 3) >= 2},
+        Appliquer(s,
+                  {lignes[premiere], lignes[premiere + 1], lignes[premiere + 2],
+                   (choix & 3) == 1 || (choix & 3) == 3, (choix & 3) >= 2},
                   sep);
 
     SurfaceBornee surface;

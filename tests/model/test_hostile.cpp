@@ -38,7 +38,9 @@ struct Ligne {
     Apres apres;
 };
 
-std::string Entier(const std::string& t) { return "'" + t + "' n'est pas une valeur entière correcte"; }
+std::string Entier(const std::string& t) {
+    return "'" + t + "' n'est pas une valeur entière correcte";
+}
 std::string Reel(const std::string& t) {
     return "'" + t + "' n'est pas une valeur en virgule flottante correcte";
 }
@@ -52,10 +54,10 @@ const std::string kDivision = "Division par zéro en virgule flottante";
 // in the one field under attack.
 const double a36 = kDeuxPi / 36, a18 = kDeuxPi / 18, a12 = kDeuxPi / 12;
 const Apres kAvant{2, 3, 2.5, 36, a36};
-const Apres kPSeul{3, 3, 2.5, 36, a36};      // stopped at m
-const Apres kPM{3, 1, 2.5, 36, a36};         // stopped at Y
-const Apres kPMN{3, 1, 2.5, 18, a36};        // Y overflowed: slots recomputed, Alpha not
-const Apres kPGarde{2, 1, 2.0, 12, a12};     // p <= 0 dropped silently
+const Apres kPSeul{3, 3, 2.5, 36, a36};   // stopped at m
+const Apres kPM{3, 1, 2.5, 36, a36};      // stopped at Y
+const Apres kPMN{3, 1, 2.5, 18, a36};     // Y overflowed: slots recomputed, Alpha not
+const Apres kPGarde{2, 1, 2.0, 12, a12};  // p <= 0 dropped silently
 Apres Complet(double Y) { return {3, 1, Y, 18, a18}; }
 
 const std::string kDixMille(10000, '9');
@@ -78,7 +80,8 @@ const Ligne kLignes[] = {
     {"-2147483649", "1", "2", ".", Re, Entier("-2147483649"), kAvant},
     {kDixMille, "1", "2", ".", De, Entier(kDixMille), kAvant},
     {"3\x01", "1", "2", ".", Pa, Entier("3\x01"), kAvant},
-    {"\xC3\xA9t\xC3\xA9 \xE2\x82\xAC", "1", "2", ".", Re, Entier("\xC3\xA9t\xC3\xA9 \xE2\x82\xAC"), kAvant},
+    {"\xC3\xA9t\xC3\xA9 \xE2\x82\xAC", "1", "2", ".", Re, Entier("\xC3\xA9t\xC3\xA9 \xE2\x82\xAC"),
+     kAvant},
     // m, once p has been stored
     {"3", " ", "2", ".", De, Entier(" "), kPSeul},
     {"3", "+", "2", ".", Pa, Entier("+"), kPSeul},
@@ -162,8 +165,7 @@ TEST(SaisieHostile, AnswersWithTheRightMessageStateAndPicture) {
         Dessine(r, s, {});
         EXPECT_EQ(r.appels.size(), AppelsAttendus(s)) << nom << ": the picture is whole";
         for (const Appel& a : r.appels)
-            for (int v : {a.x1, a.y1, a.x2, a.y2})
-                ASSERT_LE(std::abs(v), kPixelMax + 1000) << nom;
+            for (int v : {a.x1, a.y1, a.x2, a.y2}) ASSERT_LE(std::abs(v), kPixelMax + 1000) << nom;
     }
 }
 

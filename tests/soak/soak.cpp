@@ -5,12 +5,12 @@
 // kest_soak          1 000 000 ticks, 10 000 paints, 1 000 copies, 100 changes of the winding
 // kest_soak --court  the same cycle in 40 paints, for valgrind or LeakSanitizer
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
 #include <QMimeData>
-#include <malloc.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -118,7 +118,8 @@ int main(int argc, char* argv[]) {
         const double attendu = ticks * (0.06283185307179587 / fenetre.state.Omega);
         if (std::fabs(fenetre.state.t - attendu) > 1e-6 * attendu)
             ok = Echec("the simulated time drifted from the number of ticks");
-        if (erreurs != erreursAttendues) ok = Echec("the dialog's messages were not the expected ones");
+        if (erreurs != erreursAttendues)
+            ok = Echec("the dialog's messages were not the expected ones");
     }
     const long rssFin = VmRssKo();
     const double secondes =
@@ -126,8 +127,10 @@ int main(int argc, char* argv[]) {
 
     std::printf("%ld ticks, %d paints, %ld copies, %ld messages in %.1f s\n", ticks, peintures,
                 copies, erreurs, secondes);
-    std::printf("VmRSS highest during warm-up %ld kB, after it %ld kB (%+ld kB), at the end %ld kB\n",
-                rssEchauffement, rssMax, rssMax - rssEchauffement, rssFin);
-    if (!court && rssMax - rssEchauffement >= 1024) ok = Echec("resident memory grew by 1 MB or more");
+    std::printf(
+        "VmRSS highest during warm-up %ld kB, after it %ld kB (%+ld kB), at the end %ld kB\n",
+        rssEchauffement, rssMax, rssMax - rssEchauffement, rssFin);
+    if (!court && rssMax - rssEchauffement >= 1024)
+        ok = Echec("resident memory grew by 1 MB or more");
     return ok ? 0 : 1;
 }
