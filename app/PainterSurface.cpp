@@ -5,6 +5,7 @@
 #include <QPaintEngine>
 #include <QRectF>
 #include <QString>
+#include <algorithm>
 
 namespace kest {
 
@@ -121,6 +122,20 @@ void PainterSurface::NouvelleSerie() {
 void PainterSurface::AppliquerStylo() {
     NouvelleSerie();
     if (!painter_) return;
+    // The sweep changes colour at every dash, hundreds of times a paint, among a handful of
+    // pens: each is made once and handed over again.
+    const auto memeStylo = [this](const StyloFait& f) {
+        return f.couleur == stylo_ && f.style == styloStyle_ && f.largeur == largeur_;
+    };
+    auto fait = std::find_if(stylos_.begin(), stylos_.end(), memeStylo);
+    if (fait == stylos_.end()) {
+        if (stylos_.size() >= 64) stylos_.clear();  // a caller of many colours: start again
+        fait = stylos_.insert(stylos_.end(), {stylo_, styloStyle_, largeur_, NouveauStylo()});
+    }
+    painter_->setPen(fait->pen);
+}
+
+QPen PainterSurface::NouveauStylo() const {
     QPen pen(stylo_);
     pen.setStyle(styloStyle_ == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
     // A 1-pixel line leaves out its end pixel, so a polyline never paints a joint twice;
@@ -133,7 +148,7 @@ void PainterSurface::AppliquerStylo() {
         pen.setCapStyle(Qt::RoundCap);
     }
     pen.setJoinStyle(Qt::RoundJoin);
-    painter_->setPen(pen);
+    return pen;
 }
 
 void PainterSurface::AppliquerBrosse() {

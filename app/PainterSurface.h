@@ -37,6 +37,7 @@ public:
 
 private:
     void AppliquerStylo();
+    QPen NouveauStylo() const;
     void AppliquerBrosse();
     bool DejaPeinte(int x1, int y1, int x2, int y2);
     void NouvelleSerie();
@@ -50,6 +51,14 @@ private:
     int largeur_ = 1;
     QColor brosse_;
     BrushStyle brosseStyle_ = BrushStyle::Solid;
+
+    struct StyloFait {
+        QColor couleur;
+        PenStyle style;
+        int largeur;
+        QPen pen;
+    };
+    std::vector<StyloFait> stylos_;
 
     // The boxes of the current run of ellipses: at large windings thousands of conductors fall
     // on the same pixels, and an opaque one-colour ellipse drawn again changes nothing. A run
