@@ -184,6 +184,13 @@ void TkestForm::createToolRow() {
         connect(c, &QCheckBox::clicked, this,
                 [this] { Garde([this] { CheckBoxAfficheClick(); }); });
 
+    // Opaque, so that a repaint of the picture leaves them out: redrawing the button, the bar
+    // and the check boxes at every tick would cost half as much again as the picture, which
+    // never reaches under them at ordinary sizes.
+    for (QWidget* c : std::initializer_list<QWidget*>{SpeedButton1, ScrollBar1, CheckBoxAfficheVect,
+                                                      CheckBoxAfficheOnde, CheckBoxAfficheBobinage})
+        c->setAutoFillBackground(true);
+
     setTabOrder(ScrollBar1, CheckBoxAfficheVect);
     setTabOrder(CheckBoxAfficheVect, CheckBoxAfficheOnde);
     setTabOrder(CheckBoxAfficheOnde, CheckBoxAfficheBobinage);

@@ -57,12 +57,16 @@ protected:
         return form.statusBar()->currentMessage();
     }
 
-    // Only a paint of the whole picture counts: a control that repaints itself also has
-    // the picture redrawn beneath it, clipped to its own rectangle.
+    // Only a paint of the whole picture counts: all of the drawing area but the opaque
+    // controls, which hide what lies under them. A transparent control that repaints itself
+    // also has the picture redrawn beneath it, clipped to its own rectangle.
     bool eventFilter(QObject* objet, QEvent* e) override {
         if (e->type() == QEvent::Paint) {
-            const QRegion tout(static_cast<QWidget*>(objet)->rect());
-            peintures_ += tout.subtracted(static_cast<QPaintEvent*>(e)->region()).isEmpty();
+            const auto* zone = static_cast<QWidget*>(objet);
+            QRegion image(zone->rect());
+            for (const QWidget* c : zone->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (c->autoFillBackground()) image -= c->geometry();
+            peintures_ += image.subtracted(static_cast<QPaintEvent*>(e)->region()).isEmpty();
         }
         return false;
     }

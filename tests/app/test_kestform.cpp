@@ -161,6 +161,26 @@ TEST_F(Fenetre, ATickAdvancesTimeAndRepaints) {
     EXPECT_FALSE(Trouver<QTimer>("Timer1")->isActive());
 }
 
+// The clock's repaint leaves the button, the speed bar and the check boxes alone: they are
+// opaque, so that no part of the picture shows through them.
+TEST_F(Fenetre, ATickRepaintsThePictureButNotTheOpaqueControls) {
+    struct Compteur : QObject {
+        int peintures = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            peintures += e->type() == QEvent::Paint;
+            return false;
+        }
+    } compteur;
+    for (const char* nom : {"SpeedButton1", "ScrollBar1", "CheckBoxAfficheVect",
+                            "CheckBoxAfficheOnde", "CheckBoxAfficheBobinage"}) {
+        QWidget* c = Trouver<QWidget>(nom);
+        EXPECT_TRUE(c->autoFillBackground()) << nom;
+        c->installEventFilter(&compteur);
+    }
+    EXPECT_EQ(Peintures([&] { form.Timer1Timer(); }), 1);
+    EXPECT_EQ(compteur.peintures, 0);
+}
+
 TEST_F(Fenetre, ACheckBoxClickRepaints) {
     auto* bobinage = Trouver<QCheckBox>("CheckBoxAfficheBobinage");
     EXPECT_EQ(Peintures([&] { bobinage->click(); }), 1);
