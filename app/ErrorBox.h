@@ -27,7 +27,7 @@ void Garde(Corps&& corps) {
     try {
         corps();
     } catch (const Erreur& e) {
-        MontrerErreur(e.what());
+        MontrerErreur(e.message());
     } catch (...) {
         MontrerErreur(std::string());
     }

@@ -6,10 +6,15 @@
 namespace kest {
 
 // The one error of the program: it carries the French message that the standard error box
-// shows. Handlers at the edge of the application catch it.
+// shows. Handlers at the edge of the application catch it. The message is kept whole, so a
+// typed text quoted in it survives even with a nul character inside (what() would stop there).
 class Erreur : public std::runtime_error {
 public:
-    explicit Erreur(const std::string& message) : std::runtime_error(message) {}
+    explicit Erreur(const std::string& message) : std::runtime_error(message), message_(message) {}
+    const std::string& message() const noexcept { return message_; }
+
+private:
+    std::string message_;
 };
 
 }  // namespace kest

@@ -85,10 +85,16 @@ TEST(TexteVersEntier, RefusesWithTheTextQuotedAsTyped) {
     }
 }
 
-// what() stops at a nul, so only the refusal itself is checked here.
+// The message quotes the whole text, a nul included.
 TEST(TexteVersEntier, RefusesAnEmbeddedNul) {
-    EXPECT_THROW(TexteVersEntier(std::string("1\0", 2)), Erreur);
-    EXPECT_THROW(TexteVersReel(std::string("1\0", 2), "."), Erreur);
+    const std::string texte("1\0", 2);
+    try {
+        TexteVersEntier(texte);
+        ADD_FAILURE() << "accepted";
+    } catch (const Erreur& e) {
+        EXPECT_EQ(e.message(), "'" + texte + "' n'est pas une valeur entière correcte");
+    }
+    EXPECT_THROW(TexteVersReel(texte, "."), Erreur);
 }
 
 TEST(EntierVersTexte, PlainDecimalThatReadsBack) {
