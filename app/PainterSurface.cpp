@@ -4,6 +4,7 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QRectF>
+#include <QStaticText>
 #include <QString>
 #include <algorithm>
 
@@ -61,15 +62,29 @@ void PainterSurface::Ellipse(int x1, int y1, int x2, int y2) {
 void PainterSurface::TextOut(int x, int y, const std::string& text) {
     NouvelleSerie();
     if (!painter_) return;
-    const QString texte = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetrics fm(font_, painter_->device());
-    const QRect boite(x, y, fm.horizontalAdvance(texte), fm.height());
+    const Texte& t = Mesure(text);
+    const QRect boite(x, y, t.largeur, t.hauteur);
     // The text's box takes the brush colour while the brush is solid, like an opaque
     // text background; with a clear brush whatever lies below shows through.
     if (brosseStyle_ == BrushStyle::Solid) painter_->fillRect(boite, brosse_);
     painter_->setPen(texte_);
-    painter_->drawText(QPoint(x, y + fm.ascent()), texte);
+    painter_->drawStaticText(QPoint(x, y), t.statique);
     AppliquerStylo();
+}
+
+const PainterSurface::Texte& PainterSurface::Mesure(const std::string& text) {
+    // The two labels come back at every paint: measured and laid out once for the device's
+    // resolution, the same glyphs at the same places as drawText would shape every time.
+    const int ppp = painter_->device()->logicalDpiY();
+    for (const Texte& t : textes_)
+        if (t.utf8 == text && t.ppp == ppp) return t;
+    if (textes_.size() >= 16) textes_.clear();
+    const QString chaine = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFontMetrics fm(font_, painter_->device());
+    QStaticText statique(chaine);
+    statique.setTextFormat(Qt::PlainText);
+    return textes_.emplace_back(
+        Texte{text, ppp, statique, fm.horizontalAdvance(chaine), fm.height()});
 }
 
 void PainterSurface::SetPenColor(Couleur c) {

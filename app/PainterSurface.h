@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
+#include <QStaticText>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "DrawingSurface.h"
@@ -36,6 +38,13 @@ public:
     void SetBrushStyle(BrushStyle s) override;
 
 private:
+    struct Texte {
+        std::string utf8;
+        int ppp;  // the device's logical pixels per inch, which the metrics depend on
+        QStaticText statique;
+        int largeur, hauteur;
+    };
+    const Texte& Mesure(const std::string& text);
     void AppliquerStylo();
     QPen NouveauStylo() const;
     void AppliquerBrosse();
@@ -59,6 +68,7 @@ private:
         QPen pen;
     };
     std::vector<StyloFait> stylos_;
+    std::vector<Texte> textes_;
 
     // The boxes of the current run of ellipses: at large windings thousands of conductors fall
     // on the same pixels, and an opaque one-colour ellipse drawn again changes nothing. A run

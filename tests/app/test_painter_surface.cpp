@@ -131,6 +131,46 @@ TEST(PainterSurface, TextUsesTheTextColourOnABoxOfTheSolidBrush) {
     }
 }
 
+// A text measured once is measured again on a device of another resolution.
+TEST(PainterSurface, TextBoxFollowsTheResolutionOfEachDevice) {
+    QFont points;
+    points.setPointSize(8);
+    PainterSurface gardee(points, kTexte, kFond);
+    for (const int ppp : {96, 192, 96}) {
+        const auto peindre = [&](PainterSurface& s) {
+            QImage image(240, 60, QImage::Format_RGB32);
+            image.setDotsPerMeterX(static_cast<int>(ppp / 0.0254));
+            image.setDotsPerMeterY(static_cast<int>(ppp / 0.0254));
+            image.fill(kFond);
+            QPainter painter(&image);
+            s.Begin(painter);
+            s.SetBrushColor(kest::kBleu);
+            s.TextOut(10, 10, "Vecteur spatial");
+            s.End();
+            return image;
+        };
+        PainterSurface neuve(points, kTexte, kFond);
+        const QImage image = peindre(gardee);
+        EXPECT_TRUE(image == peindre(neuve)) << ppp;
+        // The same pixels as the text shaped and drawn on the spot.
+        QImage attendue(image.size(), image.format());
+        attendue.setDotsPerMeterX(image.dotsPerMeterX());
+        attendue.setDotsPerMeterY(image.dotsPerMeterY());
+        attendue.fill(kFond);
+        QPainter painter(&attendue);
+        QFont police = points;
+        police.setStyleStrategy(QFont::NoAntialias);
+        painter.setFont(police);
+        const QFontMetrics fm(police, &attendue);
+        const QString texte = QStringLiteral("Vecteur spatial");
+        painter.fillRect(QRect(10, 10, fm.horizontalAdvance(texte), fm.height()), Qt::blue);
+        painter.setPen(kTexte);
+        painter.drawText(QPoint(10, 10 + fm.ascent()), texte);
+        painter.end();
+        EXPECT_TRUE(image == attendue) << ppp;
+    }
+}
+
 TEST(PainterSurface, StartsWithASolidBrushOfTheBackgroundColour) {
     const QColor fond(200, 100, 50);
     PainterSurface s(Police(), kTexte, fond);
@@ -139,13 +179,16 @@ TEST(PainterSurface, StartsWithASolidBrushOfTheBackgroundColour) {
     EXPECT_EQ(image.pixelColor(20, 30), QColor(Qt::black));
 }
 
-// Hands every call on, but sets the pen colour again before each ellipse: every ellipse then
-// starts a run of its own and is drawn, which is the picture without any skipping.
-class ChaqueEllipse final : public kest::DrawingSurface {
+// Hands every call on, but sets the pen colour again after each line and before each ellipse:
+// each is then drawn in a run of its own, which is the picture without any skipping.
+class UnParUn final : public kest::DrawingSurface {
 public:
-    explicit ChaqueEllipse(PainterSurface& s) : s_(s) {}
+    explicit UnParUn(PainterSurface& s) : s_(s) {}
     void MoveTo(int x, int y) override { s_.MoveTo(x, y); }
-    void LineTo(int x, int y) override { s_.LineTo(x, y); }
+    void LineTo(int x, int y) override {
+        s_.LineTo(x, y);
+        s_.SetPenColor(stylo_);
+    }
     void Ellipse(int x1, int y1, int x2, int y2) override {
         s_.SetPenColor(stylo_);
         s_.Ellipse(x1, y1, x2, y2);
@@ -173,8 +216,8 @@ void AttendMemesPixels(const std::function<void(kest::DrawingSurface&)>& dessin,
         images[sans].fill(QColor(236, 233, 216));
         QPainter painter(&images[sans]);
         s.Begin(painter);
-        ChaqueEllipse chacune(s);
-        dessin(sans ? static_cast<kest::DrawingSurface&>(chacune) : s);
+        UnParUn chacun(s);
+        dessin(sans ? static_cast<kest::DrawingSurface&>(chacun) : s);
         s.End();
     }
     ASSERT_EQ(images[0].size(), images[1].size());
@@ -209,7 +252,8 @@ TEST(PainterSurface, SkippingRepeatedEllipsesKeepsEveryPixelOfTheScene) {
     }
 }
 
-// Runs where a repeated box must be drawn again, or may be skipped, next to other drawings.
+// Runs where a repeated box must be drawn again, or may be skipped, next to other drawings;
+// lines of the run's pen that cross, meet, or have no length, in pens of several kinds.
 TEST(PainterSurface, RepeatedEllipsesKeepTheirOverdrawOrder) {
     using kest::BrushStyle;
     using kest::PenStyle;
@@ -218,14 +262,18 @@ TEST(PainterSurface, RepeatedEllipsesKeepTheirOverdrawOrder) {
         kest::Couleur stylo, brosse;
         BrushStyle brosseStyle;
         PenStyle styloStyle;
+        int largeur;
     };
     for (const Cas& cas : {
              Cas{"filled, pen and brush alike", kest::kRouge, kest::kRouge, BrushStyle::Solid,
-                 PenStyle::Solid},
+                 PenStyle::Solid, 1},
              Cas{"filled, pen unlike brush", kest::kRouge, kest::kVert, BrushStyle::Solid,
-                 PenStyle::Solid},
-             Cas{"hollow", kest::kBleu, kest::kVert, BrushStyle::Clear, PenStyle::Solid},
-             Cas{"dotted outline", kest::kBleu, kest::kBleu, BrushStyle::Solid, PenStyle::Dot},
+                 PenStyle::Solid, 1},
+             Cas{"hollow", kest::kBleu, kest::kVert, BrushStyle::Clear, PenStyle::Solid, 1},
+             Cas{"dotted outline", kest::kBleu, kest::kBleu, BrushStyle::Solid, PenStyle::Dot, 1},
+             Cas{"2-pixel pen", kest::kNoir, kest::kVert, BrushStyle::Solid, PenStyle::Solid, 2},
+             Cas{"3-pixel dotted pen", kest::kRouge, kest::kRouge, BrushStyle::Clear, PenStyle::Dot,
+                 3},
          }) {
         SCOPED_TRACE(cas.nom);
         AttendMemesPixels([&](kest::DrawingSurface& d) {
@@ -233,6 +281,7 @@ TEST(PainterSurface, RepeatedEllipsesKeepTheirOverdrawOrder) {
             d.SetPenStyle(cas.styloStyle);
             d.SetBrushColor(cas.brosse);
             d.SetBrushStyle(cas.brosseStyle);
+            d.SetPenWidth(cas.largeur);
             for (int tour = 0; tour < 3; ++tour) {
                 d.Ellipse(100, 100, 108, 108);
                 d.Ellipse(104, 102, 112, 110);  // over the first,
@@ -244,6 +293,9 @@ TEST(PainterSurface, RepeatedEllipsesKeepTheirOverdrawOrder) {
             }
             d.MoveTo(110, 200);
             d.LineTo(140, 200);  // in the pen's colour: the run goes on
+            for (const auto& [x, y] :
+                 {std::pair{300, 300}, {340, 320}, {300, 340}, {300, 340}, {345, 290}, {300, 300}})
+                d.LineTo(x, y);  // a closed path with a zero-length step and crossings
             d.Ellipse(120, 196, 128, 204);
             d.TextOut(118, 194, "Fresnel");  // text in its own colours ends the run,
             d.Ellipse(120, 196, 128, 204);   // so that this one comes back over it
