@@ -1,22 +1,119 @@
+// The main window, its clock and its options dialog, headless: the error box is replaced by a
+// list of messages, and the paints of the whole picture are counted.
+
+#include <gtest/gtest.h>
+
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QEnterEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
+#include <QProperty>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
 #include <QTimer>
+#include <functional>
 #include <stdexcept>
+#include <string>
+#include <tuple>
+#include <vector>
 
-#include "Fenetres.h"
+#include "ErrorBox.h"
 #include "Regles.h"
 #include "TAboutDlg.h"
+#include "TOptionsDlg.h"
+#include "TkestForm.h"
 
 namespace {
 
-using Fenetre = Fenetres;
+class Fenetre : public ::testing::Test, public QObject {
+protected:
+    void SetUp() override {
+        ancien_ = kest::DefinirRapporteur([this](const std::string& m) { messages.push_back(m); });
+        form.CreerOptionsDlg();
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        Trouver<QWidget>("Zone")->installEventFilter(this);
+    }
+    void TearDown() override { kest::DefinirRapporteur(ancien_); }
+
+    template <class T>
+    T* Trouver(const char* nom) {
+        T* objet = form.findChild<T*>(QString::fromLatin1(nom));
+        if (!objet) ADD_FAILURE() << "no " << nom;
+        return objet;
+    }
+    QAction* Action(const char* nom) { return Trouver<QAction>(nom); }
+    QLineEdit* Edit(const char* nom) { return Trouver<QLineEdit>(nom); }
+    QRadioButton* Bouton(const char* nom) { return Trouver<QRadioButton>(nom); }
+
+    // How many times the picture is painted because of `action`, once the events it posted
+    // (activation, update requests, which may post others) have been handled.
+    int Peintures(const std::function<void()>& action) {
+        const auto vider = [] {
+            for (int tour = 0; tour < 4; ++tour) QCoreApplication::processEvents();
+        };
+        vider();
+        peintures_ = 0;
+        action();
+        vider();
+        return peintures_;
+    }
+
+    // The status bar's text after the pointer enters `w`.
+    QString AideSous(QWidget* w) {
+        QEnterEvent entree(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(w, &entree);
+        return form.statusBar()->currentMessage();
+    }
+
+    void Ouvrir() {
+        ASSERT_FALSE(Action("Dimensions1")->isChecked());
+        Action("Dimensions1")->trigger();
+        ASSERT_TRUE(form.CreerOptionsDlg().isVisible());
+    }
+    // Types into the three edits as a user would, then presses `touche` in `ou`.
+    void Saisir(const QString& p, const QString& m, const QString& y, const char* ou,
+                Qt::Key touche = Qt::Key_Return) {
+        for (auto [nom, texte] : {std::pair{"IDC_p", p}, {"IDC_m", m}, {"IDC_Y", y}}) {
+            Edit(nom)->selectAll();
+            QTest::keyClick(Edit(nom), Qt::Key_Delete);
+            QTest::keyClicks(Edit(nom), texte);
+        }
+        QTest::keyClick(Edit(ou), touche);
+    }
+
+    // Only a paint of the whole picture counts: all of the drawing area but the opaque
+    // controls, which hide what lies under them. A transparent control that repaints itself
+    // also has the picture redrawn beneath it, clipped to its own rectangle.
+    bool eventFilter(QObject* objet, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            const auto* zone = static_cast<QWidget*>(objet);
+            QRegion image(zone->rect());
+            for (const QWidget* c : zone->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (c->autoFillBackground()) image -= c->geometry();
+            peintures_ += image.subtracted(static_cast<QPaintEvent*>(e)->region()).isEmpty();
+        }
+        return false;
+    }
+
+    kest::TkestForm form;
+    std::vector<std::string> messages;
+
+private:
+    kest::Rapporteur ancien_;
+    int peintures_ = 0;
+};
+using Options = Fenetre;
 
 TEST_F(Fenetre, FirstDisplay) {
     EXPECT_EQ(form.windowTitle(), "kestForm");
@@ -26,29 +123,29 @@ TEST_F(Fenetre, FirstDisplay) {
     EXPECT_TRUE(bouton->font().bold());
     EXPECT_EQ(bouton->focusPolicy(), Qt::NoFocus);
     auto* barre = Trouver<QScrollBar>("ScrollBar1");
+    EXPECT_EQ(QPoint(barre->minimum(), barre->maximum()), QPoint(10, 200));
     EXPECT_EQ(barre->value(), 60);
-    EXPECT_EQ(barre->minimum(), 10);
-    EXPECT_EQ(barre->maximum(), 200);
     for (const char* nom :
          {"CheckBoxAfficheVect", "CheckBoxAfficheOnde", "CheckBoxAfficheBobinage"})
         EXPECT_TRUE(Trouver<QCheckBox>(nom)->isChecked()) << nom;
-    auto* horloge = Trouver<QTimer>("Timer1");
-    EXPECT_FALSE(horloge->isActive());
-    EXPECT_EQ(horloge->interval(), 60);
+    EXPECT_FALSE(Trouver<QTimer>("Timer1")->isActive());
+    EXPECT_EQ(Trouver<QTimer>("Timer1")->interval(), 60);
     EXPECT_TRUE(form.statusBar()->currentMessage().isEmpty());
-    EXPECT_FALSE(Trouver<QAction>("Dimensions1")->isChecked());
-    auto* copier = Trouver<QAction>("Copy1");
-    EXPECT_EQ(copier->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    EXPECT_EQ(copier->shortcutContext(), Qt::ApplicationShortcut);
-    EXPECT_EQ(form.state.t, 0.0);
-    EXPECT_EQ(form.state.NbEncoches, 12);
+    EXPECT_FALSE(Action("Dimensions1")->isChecked());
+    EXPECT_EQ(Action("Copy1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    EXPECT_EQ(Action("Copy1")->shortcutContext(), Qt::ApplicationShortcut);
 }
 
+// No caption is clipped, each keeps its anchor: the right edge of "Lent" at 569, each label of
+// the dialog 3 px before its edit. And no tooltips: hints go to the status bar.
 TEST_F(Fenetre, LabelsShowTheirWholeTextAtTheirAnchors) {
-    auto* lent = Trouver<QLabel>("Label1");
-    auto* rapide = Trouver<QLabel>("Label2");
-    EXPECT_EQ(lent->geometry().right() + 1, 569);
-    EXPECT_EQ(rapide->pos(), QPoint(448, 16));
+    EXPECT_EQ(Trouver<QLabel>("Label1")->geometry().right() + 1, 569);
+    EXPECT_EQ(Trouver<QLabel>("Label2")->pos(), QPoint(448, 16));
+    for (const char* nom : {"IDC_p", "IDC_m", "IDC_Y"}) {
+        auto* libelle = Trouver<QLabel>((std::string(nom) + "Label").c_str());
+        EXPECT_EQ(libelle->geometry().right() + 1, Edit(nom)->x() - 3) << nom;
+        EXPECT_GE(libelle->x(), 0) << nom;
+    }
     for (QLabel* l : form.findChildren<QLabel*>())
         EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text()))
             << l->objectName().toStdString();
@@ -56,114 +153,68 @@ TEST_F(Fenetre, LabelsShowTheirWholeTextAtTheirAnchors) {
         EXPECT_TRUE(w->toolTip().isEmpty()) << w->objectName().toStdString();
 }
 
-// The clock's table: each row starts from off or on, does one thing, and names what it
-// leaves: on or off, the caption, the interval, and whether the running period survived.
+// Each row starts from off or on, does one thing, and names what it leaves: on or off, the
+// caption, the interval, and how often the system timer was switched on or off (a restart is
+// two switches, and doing nothing is none).
 TEST_F(Fenetre, ClockTable) {
-    enum class Geste { Bouton, Play, Stop, Gauche, Droite, PagePrec, PageSuiv, Debut, Fin };
-    struct Ligne {
-        const char* nom;
-        bool enMarche;
-        Geste geste;
-        bool marcheApres;
-        const char* legende;
-        int intervalle;
-        bool memePeriode;  // the running timer was kept, not dropped
-    };
-    const Ligne lignes[] = {
-        {"bouton a l'arret", false, Geste::Bouton, true, "Stop", 60, false},
-        {"bouton en marche", true, Geste::Bouton, false, "Play", 60, false},
-        {"Play a l'arret", false, Geste::Play, true, "Stop", 60, false},
-        {"Play en marche", true, Geste::Play, true, "Stop", 60, true},
-        {"Stop en marche", true, Geste::Stop, false, "Play", 60, false},
-        {"Stop a l'arret", false, Geste::Stop, false, "Play", 60, true},
-        {"droite a l'arret", false, Geste::Droite, false, "Play", 61, true},
-        {"gauche en marche", true, Geste::Gauche, true, "Stop", 59, false},
-        {"page precedente", false, Geste::PagePrec, false, "Play", 50, true},
-        {"page suivante en marche", true, Geste::PageSuiv, true, "Stop", 70, false},
-        {"debut en marche", true, Geste::Debut, true, "Stop", 10, false},
-        {"fin a l'arret", false, Geste::Fin, false, "Play", 200, true},
-    };
     auto* bouton = Trouver<QPushButton>("SpeedButton1");
     auto* barre = Trouver<QScrollBar>("ScrollBar1");
     auto* horloge = Trouver<QTimer>("Timer1");
-    for (const Ligne& l : lignes) {
+    const auto clic = [bouton] { bouton->click(); };
+    const auto menu = [this](const char* nom) { return [this, nom] { Action(nom)->trigger(); }; };
+    const auto touche = [barre](Qt::Key k) { return [barre, k] { QTest::keyClick(barre, k); }; };
+    const struct {
+        const char* nom;
+        bool enMarche;
+        std::function<void()> geste;
+        bool marcheApres;
+        const char* legende;
+        int intervalle, bascules;
+    } lignes[] = {
+        {"button while off", false, clic, true, "Stop", 60, 1},
+        {"button while on", true, clic, false, "Play", 60, 1},
+        {"Play while off", false, menu("Play1"), true, "Stop", 60, 1},
+        {"Play while on", true, menu("Play1"), true, "Stop", 60, 0},
+        {"Stop while on", true, menu("Stop1"), false, "Play", 60, 1},
+        {"Stop while off", false, menu("Stop1"), false, "Play", 60, 0},
+        {"right arrow while off", false, touche(Qt::Key_Right), false, "Play", 61, 0},
+        {"left arrow while on", true, touche(Qt::Key_Left), true, "Stop", 59, 2},
+        {"page up while off", false, touche(Qt::Key_PageUp), false, "Play", 50, 0},
+        {"page down while on", true, touche(Qt::Key_PageDown), true, "Stop", 70, 2},
+        {"home while on", true, touche(Qt::Key_Home), true, "Stop", 10, 2},
+        {"end while off", false, touche(Qt::Key_End), false, "Play", 200, 0},
+        {"same speed while on", true, [this] { form.ScrollBar1Change(60); }, true, "Stop", 60, 0},
+    };
+    int bascules = 0;
+    const QPropertyNotifier suivi = horloge->bindableActive().addNotifier([&] { ++bascules; });
+    for (const auto& l : lignes) {
         SCOPED_TRACE(l.nom);
         barre->setValue(60);
         bool marche = false;
-        int periodeAvant = 0, periodeApres = 0;
-        double tAvant = 0, tApres = 0;
+        int basculesGeste = 0;
         // The clock is stopped again before any event is handled: no real tick can slip
         // in, and the count sees only the repaints that the gesture itself asked for.
         const int peintures = Peintures([&] {
-            Trouver<QAction>(l.enMarche ? "Play1" : "Stop1")->trigger();
+            Action(l.enMarche ? "Play1" : "Stop1")->trigger();
             EXPECT_EQ(horloge->isActive(), l.enMarche);
-            periodeAvant = horloge->timerId();
-            tAvant = form.state.t;
-            switch (l.geste) {
-                case Geste::Bouton:
-                    bouton->click();
-                    break;
-                case Geste::Play:
-                    Trouver<QAction>("Play1")->trigger();
-                    break;
-                case Geste::Stop:
-                    Trouver<QAction>("Stop1")->trigger();
-                    break;
-                case Geste::Gauche:
-                    QTest::keyClick(barre, Qt::Key_Left);
-                    break;
-                case Geste::Droite:
-                    QTest::keyClick(barre, Qt::Key_Right);
-                    break;
-                case Geste::PagePrec:
-                    QTest::keyClick(barre, Qt::Key_PageUp);
-                    break;
-                case Geste::PageSuiv:
-                    QTest::keyClick(barre, Qt::Key_PageDown);
-                    break;
-                case Geste::Debut:
-                    QTest::keyClick(barre, Qt::Key_Home);
-                    break;
-                case Geste::Fin:
-                    QTest::keyClick(barre, Qt::Key_End);
-                    break;
-            }
+            bascules = 0;
+            l.geste();
+            basculesGeste = bascules;
             marche = horloge->isActive();
-            periodeApres = horloge->timerId();
-            tApres = form.state.t;
             EXPECT_EQ(bouton->text(), l.legende);
-            Trouver<QAction>("Stop1")->trigger();
+            Action("Stop1")->trigger();
         });
-        EXPECT_EQ(marche, l.marcheApres);
-        EXPECT_EQ(horloge->interval(), l.intervalle);
-        EXPECT_EQ(barre->value(), l.intervalle);
-        if (l.memePeriode) {
-            EXPECT_EQ(periodeApres, periodeAvant);
-        }
-        EXPECT_EQ(tApres, tAvant);  // only a tick moves time
-        EXPECT_EQ(peintures, 0);    // switching and speed never repaint
+        EXPECT_EQ(std::tuple(marche, basculesGeste, horloge->interval(), barre->value()),
+                  std::tuple(l.marcheApres, l.bascules, l.intervalle, l.intervalle));
+        EXPECT_EQ(form.state.t, 0.0);  // only a tick moves time
+        EXPECT_EQ(peintures, 0);       // switching and speed never repaint
         EXPECT_TRUE(messages.empty());
     }
 }
 
-TEST_F(Fenetre, CaptionFollowsTheClockNotTheOtherWayRound) {
-    auto* bouton = Trouver<QPushButton>("SpeedButton1");
-    Trouver<QAction>("Play1")->trigger();
-    bouton->click();
-    EXPECT_EQ(bouton->text(), "Play");
-    EXPECT_FALSE(Trouver<QTimer>("Timer1")->isActive());
-}
-
-TEST_F(Fenetre, ATickAdvancesTimeAndRepaints) {
-    const int peintures = Peintures([&] { form.Timer1Timer(); });
-    EXPECT_EQ(form.state.t, 0.06283185307179587 / form.state.Omega + 0.0);
-    EXPECT_EQ(peintures, 1);
-    EXPECT_FALSE(Trouver<QTimer>("Timer1")->isActive());
-}
-
-// The clock's repaint leaves the button, the speed bar and the check boxes alone: they are
-// opaque, so that no part of the picture shows through them.
-TEST_F(Fenetre, ATickRepaintsThePictureButNotTheOpaqueControls) {
+// A tick moves time by the model's step and repaints the picture but not the button, the speed
+// bar and the check boxes: they are opaque, so that no part of the picture shows through them.
+TEST_F(Fenetre, ATickOrACheckBoxRepaintsThePicture) {
     struct Compteur : QObject {
         int peintures = 0;
         bool eventFilter(QObject*, QEvent* e) override {
@@ -173,15 +224,16 @@ TEST_F(Fenetre, ATickRepaintsThePictureButNotTheOpaqueControls) {
     } compteur;
     for (const char* nom : {"SpeedButton1", "ScrollBar1", "CheckBoxAfficheVect",
                             "CheckBoxAfficheOnde", "CheckBoxAfficheBobinage"}) {
-        QWidget* c = Trouver<QWidget>(nom);
-        EXPECT_TRUE(c->autoFillBackground()) << nom;
-        c->installEventFilter(&compteur);
+        EXPECT_TRUE(Trouver<QWidget>(nom)->autoFillBackground()) << nom;
+        Trouver<QWidget>(nom)->installEventFilter(&compteur);
     }
     EXPECT_EQ(Peintures([&] { form.Timer1Timer(); }), 1);
     EXPECT_EQ(compteur.peintures, 0);
-}
+    kest::State attendu;
+    kest::AvancerTemps(attendu);
+    EXPECT_EQ(form.state.t, attendu.t);
+    EXPECT_FALSE(Trouver<QTimer>("Timer1")->isActive());
 
-TEST_F(Fenetre, ACheckBoxClickRepaints) {
     auto* bobinage = Trouver<QCheckBox>("CheckBoxAfficheBobinage");
     EXPECT_EQ(Peintures([&] { bobinage->click(); }), 1);
     EXPECT_FALSE(bobinage->isChecked());
@@ -190,35 +242,37 @@ TEST_F(Fenetre, ACheckBoxClickRepaints) {
 TEST_F(Fenetre, CtrlCCopiesFromAnyControl) {
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    QSignalSpy copies(Trouver<QAction>("Copy1"), &QAction::triggered);
+    QSignalSpy copies(Action("Copy1"), &QAction::triggered);
     for (const char* nom : {"ScrollBar1", "CheckBoxAfficheOnde"})
         QTest::keyClick(Trouver<QWidget>(nom), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(copies.count(), 2);
 }
 
-TEST_F(Fenetre, HintsGoToTheStatusBar) {
+// The hints of the window's and the dialog's controls and of a menu item; "&Copier" has none
+// and clears the line.
+TEST_F(Options, HintsGoToTheMainStatusBar) {
+    Ouvrir();
     const QString vitesse = "Choisi la vitesse de l'animation";
-    struct Ligne {
-        const char* nom;
-        QString aide;
+    const std::pair<const char*, QString> lignes[] = {
+        {"ScrollBar1", vitesse},
+        {"Label1", vitesse},
+        {"Label2", vitesse},
+        {"SpeedButton1", "Lance / Arrête l'animation"},
+        {"CheckBoxAfficheOnde", "Affiche l'onde associée à la kest"},
+        {"IDC_p", "choisi le nombre de paires de pôles du bobinage"},
+        {"RBReelle", "Type de distribution de la kest"},
+        {"IDC_Y", "Permet d'imposer le raccourcicement polaire (pas diamétral : Pi)"},
     };
-    for (const Ligne& l :
-         {Ligne{"ScrollBar1", vitesse}, Ligne{"Label1", vitesse}, Ligne{"Label2", vitesse},
-          Ligne{"SpeedButton1", "Lance / Arrête l'animation"},
-          Ligne{"CheckBoxAfficheOnde", "Affiche l'onde associée à la kest"}})
-        EXPECT_EQ(AideSous(Trouver<QWidget>(l.nom)), l.aide) << l.nom;
+    for (const auto& [nom, aide] : lignes) EXPECT_EQ(AideSous(Trouver<QWidget>(nom)), aide) << nom;
 
-    // A menu item's hint, then "&Copier", which has none and clears the line.
-    auto* simulation = Trouver<QMenu>("Simulation1");
-    form.menuBar()->setActiveAction(simulation->menuAction());
-    simulation->setActiveAction(Trouver<QAction>("Play1"));
-    EXPECT_EQ(form.statusBar()->currentMessage(), "Lance la simulation");
-    simulation->close();
-    auto* edit = Trouver<QMenu>("Edit1");
-    form.menuBar()->setActiveAction(edit->menuAction());
-    edit->setActiveAction(Trouver<QAction>("Copy1"));
-    EXPECT_EQ(form.statusBar()->currentMessage(), "");
-    edit->close();
+    for (const auto& [menu, action, aide] :
+         {std::tuple{"Simulation1", "Play1", "Lance la simulation"}, {"Edit1", "Copy1", ""}}) {
+        auto* m = Trouver<QMenu>(menu);
+        form.menuBar()->setActiveAction(m->menuAction());
+        m->setActiveAction(Action(action));
+        EXPECT_EQ(form.statusBar()->currentMessage(), aide) << action;
+        m->close();
+    }
 }
 
 TEST_F(Fenetre, AboutBoxIsFreshEachTimeAndGoneAfter) {
@@ -231,27 +285,152 @@ TEST_F(Fenetre, AboutBoxIsFreshEachTimeAndGoneAfter) {
             texteKest = boite->findChild<QLabel*>("Label4")->text();
             EXPECT_EQ(boite->findChild<QLabel*>("Label4")->pos(), QPoint(123, 16));
             EXPECT_EQ(boite->size(), QSize(313, 214));
-            auto* ok = boite->findChild<QPushButton*>("OKBtn");
-            EXPECT_TRUE(ok->isDefault());
+            EXPECT_TRUE(boite->findChild<QPushButton*>("OKBtn")->isDefault());
             QTest::keyClick(boite, Qt::Key_Return);
         });
-        Trouver<QAction>("Aproposde1")->trigger();
+        Action("Aproposde1")->trigger();
         EXPECT_EQ(titre, "A propos de kest");
         EXPECT_EQ(texteKest, "KEST");
         EXPECT_TRUE(form.findChildren<kest::TAboutDlg*>().isEmpty());
     }
 }
 
-TEST(BoiteErreur, FullStopUnlessTheLastCharacterIsAtMostOne) {
-    struct Ligne {
-        std::string message;
-        QString texte;
+TEST_F(Options, FirstOpeningAndEnterInYUnedited) {
+    for (const char* nom : {"RBParfaite", "RBReelle", "RBDoubleetoile"})
+        EXPECT_FALSE(Bouton(nom)->isChecked()) << nom;  // none before the first opening
+    // Parfaite becoming selected runs RBClick, whose repaint is the only one.
+    EXPECT_EQ(Peintures([&] { Ouvrir(); }), 1);
+    EXPECT_EQ(Edit("IDC_p")->text(), "1");
+    EXPECT_EQ(Edit("IDC_m")->text(), "2");
+    EXPECT_EQ(Edit("IDC_Y")->text(), "3.14159265358979");
+    EXPECT_TRUE(Bouton("RBParfaite")->isChecked());
+    EXPECT_FALSE(Bouton("RBReelle")->isChecked());
+    EXPECT_TRUE(Action("Dimensions1")->isChecked());
+    const kest::TOptionsDlg& dialogue = form.CreerOptionsDlg();
+    EXPECT_EQ(dialogue.frameGeometry().topLeft(), QPoint(700, 200));
+    EXPECT_EQ(dialogue.size(), QSize(287, 168));
+    EXPECT_EQ(dialogue.windowTitle(), "Options");
+    // The 15-digit rounding of π is stored: Y is no longer exactly π.
+    QTest::keyClick(Edit("IDC_Y"), Qt::Key_Return);
+    EXPECT_EQ(form.state.Y, 3.14159265358979);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Options, MenuHidesAndCloseBoxClearsTheMark) {
+    Ouvrir();
+    Action("Dimensions1")->trigger();
+    EXPECT_FALSE(form.CreerOptionsDlg().isVisible());
+    EXPECT_FALSE(Action("Dimensions1")->isChecked());
+    Ouvrir();
+    QTest::keyClick(Edit("IDC_p"), Qt::Key_Escape);  // no Cancel button: stays open
+    EXPECT_TRUE(form.CreerOptionsDlg().isVisible());
+    form.CreerOptionsDlg().close();
+    EXPECT_FALSE(form.CreerOptionsDlg().isVisible());
+    EXPECT_FALSE(Action("Dimensions1")->isChecked());
+    Ouvrir();  // opens again rather than hiding
+}
+
+// Each row selects a radio button, types into the real edits and presses a key in one of them;
+// the message is read through the error seam, and the state after shows which steps ran. The
+// flags come first: they are stored even when p fails.
+TEST_F(Options, EnterTable) {
+    using kest::kPi, kest::kDeuxPi;
+    const auto entier = [](const char* t) {
+        return "'" + std::string(t) + "' n'est pas une valeur entière correcte";
     };
-    for (const Ligne& l :
-         {Ligne{"Pas assez de timers disponibles", "Pas assez de timers disponibles."},
-          Ligne{"", ""}, Ligne{"fin.", "fin."}, Ligne{"fin!", "fin!"}, Ligne{"fin ", "fin "},
-          Ligne{"fin/", "fin/."}, Ligne{"'é'", "'é'"}, Ligne{"tiré", "tiré."}})
-        EXPECT_EQ(kest::TexteErreur(l.message), l.texte) << l.message;
+    const char *P = "RBParfaite", *R = "RBReelle", *D = "RBDoubleetoile";
+    const std::string kDeb = "Débordement en virgule flottante";
+    const std::string kDiv = "Division par zéro en virgule flottante";
+    const std::string kReel = "'x1' n'est pas une valeur en virgule flottante correcte";
+    const double a12 = kDeuxPi / 12;
+    const struct Etat {
+        int p, m;
+        double Y;
+        int NbEncoches;
+        double Alpha;
+    } kDefaut{1, 2, kPi, 12, a12};
+    const struct {
+        const char *nom, *radio;
+        QString p, m, y;
+        const char* ou;
+        std::string message;
+        Etat apres;
+        Qt::Key touche = Qt::Key_Return;
+    } lignes[] = {
+        {"p invalide", D, "abc", "3", "1", "IDC_p", entier("abc"), kDefaut},
+        {"blanc apres p", R, "2 ", "3", "1", "IDC_m", entier("2 "), kDefaut},
+        {"m vide", D, "2", "", "1", "IDC_Y", entier(""), {2, 2, kPi, 12, a12}, Qt::Key_Enter},
+        {"Y invalide", R, "2", "3", "x1", "IDC_Y", kReel, {2, 3, kPi, 12, a12}},
+        {"Y trop grand", D, "2", "3", "1e309", "IDC_p", kDeb, {2, 3, kPi, 36, a12}},
+        {"m nul", R, "2", "0", "2", "IDC_m", kDiv, {2, 0, 2.0, 0, a12}},
+        {"p nul ignore", P, "0", "3", "2", "IDC_p", "", {1, 3, 2.0, 18, kDeuxPi / 18}},
+        {"p negatif ignore", D, "-3", "1", "2", "IDC_p", "", {1, 1, 2.0, 6, kDeuxPi / 6}},
+        {"m hex", R, " 2", "$1F", "1e-400", "IDC_m", "", {2, 31, 0.0, 372, kDeuxPi / 372}},
+        {"autre touche", P, "5", "5", "5", "IDC_p", "", kDefaut, Qt::Key_Tab},
+    };
+    for (const auto& l : lignes) {
+        SCOPED_TRACE(l.nom);
+        form.state = kest::State{};
+        messages.clear();
+        Ouvrir();
+        QTest::mouseClick(Bouton(l.radio), Qt::LeftButton);
+        form.state.Reelle = form.state.DoubleEtoile = false;  // so that only Enter sets them
+        const int peintures = Peintures([&] { Saisir(l.p, l.m, l.y, l.ou, l.touche); });
+        EXPECT_EQ(messages, l.message.empty() ? std::vector<std::string>{}
+                                              : std::vector<std::string>{l.message});
+        const kest::State& s = form.state;
+        const Etat& x = l.apres;
+        EXPECT_EQ(std::tuple(s.Reelle, s.DoubleEtoile, s.p, s.m, s.Y, s.NbEncoches, s.Alpha),
+                  std::tuple(l.radio == R, l.radio == D, x.p, x.m, x.Y, x.NbEncoches, x.Alpha));
+        // Only a complete application repaints; a failure or another key does not.
+        EXPECT_EQ(peintures, l.message.empty() && l.touche != Qt::Key_Tab ? 1 : 0);
+        // Never written back: the edits keep what was typed.
+        EXPECT_EQ(Edit("IDC_p")->text(), l.p);
+        EXPECT_EQ(Edit("IDC_m")->text(), l.m);
+        EXPECT_TRUE(form.CreerOptionsDlg().isVisible());
+        Action("Dimensions1")->trigger();
+    }
+}
+
+TEST_F(Options, ARadioButtonAppliesOnlyTheDistribution) {
+    Ouvrir();
+    Edit("IDC_m")->setText("7");
+    EXPECT_EQ(Peintures([&] { QTest::mouseClick(Bouton("RBReelle"), Qt::LeftButton); }), 1);
+    EXPECT_TRUE(form.state.Reelle);
+    EXPECT_FALSE(form.state.DoubleEtoile);
+    EXPECT_EQ(form.state.m, 2);
+    Action("Dimensions1")->trigger();
+    Ouvrir();  // reopening shows the state again, and Réelle stays selected
+    EXPECT_EQ(Edit("IDC_m")->text(), "2");
+    EXPECT_TRUE(Bouton("RBReelle")->isChecked());
+    EXPECT_FALSE(Bouton("RBParfaite")->isChecked());
+}
+
+TEST_F(Options, CommaSeparator) {
+    form.LireSeparateur(QLocale(QLocale::French, QLocale::France));
+    EXPECT_EQ(form.Separateur(), ",");
+    Ouvrir();
+    EXPECT_EQ(Edit("IDC_Y")->text(), "3,14159265358979");
+    Saisir("1", "2", "3,5", "IDC_Y");
+    EXPECT_EQ(form.state.Y, 3.5);
+    Saisir("1", "2", "3.5", "IDC_Y");
+    EXPECT_EQ(form.state.Y, 3.5);
+    EXPECT_EQ(messages,
+              std::vector<std::string>{"'3.5' n'est pas une valeur en virgule flottante correcte"});
+    form.LireSeparateur(QLocale::c());
+    EXPECT_EQ(form.Separateur(), ".");
+}
+
+TEST(BoiteErreur, FullStopUnlessTheLastCharacterIsAtMostOne) {
+    const std::pair<std::string, QString> lignes[] = {
+        {"Pas assez de timers disponibles", "Pas assez de timers disponibles."},
+        {"", ""},
+        {"fin.", "fin."},
+        {"fin/", "fin/."},
+        {"'é'", "'é'"},
+        {"tiré", "tiré."},
+    };
+    for (const auto& [message, texte] : lignes) EXPECT_EQ(kest::TexteErreur(message), texte);
 }
 
 TEST(BoiteErreur, GuardShowsOurMessageOrAnEmptyOne) {

@@ -1,219 +1,174 @@
+// Whatever a student types into the options dialog: the French message (or none), the state
+// that the completed steps leave, and a whole picture of that state, every coordinate a
+// saturated pixel and not a single drawing call lost.
+
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
 #include <string>
+#include <tuple>
 
+#include "Dessine.h"
 #include "Erreur.h"
+#include "Pixel.h"
+#include "RecordingSurface.h"
 #include "Regles.h"
 
 using namespace kest;
+using namespace std::string_literals;
 
 namespace {
 
-// The members that applying the dialog may write.
-struct Enroulement {
-    bool Reelle;
-    bool DoubleEtoile;
-    int p;
-    int m;
+struct Apres {
+    int p, m;
     double Y;
     int NbEncoches;
     double Alpha;
 };
 
-Enroulement Lire(const State& s) {
-    return {s.Reelle, s.DoubleEtoile, s.p, s.m, s.Y, s.NbEncoches, s.Alpha};
-}
+enum Radio { Pa, Re, De };  // Parfaite, Réelle, Double étoile
 
-// A winding other than the defaults, so that "left unchanged" differs from "reset".
-State Avant() {
-    State s;
-    s.p = 2;
-    s.m = 3;
-    s.NbEncoches = 36;
-    s.Alpha = kDeuxPi / 36;
-    s.Y = 2.5;
-    s.t = 0.125;
-    return s;
+std::string Entier(const std::string& t) {
+    return "'" + t + "' n'est pas une valeur entière correcte";
 }
+std::string Reel(const std::string& t) {
+    return "'" + t + "' n'est pas une valeur en virgule flottante correcte";
+}
+const std::string kPHors = " n'est pas un nombre de paires de pôles correct (1 à 99)";
+const std::string kMHors =
+    " n'est pas un nombre d'encoches par pôle et par phase correct (-99 à 99)";
+const std::string kDebordement = "Débordement en virgule flottante";
+const std::string kDivision = "Division par zéro en virgule flottante";
+const std::string kDixMille(10000, '9');
+const std::string kControle = "3\x01\0\xC3\xA9t\xC3\xA9 \xE2\x82\xAC"s;  // nul included
+const std::string kPiControle = "\xCF\x80\x08.14";
 
-struct Ligne {
+// Before each row: p = 2, m = 3, Y = 2.5. The rows type p = 3, m = 1, Y = 2 but in the field
+// under attack.
+const double a36 = kDeuxPi / 36, a18 = kDeuxPi / 18;
+const Apres kAvant{2, 3, 2.5, 36, a36};
+const Apres kPSeul{3, 3, 2.5, 36, a36};            // stopped at m
+const Apres kPM{3, 1, 2.5, 36, a36};               // stopped at Y
+const Apres kPMN{3, 1, 2.5, 18, a36};              // Y overflowed: slots recomputed, Alpha not
+const Apres kPGarde{2, 1, 2.0, 12, kDeuxPi / 12};  // p <= 0 dropped silently
+Apres Complet(double Y) { return {3, 1, Y, 18, a18}; }
+
+const struct Ligne {
     const char* nom;
-    Saisie saisie;
-    const char* separateur;
-    const char* message;  // nullptr when every step succeeds
-    Enroulement apres;
+    std::string p, m, Y;
+    const char* sep;
+    Radio radio;
+    std::string message;  // empty: every step succeeded
+    Apres apres;
+} kLignes[] = {
+    {"p empty", "", "1", "2", ".", Pa, Entier(""), kAvant},
+    {"p blanks only", "   ", "1", "2", ".", Re, Entier("   "), kAvant},
+    {"p sign alone", "+", "1", "2", ".", De, Entier("+"), kAvant},
+    {"p letters", "abc", "1", "2", ".", Pa, Entier("abc"), kAvant},
+    {"p blank after the digits", "12 ", "1", "2", ".", Re, Entier("12 "), kAvant},
+    {"p blank before the digits", " 12", "1", "2", ".", De, "", {12, 1, 2.0, 72, kDeuxPi / 72}},
+    {"p 0x alone", "0x", "1", "2", ".", Pa, Entier("0x"), kAvant},
+    {"p zero dropped", "0", "1", "2", ".", Re, "", kPGarde},
+    {"p negative dropped", "-3", "1", "2", ".", De, "", kPGarde},
+    {"p int min dropped", "-2147483648", "1", "2", ".", Pa, "", kPGarde},
+    {"p above the range", "100", "1", "2", ".", Re, "'100'" + kPHors, kAvant},
+    {"p int max above the range", "2147483647", "1", "2", ".", De, "'2147483647'" + kPHors, kAvant},
+    {"p above int max", "2147483648", "1", "2", ".", Pa, Entier("2147483648"), kAvant},
+    {"p ten thousand digits", kDixMille, "1", "2", ".", Re, Entier(kDixMille), kAvant},
+    {"p control, nul, non-ASCII", kControle, "1", "2", ".", De, Entier(kControle), kAvant},
+    {"largest winding", "99", "99", "2", ".", Pa, "", {99, 99, 2.0, 58806, kDeuxPi / 58806}},
+    {"m empty, p stored", "3", "", "2", ".", Re, Entier(""), kPSeul},
+    {"m -0: division by zero", "3", "-0", "2", ".", De, kDivision, {3, 0, 2.0, 0, a36}},
+    {"m hexadecimal", "1", "$1F", "2", ".", Pa, "", {1, 31, 2.0, 186, kDeuxPi / 186}},
+    {"m hex -1: negative slots", "3", "$FFFFFFFF", "2", ".", Re, "", {3, -1, 2.0, -18, -a18}},
+    {"m lower bound", "1", "-99", "2", ".", De, "", {1, -99, 2.0, -594, kDeuxPi / -594}},
+    {"m above the range", "3", "100", "2", ".", Pa, "'100'" + kMHors, kPSeul},
+    {"m below the range", "3", "-100", "2", ".", Re, "'-100'" + kMHors, kPSeul},
+    {"m hex int min", "3", "0x80000000", "2", ".", De, "'0x80000000'" + kMHors, kPSeul},
+    {"m below int min", "3", "-2147483649", "2", ".", Pa, Entier("-2147483649"), kPSeul},
+    {"Y empty", "3", "1", "", ",", Re, Reel(""), kPM},
+    {"Y sign alone", "3", "1", "-", ".", De, Reel("-"), kPM},
+    {"Y minus zero", "3", "1", "-0", ".", Pa, "", Complet(-0.0)},
+    {"Y nan", "3", "1", "nan", ".", Re, Reel("nan"), kPM},
+    {"Y inf", "3", "1", "inf", ",", De, Reel("inf"), kPM},
+    {"Y exponent without digits", "3", "1", "1e", ".", Pa, Reel("1e"), kPM},
+    {"Y exponent sign alone", "3", "1", "1e+", ".", Re, Reel("1e+"), kPM},
+    {"Y dollar", "3", "1", "$", ".", De, Reel("$"), kPM},
+    {".5 under a point", "3", "1", ".5", ".", Pa, "", Complet(0.5)},
+    {".5 under a comma", "3", "1", ".5", ",", Re, Reel(".5"), kPM},
+    {"5. under a point", "3", "1", "5.", ".", De, "", Complet(5.0)},
+    {"5. under a comma", "3", "1", "5.", ",", Pa, Reel("5."), kPM},
+    {"1,5 under a point", "3", "1", "1,5", ".", Re, Reel("1,5"), kPM},
+    {"1,5 under a comma", "3", "1", "1,5", ",", De, "", Complet(1.5)},
+    {"1.5 under a point", "3", "1", "1.5", ".", Pa, "", Complet(1.5)},
+    {"1.5 under a comma", "3", "1", "1.5", ",", Re, Reel("1.5"), kPM},
+    {"unedited pi", "3", "1", "3.14159265358979", ".", De, "", Complet(3.14159265358979)},
+    {"Y 1e308 drawn", "3", "1", "1e308", ".", Pa, "", Complet(1e308)},
+    {"Y -1e308 drawn", "3", "1", "-1e308", ",", Re, "", Complet(-1e308)},
+    {"Y overflow", "3", "1", "1e309", ".", De, kDebordement, kPMN},
+    {"Y negative overflow", "3", "1", "-1e309", ".", Pa, kDebordement, kPMN},
+    {"Y underflow gives zero", "3", "1", "1e-400", ".", Re, "", Complet(0.0)},
+    {"Y smallest denormal", "3", "1", "4.9406564584124654e-324", ".", De, "",
+     Complet(std::numeric_limits<double>::denorm_min())},
+    {"Y control and non-ASCII", "3", "1", kPiControle, ".", Re, Reel(kPiControle), kPM},
 };
 
-TEST(AppliquerSaisie, StepsStoreAtOnceAndStopAtTheFirstFailure) {
-    const double a18 = kDeuxPi / 18, a36 = kDeuxPi / 36;
-    const Ligne lignes[] = {
-        {"all valid",
-         {"3", "1", "2", true, false},
-         ".",
-         nullptr,
-         {true, false, 3, 1, 2.0, 18, a18}},
-        {"double star",
-         {"3", "1", "2", false, true},
-         ".",
-         nullptr,
-         {false, true, 3, 1, 2.0, 18, a18}},
-        {"leading blank in p",
-         {" 3", "1", "2", true, false},
-         ".",
-         nullptr,
-         {true, false, 3, 1, 2.0, 18, a18}},
-        {"hexadecimal m",
-         {"1", "$1F", "2", false, false},
-         ".",
-         nullptr,
-         {false, false, 1, 31, 2.0, 186, kDeuxPi / 186}},
-        {"p not an integer: only the flags",
-         {"abc", "1", "2", true, false},
-         ".",
-         "'abc' n'est pas une valeur entière correcte",
-         {true, false, 2, 3, 2.5, 36, a36}},
-        {"trailing blank in p",
-         {"3 ", "1", "2", true, false},
-         ".",
-         "'3 ' n'est pas une valeur entière correcte",
-         {true, false, 2, 3, 2.5, 36, a36}},
-        {"p zero dropped silently, old p used",
-         {"0", "1", "2", true, false},
-         ".",
-         nullptr,
-         {true, false, 2, 1, 2.0, 12, kDeuxPi / 12}},
-        {"p negative dropped silently",
-         {"-3", "1", "2", true, false},
-         ".",
-         nullptr,
-         {true, false, 2, 1, 2.0, 12, kDeuxPi / 12}},
-        {"p above the range",
-         {"100", "1", "2", true, false},
-         ".",
-         "'100' n'est pas un nombre de paires de pôles correct (1 à 99)",
-         {true, false, 2, 3, 2.5, 36, a36}},
-        {"largest winding",
-         {"99", "99", "2", false, false},
-         ".",
-         nullptr,
-         {false, false, 99, 99, 2.0, 58806, kDeuxPi / 58806}},
-        {"m empty: p already stored",
-         {"3", "", "2", true, false},
-         ".",
-         "'' n'est pas une valeur entière correcte",
-         {true, false, 3, 3, 2.5, 36, a36}},
-        {"m zero: division by zero, Alpha kept",
-         {"3", "0", "2", true, false},
-         ".",
-         "Division par zéro en virgule flottante",
-         {true, false, 3, 0, 2.0, 0, a36}},
-        {"m negative: negative slots, no error",
-         {"3", "-2", "2", true, false},
-         ".",
-         nullptr,
-         {true, false, 3, -2, 2.0, -36, kDeuxPi / -36}},
-        {"m above the range",
-         {"3", "100", "2", true, false},
-         ".",
-         "'100' n'est pas un nombre d'encoches par pôle et par phase correct (-99 à 99)",
-         {true, false, 3, 3, 2.5, 36, a36}},
-        {"m below the range",
-         {"3", "-100", "2", true, false},
-         ".",
-         "'-100' n'est pas un nombre d'encoches par pôle et par phase correct (-99 à 99)",
-         {true, false, 3, 3, 2.5, 36, a36}},
-        {"m at the lower bound",
-         {"1", "-99", "2", false, false},
-         ".",
-         nullptr,
-         {false, false, 1, -99, 2.0, -594, kDeuxPi / -594}},
-        {"Y invalid: p and m new, slots old",
-         {"3", "1", "2,5", true, false},
-         ".",
-         "'2,5' n'est pas une valeur en virgule flottante correcte",
-         {true, false, 3, 1, 2.5, 36, a36}},
-        {"Y point refused with a comma separator",
-         {"3", "1", "1.5", true, false},
-         ",",
-         "'1.5' n'est pas une valeur en virgule flottante correcte",
-         {true, false, 3, 1, 2.5, 36, a36}},
-        {"Y with a comma separator",
-         {"3", "1", "1,5", true, false},
-         ",",
-         nullptr,
-         {true, false, 3, 1, 1.5, 18, a18}},
-        {"Y overflow: slots recomputed, Y and Alpha kept",
-         {"3", "1", "1e309", true, false},
-         ".",
-         "Débordement en virgule flottante",
-         {true, false, 3, 1, 2.5, 18, a36}},
-        {"Y underflow gives zero",
-         {"3", "1", "1e-400", true, false},
-         ".",
-         nullptr,
-         {true, false, 3, 1, 0.0, 18, a18}},
-        {"unedited pi is its 15-digit rounding",
-         {"3", "1", "3.14159265358979", false, false},
-         ".",
-         nullptr,
-         {false, false, 3, 1, 3.14159265358979, 18, a18}},
-    };
-    for (const auto& l : lignes) {
-        State s = Avant();
-        std::string message;
-        try {
-            AppliquerSaisie(s, l.saisie, l.separateur);
-        } catch (const Erreur& e) {
-            message = e.what();
-        }
-        EXPECT_EQ(message, l.message ? l.message : "") << l.nom;
-        const Enroulement e = Lire(s);
-        EXPECT_EQ(e.Reelle, l.apres.Reelle) << l.nom;
-        EXPECT_EQ(e.DoubleEtoile, l.apres.DoubleEtoile) << l.nom;
-        EXPECT_EQ(e.p, l.apres.p) << l.nom;
-        EXPECT_EQ(e.m, l.apres.m) << l.nom;
-        EXPECT_EQ(e.Y, l.apres.Y) << l.nom;
-        EXPECT_EQ(e.NbEncoches, l.apres.NbEncoches) << l.nom;
-        EXPECT_EQ(e.Alpha, l.apres.Alpha) << l.nom;
-        EXPECT_EQ(s.t, 0.125) << l.nom << ": the time is not the dialog's";
-    }
+// The number of drawing calls depends only on the winding, the distribution and the views.
+std::size_t AppelsAttendus(const State& s) {
+    State t;
+    t.p = s.p, t.m = s.m, t.Reelle = s.Reelle, t.DoubleEtoile = s.DoubleEtoile;
+    test::RecordingSurface r;
+    Dessine(r, t, {});
+    return r.appels.size();
 }
 
-TEST(AppliquerSaisie, UneditedDefaultsMovePiToItsDisplayedRounding) {
-    State s;
-    AppliquerSaisie(s, {"1", "2", "3.14159265358979", false, false}, ".");
-    EXPECT_EQ(s.Y, 3.14159265358979);
-    EXPECT_NE(s.Y, kPi);
-    EXPECT_EQ(s.NbEncoches, 12);
-    EXPECT_EQ(s.Alpha, 0.5235987755982988);
+TEST(AppliquerSaisie, HostileTextsGiveTheirMessageStateAndAWholePicture) {
+    for (const Ligne& l : kLignes) {
+        SCOPED_TRACE(l.nom);
+        State s;
+        s.p = 2, s.m = 3, s.Y = 2.5, s.NbEncoches = 36, s.Alpha = a36, s.t = 0.125;
+        s.Reelle = l.radio != Re, s.DoubleEtoile = l.radio != De;  // every row changes both
+
+        std::string message;
+        try {
+            AppliquerSaisie(s, {l.p, l.m, l.Y, l.radio == Re, l.radio == De}, l.sep);
+        } catch (const Erreur& e) {
+            message = e.message();
+        }
+        EXPECT_EQ(message, l.message);
+        EXPECT_EQ(s.Reelle, l.radio == Re) << "the flags are stored first";
+        EXPECT_EQ(s.DoubleEtoile, l.radio == De);
+        const Apres& x = l.apres;
+        EXPECT_EQ(std::tuple(s.p, s.m, s.Y, std::signbit(s.Y), s.NbEncoches, s.Alpha),
+                  std::tuple(x.p, x.m, x.Y, std::signbit(x.Y), x.NbEncoches, x.Alpha));
+        EXPECT_EQ(s.t, 0.125) << "the time is not the dialog's";
+
+        test::RecordingSurface r;
+        Dessine(r, s, {});
+        EXPECT_EQ(r.appels.size(), AppelsAttendus(s)) << "the picture is whole";
+        for (const test::Appel& a : r.appels)
+            for (int v : {a.x1, a.y1, a.x2, a.y2}) ASSERT_LE(std::abs(v), kPixelMax + 1000);
+    }
 }
 
 TEST(Defaults, StartWithThePerfectTwoPoleWinding) {
     const State s;
-    EXPECT_EQ(s.p, 1);
-    EXPECT_EQ(s.m, 2);
-    EXPECT_EQ(s.NbEncoches, 12);
-    EXPECT_EQ(s.Alpha, 0.5235987755982988);
-    EXPECT_EQ(s.Y, 3.141592653589793);
-    EXPECT_EQ(s.Omega, 314.1592653589793);
-    EXPECT_EQ(s.t, 0.0);
-    EXPECT_FALSE(s.Reelle);
-    EXPECT_FALSE(s.DoubleEtoile);
+    EXPECT_EQ(
+        std::tuple(s.p, s.m, s.NbEncoches, s.Y, s.Alpha, s.Omega, s.t, s.Reelle, s.DoubleEtoile),
+        std::tuple(1, 2, 12, kPi, 0.5235987755982988, 314.1592653589793, 0.0, false, false));
 }
 
 // A radio button changes the flags and nothing else, not even a stale slot pitch.
 TEST(ChoisirDistribution, WritesOnlyTheFlags) {
-    const std::pair<bool, bool> lignes[] = {
-        {false, false}, {true, false}, {false, true}, {true, true}};
-    for (const auto& [reelle, doubleEtoile] : lignes) {
-        State s = Avant();
-        s.m = 0;  // as after a failed application: NbEncoches and Alpha disagree with m
-        ChoisirDistribution(s, reelle, doubleEtoile);
-        EXPECT_EQ(s.Reelle, reelle);
-        EXPECT_EQ(s.DoubleEtoile, doubleEtoile);
-        EXPECT_EQ(s.m, 0);
-        EXPECT_EQ(s.NbEncoches, 36);
-        EXPECT_EQ(s.Alpha, kDeuxPi / 36);
+    for (const auto& [reelle, etoile] : {std::pair{true, false}, {false, true}, {false, false}}) {
+        State s;
+        s.m = 0, s.Reelle = !reelle, s.DoubleEtoile = !etoile;  // m disagrees with the slots
+        ChoisirDistribution(s, reelle, etoile);
+        EXPECT_EQ(std::tuple(s.Reelle, s.DoubleEtoile, s.m, s.NbEncoches, s.Alpha),
+                  std::tuple(reelle, etoile, 0, 12, kDeuxPi / 12));
     }
 }
 
@@ -222,14 +177,6 @@ TEST(AvancerTemps, HundredTicksMakeOnePeriod) {
     for (int n = 0; n < 100; ++n) AvancerTemps(s);
     EXPECT_NEAR(s.Omega * s.t, kDeuxPi, 1e-12);
     EXPECT_NEAR(s.t, 0.02, 1e-15);
-}
-
-TEST(AvancerTemps, EachTickAddsTwoPiOverHundredDividedByOmega) {
-    State s;
-    s.Omega = 0.06283185307179587;  // one tick is then exactly one second
-    s.t = 5.0;
-    for (int n = 0; n < 3; ++n) AvancerTemps(s);
-    EXPECT_EQ(s.t, 8.0);
 }
 
 }  // namespace

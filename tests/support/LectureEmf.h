@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <cstring>
 #include <map>
 #include <string>
 #include <string_view>
@@ -31,10 +30,6 @@ struct Emf {
     Couleur couleurTexte = 0;
 };
 
-inline std::string Utf8(const std::vector<char16_t>& u) {
-    return QString::fromUtf16(u.data(), qsizetype(u.size())).toStdString();
-}
-
 inline Emf LitEmf(std::string_view o) {
     Emf e;
     const auto u32 = [&](std::size_t at) {
@@ -43,15 +38,20 @@ inline Emf LitEmf(std::string_view o) {
         return v;
     };
     const auto i32 = [&](std::size_t at) { return std::int32_t(u32(at)); };
+    // n UTF-16 units from `at`, cut at the first nul.
+    const auto utf16 = [&](std::size_t at, std::size_t n) {
+        std::u16string u;
+        for (std::size_t i = at; i + 1 < o.size() && u.size() < n; i += 2)
+            u += char16_t(std::uint8_t(o[i]) | std::uint8_t(o[i + 1]) << 8);
+        return QString::fromStdU16String(u.substr(0, u.find(u'\0'))).toStdString();
+    };
     if (o.size() < 108) return e;
     e.typeEntete = u32(0);
     e.signature = std::string(o.substr(40, 4));
     for (int i = 0; i < 4; ++i) e.bornes[i] = i32(8 + 4 * i), e.cadre[i] = i32(24 + 4 * i);
-    for (int i = 0; i < 2; ++i) {
-        e.pixels[i] = i32(72 + 4 * i);
-        e.millimetres[i] = i32(80 + 4 * i);
+    for (int i = 0; i < 2; ++i)
+        e.pixels[i] = i32(72 + 4 * i), e.millimetres[i] = i32(80 + 4 * i),
         e.micrometres[i] = i32(100 + 4 * i);
-    }
 
     enum class Genre { Stylo, Brosse, Police };
     struct Objet {
@@ -61,41 +61,37 @@ inline Emf LitEmf(std::string_view o) {
     };
     std::map<std::uint32_t, Objet> objets;
     Stylo stylo;
-    Brosse brosse;
-    Brosse fondTexte{0xFFFFFF, BrushStyle::Solid};
+    Brosse brosse, fondTexte{0xFFFFFF, BrushStyle::Solid};
     int x = 0, y = 0;
     const auto ajoute = [&](Op op, int x1, int y1, int x2, int y2, std::string t, Brosse b) {
         e.appels.push_back({op, x1, y1, x2, y2, std::move(t), stylo, b, x, y});
+        if (op == Op::MoveTo || op == Op::LineTo) x = x1, y = y1;
     };
-    std::size_t at = 0;
+    std::size_t r = 0;
     bool fin = false;
-    while (at + 8 <= o.size() && !fin) {
-        const std::uint32_t type = u32(at), taille = u32(at + 4);
-        if (taille < 8 || taille % 4 != 0 || at + taille > o.size()) return e;
-        const std::size_t r = at;
+    for (std::uint32_t taille = 0; r + 8 <= o.size() && !fin; r += taille) {
+        const std::uint32_t type = u32(r);
+        taille = u32(r + 4);
+        if (taille < 8 || taille % 4 != 0 || r + taille > o.size()) return e;
         e.types.push_back(type);
         switch (type) {
-            case 38:  // EMR_CREATEPEN
+            case 38:  // EMR_CREATEPEN: style, width, colour
                 objets[u32(r + 8)] = {
                     Genre::Stylo,
                     {u32(r + 24), u32(r + 12) == 2 ? PenStyle::Dot : PenStyle::Solid, i32(r + 16)},
                     {}};
                 break;
-            case 39:  // EMR_CREATEBRUSHINDIRECT
+            case 39:  // EMR_CREATEBRUSHINDIRECT: style, colour
                 objets[u32(r + 8)] = {
                     Genre::Brosse,
                     {},
                     {u32(r + 16), u32(r + 12) == 1 ? BrushStyle::Clear : BrushStyle::Solid}};
                 break;
-            case 82: {  // EMR_EXTCREATEFONTINDIRECTW: LOGFONTW at 12, its face name at 28
+            case 82:  // EMR_EXTCREATEFONTINDIRECTW: LOGFONTW at 12, its face name at 40
                 objets[u32(r + 8)] = {Genre::Police, {}, {}};
                 e.hauteurPolice = i32(r + 12);
-                std::vector<char16_t> nom;
-                for (std::size_t i = r + 40; i + 1 < r + 104 && (o[i] || o[i + 1]); i += 2)
-                    nom.push_back(char16_t(std::uint8_t(o[i]) | std::uint8_t(o[i + 1]) << 8));
-                e.nomPolice = Utf8(nom);
+                e.nomPolice = utf16(r + 40, 32);
                 break;
-            }
             case 37: {  // EMR_SELECTOBJECT; stock objects have the high bit
                 const std::uint32_t h = u32(r + 8);
                 if (h == 0x80000005) brosse.style = BrushStyle::Clear;        // NULL_BRUSH
@@ -120,35 +116,24 @@ inline Emf LitEmf(std::string_view o) {
                 e.couleurTexte = u32(r + 8);
                 break;
             case 27:  // EMR_MOVETOEX
-                ajoute(Op::MoveTo, i32(r + 8), i32(r + 12), 0, 0, {}, brosse);
-                x = i32(r + 8), y = i32(r + 12);
-                break;
             case 54:  // EMR_LINETO
-                ajoute(Op::LineTo, i32(r + 8), i32(r + 12), 0, 0, {}, brosse);
-                x = i32(r + 8), y = i32(r + 12);
+                ajoute(type == 27 ? Op::MoveTo : Op::LineTo, i32(r + 8), i32(r + 12), 0, 0, {},
+                       brosse);
                 break;
             case 42:  // EMR_ELLIPSE
                 ajoute(Op::Ellipse, i32(r + 8), i32(r + 12), i32(r + 16), i32(r + 20), {}, brosse);
                 break;
-            case 84: {  // EMR_EXTTEXTOUTW: reference point at 36, count at 44, offset at 48
-                std::vector<char16_t> t;
-                const std::size_t debut = r + u32(r + 48);
-                for (std::uint32_t i = 0; i < u32(r + 44) && debut + 2 * i + 1 < r + taille; ++i)
-                    t.push_back(char16_t(std::uint8_t(o[debut + 2 * i]) |
-                                         std::uint8_t(o[debut + 2 * i + 1]) << 8));
-                ajoute(Op::TextOut, i32(r + 36), i32(r + 40), 0, 0, Utf8(t), fondTexte);
+            case 84:  // EMR_EXTTEXTOUTW: reference point at 36, count at 44, offset at 48
+                ajoute(Op::TextOut, i32(r + 36), i32(r + 40), 0, 0,
+                       utf16(r + u32(r + 48), u32(r + 44)), fondTexte);
                 break;
-            }
             case 14:  // EMR_EOF
                 fin = true;
                 break;
-            default:
-                break;
         }
-        at += taille;
     }
     e.objetsRestants = int(objets.size());
-    e.valide = fin && at == o.size() && u32(48) == o.size() && u32(52) == e.types.size();
+    e.valide = fin && r == o.size() && u32(48) == o.size() && u32(52) == e.types.size();
     return e;
 }
 
