@@ -3,10 +3,12 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "Ecran.h"
+
 namespace kest {
 
 QFont PoliceInterface(int pixels, bool gras) {
-    QFont police(QStringLiteral("MS Sans Serif"));
+    QFont police(QString::fromLatin1(kFacePolice));
     police.setStyleHint(QFont::SansSerif);
     police.setPixelSize(pixels);
     police.setBold(gras);

@@ -17,4 +17,7 @@ private:
     std::string message_;
 };
 
+// The message of a failure to get memory or a system object, wherever it happens.
+inline constexpr const char* kRessourcesInsuffisantes = "Ressources système insuffisantes";
+
 }  // namespace kest

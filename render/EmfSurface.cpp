@@ -23,11 +23,9 @@ namespace kest {
 
 namespace {
 
-const char* const kRessources = "Ressources système insuffisantes";
-
 // The system's text for the last error, as the recording's failures are reported.
 std::string TexteSysteme() {
-    return errno != 0 ? std::string(std::strerror(errno)) : std::string(kRessources);
+    return errno != 0 ? std::string(std::strerror(errno)) : std::string(kRessourcesInsuffisantes);
 }
 
 // Offsets in ENHMETAHEADER, the first record of every metafile.
@@ -74,17 +72,6 @@ void LibereMetafichier(HENHMETAFILE mf) {
 }
 
 }  // namespace
-
-std::optional<int> MulDivArrondi(int a, int b, int c) {
-    if (c == 0) return std::nullopt;
-    const std::int64_t produit = std::int64_t{a} * b;
-    const std::int64_t n = produit < 0 ? -produit : produit;
-    const std::int64_t d = c < 0 ? -std::int64_t{c} : c;
-    const std::int64_t q = (n + d / 2) / d;
-    const std::int64_t r = (produit < 0) != (c < 0) ? -q : q;
-    if (r < INT_MIN || r > INT_MAX) return std::nullopt;
-    return static_cast<int>(r);
-}
 
 struct EmfSurface::Impl {
     char* tampon = nullptr;  // the memory stream's buffer, ours to free
@@ -173,12 +160,12 @@ EmfSurface::EmfSurface(QSize tailleExterieure, const Ecran& ecran, int ppi, Coul
     // The frame in hundredths of a millimetre of this screen, as GetDeviceCaps would scale it.
     const bool ecranSain = ecran.largeurMm > 0 && ecran.hauteurMm > 0 &&
                            ecran.largeurMm <= INT_MAX / 1000 && ecran.hauteurMm <= INT_MAX / 1000;
-    if (!ecranSain) throw Erreur(kRessources);
+    if (!ecranSain) throw Erreur(kRessourcesInsuffisantes);
     const auto w = MulDivArrondi(tailleExterieure.width(), ecran.largeurMm * 100, ecran.largeurPx);
     const auto h = MulDivArrondi(tailleExterieure.height(), ecran.hauteurMm * 100, ecran.hauteurPx);
-    const auto hauteurPolice = MulDivArrondi(8, ppi, 72);
+    const auto hauteurPolice = HauteurPolice(ppi);
     if (!w || !h || !hauteurPolice || ecran.largeurPx <= 0 || ecran.hauteurPx <= 0)
-        throw Erreur(kRessources);
+        throw Erreur(kRessourcesInsuffisantes);
 
     errno = 0;
     d.flux = open_memstream(&d.tampon, &d.taille);
@@ -190,7 +177,7 @@ EmfSurface::EmfSurface(QSize tailleExterieure, const Ecran& ecran, int ppi, Coul
 
     d.police = CreateFontA(-*hauteurPolice, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFacePolice);
     SelectObject(d.dc, d.police);
     SetTextColor(d.dc, texte);
     SetTextAlign(d.dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
@@ -240,9 +227,9 @@ void EmfSurface::SetBrushStyle(BrushStyle s) { d_->brosseVoulue.style = s; }
 
 QByteArray EmfSurface::Ferme() {
     Impl& d = *d_;
-    if (d.dc == 0) throw Erreur(kRessources);
+    if (d.dc == 0) throw Erreur(kRessourcesInsuffisantes);
     const HENHMETAFILE mf = d.Clos();
-    if (mf == 0) throw Erreur(kRessources);
+    if (mf == 0) throw Erreur(kRessourcesInsuffisantes);
     LibereMetafichier(mf);
     errno = 0;
     if (std::fflush(d.flux) != 0 || std::ferror(d.flux)) throw Erreur(TexteSysteme());
@@ -250,7 +237,7 @@ QByteArray EmfSurface::Ferme() {
     QByteArray octets(d.tampon, static_cast<qsizetype>(d.taille));
     if (octets.size() < kTailleEntete || std::memcmp(octets.constData() + kSignature, " EMF", 4) ||
         Lit32(octets, 4) < kTailleEntete)
-        throw Erreur(kRessources);
+        throw Erreur(kRessourcesInsuffisantes);
     // libEMF describes a fixed 1024 × 768 px, 320 × 240 mm device. A reader maps the drawing
     // (pixels) onto the frame (hundredths of mm) through this device, so it must be our screen.
     const Ecran& e = d.ecran;

@@ -3,16 +3,11 @@
 #include <QByteArray>
 #include <QSize>
 #include <memory>
-#include <optional>
 
-#include "Copier.h"
 #include "DrawingSurface.h"
+#include "Ecran.h"
 
 namespace kest {
-
-// a·b/c rounded to the nearest integer, halves away from zero, as the metafile API's MulDiv does
-// (libEMF declares it but does not export it). Nothing when c is 0 or the result is no int.
-std::optional<int> MulDivArrondi(int a, int b, int c);
 
 // A drawing surface that records an enhanced metafile (EMF) in memory; no file is written.
 // One logical unit is one pixel of the reference screen; the frame is the outer size given,

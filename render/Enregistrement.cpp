@@ -1,0 +1,100 @@
+#include "Enregistrement.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <initializer_list>
+#include <vector>
+
+#include "EmfSurface.h"
+#include "Erreur.h"
+#include "PainterSurface.h"
+
+namespace kest {
+
+namespace {
+
+// Hands every call of one run of Dessine to several surfaces, so that the metafile, the SVG and
+// the PNG show the very same instant.
+class Diffusion final : public DrawingSurface {
+public:
+    Diffusion(std::initializer_list<DrawingSurface*> cibles) : cibles_(cibles) {}
+
+    void MoveTo(int x, int y) override { Pour(&DrawingSurface::MoveTo, x, y); }
+    void LineTo(int x, int y) override { Pour(&DrawingSurface::LineTo, x, y); }
+    void Ellipse(int x1, int y1, int x2, int y2) override {
+        Pour(&DrawingSurface::Ellipse, x1, y1, x2, y2);
+    }
+    void TextOut(int x, int y, const std::string& t) override {
+        Pour(&DrawingSurface::TextOut, x, y, t);
+    }
+    void SetPenColor(Couleur c) override { Pour(&DrawingSurface::SetPenColor, c); }
+    void SetPenStyle(PenStyle s) override { Pour(&DrawingSurface::SetPenStyle, s); }
+    void SetPenWidth(int w) override { Pour(&DrawingSurface::SetPenWidth, w); }
+    void SetBrushColor(Couleur c) override { Pour(&DrawingSurface::SetBrushColor, c); }
+    void SetBrushStyle(BrushStyle s) override { Pour(&DrawingSurface::SetBrushStyle, s); }
+
+private:
+    template <typename F, typename... A>
+    void Pour(F f, const A&... a) {
+        for (DrawingSurface* s : cibles_) (s->*f)(a...);
+    }
+    std::vector<DrawingSurface*> cibles_;
+};
+
+Couleur VersCouleur(QColor c) {
+    return static_cast<Couleur>(c.red()) | static_cast<Couleur>(c.green()) << 8 |
+           static_cast<Couleur>(c.blue()) << 16;
+}
+
+}  // namespace
+
+QByteArray EnPng(const QImage& image) {
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    // Qt's PNG quality 80 is zlib's fastest level: the flat picture still packs to a few tens
+    // of kilobytes, and the copy takes a quarter less time than at the default level.
+    if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG", 80))
+        throw Erreur(kRessourcesInsuffisantes);
+    return octets;
+}
+
+Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecran& ecran, int ppi,
+                          QColor texte) {
+    EmfSurface emf(taille, ecran, ppi, VersCouleur(texte));
+
+    QFont police(QString::fromLatin1(kFacePolice));
+    police.setPixelSize(HauteurPolice(ppi).value_or(11));
+    QBuffer svgOctets;
+    svgOctets.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&svgOctets);
+    svg.setSize(taille);
+    svg.setViewBox(QRect(QPoint(0, 0), taille));
+    // Its physical size is the outer size at the screen's logical resolution: 96 per inch is
+    // the SVG reader's own pixel, so a standard screen gives it 700 × 500 px.
+    svg.setResolution(ppi);
+    // Transparent where the scene draws nothing, as in the metafile.
+    Enregistrement r;
+    r.png = QImage(taille, QImage::Format_ARGB32_Premultiplied);
+    if (r.png.isNull()) throw Erreur(kRessourcesInsuffisantes);
+    r.png.fill(Qt::transparent);
+    {
+        QPainter peintreSvg(&svg);
+        QPainter peintrePng(&r.png);
+        PainterSurface surfaceSvg(police, texte, Qt::white);
+        PainterSurface surfacePng(police, texte, Qt::white);
+        surfaceSvg.Begin(peintreSvg);
+        surfacePng.Begin(peintrePng);
+        Diffusion tout{&emf, &surfaceSvg, &surfacePng};
+        Dessine(tout, s, affichage);
+        surfaceSvg.End();
+        surfacePng.End();
+    }  // the painters end here, which writes out the SVG
+
+    r.emf = emf.Ferme();
+    r.svg = svgOctets.data();
+    return r;
+}
+
+}  // namespace kest

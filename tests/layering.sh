@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The house's layers, held apart: the model and the scene include no Qt; the surfaces include
+# and link no Qt Widgets and nothing of the windows. $1: the render library's link line.
+set -uo pipefail
+echec=0
+faute() { echo "$1"; echec=1; }
+
+grep -rnE '#include *<Q' model scene && faute "model/ or scene/ includes Qt"
+grep -rnE '#include *<Q(Application|Widget|Dialog|MainWindow|Label|Menu|Action|PushButton)' render \
+  && faute "render/ includes Qt Widgets"
+app_headers=$(cd app && ls -- *.h | paste -sd'|')
+grep -rnE "#include *\"($app_headers)\"" render && faute "render/ includes a header of app/"
+case "${1:-}" in *Widgets*) faute "render/ links Qt Widgets: $1" ;; esac
+[ "$echec" -eq 0 ] && echo "layers held apart (render links: ${1:-})"
+exit "$echec"
