@@ -7,7 +7,12 @@
 
 namespace kest {
 
-QFont PoliceInterface(int pixels, bool gras) {
+QFont PoliceInterface(bool gras) {
+    // PixelsParPouce stays within what HauteurPolice converts.
+    return PoliceEnPixels(HauteurPolice(PixelsParPouce()).value(), gras);
+}
+
+QFont PoliceEnPixels(int pixels, bool gras) {
     QFont police(QString::fromLatin1(kFacePolice));
     police.setStyleHint(QFont::SansSerif);
     police.setPixelSize(pixels);

@@ -10,9 +10,12 @@ class QWidget;
 
 namespace kest {
 
-// The interface font of every window: the classic 8-point dialog face at 11 pixels, or the
-// system's sans-serif face where that one is not installed.
-QFont PoliceInterface(int pixels = 11, bool gras = false);
+// The interface font of every window: the classic dialog face at 8 points on this screen, the
+// same height the picture's text gets in a copy (11 pixels at 96 per inch), or the system's
+// sans-serif face where that one is not installed.
+QFont PoliceInterface(bool gras = false);
+// The same face at a height fixed in pixels whatever the screen (the About box's title).
+QFont PoliceEnPixels(int pixels, bool gras);
 
 // A label sized to its text in the font it really gets, so that no caption is clipped, with
 // its left edge at x (or its right edge at x when alignee_a_droite) and its top at y.

@@ -22,7 +22,7 @@ TAboutDlg::TAboutDlg(QWidget* parent)
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 
-    const QFont gras = PoliceInterface(11, true);
+    const QFont gras = PoliceInterface(true);
     Label1 = NouveauLibelle(QStringLiteral("Label1"), QStringLiteral("Force magnétomotrice"), this,
                             75, 80, false, gras);
     Label2 = NouveauLibelle(QStringLiteral("Label2"), QStringLiteral("d'un stator triphasé"), this,
@@ -30,7 +30,7 @@ TAboutDlg::TAboutDlg(QWidget* parent)
     Label3 = NouveauLibelle(QStringLiteral("Label3"), QStringLiteral("et champ tournant"), this,
                             103, 144, false, gras);
     Label4 = NouveauLibelle(QStringLiteral("Label4"), QStringLiteral("KEST"), this, 123, 16, false,
-                            PoliceInterface(16, true));
+                            PoliceEnPixels(16, true));
     Label5 = NouveauLibelle(QStringLiteral("Label5"), QStringLiteral("Machines électriques"), this,
                             84, 40, false, gras);
 }

@@ -1,18 +1,16 @@
 #include "TOptionsDlg.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStatusTipEvent>
 
 #include "Conversions.h"
 #include "Disposition.h"
 #include "ErrorBox.h"
-#include "Regles.h"
-#include "TkestForm.h"
 
 namespace kest {
 
@@ -24,10 +22,9 @@ const char* const kAideDistribution = "Type de distribution de la kest";
 
 }  // namespace
 
-TOptionsDlg::TOptionsDlg(TkestForm& kestForm)
-    : QDialog(&kestForm, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      kestForm_(kestForm) {
+TOptionsDlg::TOptionsDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("OptionsDlg"));
     setWindowTitle(QStringLiteral("Options"));
     setFont(PoliceInterface());
@@ -88,7 +85,7 @@ QRadioButton* TOptionsDlg::nouveauBouton(const char* nom, const QString& texte, 
 }
 
 void TOptionsDlg::Remplir(const State& s, const std::string& separateur) {
-    // A button that becomes selected here runs RBClick, which repaints the main window.
+    // A button that becomes selected here runs RBClick: the window applies it and repaints.
     RBParfaite->setChecked(!s.Reelle && !s.DoubleEtoile);
     RBReelle->setChecked(s.Reelle);
     RBDoubleetoile->setChecked(s.DoubleEtoile);
@@ -99,31 +96,26 @@ void TOptionsDlg::Remplir(const State& s, const std::string& separateur) {
 }
 
 void TOptionsDlg::FormKeyDown() {
-    Garde([this] {
-        const Saisie saisie{IDC_p->text().toStdString(), IDC_m->text().toStdString(),
-                            IDC_Y->text().toStdString(), RBReelle->isChecked(),
-                            RBDoubleetoile->isChecked()};
-        // Each step stores at once; a failure stops the rest and asks for no repaint.
-        AppliquerSaisie(kestForm_.state, saisie, kestForm_.Separateur());
-        kestForm_.Redessiner();
-    });
+    // The edits are read as typed and never written back; the window stores step by step.
+    emit ValeursEntrees(Saisie{IDC_p->text().toStdString(), IDC_m->text().toStdString(),
+                               IDC_Y->text().toStdString(), RBReelle->isChecked(),
+                               RBDoubleetoile->isChecked()});
 }
 
 void TOptionsDlg::RBClick() {
-    Garde([this] {
-        ChoisirDistribution(kestForm_.state, RBReelle->isChecked(), RBDoubleetoile->isChecked());
-        kestForm_.Redessiner();
-    });
+    emit DistributionChoisie(RBReelle->isChecked(), RBDoubleetoile->isChecked());
 }
 
 void TOptionsDlg::FormClose() {
     hide();
-    kestForm_.OptionsFermees();
+    emit Fermee();
 }
 
 bool TOptionsDlg::event(QEvent* e) {
-    // The dialog has no status bar: its controls' help lines go to the main window's.
-    if (e->type() == QEvent::StatusTip) return QCoreApplication::sendEvent(&kestForm_, e);
+    if (e->type() == QEvent::StatusTip) {
+        emit AideAffichee(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
     return QDialog::event(e);
 }
 

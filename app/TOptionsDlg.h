@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <string>
 
+#include "Regles.h"
 #include "State.h"
 
 class QGroupBox;
@@ -11,15 +13,14 @@ class QRadioButton;
 
 namespace kest {
 
-class TkestForm;
-
 // The winding options: a non-modal dialog, created hidden with the main window and kept
-// until the end. Numbers reach the state only on Enter; a distribution button acts at once.
+// until the end. It holds no values of its own and never touches the state: it shows what it
+// is given and reports what the user does, and the window applies the rules.
 class TOptionsDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TOptionsDlg(TkestForm& kestForm);
+    explicit TOptionsDlg(QWidget* parent = nullptr);
 
     // Copies the state into the controls: the radio buttons first, then the three numbers.
     void Remplir(const State& s, const std::string& separateur);
@@ -27,6 +28,17 @@ public:
     void FormKeyDown();
     void RBClick();
     void FormClose();
+
+signals:
+    // Enter in one of the edits: the three texts as typed and the selection of the buttons.
+    void ValeursEntrees(const kest::Saisie& saisie);
+    // A distribution button became selected, by the user or by Remplir.
+    void DistributionChoisie(bool reelle, bool doubleEtoile);
+    // Hidden by its own close box or the system menu.
+    void Fermee();
+    // The help line of the control under the pointer (empty when it leaves): the dialog has
+    // no status bar of its own.
+    void AideAffichee(const QString& aide);
 
 protected:
     bool event(QEvent* e) override;
@@ -39,7 +51,6 @@ private:
                           int largeur);
     QRadioButton* nouveauBouton(const char* nom, const QString& texte, int y, int largeur);
 
-    TkestForm& kestForm_;
     QLineEdit* IDC_p = nullptr;
     QLineEdit* IDC_m = nullptr;
     QLineEdit* IDC_Y = nullptr;

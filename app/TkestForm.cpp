@@ -65,6 +65,7 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     StatusBar1 = statusBar();
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setFixedHeight(19);  // the classic status bar, docked full width at the bottom
 
     // The surface starts with the window's font and text colour and a solid brush of the
     // background; it then keeps whatever each paint leaves set.
@@ -146,7 +147,7 @@ void TkestForm::createToolRow() {
 
     SpeedButton1 = new QPushButton(QStringLiteral("Play"), Zone);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setFont(PoliceInterface(11, true));
+    SpeedButton1->setFont(PoliceInterface(true));
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
     SpeedButton1->setStatusTip(QStringLiteral("Lance / Arrête l'animation"));
     SpeedButton1->setGeometry(392, 0, 49, 22);
@@ -205,7 +206,16 @@ void TkestForm::createClock() {
 }
 
 TOptionsDlg& TkestForm::CreerOptionsDlg() {
-    if (!OptionsDlg) OptionsDlg = new TOptionsDlg(*this);
+    if (!OptionsDlg) {
+        OptionsDlg = new TOptionsDlg(this);
+        connect(OptionsDlg, &TOptionsDlg::ValeursEntrees, this, &TkestForm::AppliquerOptions);
+        connect(OptionsDlg, &TOptionsDlg::DistributionChoisie, this,
+                &TkestForm::AppliquerDistribution);
+        connect(OptionsDlg, &TOptionsDlg::Fermee, this, &TkestForm::OptionsFermees);
+        // The dialog's help lines show in this window's status bar.
+        connect(OptionsDlg, &TOptionsDlg::AideAffichee, StatusBar1,
+                [this](const QString& aide) { StatusBar1->showMessage(aide); });
+    }
     return *OptionsDlg;
 }
 
@@ -216,7 +226,26 @@ void TkestForm::LireSeparateur(const QLocale& locale) {
 
 void TkestForm::Redessiner() { Zone->update(); }
 
+void TkestForm::AppliquerOptions(const Saisie& saisie) {
+    Garde([&] {
+        AppliquerSaisie(state, saisie, separateur_);
+        Redessiner();
+    });
+}
+
+void TkestForm::AppliquerDistribution(bool reelle, bool doubleEtoile) {
+    Garde([&] {
+        ChoisirDistribution(state, reelle, doubleEtoile);
+        Redessiner();
+    });
+}
+
 void TkestForm::OptionsFermees() { Dimensions1->setChecked(false); }
+
+void TkestForm::RemplacerEtatPourTest(const State& s) {
+    state = s;
+    Redessiner();
+}
 
 Affichage TkestForm::LireAffichage() const {
     return Affichage{CheckBoxAfficheVect->isChecked(), CheckBoxAfficheOnde->isChecked(),

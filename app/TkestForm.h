@@ -7,6 +7,7 @@
 
 #include "Dessine.h"
 #include "PainterSurface.h"
+#include "Regles.h"
 #include "State.h"
 
 class QAction;
@@ -35,14 +36,23 @@ public:
     // The options dialog, created hidden on the first call and living as long as the window.
     TOptionsDlg& CreerOptionsDlg();
 
+    // The simulation state, for reading: only the window's rules change it.
+    const State& Etat() const { return state; }
+
     // The decimal separator of numbers in the dialog, as UTF-8; "." when the locale has none.
     const std::string& Separateur() const { return separateur_; }
     void LireSeparateur(const QLocale& locale);
 
-    // Asks for a repaint of the picture: the whole drawing area, background erased first.
-    void Redessiner();
+    // What the options dialog reports. Values entered with Enter go through the state rules
+    // step by step: a failure is shown, keeps what the earlier steps stored and asks no
+    // repaint. A distribution sets the two flags only.
+    void AppliquerOptions(const Saisie& saisie);
+    void AppliquerDistribution(bool reelle, bool doubleEtoile);
     // The options dialog was closed by its own close box: the menu's check mark follows.
     void OptionsFermees();
+
+    // Tests only: starts a case from a given state, repainted as after any change.
+    void RemplacerEtatPourTest(const State& s);
 
     // Handlers, named after the control and the event.
     void FormPaint();
@@ -73,6 +83,9 @@ private:
     void RegleIntervalle(int ms);
     void DemarrerTimer();
     Affichage LireAffichage() const;
+    // Asks for a repaint of the picture: the whole drawing area, background erased first.
+    // Every change of the state ends here, and so does a change of the views.
+    void Redessiner();
 
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Fichier1 = nullptr;
@@ -96,10 +109,7 @@ private:
     QMenu* Edit1 = nullptr;
     QAction* Copy1 = nullptr;
 
-public:
-    State state;
-
-private:
+    State state;  // written only by the rules of model/Regles.h, called from this window
     QWidget* Zone = nullptr;  // the drawing area, the central widget
     std::unique_ptr<PainterSurface> surface_;
     TOptionsDlg* OptionsDlg = nullptr;  // a child of this window

@@ -1,11 +1,19 @@
 #include <QApplication>
+#include <cstdio>
 
 #include "ErrorBox.h"
+#include "Lancement.h"
 #include "TkestForm.h"
 
-// The program always exits with 0: an error at start-up is shown, then the program ends.
+// Exit status 0, also after an error at start-up, which is shown and then ends the program;
+// 1 only when there is no display to show anything on.
 int main(int argc, char* argv[]) {
+    if (const auto message = kest::EcranInaccessible(argc, argv)) {
+        std::fprintf(stderr, "%s\n", message->c_str());
+        return 1;
+    }
     QApplication application(argc, argv);
+    kest::InstallerTraductionQt(application);
     kest::Garde([] {
         kest::TkestForm kestForm;
         kestForm.CreerOptionsDlg();

@@ -129,7 +129,7 @@ void TickFenetre(benchmark::State& etat) {
     TkestForm form;
     SansAllocation(etat, [&] {
         form.Timer1Timer();
-        benchmark::DoNotOptimize(form.state.t);
+        benchmark::DoNotOptimize(form.Etat().t);
     });
 }
 

@@ -206,7 +206,7 @@ TEST_F(Fenetre, ClockTable) {
         });
         EXPECT_EQ(std::tuple(marche, basculesGeste, horloge->interval(), barre->value()),
                   std::tuple(l.marcheApres, l.bascules, l.intervalle, l.intervalle));
-        EXPECT_EQ(form.state.t, 0.0);  // only a tick moves time
+        EXPECT_EQ(form.Etat().t, 0.0);  // only a tick moves time
         EXPECT_EQ(peintures, 0);       // switching and speed never repaint
         EXPECT_TRUE(messages.empty());
     }
@@ -231,7 +231,7 @@ TEST_F(Fenetre, ATickOrACheckBoxRepaintsThePicture) {
     EXPECT_EQ(compteur.peintures, 0);
     kest::State attendu;
     kest::AvancerTemps(attendu);
-    EXPECT_EQ(form.state.t, attendu.t);
+    EXPECT_EQ(form.Etat().t, attendu.t);
     EXPECT_FALSE(Trouver<QTimer>("Timer1")->isActive());
 
     auto* bobinage = Trouver<QCheckBox>("CheckBoxAfficheBobinage");
@@ -312,7 +312,7 @@ TEST_F(Options, FirstOpeningAndEnterInYUnedited) {
     EXPECT_EQ(dialogue.windowTitle(), "Options");
     // The 15-digit rounding of π is stored: Y is no longer exactly π.
     QTest::keyClick(Edit("IDC_Y"), Qt::Key_Return);
-    EXPECT_EQ(form.state.Y, 3.14159265358979);
+    EXPECT_EQ(form.Etat().Y, 3.14159265358979);
     EXPECT_TRUE(messages.empty());
 }
 
@@ -370,15 +370,15 @@ TEST_F(Options, EnterTable) {
     };
     for (const auto& l : lignes) {
         SCOPED_TRACE(l.nom);
-        form.state = kest::State{};
+        form.RemplacerEtatPourTest(kest::State{});
         messages.clear();
         Ouvrir();
         QTest::mouseClick(Bouton(l.radio), Qt::LeftButton);
-        form.state.Reelle = form.state.DoubleEtoile = false;  // so that only Enter sets them
+        form.AppliquerDistribution(false, false);  // so that only Enter sets them
         const int peintures = Peintures([&] { Saisir(l.p, l.m, l.y, l.ou, l.touche); });
         EXPECT_EQ(messages, l.message.empty() ? std::vector<std::string>{}
                                               : std::vector<std::string>{l.message});
-        const kest::State& s = form.state;
+        const kest::State& s = form.Etat();
         const Etat& x = l.apres;
         EXPECT_EQ(std::tuple(s.Reelle, s.DoubleEtoile, s.p, s.m, s.Y, s.NbEncoches, s.Alpha),
                   std::tuple(l.radio == R, l.radio == D, x.p, x.m, x.Y, x.NbEncoches, x.Alpha));
@@ -396,9 +396,9 @@ TEST_F(Options, ARadioButtonAppliesOnlyTheDistribution) {
     Ouvrir();
     Edit("IDC_m")->setText("7");
     EXPECT_EQ(Peintures([&] { QTest::mouseClick(Bouton("RBReelle"), Qt::LeftButton); }), 1);
-    EXPECT_TRUE(form.state.Reelle);
-    EXPECT_FALSE(form.state.DoubleEtoile);
-    EXPECT_EQ(form.state.m, 2);
+    EXPECT_TRUE(form.Etat().Reelle);
+    EXPECT_FALSE(form.Etat().DoubleEtoile);
+    EXPECT_EQ(form.Etat().m, 2);
     Action("Dimensions1")->trigger();
     Ouvrir();  // reopening shows the state again, and Réelle stays selected
     EXPECT_EQ(Edit("IDC_m")->text(), "2");
@@ -412,9 +412,9 @@ TEST_F(Options, CommaSeparator) {
     Ouvrir();
     EXPECT_EQ(Edit("IDC_Y")->text(), "3,14159265358979");
     Saisir("1", "2", "3,5", "IDC_Y");
-    EXPECT_EQ(form.state.Y, 3.5);
+    EXPECT_EQ(form.Etat().Y, 3.5);
     Saisir("1", "2", "3.5", "IDC_Y");
-    EXPECT_EQ(form.state.Y, 3.5);
+    EXPECT_EQ(form.Etat().Y, 3.5);
     EXPECT_EQ(messages,
               std::vector<std::string>{"'3.5' n'est pas une valeur en virgule flottante correcte"});
     form.LireSeparateur(QLocale::c());

@@ -2,12 +2,16 @@
 # End to end: the real kest binary in a real X server (Xvfb), driven with the real keyboard and
 # pointer (xdotool), read back through screenshots, xwininfo and a real clipboard client (xclip).
 #
-# Usage: kest_e2e.sh <path of kest>
+# Usage: kest_e2e.sh <path of kest> [<path of kest built with the sanitizers>]
 #   KEST_E2E_SCREENSHOT=<file.png>  also saves the window as it opens (the README's picture).
+#   KEST_E2E_ASAN=<path of kest>    the sanitizer build, when not given as second argument.
+# Optional parts, skipped with a line saying so when their tool is missing: the window under a
+# real window manager (openbox), the sanitizer build's run, the EMF read by LibreOffice.
 # Exit codes: 0 all checks passed, 1 a check failed, 77 a tool is missing (CTest: skipped).
 set -uo pipefail
 
-kest=${1:?usage: kest_e2e.sh <path of kest>}
+kest=${1:?usage: kest_e2e.sh <path of kest> [<path of kest built with the sanitizers>]}
+kest_asan=${2:-${KEST_E2E_ASAN:-}}
 for outil in Xvfb xdotool xclip xwininfo xdpyinfo import convert identify inkscape od timeout; do
     if ! command -v "$outil" >/dev/null 2>&1; then
         echo "SKIP: $outil is not installed (scripts/deps.sh test installs it)"
@@ -18,11 +22,13 @@ done
 travail=$(mktemp -d "${TMPDIR:-/tmp}/kest-e2e.XXXXXX")
 xvfb_pid=""
 kest_pid=""
+wm_pid=""
 echecs=0
 
 # Only the processes this script started are stopped, by their PID.
 nettoyer() {
     [ -n "$kest_pid" ] && kill "$kest_pid" 2>/dev/null && wait "$kest_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     rm -rf "$travail"
 }
@@ -371,6 +377,216 @@ if menu f q; then
         ko "kest still runs 10 s after Fichier > Quitter"
     fi
 fi
+
+# --- The copy read by LibreOffice -------------------------------------------------------------
+# A second reader of the metafile: LibreOffice Draw renders it to PNG. The filled conductors and
+# the middle of each phasor must show their phase's colour where the scene puts them.
+controle_libreoffice() {
+    local emf=$1
+    if ! command -v soffice >/dev/null 2>&1; then
+        echo "# skipped: LibreOffice's reading of the EMF (soffice is not installed)"
+        return 0
+    fi
+    [ -s "$emf" ] || { ko "LibreOffice: no EMF from the clipboard to read"; return 1; }
+    local dossier="$travail/libreoffice" png
+    mkdir -p "$dossier"
+    cp "$emf" "$dossier/copie.emf"
+    if ! HOME="$dossier" timeout 180 soffice --headless --norestore \
+        "-env:UserInstallation=file://$dossier/profil" --convert-to png --outdir "$dossier/png" \
+        "$dossier/copie.emf" >"$dossier/soffice.log" 2>&1 || [ ! -s "$dossier/png/copie.png" ]; then
+        ko "LibreOffice could not convert the EMF"
+        sed 's/^/  soffice: /' "$dossier/soffice.log"
+        return 1
+    fi
+    png="$dossier/png/copie.png"
+    local lw lh
+    read -r lw lh < <(identify -format '%w %h\n' "$png")
+    verifie "LibreOffice turns the EMF into a ${lw}x${lh} PNG (the copy's 700x500 at its scale)" \
+        awk -v w="$lw" -v h="$lh" 'BEGIN { exit !(w > 600 && w < 1500 && h * 700 > w * 500 - 2 * 700 && h * 700 < w * 500 + 2 * 700) }'
+    # phase colour, where: filled conductors (their middle) and the phasors' middles at t = 0.
+    local lieux=(
+        "403 274 blue conductor" "403 325 blue conductor"
+        "525 396 red conductor" "570 370 red conductor"
+        "570 229 green conductor" "525 203 green conductor"
+        "420 100 blue phasor" "390 117 red phasor" "390 83 green phasor"
+    )
+    local l cx cy nom quoi mx my carre n
+    for l in "${lieux[@]}"; do
+        read -r cx cy nom quoi <<<"$l"
+        mx=$((cx * lw / 700))
+        my=$((cy * lh / 500))
+        carre=$(for y in $(seq $((my - 2)) $((my + 2))); do
+            for x in $(seq $((mx - 2)) $((mx + 2))); do echo "$x,$y"; done
+        done)
+        # A pixel of the phase's hue: its channel clearly above the other two.
+        n=$(pixels "$png" $carre | awk -F, -v nom="$nom" '
+            nom == "blue" && $3 > 120 && $3 > $1 + 80 && $3 > $2 + 80 { n++ }
+            nom == "red" && $1 > 120 && $1 > $2 + 80 && $1 > $3 + 80 { n++ }
+            nom == "green" && $2 > 60 && $2 > $1 + 40 && $2 > $3 + 40 { n++ }
+            END { print n + 0 }')
+        if [ "$quoi" = conductor ]; then
+            verifie "LibreOffice's picture shows the $nom conductor at ($cx, $cy): $n of 25 pixels" \
+                test "$n" -ge 13
+        else
+            verifie "LibreOffice's picture shows the $nom phasor through ($cx, $cy): $n of 25 pixels" \
+                test "$n" -ge 1
+        fi
+    done
+}
+
+# --- Starting and stopping one more kest ---------------------------------------------------
+# lance_kest <binary> <log> [VAR=value...]: starts it as the first run did; sets kest_pid and
+# fenetre once its main window shows.
+lance_kest() {
+    local binaire=$1 journal=$2
+    shift 2
+    env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$travail/run" LC_ALL=C.UTF-8 \
+        "$@" "$binaire" >"$journal" 2>&1 &
+    kest_pid=$!
+    fenetre=$(timeout 60 xdotool search --sync --onlyvisible --name '^kestForm$' | head -n 1)
+    [ -n "$fenetre" ]
+}
+# quitte_kest: Fichier > Quitter; sets code_sortie to the exit code, "none" when kest does not
+# end within 30 s (it is then stopped).
+quitte_kest() {
+    menu f q
+    if attend 30 eval '! vivant'; then
+        wait "$kest_pid"
+        code_sortie=$?
+    else
+        kill "$kest_pid" 2>/dev/null
+        wait "$kest_pid" 2>/dev/null
+        code_sortie=none
+    fi
+    kest_pid=""
+}
+
+# The outer frame of a window, decorations included: its ancestor just below the root, with
+# that window's own X border. Prints "x y w h".
+cadre_exterieur() {
+    local id=$1
+    until xwininfo -tree -id "$id" | grep -q '^ *Parent window id: .*(the root window)'; do
+        id=$(xwininfo -tree -id "$id" | awk '/^ *Parent window id:/ { print $4 }')
+    done
+    xwininfo -id "$id" | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF } /Border width:/ { b = $NF }
+        END { print x - b, y - b, w + 2 * b, h + 2 * b }'
+}
+
+# --- Under a real window manager -----------------------------------------------------------
+# openbox frames the windows: the main window's frame, title bar and borders included, must
+# still be 700x500 at (100, 100), and the options dialog's frame must open 100 px inside the
+# main frame's right edge and 100 px below its top.
+controle_openbox() {
+    if ! command -v openbox >/dev/null 2>&1; then
+        echo "# skipped: the window-manager run (openbox is not installed)"
+        return 0
+    fi
+    mkdir -p "$travail/openbox"
+    HOME="$travail/openbox" XDG_CONFIG_HOME="$travail/openbox" openbox --sm-disable \
+        >"$travail/openbox.log" 2>&1 &
+    wm_pid=$!
+    gere() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    if ! attend 20 gere; then
+        ko "openbox did not start"
+        sed 's/^/  openbox: /' "$travail/openbox.log"
+        return 1
+    fi
+    echo "# openbox manages $DISPLAY (PID $wm_pid)"
+    if ! lance_kest "$kest" "$travail/kest-openbox.log"; then
+        ko "under openbox: no window titled kestForm within 60 s"
+        return 1
+    fi
+    local fx fy fw fh
+    # The frame is final once the window manager has framed the window and kest has
+    # shrunk its client to keep the outer size.
+    a_sa_place() {
+        read -r fx fy fw fh < <(cadre_exterieur "$fenetre")
+        [ "$fx $fy $fw $fh" = "100 100 700 500" ]
+    }
+    attend 10 a_sa_place
+    verifie "under openbox the outer frame, decorations included, is at ($fx, $fy) sized ${fw}x${fh}, expected (100, 100) 700x500" \
+        test "$fx $fy $fw $fh" = "100 100 700 500"
+    read -r cx cy cw ch < <(geometrie "$fenetre")
+    verifie "under openbox the client area ${cw}x${ch} at ($cx, $cy) lies inside a real frame" \
+        test "$cx" -gt "$fx" -a "$cy" -gt "$fy" -a "$cw" -lt "$fw" -a "$ch" -lt "$fh"
+    if menu o d && attend 10 presente Options; then
+        local options ox oy ow oh
+        options=$(fenetre_titree Options)
+        attend 5 eval 'read -r ox oy ow oh < <(cadre_exterieur "$options"); [ "$ox $oy" = "$((fx + fw - 100)) $((fy + 100))" ]'
+        read -r ox oy ow oh < <(cadre_exterieur "$options")
+        verifie "under openbox the Options dialog's outer frame opens at ($ox, $oy), expected ($((fx + fw - 100)), $((fy + 100)))" \
+            test "$ox $oy" = "$((fx + fw - 100)) $((fy + 100))"
+        menu o d && verifie "under openbox Options > Dimensions again hides the dialog" \
+            attend 10 absente Options
+    else
+        ko "under openbox Options > Dimensions opened no window titled Options"
+    fi
+    quitte_kest
+    verifie "under openbox Fichier > Quitter ends kest with exit code $code_sortie" \
+        test "$code_sortie" = 0
+    kill "$wm_pid" 2>/dev/null
+    wait "$wm_pid" 2>/dev/null
+    wm_pid=""
+}
+
+# --- The sanitizer build -------------------------------------------------------------------
+# The same gestures on the build with the address and undefined-behaviour sanitizers: start,
+# Play, the dialog with a refused value and its error box, Ctrl+C, Quitter; the run must end
+# with status 0 and leave no sanitizer report.
+controle_asan() {
+    local binaire=$1 journal="$travail/kest-asan.log"
+    if [ -z "$binaire" ]; then
+        echo "# skipped: the sanitizer build's run (no path given; KEST_E2E_ASAN or a 2nd argument)"
+        return 0
+    fi
+    if [ ! -x "$binaire" ]; then
+        ko "sanitizer build: $binaire is not an executable"
+        return 1
+    fi
+    # LeakSanitizer at exit; any report ends the run with status 23.
+    if ! lance_kest "$binaire" "$journal" \
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:exitcode=23 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:exitcode=23; then
+        ko "sanitizer build: no window titled kestForm within 60 s"
+        sed 's/^/  kest-asan: /' "$journal"
+        return 1
+    fi
+    ok "sanitizer build: $binaire shows kestForm"
+    menu s p && sleep 1 && ok "sanitizer build: Simulation > Play, a second of animation"
+    if menu o d && attend 20 presente Options; then
+        local options
+        options=$(fenetre_titree Options)
+        xdotool mousemove --window "$options" 240 18 click 1
+        xdotool key ctrl+a
+        xdotool type --delay 30 abc
+        xdotool key Return
+        if attend 20 presente kest; then
+            xdotool key Return
+            verifie "sanitizer build: abc refused with an error box, closed with Enter" \
+                attend 20 absente kest
+        else
+            ko "sanitizer build: no error box after abc and Enter in the pole-pair field"
+        fi
+        menu o d
+    else
+        ko "sanitizer build: Options > Dimensions opened no window titled Options"
+    fi
+    focus_principale
+    xdotool key ctrl+c
+    verifie "sanitizer build: Ctrl+C puts an EMF on the clipboard" attend 20 cibles
+    menu s s
+    quitte_kest
+    verifie "sanitizer build: Fichier > Quitter ends kest with exit code $code_sortie" \
+        test "$code_sortie" = 0
+    verifie "sanitizer build: no AddressSanitizer, LeakSanitizer or UBSan report in its output" \
+        eval "! grep -Eq 'ERROR: (Address|Leak)Sanitizer|runtime error:|SUMMARY: .*Sanitizer' \"$journal\""
+    [ "$code_sortie" = 0 ] || sed 's/^/  kest-asan: /' "$journal" | head -n 60
+}
+
+controle_libreoffice "$travail/copie.emf"
+controle_asan "$kest_asan"
+controle_openbox
 
 if [ "$echecs" -gt 0 ]; then
     echo "# $echecs check(s) failed"

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Lancement.h"
+
+#include <xcb/xcb.h>
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string_view>
+
+namespace kest {
+
+namespace {
+
+// The value after `option` on the command line (Qt reads -platform and -display itself).
+const char* Argument(int argc, char* argv[], std::string_view option) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (argv[i] == option || (argv[i][0] == '-' && argv[i] + 1 == option)) return argv[i + 1];
+    return nullptr;
+}
+
+// Whether Qt will start on X: its first choice of platform, as Qt makes it, is xcb.
+bool SurX(int argc, char* argv[]) {
+    std::string_view liste;
+    if (const char* a = Argument(argc, argv, "-platform"))
+        liste = a;
+    else if (const char* e = std::getenv("QT_QPA_PLATFORM"); e && *e)
+        liste = e;
+    else {
+        // In a Wayland session Qt tries Wayland first and may fall back on its own.
+        const char* session = std::getenv("XDG_SESSION_TYPE");
+        const char* wayland = std::getenv("WAYLAND_DISPLAY");
+        if ((wayland && *wayland) || (session && std::strcmp(session, "wayland") == 0))
+            return false;
+        return true;
+    }
+    // "xcb", "xcb:option=…" or a list "xcb;offscreen": the first entry decides.
+    const std::string_view premiere = liste.substr(0, liste.find_first_of(";:"));
+    return premiere == "xcb";
+}
+
+}  // namespace
+
+std::optional<std::string> EcranInaccessible(int argc, char* argv[]) {
+    if (!SurX(argc, argv)) return std::nullopt;
+    const char* nom = Argument(argc, argv, "-display");
+    if (!nom) nom = std::getenv("DISPLAY");
+    // The same connection Qt's X plugin would open: same name, same authorisation cookie.
+    xcb_connection_t* connexion = xcb_connect(nom && *nom ? nom : nullptr, nullptr);
+    const bool refusee = xcb_connection_has_error(connexion) != 0;
+    xcb_disconnect(connexion);  // also frees a connection in error
+    if (!refusee) return std::nullopt;
+    if (!nom || !*nom)
+        return std::string("kest : impossible d'ouvrir l'écran (la variable DISPLAY est vide)");
+    return std::string("kest : impossible d'ouvrir l'écran « ") + nom + " »";
+}
+
+QTranslator* InstallerTraductionQt(QCoreApplication& application) {
+    auto traduction = std::make_unique<QTranslator>();
+    if (!traduction->load(QStringLiteral("qtbase_fr"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    if (!QCoreApplication::installTranslator(traduction.get())) return nullptr;
+    traduction->setParent(&application);
+    return traduction.release();
+}
+
+}  // namespace kest

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What surrounds the windows: Qt's own texts in French, the options dialog on its own (it only
+// reports what the user did), and the interface font and status bar of the main window.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTest>
+#include <QTranslator>
+#include <memory>
+#include <vector>
+
+#include "Disposition.h"
+#include "Ecran.h"
+#include "Lancement.h"
+#include "State.h"
+#include "TOptionsDlg.h"
+#include "TkestForm.h"
+
+namespace {
+
+QStringList Textes(QMenu& menu) {
+    QStringList textes;
+    for (const QAction* a : menu.actions())
+        if (!a->isSeparator()) textes << a->text().section(QLatin1Char('\t'), 0, 0);
+    return textes;
+}
+
+// The context menu of an edit field and the speed bar's texts come from Qt itself.
+TEST(TraductionQt, TheFrameworksOwnTextsAreFrench) {
+    QTranslator* traduction = kest::InstallerTraductionQt(*qApp);
+    ASSERT_NE(traduction, nullptr) << "qtbase_fr.qm not found (Debian qt6-translations-l10n)";
+    EXPECT_EQ(traduction->parent(), qApp);
+    QLineEdit edit;
+    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    const QStringList textes = Textes(*menu);
+    EXPECT_TRUE(textes.contains(QStringLiteral("Tout sélectionner"))) << textes.join(" | ").toStdString();
+    EXPECT_FALSE(textes.contains(QStringLiteral("Select All")));
+    EXPECT_FALSE(textes.contains(QStringLiteral("&Undo")));
+    EXPECT_NE(QCoreApplication::translate("QScrollBar", "Scroll here"), "Scroll here");
+    QCoreApplication::removeTranslator(traduction);
+    delete traduction;
+    EXPECT_TRUE(Textes(*std::unique_ptr<QMenu>(edit.createStandardContextMenu()))
+                    .contains(QStringLiteral("Select All")));
+}
+
+// Alone, with no main window: Enter and the buttons report the texts as typed and the
+// selection, the close box reports itself, and a hint leaves as a signal.
+TEST(DialogueSeul, ReportsWhatTheUserDidAndTouchesNothing) {
+    kest::TOptionsDlg dialogue;
+    std::vector<kest::Saisie> saisies;
+    std::vector<std::pair<bool, bool>> distributions;
+    int fermetures = 0;
+    QStringList aides;
+    QObject::connect(&dialogue, &kest::TOptionsDlg::ValeursEntrees,
+                     [&](const kest::Saisie& s) { saisies.push_back(s); });
+    QObject::connect(&dialogue, &kest::TOptionsDlg::DistributionChoisie,
+                     [&](bool r, bool d) { distributions.emplace_back(r, d); });
+    QObject::connect(&dialogue, &kest::TOptionsDlg::Fermee, [&] { ++fermetures; });
+    QObject::connect(&dialogue, &kest::TOptionsDlg::AideAffichee,
+                     [&](const QString& a) { aides << a; });
+
+    kest::State s;
+    s.Reelle = true;
+    s.p = -4;
+    dialogue.Remplir(s, ",");
+    ASSERT_EQ(distributions.size(), 1u);  // Réelle became selected
+    EXPECT_EQ(distributions[0], std::pair(true, false));
+    auto* p = dialogue.findChild<QLineEdit*>("IDC_p");
+    auto* y = dialogue.findChild<QLineEdit*>("IDC_Y");
+    EXPECT_EQ(p->text(), "-4");
+    EXPECT_EQ(y->text(), "3,14159265358979");
+
+    dialogue.show();
+    y->setText(" 1e309 ");
+    QTest::keyClick(y, Qt::Key_Escape);  // ignored: no Cancel button
+    EXPECT_TRUE(dialogue.isVisible());
+    QTest::keyClick(p, Qt::Key_Enter);
+    ASSERT_EQ(saisies.size(), 1u);
+    EXPECT_EQ(saisies[0].p, "-4");
+    EXPECT_EQ(saisies[0].m, "2");
+    EXPECT_EQ(saisies[0].Y, " 1e309 ");
+    EXPECT_TRUE(saisies[0].reelle);
+    EXPECT_FALSE(saisies[0].doubleEtoile);
+
+    QTest::mouseClick(dialogue.findChild<QRadioButton*>("RBDoubleetoile"), Qt::LeftButton);
+    ASSERT_EQ(distributions.size(), 2u);
+    EXPECT_EQ(distributions[1], std::pair(false, true));
+
+    QStatusTipEvent aide(QStringLiteral("Type de distribution de la kest"));
+    QCoreApplication::sendEvent(&dialogue, &aide);
+    EXPECT_EQ(aides, QStringList{"Type de distribution de la kest"});
+
+    dialogue.close();
+    EXPECT_FALSE(dialogue.isVisible());
+    EXPECT_EQ(fermetures, 1);
+    EXPECT_EQ(saisies.size(), 1u);  // closing applies nothing
+}
+
+// The 8-point text is the copy's text height on this screen; the title of the About box keeps
+// its own pixel size. The status bar is 19 pixels, full width, at the bottom.
+TEST(FenetrePrincipale, EightPointFontAndStatusBar) {
+    const int huitPoints = *kest::HauteurPolice(kest::PixelsParPouce());
+    EXPECT_EQ(kest::PixelsParPouce(), 96);  // offscreen: the layout's own resolution
+    EXPECT_EQ(huitPoints, 11);
+    EXPECT_EQ(kest::PoliceInterface().pixelSize(), huitPoints);
+    EXPECT_TRUE(kest::PoliceInterface(true).bold());
+    EXPECT_EQ(kest::PoliceEnPixels(16, true).pixelSize(), 16);
+
+    kest::TkestForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(form.font().pixelSize(), huitPoints);
+    const QStatusBar* barre = form.statusBar();
+    EXPECT_EQ(barre->geometry(), QRect(0, form.height() - 19, form.width(), 19));
+    form.resize(500, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(barre->geometry(), QRect(0, 300 - 19, 500, 19));
+}
+
+}  // namespace
