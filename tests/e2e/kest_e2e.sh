@@ -399,10 +399,14 @@ controle_libreoffice() {
         return 1
     fi
     png="$dossier/png/copie.png"
-    local lw lh
+    # Draw puts the picture at its own size (the EMF frame, hundredths of a millimetre) in the
+    # middle of a page, and exports the page at 96 pixels per inch.
+    local lw lh ox oy
     read -r lw lh < <(identify -format '%w %h\n' "$png")
-    verifie "LibreOffice turns the EMF into a ${lw}x${lh} PNG (the copy's 700x500 at its scale)" \
-        awk -v w="$lw" -v h="$lh" 'BEGIN { exit !(w > 600 && w < 1500 && h * 700 > w * 500 - 2 * 700 && h * 700 < w * 500 + 2 * 700) }'
+    read -r ox oy < <(od -A n -t d4 -j 24 -N 16 --endian=little "$emf" | awk -v w="$lw" -v h="$lh" '
+        { printf "%d %d\n", (w - ($3 - $1) * 96 / 2540) / 2 + 0.5, (h - ($4 - $2) * 96 / 2540) / 2 + 0.5 }')
+    verifie "LibreOffice renders the EMF on a ${lw}x${lh} page, the picture's corner at ($ox, $oy)" \
+        test "$ox" -ge 0 -a "$oy" -ge 0
     # phase colour, where: filled conductors (their middle) and the phasors' middles at t = 0.
     local lieux=(
         "403 274 blue conductor" "403 325 blue conductor"
@@ -413,8 +417,8 @@ controle_libreoffice() {
     local l cx cy nom quoi mx my carre n
     for l in "${lieux[@]}"; do
         read -r cx cy nom quoi <<<"$l"
-        mx=$((cx * lw / 700))
-        my=$((cy * lh / 500))
+        mx=$((cx + ox))
+        my=$((cy + oy))
         carre=$(for y in $(seq $((my - 2)) $((my + 2))); do
             for x in $(seq $((mx - 2)) $((mx + 2))); do echo "$x,$y"; done
         done)
@@ -429,7 +433,7 @@ controle_libreoffice() {
                 test "$n" -ge 13
         else
             verifie "LibreOffice's picture shows the $nom phasor through ($cx, $cy): $n of 25 pixels" \
-                test "$n" -ge 1
+                test "$n" -ge 3
         fi
     done
 }
