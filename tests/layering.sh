@@ -10,6 +10,8 @@ grep -rnE '#include *<Q(Application|Widget|Dialog|MainWindow|Label|Menu|Action|P
   && faute "render/ includes Qt Widgets"
 app_headers=$(cd app && ls -- *.h | paste -sd'|')
 grep -rnE "#include *\"($app_headers)\"" render && faute "render/ includes a header of app/"
+# The dialogs report by signals: none includes the main window, which listens to them.
+grep -nE '#include *"TkestForm.h"' app/T*Dlg.* && faute "a dialog includes the main window's header"
 case "${1:-}" in *Widgets*) faute "render/ links Qt Widgets: $1" ;; esac
 [ "$echec" -eq 0 ] && echo "layers held apart (render links: ${1:-})"
 exit "$echec"

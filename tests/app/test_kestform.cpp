@@ -207,7 +207,7 @@ TEST_F(Fenetre, ClockTable) {
         EXPECT_EQ(std::tuple(marche, basculesGeste, horloge->interval(), barre->value()),
                   std::tuple(l.marcheApres, l.bascules, l.intervalle, l.intervalle));
         EXPECT_EQ(form.Etat().t, 0.0);  // only a tick moves time
-        EXPECT_EQ(peintures, 0);       // switching and speed never repaint
+        EXPECT_EQ(peintures, 0);        // switching and speed never repaint
         EXPECT_TRUE(messages.empty());
     }
 }

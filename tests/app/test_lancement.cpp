@@ -40,7 +40,8 @@ TEST(TraductionQt, TheFrameworksOwnTextsAreFrench) {
     QLineEdit edit;
     const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
     const QStringList textes = Textes(*menu);
-    EXPECT_TRUE(textes.contains(QStringLiteral("Tout sélectionner"))) << textes.join(" | ").toStdString();
+    EXPECT_TRUE(textes.contains(QStringLiteral("Tout sélectionner")))
+        << textes.join(" | ").toStdString();
     EXPECT_FALSE(textes.contains(QStringLiteral("Select All")));
     EXPECT_FALSE(textes.contains(QStringLiteral("&Undo")));
     EXPECT_NE(QCoreApplication::translate("QScrollBar", "Scroll here"), "Scroll here");
