@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Lancement.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <QCoreApplication>
@@ -49,9 +51,17 @@ std::optional<std::string> EcranInaccessible(int argc, char* argv[]) {
     const char* nom = Argument(argc, argv, "-display");
     if (!nom) nom = std::getenv("DISPLAY");
     // The same connection Qt's X plugin would open: same name, same authorisation cookie.
+    // libxcb writes a refusing server's English reason straight to standard error: it goes
+    // to /dev/null, so that the French line below is the only one.
+    const int erreurs = dup(STDERR_FILENO);
+    const int nul = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (erreurs >= 0 && nul >= 0) dup2(nul, STDERR_FILENO);
     xcb_connection_t* connexion = xcb_connect(nom && *nom ? nom : nullptr, nullptr);
     const bool refusee = xcb_connection_has_error(connexion) != 0;
     xcb_disconnect(connexion);  // also frees a connection in error
+    if (erreurs >= 0 && nul >= 0) dup2(erreurs, STDERR_FILENO);
+    if (nul >= 0) close(nul);
+    if (erreurs >= 0) close(erreurs);
     if (!refusee) return std::nullopt;
     if (!nom || !*nom)
         return std::string("kest : impossible d'ouvrir l'écran (la variable DISPLAY est vide)");

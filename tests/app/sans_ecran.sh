@@ -7,7 +7,15 @@ set -uo pipefail
 
 kest=${1:?usage: sans_ecran.sh <path of kest>}
 travail=$(mktemp -d "${TMPDIR:-/tmp}/kest-sans-ecran.XXXXXX")
-trap 'rm -rf "$travail"' EXIT
+xvfb_pid=""
+arreter() {  # only the server this script started, by its PID
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+    fi
+    rm -rf "$travail"
+}
+trap arreter EXIT
 echecs=0
 
 # A display number with neither a socket nor a lock file: no server listens there.
@@ -45,4 +53,32 @@ essai "QT_QPA_PLATFORM=xcb and DISPLAY=:$libre" "kest : impossible d'ouvrir l'é
     QT_QPA_PLATFORM=xcb DISPLAY=":$libre"
 essai "DISPLAY unset" "kest : impossible d'ouvrir l'écran (la variable DISPLAY est vide)" \
     -u DISPLAY
+
+# A server that is there but refuses this client: it asks for a cookie that kest does not have.
+if command -v Xvfb >/dev/null 2>&1 && command -v xauth >/dev/null 2>&1; then
+    ferme=""
+    for n in $(seq $((libre + 1)) 260); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+            ferme=$n
+            break
+        fi
+    done
+    xauth -q -f "$travail/cookie" add ":$ferme" . "$(od -A n -N 16 -t x1 /dev/urandom | tr -d ' \n')" 2>/dev/null
+    Xvfb ":$ferme" -auth "$travail/cookie" -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -e "/tmp/.X11-unix/X$ferme" ] && break
+        sleep 0.1
+    done
+    if XAUTHORITY="$travail/cookie" DISPLAY=":$ferme" xdpyinfo >/dev/null 2>&1 ||
+        ! command -v xdpyinfo >/dev/null 2>&1; then
+        essai "DISPLAY=:$ferme, a server that refuses kest" \
+            "kest : impossible d'ouvrir l'écran « :$ferme »" DISPLAY=":$ferme" \
+            XAUTHORITY="$travail/aucun"
+    else
+        echo "# skipped: the refusing server (Xvfb :$ferme did not start)"
+    fi
+else
+    echo "# skipped: the refusing server (Xvfb or xauth is not installed)"
+fi
 exit $((echecs > 0))
