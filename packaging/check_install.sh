@@ -11,7 +11,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fautes=0
 for f in bin/kest share/applications/kest.desktop share/icons/hicolor/scalable/apps/kest.svg \
-    "share/metainfo/$id.metainfo.xml"; do
+    "share/metainfo/$id.metainfo.xml" share/doc/kest/copyright; do
     if [ -e "$prefix/$f" ]; then echo "ok     - $f"; else echo "NOT OK - $f missing"; fautes=1; fi
 done
 [ -x "$prefix/bin/kest" ] || { echo "NOT OK - bin/kest is not executable"; fautes=1; }
