@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The native side of the WebAssembly comparison, as JSON on stdout.
-//   dump_calls scene <p> <m> <Y> <distribution 0|1|2> <ticks> <Vecteurs Onde Bobinage as 0/1>
+//   dump_calls scene <p|defaut> <m> <Y> <distribution 0|1|2> <ticks> <Vecteurs Onde Bobinage as
+//   0/1>
 //     the state after the dialog's rule on the three texts ("." as separator), the distribution
 //     and the ticks, and the drawing calls of one frame;
+//   dump_calls serie <p|defaut> <m> <Y> <distribution> <ticks> <vues> <frames>
+//     the same for that many frames one tick apart, one JSON line each;
 //   dump_calls lire <count> <seed>
 //     texts of the coil-opening field with the value read here and the correctly rounded one.
 
@@ -72,25 +75,33 @@ private:
     void Appel(const std::string& a) { sortie += (sortie.empty() ? "[" : ",[") + a + "]"; }
 };
 
-int Scene(char** a) {
+// The state after the rule on the three texts, the distribution and `ticks` ticks; then
+// `frames` frames, one tick apart, one JSON line each.
+int Scene(char** a, long frames) {
     kest::State s;
     const int distribution = std::atoi(a[3]);
     std::string erreur;
     try {
-        kest::AppliquerSaisie(s, {a[0], a[1], a[2], distribution == 1, distribution == 2}, ".");
+        // "defaut": the state as the program starts, no rule applied.
+        if (std::string(a[0]) != "defaut")
+            kest::AppliquerSaisie(s, {a[0], a[1], a[2], distribution == 1, distribution == 2}, ".");
     } catch (const kest::Erreur& e) {
         erreur = e.message();
     }
     for (long i = std::strtol(a[4], nullptr, 10); i > 0; --i) kest::AvancerTemps(s);
     const std::string vues = a[5];
-    SurfaceJson surface;
-    kest::Dessine(
-        surface, s,
-        kest::Affichage{vues.size() > 0 && vues[0] == '1', vues.size() > 1 && vues[1] == '1',
-                        vues.size() > 2 && vues[2] == '1'});
-    std::printf("{\"erreur\":%s,\"etat\":{\"p\":%d,\"m\":%d,\"Y\":%s,\"t\":%s},\"appels\":[%s]}\n",
-                erreur.empty() ? "null" : Json(erreur).c_str(), s.p, s.m, Nombre(s.Y).c_str(),
-                Nombre(s.t).c_str(), surface.sortie.c_str());
+    const kest::Affichage affichage{vues.size() > 0 && vues[0] == '1',
+                                    vues.size() > 1 && vues[1] == '1',
+                                    vues.size() > 2 && vues[2] == '1'};
+    for (long f = 0; f < frames; ++f) {
+        if (f > 0) kest::AvancerTemps(s);
+        SurfaceJson surface;
+        kest::Dessine(surface, s, affichage);
+        std::printf(
+            "{\"erreur\":%s,\"etat\":{\"p\":%d,\"m\":%d,\"Y\":%s,\"t\":%s},\"appels\":[%s]}\n",
+            erreur.empty() ? "null" : Json(erreur).c_str(), s.p, s.m, Nombre(s.Y).c_str(),
+            Nombre(s.t).c_str(), surface.sortie.c_str());
+    }
     return 0;
 }
 
@@ -124,9 +135,12 @@ int Lire(long n, unsigned long long graine) {
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "scene" && argc == 8) return Scene(argv + 2);
+    if (mode == "scene" && argc == 8) return Scene(argv + 2, 1);
+    if (mode == "serie" && argc == 9) return Scene(argv + 2, std::strtol(argv[8], nullptr, 10));
     if (mode == "lire" && argc == 4)
         return Lire(std::strtol(argv[2], nullptr, 10), std::strtoull(argv[3], nullptr, 10));
-    std::fprintf(stderr, "usage: dump_calls scene p m Y distribution ticks vues | lire n graine\n");
+    std::fprintf(
+        stderr,
+        "usage: dump_calls scene|serie p m Y distribution ticks vues [frames] | lire n graine\n");
     return 2;
 }
