@@ -305,12 +305,11 @@
     if (!d.open) d.showModal();
   }
 
+  // The browser's own language (its default locale) decides, as the regional settings did on
+  // the desktop: "3,5" in a French browser.
   function separateurDecimal() {
     try {
-      const langues = navigator.languages && navigator.languages.length ? navigator.languages
-        : navigator.language;
-      const partie = new Intl.NumberFormat(langues).formatToParts(1.5)
-        .find((x) => x.type === 'decimal');
+      const partie = new Intl.NumberFormat().formatToParts(1.5).find((x) => x.type === 'decimal');
       return partie ? partie.value : '.';
     } catch (e) {
       return '.';
@@ -486,6 +485,13 @@
   window.kest = kest;
 
   separateur = separateurDecimal();
+  // The manifest only where it can be read: a page opened from the disk may not fetch it.
+  if (/^https?:$/.test(location.protocol)) {
+    const lien = document.createElement('link');
+    lien.rel = 'manifest';
+    lien.href = 'manifest.webmanifest';
+    document.head.appendChild(lien);
+  }
   kest.pret = KestNoyau.ouvrir(createKestModule).then((n) => {
     noyau = n;
     relie();
