@@ -6,7 +6,7 @@ set -euo pipefail
 build=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libqt6svg6-dev libgl-dev
        libemf-dev fonts-dejavu-core)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip x11-utils imagemagick inkscape
-      desktop-file-utils appstream)
+      desktop-file-utils appstream emscripten nodejs npm chromium)
 
 want=("${build[@]}")
 [ "${1:-build}" = test ] && want+=("${test[@]}")

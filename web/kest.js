@@ -28,7 +28,7 @@
     let decal = 0.5;
     let dx = NaN;  // device point where the open path stands
     let dy = NaN;
-    let vus = new Set();  // boxes of ellipses already drawn in this one-colour run
+    let vus = new Map();  // boxes of ellipses already drawn in this one-colour run
     const X = (x) => Math.round(x * e) + decal;
 
     function stylo() {
@@ -51,7 +51,7 @@
     }
     function change() {
       trace();
-      vus = new Set();
+      if (vus.size) vus = new Map();
     }
 
     ctx.lineCap = 'butt';
@@ -83,9 +83,13 @@
           const y2 = codes[i + 4];
           i += 5;
           const uneCouleur = s.brosseVide || s.brosse === s.couleur;
-          const cle = x1 + ',' + y1 + ',' + x2 + ',' + y2;
-          if (uneCouleur && vus.has(cle)) break;
-          if (uneCouleur) vus.add(cle);
+          if (uneCouleur) {
+            // Numbers, not strings, for the large windings' tens of thousands of conductors.
+            const cle = (x1 + 2e6) * 1e7 + (y1 + 2e6);
+            const taille = (x2 - x1) * 1e7 + (y2 - y1);
+            if (vus.get(cle) === taille) break;
+            vus.set(cle, taille);
+          }
           const l = Math.round(x1 * e);
           const t = Math.round(y1 * e);
           const cx = (l + Math.round(x2 * e)) / 2;
