@@ -71,14 +71,14 @@ TSpectreDlg::TSpectreDlg(QWidget* fenetre)
         QStringLiteral("Taux de distorsion harmonique : racine de la somme des carrés des "
                        "harmoniques (rangs 2 à 49), rapportée au fondamental"));
     colonne->addWidget(LabelDistorsion);
-    resize(560, 600);
+    resize(760, 600);
 }
 
 void TSpectreDlg::createChart() {
-    Directs = new QBarSet(QStringLiteral("Direct (tourne avec le fondamental)"));
+    Directs = new QBarSet(QStringLiteral("Direct (sens du fondamental)"));
     Directs->setObjectName(QStringLiteral("Directs"));
     Directs->setColor(kCouleurDirect);
-    Inverses = new QBarSet(QStringLiteral("Inverse (tourne en sens contraire)"));
+    Inverses = new QBarSet(QStringLiteral("Inverse (sens contraire)"));
     Inverses->setObjectName(QStringLiteral("Inverses"));
     Inverses->setColor(kCouleurInverse);
     auto* series = new QBarSeries;
@@ -98,10 +98,14 @@ void TSpectreDlg::createChart() {
     auto* rangs = new QBarCategoryAxis;
     rangs->append(Categories());
     rangs->setTitleText(QStringLiteral("Rang h (électrique)"));
+    QFont petite = rangs->labelsFont();
+    petite.setPixelSize(10);  // 25 orders side by side must not be elided
+    rangs->setLabelsFont(petite);
     chart_->addAxis(rangs, Qt::AlignBottom);
     series->attachAxis(rangs);
     auto* amplitudes = new QValueAxis;
     amplitudes->setRange(0.0, 1.0);
+    amplitudes->setTickCount(6);
     amplitudes->setLabelFormat(QStringLiteral("%.1f"));
     amplitudes->setTitleText(QStringLiteral("A(h) / A(1)"));
     chart_->addAxis(amplitudes, Qt::AlignLeft);
@@ -111,7 +115,7 @@ void TSpectreDlg::createChart() {
     Graphique->setObjectName(QStringLiteral("Graphique"));
     Graphique->setRenderHint(QPainter::Antialiasing);
     Graphique->setFocusPolicy(Qt::NoFocus);
-    Graphique->setMinimumSize(420, 280);
+    Graphique->setMinimumSize(700, 280);
     Graphique->setStatusTip(QStringLiteral(
         "Amplitude de chaque harmonique rapportée au fondamental ; Ctrl+C copie le spectre"));
 }
