@@ -29,7 +29,7 @@ struct EcritureGif::Impl {
     std::function<void(std::string_view)> ecrit;
     std::unordered_map<QRgb, GifPixelType> index;
     int transparent = NO_TRANSPARENT_COLOR;
-    std::vector<GifPixelType> ligne;
+    std::vector<GifPixelType> pixels;  // one frame's indices, row after row
 
     std::exception_ptr echecEcriture;  // kept across giflib's C frames, thrown after them
 
@@ -59,7 +59,7 @@ EcritureGif::EcritureGif(QSize taille, const std::vector<QRgb>& couleurs, bool t
         throw Erreur(kRessourcesInsuffisantes);
     d_->taille = taille;
     d_->ecrit = std::move(ecrit);
-    d_->ligne.resize(std::size_t(taille.width()));
+    d_->pixels.resize(std::size_t(taille.width()) * std::size_t(taille.height()));
 
     // GIF's colour tables hold a power of two entries, 2 at least; the unused ones are black.
     int entrees = 2;
@@ -103,25 +103,16 @@ void EcritureGif::Ajoute(const QImage& image, int centiemes) {
                                 image.format() == QImage::Format_RGB32
                             ? image
                             : image.convertToFormat(QImage::Format_ARGB32);
-    GraphicsControlBlock gcb{};
-    // Over a transparent background each frame must clear the one before, or it would show
-    // through where the new frame draws nothing.
-    gcb.DisposalMode =
-        d_->transparent == NO_TRANSPARENT_COLOR ? DISPOSE_DO_NOT : DISPOSE_BACKGROUND;
-    gcb.UserInputFlag = false;
-    gcb.DelayTime = centiemes;
-    gcb.TransparentColor = d_->transparent;
-    GifByteType extension[4];
-    const std::size_t longueur = EGifGCBToExtension(&gcb, extension);
-    d_->Verifie(EGifPutExtension(d_->gif, GRAPHICS_EXT_FUNC_CODE, int(longueur), extension));
-    d_->Verifie(
-        EGifPutImageDesc(d_->gif, 0, 0, d_->taille.width(), d_->taille.height(), false, nullptr));
+    // The whole frame is indexed before any of it is written: a refused frame leaves the
+    // stream as it was.
     const bool opaque = argb.format() == QImage::Format_RGB32;
     // Long runs of one colour: the last colour looked up is kept at hand.
     QRgb derniere = 0;
     GifPixelType indexDerniere = 0;
     bool connue = false;
+    const std::size_t largeur = std::size_t(d_->taille.width());
     for (int y = 0; y < d_->taille.height(); ++y) {
+        GifPixelType* ligne = d_->pixels.data() + std::size_t(y) * largeur;
         const auto* px = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         for (int x = 0; x < d_->taille.width(); ++x) {
             QRgb c = opaque ? px[x] | 0xFF000000u : px[x];
@@ -138,10 +129,26 @@ void EcritureGif::Ajoute(const QImage& image, int centiemes) {
                 derniere = c;
                 connue = true;
             }
-            d_->ligne[std::size_t(x)] = indexDerniere;
+            ligne[x] = indexDerniere;
         }
-        d_->Verifie(EGifPutLine(d_->gif, d_->ligne.data(), d_->taille.width()));
     }
+
+    GraphicsControlBlock gcb{};
+    // Over a transparent background each frame must clear the one before, or it would show
+    // through where the new frame draws nothing.
+    gcb.DisposalMode =
+        d_->transparent == NO_TRANSPARENT_COLOR ? DISPOSE_DO_NOT : DISPOSE_BACKGROUND;
+    gcb.UserInputFlag = false;
+    gcb.DelayTime = centiemes;
+    gcb.TransparentColor = d_->transparent;
+    GifByteType extension[4];
+    const std::size_t longueur = EGifGCBToExtension(&gcb, extension);
+    d_->Verifie(EGifPutExtension(d_->gif, GRAPHICS_EXT_FUNC_CODE, int(longueur), extension));
+    d_->Verifie(
+        EGifPutImageDesc(d_->gif, 0, 0, d_->taille.width(), d_->taille.height(), false, nullptr));
+    for (int y = 0; y < d_->taille.height(); ++y)
+        d_->Verifie(
+            EGifPutLine(d_->gif, d_->pixels.data() + std::size_t(y) * largeur, d_->taille.width()));
 }
 
 void EcritureGif::Termine() {

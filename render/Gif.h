@@ -26,7 +26,8 @@ public:
     EcritureGif& operator=(const EcritureGif&) = delete;
 
     // One frame of the given size, shown for centiemes hundredths of a second (GIF's unit).
-    // Throws Erreur for a pixel outside the palette or a failure of the encoder.
+    // Throws Erreur for a pixel outside the palette (nothing of the frame is then written) or a
+    // failure of the encoder; an exception of ecrit comes through as it was thrown.
     void Ajoute(const QImage& image, int centiemes);
     // Writes the trailer; nothing may be added afterwards.
     void Termine();
