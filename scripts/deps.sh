@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libqt6svg6-dev libgl-dev
-       libemf-dev fonts-dejavu-core)
+       libemf-dev libgif-dev fonts-dejavu-core)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip x11-utils imagemagick inkscape
       desktop-file-utils appstream)
 
