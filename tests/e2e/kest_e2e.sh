@@ -2,7 +2,7 @@
 # End to end: the real kest binary in a real X server (Xvfb), driven with the real keyboard and
 # pointer (xdotool), read back through screenshots, xwininfo and a real clipboard client (xclip).
 #
-# Usage: kest_e2e.sh <path of kest>
+# Usage: kest_e2e.sh <path of kest> [<path of kest-export>]
 #   KEST_E2E_SCREENSHOT=<file.png>  also saves the window as it opens (the README's picture).
 # Exit codes: 0 all checks passed, 1 a check failed, 77 a tool is missing (CTest: skipped).
 set -uo pipefail
@@ -370,6 +370,17 @@ if menu f q; then
     else
         ko "kest still runs 10 s after Fichier > Quitter"
     fi
+fi
+
+# --- The exporter, with no display at all --------------------------------------------------
+if [ -n "${2:-}" ]; then
+    for f in f.emf f.svg f.png f.gif; do
+        verifie "kest-export --p 2 --m 3 --distribution reelle --ticks 25 --sortie $f, DISPLAY unset" \
+            env -u DISPLAY -u QT_QPA_PLATFORM "$2" --p 2 --m 3 --distribution reelle --ticks 25 \
+            --sortie "$travail/$f"
+    done
+    verifie "the exported PNG is 700x500 and the GIF has 100 frames of 700x500" test \
+        "$(identify -format '%wx%h ' "$travail/f.png" "$travail/f.gif" | wc -w) $(identify -format '%wx%h\n' "$travail/f.png" "$travail/f.gif" | sort -u)" = "101 700x500"
 fi
 
 if [ "$echecs" -gt 0 ]; then
