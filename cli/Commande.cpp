@@ -54,6 +54,14 @@ Animation (GIF) :
                     défaut : 60, l'horloge de la fenêtre) ; l'animation boucle
                     sans fin
 
+Spectre :
+  --spectre         écrit, au lieu d'une image, le tableau des harmoniques de la
+                    force magnétomotrice résultante (ordres 1 à 25 : facteurs de
+                    bobinage, amplitude relative, sens et vitesse), en texte
+                    séparé par des tabulations avec une ligne d'en-tête, ou en
+                    JSON avec --format json ; --sortie est alors facultative
+                    (défaut : la sortie standard)
+
   --help            affiche cette aide
 
 L'image fait 700 × 500 pixels, la taille de la fenêtre à l'ouverture ; le
@@ -105,7 +113,7 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
                                               "--ticks",   "--t",    "--sortie", "--format",
                                               "--echelle", "--fond", "--images", "--intervalle"};
     static const char* const kDrapeaux[] = {"--sans-vecteurs", "--sans-onde", "--sans-bobinage",
-                                            "--help", "-h"};
+                                            "--spectre", "--help", "-h"};
     std::map<std::string, std::string> valeurs;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string nom = arguments[i];
@@ -120,6 +128,7 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
             if (nom == "--sans-vecteurs") c.affichage.Vecteurs = false;
             if (nom == "--sans-onde") c.affichage.Onde = false;
             if (nom == "--sans-bobinage") c.affichage.Bobinage = false;
+            if (nom == "--spectre") c.spectre = true;
         } else if (est(kAvecValeur)) {
             if (!valeur) {
                 if (i + 1 >= arguments.size())
@@ -174,6 +183,19 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
         c.etat.t = t;
     }
 
+    if (c.spectre) {
+        // A table, not a picture: the picture's options have no meaning here.
+        for (const char* option : {"--echelle", "--fond", "--images", "--intervalle"})
+            if (donne(option))
+                throw Erreur(std::string(option) + " ne vaut pas avec --spectre");
+        c.sortie = donne("--sortie") ? valeurs["--sortie"] : "-";
+        if (c.sortie.empty()) throw Erreur("Indiquez le fichier à écrire avec --sortie");
+        const std::string f = donne("--format") ? valeurs["--format"] : "texte";
+        if (f != "texte" && f != "json")
+            throw Erreur("'" + f + "' n'est pas un format de spectre correct (texte ou json)");
+        c.format = f == "json" ? Format::Json : Format::Texte;
+        return c;
+    }
     if (!donne("--sortie") || valeurs["--sortie"].empty())
         throw Erreur("Indiquez le fichier à écrire avec --sortie (- pour la sortie standard)");
     c.sortie = valeurs["--sortie"];

@@ -12,12 +12,13 @@
 
 namespace kest {
 
-enum class Format { Emf, Svg, Png, Gif };
+enum class Format { Emf, Svg, Png, Gif, Texte, Json };
 
 // What one call of kest-export makes: the state formed by the dialog's rules, the views, the
 // picture's format and rendering, and where it goes.
 struct Commande {
     bool aide = false;
+    bool spectre = false;  // the harmonics table instead of a picture
     State etat;
     Affichage affichage;
     Format format = Format::Png;

@@ -15,6 +15,7 @@
 #include "Enregistrement.h"
 #include "Erreur.h"
 #include "Sortie.h"
+#include "Spectre.h"
 
 namespace {
 
@@ -54,6 +55,36 @@ void Produit(Commande& c) {
     sortie.Valide();
 }
 
+// The harmonics table of the state, as the Spectre window computes it.
+void ProduitSpectre(const Commande& c) {
+    const Spectre spectre = SpectreNumerique(c.etat);
+    const std::vector<int> ordres = OrdresExport();
+    const std::vector<LigneSpectre> lignes = LignesSpectre(c.etat, spectre, ordres);
+    const std::string texte =
+        c.format == Format::Json ? JsonTableau(c.etat, spectre, lignes) : TexteTableau(lignes);
+    FichierSortie sortie(c.sortie);
+    sortie.Ecrit(texte);
+    sortie.Valide();
+}
+
+// Runs what cannot fail for the user's input any more: 1 and the reason when it fails.
+template <typename F>
+int Execute(F&& travail) {
+    try {
+        travail();
+    } catch (const ErreurSortie& e) {
+        Signale(e.what());
+        return 1;
+    } catch (const Erreur& e) {
+        Signale(e.message());
+        return 1;
+    } catch (const std::bad_alloc&) {
+        Signale(kRessourcesInsuffisantes);
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -71,6 +102,7 @@ int main(int argc, char* argv[]) {
 
     // A closed pipe is a write error to report, not a silent death.
     std::signal(SIGPIPE, SIG_IGN);
+    if (commande.spectre) return Execute([&] { ProduitSpectre(commande); });
     // Fonts and painting need a Qt application, never a display: the offscreen platform,
     // whatever the caller's environment names.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -78,17 +110,5 @@ int main(int argc, char* argv[]) {
     int argcQt = 1;
     QGuiApplication application(argcQt, argv);
 
-    try {
-        Produit(commande);
-    } catch (const ErreurSortie& e) {
-        Signale(e.what());
-        return 1;
-    } catch (const Erreur& e) {
-        Signale(e.message());
-        return 1;
-    } catch (const std::bad_alloc&) {
-        Signale(kRessourcesInsuffisantes);
-        return 1;
-    }
-    return 0;
+    return Execute([&] { Produit(commande); });
 }

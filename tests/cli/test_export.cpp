@@ -21,6 +21,7 @@
 #include "LectureSvg.h"
 #include "RecordingSurface.h"
 #include "Regles.h"
+#include "Spectre.h"
 
 namespace {
 
@@ -318,8 +319,49 @@ TEST(KestExport, StandardOutputAndHelp) {
     EXPECT_EQ(aide.statut, 0);
     for (const char* option : {"--p", "--m", "--Y", "--distribution", "--ticks", "--t",
                                "--sans-vecteurs", "--sans-onde", "--sans-bobinage", "--format",
-                               "--sortie", "--echelle", "--fond", "--images", "--intervalle"})
+                               "--sortie", "--echelle", "--fond", "--images", "--intervalle",
+                               "--spectre"})
         EXPECT_TRUE(aide.sortie.contains(QByteArray("  ") + option + " ")) << option;
+}
+
+// The harmonics table of a figure agrees with the Spectre window's: the same model, the same
+// rules forming the state, orders 1 to 25, as text or JSON; picture options are refused.
+TEST(KestExport, SpectrumTableIsTheModels) {
+    const struct {
+        QStringList arguments;
+        State etat;
+    } cas[] = {
+        {{"--p", "1", "--m", "2", "--distribution", "reelle"},
+         Etat("1", "2", "3.14159265358979", true, false, 0)},
+        {{"--p", "2", "--m", "3", "--Y", "2.6179938779914944", "--distribution", "double-etoile",
+          "--ticks", "7"},
+         Etat("2", "3", "2.6179938779914944", false, true, 7)},
+        {{"--distribution", "parfaite"}, State{}},
+    };
+    for (const auto& k : cas) {
+        const Spectre sp = SpectreNumerique(k.etat);
+        const std::vector<int> ordres = OrdresExport();
+        const auto lignes = LignesSpectre(k.etat, sp, ordres);
+        const Resultat texte = Lance(QStringList{"--spectre"} + k.arguments);
+        EXPECT_EQ(texte.statut, 0) << texte.erreurs.toStdString();
+        EXPECT_EQ(texte.sortie.toStdString(), TexteTableau(lignes));
+        EXPECT_EQ(texte.sortie.count('\n'), 26);  // a header and orders 1 to 25
+        const Resultat json = Lance(QStringList{"--spectre", "--format", "json"} + k.arguments);
+        EXPECT_EQ(json.statut, 0);
+        EXPECT_EQ(json.sortie.toStdString(), JsonTableau(k.etat, sp, lignes));
+    }
+    QTemporaryDir dossier;
+    const Resultat fichier = Lance({"--spectre", "--sortie", "t.tsv", "--m", "3"}, dossier.path());
+    EXPECT_EQ(fichier.statut, 0);
+    EXPECT_TRUE(Lit(dossier.filePath("t.tsv")).startsWith("h\t"));
+    for (const QStringList& refus : {QStringList{"--spectre", "--echelle", "2"},
+                                     QStringList{"--spectre", "--format", "svg"},
+                                     QStringList{"--spectre", "--m", "0", "--sortie", "r.tsv"}}) {
+        const Resultat r = Lance(refus, dossier.path());
+        EXPECT_EQ(r.statut, 2) << refus.join(' ').toStdString();
+        EXPECT_TRUE(r.sortie.isEmpty());
+        EXPECT_FALSE(QFile::exists(dossier.filePath("r.tsv")));
+    }
 }
 
 }  // namespace
