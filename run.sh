@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh build
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKEST_BUILD_TESTS=OFF -DKEST_BUILD_BENCH=OFF
-cmake --build build --target kest
+cmake --preset default >/dev/null
+cmake --build --preset default --target kest
 exec build/app/kest

@@ -23,6 +23,7 @@
 #include "Regles.h"
 #include "TAboutDlg.h"
 #include "TOptionsDlg.h"
+#include "TSpectreDlg.h"
 
 namespace kest {
 
@@ -135,6 +136,14 @@ void TkestForm::createMenus() {
         Dimensions1->setChecked(!coche);
         Garde([this] { Dimensions1Click(); });
     });
+    Spectre1 = nouvelleAction(Options1, "Spectre1", QStringLiteral("&Spectre"),
+                              QStringLiteral("Harmoniques de la force magnétomotrice et facteurs "
+                                             "de bobinage"));
+    Spectre1->setCheckable(true);
+    connect(Spectre1, &QAction::triggered, this, [this](bool coche) {
+        Spectre1->setChecked(!coche);
+        Garde([this] { Spectre1Click(); });
+    });
 
     Aide1 = menu("Aide1", QStringLiteral("&Aide"));
     Aproposde1 = nouvelleAction(Aide1, "Aproposde1", QStringLiteral("&A propos de ..."),
@@ -219,12 +228,25 @@ TOptionsDlg& TkestForm::CreerOptionsDlg() {
     return *OptionsDlg;
 }
 
+TSpectreDlg& TkestForm::CreerSpectreDlg() {
+    if (!SpectreDlg) {
+        SpectreDlg = new TSpectreDlg(this);
+        connect(SpectreDlg, &TSpectreDlg::Ferme, this, [this] { Spectre1->setChecked(false); });
+    }
+    return *SpectreDlg;
+}
+
 void TkestForm::LireSeparateur(const QLocale& locale) {
     const std::string separateur = locale.decimalPoint().toStdString();
     separateur_ = separateur.empty() ? "." : separateur;
 }
 
-void TkestForm::Redessiner() { Zone->update(); }
+void TkestForm::Redessiner() {
+    Zone->update();
+    // Every change of the state ends here; the spectrum recomputes only when the winding
+    // itself changed, so a clock tick costs it a comparison.
+    if (SpectreDlg && SpectreDlg->isVisible()) SpectreDlg->Suivre(state, separateur_);
+}
 
 void TkestForm::AppliquerOptions(const Saisie& saisie) {
     Garde([&] {
@@ -330,6 +352,22 @@ void TkestForm::Dimensions1Click() {
     dialogue.raise();
     dialogue.activateWindow();
     Dimensions1->setChecked(true);
+}
+
+void TkestForm::Spectre1Click() {
+    TSpectreDlg& fenetre = CreerSpectreDlg();
+    if (Spectre1->isChecked()) {
+        fenetre.hide();
+        Spectre1->setChecked(false);
+        return;
+    }
+    fenetre.Suivre(state, separateur_, true);
+    const QRect cadre = frameGeometry();
+    fenetre.move(cadre.left() + 60, cadre.top() + 60);
+    fenetre.show();
+    fenetre.raise();
+    fenetre.activateWindow();
+    Spectre1->setChecked(true);
 }
 
 void TkestForm::Copy1Click() {

@@ -16,6 +16,8 @@
 #include "Dessine.h"
 #include "PainterSurface.h"
 #include "Regles.h"
+#include "Spectre.h"
+#include "TSpectreDlg.h"
 #include "TkestForm.h"
 
 // Every operator new of the process is counted, so that a benchmark can tell whether the code
@@ -133,6 +135,20 @@ void TickFenetre(benchmark::State& etat) {
     });
 }
 
+void SpectreSeul(benchmark::State& etat, Distribution d, Bobinage b) {
+    const State s = Etat(d, b);
+    etat.counters["echantillons"] = EchantillonsDefaut(s);
+    for (auto _ : etat) benchmark::DoNotOptimize(SpectreNumerique(s));
+}
+
+// What the "Spectre" window does after a change of the winding: the spectrum, the chart's
+// series, the table and the labels (the window is not shown, so no paint).
+void SpectreFenetre(benchmark::State& etat, Distribution d, Bobinage b) {
+    const State s = Etat(d, b);
+    TSpectreDlg fenetre(nullptr);
+    for (auto _ : etat) fenetre.Suivre(s, ".", true);
+}
+
 void Enregistre() {
     const struct {
         const char* nom;
@@ -152,6 +168,15 @@ void Enregistre() {
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Peinture/p99m99/DoubleEtoile", Peinture,
+                                 Distribution::DoubleEtoile, Bobinage::PlusGrand)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Spectre/defaut/Reelle", SpectreSeul, Distribution::Reelle,
+                                 Bobinage::Defaut)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Spectre/p99m99/DoubleEtoile", SpectreSeul,
+                                 Distribution::DoubleEtoile, Bobinage::PlusGrand)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("SpectreFenetre/p99m99/DoubleEtoile", SpectreFenetre,
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Copier/defaut", Copie)->Unit(benchmark::kMillisecond);

@@ -4,8 +4,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <version>
 
 #include "Erreur.h"
 
@@ -46,6 +48,22 @@ int LireHexa(std::string_view texte, std::string_view chiffres, bool negatif) {
     }
     if (negatif) valeur = 0u - valeur;
     return static_cast<int>(valeur);  // modular since C++20
+}
+
+// 15 significant digits in scientific notation, correctly rounded (ties to even), written as
+// "d.dddddddddddddde±xx" into tampon; returns the end. Some standard libraries (the libc++ of
+// the WebAssembly build) have no floating-point to_chars: their printf rounds the exact binary
+// value the same way. Only the digits are read from it, never the radix character, which
+// would follow the C locale.
+char* Scientifique15(char* tampon, std::size_t taille, double valeur) {
+#if defined(__cpp_lib_to_chars) && !defined(KEST_SANS_TO_CHARS)
+    return std::to_chars(tampon, tampon + taille, valeur, std::chars_format::scientific, 14).ptr;
+#else
+    const int n = std::snprintf(tampon, taille, "%.14e", valeur);
+    if (n < 0 || static_cast<std::size_t>(n) >= taille) return tampon;
+    tampon[tampon[0] == '-' ? 2 : 1] = '.';
+    return tampon + n;
+#endif
 }
 
 }  // namespace
@@ -157,9 +175,7 @@ std::string ReelVersTexte(double valeur, std::string_view separateur) {
 
     // 15 significant digits, correctly rounded: "d.dddddddddddddde±x".
     char tampon[40];
-    const auto fin =
-        std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::scientific, 14)
-            .ptr;
+    const char* fin = Scientifique15(tampon, sizeof tampon, valeur);
     std::string_view brut(tampon, static_cast<std::size_t>(fin - tampon));
     const bool negatif = brut.front() == '-';
     if (negatif) brut.remove_prefix(1);

@@ -10,11 +10,13 @@ rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fautes=0
-for f in bin/kest share/applications/kest.desktop share/icons/hicolor/scalable/apps/kest.svg \
-    "share/metainfo/$id.metainfo.xml"; do
+for f in bin/kest bin/kest-export share/applications/kest.desktop share/icons/hicolor/scalable/apps/kest.svg \
+    "share/metainfo/$id.metainfo.xml" share/doc/kest/copyright; do
     if [ -e "$prefix/$f" ]; then echo "ok     - $f"; else echo "NOT OK - $f missing"; fautes=1; fi
 done
-[ -x "$prefix/bin/kest" ] || { echo "NOT OK - bin/kest is not executable"; fautes=1; }
+for p in kest kest-export; do
+    [ -x "$prefix/bin/$p" ] || { echo "NOT OK - bin/$p is not executable"; fautes=1; }
+done
 
 # The menu entry starts the installed program and shows the installed icon.
 entree=$prefix/share/applications/kest.desktop

@@ -13,6 +13,12 @@ struct Ecran {
     int hauteurPx = 768;
 };
 
+// The screen of a picture made without one (the exporter, over ssh or in CI): 96 pixels per
+// inch both ways, 1440 × 960 pixels on 381 × 254 mm, so that a 700-pixel picture is 185.2 mm
+// wide in the metafile's frame; a screen whose whole millimetres give exactly 96 per inch.
+inline constexpr Ecran kEcranReference{381, 254, 1440, 960};
+inline constexpr int kPpiReference = 96;
+
 // The figures of the screen the program runs on; a 96-per-inch screen when the system has none.
 Ecran EcranCourant();
 // That screen's logical pixels per inch, which size the 8-point font (96 when unknown).

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 #include "EmfSurface.h"
@@ -59,9 +60,16 @@ QByteArray EnPng(const QImage& image) {
     return octets;
 }
 
+QColor BrosseInitiale(const Rendu& rendu) {
+    return rendu.fond.alpha() == 255 ? rendu.fond : QColor(Qt::white);
+}
+
 Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecran& ecran, int ppi,
-                          QColor texte) {
-    EmfSurface emf(taille, ecran, ppi, VersCouleur(texte));
+                          QColor texte, const Rendu& rendu) {
+    if (rendu.echelle < 1 || rendu.echelle > 8 || taille.isEmpty())
+        throw Erreur(kRessourcesInsuffisantes);
+    std::optional<EmfSurface> emf;
+    if (rendu.vecteurs) emf.emplace(taille, ecran, ppi, VersCouleur(texte));
 
     QFont police(QString::fromLatin1(kFacePolice));
     police.setPixelSize(HauteurPolice(ppi).value_or(11));
@@ -74,26 +82,33 @@ Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecr
     // Its physical size is the outer size at the screen's logical resolution: 96 per inch is
     // the SVG reader's own pixel, so a standard screen gives it 700 × 500 px.
     svg.setResolution(ppi);
-    // Transparent where the scene draws nothing, as in the metafile.
     Enregistrement r;
-    r.png = QImage(taille, QImage::Format_ARGB32_Premultiplied);
+    r.png = QImage(taille * rendu.echelle, QImage::Format_ARGB32_Premultiplied);
     if (r.png.isNull()) throw Erreur(kRessourcesInsuffisantes);
-    r.png.fill(Qt::transparent);
+    r.png.fill(rendu.fond);
     {
-        QPainter peintreSvg(&svg);
+        std::optional<QPainter> peintreSvg;
+        if (rendu.vecteurs) peintreSvg.emplace(&svg);
         QPainter peintrePng(&r.png);
+        // Every coordinate scaled, pen widths and the font's pixels with them: the same hard
+        // pixels, each k × k.
+        peintrePng.scale(rendu.echelle, rendu.echelle);
         PainterSurface surfaceSvg(police, texte, Qt::white);
-        PainterSurface surfacePng(police, texte, Qt::white);
-        surfaceSvg.Begin(peintreSvg);
+        PainterSurface surfacePng(police, texte, BrosseInitiale(rendu));
+        if (peintreSvg) surfaceSvg.Begin(*peintreSvg);
         surfacePng.Begin(peintrePng);
-        Diffusion tout{&emf, &surfaceSvg, &surfacePng};
-        Dessine(tout, s, affichage);
-        surfaceSvg.End();
+        if (emf) {
+            Diffusion tout{&*emf, &surfaceSvg, &surfacePng};
+            Dessine(tout, s, affichage);
+        } else {
+            Dessine(surfacePng, s, affichage);
+        }
+        if (peintreSvg) surfaceSvg.End();
         surfacePng.End();
     }  // the painters end here, which writes out the SVG
 
-    r.emf = emf.Ferme();
-    r.svg = svgOctets.data();
+    if (emf) r.emf = emf->Ferme();
+    if (rendu.vecteurs) r.svg = svgOctets.data();
     return r;
 }
 

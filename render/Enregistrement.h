@@ -19,11 +19,27 @@ struct Enregistrement {
     QImage png;
 };
 
+// How the image of a recording is made. A copy takes the defaults: the picture's own size, and
+// transparent wherever the scene draws nothing.
+struct Rendu {
+    // Pixels of the image per pixel of the picture, lines and text included (1 to 8): 2 gives a
+    // 1400 × 1000 image of a 700 × 500 picture, for slides and high-density screens.
+    int echelle = 1;
+    // What the image is painted on before the scene. An opaque colour is also the labels'
+    // background, as in the window; a transparent one leaves them on white boxes, as in a copy.
+    QColor fond = Qt::transparent;
+    // False: the image alone, without the metafile and the SVG (an animation's frames).
+    bool vecteurs = true;
+};
+
 // Records one run of Dessine on every surface at once. taille is the outer size of the picture;
 // ppi and texte are the screen's logical resolution and the window's text colour. Throws Erreur
 // with a French message on failure. Changes nothing of s but I and F.
 Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecran& ecran, int ppi,
-                          QColor texte);
+                          QColor texte, const Rendu& rendu = {});
+
+// The brush the image's surface starts with: the background when it is opaque, else white.
+QColor BrosseInitiale(const Rendu& rendu);
 
 // The image as PNG bytes, packed fast.
 QByteArray EnPng(const QImage& image);

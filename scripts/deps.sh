@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing, through sudo when not run as root.
-# Usage: scripts/deps.sh build|test
+# The one list of the Debian packages kest needs; installs those that are missing, through sudo
+# when not run as root.
+# Usage: scripts/deps.sh build|test|ci
+#   build: the program and the exporter; test: + the tests, the end-to-end tools and the
+#   browser build; ci: + the fuzzers' compiler, valgrind and the format check.
 set -euo pipefail
 
 build=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libqt6svg6-dev libgl-dev
-       libemf-dev fonts-dejavu-core libxcb1-dev qt6-translations-l10n)
+       libemf-dev libgif-dev qt6-charts-dev qt6-translations-l10n fonts-dejavu-core
+       libqt6opengl6-dev libxcb1-dev)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip x11-utils imagemagick inkscape
-      desktop-file-utils appstream openbox libreoffice-draw)
+      openbox libreoffice-draw desktop-file-utils appstream emscripten chromium)
+ci=(clang-14 libclang-rt-14-dev valgrind clang-format-14)
 
 want=("${build[@]}")
-[ "${1:-build}" = test ] && want+=("${test[@]}")
+case "${1:-build}" in
+  test) want+=("${test[@]}") ;;
+  ci) want+=("${test[@]}" "${ci[@]}") ;;
+esac
 
 missing=()
 for pkg in "${want[@]}"; do

@@ -2,16 +2,16 @@
 # End to end: the real kest binary in a real X server (Xvfb), driven with the real keyboard and
 # pointer (xdotool), read back through screenshots, xwininfo and a real clipboard client (xclip).
 #
-# Usage: kest_e2e.sh <path of kest> [<path of kest built with the sanitizers>]
+# Usage: kest_e2e.sh <path of kest> [<path of kest-export> [<path of the sanitizer build's kest>]]
 #   KEST_E2E_SCREENSHOT=<file.png>  also saves the window as it opens (the README's picture).
-#   KEST_E2E_ASAN=<path of kest>    the sanitizer build, when not given as second argument.
+#   KEST_E2E_ASAN=<path of kest>    the sanitizer build, when not given as third argument.
 # Optional parts, skipped with a line saying so when their tool is missing: the window under a
 # real window manager (openbox), the sanitizer build's run, the EMF read by LibreOffice.
 # Exit codes: 0 all checks passed, 1 a check failed, 77 a tool is missing (CTest: skipped).
 set -uo pipefail
 
-kest=${1:?usage: kest_e2e.sh <path of kest> [<path of kest built with the sanitizers>]}
-kest_asan=${2:-${KEST_E2E_ASAN:-}}
+kest=${1:?usage: kest_e2e.sh <path of kest> [<path of kest-export> [<path of the sanitizer kest>]]}
+kest_asan=${3:-${KEST_E2E_ASAN:-}}
 for outil in Xvfb xdotool xclip xwininfo xdpyinfo import convert identify inkscape od timeout; do
     if ! command -v "$outil" >/dev/null 2>&1; then
         echo "SKIP: $outil is not installed (scripts/deps.sh test installs it)"
@@ -546,7 +546,7 @@ controle_openbox() {
 controle_asan() {
     local binaire=$1 journal="$travail/kest-asan.log"
     if [ -z "$binaire" ]; then
-        echo "# skipped: the sanitizer build's run (no path given; KEST_E2E_ASAN or a 2nd argument)"
+        echo "# skipped: the sanitizer build's run (no path given; KEST_E2E_ASAN or a 3rd argument)"
         return 0
     fi
     if [ ! -x "$binaire" ]; then
@@ -600,6 +600,17 @@ controle_asan() {
 controle_libreoffice "$travail/copie.emf"
 controle_asan "$kest_asan"
 controle_openbox
+
+# --- The exporter, with no display at all --------------------------------------------------
+if [ -n "${2:-}" ]; then
+    for f in f.emf f.svg f.png f.gif; do
+        verifie "kest-export --p 2 --m 3 --distribution reelle --ticks 25 --sortie $f, DISPLAY unset" \
+            env -u DISPLAY -u QT_QPA_PLATFORM "$2" --p 2 --m 3 --distribution reelle --ticks 25 \
+            --sortie "$travail/$f"
+    done
+    verifie "the exported PNG is 700x500 and the GIF has 100 frames of 700x500" test \
+        "$(identify -format '%wx%h ' "$travail/f.png" "$travail/f.gif" | wc -w) $(identify -format '%wx%h\n' "$travail/f.png" "$travail/f.gif" | sort -u)" = "101 700x500"
+fi
 
 if [ "$echecs" -gt 0 ]; then
     echo "# $echecs check(s) failed"

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Commande.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <optional>
+
+#include "Conversions.h"
+#include "Erreur.h"
+#include "Regles.h"
+
+namespace kest {
+
+const char* const kAide = R"(Usage : kest-export [OPTIONS] --sortie FICHIER
+
+Dessine une image de kest (force magnétomotrice d'un bobinage triphasé) à partir
+de ses paramètres, sans écran : figure vectorielle (EMF, SVG), image (PNG) ou
+animation (GIF) pour un cours, des diapositives ou une page web.
+
+État du bobinage (règles et messages de la boîte « Options ») :
+  --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
+  --m N             nombre d'encoches par pôle et par phase (-99 à 99, pas 0)
+  --Y X             ouverture des bobines, en radians électriques (pas diamétral : pi)
+  --distribution D  parfaite, reelle ou double-etoile (défaut : parfaite)
+  Les nombres s'écrivent avec un point décimal, quels que soient les réglages
+  régionaux. Dès que --p, --m ou --Y est donné, l'état est formé comme par la
+  touche Entrée dans la boîte : les valeurs non données sont celles qu'elle
+  affiche (p = 1, m = 2, Y = 3.14159265358979).
+
+Instant :
+  --ticks N         N tops d'horloge depuis t = 0, t avancé top par top comme
+                    l'horloge de la fenêtre (0 à 10000000 ; défaut : 0)
+  --t X             le temps t en secondes (0 ou plus)
+
+Vues :
+  --sans-vecteurs   sans les vecteurs du champ
+  --sans-onde       sans les ondes polaires
+  --sans-bobinage   sans les conducteurs ni les axes des bobines
+
+Image :
+  --sortie FICHIER  le fichier à écrire ; - pour la sortie standard
+  --format F        emf, svg, png ou gif (défaut : l'extension du fichier)
+  --echelle K       PNG et GIF : K pixels par pixel, traits et texte compris
+                    (1 à 8 ; 2 donne 1400 × 1000 ; défaut : 1)
+  --fond F          PNG et GIF : blanc, fenetre (le gris F0F0F0 de la fenêtre)
+                    ou transparent (défaut : blanc) ; EMF et SVG sont toujours
+                    transparents, comme une copie
+
+Animation (GIF) :
+  --images N        nombre d'images, un top d'horloge d'écart (1 à 1000 ;
+                    défaut : 100, une période)
+  --intervalle MS   durée de chaque image en millisecondes (10 à 200 ;
+                    défaut : 60, l'horloge de la fenêtre) ; l'animation boucle
+                    sans fin
+
+Spectre :
+  --spectre         écrit, au lieu d'une image, le tableau des harmoniques de la
+                    force magnétomotrice résultante (ordres 1 à 25 : facteurs de
+                    bobinage, amplitude relative, sens et vitesse), en texte
+                    séparé par des tabulations avec une ligne d'en-tête, ou en
+                    JSON avec --format json ; --sortie est alors facultative
+                    (défaut : la sortie standard)
+
+  --help            affiche cette aide
+
+L'image fait 700 × 500 pixels, la taille de la fenêtre à l'ouverture ; le
+cadre de l'EMF suppose un écran de référence de 96 pixels par pouce
+(700 pixels = 185,2 mm).
+
+Code de retour : 0 en cas de succès ; 2 pour une option ou une valeur refusée
+(rien n'est écrit) ; 1 si le fichier ne peut pas être écrit.
+
+Exemples :
+  kest-export --p 2 --m 3 --distribution reelle --ticks 25 --sortie figure.svg
+  kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
+  kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
+)";
+
+namespace {
+
+// The colour of the window's background, the classic button face.
+const QColor kFondFenetre(0xF0, 0xF0, 0xF0);
+
+constexpr int kTicksMax = 10000000;  // a fraction of a second of ticks, 7 days of the clock
+constexpr int kImagesMax = 1000;
+
+std::string Cite(const std::string& texte) { return "« " + texte + " »"; }
+
+int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi) {
+    const int n = TexteVersEntier(texte);
+    if (n < min || n > max)
+        throw Erreur("'" + texte + "' n'est pas " + quoi + " (" + std::to_string(min) + " à " +
+                     std::to_string(max) + ")");
+    return n;
+}
+
+std::optional<Format> FormatDuNom(std::string nom) {
+    std::transform(nom.begin(), nom.end(), nom.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    if (nom == "emf") return Format::Emf;
+    if (nom == "svg") return Format::Svg;
+    if (nom == "png") return Format::Png;
+    if (nom == "gif") return Format::Gif;
+    return std::nullopt;
+}
+
+}  // namespace
+
+Commande LitCommande(const std::vector<std::string>& arguments) {
+    Commande c;
+    static const char* const kAvecValeur[] = {"--p",       "--m",    "--Y",      "--distribution",
+                                              "--ticks",   "--t",    "--sortie", "--format",
+                                              "--echelle", "--fond", "--images", "--intervalle"};
+    static const char* const kDrapeaux[] = {"--sans-vecteurs", "--sans-onde", "--sans-bobinage",
+                                            "--spectre", "--help", "-h"};
+    std::map<std::string, std::string> valeurs;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string nom = arguments[i];
+        std::optional<std::string> valeur;
+        if (const auto egal = nom.find('='); nom.rfind("--", 0) == 0 && egal != std::string::npos)
+            valeur = nom.substr(egal + 1), nom = nom.substr(0, egal);
+        const auto est = [&](const auto& liste) {
+            return std::find(std::begin(liste), std::end(liste), nom) != std::end(liste);
+        };
+        if (est(kDrapeaux) && !valeur) {
+            if (nom == "--help" || nom == "-h") c.aide = true;
+            if (nom == "--sans-vecteurs") c.affichage.Vecteurs = false;
+            if (nom == "--sans-onde") c.affichage.Onde = false;
+            if (nom == "--sans-bobinage") c.affichage.Bobinage = false;
+            if (nom == "--spectre") c.spectre = true;
+        } else if (est(kAvecValeur)) {
+            if (!valeur) {
+                if (i + 1 >= arguments.size())
+                    throw Erreur("L'option " + nom + " attend une valeur");
+                valeur = arguments[++i];
+            }
+            valeurs[nom] = *valeur;
+        } else if (nom.rfind("-", 0) == 0 && nom != "-") {
+            throw Erreur("Option inconnue " + Cite(arguments[i]) + " (voir kest-export --help)");
+        } else {
+            throw Erreur("Argument inattendu " + Cite(nom) + " (voir kest-export --help)");
+        }
+    }
+    if (c.aide) return c;
+    const auto donne = [&](const char* nom) { return valeurs.count(nom) > 0; };
+
+    // The state: a radio button, or the dialog's Enter over what it shows for the defaults.
+    bool reelle = false, doubleEtoile = false;
+    if (donne("--distribution")) {
+        const std::string& d = valeurs["--distribution"];
+        if (d == "reelle")
+            reelle = true;
+        else if (d == "double-etoile")
+            doubleEtoile = true;
+        else if (d != "parfaite")
+            throw Erreur("'" + d +
+                         "' n'est pas une distribution correcte (parfaite, reelle ou "
+                         "double-etoile)");
+    }
+    if (donne("--p") || donne("--m") || donne("--Y")) {
+        Saisie saisie{EntierVersTexte(c.etat.p), EntierVersTexte(c.etat.m),
+                      ReelVersTexte(c.etat.Y, "."), reelle, doubleEtoile};
+        if (donne("--p")) saisie.p = valeurs["--p"];
+        if (donne("--m")) saisie.m = valeurs["--m"];
+        if (donne("--Y")) saisie.Y = valeurs["--Y"];
+        AppliquerSaisie(c.etat, saisie, ".");
+    } else {
+        ChoisirDistribution(c.etat, reelle, doubleEtoile);
+    }
+
+    if (donne("--ticks") && donne("--t"))
+        throw Erreur("--ticks et --t s'excluent : donnez l'un ou l'autre");
+    if (donne("--ticks")) {
+        const int ticks =
+            EntierBorne(valeurs["--ticks"], 0, kTicksMax, "un nombre de tops d'horloge correct");
+        for (int k = 0; k < ticks; ++k) AvancerTemps(c.etat);
+    }
+    if (donne("--t")) {
+        const double t = TexteVersReel(valeurs["--t"], ".");
+        if (!(t >= 0.0))
+            throw Erreur("'" + valeurs["--t"] + "' n'est pas un temps correct (0 s ou plus)");
+        c.etat.t = t;
+    }
+
+    if (c.spectre) {
+        // A table, not a picture: the picture's options have no meaning here.
+        for (const char* option : {"--echelle", "--fond", "--images", "--intervalle"})
+            if (donne(option))
+                throw Erreur(std::string(option) + " ne vaut pas avec --spectre");
+        c.sortie = donne("--sortie") ? valeurs["--sortie"] : "-";
+        if (c.sortie.empty()) throw Erreur("Indiquez le fichier à écrire avec --sortie");
+        const std::string f = donne("--format") ? valeurs["--format"] : "texte";
+        if (f != "texte" && f != "json")
+            throw Erreur("'" + f + "' n'est pas un format de spectre correct (texte ou json)");
+        c.format = f == "json" ? Format::Json : Format::Texte;
+        return c;
+    }
+    if (!donne("--sortie") || valeurs["--sortie"].empty())
+        throw Erreur("Indiquez le fichier à écrire avec --sortie (- pour la sortie standard)");
+    c.sortie = valeurs["--sortie"];
+    if (donne("--format")) {
+        const std::string& f = valeurs["--format"];
+        const auto format =
+            f == "emf" || f == "svg" || f == "png" || f == "gif" ? FormatDuNom(f) : std::nullopt;
+        if (!format) throw Erreur("'" + f + "' n'est pas un format correct (emf, svg, png ou gif)");
+        c.format = *format;
+    } else {
+        const auto point = c.sortie.rfind('.');
+        const auto barre = c.sortie.rfind('/');
+        const bool extension =
+            point != std::string::npos && (barre == std::string::npos || point > barre);
+        const auto format = extension ? FormatDuNom(c.sortie.substr(point + 1)) : std::nullopt;
+        if (!format)
+            throw Erreur("Format inconnu pour " + Cite(c.sortie) +
+                         " : donnez --format emf, svg, png ou gif");
+        c.format = *format;
+    }
+
+    const bool image = c.format == Format::Png || c.format == Format::Gif;
+    if (!image && (donne("--echelle") || donne("--fond")))
+        throw Erreur("--echelle et --fond ne valent que pour les formats png et gif");
+    if (c.format != Format::Gif && (donne("--images") || donne("--intervalle")))
+        throw Erreur("--images et --intervalle ne valent que pour le format gif");
+    if (!image) c.rendu.fond = Qt::transparent;
+    if (donne("--echelle"))
+        c.rendu.echelle = EntierBorne(valeurs["--echelle"], 1, 8, "une échelle correcte");
+    if (donne("--fond")) {
+        const std::string& f = valeurs["--fond"];
+        if (f == "blanc")
+            c.rendu.fond = Qt::white;
+        else if (f == "fenetre")
+            c.rendu.fond = kFondFenetre;
+        else if (f == "transparent")
+            c.rendu.fond = Qt::transparent;
+        else
+            throw Erreur("'" + f + "' n'est pas un fond correct (blanc, fenetre ou transparent)");
+    }
+    if (donne("--images"))
+        c.animation.images =
+            EntierBorne(valeurs["--images"], 1, kImagesMax, "un nombre d'images correct");
+    if (donne("--intervalle"))
+        c.animation.intervalleMs =
+            EntierBorne(valeurs["--intervalle"], 10, 200, "un intervalle en millisecondes correct");
+    c.rendu.vecteurs = !image;
+    return c;
+}
+
+}  // namespace kest

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <string>
+#include <vector>
+
+#include "Animation.h"
+#include "Dessine.h"
+#include "Enregistrement.h"
+#include "State.h"
+
+namespace kest {
+
+enum class Format { Emf, Svg, Png, Gif, Texte, Json };
+
+// What one call of kest-export makes: the state formed by the dialog's rules, the views, the
+// picture's format and rendering, and where it goes.
+struct Commande {
+    bool aide = false;
+    bool spectre = false;  // the harmonics table instead of a picture
+    State etat;
+    Affichage affichage;
+    Format format = Format::Png;
+    std::string sortie;  // "-": the standard output
+    Rendu rendu{1, QColor(Qt::white), true};
+    Animation animation;
+};
+
+// The picture's outer size: the main window's as it opens, as a copy of it would be.
+inline constexpr int kLargeurImage = 700;
+inline constexpr int kHauteurImage = 500;
+
+// Reads the arguments (without the program's name). Throws Erreur with the French message of
+// the first refused option or value; nothing has been written then.
+Commande LitCommande(const std::vector<std::string>& arguments);
+
+// The text of --help.
+extern const char* const kAide;
+
+}  // namespace kest

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// kest-export: any picture or animation of kest from its parameters, without a display.
+
+#include <QGuiApplication>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "Animation.h"
+#include "Commande.h"
+#include "Ecran.h"
+#include "Enregistrement.h"
+#include "Erreur.h"
+#include "Sortie.h"
+#include "Spectre.h"
+
+namespace {
+
+using namespace kest;
+
+// The messages end with a full stop, as in the program's error box.
+void Signale(const std::string& message) { std::cerr << "kest-export : " << message << ".\n"; }
+
+// Qt's own notices (no runtime folder, fonts substituted…) are not the user's business here.
+void Silence(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "kest-export : " << message.toStdString() << "\n";
+}
+
+void Produit(Commande& c) {
+    const QSize taille(kLargeurImage, kHauteurImage);
+    const QColor texte(Qt::black);  // the window-text colour of a standard desktop
+    FichierSortie sortie(c.sortie);
+    if (c.format == Format::Gif) {
+        EcritGif(c.etat, c.affichage, taille, kPpiReference, texte, c.rendu, c.animation,
+                 [&](std::string_view octets) { sortie.Ecrit(octets); });
+    } else {
+        Enregistrement r =
+            Enregistre(c.etat, c.affichage, taille, kEcranReference, kPpiReference, texte, c.rendu);
+        QByteArray octets;
+        if (c.format == Format::Emf) octets = r.emf;
+        if (c.format == Format::Svg) octets = r.svg;
+        if (c.format == Format::Png) {
+            // Drawn at k pixels per pixel of a 96-per-inch screen: the same size on paper.
+            const int parMetre = int(96.0 * c.rendu.echelle / 0.0254 + 0.5);
+            r.png.setDotsPerMeterX(parMetre);
+            r.png.setDotsPerMeterY(parMetre);
+            octets = EnPng(r.png);
+        }
+        sortie.Ecrit(std::string_view(octets.constData(), std::size_t(octets.size())));
+    }
+    sortie.Valide();
+}
+
+// The harmonics table of the state, as the Spectre window computes it.
+void ProduitSpectre(const Commande& c) {
+    const Spectre spectre = SpectreNumerique(c.etat);
+    const std::vector<int> ordres = OrdresExport();
+    const std::vector<LigneSpectre> lignes = LignesSpectre(c.etat, spectre, ordres);
+    const std::string texte =
+        c.format == Format::Json ? JsonTableau(c.etat, spectre, lignes) : TexteTableau(lignes);
+    FichierSortie sortie(c.sortie);
+    sortie.Ecrit(texte);
+    sortie.Valide();
+}
+
+// Runs what cannot fail for the user's input any more: 1 and the reason when it fails.
+template <typename F>
+int Execute(F&& travail) {
+    try {
+        travail();
+    } catch (const ErreurSortie& e) {
+        Signale(e.what());
+        return 1;
+    } catch (const Erreur& e) {
+        Signale(e.message());
+        return 1;
+    } catch (const std::bad_alloc&) {
+        Signale(kRessourcesInsuffisantes);
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    Commande commande;
+    try {
+        commande = LitCommande(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const Erreur& e) {
+        Signale(e.message());
+        return 2;
+    }
+    if (commande.aide) {
+        std::cout << kAide;
+        return std::cout.flush() ? 0 : 1;
+    }
+
+    // A closed pipe is a write error to report, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+    if (commande.spectre) return Execute([&] { ProduitSpectre(commande); });
+    // Fonts and painting need a Qt application, never a display: the offscreen platform,
+    // whatever the caller's environment names.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(Silence);
+    int argcQt = 1;
+    QGuiApplication application(argcQt, argv);
+
+    return Execute([&] { Produit(commande); });
+}

@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Gif.h"
+
+#include <gif_lib.h>
+
+#include <exception>
+#include <unordered_map>
+
+#include "Erreur.h"
+
+namespace kest {
+
+namespace {
+
+// The images handed in are whole frames; a GIF measures in 16 bits.
+constexpr int kCoteMax = 65535;
+
+// What the encoder can fail at: never the user's doing.
+[[noreturn]] void Echec(int code) {
+    throw Erreur(std::string("Échec de l'écriture de l'animation GIF (") + GifErrorString(code) +
+                 ")");
+}
+
+}  // namespace
+
+struct EcritureGif::Impl {
+    GifFileType* gif = nullptr;
+    QSize taille;
+    std::function<void(std::string_view)> ecrit;
+    std::unordered_map<QRgb, GifPixelType> index;
+    int transparent = NO_TRANSPARENT_COLOR;
+    std::vector<GifPixelType> pixels;  // one frame's indices, row after row
+
+    std::exception_ptr echecEcriture;  // kept across giflib's C frames, thrown after them
+
+    static int Sortie(GifFileType* g, const GifByteType* octets, int n) {
+        auto* d = static_cast<Impl*>(g->UserData);
+        if (d->echecEcriture) return 0;
+        try {
+            d->ecrit(std::string_view(reinterpret_cast<const char*>(octets), std::size_t(n)));
+        } catch (...) {
+            d->echecEcriture = std::current_exception();
+            return 0;
+        }
+        return n;
+    }
+    void Verifie(int resultat) {
+        if (echecEcriture) std::rethrow_exception(echecEcriture);
+        if (resultat == GIF_ERROR) Echec(gif->Error);
+    }
+};
+
+EcritureGif::EcritureGif(QSize taille, const std::vector<QRgb>& couleurs, bool transparence,
+                         std::function<void(std::string_view)> ecrit)
+    : d_(std::make_unique<Impl>()) {
+    const std::size_t n = couleurs.size() + (transparence ? 1 : 0);
+    if (n > 256) throw Erreur("Plus de 256 couleurs : l'image ne tient pas dans une palette GIF");
+    if (taille.isEmpty() || taille.width() > kCoteMax || taille.height() > kCoteMax)
+        throw Erreur(kRessourcesInsuffisantes);
+    d_->taille = taille;
+    d_->ecrit = std::move(ecrit);
+    d_->pixels.resize(std::size_t(taille.width()) * std::size_t(taille.height()));
+
+    // GIF's colour tables hold a power of two entries, 2 at least; the unused ones are black.
+    int entrees = 2;
+    while (std::size_t(entrees) < n) entrees *= 2;
+    std::vector<GifColorType> table(std::size_t(entrees), GifColorType{0, 0, 0});
+    for (std::size_t i = 0; i < couleurs.size(); ++i) {
+        const QRgb c = couleurs[i] | 0xFF000000u;
+        table[i] = {GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))};
+        d_->index.emplace(c, GifPixelType(i));
+    }
+    if (transparence) d_->transparent = int(couleurs.size());
+
+    int code = 0;
+    d_->gif = EGifOpen(d_.get(), &Impl::Sortie, &code);
+    if (!d_->gif) Echec(code);
+    ColorMapObject* carte = GifMakeMapObject(entrees, table.data());
+    if (!carte) throw Erreur(kRessourcesInsuffisantes);
+    EGifSetGifVersion(d_->gif, true);
+    const int ecran = EGifPutScreenDesc(d_->gif, taille.width(), taille.height(), 8,
+                                        transparence ? d_->transparent : 0, carte);
+    GifFreeMapObject(carte);
+    d_->Verifie(ecran);
+    // The Netscape application extension: a loop count of 0 plays the frames forever.
+    static const GifByteType boucle[3] = {1, 0, 0};
+    d_->Verifie(EGifPutExtensionLeader(d_->gif, APPLICATION_EXT_FUNC_CODE));
+    d_->Verifie(EGifPutExtensionBlock(d_->gif, 11, "NETSCAPE2.0"));
+    d_->Verifie(EGifPutExtensionBlock(d_->gif, 3, boucle));
+    d_->Verifie(EGifPutExtensionTrailer(d_->gif));
+}
+
+EcritureGif::~EcritureGif() {
+    if (d_->gif) EGifCloseFile(d_->gif, nullptr);
+}
+
+void EcritureGif::Ajoute(const QImage& image, int centiemes) {
+    if (!d_->gif) throw Erreur("Animation GIF déjà terminée");
+    if (image.size() != d_->taille || centiemes < 0 || centiemes > 65535)
+        throw Erreur(kRessourcesInsuffisantes);
+    const QImage argb = image.format() == QImage::Format_ARGB32 ||
+                                image.format() == QImage::Format_ARGB32_Premultiplied ||
+                                image.format() == QImage::Format_RGB32
+                            ? image
+                            : image.convertToFormat(QImage::Format_ARGB32);
+    // The whole frame is indexed before any of it is written: a refused frame leaves the
+    // stream as it was.
+    const bool opaque = argb.format() == QImage::Format_RGB32;
+    // Long runs of one colour: the last colour looked up is kept at hand.
+    QRgb derniere = 0;
+    GifPixelType indexDerniere = 0;
+    bool connue = false;
+    const std::size_t largeur = std::size_t(d_->taille.width());
+    for (int y = 0; y < d_->taille.height(); ++y) {
+        GifPixelType* ligne = d_->pixels.data() + std::size_t(y) * largeur;
+        const auto* px = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < d_->taille.width(); ++x) {
+            QRgb c = opaque ? px[x] | 0xFF000000u : px[x];
+            if (!connue || c != derniere) {
+                const int alpha = qAlpha(c);
+                if (alpha == 0 && d_->transparent != NO_TRANSPARENT_COLOR) {
+                    indexDerniere = GifPixelType(d_->transparent);
+                } else {
+                    const auto it = alpha == 255 ? d_->index.find(c) : d_->index.end();
+                    if (it == d_->index.end())
+                        throw Erreur("Couleur absente de la palette de l'animation");
+                    indexDerniere = it->second;
+                }
+                derniere = c;
+                connue = true;
+            }
+            ligne[x] = indexDerniere;
+        }
+    }
+
+    GraphicsControlBlock gcb{};
+    // Over a transparent background each frame must clear the one before, or it would show
+    // through where the new frame draws nothing.
+    gcb.DisposalMode =
+        d_->transparent == NO_TRANSPARENT_COLOR ? DISPOSE_DO_NOT : DISPOSE_BACKGROUND;
+    gcb.UserInputFlag = false;
+    gcb.DelayTime = centiemes;
+    gcb.TransparentColor = d_->transparent;
+    GifByteType extension[4];
+    const std::size_t longueur = EGifGCBToExtension(&gcb, extension);
+    d_->Verifie(EGifPutExtension(d_->gif, GRAPHICS_EXT_FUNC_CODE, int(longueur), extension));
+    d_->Verifie(
+        EGifPutImageDesc(d_->gif, 0, 0, d_->taille.width(), d_->taille.height(), false, nullptr));
+    for (int y = 0; y < d_->taille.height(); ++y)
+        d_->Verifie(
+            EGifPutLine(d_->gif, d_->pixels.data() + std::size_t(y) * largeur, d_->taille.width()));
+}
+
+void EcritureGif::Termine() {
+    if (!d_->gif) return;
+    int code = 0;
+    GifFileType* gif = d_->gif;
+    d_->gif = nullptr;
+    const int resultat = EGifCloseFile(gif, &code);
+    if (d_->echecEcriture) std::rethrow_exception(d_->echecEcriture);
+    if (resultat == GIF_ERROR) Echec(code);
+}
+
+}  // namespace kest

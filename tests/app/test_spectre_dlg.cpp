@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "Spectre" window, headless, driven through the main window's menu and the real options
+// dialog; the chart is read through its data, not its pixels.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QEnterEvent>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QSvgRenderer>
+#include <QTableWidget>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "ErrorBox.h"
+#include "Spectre.h"
+#include "TOptionsDlg.h"
+#include "TSpectreDlg.h"
+#include "TkestForm.h"
+
+namespace {
+
+using kest::Sens;
+
+class Spectre : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ancien_ = kest::DefinirRapporteur([this](const std::string& m) { messages.push_back(m); });
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    void TearDown() override { kest::DefinirRapporteur(ancien_); }
+
+    template <class T>
+    T* Trouver(const char* nom) {
+        T* objet = form.findChild<T*>(QString::fromLatin1(nom));
+        if (!objet) ADD_FAILURE() << "no " << nom;
+        return objet;
+    }
+    QAction* Action(const char* nom) { return Trouver<QAction>(nom); }
+    kest::TSpectreDlg& Fenetre() { return form.CreerSpectreDlg(); }
+
+    void Saisir(const QString& p, const QString& m, const QString& y) {
+        for (auto [nom, texte] : {std::pair{"IDC_p", p}, {"IDC_m", m}, {"IDC_Y", y}}) {
+            auto* edit = Trouver<QLineEdit>(nom);
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            QTest::keyClicks(edit, texte);
+        }
+        QTest::keyClick(Trouver<QLineEdit>("IDC_Y"), Qt::Key_Return);
+    }
+    QString Cellule(int ligne, int colonne) {
+        return Trouver<QTableWidget>("Tableau")->item(ligne, colonne)->text();
+    }
+
+    kest::TkestForm form;
+    std::vector<std::string> messages;
+
+private:
+    kest::Rapporteur ancien_;
+};
+
+TEST_F(Spectre, MenuItemAfterDimensionsOpensAndClosesTheWindow) {
+    const QList<QAction*> items = Trouver<QMenu>("Options1")->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0]->objectName(), "Dimensions1");
+    EXPECT_EQ(items[1]->objectName(), "Spectre1");
+    EXPECT_EQ(items[1]->text(), "&Spectre");
+    EXPECT_TRUE(items[1]->isCheckable());
+    EXPECT_TRUE(items[1]->shortcut().isEmpty());
+
+    Action("Spectre1")->trigger();
+    EXPECT_TRUE(Fenetre().isVisible());
+    EXPECT_TRUE(Action("Spectre1")->isChecked());
+    EXPECT_FALSE(Fenetre().isModal());
+    EXPECT_EQ(Fenetre().windowTitle(), "Spectre");
+    Action("Spectre1")->trigger();
+    EXPECT_FALSE(Fenetre().isVisible());
+    EXPECT_FALSE(Action("Spectre1")->isChecked());
+    Action("Spectre1")->trigger();
+    Fenetre().close();  // the close box
+    EXPECT_FALSE(Fenetre().isVisible());
+    EXPECT_FALSE(Action("Spectre1")->isChecked());
+    EXPECT_TRUE(messages.empty());
+}
+
+// The window follows Enter in the dialog and the distribution buttons; the chart's two series
+// hold the numeric A(h)/A(1) of the model, each order in the series of its direction.
+TEST_F(Spectre, FollowsTheDialog) {
+    Action("Spectre1")->trigger();
+    Action("Dimensions1")->trigger();
+    // Opening the dialog selects "Parfaite": the fundamental alone.
+    EXPECT_EQ(Fenetre().Barres(Sens::Direct).value(0), 1.0);
+    EXPECT_NEAR(Fenetre().Barres(Sens::Inverse).value(4), 0.0, 1e-12);
+    EXPECT_EQ(Fenetre().Categories().size(), 25);
+
+    Trouver<QRadioButton>("RBReelle")->click();
+    Saisir("2", "3", "2.61799387799");
+    EXPECT_EQ(Trouver<QLabel>("LabelBobinage")->text(),
+              "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle");
+    kest::State attendu = form.Etat();
+    const QList<qreal> directs = Fenetre().Barres(Sens::Direct);
+    const QList<qreal> inverses = Fenetre().Barres(Sens::Inverse);
+    ASSERT_EQ(directs.size(), 25);
+    const double a1 = kest::AmplitudeAnalytique(attendu, 1);
+    for (int h = 1; h <= 25; ++h) {
+        const double r = kest::AmplitudeAnalytique(attendu, h) / a1;
+        const Sens sens = kest::SensTheorique(h);
+        EXPECT_NEAR(directs[h - 1], sens == Sens::Direct ? r : 0.0, 1e-3) << h;
+        EXPECT_NEAR(inverses[h - 1], sens == Sens::Inverse ? r : 0.0, 1e-3) << h;
+    }
+    // Y is not π: the even orders 2 and 4 join the table.
+    ASSERT_EQ(Trouver<QTableWidget>("Tableau")->rowCount(), 7);
+    EXPECT_EQ(Cellule(3, 0), "5");
+    EXPECT_EQ(Cellule(3, 6), "inverse");
+    EXPECT_EQ(Cellule(3, 7), QString::fromUtf8("\u22121/5"));
+
+    // A distribution button: the double star removes the 5th and 7th at once.
+    Trouver<QRadioButton>("RBDoubleetoile")->click();
+    EXPECT_TRUE(Trouver<QLabel>("LabelBobinage")->text().endsWith("Double étoile"));
+    EXPECT_LT(Fenetre().Barres(Sens::Inverse).value(4), 1e-3);
+    EXPECT_LT(Fenetre().Barres(Sens::Direct).value(6), 1e-3);
+    EXPECT_GT(Fenetre().Barres(Sens::Inverse).value(10), 10 * kest::kSeuilAbsent);  // 11th stays
+    EXPECT_EQ(Cellule(3, 6), "absent");
+    EXPECT_TRUE(Trouver<QLabel>("LabelDistorsion")->text().startsWith("Taux de distorsion"));
+
+    // A failed Enter (m = 0) asks for no repaint, like the picture; the next repaint (here a
+    // clock tick) shows a stepped wave without fundamental: no ratio, no crash.
+    Saisir("2", "0", "3");
+    EXPECT_EQ(messages.size(), 1u);
+    form.Timer1Timer();
+    EXPECT_TRUE(Trouver<QLabel>("LabelDistorsion")->text().contains("sans objet"));
+    EXPECT_EQ(Cellule(0, 5), "—");
+
+    // A clock tick changes only the time: nothing recomputed, the rows are the same objects.
+    const auto* avant = Fenetre().Lignes().data();
+    form.Timer1Timer();
+    EXPECT_EQ(Fenetre().Lignes().data(), avant);
+}
+
+TEST_F(Spectre, CtrlCCopiesTheSpectrumAndHintsGoToTheMainStatusBar) {
+    Action("Spectre1")->trigger();
+    Fenetre().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Fenetre()));
+    QSignalSpy copiesImage(Action("Copy1"), &QAction::triggered);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&Fenetre(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(copiesImage.count(), 0);
+    const QMimeData* d = QApplication::clipboard()->mimeData();
+    ASSERT_NE(d, nullptr);
+    QSvgRenderer svg(d->data("image/svg+xml"));
+    EXPECT_TRUE(svg.isValid());
+    EXPECT_FALSE(qvariant_cast<QImage>(d->imageData()).isNull());
+    const QStringList lignes = d->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 7);  // the winding, the header, orders 1 5 7 11 13
+    EXPECT_EQ(lignes[0], "p = 1, m = 2, 12 encoches, Y = 180° électriques, Parfaite");
+    EXPECT_TRUE(lignes[1].startsWith("h\tk_p\tk_d"));
+    EXPECT_TRUE(lignes[2].startsWith("1\t1.0000\t"));
+
+    for (const char* nom : {"Graphique", "Tableau", "LabelDistorsion"}) {
+        auto* w = Fenetre().findChild<QWidget*>(nom);
+        ASSERT_NE(w, nullptr) << nom;
+        QEnterEvent entree(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QCoreApplication::sendEvent(w, &entree);
+        EXPECT_EQ(form.statusBar()->currentMessage(), w->statusTip()) << nom;
+        EXPECT_FALSE(w->statusTip().isEmpty()) << nom;
+    }
+}
+
+}  // namespace

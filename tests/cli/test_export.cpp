@@ -1,0 +1,367 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// kest-export run as the user runs it: a separate process with no display and no Qt platform
+// in its environment. Its pictures are read back and compared with the scene's own calls.
+
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "Conversions.h"
+#include "Dessine.h"
+#include "LectureEmf.h"
+#include "LectureSvg.h"
+#include "RecordingSurface.h"
+#include "Regles.h"
+#include "Spectre.h"
+
+namespace {
+
+using namespace kest;
+using test::Op;
+
+struct Resultat {
+    int statut;
+    QByteArray sortie, erreurs;
+};
+
+Resultat Lance(const QStringList& arguments, const QString& dossier = QDir::tempPath()) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dossier);
+    p.start(QStringLiteral(KEST_EXPORT), arguments);
+    if (!p.waitForFinished(60000)) return {-1, {}, "timeout"};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QByteArray Lit(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The state the window shows after the same entries in the dialog and the same clock ticks.
+State Etat(const char* p, const char* m, const char* Y, bool reelle, bool doubleEtoile, int ticks) {
+    State s;
+    AppliquerSaisie(s, {p, m, Y, reelle, doubleEtoile}, ".");
+    for (int k = 0; k < ticks; ++k) AvancerTemps(s);
+    return s;
+}
+
+void AttendMemesAppels(const std::vector<test::Appel>& lus, const std::vector<test::Appel>& ref) {
+    ASSERT_EQ(lus.size(), ref.size());
+    for (std::size_t i = 0; i < ref.size(); ++i)
+        ASSERT_TRUE(test::MemeAppel(lus[i], ref[i])) << "call " << i << " op " << int(ref[i].op);
+}
+
+const struct Cas {
+    const char* nom;
+    QStringList arguments;
+    State etat;
+    Affichage affichage;
+} kCas[] = {
+    {"reelle, 25 ticks",
+     {"--p", "2", "--m", "3", "--distribution", "reelle", "--ticks", "25"},
+     Etat("2", "3", "3.14159265358979", true, false, 25),
+     {}},
+    {"double etoile, short pitch, no waves",
+     {"--distribution=double-etoile", "--Y", "2.5", "--p", "3", "--ticks", "7", "--sans-onde"},
+     Etat("3", "2", "2.5", false, true, 7),
+     {true, false, true}},
+    {"defaults, t in seconds, winding only",
+     {"--t", "0.0123", "--sans-vecteurs", "--sans-onde"},
+     [] {
+         State s;
+         s.t = 0.0123;
+         return s;
+     }(),
+     {false, false, true}},
+};
+
+// The EMF and the SVG hold the very calls the scene makes for that state on the recording
+// surface; the EMF's frame is the 96-per-inch reference screen's.
+TEST(KestExport, VectorPicturesAreTheScenesCalls) {
+    QTemporaryDir dossier;
+    for (const Cas& k : kCas) {
+        SCOPED_TRACE(k.nom);
+        State etat = k.etat;
+        test::RecordingSurface r;
+        Dessine(r, etat, k.affichage);
+        std::vector<test::Appel> dessins;
+        for (const test::Appel& a : r.appels)
+            if (a.op != Op::MoveTo) dessins.push_back(a);
+
+        const QString emf = dossier.filePath("f.emf"), svg = dossier.filePath("f.svg");
+        ASSERT_EQ(Lance(k.arguments + QStringList{"--sortie", emf}).statut, 0);
+        ASSERT_EQ(Lance(k.arguments + QStringList{"--sortie", svg}).statut, 0);
+        const QByteArray o = Lit(emf);
+        const test::Emf e = test::LitEmf(std::string_view(o.constData(), std::size_t(o.size())));
+        ASSERT_TRUE(e.valide);
+        EXPECT_EQ(std::vector<int>(e.cadre, e.cadre + 4), (std::vector<int>{0, 0, 18521, 13229}));
+        EXPECT_EQ(std::tuple(e.pixels[0], e.pixels[1], e.millimetres[0], e.millimetres[1]),
+                  std::tuple(1440, 960, 381, 254));
+        AttendMemesAppels(e.appels, r.appels);
+
+        bool valide = false;
+        const std::vector<test::Appel> lus = test::LitSvg(Lit(svg), &valide);
+        EXPECT_TRUE(valide);
+        AttendMemesAppels(lus, dessins);
+    }
+}
+
+struct Gif {
+    int largeur = 0, hauteur = 0, images = 0;
+    std::vector<int> delais;
+    std::vector<QRgb> palette;
+    int transparent = NO_TRANSPARENT_COLOR;
+    bool boucle = false;  // Netscape loop count 0: forever
+    QImage premiere;
+};
+
+Gif DecodeGif(const QString& chemin) {
+    Gif g;
+    int code = 0;
+    GifFileType* f = DGifOpenFileName(QFile::encodeName(chemin).constData(), &code);
+    if (!f) return g;
+    if (DGifSlurp(f) == GIF_OK && f->SColorMap) {
+        g.largeur = f->SWidth, g.hauteur = f->SHeight, g.images = f->ImageCount;
+        for (int i = 0; i < f->SColorMap->ColorCount; ++i) {
+            const GifColorType c = f->SColorMap->Colors[i];
+            g.palette.push_back(qRgb(c.Red, c.Green, c.Blue));
+        }
+        for (int i = 0; i < f->ImageCount; ++i) {
+            GraphicsControlBlock gcb{};
+            DGifSavedExtensionToGCB(f, i, &gcb);
+            g.delais.push_back(gcb.DelayTime);
+            if (i == 0) g.transparent = gcb.TransparentColor;
+        }
+        for (int i = 0; i + 1 < f->SavedImages[0].ExtensionBlockCount; ++i) {
+            const ExtensionBlock* b = f->SavedImages[0].ExtensionBlocks;
+            if (b[i].Function == APPLICATION_EXT_FUNC_CODE && b[i].ByteCount == 11 &&
+                std::string(reinterpret_cast<char*>(b[i].Bytes), 11) == "NETSCAPE2.0")
+                g.boucle =
+                    b[i + 1].ByteCount == 3 && b[i + 1].Bytes[1] == 0 && b[i + 1].Bytes[2] == 0;
+        }
+        const SavedImage& s = f->SavedImages[0];
+        g.premiere = QImage(s.ImageDesc.Width, s.ImageDesc.Height, QImage::Format_ARGB32);
+        for (int y = 0; y < s.ImageDesc.Height; ++y)
+            for (int x = 0; x < s.ImageDesc.Width; ++x) {
+                const int i = s.RasterBits[y * s.ImageDesc.Width + x];
+                g.premiere.setPixel(x, y, i == g.transparent ? 0u : g.palette[std::size_t(i)]);
+            }
+    }
+    DGifCloseFile(f, &code);
+    return g;
+}
+
+// A GIF: its frames, size, delays and loop; a palette of distinct exact colours holding the
+// scene's; its first frame is the PNG of the same state, pixel for pixel, at every scale and on
+// every background.
+TEST(KestExport, GifFramesArePngsOfTheClock) {
+    QTemporaryDir dossier;
+    const QString gif = dossier.filePath("a.gif"), png = dossier.filePath("a.png");
+    const struct {
+        QStringList etat, image, animation;
+        int images, largeur;
+        std::vector<int> delais;
+    } cas[] = {
+        {{"--p", "2", "--m", "3", "--distribution", "reelle", "--ticks", "25"},
+         {},
+         {},
+         100,
+         700,
+         std::vector<int>(100, 6)},
+        {{"--p", "2", "--m", "3", "--distribution", "reelle", "--ticks", "25"},
+         {"--echelle", "2", "--fond", "transparent"},
+         {"--images", "4", "--intervalle", "65"},
+         4,
+         1400,
+         {7, 6, 7, 6}},
+        {{"--distribution", "double-etoile", "--sans-onde"},
+         {"--fond", "fenetre"},
+         {"--images", "3", "--intervalle", "200"},
+         3,
+         700,
+         {20, 20, 20}},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE((k.etat + k.image + k.animation).join(' ').toStdString());
+        ASSERT_EQ(Lance(k.etat + k.image + k.animation + QStringList{"--sortie", gif}).statut, 0);
+        ASSERT_EQ(Lance(k.etat + k.image + QStringList{"--sortie", png}).statut, 0);
+        const Gif g = DecodeGif(gif);
+        EXPECT_EQ(std::tuple(g.images, g.largeur, g.hauteur),
+                  std::tuple(k.images, k.largeur, k.largeur * 5 / 7));
+        EXPECT_EQ(g.delais, k.delais);
+        EXPECT_TRUE(g.boucle);
+        const bool transparent = k.image.contains("transparent");
+        EXPECT_EQ(g.transparent != NO_TRANSPARENT_COLOR, transparent);
+        const int utiles = int(g.palette.size()) - (transparent ? 1 : 0);
+        const std::set<QRgb> couleurs(g.palette.begin(), g.palette.begin() + utiles);
+        // The scene's colours, each once (padding entries past the last one are black, itself
+        // a colour of the scene); the window's grey replaces white with --fond fenetre, also
+        // behind the labels, as in the window.
+        const bool fenetre = k.image.contains("fenetre");
+        for (const QRgb c : {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 128, 0),
+                             qRgb(128, 128, 128)})
+            EXPECT_EQ(couleurs.count(c), 1u) << std::hex << c;
+        EXPECT_EQ(couleurs.count(qRgb(255, 255, 255)), fenetre ? 0u : 1u);
+        EXPECT_EQ(couleurs.count(qRgb(0xF0, 0xF0, 0xF0)), fenetre ? 1u : 0u);
+        const QImage attendue =
+            QImage::fromData(Lit(png), "PNG").convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(attendue.size(), QSize(k.largeur, k.largeur * 5 / 7));
+        ASSERT_EQ(g.premiere.size(), attendue.size());
+        EXPECT_EQ(g.premiere, attendue);
+        EXPECT_EQ(attendue.pixel(1, 499), transparent ? 0u
+                                          : fenetre   ? qRgb(0xF0, 0xF0, 0xF0)
+                                                      : qRgb(255, 255, 255));
+    }
+}
+
+// Refused values and options: the French message, status 2, nothing written; an output that
+// cannot be written: status 1 and the system's reason, no file, no temporary file left.
+TEST(KestExport, RefusalsAndFailuresLeaveNoFile) {
+    QTemporaryDir dossier;
+    const QString f = dossier.filePath("f.png");
+    const struct {
+        QStringList arguments;
+        int statut;
+        const char* message;
+    } cas[] = {
+        {{"--m", "0"}, 2, "Division par zéro en virgule flottante."},
+        {{"--p", "abc"}, 2, "'abc' n'est pas une valeur entière correcte."},
+        {{"--p", "100"}, 2, "'100' n'est pas un nombre de paires de pôles correct (1 à 99)."},
+        {{"--m", "-100"}, 2, "n'est pas un nombre d'encoches par pôle et par phase correct"},
+        {{"--Y", "3,5"}, 2, "'3,5' n'est pas une valeur en virgule flottante correcte."},
+        {{"--Y", "1e309"}, 2, "Débordement en virgule flottante."},
+        {{"--distribution", "Reelle"}, 2, "'Reelle' n'est pas une distribution correcte"},
+        {{"--ticks", "-1"},
+         2,
+         "'-1' n'est pas un nombre de tops d'horloge correct (0 à 10000000)."},
+        {{"--t", "-0.5"}, 2, "'-0.5' n'est pas un temps correct (0 s ou plus)."},
+        {{"--ticks", "3", "--t", "1"}, 2, "--ticks et --t s'excluent"},
+        {{"--echelle", "9"}, 2, "'9' n'est pas une échelle correcte (1 à 8)."},
+        {{"--echelle", "2", "--format", "svg"}, 2, "ne valent que pour les formats png et gif"},
+        {{"--fond", "noir"}, 2, "'noir' n'est pas un fond correct"},
+        {{"--format", "jpg"}, 2, "'jpg' n'est pas un format correct (emf, svg, png ou gif)."},
+        {{"--images", "0", "--format", "gif"}, 2, "'0' n'est pas un nombre d'images correct"},
+        {{"--intervalle", "5", "--format", "gif"},
+         2,
+         "'5' n'est pas un intervalle en millisecondes correct (10 à 200)."},
+        {{"--images", "5"}, 2, "ne valent que pour le format gif"},
+        {{"--couleur", "rouge"}, 2, "Option inconnue « --couleur »"},
+        {{"figure"}, 2, "Argument inattendu « figure »"},
+        {{"--p"}, 2, "L'option --p attend une valeur."},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.arguments.join(' ').toStdString());
+        // The output option first, so that a value missing at the end stays missing.
+        const Resultat r = Lance(QStringList{"--sortie", f} + k.arguments);
+        EXPECT_EQ(r.statut, k.statut);
+        EXPECT_TRUE(r.erreurs.startsWith("kest-export : ")) << r.erreurs.toStdString();
+        EXPECT_TRUE(r.erreurs.contains(k.message)) << r.erreurs.toStdString();
+        EXPECT_TRUE(r.sortie.isEmpty());
+        EXPECT_EQ(
+            QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList());
+    }
+    const Resultat sansSortie = Lance({"--p", "2"});
+    EXPECT_EQ(sansSortie.statut, 2);
+    EXPECT_TRUE(sansSortie.erreurs.contains("Indiquez le fichier à écrire avec --sortie"));
+    EXPECT_EQ(Lance({"--sortie", dossier.filePath("f.txt")}).statut, 2);
+
+    // Unwritable: a missing folder, a folder in the file's place, a read-only folder.
+    QDir(dossier.path()).mkdir("d");
+    QDir(dossier.path()).mkdir("lecture");
+    QFile::setPermissions(dossier.filePath("lecture"), QFile::ReadOwner | QFile::ExeOwner);
+    const struct {
+        QString chemin;
+        const char* raison;
+    } echecs[] = {
+        {dossier.filePath("absent/f.svg"), "No such file or directory"},
+        {dossier.filePath("d"), "Is a directory"},
+        {dossier.filePath("lecture/f.png"), "Permission denied"},
+    };
+    for (const auto& k : echecs) {
+        SCOPED_TRACE(k.chemin.toStdString());
+        const Resultat r = Lance({"--format", "png", "--sortie", k.chemin}, dossier.path());
+        // Root writes anywhere: the read-only folder then proves nothing.
+        if (k.chemin.endsWith("lecture/f.png") && r.statut == 0) continue;
+        EXPECT_EQ(r.statut, 1);
+        EXPECT_TRUE(r.erreurs.contains(("Impossible d'écrire « " + k.chemin + " » : ").toUtf8()))
+            << r.erreurs.toStdString();
+        EXPECT_TRUE(r.erreurs.contains(k.raison)) << r.erreurs.toStdString();
+    }
+    EXPECT_EQ(
+        QDir(dossier.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        (QStringList{"d", "lecture"}));
+    EXPECT_TRUE(QDir(dossier.filePath("d"))
+                    .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+// The standard output carries the picture; the help is French and exits 0.
+TEST(KestExport, StandardOutputAndHelp) {
+    const Resultat svg = Lance({"--format", "svg", "--sortie", "-", "--p", "2"});
+    EXPECT_EQ(svg.statut, 0);
+    EXPECT_TRUE(svg.sortie.startsWith("<?xml")) << svg.sortie.left(40).toStdString();
+    const Resultat png = Lance({"--sortie", "-", "--format", "png", "--echelle", "2"});
+    EXPECT_EQ(QImage::fromData(png.sortie, "PNG").size(), QSize(1400, 1000));
+    const Resultat aide = Lance({"--p", "abc", "--help"});
+    EXPECT_EQ(aide.statut, 0);
+    for (const char* option : {"--p", "--m", "--Y", "--distribution", "--ticks", "--t",
+                               "--sans-vecteurs", "--sans-onde", "--sans-bobinage", "--format",
+                               "--sortie", "--echelle", "--fond", "--images", "--intervalle",
+                               "--spectre"})
+        EXPECT_TRUE(aide.sortie.contains(QByteArray("  ") + option + " ")) << option;
+}
+
+// The harmonics table of a figure agrees with the Spectre window's: the same model, the same
+// rules forming the state, orders 1 to 25, as text or JSON; picture options are refused.
+TEST(KestExport, SpectrumTableIsTheModels) {
+    const struct {
+        QStringList arguments;
+        State etat;
+    } cas[] = {
+        {{"--p", "1", "--m", "2", "--distribution", "reelle"},
+         Etat("1", "2", "3.14159265358979", true, false, 0)},
+        {{"--p", "2", "--m", "3", "--Y", "2.6179938779914944", "--distribution", "double-etoile",
+          "--ticks", "7"},
+         Etat("2", "3", "2.6179938779914944", false, true, 7)},
+        {{"--distribution", "parfaite"}, State{}},
+    };
+    for (const auto& k : cas) {
+        const Spectre sp = SpectreNumerique(k.etat);
+        const std::vector<int> ordres = OrdresExport();
+        const auto lignes = LignesSpectre(k.etat, sp, ordres);
+        const Resultat texte = Lance(QStringList{"--spectre"} + k.arguments);
+        EXPECT_EQ(texte.statut, 0) << texte.erreurs.toStdString();
+        EXPECT_EQ(texte.sortie.toStdString(), TexteTableau(lignes));
+        EXPECT_EQ(texte.sortie.count('\n'), 26);  // a header and orders 1 to 25
+        const Resultat json = Lance(QStringList{"--spectre", "--format", "json"} + k.arguments);
+        EXPECT_EQ(json.statut, 0);
+        EXPECT_EQ(json.sortie.toStdString(), JsonTableau(k.etat, sp, lignes));
+    }
+    QTemporaryDir dossier;
+    const Resultat fichier = Lance({"--spectre", "--sortie", "t.tsv", "--m", "3"}, dossier.path());
+    EXPECT_EQ(fichier.statut, 0);
+    EXPECT_TRUE(Lit(dossier.filePath("t.tsv")).startsWith("h\t"));
+    for (const QStringList& refus : {QStringList{"--spectre", "--echelle", "2"},
+                                     QStringList{"--spectre", "--format", "svg"},
+                                     QStringList{"--spectre", "--m", "0", "--sortie", "r.tsv"}}) {
+        const Resultat r = Lance(refus, dossier.path());
+        EXPECT_EQ(r.statut, 2) << refus.join(' ').toStdString();
+        EXPECT_TRUE(r.sortie.isEmpty());
+        EXPECT_FALSE(QFile::exists(dossier.filePath("r.tsv")));
+    }
+}
+
+}  // namespace

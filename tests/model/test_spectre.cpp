@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <string>
+
+#include "Erreur.h"
+#include "Physique.h"
+#include "Spectre.h"
+
+using namespace kest;
+
+namespace {
+
+enum Distribution { Parfaite, Reelle, DoubleEtoile };
+
+State Bobinage(int p, int m, double y = kPi, Distribution d = Reelle) {
+    State s;
+    s.p = p, s.m = m, s.Y = y, s.Reelle = d == Reelle, s.DoubleEtoile = d == DoubleEtoile;
+    s.NbEncoches = 6 * p * m;
+    if (m != 0) s.Alpha = kDeuxPi / s.NbEncoches;  // m = 0 keeps the previous pitch, as the dialog
+    return s;
+}
+
+TEST(Facteurs, TextbookValues) {
+    EXPECT_NEAR(FacteursBobinage(Bobinage(1, 2), 1).kd, 0.9659, 5e-5);
+    EXPECT_NEAR(FacteursBobinage(Bobinage(3, 3), 1).kd, 0.9598, 5e-5);
+    EXPECT_NEAR(FacteursBobinage(Bobinage(2, 3, 5 * kPi / 6), 1).kp, 0.9659, 5e-5);
+    EXPECT_DOUBLE_EQ(FacteursBobinage(Bobinage(1, 1), 7).kd, 1.0);
+    // Short pitch 5/6 kills no order but lowers the 5th and 7th to sin(25π/12) = 0.2588.
+    const Facteurs f5 = FacteursBobinage(Bobinage(1, 2, 5 * kPi / 6), 5);
+    EXPECT_NEAR(std::abs(f5.kp), 0.2588, 5e-5);
+    EXPECT_NEAR(f5.kw, f5.kp * f5.kd * f5.ke, 1e-15);
+
+    // The double star removes the 5th and 7th and keeps the fundamental whole.
+    const State d = Bobinage(1, 2, kPi, DoubleEtoile);
+    EXPECT_DOUBLE_EQ(FacteursBobinage(d, 1).ke, 1.0);
+    for (int h : {5, 7, 17, 19}) {
+        EXPECT_NEAR(FacteursBobinage(d, h).ke, 0.0, 1e-15) << h;
+        EXPECT_NEAR(AmplitudeAnalytique(d, h), 0.0, 1e-15) << h;
+        EXPECT_LT(SpectreNumerique(d).Relatif(h).value(), 1e-3) << h;
+    }
+    // The 11th (backward) and 13th (forward) come out whole: cos((11 + 1)π/12) = −1.
+    EXPECT_NEAR(FacteursBobinage(d, 11).ke, -1.0, 1e-15);
+    EXPECT_NEAR(FacteursBobinage(d, 13).ke, -1.0, 1e-15);
+    EXPECT_NEAR(FacteursBobinage(d, 23).ke, 1.0, 1e-15);
+
+    // Edges: no winding, a coil wider than the span or negative, the ideal distribution.
+    EXPECT_EQ(AmplitudeAnalytique(Bobinage(1, -1), 1), 0.0);
+    EXPECT_EQ(FacteursBobinage(Bobinage(1, 0), 1).kw, 0.0);
+    EXPECT_EQ(FacteursBobinage(Bobinage(1, 2, 7.0), 1).kp, 0.0);
+    EXPECT_EQ(FacteursBobinage(Bobinage(1, 2, -1.0), 1).kp, 0.0);
+    EXPECT_DOUBLE_EQ(AmplitudeAnalytique(Bobinage(2, 2, kPi, Parfaite), 1), 0.75);
+    EXPECT_EQ(AmplitudeAnalytique(Bobinage(2, 2, kPi, Parfaite), 5), 0.0);
+    // A stale slot pitch (m changed, Y failed): the factors read the stored Alpha.
+    State perime = Bobinage(1, 1);
+    perime.m = 4;
+    const double g = perime.p * perime.Alpha;
+    EXPECT_NEAR(FacteursBobinage(perime, 5).kd, std::sin(5 * 4 * g / 2) / (4 * std::sin(5 * g / 2)),
+                1e-12);
+}
+
+// The formulas against the transform of the model's own resultant, at several instants.
+// The largest difference is printed: it is the figure quoted for the default sample count.
+TEST(Spectre, AnalyticAgreesWithTheModelOverTheTable) {
+    double pire = 0.0;
+    for (int p = 1; p <= 4; ++p)
+        for (int m = -1; m <= 5; ++m)
+            for (double y : {kPi, 5 * kPi / 6, 2 * kPi / 3, 0.0, 7.0})
+                for (Distribution d : {Parfaite, Reelle, DoubleEtoile})
+                    for (double t : {0.0, 0.0071}) {
+                        State s = Bobinage(p, m, y, d);
+                        s.t = t;
+                        const Spectre sp = SpectreNumerique(s);
+                        const double a1 = AmplitudeAnalytique(s, 1);
+                        const std::string ligne =
+                            "p=" + std::to_string(p) + " m=" + std::to_string(m) +
+                            " Y=" + std::to_string(y) + " d=" + std::to_string(d);
+                        for (int h = 1; h <= kOrdreMax; ++h) {
+                            const double ecart =
+                                std::abs(sp.amplitude[h] - AmplitudeAnalytique(s, h)) /
+                                (a1 > 0 ? a1 : 1.0);
+                            pire = std::max(pire, ecart);
+                            ASSERT_LT(ecart, 1e-3) << ligne << " h=" << h;
+                            if (sp.sens[h] != Sens::Absent) {
+                                ASSERT_EQ(sp.sens[h], SensTheorique(h)) << ligne << " h=" << h;
+                            }
+                        }
+                        ASSERT_EQ(sp.distorsion.has_value(), a1 > 0) << ligne;
+                    }
+    std::cout << "largest |numeric - analytic| / A(1): " << pire << '\n';
+    RecordProperty("ecart_max", std::to_string(pire));
+}
+
+TEST(Spectre, DirectionsDistortionAndTheStateLeftAlone) {
+    State s = Bobinage(1, 2);
+    s.t = 0.004;
+    for (int k = 0; k < 3; ++k) s.I[k] = 10.0 + k, s.F[k] = 20.0 + k;
+    const Spectre sp = SpectreNumerique(s);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(s.I[k], 10.0 + k);
+        EXPECT_EQ(s.F[k], 20.0 + k);
+    }
+    EXPECT_EQ(sp.sens[1], Sens::Direct);
+    EXPECT_EQ(sp.sens[5], Sens::Inverse);
+    EXPECT_EQ(sp.sens[7], Sens::Direct);
+    EXPECT_EQ(sp.sens[3], Sens::Absent);
+    EXPECT_LT(sp.direct[5], 1e-2 * sp.inverse[5]);
+    double somme = 0;
+    for (int h = 2; h <= kOrdreMax; ++h) somme += std::pow(AmplitudeAnalytique(s, h), 2);
+    EXPECT_NEAR(*sp.distorsion, std::sqrt(somme) / AmplitudeAnalytique(s, 1), 2e-3);
+    EXPECT_GT(*sp.distorsion, 0.1);
+
+    // The ideal distribution has no harmonic; no winding has no fundamental to compare with.
+    EXPECT_LT(*SpectreNumerique(Bobinage(3, 2, kPi, Parfaite)).distorsion, 1e-9);
+    const Spectre vide = SpectreNumerique(Bobinage(1, -1));
+    EXPECT_FALSE(vide.distorsion);
+    EXPECT_FALSE(vide.Relatif(5));
+    EXPECT_EQ(vide.sens[1], Sens::Absent);
+
+    // The largest winding, and a stale pitch whose belts overrun the span: no trap, no NaN.
+    for (State g : {Bobinage(99, 99, kPi, DoubleEtoile), Bobinage(1, 1)}) {
+        g.m = g.m == 1 ? 99 : g.m;
+        const Spectre r = SpectreNumerique(g);
+        for (int h = 1; h <= kOrdreMax; ++h) ASSERT_TRUE(std::isfinite(r.amplitude[h]));
+    }
+    EXPECT_NEAR(SpectreNumerique(Bobinage(99, 99, kPi, DoubleEtoile)).amplitude[1],
+                AmplitudeAnalytique(Bobinage(99, 99, kPi, DoubleEtoile), 1), 1e-3);
+    EXPECT_THROW(SpectreNumerique(s, 50), Erreur);
+}
+
+TEST(Spectre, TableTextAndJson) {
+    State s = Bobinage(2, 3, 5 * kPi / 6);
+    EXPECT_EQ(NomBobinage(s), "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle");
+    s.DoubleEtoile = true;
+    s.Y = 2.5;
+    EXPECT_EQ(NomBobinage(s), "p = 2, m = 3, 36 encoches, Y = 143,2° électriques, Double étoile");
+    EXPECT_EQ(OrdresFenetre(s), (std::vector<int>{1, 2, 4, 5, 7, 11, 13}));
+    EXPECT_EQ(OrdresFenetre(Bobinage(1, 2)), (std::vector<int>{1, 5, 7, 11, 13}));
+
+    const State d = Bobinage(1, 2);
+    const Spectre sp = SpectreNumerique(d);
+    const auto lignes = LignesSpectre(d, sp, OrdresExport());
+    ASSERT_EQ(lignes.size(), 25u);
+    EXPECT_EQ(lignes[4].h, 5);
+    EXPECT_EQ(lignes[4].vitesse, -0.2);
+    EXPECT_EQ(TexteVitesse(lignes[4]), "-1/5");
+    EXPECT_EQ(TexteVitesse(lignes[0]), "1");
+    EXPECT_EQ(TexteVitesse(lignes[2]), "0");
+    const std::string texte = TexteTableau(lignes, ",");
+    EXPECT_EQ(texte.substr(0, texte.find('\n')), "h\tk_p\tk_d\tk_e\tk_w\tA(h)/A(1)\tsens\tvitesse");
+    EXPECT_EQ(std::count(texte.begin(), texte.end(), '\n'), 26);
+    EXPECT_NE(texte.find("\n1\t1,0000\t0,9659\t1,0000\t0,9659\t1,0000\tdirect\t1,0000\n"),
+              std::string::npos);
+    EXPECT_NE(texte.find("\n5\t1,0000\t0,2588\t1,0000\t0,2588\t0,0534\tinverse\t-0,2000\n"),
+              std::string::npos)
+        << texte;
+    const std::string json = JsonTableau(d, sp, lignes);
+    EXPECT_EQ(
+        json.rfind("{\"bobinage\": \"p = 1, m = 2, 12 encoches, Y = 180° électriques, Réelle\", "
+                   "\"distorsion\": 0.",
+                   0),
+        0u);
+    EXPECT_NE(json.find("{\"h\": 5, \"kp\": 1, \"kd\": 0.2588190451, \"ke\": 1, \"kw\": "
+                        "0.2588190451, \"relatif\": 0.05"),
+              std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"sens\": \"inverse\", \"vitesse\": -0.2}"), std::string::npos);
+    const State vide = Bobinage(1, -1);
+    EXPECT_NE(
+        JsonTableau(vide, SpectreNumerique(vide), {}).find("\"distorsion\": null, \"ordres\": ["),
+        std::string::npos);
+}
+
+}  // namespace

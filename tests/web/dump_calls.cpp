@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The native side of the WebAssembly comparison, as JSON on stdout.
+//   dump_calls scene <p|defaut> <m> <Y> <distribution 0|1|2> <ticks> <Vecteurs Onde Bobinage as
+//   0/1>
+//     the state after the dialog's rule on the three texts ("." as separator), the distribution
+//     and the ticks, and the drawing calls of one frame;
+//   dump_calls serie <p|defaut> <m> <Y> <distribution> <ticks> <vues> <frames>
+//     the same for that many frames one tick apart, one JSON line each;
+//   dump_calls lire <count> <seed>
+//     texts of the coil-opening field with the value read here and the correctly rounded one.
+
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "Aleatoire.h"
+#include "Conversions.h"
+#include "Dessine.h"
+#include "Erreur.h"
+#include "Regles.h"
+
+namespace {
+
+std::string Json(const std::string& s) {
+    std::string r = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\')
+            r += '\\', r += static_cast<char>(c);
+        else if (c < 0x20) {
+            char u[8];
+            std::snprintf(u, sizeof u, "\\u%04x", c);
+            r += u;
+        } else
+            r += static_cast<char>(c);
+    }
+    return r + "\"";
+}
+
+std::string Nombre(double v) {
+    char t[40];
+    std::snprintf(t, sizeof t, "%.17g", v);
+    return t;
+}
+
+class SurfaceJson : public kest::DrawingSurface {
+public:
+    std::string sortie;
+    void MoveTo(int x, int y) override { Appel("\"MoveTo\"," + Ent(x) + "," + Ent(y)); }
+    void LineTo(int x, int y) override { Appel("\"LineTo\"," + Ent(x) + "," + Ent(y)); }
+    void Ellipse(int x1, int y1, int x2, int y2) override {
+        Appel("\"Ellipse\"," + Ent(x1) + "," + Ent(y1) + "," + Ent(x2) + "," + Ent(y2));
+    }
+    void TextOut(int x, int y, const std::string& t) override {
+        Appel("\"TextOut\"," + Ent(x) + "," + Ent(y) + "," + Json(t));
+    }
+    void SetPenColor(kest::Couleur c) override { Appel("\"SetPenColor\"," + std::to_string(c)); }
+    void SetPenStyle(kest::PenStyle s) override {
+        Appel(std::string("\"SetPenStyle\",") +
+              (s == kest::PenStyle::Dot ? "\"Dot\"" : "\"Solid\""));
+    }
+    void SetPenWidth(int w) override { Appel("\"SetPenWidth\"," + Ent(w)); }
+    void SetBrushColor(kest::Couleur c) override {
+        Appel("\"SetBrushColor\"," + std::to_string(c));
+    }
+    void SetBrushStyle(kest::BrushStyle s) override {
+        Appel(std::string("\"SetBrushStyle\",") +
+              (s == kest::BrushStyle::Clear ? "\"Clear\"" : "\"Solid\""));
+    }
+
+private:
+    static std::string Ent(int v) { return std::to_string(v); }
+    void Appel(const std::string& a) { sortie += (sortie.empty() ? "[" : ",[") + a + "]"; }
+};
+
+// The state after the rule on the three texts, the distribution and `ticks` ticks; then
+// `frames` frames, one tick apart, one JSON line each.
+int Scene(char** a, long frames) {
+    kest::State s;
+    const int distribution = std::atoi(a[3]);
+    std::string erreur;
+    try {
+        // "defaut": the state as the program starts, no rule applied.
+        if (std::string(a[0]) != "defaut")
+            kest::AppliquerSaisie(s, {a[0], a[1], a[2], distribution == 1, distribution == 2}, ".");
+    } catch (const kest::Erreur& e) {
+        erreur = e.message();
+    }
+    for (long i = std::strtol(a[4], nullptr, 10); i > 0; --i) kest::AvancerTemps(s);
+    const std::string vues = a[5];
+    const kest::Affichage affichage{vues.size() > 0 && vues[0] == '1',
+                                    vues.size() > 1 && vues[1] == '1',
+                                    vues.size() > 2 && vues[2] == '1'};
+    for (long f = 0; f < frames; ++f) {
+        if (f > 0) kest::AvancerTemps(s);
+        SurfaceJson surface;
+        kest::Dessine(surface, s, affichage);
+        std::printf(
+            "{\"erreur\":%s,\"etat\":{\"p\":%d,\"m\":%d,\"Y\":%s,\"t\":%s},\"appels\":[%s]}\n",
+            erreur.empty() ? "null" : Json(erreur).c_str(), s.p, s.m, Nombre(s.Y).c_str(),
+            Nombre(s.t).c_str(), surface.sortie.c_str());
+    }
+    return 0;
+}
+
+std::string Bits(double v) {
+    std::uint64_t b;
+    std::memcpy(&b, &v, sizeof b);
+    char t[20];
+    std::snprintf(t, sizeof t, "%016" PRIx64, b);
+    return t;
+}
+
+int Lire(long n, unsigned long long graine) {
+    kest::test::SplitMix64 g(graine);
+    std::printf("[");
+    for (long i = 0; i < n; ++i) {
+        const std::string texte = kest::test::TexteReelAuHasard(g);
+        std::string lu;
+        try {
+            lu = Json(Bits(kest::TexteVersReel(texte, ".")));
+        } catch (const kest::Erreur& e) {
+            lu = "{\"erreur\":" + Json(e.message()) + "}";
+        }
+        std::printf("%s[%s,%s,%s]\n", i ? "," : "", Json(texte).c_str(), lu.c_str(),
+                    Json(Bits(std::strtod(texte.c_str(), nullptr))).c_str());
+    }
+    std::printf("]\n");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "scene" && argc == 8) return Scene(argv + 2, 1);
+    if (mode == "serie" && argc == 9) return Scene(argv + 2, std::strtol(argv[8], nullptr, 10));
+    if (mode == "lire" && argc == 4)
+        return Lire(std::strtol(argv[2], nullptr, 10), std::strtoull(argv[3], nullptr, 10));
+    std::fprintf(
+        stderr,
+        "usage: dump_calls scene|serie p m Y distribution ticks vues [frames] | lire n graine\n");
+    return 2;
+}

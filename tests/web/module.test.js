@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The WebAssembly module against the native program: the same state rules, the same drawing
+// calls for a table of windings and ticks, the same conversions.
+// Run with: KEST_SITE=<built site> KEST_DUMP_CALLS=<dump_calls> node --no-experimental-fetch --test
+'use strict';
+const { test, before } = require('node:test');
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const path = require('node:path');
+
+const site = process.env.KEST_SITE;
+const dump = process.env.KEST_DUMP_CALLS;
+const { ouvrir } = require(path.join(site, 'noyau.js'));
+const createKestModule = require(path.join(site, 'kest-module.js'));
+
+let noyau;
+before(async () => { noyau = await ouvrir(createKestModule); });
+
+function natif(...args) {
+  return JSON.parse(execFileSync(dump, args.map(String), { maxBuffer: 1 << 28 }).toString());
+}
+
+function compare(w, n, ou, bilan) {
+  assert.equal(w.length, n.length, ou);
+  for (let k = 0; k < w.length; ++k) {
+    const a = w[k];
+    const b = n[k];
+    if (a.length === b.length && a.every((v, j) => v === b[j])) continue;
+    // sin and cos may differ in their last bit between the two C libraries; that moves a
+    // coordinate only when its real value lies on a whole pixel: one pixel on one of them.
+    assert.equal(a[0], b[0], `${ou}, appel ${k}`);
+    const diff = a.slice(1).map((v, j) => v - b[j + 1]).filter((d) => d !== 0);
+    assert.ok(diff.length === 1 && Math.abs(diff[0]) === 1,
+      `${ou}, appel ${k} : ${JSON.stringify(a)} au lieu de ${JSON.stringify(b)}`);
+    ++bilan.ecarts;
+  }
+  bilan.appels += w.length;
+}
+
+// Runs the same texts, distribution (0 Parfaite, 1 Réelle, 2 Double étoile), ticks and views
+// on both sides, for `frames` frames one tick apart.
+function comparePlusieurs(texte, d, ticks, vues, frames, bilan) {
+  const lignes = execFileSync(dump, ['serie', ...texte, d, ticks, vues, frames].map(String),
+    { maxBuffer: 1 << 30 }).toString().trim().split('\n');
+  assert.equal(lignes.length, frames);
+  noyau.reinitialise();
+  const erreur = texte[0] === 'defaut' ? null : noyau.appliquer(...texte, d, '.');
+  noyau.avancer(ticks);
+  const v = { vecteurs: vues[0] === '1', onde: vues[1] === '1', bobinage: vues[2] === '1' };
+  lignes.forEach((ligne, f) => {
+    const n = JSON.parse(ligne);
+    if (f > 0) noyau.avancer(1);
+    noyau.dessine(v);
+    const e = noyau.etat();
+    const ou = `${texte.join(' ')} (${d}), ${ticks + f} ticks, vues ${vues}`;
+    assert.equal(erreur, n.erreur, ou);
+    assert.deepEqual([e.p, e.m, e.Y, e.t], [n.etat.p, n.etat.m, n.etat.Y, n.etat.t], ou);
+    compare(noyau.appels(), n.appels, ou, bilan);
+  });
+}
+
+test('les appels du module sont ceux du programme natif', () => {
+  const bilan = { appels: 0, ecarts: 0 };
+  // Five windings over two supply periods, every view on.
+  for (const [texte, d] of [[['defaut', '', ''], 0], [['2', '3', '2.5'], 1],
+    [['3', '1', '3.14159265358979'], 2], [['4', '5', '2.5'], 0], [['8', '8', '3'], 2]])
+    comparePlusieurs(texte, d, 0, '111', 200, bilan);
+  // The views, the rules' edge rows and failures, and the largest winding.
+  for (const [texte, d, ticks, vues] of [
+    [['defaut', '', ''], 0, 1000, '010'], [['1', '4', '2'], 0, 77, '101'],
+    [['4', '2', '1e-3'], 1, 3, '000'], [['2', '-2', '3'], 0, 11, '110'],
+    [['1', '0', '3'], 0, 9, '111'], [['abc', '5', '1'], 2, 20, '111'],
+    [['2', '2', '1e309'], 1, 4, '011'], [['99', '99', '3'], 2, 33, '111']])
+    comparePlusieurs(texte, d, ticks, vues, 1, bilan);
+  console.log(`# ${bilan.appels} appels comparés, ${bilan.ecarts} écarts d'un pixel`);
+  assert.ok(bilan.appels > 1e6, 'the table must be large enough for the bound to mean something');
+  assert.ok(bilan.ecarts <= bilan.appels / 100000, `${bilan.ecarts} écarts pour ${bilan.appels}`);
+});
+
+function versDouble(hexa) {
+  const v = new DataView(new ArrayBuffer(8));
+  v.setBigUint64(0, BigInt('0x' + hexa));
+  return v.getFloat64(0);
+}
+
+test('Y s\'écrit comme sur le bureau', () => {
+  const lignes = execFileSync(process.env.KEST_ECRIRE_REELS || dump.replace(/dump_calls$/,
+    'ecrire_reels'), ['100000', '7'], { maxBuffer: 1 << 26 }).toString().trim().split('\n');
+  assert.equal(lignes.length, 100000);
+  for (const l of lignes) {
+    const [bits, texte] = l.split(' ');
+    assert.equal(noyau.reelVersTexte(versDouble(bits), '.'), texte, bits);
+  }
+  assert.equal(noyau.reelVersTexte(Math.PI, ','), '3,14159265358979');
+  assert.equal(noyau.reelVersTexte(2.5e-5, '.'), '2.5E-5');
+});
+
+test('Y se lit comme sur le bureau, à l\'arrondi étendu près', () => {
+  const n = 100000;
+  const cas = natif('lire', n, 11);
+  let arrondis = 0;
+  for (const [texte, lu, correct] of cas) {
+    const r = noyau.texteVersReel(texte, '.');
+    if (typeof lu === 'object') {
+      assert.equal(r.erreur, lu.erreur, texte);
+      continue;
+    }
+    if (Object.is(r.valeur, versDouble(lu))) continue;
+    // The desktop forms the number in 80-bit extended precision and rounds it again to a
+    // double; the module's 128-bit long double rounds correctly instead: one unit in the last
+    // place, and the module's value is the correctly rounded one.
+    assert.ok(Object.is(r.valeur, versDouble(correct)), texte);
+    const a = BigInt('0x' + lu);
+    const v = new DataView(new ArrayBuffer(8));
+    v.setFloat64(0, r.valeur);
+    const d = v.getBigUint64(0) - a;
+    assert.ok(d === 1n || d === -1n, texte);
+    ++arrondis;
+  }
+  console.log(`# ${n} textes lus, ${arrondis} arrondis étendus différents`);
+  assert.ok(arrondis < n / 1000);
+  assert.equal(noyau.texteVersReel('3,5', ',').valeur, 3.5);
+  assert.match(noyau.texteVersReel('3.5', ',').erreur, /'3.5' n'est pas une valeur en virgule/);
+});

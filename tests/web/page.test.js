@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page in headless Chromium, driven as a student would: clicks, keys and the options panel,
+// read back through kest.state(), kest.calls() and the canvas pixels.
+// Run with: KEST_SITE=<built site> KEST_DUMP_CALLS=<dump_calls> NODE_PATH=<node_modules> node --test
+'use strict';
+const { test, before, after } = require('node:test');
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const zlib = require('node:zlib');
+const { execFileSync } = require('node:child_process');
+const { lanceNavigateur, sert } = require('./navigateur.js');
+
+const site = process.env.KEST_SITE;
+const PAS = 0.06283185307179587 / (100 * 3.141592653589793);  // one tick of t
+let navigateur;
+let serveur;
+let url;
+let page;
+const erreurs = [];
+
+async function ouvre(p, adresse) {
+  await p.goto(adresse, { waitUntil: 'load' });
+  await p.evaluate(() => kest.pret);
+}
+const image = (p) => p.evaluate(() => new Promise((ok) =>
+  requestAnimationFrame(() => requestAnimationFrame(ok))));
+const etat = (p) => p.evaluate(() => kest.state());
+
+// The colour of the canvas at a point of the 700 × 500 picture.
+function pixel(p, x, y) {
+  return p.evaluate((x, y) => {
+    const c = document.getElementById('image');
+    const e = c.width / 700;
+    return Array.from(c.getContext('2d').getImageData(Math.floor((x + 0.5) * e),
+      Math.floor((y + 0.5) * e), 1, 1).data.slice(0, 3));
+  }, x, y);
+}
+const bleu = ([r, g, b]) => b > 180 && r < 100 && g < 100;
+
+function surveille(p) {
+  p.on('console', (m) => { if (m.type() === 'error') erreurs.push(m.text()); });
+  p.on('pageerror', (e) => erreurs.push(String(e)));
+}
+
+before(async () => {
+  serveur = await sert(site);
+  url = `http://127.0.0.1:${serveur.address().port}/`;
+  navigateur = await lanceNavigateur();
+  page = await navigateur.newPage();
+  surveille(page);
+  await page.setViewport({ width: 760, height: 640, deviceScaleFactor: 1 });
+  await ouvre(page, url);
+});
+
+after(async () => {
+  if (navigateur) await navigateur.close();
+  if (serveur) serveur.close();
+});
+
+test('la première image : le phaseur bleu à droite du centre du diagramme de Fresnel', async () => {
+  const e = await etat(page);
+  assert.deepEqual([e.p, e.m, e.t, e.distribution, e.enMarche, e.intervalle],
+    [1, 2, 0, 'Parfaite', false, 60]);
+  // At t = 0 phase 0's phasor runs from (400, 100) to (440, 100).
+  assert.ok(bleu(await pixel(page, 420, 100)), String(await pixel(page, 420, 100)));
+  assert.ok(!bleu(await pixel(page, 420, 110)));
+  const appels = await page.evaluate(() => kest.calls());
+  assert.deepEqual(appels.filter((a) => a[0] === 'TextOut').map((a) => a[3]),
+    ['Fresnel', 'Vecteur spatial']);
+  assert.equal(await page.$eval('#SpeedButton1', (b) => b.textContent), 'Play');
+  if (process.env.KEST_CAPTURE)
+    await (await page.$('#fenetre')).screenshot({ path: process.env.KEST_CAPTURE });
+});
+
+test('Play et Stop avancent t d\'un nombre entier de pas, et les appels sont ceux du bureau',
+  async () => {
+    await page.click('#SpeedButton1');
+    assert.equal(await page.$eval('#SpeedButton1', (b) => b.textContent), 'Stop');
+    await new Promise((r) => setTimeout(r, 500));
+    await page.click('#SpeedButton1');
+    assert.equal(await page.$eval('#SpeedButton1', (b) => b.textContent), 'Play');
+    const t = (await etat(page)).t;
+    const ticks = Math.round(t / PAS);
+    assert.ok(ticks >= 2, `${ticks} ticks`);
+    let somme = 0;
+    for (let i = 0; i < ticks; ++i) somme = PAS + somme;
+    assert.equal(t, somme);
+    await new Promise((r) => setTimeout(r, 300));
+    assert.equal((await etat(page)).t, t, 'stopped: t stays');
+    await image(page);
+    await page.evaluate(() => kest.tick(0));
+    const natif = JSON.parse(execFileSync(process.env.KEST_DUMP_CALLS,
+      ['scene', 'defaut', '', '', '0', String(ticks), '111']).toString());
+    const appels = await page.evaluate(() => kest.calls());
+    assert.equal(appels.length, natif.appels.length);
+    const ecarts = appels.filter((a, k) => JSON.stringify(a) !== JSON.stringify(natif.appels[k]));
+    assert.ok(ecarts.length <= 2, JSON.stringify(ecarts));
+  });
+
+test('la barre de vitesse règle l\'intervalle de 10 à 200 ms', async () => {
+  async function ticksEn(ms) {
+    const t0 = (await etat(page)).t;
+    await menu(page, 3, '#Play1');
+    await new Promise((r) => setTimeout(r, ms));
+    await menu(page, 3, '#Stop1');
+    return Math.round(((await etat(page)).t - t0) / PAS);
+  }
+  await page.focus('#ScrollBar1');
+  await page.keyboard.press('Home');
+  assert.equal((await etat(page)).intervalle, 10);
+  const rapide = await ticksEn(800);
+  await page.focus('#ScrollBar1');
+  await page.keyboard.press('End');
+  assert.equal((await etat(page)).intervalle, 200);
+  const lent = await ticksEn(800);
+  assert.ok(rapide > 3 * lent && lent >= 1 && lent <= 5, `${rapide} puis ${lent} ticks`);
+  await page.focus('#ScrollBar1');
+  await page.keyboard.press('ArrowLeft');
+  assert.equal((await etat(page)).intervalle, 199);
+});
+
+test('chaque case à cocher retire sa vue', async () => {
+  const compte = async () => {
+    await image(page);
+    const a = await page.evaluate(() => kest.calls());
+    return { tout: a.length, conducteurs: a.filter((c) => c[0] === 'Ellipse' &&
+      c[3] - c[1] === 8).length };
+  };
+  const avant = await compte();
+  assert.ok(avant.conducteurs > 0);
+  for (const [id, cle] of [['#CheckBoxAfficheBobinage', 'bobinage'],
+    ['#CheckBoxAfficheOnde', 'onde'], ['#CheckBoxAfficheVect', 'vecteurs']]) {
+    await page.click(id);
+    const c = await compte();
+    assert.equal((await etat(page)).vues[cle], false);
+    assert.ok(c.tout < avant.tout, id);
+    if (cle === 'bobinage') assert.equal(c.conducteurs, 0);
+    await page.click(id);
+    assert.deepEqual(await compte(), avant, id);
+  }
+});
+
+// Chooses an item of the n-th menu of the menu bar.
+async function menu(p, n, id) {
+  await p.click(`.menu:nth-child(${n}) .titre-menu`);
+  await p.click(id);
+}
+
+async function saisit(p, id, texte) {
+  await p.click(id, { clickCount: 3 });
+  await p.evaluate((id) => { document.querySelector(id).value = ''; }, id);
+  await p.type(id, texte);
+  await p.keyboard.press('Enter');
+  await image(p);
+}
+
+test('p = 2 par le panneau des options, et « abc » refusé en français sans rien changer',
+  async () => {
+    await menu(page, 4, '#Dimensions1');
+    assert.equal(await page.$eval('#IDC_Y', (e) => e.value), '3.14159265358979');
+    assert.equal(await page.$eval('#RBParfaite', (e) => e.checked), true);
+    await saisit(page, '#IDC_p', '2');
+    assert.equal((await etat(page)).p, 2);
+    // The axis of phase 0 ends at (549, 50) with two pole pairs.
+    const appels = await page.evaluate(() => kest.calls());
+    const k = appels.findIndex((a) => a[0] === 'MoveTo' && a[1] === 500 && a[2] === 100);
+    assert.deepEqual(appels[k + 1], ['LineTo', 549, 50]);
+
+    const avant = await etat(page);
+    await saisit(page, '#IDC_p', 'abc');
+    assert.equal(await page.$eval('#ErreurDlg', (d) => d.open), true);
+    assert.equal(await page.$eval('#ErreurTexte', (d) => d.textContent),
+      '\'abc\' n\'est pas une valeur entière correcte.');
+    const apres = await etat(page);
+    assert.deepEqual([apres.p, apres.m, apres.Y, apres.distribution],
+      [avant.p, avant.m, avant.Y, avant.distribution]);
+    await page.click('#ErreurDlg button');
+    assert.equal(await page.$eval('#ErreurDlg', (d) => d.open), false);
+
+    await page.click('#RBDoubleetoile');
+    assert.equal((await etat(page)).distribution, 'Double étoile');
+    await page.click('#FermerOptions');
+    assert.equal(await page.$eval('#OptionsDlg', (d) => d.hidden), true);
+  });
+
+test('le SVG téléchargé se lit et contient la scène', async () => {
+  const dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'kest-svg-'));
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dossier });
+  await page.click('#TelechargerSVG');
+  const fichier = path.join(dossier, 'kest.svg');
+  for (let i = 0; i < 100 && !fs.existsSync(fichier); ++i) await new Promise((r) => setTimeout(r, 50));
+  const svg = fs.readFileSync(fichier, 'utf8');
+  fs.rmSync(dossier, { recursive: true, force: true });
+  const lu = await page.evaluate((texte) => {
+    const doc = new DOMParser().parseFromString(texte, 'image/svg+xml');
+    const el = (s) => Array.from(doc.querySelectorAll(s));
+    return { erreur: el('parsererror').length, textes: el('text').map((t) => t.textContent),
+      cercles: el('ellipse').map((e) => ['cx', 'cy', 'rx'].map((a) => Number(e.getAttribute(a)))),
+      bleus: el('path').filter((p) => p.getAttribute('stroke') === 'rgb(0,0,255)').length };
+  }, svg);
+  assert.equal(lu.erreur, 0);
+  assert.deepEqual(lu.textes, ['Fresnel', 'Vecteur spatial']);
+  assert.ok(lu.cercles.some(([x, y, r]) => x === 500 && y === 300 && r === 99.5), 'stator');
+  assert.ok(lu.cercles.some(([x, y, r]) => x === 500 && y === 100 && r === 59.5), 'space vector');
+  assert.ok(lu.bleus > 0);
+});
+
+test('ce que la page charge pèse moins de 150 ko compressés', () => {
+  let total = 0;
+  for (const f of fs.readdirSync(site)) total += zlib.gzipSync(fs.readFileSync(path.join(site, f)),
+    { level: 9 }).length;
+  console.log(`# ${total} octets gzip pour ${fs.readdirSync(site).length} fichiers`);
+  assert.ok(total <= 150 * 1024, `${total} octets`);
+});
+
+test('« 3,5 » dans un navigateur en français', async () => {
+  const fr = await lanceNavigateur('fr-FR');
+  try {
+    const p = await fr.newPage();
+    surveille(p);
+    // Headless Chromium ignores --lang; the locale override sets the browser's own language.
+    await (await p.createCDPSession()).send('Emulation.setLocaleOverride', { locale: 'fr-FR' });
+    await ouvre(p, url);
+    assert.equal((await etat(p)).separateur, ',');
+    await menu(p, 4, '#Dimensions1');
+    assert.equal(await p.$eval('#IDC_Y', (e) => e.value), '3,14159265358979');
+    await saisit(p, '#IDC_Y', '3,5');
+    assert.equal((await etat(p)).Y, 3.5);
+    await saisit(p, '#IDC_Y', '3.5');
+    assert.equal(await p.$eval('#ErreurTexte', (d) => d.textContent),
+      '\'3.5\' n\'est pas une valeur en virgule flottante correcte.');
+    assert.equal((await etat(p)).Y, 3.5);
+  } finally {
+    await fr.close();
+  }
+});
+
+test('ouverte depuis le disque (file://), la page dessine la scène', async () => {
+  const p = await navigateur.newPage();
+  surveille(p);
+  await ouvre(p, 'file://' + path.resolve(site, 'index.html'));
+  assert.ok(bleu(await pixel(p, 420, 100)));
+  await p.close();
+});
+
+test('une seconde fois, serveur arrêté : le service worker sert la page', async () => {
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await new Promise((ok) => serveur.close(ok));
+  serveur = null;
+  const p = await navigateur.newPage();
+  surveille(p);
+  await ouvre(p, url);
+  assert.equal(await p.evaluate(() => !!navigator.serviceWorker.controller), true);
+  assert.ok(bleu(await pixel(p, 420, 100)));
+  await p.close();
+});
+
+test('aucune erreur dans la console', () => {
+  assert.deepEqual(erreurs, []);
+});
