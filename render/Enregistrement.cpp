@@ -84,12 +84,10 @@ Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecr
         QPainter peintrePng(&r.png);
         PainterSurface surfaceSvg(police, texte, Qt::white);
         PainterSurface surfacePng(police, texte, Qt::white);
-        surfaceSvg.Begin(peintreSvg);
-        surfacePng.Begin(peintrePng);
+        const PainterSurface::Attache attacheSvg(surfaceSvg, peintreSvg);
+        const PainterSurface::Attache attachePng(surfacePng, peintrePng);
         Diffusion tout{&emf, &surfaceSvg, &surfacePng};
         Dessine(tout, s, affichage);
-        surfaceSvg.End();
-        surfacePng.End();
     }  // the painters end here, which writes out the SVG
 
     r.emf = emf.Ferme();
