@@ -37,6 +37,7 @@ void PainterSurface::Begin(QPainter& painter) {
     // Only hard pixels are skipped or grouped; a vector recording keeps every call.
     const QPaintEngine* moteur = painter.paintEngine();
     raster_ = moteur && moteur->type() == QPaintEngine::Raster;
+    pixelsDirects_ = raster_ && painter.deviceTransform().isIdentity();
     const QPaintDevice* device = painter.device();
     ppp_ = device ? device->logicalDpiY() : 96;
     ellipses_.Dimensionne(raster_ && device ? device->width() : 0,
@@ -198,7 +199,8 @@ void PainterSurface::Rejoue() noexcept {
         styloMis = styloVoulu;
     };
     // One-pixel solid lines of one pen, consecutive in the list, go over together when they
-    // run in the rasteriser's own direction: the pixels are those of one call per line.
+    // run in the rasteriser's own direction: the pixels are those of one call per line. Only
+    // where a logical pixel is a device pixel.
     int enAttente = 0;
     bool groupe = false;
     for (const Commande& c : commandes_) {
@@ -206,13 +208,26 @@ void PainterSurface::Rejoue() noexcept {
             case Ordre::Stylo:
                 TraceLignes(std::exchange(enAttente, 0));
                 styloVoulu = static_cast<std::size_t>(c.a);
-                groupe = raster_ && stylos_[styloVoulu].style == PenStyle::Solid &&
+                groupe = pixelsDirects_ && stylos_[styloVoulu].style == PenStyle::Solid &&
                          stylos_[styloVoulu].largeur <= 1;
                 break;
             case Ordre::Brosse:
                 brosseVoulue = static_cast<std::size_t>(c.a);
                 break;
             case Ordre::Ligne:
+                // A level or plumb line in the tracing direction is the row or column of pixels
+                // from its start up to its end, left out: filled as such, it needs no pen. The
+                // sweep's dashes, a third of the paint's calls, each come in their own colour.
+                if (groupe) {
+                    const auto longueur = std::int64_t{c.c} - c.a + c.d - c.b;
+                    const bool niveau = c.b == c.d && c.c > c.a, aplomb = c.a == c.c && c.d > c.b;
+                    if ((niveau || aplomb) && longueur < (1 << 24)) {
+                        const int l = static_cast<int>(longueur);
+                        p.fillRect(niveau ? QRect(c.a, c.b, l, 1) : QRect(c.a, c.b, 1, l),
+                                   stylos_[styloVoulu].couleur);
+                        break;
+                    }
+                }
                 stylo();
                 if (!groupe || !SensDuTrace(c.a, c.b, c.c, c.d)) {
                     TraceLignes(std::exchange(enAttente, 0));

@@ -84,7 +84,8 @@ private:
     void TraceLignes(int n) noexcept;
 
     QPainter* painter_ = nullptr;  // only while an Attache binds it
-    bool raster_ = false;          // hard pixels, where skipping and grouping keep every pixel
+    bool raster_ = false;          // hard pixels, where skipping keeps every pixel
+    bool pixelsDirects_ = false;   // and no scaling: lines may be grouped or filled
     int ppp_ = 0;
     QFont font_;
     QColor texte_;
