@@ -17,13 +17,20 @@ namespace {
 constexpr std::size_t kAucun = std::numeric_limits<std::size_t>::max();
 }
 
+namespace {
+// 0x00BBGGRR -> opaque 0xAARRGGBB: compared as one integer while the scene sets its colours.
+constexpr QRgb VersQRgb(Couleur c) {
+    return 0xFF000000u | (c & 0xFFu) << 16 | (c & 0xFF00u) | (c >> 16 & 0xFFu);
+}
+}  // namespace
+
 QColor VersQColor(Couleur c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                   static_cast<int>((c >> 16) & 0xFF));
 }
 
 PainterSurface::PainterSurface(const QFont& font, QColor texte, QColor fond)
-    : font_(font), texte_(texte), brosse_(fond) {
+    : font_(font), texte_(texte), brosse_(fond.rgba()) {
     // Text in plain pixels of the text colour, like the rest of the picture.
     font_.setStyleStrategy(QFont::NoAntialias);
 }
@@ -101,7 +108,7 @@ std::size_t PainterSurface::Mesure(const std::string& text) {
 }
 
 void PainterSurface::SetPenColor(Couleur c) {
-    stylo_ = VersQColor(c);
+    stylo_ = VersQRgb(c);
     ChoisirStylo();
 }
 
@@ -116,7 +123,7 @@ void PainterSurface::SetPenWidth(int w) {
 }
 
 void PainterSurface::SetBrushColor(Couleur c) {
-    brosse_ = VersQColor(c);
+    brosse_ = VersQRgb(c);
     ChoisirBrosse();
 }
 
@@ -132,7 +139,8 @@ void PainterSurface::ChoisirStylo() {
     };
     auto fait = std::find_if(stylos_.begin(), stylos_.end(), memeStylo);
     if (fait == stylos_.end())
-        fait = stylos_.insert(stylos_.end(), {stylo_, styloStyle_, largeur_, NouveauStylo()});
+        fait = stylos_.insert(stylos_.end(), {stylo_, styloStyle_, largeur_, NouveauStylo(),
+                                              QColor::fromRgba(stylo_)});
     const auto i = static_cast<std::size_t>(fait - stylos_.begin());
     if (i == styloNote_) return;  // the same pen again: the run of ellipses goes on
     ellipses_.FinDeSerie();
@@ -141,7 +149,7 @@ void PainterSurface::ChoisirStylo() {
 }
 
 QPen PainterSurface::NouveauStylo() const {
-    QPen pen(stylo_);
+    QPen pen(QColor::fromRgba(stylo_));
     pen.setStyle(styloStyle_ == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
     // A 1-pixel line leaves out its end pixel, so a polyline never paints a joint twice;
     // wider lines get round ends and joins, which keeps the thick vectors' tips full.
@@ -163,9 +171,10 @@ void PainterSurface::ChoisirBrosse() {
     };
     auto faite = std::find_if(brosses_.begin(), brosses_.end(), memeBrosse);
     if (faite == brosses_.end()) {
-        const QBrush brush =
-            brosseStyle_ == BrushStyle::Solid ? QBrush(brosse_) : QBrush(Qt::NoBrush);
-        faite = brosses_.insert(brosses_.end(), {brosse_, brosseStyle_, brush});
+        const QBrush brush = brosseStyle_ == BrushStyle::Solid ? QBrush(QColor::fromRgba(brosse_))
+                                                               : QBrush(Qt::NoBrush);
+        faite = brosses_.insert(brosses_.end(),
+                                {brosse_, brosseStyle_, brush, QColor::fromRgba(brosse_)});
     }
     const auto i = static_cast<std::size_t>(faite - brosses_.begin());
     if (i == brosseNote_) return;
@@ -224,7 +233,7 @@ void PainterSurface::Rejoue() noexcept {
                     if ((niveau || aplomb) && longueur < (1 << 24)) {
                         const int l = static_cast<int>(longueur);
                         p.fillRect(niveau ? QRect(c.a, c.b, l, 1) : QRect(c.a, c.b, 1, l),
-                                   stylos_[styloVoulu].couleur);
+                                   stylos_[styloVoulu].teinte);
                         break;
                     }
                 }
@@ -255,7 +264,7 @@ void PainterSurface::Rejoue() noexcept {
                 // text background; with a clear brush whatever lies below shows through.
                 const BrosseFaite& b = brosses_[brosseVoulue];
                 if (b.style == BrushStyle::Solid)
-                    p.fillRect(QRect(c.b, c.c, t.largeur, t.hauteur), b.couleur);
+                    p.fillRect(QRect(c.b, c.c, t.largeur, t.hauteur), b.teinte);
                 p.setPen(texte_);
                 p.drawStaticText(QPoint(c.b, c.c), t.statique);
                 styloMis = kAucun;

@@ -90,24 +90,26 @@ private:
     QFont font_;
     QColor texte_;
     QPoint position_;
-    QColor stylo_ = Qt::black;
+    QRgb stylo_ = 0xFF000000u;  // opaque black
     PenStyle styloStyle_ = PenStyle::Solid;
     int largeur_ = 1;
-    QColor brosse_;
+    QRgb brosse_;
     BrushStyle brosseStyle_ = BrushStyle::Solid;
 
     // Each pen and brush is made once: the sweep changes colour at every dash, hundreds of
     // times a paint, among a handful of pens.
     struct StyloFait {
-        QColor couleur;
+        QRgb couleur;
         PenStyle style;
         int largeur;
         QPen pen;
+        QColor teinte;
     };
     struct BrosseFaite {
-        QColor couleur;
+        QRgb couleur;
         BrushStyle style;
         QBrush brush;
+        QColor teinte;
     };
     std::vector<StyloFait> stylos_;
     std::vector<BrosseFaite> brosses_;
