@@ -276,11 +276,7 @@ Affichage TkestForm::LireAffichage() const {
 
 void TkestForm::FormPaint() {
     QPainter painter(Zone);
-    surface_->Begin(painter);
-    struct Detacher {
-        PainterSurface& s;
-        ~Detacher() { s.End(); }
-    } detacher{*surface_};
+    const PainterSurface::Attache attache(*surface_, painter);
     Dessine(*surface_, state, LireAffichage());
 }
 

@@ -95,16 +95,15 @@ Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecr
         peintrePng.scale(rendu.echelle, rendu.echelle);
         PainterSurface surfaceSvg(police, texte, Qt::white);
         PainterSurface surfacePng(police, texte, BrosseInitiale(rendu));
-        if (peintreSvg) surfaceSvg.Begin(*peintreSvg);
-        surfacePng.Begin(peintrePng);
+        std::optional<PainterSurface::Attache> attacheSvg;
+        if (peintreSvg) attacheSvg.emplace(surfaceSvg, *peintreSvg);
+        const PainterSurface::Attache attachePng(surfacePng, peintrePng);
         if (emf) {
             Diffusion tout{&*emf, &surfaceSvg, &surfacePng};
             Dessine(tout, s, affichage);
         } else {
             Dessine(surfacePng, s, affichage);
         }
-        if (peintreSvg) surfaceSvg.End();
-        surfacePng.End();
     }  // the painters end here, which writes out the SVG
 
     if (emf) r.emf = emf->Ferme();

@@ -1,31 +1,52 @@
 #pragma once
 
+#include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QLine>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
 #include <QStaticText>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "DrawingSurface.h"
+#include "EllipsesRepetees.h"
 
 namespace kest {
 
 // The drawing surface on a QPainter: the window's own (it lives as long as the window, so
 // pen, brush and text settings carry over from one paint to the next), and the SVG and PNG
-// renderings of the clipboard copy. Between two paints the settings are kept here; Begin()
-// attaches the painter of the current paint and End() detaches it.
+// renderings of the clipboard copy. An Attache binds it to the painter of one paint.
+//
+// The calls of a paint are kept in a short list and handed to the painter when the paint ends:
+// the scene's trigonometry then runs in one stretch, without the graphics library's vector
+// code between its sines (see RegistresVectorielsPropres), and the painter gets only the
+// settings that change something. On hard pixels, repeated one-colour ellipses are left out
+// and the one-pixel lines of one solid pen go to the painter together, with the same pixels.
 class PainterSurface : public DrawingSurface {
 public:
     // The initial settings: the font, the text colour and a solid brush of the given colour;
     // the pen starts black, solid, 1 pixel wide.
     PainterSurface(const QFont& font, QColor texte, QColor fond);
 
-    void Begin(QPainter& painter);
-    void End();
+    // One paint: the surface draws on `painter` from here until the end of the scope, when
+    // the calls it received reach the painter.
+    class Attache {
+    public:
+        Attache(PainterSurface& surface, QPainter& painter) : surface_(surface) {
+            surface_.Begin(painter);
+        }
+        ~Attache() { surface_.End(); }
+        Attache(const Attache&) = delete;
+        Attache& operator=(const Attache&) = delete;
+
+    private:
+        PainterSurface& surface_;
+    };
 
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
@@ -38,46 +59,66 @@ public:
     void SetBrushStyle(BrushStyle s) override;
 
 private:
+    void Begin(QPainter& painter);
+    void End() noexcept;
+
     struct Texte {
         std::string utf8;
         int ppp;  // the device's logical pixels per inch, which the metrics depend on
         QStaticText statique;
         int largeur, hauteur;
     };
-    const Texte& Mesure(const std::string& text);
-    void AppliquerStylo();
+    std::size_t Mesure(const std::string& text);
+    void ChoisirStylo();
     QPen NouveauStylo() const;
-    void AppliquerBrosse();
-    bool DejaPeinte(int x1, int y1, int x2, int y2);
-    void NouvelleSerie();
+    void ChoisirBrosse();
 
-    QPainter* painter_ = nullptr;  // only between Begin() and End()
+    // One call of the paint, as the painter will get it.
+    enum class Ordre : std::uint8_t { Ligne, Ellipse, Texte, Stylo, Brosse };
+    struct Commande {
+        Ordre ordre;
+        int a, b, c, d;  // Ligne, Ellipse: the two points; Texte: index, x, y; Stylo, Brosse: index
+    };
+    void Note(Ordre ordre, int a, int b = 0, int c = 0, int d = 0);
+    void Rejoue() noexcept;
+    void TraceLignes(int n) noexcept;
+
+    QPainter* painter_ = nullptr;  // only while an Attache binds it
+    bool raster_ = false;          // hard pixels, where skipping keeps every pixel
+    bool pixelsDirects_ = false;   // and no scaling: lines may be grouped or filled
+    int ppp_ = 0;
     QFont font_;
     QColor texte_;
     QPoint position_;
-    QColor stylo_ = Qt::black;
+    QRgb stylo_ = 0xFF000000u;  // opaque black
     PenStyle styloStyle_ = PenStyle::Solid;
     int largeur_ = 1;
-    QColor brosse_;
+    QRgb brosse_;
     BrushStyle brosseStyle_ = BrushStyle::Solid;
 
+    // Each pen and brush is made once: the sweep changes colour at every dash, hundreds of
+    // times a paint, among a handful of pens.
     struct StyloFait {
-        QColor couleur;
+        QRgb couleur;
         PenStyle style;
         int largeur;
         QPen pen;
+        QColor teinte;
+    };
+    struct BrosseFaite {
+        QRgb couleur;
+        BrushStyle style;
+        QBrush brush;
+        QColor teinte;
     };
     std::vector<StyloFait> stylos_;
+    std::vector<BrosseFaite> brosses_;
+    std::size_t styloNote_ = 0, brosseNote_ = 0;  // in force at the end of the list so far
     std::vector<Texte> textes_;
 
-    // The boxes of the current run of ellipses: at large windings thousands of conductors fall
-    // on the same pixels, and an opaque one-colour ellipse drawn again changes nothing. A run
-    // ends at any setting or text, so that the overdraw order of the colours is kept.
-    bool raster_ = false;  // hard pixels: a second identical ellipse repaints the same pixels
-    int largeurDevice_ = 0, hauteurDevice_ = 0;
-    std::int64_t largeurBoite_ = 0, hauteurBoite_ = 0;  // the box size marked in this run
-    std::vector<std::uint8_t> marques_;                 // by top-left corner, one per device pixel
-    std::vector<std::size_t> marquees_;  // the marked corners, cleared at the run's end
+    std::vector<Commande> commandes_;  // this paint's, kept with their capacity
+    std::array<QLine, 128> lignes_;    // a group of lines handed over at once
+    EllipsesRepetees ellipses_;
 };
 
 // 0x00BBGGRR -> QColor.

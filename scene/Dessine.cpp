@@ -1,10 +1,14 @@
 #include "Dessine.h"
 
+#include "Registres.h"
 #include "Vues.h"
 
 namespace kest {
 
 void Dessine(DrawingSurface& d, State& s, Affichage affichage) {
+    // The model's and the views' trigonometry start from a clean vector state, whatever the
+    // graphics library did before this paint.
+    RegistresVectorielsPropres();
     DessineCadre(d, s);
     if (affichage.Bobinage) DessineBobinagePhase1(d, s);
     DessineCercles(d);

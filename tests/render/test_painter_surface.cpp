@@ -8,6 +8,7 @@
 #include "Dessine.h"
 #include "PainterSurface.h"
 #include "Regles.h"
+#include "SondeVectorielle.h"
 
 namespace {
 
@@ -36,10 +37,11 @@ QImage Image(int ppp) {
 QImage Peindre(PainterSurface& surface, const std::function<void(PainterSurface&)>& dessin,
                int ppp = 96) {
     QImage image = Image(ppp);
-    QPainter painter(&image);
-    surface.Begin(painter);
-    dessin(surface);
-    surface.End();
+    {
+        QPainter painter(&image);
+        const PainterSurface::Attache attache(surface, painter);
+        dessin(surface);
+    }
     return image;
 }
 
@@ -138,9 +140,10 @@ void AttendMemesPixels(const std::function<void(kest::DrawingSurface&)>& dessin,
         QPicture enregistrement;
         QPainter painter;
         painter.begin(rejoue ? static_cast<QPaintDevice*>(&enregistrement) : &images[rejoue]);
-        s.Begin(painter);
-        dessin(s);
-        s.End();
+        {
+            const PainterSurface::Attache attache(s, painter);
+            dessin(s);
+        }
         painter.end();
         if (rejoue) QPainter(&images[1]).drawPicture(0, 0, enregistrement);
     }
@@ -154,26 +157,63 @@ kest::State Bobinage(const char* p, const char* m, bool reelle, bool doubleEtoil
     return s;
 }
 
+// The states at the edges of what the dialog and the rules let through.
+kest::State SansConducteurs() {
+    kest::State s;
+    s.p = 2, s.m = 0, s.Alpha = kest::kDeuxPi / 12;
+    return s;
+}
+kest::State OuvertureAbsurde() {
+    kest::State s;
+    s.Y = 1e308, s.Reelle = true, s.t = 0.001;
+    return s;
+}
+
 TEST(PainterSurface, SkippingRepeatedEllipsesKeepsEveryPixelOfTheScene) {
     const auto argb = QImage::Format_ARGB32_Premultiplied;
     struct Cas {
         const char* nom;
         kest::State etat;
         QImage::Format format;
+        kest::Affichage affichage = {};
     } cas[] = {
         {"default", kest::State{}, argb},
         {"p=7, m=13, real, opaque image", Bobinage("7", "13", true, false), QImage::Format_RGB32},
-        {"p=99, m=99, double star", Bobinage("99", "99", false, true), argb}};
+        {"p=99, m=99, double star", Bobinage("99", "99", false, true), argb},
+        {"m=0", SansConducteurs(), argb},
+        {"Y=1e308, real", OuvertureAbsurde(), argb},
+        {"every check box off", kest::State{}, argb, kest::Affichage{false, false, false}}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
         AttendMemesPixels(
             [&](kest::DrawingSurface& d) {
                 kest::State s = c.etat;
-                kest::Dessine(d, s, kest::Affichage{});
-                kest::Dessine(d, s, kest::Affichage{});  // the second starts from the first's pen
+                kest::Dessine(d, s, c.affichage);
+                kest::Dessine(d, s, c.affichage);  // the second starts from the first's pen
             },
             c.format);
     }
+}
+
+// In a process whose graphics library has run (the test's application, a first paint), the
+// painter's own vector code never runs between the scene's calls: it gets them at the end.
+TEST(PainterSurface, TheSceneRunsWithCleanUpperHalvesInAQtProcess) {
+    if (!kest::test::HautsVectorielsSales()) GTEST_SKIP() << "the processor cannot tell";
+    PainterSurface surface(Police(), kTexte, kFond);
+    QImage image(700, 500, QImage::Format_ARGB32_Premultiplied);
+    for (int peinture = 0; peinture < 2; ++peinture) {
+        image.fill(kFond);
+        kest::test::SondeVectorielle sonde(surface);
+        QPainter painter(&image);
+        const PainterSurface::Attache attache(surface, painter);
+        kest::State s;
+        kest::Dessine(sonde, s, kest::Affichage{});
+        EXPECT_GT(sonde.appels, 1000);
+        EXPECT_EQ(sonde.sales, 0) << "paint " << peinture;
+    }
+    QImage vide(700, 500, QImage::Format_ARGB32_Premultiplied);
+    vide.fill(kFond);
+    EXPECT_FALSE(image == vide);  // the picture did reach the image
 }
 
 // Runs where a repeated box must be drawn again, or may be skipped, next to other drawings;

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The scene alone in a process that never loads Qt: the reference figure beside which
+// bench_kest's Garde/Scene/defaut/Parfaite, measured after the application and a first paint,
+// is printed by registres.sh. A gap between the two is the graphics library slowing the
+// scene's arithmetic down (see RegistresVectorielsPropres).
+
+#include <benchmark/benchmark.h>
+
+#include "Dessine.h"
+
+namespace {
+
+using namespace kest;
+
+class Neant final : public DrawingSurface {
+public:
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void Ellipse(int, int, int, int) override {}
+    void TextOut(int, int, const std::string&) override {}
+    void SetPenColor(Couleur) override {}
+    void SetPenStyle(PenStyle) override {}
+    void SetPenWidth(int) override {}
+    void SetBrushColor(Couleur) override {}
+    void SetBrushStyle(BrushStyle) override {}
+};
+
+// The default state as the program starts, at an instant where no current is zero.
+void SceneSansQt(benchmark::State& etat) {
+    State s;
+    s.t = 0.0123;
+    Neant neant;
+    for (auto _ : etat) {
+        Dessine(neant, s, Affichage{});
+        benchmark::DoNotOptimize(s.F);
+    }
+}
+BENCHMARK(SceneSansQt)->Name("SansQt/Scene/defaut/Parfaite")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
