@@ -42,11 +42,18 @@ bool DansBobine(const State& s, double theta, double c) {
 
 }  // namespace
 
+double SecondeEtoile(const State& s, int k) {
+    return std::sin(s.Omega * s.t - k * kDeuxPiSur3 - kPiSur6);
+}
+
 double ForcePhase(const State& s, int k, double theta) {
+    return ForcePhase(s, k, theta, s.DoubleEtoile ? SecondeEtoile(s, k) : 0.0);
+}
+
+double ForcePhase(const State& s, int k, double theta, double s2) {
     if (s.DoubleEtoile) {
         // Each coil is split between two stars π/6 apart in space; the second star's current
-        // lags by π/6 in time. Each star carries half the ampere-turns of the simple winding.
-        const double s2 = std::sin(s.Omega * s.t - k * kDeuxPiSur3 - kPiSur6);
+        // (s2) lags by π/6 in time. Each star carries half the ampere-turns of the simple winding.
         const double demi = (kPiSur6 / s.p) * 0.5;
         double F = 0.0;
         for (int i = 1; i <= s.m; ++i) {

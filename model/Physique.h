@@ -27,4 +27,11 @@ Courant CourantPhase(const State& s, int k);
 // currents of the pass must already be stored.
 double ForcePhase(const State& s, int k, double theta);
 
+// The double star's second-star current of phase k per unit of Imax: it lags the first star
+// by π/6 in time, sin(Omega·t − k·2π/3 − π/6). It is the same at every air-gap angle of one
+// picture, so a sweep computes it once and hands it to the overload below.
+double SecondeEtoile(const State& s, int k);
+// ForcePhase(s, k, theta), with SecondeEtoile(s, k) already computed: the same value, bit for bit.
+double ForcePhase(const State& s, int k, double theta, double secondeEtoile);
+
 }  // namespace kest

@@ -10,10 +10,14 @@ namespace kest {
 // truncates its absolute ordinate; the sum truncates its offset and then adds the baseline
 // (the same offset the resultant's wave and arrows use).
 void DessineBalayage(DrawingSurface& d, State& s, Affichage affichage) {
+    // The double star's second-star currents do not change along the air gap.
+    double secondeEtoile[3] = {0.0, 0.0, 0.0};
+    if (s.DoubleEtoile)
+        for (int k = 0; k < 3; ++k) secondeEtoile[k] = SecondeEtoile(s, k);
     double theta = 0.0;
     while (theta < kDeuxPi) {
         for (int k = 0; k < 3; ++k) {
-            s.F[k] = ForcePhase(s, k, theta);
+            s.F[k] = ForcePhase(s, k, theta, secondeEtoile[k]);
             d.SetPenColor(kCouleurPhase[k]);
             const int y = Pixel(s.Gain * s.F[k] + 20 + 80 * k);
             d.MoveTo(Pixel(50 * theta), y);

@@ -165,6 +165,23 @@ TEST(ForcePhase, DoubleStarWinsOverReal) {
             EXPECT_EQ(ForcePhase(deux, k, theta), ForcePhase(etoile, k, theta)) << k << theta;
 }
 
+// The sweep computes the second star's current once per picture: the same MMF, bit for bit, at
+// every angle, time and winding.
+TEST(ForcePhase, SecondStarComputedOnceGivesTheSameForce) {
+    for (const State& base : {Bobinage(1, 2), Bobinage(3, 5), Bobinage(7, 1)}) {
+        for (double t : {0.0, 0.0031, 0.0173, 12.5}) {
+            State s = base;
+            s.DoubleEtoile = true, s.t = t, s.Y = 5 * kPi / 6;
+            StockerCourants(s);
+            for (int k = 0; k < 3; ++k) {
+                const double s2 = SecondeEtoile(s, k);
+                for (double theta : Echantillons(kDeuxPi, 150))
+                    ASSERT_EQ(ForcePhase(s, k, theta, s2), ForcePhase(s, k, theta)) << t << theta;
+            }
+        }
+    }
+}
+
 TEST(ForcePhase, NoSlotsNoForce) {
     for (int m : {0, -3})
         for (bool etoile : {false, true}) {
