@@ -3,6 +3,7 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <exception>
 #include <unordered_map>
 
@@ -30,6 +31,11 @@ struct EcritureGif::Impl {
     std::unordered_map<QRgb, GifPixelType> index;
     int transparent = NO_TRANSPARENT_COLOR;
     std::vector<GifPixelType> pixels;  // one frame's indices, row after row
+    // Opaque animations: the free palette entry that marks a pixel unchanged, and the indices
+    // of the frame before (empty before the first frame).
+    int inchange = NO_TRANSPARENT_COLOR;
+    std::vector<GifPixelType> precedent;
+    std::vector<GifPixelType> boite;  // the changed box of a frame, row after row
 
     std::exception_ptr echecEcriture;  // kept across giflib's C frames, thrown after them
 
@@ -53,8 +59,9 @@ struct EcritureGif::Impl {
 EcritureGif::EcritureGif(QSize taille, const std::vector<QRgb>& couleurs, bool transparence,
                          std::function<void(std::string_view)> ecrit)
     : d_(std::make_unique<Impl>()) {
-    const std::size_t n = couleurs.size() + (transparence ? 1 : 0);
+    std::size_t n = couleurs.size() + (transparence ? 1 : 0);
     if (n > 256) throw Erreur("Plus de 256 couleurs : l'image ne tient pas dans une palette GIF");
+    if (!transparence && n < 256) d_->inchange = int(n++);
     if (taille.isEmpty() || taille.width() > kCoteMax || taille.height() > kCoteMax)
         throw Erreur(kRessourcesInsuffisantes);
     d_->taille = taille;
@@ -133,22 +140,51 @@ void EcritureGif::Ajoute(const QImage& image, int centiemes) {
         }
     }
 
+    // The part to write: the whole frame, or the box of what changed since the frame before.
+    int gauche = 0, haut = 0, droite = d_->taille.width() - 1, bas = d_->taille.height() - 1;
+    const bool difference = d_->inchange != NO_TRANSPARENT_COLOR && !d_->precedent.empty();
+    if (difference) {
+        gauche = droite + 1, haut = bas + 1, droite = -1, bas = -1;
+        for (int y = 0; y < d_->taille.height(); ++y) {
+            const std::size_t debut = std::size_t(y) * largeur;
+            for (int x = 0; x < d_->taille.width(); ++x)
+                if (d_->pixels[debut + std::size_t(x)] != d_->precedent[debut + std::size_t(x)]) {
+                    gauche = std::min(gauche, x), droite = std::max(droite, x);
+                    haut = std::min(haut, y), bas = std::max(bas, y);
+                }
+        }
+        if (droite < 0) gauche = droite = haut = bas = 0;  // nothing changed: one unchanged pixel
+    }
+    const int l = droite - gauche + 1, h = bas - haut + 1;
+    d_->boite.resize(std::size_t(l) * std::size_t(h));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < l; ++x) {
+            const std::size_t i = std::size_t(haut + y) * largeur + std::size_t(gauche + x);
+            d_->boite[std::size_t(y) * std::size_t(l) + std::size_t(x)] =
+                difference && d_->pixels[i] == d_->precedent[i] ? GifPixelType(d_->inchange)
+                                                                : d_->pixels[i];
+        }
+
     GraphicsControlBlock gcb{};
     // Over a transparent background each frame must clear the one before, or it would show
-    // through where the new frame draws nothing.
+    // through where the new frame draws nothing. An opaque frame stays under the next one,
+    // which shows it through its unchanged pixels.
     gcb.DisposalMode =
         d_->transparent == NO_TRANSPARENT_COLOR ? DISPOSE_DO_NOT : DISPOSE_BACKGROUND;
     gcb.UserInputFlag = false;
     gcb.DelayTime = centiemes;
-    gcb.TransparentColor = d_->transparent;
+    gcb.TransparentColor = difference ? d_->inchange : d_->transparent;
     GifByteType extension[4];
     const std::size_t longueur = EGifGCBToExtension(&gcb, extension);
     d_->Verifie(EGifPutExtension(d_->gif, GRAPHICS_EXT_FUNC_CODE, int(longueur), extension));
-    d_->Verifie(
-        EGifPutImageDesc(d_->gif, 0, 0, d_->taille.width(), d_->taille.height(), false, nullptr));
-    for (int y = 0; y < d_->taille.height(); ++y)
-        d_->Verifie(
-            EGifPutLine(d_->gif, d_->pixels.data() + std::size_t(y) * largeur, d_->taille.width()));
+    d_->Verifie(EGifPutImageDesc(d_->gif, gauche, haut, l, h, false, nullptr));
+    for (int y = 0; y < h; ++y)
+        d_->Verifie(EGifPutLine(d_->gif, d_->boite.data() + std::size_t(y) * std::size_t(l), l));
+    if (d_->inchange == NO_TRANSPARENT_COLOR) return;
+    if (d_->precedent.empty())
+        d_->precedent = d_->pixels;
+    else
+        d_->precedent.swap(d_->pixels);  // the next frame overwrites every index
 }
 
 void EcritureGif::Termine() {

@@ -103,4 +103,62 @@ TEST(Gif, OutputFailureReachesTheCaller) {
     }
 }
 
+// An opaque animation stores only what changed, yet every frame shown, drawn over the one
+// before as a viewer does, is the image given: changes anywhere, none at all, and a whole new
+// picture; the first frame is whole, with no transparent index.
+TEST(Gif, OpaqueFramesStoreTheChangesAndShowTheImages) {
+    const std::vector<QRgb> palette = {qRgb(255, 255, 255), qRgb(0, 0, 255), qRgb(255, 0, 0)};
+    std::vector<QImage> images;
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(palette[0]);
+    images.push_back(image);
+    image.setPixel(3, 4, palette[1]);
+    image.setPixel(35, 20, palette[2]);
+    images.push_back(image);
+    images.push_back(image);  // unchanged
+    image.setPixel(3, 4, palette[0]);
+    image.setPixel(0, 29, palette[1]);
+    images.push_back(image);
+    image.fill(palette[2]);
+    images.push_back(image);
+
+    std::string octets;
+    {
+        EcritureGif gif(image.size(), palette, false, [&](std::string_view o) { octets += o; });
+        for (const QImage& i : images) gif.Ajoute(i, 6);
+        gif.Termine();
+    }
+    Lecture lecture{&octets};
+    int code = 0;
+    GifFileType* f = DGifOpen(&lecture, &Lecture::Lit, &code);
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(DGifSlurp(f), GIF_OK);
+    ASSERT_EQ(f->ImageCount, int(images.size()));
+    QImage vue(image.size(), QImage::Format_RGB32);
+    for (int n = 0; n < f->ImageCount; ++n) {
+        const SavedImage& s = f->SavedImages[n];
+        GraphicsControlBlock gcb{};
+        DGifSavedExtensionToGCB(f, n, &gcb);
+        EXPECT_EQ(gcb.DisposalMode, DISPOSE_DO_NOT);
+        if (n == 0) {
+            EXPECT_EQ(gcb.TransparentColor, NO_TRANSPARENT_COLOR);
+            EXPECT_EQ(std::tuple(s.ImageDesc.Width, s.ImageDesc.Height), std::tuple(40, 30));
+        }
+        for (int y = 0; y < s.ImageDesc.Height; ++y)
+            for (int x = 0; x < s.ImageDesc.Width; ++x) {
+                const int i = s.RasterBits[y * s.ImageDesc.Width + x];
+                if (i == gcb.TransparentColor) continue;
+                const GifColorType c = f->SColorMap->Colors[i];
+                vue.setPixel(s.ImageDesc.Left + x, s.ImageDesc.Top + y,
+                             qRgb(c.Red, c.Green, c.Blue));
+            }
+        EXPECT_EQ(vue, images[std::size_t(n)]) << "frame " << n;
+    }
+    // The second frame is the box of its two changes, no more.
+    EXPECT_EQ(std::tuple(f->SavedImages[1].ImageDesc.Left, f->SavedImages[1].ImageDesc.Top,
+                         f->SavedImages[1].ImageDesc.Width, f->SavedImages[1].ImageDesc.Height),
+              std::tuple(3, 4, 33, 17));
+    DGifCloseFile(f, &code);
+}
+
 }  // namespace
