@@ -172,10 +172,10 @@ bool Voisins(double a, double b) {
     return a == b || a == std::nextafter(b, INFINITY) || a == std::nextafter(b, -INFINITY);
 }
 
-// The message quotes the text as typed. what() ends at a nul, so both sides are cut there.
+// The message quotes the text as typed, whole: the message is compared in full, since what()
+// would stop at a nul typed inside the text.
 bool Cite(const kest::Erreur& e, std::string_view texte, const char* suite) {
-    const std::string attendu = "'" + std::string(texte) + suite;
-    return std::strcmp(e.what(), attendu.c_str()) == 0;
+    return e.message() == "'" + std::string(texte) + suite;
 }
 
 void VerifierEntier(std::string_view texte) {

@@ -58,12 +58,24 @@ void VerifierEtat(const kest::State& s, bool complete) {
         Echec("derived members");
 }
 
+// A message that quotes a field quotes it whole, nul characters included: the whole message
+// is read, not what(), which would stop at the first nul.
+bool Cite(const std::string& message, const std::string& champ) {
+    return message.size() > champ.size() + 2 && message.compare(0, 1, "'") == 0 &&
+           message.compare(1, champ.size(), champ) == 0 &&
+           message.compare(champ.size() + 1, 2, "' ") == 0;
+}
+
 void Appliquer(kest::State& s, const kest::Saisie& saisie, std::string_view sep) {
     bool complete = true;
     try {
         kest::AppliquerSaisie(s, saisie, sep);
     } catch (const kest::Erreur& e) {
-        if (*e.what() == '\0') Echec("empty message");
+        const std::string& message = e.message();
+        if (message.empty()) Echec("empty message");
+        if (message.front() == '\'' && !Cite(message, saisie.p) && !Cite(message, saisie.m) &&
+            !Cite(message, saisie.Y))
+            Echec("message does not quote a field whole");
         complete = false;
     }
     VerifierEtat(s, complete);

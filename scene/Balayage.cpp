@@ -2,11 +2,12 @@
 
 #include "Physique.h"
 #include "Pixel.h"
+#include "Plan.h"
 #include "Vues.h"
 
 namespace kest {
 
-// The air gap unrolled at 50 px per radian: one 3-px dash per curve and sample. A phase dash
+// The air gap unrolled at 50 px per radian: one dash per curve and sample. A phase dash
 // truncates its absolute ordinate; the sum truncates its offset and then adds the baseline
 // (the same offset the resultant's wave and arrows use).
 void DessineBalayage(DrawingSurface& d, State& s, Affichage affichage) {
@@ -19,9 +20,9 @@ void DessineBalayage(DrawingSurface& d, State& s, Affichage affichage) {
         for (int k = 0; k < 3; ++k) {
             s.F[k] = ForcePhase(s, k, theta, secondeEtoile[k]);
             d.SetPenColor(kCouleurPhase[k]);
-            const int y = Pixel(s.Gain * s.F[k] + 20 + 80 * k);
-            d.MoveTo(Pixel(50 * theta), y);
-            d.LineTo(Pixel(50 * theta + 3), y);
+            const int y = Pixel(s.Gain * s.F[k] + kBasePhase0 + kEcartPhases * k);
+            d.MoveTo(Pixel(kPixelsParRadian * theta), y);
+            d.LineTo(Pixel(kPixelsParRadian * theta + kLongueurTiret), y);
         }
         // About one sample in five carries arrows; the test runs on the accumulated angle.
         const bool fleches =
@@ -32,8 +33,8 @@ void DessineBalayage(DrawingSurface& d, State& s, Affichage affichage) {
 
         d.SetPenColor(kNoir);
         const int n = Pixel(s.Gain * ((s.F[0] + s.F[1]) + s.F[2]));
-        d.MoveTo(Pixel(50 * theta), 300 + n);
-        d.LineTo(Pixel(50 * theta + 3), 300 + n);
+        d.MoveTo(Pixel(kPixelsParRadian * theta), kBaseSomme + n);
+        d.LineTo(Pixel(kPixelsParRadian * theta + kLongueurTiret), kBaseSomme + n);
         DessineChampResultant(d, theta, n, affichage, fleches);
 
         theta = theta + kDeuxPi / s.Echelle;  // accumulated, never recomputed from an index

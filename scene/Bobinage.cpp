@@ -1,22 +1,16 @@
 #include "Physique.h"
+#include "Pixel.h"
+#include "Plan.h"
 #include "Vues.h"
 
 namespace kest {
 
 namespace {
 
-struct Cercle {
-    int cx, cy;
-    int anneau;       // simple winding and first star
-    int anneauExt;    // second star, drawn outside so that coinciding positions stay apart
-    int longueurAxe;  // axis lines reach just past the circle
-};
-constexpr Cercle kVecteurSpatial{500, 100, 60, 66, 70};
-constexpr Cercle kStator{500, 300, 100, 107, 110};
-
 void Conducteur(DrawingSurface& d, double a, int R, int cx, int cy) {
-    const Point c = PointPolaire(a, R, cx, cy);  // centre truncated first, then the ± 4
-    d.Ellipse(c.x - 4, c.y - 4, c.x + 4, c.y + 4);
+    const Point c = PointPolaire(a, R, cx, cy);  // centre truncated first, then the radius
+    d.Ellipse(c.x - kRayonConducteur, c.y - kRayonConducteur, c.x + kRayonConducteur,
+              c.y + kRayonConducteur);
 }
 
 // The conductors of one side of phase k: slot i outer, pole pair j inner.
@@ -24,12 +18,12 @@ void PasseConducteurs(DrawingSurface& d, const State& s, const Cercle& c, int k,
     for (int i = 1; i <= s.m; ++i) {
         for (int j = 1; j <= s.p; ++j) {
             if (s.DoubleEtoile) {
-                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Premiere), c.anneau,
-                           c.cx, c.cy);
-                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Seconde), c.anneauExt,
-                           c.cx, c.cy);
+                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Premiere), c.rayon, c.cx,
+                           c.cy);
+                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Seconde), c.anneauExt, c.cx,
+                           c.cy);
             } else {
-                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Aucune), c.anneau, c.cx,
+                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Aucune), c.rayon, c.cx,
                            c.cy);
             }
         }

@@ -1,12 +1,12 @@
-#include <cmath>
-
 #include "Pixel.h"
+#include "Plan.h"
 #include "Vues.h"
 
 namespace kest {
 
-Point PointPolaire(double a, double r, int cx, int cy) {
-    return {Pixel(r * std::cos(a) + cx), Pixel(cy - r * std::sin(a))};
+Point AxePhase1(const State& s) {
+    return PointPolaire((kDeuxPiSur3 + kPiSur2) / s.p, kVecteurSpatial.rayon, kVecteurSpatial.cx,
+                        kVecteurSpatial.cy);
 }
 
 // The fixed frame: curve baselines, the phasor axis, the labels and the axes of phases 0
@@ -16,32 +16,41 @@ void DessineCadre(DrawingSurface& d, const State& s) {
     d.SetPenStyle(PenStyle::Dot);
     d.SetPenWidth(1);
     for (int k = 0; k < 3; ++k) {
-        d.MoveTo(0, 20 + 80 * k);
-        d.LineTo(314, 20 + 80 * k);
+        d.MoveTo(0, kBasePhase0 + kEcartPhases * k);
+        d.LineTo(kLongueurCourbe, kBasePhase0 + kEcartPhases * k);
     }
-    d.MoveTo(0, 300);
-    d.LineTo(314, 300);
-    d.MoveTo(400, 50);
-    d.LineTo(400, 150);
-    d.TextOut(385, 170, "Fresnel");
-    d.TextOut(460, 170, "Vecteur spatial");
+    d.MoveTo(0, kBaseSomme);
+    d.LineTo(kLongueurCourbe, kBaseSomme);
+    d.MoveTo(kFresnelX, kFresnelY - kDemiAxeFresnel);
+    d.LineTo(kFresnelX, kFresnelY + kDemiAxeFresnel);
+    d.TextOut(kEtiquetteFresnelX, kEtiquetteY, "Fresnel");
+    d.TextOut(kEtiquetteVecteurX, kEtiquetteY, "Vecteur spatial");
 
+    const Cercle& c = kVecteurSpatial;
     d.SetPenColor(kBleu);
-    const Point axe0 = PointPolaire(kPiSur2 / s.p, 70, 500, 100);
-    d.MoveTo(500, 100);
+    const Point axe0 = PointPolaire(kPiSur2 / s.p, c.longueurAxe, c.cx, c.cy);
+    d.MoveTo(c.cx, c.cy);
     d.LineTo(axe0.x, axe0.y);
     // The phase-1 axis; the closing red vector is drawn over exactly this segment.
-    const Point axe1 = PointPolaire((kDeuxPiSur3 + kPiSur2) / s.p, 60, 500, 100);
-    d.MoveTo(500, 100);
+    const Point axe1 = AxePhase1(s);
+    d.MoveTo(c.cx, c.cy);
     d.LineTo(axe1.x, axe1.y);
 }
+
+namespace {
+
+void Contour(DrawingSurface& d, const Cercle& c) {
+    d.Ellipse(c.cx - c.rayon, c.cy - c.rayon, c.cx + c.rayon, c.cy + c.rayon);
+}
+
+}  // namespace
 
 void DessineCercles(DrawingSurface& d) {
     d.SetPenColor(kNoir);
     d.SetPenStyle(PenStyle::Solid);
     d.SetBrushStyle(BrushStyle::Clear);
-    d.Ellipse(400, 200, 600, 400);  // stator
-    d.Ellipse(440, 40, 560, 160);   // space vector
+    Contour(d, kStator);
+    Contour(d, kVecteurSpatial);
 }
 
 }  // namespace kest

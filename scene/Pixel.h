@@ -17,4 +17,15 @@ inline int Pixel(double v) {
     return static_cast<int>(v);  // truncates toward zero
 }
 
+struct Point {
+    int x;
+    int y;
+};
+
+// The pixel at angle a and radius r about (cx, cy): angle 0 to the right, counter-clockwise
+// on the screen (y grows downwards). Each coordinate is truncated once, after the offset.
+inline Point PointPolaire(double a, double r, int cx, int cy) {
+    return {Pixel(r * std::cos(a) + cx), Pixel(cy - r * std::sin(a))};
+}
+
 }  // namespace kest

@@ -4,17 +4,15 @@
 // that the one before left, and sets only what it changes.
 
 #include "Dessine.h"
+#include "Pixel.h"
 
 namespace kest {
 
 inline constexpr Couleur kCouleurPhase[3] = {kBleu, kRouge, kVert};
 
-// A point at angle a and radius r about (cx, cy): angle 0 to the right, counter-clockwise.
-struct Point {
-    int x;
-    int y;
-};
-Point PointPolaire(double a, double r, int cx, int cy);
+// The end of phase 1's axis on the space-vector circle: the frame draws it and the crest
+// markers draw it again over the closing red vector.
+Point AxePhase1(const State& s);
 
 void DessineCadre(DrawingSurface& d, const State& s);
 void DessineCercles(DrawingSurface& d);

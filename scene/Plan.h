@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The layout of the scene, in pixels of the 700 × 500 drawing area (x to the right, y down).
+// Every place the views draw at is named here once; the views only add offsets to them.
+
+#include "Pixel.h"
+#include "State.h"
+
+namespace kest {
+
+// A circle of the scene with the rings its winding is drawn on.
+struct Cercle {
+    int cx, cy;       // centre
+    int rayon;        // outline; conductors of a simple winding and of the first star; the
+                      // polar wave's zero
+    int anneauExt;    // second star, drawn outside so that coinciding positions stay apart
+    int longueurAxe;  // coil axes reach just past the circle
+};
+
+// Top right: phase 1 alone, its polar wave and the frame's two phase axes.
+inline constexpr Cercle kVecteurSpatial{500, 100, 60, 66, 70};
+// Bottom right: the three phases and the resultant wave.
+inline constexpr Cercle kStator{500, 300, 100, 107, 110};
+
+// Conductors are circles of this radius about their (truncated) position.
+inline constexpr int kRayonConducteur = 4;
+
+// The Fresnel diagram, left of the space-vector circle: its centre, the length of the current
+// phasors and half the length of the dotted vertical axis through the centre.
+inline constexpr int kFresnelX = 400;
+inline constexpr int kFresnelY = 100;
+inline constexpr int kLongueurPhaseur = 40;
+inline constexpr int kDemiAxeFresnel = 50;
+
+// The unrolled air gap on the left: one turn at 50 px per mechanical radian, 314 px long.
+inline constexpr int kPixelsParRadian = 50;
+inline constexpr int kLongueurCourbe = 314;
+// Baselines of the curves: phase k at kBasePhase0 + kEcartPhases·k, the sum at kBaseSomme.
+inline constexpr int kBasePhase0 = 20;
+inline constexpr int kEcartPhases = 80;
+inline constexpr int kBaseSomme = 300;
+inline constexpr int kBasePhase1 = kBasePhase0 + kEcartPhases * 1;  // the one phase with markers
+// Each air-gap sample is a dash this long on every curve.
+inline constexpr int kLongueurTiret = 3;
+
+// The labels under the Fresnel diagram and the space-vector circle (top-left corner).
+inline constexpr int kEtiquetteY = 170;
+inline constexpr int kEtiquetteFresnelX = 385;
+inline constexpr int kEtiquetteVecteurX = 460;
+
+// The arrows of a circle use its centre row as their curve's baseline: phase 1's curve runs
+// level with the space-vector circle's centre, the sum's with the stator's.
+static_assert(kVecteurSpatial.cy == kBasePhase1);
+static_assert(kStator.cy == kBaseSomme);
+static_assert(kLongueurCourbe == static_cast<int>(kPixelsParRadian * kDeuxPi));
+
+}  // namespace kest
