@@ -609,7 +609,7 @@ if [ -n "${2:-}" ]; then
             --sortie "$travail/$f"
     done
     verifie "the exported PNG is 700x500 and the GIF has 100 frames of 700x500" test \
-        "$(identify -format '%wx%h ' "$travail/f.png" "$travail/f.gif" | wc -w) $(identify -format '%wx%h\n' "$travail/f.png" "$travail/f.gif" | sort -u)" = "101 700x500"
+        "$(identify -format '%Wx%H ' "$travail/f.png" "$travail/f.gif" | wc -w) $(identify -format '%Wx%H\n' "$travail/f.png" "$travail/f.gif" | sort -u)" = "101 700x500"
 fi
 
 if [ "$echecs" -gt 0 ]; then
