@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of a scene, a paint, a copy and a tick. Run by hand (README.md); the budgets each
 // figure is held against are listed there, not asserted here, except "no allocation" per tick.
 

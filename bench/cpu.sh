@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The running program's share of one core under Xvfb, read from /proc/PID/stat (utime + stime)
 # over a fixed time: clock off, clock on at the start-up 60 ms, clock on at 10 ms.
 # Usage: bench/cpu.sh [kest executable] [seconds per figure] [display]

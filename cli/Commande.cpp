@@ -113,7 +113,7 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
                                               "--ticks",   "--t",    "--sortie", "--format",
                                               "--echelle", "--fond", "--images", "--intervalle"};
     static const char* const kDrapeaux[] = {"--sans-vecteurs", "--sans-onde", "--sans-bobinage",
-                                            "--spectre", "--help", "-h"};
+                                            "--spectre",       "--help",      "-h"};
     std::map<std::string, std::string> valeurs;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string nom = arguments[i];
@@ -186,8 +186,7 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
     if (c.spectre) {
         // A table, not a picture: the picture's options have no meaning here.
         for (const char* option : {"--echelle", "--fond", "--images", "--intervalle"})
-            if (donne(option))
-                throw Erreur(std::string(option) + " ne vaut pas avec --spectre");
+            if (donne(option)) throw Erreur(std::string(option) + " ne vaut pas avec --spectre");
         c.sortie = donne("--sortie") ? valeurs["--sortie"] : "-";
         if (c.sortie.empty()) throw Erreur("Indiquez le fichier à écrire avec --sortie");
         const std::string f = donne("--format") ? valeurs["--format"] : "texte";

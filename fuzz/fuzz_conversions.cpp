@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog's text <-> number conversions against a second reading of their grammar, written
 // here as explicit state machines, and against the C library's own decimal reading.
 //

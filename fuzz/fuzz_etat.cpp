@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enter in the options dialog with whatever a student may type, then a paint of the state it
 // leaves: never a crash, never a silent infinity or NaN in the state, and every coordinate the
 // surface receives within what the pixel conversion saturates to.

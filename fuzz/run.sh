@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with the "fuzz" preset and runs each for a bounded time on a
 # copy of its seed corpus (the committed corpus never grows). Exits non-zero on any crash,
 # timeout or memory blow-up; the failing input is kept in build-fuzz/artifacts/.

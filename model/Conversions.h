@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Text <-> number conversions of the options dialog. Texts are UTF-8; the decimal separator

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Conductor placement, phase currents and magnetomotive force: pure functions of the state.
@@ -8,8 +9,8 @@
 
 namespace kest {
 
-enum class Cote { Aller, Retour };                  // go side (hollow) or return side (filled)
-enum class Etoile { Aucune, Premiere, Seconde };    // simple winding, or one of the two stars
+enum class Cote { Aller, Retour };                // go side (hollow) or return side (filled)
+enum class Etoile { Aucune, Premiere, Seconde };  // simple winding, or one of the two stars
 
 // Angle of conductor i (1..m) of phase k (0..2) under pole pair j (1..p).
 double AngleConducteur(const State& s, int k, int i, int j, Cote cote, Etoile etoile);

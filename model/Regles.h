@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The state rules of the options dialog and of the clock. Each failure is an Erreur thrown at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The simulation state: everything the picture is computed from. It is a plain struct held
@@ -19,21 +20,23 @@ inline constexpr double kPiSur2 = 1.5707963267948966;
 inline constexpr double kPiSur6 = 0.5235987755982988;
 
 struct State {
-    int p = 1;             // pole pairs, always >= 1
-    int m = 2;             // slots per pole and per phase (not range-checked: may be <= 0)
-    int NbEncoches = 12;   // 6·p·m, recomputed only by a complete application of the dialog
-    int Echelle = 150;     // air-gap samples per turn
-    double Y = kPi;        // coil opening, electrical radians (π = full pitch)
-    double Imax = 1.0;     // current amplitude
+    int p = 1;                 // pole pairs, always >= 1
+    int m = 2;                 // slots per pole and per phase (not range-checked: may be <= 0)
+    int NbEncoches = 12;       // 6·p·m, recomputed only by a complete application of the dialog
+    int Echelle = 150;         // air-gap samples per turn
+    double Y = kPi;            // coil opening, electrical radians (π = full pitch)
+    double Imax = 1.0;         // current amplitude
     double Omega = 100 * kPi;  // supply angular frequency, rad/s (50 Hz)
-    double Gain = -40.0;   // pixels per unit of MMF; negative so positive is drawn upwards
-    double Alpha = kDeuxPi / 12;  // slot pitch, mechanical radians; may be stale after a failed apply
-    double t = 0.0;        // simulated time, seconds; only the clock advances it
-    // Heights in pixels of the two crest markers, fixed at start (they follow neither Imax nor Gain).
+    double Gain = -40.0;       // pixels per unit of MMF; negative so positive is drawn upwards
+    double Alpha =
+        kDeuxPi / 12;  // slot pitch, mechanical radians; may be stale after a failed apply
+    double t = 0.0;    // simulated time, seconds; only the clock advances it
+    // Heights in pixels of the two crest markers, fixed at start (they follow neither Imax nor
+    // Gain).
     double AmplTotale = std::sqrt(2.0) * 0.5 * 1.5 * 40;
     double AmplPhase = std::sqrt(2.0) * 0.5 * 40;
-    bool Reelle = false;        // stepped distribution of real coils
-    bool DoubleEtoile = false;  // two stars π/6 apart; wins over Reelle
+    bool Reelle = false;            // stepped distribution of real coils
+    bool DoubleEtoile = false;      // two stars π/6 apart; wins over Reelle
     double I[3] = {0.0, 0.0, 0.0};  // phase currents of the scene being drawn
     double F[3] = {0.0, 0.0, 0.0};  // MMF of each phase at the air-gap sample being drawn
 };

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a scratch prefix and checks the layout a desktop expects.
 # Usage: check_install.sh <build dir> <scratch prefix> <AppStream id>
 set -euo pipefail

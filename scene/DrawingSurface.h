@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the scene draws on. Settings stay in force until changed, also from one scene to the

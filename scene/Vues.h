@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The views of the scene, in the order Dessine draws them. Each inherits the pen and brush

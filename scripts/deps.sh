@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one list of the Debian packages kest needs; installs those that are missing, through sudo
 # when not run as root.
 # Usage: scripts/deps.sh build|test|ci

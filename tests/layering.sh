@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The house's layers, held apart: the model and the scene include no Qt; the surfaces include
 # and link no Qt Widgets and nothing of the windows; nor does the exporter. $1: the render
 # library's link line; $2: the exporter's (its program and its library).

@@ -13,15 +13,15 @@
 namespace kest::web {
 
 enum CodeAppel : int {
-    kMoveTo = 0,        // x, y
-    kLineTo = 1,        // x, y
-    kEllipse = 2,       // x1, y1, x2, y2
-    kTextOut = 3,       // x, y, index of the text
-    kSetPenColor = 4,   // 0x00BBGGRR
-    kSetPenStyle = 5,   // 0 solid, 1 dot
-    kSetPenWidth = 6,   // pixels
-    kSetBrushColor = 7, // 0x00BBGGRR
-    kSetBrushStyle = 8, // 0 solid, 1 clear
+    kMoveTo = 0,         // x, y
+    kLineTo = 1,         // x, y
+    kEllipse = 2,        // x1, y1, x2, y2
+    kTextOut = 3,        // x, y, index of the text
+    kSetPenColor = 4,    // 0x00BBGGRR
+    kSetPenStyle = 5,    // 0 solid, 1 dot
+    kSetPenWidth = 6,    // pixels
+    kSetBrushColor = 7,  // 0x00BBGGRR
+    kSetBrushStyle = 8,  // 0 solid, 1 clear
 };
 
 class ListeAppels : public DrawingSurface {

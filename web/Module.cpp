@@ -42,8 +42,8 @@ EMSCRIPTEN_KEEPALIVE void kest_reinitialise() { etat = kest::State{}; }
 
 // Enter in an edit of the options panel.
 EMSCRIPTEN_KEEPALIVE const char* kest_appliquer(const char* p, const char* m, const char* y,
-                                               int reelle, int doubleEtoile,
-                                               const char* separateur) {
+                                                int reelle, int doubleEtoile,
+                                                const char* separateur) {
     const kest::Saisie saisie{p, m, y, reelle != 0, doubleEtoile != 0};
     return Essaie([&] { kest::AppliquerSaisie(etat, saisie, separateur); });
 }
@@ -84,7 +84,7 @@ EMSCRIPTEN_KEEPALIVE const char* kest_reel_vers_texte(double valeur, const char*
 }
 // Returns null and stores the value at *valeur, or returns the message.
 EMSCRIPTEN_KEEPALIVE const char* kest_texte_vers_reel(const char* texte, const char* separateur,
-                                                     double* valeur) {
+                                                      double* valeur) {
     return Essaie([&] { *valeur = kest::TexteVersReel(texte, separateur); });
 }
 

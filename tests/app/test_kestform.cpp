@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window, its clock and its options dialog, headless: the error box is replaced by a
 // list of messages, and the paints of the whole picture are counted.
 

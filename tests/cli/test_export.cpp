@@ -317,10 +317,10 @@ TEST(KestExport, StandardOutputAndHelp) {
     EXPECT_EQ(QImage::fromData(png.sortie, "PNG").size(), QSize(1400, 1000));
     const Resultat aide = Lance({"--p", "abc", "--help"});
     EXPECT_EQ(aide.statut, 0);
-    for (const char* option : {"--p", "--m", "--Y", "--distribution", "--ticks", "--t",
-                               "--sans-vecteurs", "--sans-onde", "--sans-bobinage", "--format",
-                               "--sortie", "--echelle", "--fond", "--images", "--intervalle",
-                               "--spectre"})
+    for (const char* option :
+         {"--p", "--m", "--Y", "--distribution", "--ticks", "--t", "--sans-vecteurs", "--sans-onde",
+          "--sans-bobinage", "--format", "--sortie", "--echelle", "--fond", "--images",
+          "--intervalle", "--spectre"})
         EXPECT_TRUE(aide.sortie.contains(QByteArray("  ") + option + " ")) << option;
 }
 
@@ -354,9 +354,9 @@ TEST(KestExport, SpectrumTableIsTheModels) {
     const Resultat fichier = Lance({"--spectre", "--sortie", "t.tsv", "--m", "3"}, dossier.path());
     EXPECT_EQ(fichier.statut, 0);
     EXPECT_TRUE(Lit(dossier.filePath("t.tsv")).startsWith("h\t"));
-    for (const QStringList& refus : {QStringList{"--spectre", "--echelle", "2"},
-                                     QStringList{"--spectre", "--format", "svg"},
-                                     QStringList{"--spectre", "--m", "0", "--sortie", "r.tsv"}}) {
+    for (const QStringList& refus :
+         {QStringList{"--spectre", "--echelle", "2"}, QStringList{"--spectre", "--format", "svg"},
+          QStringList{"--spectre", "--m", "0", "--sortie", "r.tsv"}}) {
         const Resultat r = Lance(refus, dossier.path());
         EXPECT_EQ(r.statut, 2) << refus.join(' ').toStdString();
         EXPECT_TRUE(r.sortie.isEmpty());

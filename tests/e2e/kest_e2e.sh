@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end: the real kest binary in a real X server (Xvfb), driven with the real keyboard and
 # pointer (xdotool), read back through screenshots, xwininfo and a real clipboard client (xclip).
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grammar of each conversion, one table each. Texts that the dialog's table in test_regles
 // drives through AppliquerSaisie ("abc", "12 ", "2147483648", ".5", "1,5", "1e309", "nan", the
 // control characters and the nul...) are not repeated here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever a student types into the options dialog: the French message (or none), the state
 // that the completed steps leave, and a whole picture of that state, every coordinate a
 // saturated pixel and not a single drawing call lost.

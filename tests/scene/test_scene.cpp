@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene drawn into a recording surface: positions, order and pen/brush in force.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole lesson in a few minutes: clock ticks, paints of the real window into an image and
 // clipboard copies, with the winding changed as the dialog's Enter does every hundred paints.
 // Resident memory must stay flat once every kind of state has been drawn and copied once.

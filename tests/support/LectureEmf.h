@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reads an enhanced metafile back into the calls of a RecordingSurface, with the pen and brush

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A drawing surface for tests: it keeps every drawing call with the pen and brush in force,
