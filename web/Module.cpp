@@ -42,8 +42,8 @@ EMSCRIPTEN_KEEPALIVE void kest_reinitialise() { etat = kest::State{}; }
 
 // Enter in an edit of the options panel.
 EMSCRIPTEN_KEEPALIVE const char* kest_appliquer(const char* p, const char* m, const char* y,
-                                               int reelle, int doubleEtoile,
-                                               const char* separateur) {
+                                                int reelle, int doubleEtoile,
+                                                const char* separateur) {
     const kest::Saisie saisie{p, m, y, reelle != 0, doubleEtoile != 0};
     return Essaie([&] { kest::AppliquerSaisie(etat, saisie, separateur); });
 }
@@ -67,6 +67,9 @@ EMSCRIPTEN_KEEPALIVE int kest_double_etoile() { return etat.DoubleEtoile; }
 // Draws one frame; returns the number of integers in the list at kest_appels().
 EMSCRIPTEN_KEEPALIVE int kest_dessine(int vecteurs, int onde, int bobinage) {
     appels.codes.clear();
+#ifdef KEST_TRACE_FRONTIERES
+    appels.marques.Recommence();
+#endif
     kest::Dessine(appels, etat, kest::Affichage{vecteurs != 0, onde != 0, bobinage != 0});
     return static_cast<int>(appels.codes.size());
 }
@@ -77,6 +80,14 @@ EMSCRIPTEN_KEEPALIVE const char* kest_texte(int index) {
                : "";
 }
 
+#ifdef KEST_TRACE_FRONTIERES
+// The test module only: the indices of the last frame's calls marked by MarquesFrontieres.
+EMSCRIPTEN_KEEPALIVE int kest_nb_marques() {
+    return static_cast<int>(appels.marques.indices.size());
+}
+EMSCRIPTEN_KEEPALIVE const int* kest_marques() { return appels.marques.indices.data(); }
+#endif
+
 // The dialog's conversions, for showing Y and for the tests.
 EMSCRIPTEN_KEEPALIVE const char* kest_reel_vers_texte(double valeur, const char* separateur) {
     message = kest::ReelVersTexte(valeur, separateur);
@@ -84,7 +95,7 @@ EMSCRIPTEN_KEEPALIVE const char* kest_reel_vers_texte(double valeur, const char*
 }
 // Returns null and stores the value at *valeur, or returns the message.
 EMSCRIPTEN_KEEPALIVE const char* kest_texte_vers_reel(const char* texte, const char* separateur,
-                                                     double* valeur) {
+                                                      double* valeur) {
     return Essaie([&] { *valeur = kest::TexteVersReel(texte, separateur); });
 }
 
