@@ -9,8 +9,43 @@
 #include <vector>
 
 #include "DrawingSurface.h"
+#ifdef KEST_TRACE_FRONTIERES
+#include "Pixel.h"
+#endif
 
 namespace kest::web {
+
+#ifdef KEST_TRACE_FRONTIERES
+// Test builds only: the calls of a frame that rest on a conversion at a whole pixel (Pixel.h),
+// where two C libraries may give pixels one apart. A figure computes some pixels once and draws
+// them in several calls (a dash's ordinate, a field's offset, a polar point reached after a
+// MoveTo) and ends at a pen or brush change: every drawing call from the first one after such a
+// conversion up to the next pen or brush change is marked.
+class MarquesFrontieres {
+public:
+    std::vector<int> indices;  // of the marked calls, in the frame's order
+
+    void Recommence() {
+        indices.clear();
+        appel_ = 0;
+        ouverte_ = false;
+        vu_ = PixelsAuxFrontieres;
+    }
+    void Appel(bool reglage) {
+        const bool nouvelle = PixelsAuxFrontieres != vu_;
+        vu_ = PixelsAuxFrontieres;
+        // A conversion made just before a pen or brush change is drawn after it.
+        ouverte_ = reglage ? nouvelle : ouverte_ || nouvelle;
+        if (ouverte_ && !reglage) indices.push_back(appel_);
+        ++appel_;
+    }
+
+private:
+    int appel_ = 0;
+    bool ouverte_ = false;
+    unsigned long long vu_ = PixelsAuxFrontieres;
+};
+#endif
 
 enum CodeAppel : int {
     kMoveTo = 0,         // x, y
@@ -28,6 +63,9 @@ class ListeAppels : public DrawingSurface {
 public:
     std::vector<int> codes;
     std::vector<std::string> textes;
+#ifdef KEST_TRACE_FRONTIERES
+    MarquesFrontieres marques;
+#endif
 
     void MoveTo(int x, int y) override { Ajoute({kMoveTo, x, y}); }
     void LineTo(int x, int y) override { Ajoute({kLineTo, x, y}); }
@@ -48,6 +86,9 @@ public:
 
 private:
     void Ajoute(std::initializer_list<int> valeurs) {
+#ifdef KEST_TRACE_FRONTIERES
+        marques.Appel(*valeurs.begin() >= kSetPenColor);
+#endif
         codes.insert(codes.end(), valeurs.begin(), valeurs.end());
     }
 };

@@ -67,6 +67,9 @@ EMSCRIPTEN_KEEPALIVE int kest_double_etoile() { return etat.DoubleEtoile; }
 // Draws one frame; returns the number of integers in the list at kest_appels().
 EMSCRIPTEN_KEEPALIVE int kest_dessine(int vecteurs, int onde, int bobinage) {
     appels.codes.clear();
+#ifdef KEST_TRACE_FRONTIERES
+    appels.marques.Recommence();
+#endif
     kest::Dessine(appels, etat, kest::Affichage{vecteurs != 0, onde != 0, bobinage != 0});
     return static_cast<int>(appels.codes.size());
 }
@@ -76,6 +79,14 @@ EMSCRIPTEN_KEEPALIVE const char* kest_texte(int index) {
                ? appels.textes[static_cast<std::size_t>(index)].c_str()
                : "";
 }
+
+#ifdef KEST_TRACE_FRONTIERES
+// The test module only: the indices of the last frame's calls marked by MarquesFrontieres.
+EMSCRIPTEN_KEEPALIVE int kest_nb_marques() {
+    return static_cast<int>(appels.marques.indices.size());
+}
+EMSCRIPTEN_KEEPALIVE const int* kest_marques() { return appels.marques.indices.data(); }
+#endif
 
 // The dialog's conversions, for showing Y and for the tests.
 EMSCRIPTEN_KEEPALIVE const char* kest_reel_vers_texte(double valeur, const char* separateur) {

@@ -4,7 +4,8 @@
 //   dump_calls scene <p|defaut> <m> <Y> <distribution 0|1|2> <ticks> <Vecteurs Onde Bobinage as
 //   0/1>
 //     the state after the dialog's rule on the three texts ("." as separator), the distribution
-//     and the ticks, and the drawing calls of one frame;
+//     and the ticks, the drawing calls of one frame, and the indices of the calls that rest on
+//     a conversion at a whole pixel ("frontieres", web/Appels.h);
 //   dump_calls serie <p|defaut> <m> <Y> <distribution> <ticks> <vues> <frames>
 //     the same for that many frames one tick apart, one JSON line each;
 //   dump_calls lire <count> <seed>
@@ -17,6 +18,7 @@
 #include <string>
 
 #include "Aleatoire.h"
+#include "Appels.h"
 #include "Conversions.h"
 #include "Dessine.h"
 #include "Erreur.h"
@@ -48,31 +50,47 @@ std::string Nombre(double v) {
 class SurfaceJson : public kest::DrawingSurface {
 public:
     std::string sortie;
-    void MoveTo(int x, int y) override { Appel("\"MoveTo\"," + Ent(x) + "," + Ent(y)); }
-    void LineTo(int x, int y) override { Appel("\"LineTo\"," + Ent(x) + "," + Ent(y)); }
+    kest::web::MarquesFrontieres marques;
+
+    SurfaceJson() { marques.Recommence(); }
+    void MoveTo(int x, int y) override { Dessin("\"MoveTo\"," + Ent(x) + "," + Ent(y)); }
+    void LineTo(int x, int y) override { Dessin("\"LineTo\"," + Ent(x) + "," + Ent(y)); }
     void Ellipse(int x1, int y1, int x2, int y2) override {
-        Appel("\"Ellipse\"," + Ent(x1) + "," + Ent(y1) + "," + Ent(x2) + "," + Ent(y2));
+        Dessin("\"Ellipse\"," + Ent(x1) + "," + Ent(y1) + "," + Ent(x2) + "," + Ent(y2));
     }
     void TextOut(int x, int y, const std::string& t) override {
-        Appel("\"TextOut\"," + Ent(x) + "," + Ent(y) + "," + Json(t));
+        Dessin("\"TextOut\"," + Ent(x) + "," + Ent(y) + "," + Json(t));
     }
-    void SetPenColor(kest::Couleur c) override { Appel("\"SetPenColor\"," + std::to_string(c)); }
+    void SetPenColor(kest::Couleur c) override { Reglage("\"SetPenColor\"," + std::to_string(c)); }
     void SetPenStyle(kest::PenStyle s) override {
-        Appel(std::string("\"SetPenStyle\",") +
-              (s == kest::PenStyle::Dot ? "\"Dot\"" : "\"Solid\""));
+        Reglage(std::string("\"SetPenStyle\",") +
+                (s == kest::PenStyle::Dot ? "\"Dot\"" : "\"Solid\""));
     }
-    void SetPenWidth(int w) override { Appel("\"SetPenWidth\"," + Ent(w)); }
+    void SetPenWidth(int w) override { Reglage("\"SetPenWidth\"," + Ent(w)); }
     void SetBrushColor(kest::Couleur c) override {
-        Appel("\"SetBrushColor\"," + std::to_string(c));
+        Reglage("\"SetBrushColor\"," + std::to_string(c));
     }
     void SetBrushStyle(kest::BrushStyle s) override {
-        Appel(std::string("\"SetBrushStyle\",") +
-              (s == kest::BrushStyle::Clear ? "\"Clear\"" : "\"Solid\""));
+        Reglage(std::string("\"SetBrushStyle\",") +
+                (s == kest::BrushStyle::Clear ? "\"Clear\"" : "\"Solid\""));
+    }
+    std::string Marques() const {
+        std::string r;
+        for (int i : marques.indices) r += (r.empty() ? "" : ",") + Ent(i);
+        return r;
     }
 
 private:
     static std::string Ent(int v) { return std::to_string(v); }
-    void Appel(const std::string& a) { sortie += (sortie.empty() ? "[" : ",[") + a + "]"; }
+    void Dessin(const std::string& a) {
+        marques.Appel(false);
+        Ajoute(a);
+    }
+    void Reglage(const std::string& a) {
+        marques.Appel(true);
+        Ajoute(a);
+    }
+    void Ajoute(const std::string& a) { sortie += (sortie.empty() ? "[" : ",[") + a + "]"; }
 };
 
 // The state after the rule on the three texts, the distribution and `ticks` ticks; then
@@ -98,9 +116,10 @@ int Scene(char** a, long frames) {
         SurfaceJson surface;
         kest::Dessine(surface, s, affichage);
         std::printf(
-            "{\"erreur\":%s,\"etat\":{\"p\":%d,\"m\":%d,\"Y\":%s,\"t\":%s},\"appels\":[%s]}\n",
+            "{\"erreur\":%s,\"etat\":{\"p\":%d,\"m\":%d,\"Y\":%s,\"t\":%s},\"appels\":[%s],"
+            "\"frontieres\":[%s]}\n",
             erreur.empty() ? "null" : Json(erreur).c_str(), s.p, s.m, Nombre(s.Y).c_str(),
-            Nombre(s.t).c_str(), surface.sortie.c_str());
+            Nombre(s.t).c_str(), surface.sortie.c_str(), surface.Marques().c_str());
     }
     return 0;
 }
