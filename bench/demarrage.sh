@@ -9,28 +9,7 @@ kest_exe=${1:-build-bench/app/kest}
 fois=${2:-5}
 export DISPLAY=${3:-:58}
 
-if [ -e "/tmp/.X${DISPLAY#:}-lock" ]; then
-    echo "display $DISPLAY is taken; give another as the third argument" >&2
-    exit 1
-fi
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-kest_pid=
-fin() {
-    # Only what this script started, by its PID; waited for, so that the display is free again.
-    set +e
-    [ -n "$kest_pid" ] && kill "$kest_pid" 2>/dev/null && wait "$kest_pid" 2>/dev/null
-    kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-}
-trap fin EXIT
-trap 'exit 1' INT TERM
-
-i=0
-until xdpyinfo >/dev/null 2>&1; do
-    i=$((i + 1))
-    [ "$i" -lt 100 ] || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
-    sleep 0.1
-done
+. "$(dirname "$0")/xvfb.sh"
 
 echo "$(nproc) cores,$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2), load $(cut -d' ' -f1-3 /proc/loadavg)"
 n=1
