@@ -39,16 +39,22 @@ struct EcritureGif::Impl {
 
     std::exception_ptr echecEcriture;  // kept across giflib's C frames, thrown after them
 
+    // giflib is never told of a failed write: on some of its paths (the trailer) it would then
+    // keep its memory for ever. The failure is kept, every later byte dropped, and the caller
+    // gets the exception at the next check.
     static int Sortie(GifFileType* g, const GifByteType* octets, int n) {
         auto* d = static_cast<Impl*>(g->UserData);
-        if (d->echecEcriture) return 0;
+        if (d->echecEcriture) return n;
         try {
             d->ecrit(std::string_view(reinterpret_cast<const char*>(octets), std::size_t(n)));
         } catch (...) {
             d->echecEcriture = std::current_exception();
-            return 0;
         }
         return n;
+    }
+    // Also when the constructor fails half-way: the encoder is closed and its memory freed.
+    ~Impl() {
+        if (gif) EGifCloseFile(gif, nullptr);
     }
     void Verifie(int resultat) {
         if (echecEcriture) std::rethrow_exception(echecEcriture);
@@ -97,9 +103,7 @@ EcritureGif::EcritureGif(QSize taille, const std::vector<QRgb>& couleurs, bool t
     d_->Verifie(EGifPutExtensionTrailer(d_->gif));
 }
 
-EcritureGif::~EcritureGif() {
-    if (d_->gif) EGifCloseFile(d_->gif, nullptr);
-}
+EcritureGif::~EcritureGif() = default;
 
 void EcritureGif::Ajoute(const QImage& image, int centiemes) {
     if (!d_->gif) throw Erreur("Animation GIF déjà terminée");
