@@ -25,6 +25,12 @@ Courant CourantPhase(const State& s, int k) {
     return {phi, std::sin(phi) * s.Imax};
 }
 
+double Reste(double x, double y) {
+    if (x >= 0 && x < y) return x;
+    if (x >= y && x < 2 * y) return x - y;
+    return std::fmod(x, y);  // negative, far or not a number
+}
+
 namespace {
 
 // Go side of coil i of phase k: the conductor angle without its pole-pair term; the
@@ -37,7 +43,7 @@ double AngleBobine(const State& s, int k, int i) {
 // per pole-pair span, both ends included. With a stale Alpha the dividend may be negative;
 // the remainder keeps its sign and is compared unchanged.
 bool DansBobine(const State& s, double theta, double c) {
-    const double d = std::fmod(theta - c + kDeuxPi, kDeuxPi / s.p);
+    const double d = Reste(theta - c + kDeuxPi, kDeuxPi / s.p);
     return s.Y / s.p >= d;
 }
 

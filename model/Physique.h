@@ -28,6 +28,11 @@ Courant CourantPhase(const State& s, int k);
 // currents of the pass must already be stored.
 double ForcePhase(const State& s, int k, double theta);
 
+// fmod(x, y) for y > 0, bit for bit, with the two cases the air-gap sweep meets most computed
+// without the library's general division: 0 <= x < y gives x, and y <= x < 2y gives x − y,
+// which is exact there (the difference of two doubles within a factor 2 of each other).
+double Reste(double x, double y);
+
 // The double star's second-star current of phase k per unit of Imax: it lags the first star
 // by π/6 in time, sin(Omega·t − k·2π/3 − π/6). It is the same at every air-gap angle of one
 // picture, so a sweep computes it once and hands it to the overload below.

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
 #include <vector>
 
 #include "Physique.h"
@@ -164,6 +168,35 @@ TEST(ForcePhase, DoubleStarWinsOverReal) {
     for (double theta : Echantillons(kDeuxPi, 150))
         for (int k = 0; k < 3; ++k)
             EXPECT_EQ(ForcePhase(deux, k, theta), ForcePhase(etoile, k, theta)) << k << theta;
+}
+
+// The coil test's remainder is the library's fmod, bit for bit: at the edges of its two quick
+// cases, for negative, huge, tiny, infinite and NaN operands, and over random air-gap angles.
+TEST(Reste, IsFmodBitForBit) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    const double big = std::numeric_limits<double>::max();
+    std::vector<double> valeurs = {0.0, -0.0, tiny, 1.0, kPi, kDeuxPi, 2 * kDeuxPi, -kDeuxPi,
+                                   big, big / 2, -big, inf, -inf, nan, 1e-300, 3e308 / 7};
+    for (double y : {kDeuxPi, kDeuxPi / 3, kDeuxPi / 99, 1.0, tiny, big / 2})
+        for (double k : {0.0, 1.0, 2.0, 3.0})
+            for (double v : {k * y, std::nextafter(k * y, inf), std::nextafter(k * y, -inf)})
+                valeurs.push_back(v);
+    std::mt19937_64 alea(7);
+    std::uniform_real_distribution<double> angle(-4 * kDeuxPi, 4 * kDeuxPi);
+    for (int i = 0; i < 20000; ++i) valeurs.push_back(angle(alea));
+    const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    for (double y : {kDeuxPi, kDeuxPi / 2, kDeuxPi / 7, kDeuxPi / 99, 1.0, tiny, big / 2, big, inf,
+                     -kDeuxPi, 0.0, nan})
+        for (double x : valeurs) {
+            const double attendu = std::fmod(x, y);
+            const double r = Reste(x, y);
+            if (std::isnan(attendu))
+                ASSERT_TRUE(std::isnan(r)) << x << " " << y;
+            else
+                ASSERT_EQ(bits(r), bits(attendu)) << x << " " << y;
+        }
 }
 
 // The sweep computes the second star's current once per picture: the same MMF, bit for bit, at
