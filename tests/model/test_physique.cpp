@@ -177,8 +177,8 @@ TEST(Reste, IsFmodBitForBit) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double tiny = std::numeric_limits<double>::denorm_min();
     const double big = std::numeric_limits<double>::max();
-    std::vector<double> valeurs = {0.0, -0.0, tiny, 1.0, kPi, kDeuxPi, 2 * kDeuxPi, -kDeuxPi,
-                                   big, big / 2, -big, inf, -inf, nan, 1e-300, 3e308 / 7};
+    std::vector<double> valeurs = {0.0, -0.0,    tiny, 1.0, kPi,  kDeuxPi, 2 * kDeuxPi, -kDeuxPi,
+                                   big, big / 2, -big, inf, -inf, nan,     1e-300,      3e308 / 7};
     for (double y : {kDeuxPi, kDeuxPi / 3, kDeuxPi / 99, 1.0, tiny, big / 2})
         for (double k : {0.0, 1.0, 2.0, 3.0})
             for (double v : {k * y, std::nextafter(k * y, inf), std::nextafter(k * y, -inf)})
