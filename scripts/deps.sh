@@ -7,7 +7,7 @@
 #   browser build; ci: + the fuzzers' compiler, valgrind and the format check.
 set -euo pipefail
 
-build=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libqt6svg6-dev libgl-dev
+build=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins qt6-svg-dev libgl-dev
        libemf-dev libgif-dev qt6-charts-dev qt6-translations-l10n fonts-dejavu-core
        libqt6opengl6-dev libxcb1-dev)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip x11-utils imagemagick inkscape
