@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QString>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <utility>
@@ -45,7 +46,11 @@ void PainterSurface::Begin(QPainter& painter) {
     // Only hard pixels are skipped or grouped; a vector recording keeps every call.
     const QPaintEngine* moteur = painter.paintEngine();
     raster_ = moteur && moteur->type() == QPaintEngine::Raster;
-    pixelsDirects_ = raster_ && painter.deviceTransform().isIdentity();
+    // A widget below the menu bar paints through a whole-pixel shift: still one device pixel
+    // for each logical one.
+    const QTransform t = painter.deviceTransform();
+    pixelsDirects_ = raster_ && t.type() <= QTransform::TxTranslate &&
+                     t.dx() == std::trunc(t.dx()) && t.dy() == std::trunc(t.dy());
     const QPaintDevice* device = painter.device();
     ppp_ = device ? device->logicalDpiY() : 96;
     ellipses_.Dimensionne(raster_ && device ? device->width() : 0,

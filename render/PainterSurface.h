@@ -86,7 +86,8 @@ private:
 
     QPainter* painter_ = nullptr;  // only while an Attache binds it
     bool raster_ = false;          // hard pixels, where skipping keeps every pixel
-    bool pixelsDirects_ = false;   // and no scaling: lines may be grouped or filled
+    bool pixelsDirects_ =
+        false;  // and no scaling (whole-pixel shifts only): lines grouped or filled
     int ppp_ = 0;
     QFont font_;
     QColor texte_;

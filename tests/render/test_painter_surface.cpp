@@ -129,10 +129,13 @@ TEST(PainterSurface, TextUsesTheTextColourOnABoxOfTheSolidBrush) {
     }
 }
 
-// The same calls painted on a 700 x 500 image directly, where repeated ellipses may be skipped,
-// and through a recording replayed onto it, which keeps every call: not a pixel may differ.
+// The same calls painted on a 700 x 500 image directly, where repeated ellipses may be skipped
+// and lines grouped or filled, and through a recording replayed onto it, which keeps every call:
+// not a pixel may differ. decalage shifts both, as a widget below the menu bar is shifted in
+// its window.
 void AttendMemesPixels(const std::function<void(kest::DrawingSurface&)>& dessin,
-                       QImage::Format format = QImage::Format_ARGB32_Premultiplied) {
+                       QImage::Format format = QImage::Format_ARGB32_Premultiplied,
+                       QPoint decalage = {}) {
     QImage images[2];
     for (int rejoue = 0; rejoue < 2; ++rejoue) {
         PainterSurface s(Police(), kTexte, kFond);
@@ -141,12 +144,13 @@ void AttendMemesPixels(const std::function<void(kest::DrawingSurface&)>& dessin,
         QPicture enregistrement;
         QPainter painter;
         painter.begin(rejoue ? static_cast<QPaintDevice*>(&enregistrement) : &images[rejoue]);
+        if (!rejoue) painter.translate(decalage);
         {
             const PainterSurface::Attache attache(s, painter);
             dessin(s);
         }
         painter.end();
-        if (rejoue) QPainter(&images[1]).drawPicture(0, 0, enregistrement);
+        if (rejoue) QPainter(&images[1]).drawPicture(decalage, enregistrement);
     }
     EXPECT_TRUE(images[0] == images[1]);
 }
@@ -177,13 +181,20 @@ TEST(PainterSurface, SkippingRepeatedEllipsesKeepsEveryPixelOfTheScene) {
         kest::State etat;
         QImage::Format format;
         kest::Affichage affichage = {};
+        QPoint decalage = {};
     } cas[] = {
         {"default", kest::State{}, argb},
         {"p=7, m=13, real, opaque image", Bobinage("7", "13", true, false), QImage::Format_RGB32},
         {"p=99, m=99, double star", Bobinage("99", "99", false, true), argb},
         {"m=0", SansConducteurs(), argb},
         {"Y=1e308, real", OuvertureAbsurde(), argb},
-        {"every check box off", kest::State{}, argb, kest::Affichage{false, false, false}}};
+        {"every check box off", kest::State{}, argb, kest::Affichage{false, false, false}},
+        {"default, shifted as in the window", kest::State{}, argb, {}, QPoint(0, 18)},
+        {"p=7, m=13, real, shifted",
+         Bobinage("7", "13", true, false),
+         QImage::Format_RGB32,
+         {},
+         QPoint(3, 21)}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
         AttendMemesPixels(
@@ -192,7 +203,7 @@ TEST(PainterSurface, SkippingRepeatedEllipsesKeepsEveryPixelOfTheScene) {
                 kest::Dessine(d, s, c.affichage);
                 kest::Dessine(d, s, c.affichage);  // the second starts from the first's pen
             },
-            c.format);
+            c.format, c.decalage);
     }
 }
 
