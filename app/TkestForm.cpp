@@ -23,8 +23,8 @@
 #include "ErrorBox.h"
 #include "Regles.h"
 #include "TAboutDlg.h"
+#include "THarmoniquesDlg.h"
 #include "TOptionsDlg.h"
-#include "TSpectreDlg.h"
 
 namespace kest {
 
@@ -137,13 +137,14 @@ void TkestForm::createMenus() {
         Dimensions1->setChecked(!coche);
         Garde([this] { Dimensions1Click(); });
     });
-    Spectre1 = nouvelleAction(Options1, "Spectre1", QStringLiteral("&Spectre"),
-                              QStringLiteral("Harmoniques de la force magnétomotrice et facteurs "
-                                             "de bobinage"));
-    Spectre1->setCheckable(true);
-    connect(Spectre1, &QAction::triggered, this, [this](bool coche) {
-        Spectre1->setChecked(!coche);
-        Garde([this] { Spectre1Click(); });
+    Harmoniques1 =
+        nouvelleAction(Options1, "Harmoniques1", QStringLiteral("&Spectre"),
+                       QStringLiteral("Harmoniques de la force magnétomotrice et facteurs "
+                                      "de bobinage"));
+    Harmoniques1->setCheckable(true);
+    connect(Harmoniques1, &QAction::triggered, this, [this](bool coche) {
+        Harmoniques1->setChecked(!coche);
+        Garde([this] { Harmoniques1Click(); });
     });
 
     Aide1 = menu("Aide1", QStringLiteral("&Aide"));
@@ -229,12 +230,13 @@ TOptionsDlg& TkestForm::CreerOptionsDlg() {
     return *OptionsDlg;
 }
 
-TSpectreDlg& TkestForm::CreerSpectreDlg() {
-    if (!SpectreDlg) {
-        SpectreDlg = new TSpectreDlg(this);
-        connect(SpectreDlg, &TSpectreDlg::Ferme, this, [this] { Spectre1->setChecked(false); });
+THarmoniquesDlg& TkestForm::CreerHarmoniquesDlg() {
+    if (!HarmoniquesDlg) {
+        HarmoniquesDlg = new THarmoniquesDlg(this);
+        connect(HarmoniquesDlg, &THarmoniquesDlg::Ferme, this,
+                [this] { Harmoniques1->setChecked(false); });
     }
-    return *SpectreDlg;
+    return *HarmoniquesDlg;
 }
 
 void TkestForm::LireSeparateur(const QLocale& locale) {
@@ -246,7 +248,7 @@ void TkestForm::Redessiner() {
     Zone->update();
     // Every change of the state ends here; the spectrum recomputes only when the winding
     // itself changed, so a clock tick costs it a comparison.
-    if (SpectreDlg && SpectreDlg->isVisible()) SpectreDlg->Suivre(state, separateur_);
+    if (HarmoniquesDlg && HarmoniquesDlg->isVisible()) HarmoniquesDlg->Suivre(state, separateur_);
 }
 
 void TkestForm::AppliquerOptions(const Saisie& saisie) {
@@ -351,11 +353,11 @@ void TkestForm::Dimensions1Click() {
     Dimensions1->setChecked(true);
 }
 
-void TkestForm::Spectre1Click() {
-    TSpectreDlg& fenetre = CreerSpectreDlg();
-    if (Spectre1->isChecked()) {
+void TkestForm::Harmoniques1Click() {
+    THarmoniquesDlg& fenetre = CreerHarmoniquesDlg();
+    if (Harmoniques1->isChecked()) {
         fenetre.hide();
-        Spectre1->setChecked(false);
+        Harmoniques1->setChecked(false);
         return;
     }
     fenetre.Suivre(state, separateur_, true);
@@ -364,7 +366,7 @@ void TkestForm::Spectre1Click() {
     fenetre.show();
     fenetre.raise();
     fenetre.activateWindow();
-    Spectre1->setChecked(true);
+    Harmoniques1->setChecked(true);
 }
 
 void TkestForm::Copy1Click() {

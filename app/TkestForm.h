@@ -24,7 +24,7 @@ class QTimer;
 namespace kest {
 
 class TOptionsDlg;
-class TSpectreDlg;
+class THarmoniquesDlg;
 
 // The main window: menu, tool row, status bar and, below the menu, the drawing area where
 // the scene is painted at fixed client pixels. It owns the simulation state and the clock.
@@ -42,7 +42,7 @@ public:
     const State& Etat() const { return state; }
 
     // The "Spectre" window, created hidden on the first call and living as long as the window.
-    TSpectreDlg& CreerSpectreDlg();
+    THarmoniquesDlg& CreerHarmoniquesDlg();
 
     // The decimal separator of numbers in the dialog, as UTF-8; "." when the locale has none.
     const std::string& Separateur() const { return separateur_; }
@@ -69,7 +69,7 @@ public:
     void ScrollBar1Change(int position);
     void Timer1Timer();
     void Dimensions1Click();
-    void Spectre1Click();
+    void Harmoniques1Click();
     void Copy1Click();
     void Aproposde1Click();
 
@@ -101,7 +101,7 @@ private:
     QAction* Play1 = nullptr;
     QMenu* Options1 = nullptr;
     QAction* Dimensions1 = nullptr;
-    QAction* Spectre1 = nullptr;
+    QAction* Harmoniques1 = nullptr;
     QMenu* Aide1 = nullptr;
     QAction* Aproposde1 = nullptr;
     QTimer* Timer1 = nullptr;
@@ -119,8 +119,8 @@ private:
     State state;  // written only by the rules of model/Regles.h, called from this window
     QWidget* Zone = nullptr;  // the drawing area, the central widget
     std::unique_ptr<PainterSurface> surface_;
-    TOptionsDlg* OptionsDlg = nullptr;  // a child of this window
-    TSpectreDlg* SpectreDlg = nullptr;  // a child of this window
+    TOptionsDlg* OptionsDlg = nullptr;          // a child of this window
+    THarmoniquesDlg* HarmoniquesDlg = nullptr;  // a child of this window
     bool horlogeMarche_ = false;
     bool cadreAjuste_ = false;
     std::string separateur_ = ".";

@@ -15,10 +15,10 @@
 
 #include "Copier.h"
 #include "Dessine.h"
+#include "Harmoniques.h"
 #include "PainterSurface.h"
 #include "Regles.h"
-#include "Spectre.h"
-#include "TSpectreDlg.h"
+#include "THarmoniquesDlg.h"
 #include "TkestForm.h"
 
 // Every operator new of the process is counted, so that a benchmark can tell whether the code
@@ -135,17 +135,17 @@ void TickFenetre(benchmark::State& etat) {
     });
 }
 
-void SpectreSeul(benchmark::State& etat, Distribution d, Bobinage b) {
+void HarmoniquesSeules(benchmark::State& etat, Distribution d, Bobinage b) {
     const State s = Etat(d, b);
     etat.counters["echantillons"] = EchantillonsDefaut(s);
-    for (auto _ : etat) benchmark::DoNotOptimize(SpectreNumerique(s));
+    for (auto _ : etat) benchmark::DoNotOptimize(HarmoniquesNumeriques(s));
 }
 
-// What the "Spectre" window does after a change of the winding: the spectrum, the chart's
-// series, the table and the labels (the window is not shown, so no paint).
-void SpectreFenetre(benchmark::State& etat, Distribution d, Bobinage b) {
+// What the harmonics window ("Spectre") does after a change of the winding: the spectrum, the
+// chart's series, the table and the labels (the window is not shown, so no paint).
+void HarmoniquesFenetre(benchmark::State& etat, Distribution d, Bobinage b) {
     const State s = Etat(d, b);
-    TSpectreDlg fenetre(nullptr);
+    THarmoniquesDlg fenetre(nullptr);
     for (auto _ : etat) fenetre.Suivre(s, ".", true);
 }
 
@@ -196,13 +196,13 @@ void Enregistre() {
     benchmark::RegisterBenchmark("Peinture/p99m99/DoubleEtoile", Peinture,
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Spectre/defaut/Reelle", SpectreSeul, Distribution::Reelle,
-                                 Bobinage::Defaut)
+    benchmark::RegisterBenchmark("Harmoniques/defaut/Reelle", HarmoniquesSeules,
+                                 Distribution::Reelle, Bobinage::Defaut)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Spectre/p99m99/DoubleEtoile", SpectreSeul,
+    benchmark::RegisterBenchmark("Harmoniques/p99m99/DoubleEtoile", HarmoniquesSeules,
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("SpectreFenetre/p99m99/DoubleEtoile", SpectreFenetre,
+    benchmark::RegisterBenchmark("HarmoniquesFenetre/p99m99/DoubleEtoile", HarmoniquesFenetre,
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Copier/defaut", Copie)->Unit(benchmark::kMillisecond);

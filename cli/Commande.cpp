@@ -128,7 +128,7 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
             if (nom == "--sans-vecteurs") c.affichage.Vecteurs = false;
             if (nom == "--sans-onde") c.affichage.Onde = false;
             if (nom == "--sans-bobinage") c.affichage.Bobinage = false;
-            if (nom == "--spectre") c.spectre = true;
+            if (nom == "--spectre") c.harmoniques = true;
         } else if (est(kAvecValeur)) {
             if (!valeur) {
                 if (i + 1 >= arguments.size())
@@ -183,7 +183,7 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
         c.etat.t = t;
     }
 
-    if (c.spectre) {
+    if (c.harmoniques) {
         // A table, not a picture: the picture's options have no meaning here.
         for (const char* option : {"--echelle", "--fond", "--images", "--intervalle"})
             if (donne(option)) throw Erreur(std::string(option) + " ne vaut pas avec --spectre");

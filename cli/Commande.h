@@ -18,7 +18,7 @@ enum class Format { Emf, Svg, Png, Gif, Texte, Json };
 // picture's format and rendering, and where it goes.
 struct Commande {
     bool aide = false;
-    bool spectre = false;  // the harmonics table instead of a picture
+    bool harmoniques = false;  // the harmonics table instead of a picture
     State etat;
     Affichage affichage;
     Format format = Format::Png;

@@ -14,8 +14,8 @@
 #include "Ecran.h"
 #include "Enregistrement.h"
 #include "Erreur.h"
+#include "Harmoniques.h"
 #include "Sortie.h"
-#include "Spectre.h"
 
 namespace {
 
@@ -55,13 +55,13 @@ void Produit(Commande& c) {
     sortie.Valide();
 }
 
-// The harmonics table of the state, as the Spectre window computes it.
-void ProduitSpectre(const Commande& c) {
-    const Spectre spectre = SpectreNumerique(c.etat);
+// The harmonics table of the state, as the harmonics window computes it.
+void ProduitHarmoniques(const Commande& c) {
+    const Harmoniques analyse = HarmoniquesNumeriques(c.etat);
     const std::vector<int> ordres = OrdresExport();
-    const std::vector<LigneSpectre> lignes = LignesSpectre(c.etat, spectre, ordres);
+    const std::vector<LigneHarmonique> lignes = LignesHarmoniques(c.etat, analyse, ordres);
     const std::string texte =
-        c.format == Format::Json ? JsonTableau(c.etat, spectre, lignes) : TexteTableau(lignes);
+        c.format == Format::Json ? JsonTableau(c.etat, analyse, lignes) : TexteTableau(lignes);
     FichierSortie sortie(c.sortie);
     sortie.Ecrit(texte);
     sortie.Valide();
@@ -102,7 +102,7 @@ int main(int argc, char* argv[]) {
 
     // A closed pipe is a write error to report, not a silent death.
     std::signal(SIGPIPE, SIG_IGN);
-    if (commande.spectre) return Execute([&] { ProduitSpectre(commande); });
+    if (commande.harmoniques) return Execute([&] { ProduitHarmoniques(commande); });
     // Fonts and painting need a Qt application, never a display: the offscreen platform,
     // whatever the caller's environment names.
     qputenv("QT_QPA_PLATFORM", "offscreen");

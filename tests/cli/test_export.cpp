@@ -17,11 +17,11 @@
 
 #include "Conversions.h"
 #include "Dessine.h"
+#include "Harmoniques.h"
 #include "LectureEmf.h"
 #include "LectureSvg.h"
 #include "RecordingSurface.h"
 #include "Regles.h"
-#include "Spectre.h"
 
 namespace {
 
@@ -324,7 +324,7 @@ TEST(KestExport, StandardOutputAndHelp) {
         EXPECT_TRUE(aide.sortie.contains(QByteArray("  ") + option + " ")) << option;
 }
 
-// The harmonics table of a figure agrees with the Spectre window's: the same model, the same
+// The harmonics table of a figure agrees with the harmonics window's: the same model, the same
 // rules forming the state, orders 1 to 25, as text or JSON; picture options are refused.
 TEST(KestExport, SpectrumTableIsTheModels) {
     const struct {
@@ -339,9 +339,9 @@ TEST(KestExport, SpectrumTableIsTheModels) {
         {{"--distribution", "parfaite"}, State{}},
     };
     for (const auto& k : cas) {
-        const Spectre sp = SpectreNumerique(k.etat);
+        const Harmoniques sp = HarmoniquesNumeriques(k.etat);
         const std::vector<int> ordres = OrdresExport();
-        const auto lignes = LignesSpectre(k.etat, sp, ordres);
+        const auto lignes = LignesHarmoniques(k.etat, sp, ordres);
         const Resultat texte = Lance(QStringList{"--spectre"} + k.arguments);
         EXPECT_EQ(texte.statut, 0) << texte.erreurs.toStdString();
         EXPECT_EQ(texte.sortie.toStdString(), TexteTableau(lignes));

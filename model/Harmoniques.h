@@ -52,7 +52,7 @@ Sens SensTheorique(int h);
 double AmplitudeAnalytique(const State& s, int h);
 
 // The numeric spectrum at the state's time. Index h = 1 .. kOrdreMax; index 0 is unused.
-struct Spectre {
+struct Harmoniques {
     std::array<double, kOrdreMax + 1> amplitude{};  // crest of order h in the resultant
     std::array<double, kOrdreMax + 1> direct{};     // its forward-turning part
     std::array<double, kOrdreMax + 1> inverse{};    // its backward-turning part
@@ -74,11 +74,11 @@ int EchantillonsDefaut(const State& s);
 // forward and backward waves. Works on a copy: s (its I and F included) is left as it was.
 // Throws Erreur when echantillons cannot resolve order kOrdreMax (fewer than 2·kOrdreMax + 2)
 // or is beyond 2^24.
-Spectre SpectreNumerique(const State& s, int echantillons = 0);
+Harmoniques HarmoniquesNumeriques(const State& s, int echantillons = 0);
 
 // One row of the table: the analytic factors, the numeric amplitude relative to the
 // fundamental and the direction, and the speed as a signed fraction of the fundamental's.
-struct LigneSpectre {
+struct LigneHarmonique {
     int h = 1;
     Facteurs facteurs;
     std::optional<double> relatif;
@@ -91,22 +91,23 @@ std::vector<int> OrdresFenetre(const State& s);
 // 1 .. kOrdresTableau, for the chart and the exported table.
 std::vector<int> OrdresExport();
 
-std::vector<LigneSpectre> LignesSpectre(const State& s, const Spectre& spectre,
-                                        std::span<const int> ordres);
+std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques& analyse,
+                                               std::span<const int> ordres);
 
 // "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle"; separateur is the decimal mark.
 std::string NomBobinage(const State& s, std::string_view separateur = ",");
 // "direct", "inverse", "absent".
 std::string NomSens(Sens sens);
 // "1/5", "-1/5" (backward), "0" (absent).
-std::string TexteVitesse(const LigneSpectre& ligne);
+std::string TexteVitesse(const LigneHarmonique& ligne);
 
 // Tab-separated, a header line then one line per row, each line ending in '\n'; numbers with
 // four decimals and `separateur` as the decimal mark; an undefined ratio is left empty.
-std::string TexteTableau(std::span<const LigneSpectre> lignes, std::string_view separateur = ".");
+std::string TexteTableau(std::span<const LigneHarmonique> lignes,
+                         std::string_view separateur = ".");
 // {"bobinage": ..., "distorsion": x|null, "ordres": [{"h":1,"kp":..,"kd":..,"ke":..,"kw":..,
 // "relatif":x|null,"sens":"direct","vitesse":1.0}, ...]}
-std::string JsonTableau(const State& s, const Spectre& spectre,
-                        std::span<const LigneSpectre> lignes);
+std::string JsonTableau(const State& s, const Harmoniques& analyse,
+                        std::span<const LigneHarmonique> lignes);
 
 }  // namespace kest

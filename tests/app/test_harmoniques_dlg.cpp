@@ -23,16 +23,16 @@
 #include <vector>
 
 #include "ErrorBox.h"
-#include "Spectre.h"
+#include "Harmoniques.h"
+#include "THarmoniquesDlg.h"
 #include "TOptionsDlg.h"
-#include "TSpectreDlg.h"
 #include "TkestForm.h"
 
 namespace {
 
 using kest::Sens;
 
-class Spectre : public ::testing::Test {
+class FenetreHarmoniques : public ::testing::Test {
 protected:
     void SetUp() override {
         ancien_ = kest::DefinirRapporteur([this](const std::string& m) { messages.push_back(m); });
@@ -48,7 +48,7 @@ protected:
         return objet;
     }
     QAction* Action(const char* nom) { return Trouver<QAction>(nom); }
-    kest::TSpectreDlg& Fenetre() { return form.CreerSpectreDlg(); }
+    kest::THarmoniquesDlg& Fenetre() { return form.CreerHarmoniquesDlg(); }
 
     void Saisir(const QString& p, const QString& m, const QString& y) {
         for (auto [nom, texte] : {std::pair{"IDC_p", p}, {"IDC_m", m}, {"IDC_Y", y}}) {
@@ -70,34 +70,34 @@ private:
     kest::Rapporteur ancien_;
 };
 
-TEST_F(Spectre, MenuItemAfterDimensionsOpensAndClosesTheWindow) {
+TEST_F(FenetreHarmoniques, MenuItemAfterDimensionsOpensAndClosesTheWindow) {
     const QList<QAction*> items = Trouver<QMenu>("Options1")->actions();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items[0]->objectName(), "Dimensions1");
-    EXPECT_EQ(items[1]->objectName(), "Spectre1");
+    EXPECT_EQ(items[1]->objectName(), "Harmoniques1");
     EXPECT_EQ(items[1]->text(), "&Spectre");
     EXPECT_TRUE(items[1]->isCheckable());
     EXPECT_TRUE(items[1]->shortcut().isEmpty());
 
-    Action("Spectre1")->trigger();
+    Action("Harmoniques1")->trigger();
     EXPECT_TRUE(Fenetre().isVisible());
-    EXPECT_TRUE(Action("Spectre1")->isChecked());
+    EXPECT_TRUE(Action("Harmoniques1")->isChecked());
     EXPECT_FALSE(Fenetre().isModal());
     EXPECT_EQ(Fenetre().windowTitle(), "Spectre");
-    Action("Spectre1")->trigger();
+    Action("Harmoniques1")->trigger();
     EXPECT_FALSE(Fenetre().isVisible());
-    EXPECT_FALSE(Action("Spectre1")->isChecked());
-    Action("Spectre1")->trigger();
+    EXPECT_FALSE(Action("Harmoniques1")->isChecked());
+    Action("Harmoniques1")->trigger();
     Fenetre().close();  // the close box
     EXPECT_FALSE(Fenetre().isVisible());
-    EXPECT_FALSE(Action("Spectre1")->isChecked());
+    EXPECT_FALSE(Action("Harmoniques1")->isChecked());
     EXPECT_TRUE(messages.empty());
 }
 
 // The window follows Enter in the dialog and the distribution buttons; the chart's two series
 // hold the numeric A(h)/A(1) of the model, each order in the series of its direction.
-TEST_F(Spectre, FollowsTheDialog) {
-    Action("Spectre1")->trigger();
+TEST_F(FenetreHarmoniques, FollowsTheDialog) {
+    Action("Harmoniques1")->trigger();
     Action("Dimensions1")->trigger();
     // Opening the dialog selects "Parfaite": the fundamental alone.
     EXPECT_EQ(Fenetre().Barres(Sens::Direct).value(0), 1.0);
@@ -148,8 +148,8 @@ TEST_F(Spectre, FollowsTheDialog) {
     EXPECT_EQ(Fenetre().Lignes().data(), avant);
 }
 
-TEST_F(Spectre, CtrlCCopiesTheSpectrumAndHintsGoToTheMainStatusBar) {
-    Action("Spectre1")->trigger();
+TEST_F(FenetreHarmoniques, CtrlCCopiesTheSpectrumAndHintsGoToTheMainStatusBar) {
+    Action("Harmoniques1")->trigger();
     Fenetre().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Fenetre()));
     QSignalSpy copiesImage(Action("Copy1"), &QAction::triggered);

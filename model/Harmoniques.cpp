@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Spectre.h"
+#include "Harmoniques.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +18,7 @@ using Complexe = std::complex<double>;
 bool Etagee(const State& s) { return s.DoubleEtoile || s.Reelle; }
 
 // Below this the fundamental is taken as missing: nothing to compare the orders with.
-bool AFondamental(const Spectre& sp, double imax) {
+bool AFondamental(const Harmoniques& sp, double imax) {
     return sp.amplitude[1] > 1e-9 * std::abs(imax) && sp.amplitude[1] > 0.0;
 }
 
@@ -134,7 +134,7 @@ double AmplitudeAnalytique(const State& s, int h) {
     return 3.0 / (kPi * h) * std::abs(FacteursBobinage(s, h).kw) * std::abs(s.Imax);
 }
 
-std::optional<double> Spectre::Relatif(int h) const {
+std::optional<double> Harmoniques::Relatif(int h) const {
     if (h < 1 || h > kOrdreMax || !(amplitude[1] > 0.0)) return std::nullopt;
     if (sens[1] == Sens::Absent) return std::nullopt;
     return amplitude[h] / amplitude[1];
@@ -145,12 +145,12 @@ int EchantillonsDefaut(const State& s) {
     return std::clamp(65536 / m, 512, 8192);
 }
 
-Spectre SpectreNumerique(const State& s, int echantillons) {
+Harmoniques HarmoniquesNumeriques(const State& s, int echantillons) {
     if (echantillons == 0) echantillons = EchantillonsDefaut(s);
     if (echantillons < 2 * kOrdreMax + 2 || echantillons > (1 << 24))
         throw Erreur("Nombre d'échantillons incorrect pour le spectre (" +
                      std::to_string(2 * kOrdreMax + 2) + " à " + std::to_string(1 << 24) + ")");
-    Spectre sp;
+    Harmoniques sp;
     if (s.p < 1) return sp;
     const int n = echantillons;
     std::vector<Complexe> table(2 * static_cast<std::size_t>(n));
@@ -202,16 +202,16 @@ std::vector<int> OrdresExport() {
     return ordres;
 }
 
-std::vector<LigneSpectre> LignesSpectre(const State& s, const Spectre& spectre,
-                                        std::span<const int> ordres) {
-    std::vector<LigneSpectre> lignes;
+std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques& analyse,
+                                               std::span<const int> ordres) {
+    std::vector<LigneHarmonique> lignes;
     for (const int h : ordres) {
-        LigneSpectre l;
+        LigneHarmonique l;
         l.h = h;
         l.facteurs = FacteursBobinage(s, h);
         if (h >= 1 && h <= kOrdreMax) {
-            l.relatif = spectre.Relatif(h);
-            l.sens = spectre.sens[h];
+            l.relatif = analyse.Relatif(h);
+            l.sens = analyse.sens[h];
         }
         if (l.sens == Sens::Direct) l.vitesse = 1.0 / h;
         if (l.sens == Sens::Inverse) l.vitesse = -1.0 / h;
@@ -245,15 +245,15 @@ std::string NomSens(Sens sens) {
     return "absent";
 }
 
-std::string TexteVitesse(const LigneSpectre& ligne) {
+std::string TexteVitesse(const LigneHarmonique& ligne) {
     if (ligne.sens == Sens::Absent) return "0";
     const std::string fraction = ligne.h == 1 ? "1" : "1/" + std::to_string(ligne.h);
     return ligne.sens == Sens::Inverse ? "-" + fraction : fraction;
 }
 
-std::string TexteTableau(std::span<const LigneSpectre> lignes, std::string_view separateur) {
+std::string TexteTableau(std::span<const LigneHarmonique> lignes, std::string_view separateur) {
     std::string texte = "h\tk_p\tk_d\tk_e\tk_w\tA(h)/A(1)\tsens\tvitesse\n";
-    for (const LigneSpectre& l : lignes) {
+    for (const LigneHarmonique& l : lignes) {
         texte += std::to_string(l.h);
         for (const double v : {l.facteurs.kp, l.facteurs.kd, l.facteurs.ke, l.facteurs.kw})
             texte += '\t' + Fixe(v, separateur);
@@ -263,12 +263,12 @@ std::string TexteTableau(std::span<const LigneSpectre> lignes, std::string_view 
     return texte;
 }
 
-std::string JsonTableau(const State& s, const Spectre& spectre,
-                        std::span<const LigneSpectre> lignes) {
+std::string JsonTableau(const State& s, const Harmoniques& analyse,
+                        std::span<const LigneHarmonique> lignes) {
     std::string json = "{\"bobinage\": " + JsonTexte(NomBobinage(s, ".")) +
-                       ", \"distorsion\": " + Json(spectre.distorsion) + ", \"ordres\": [";
+                       ", \"distorsion\": " + Json(analyse.distorsion) + ", \"ordres\": [";
     bool premiere = true;
-    for (const LigneSpectre& l : lignes) {
+    for (const LigneHarmonique& l : lignes) {
         json += premiere ? "\n  " : ",\n  ";
         premiere = false;
         json += "{\"h\": " + std::to_string(l.h) + ", \"kp\": " + Json(l.facteurs.kp) +

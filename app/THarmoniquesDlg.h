@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Spectre.h"
+#include "Harmoniques.h"
 #include "State.h"
 
 class QBarSet;
@@ -22,11 +22,11 @@ namespace kest {
 // The "Spectre" window: the harmonics of the resultant MMF as a bar chart, the winding factors
 // that explain them as a table, and the distortion. Non-modal, created hidden on the first
 // opening and kept until the end. It reads the state it is handed and never writes it.
-class TSpectreDlg : public QDialog {
+class THarmoniquesDlg : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TSpectreDlg(QWidget* fenetre);
+    explicit THarmoniquesDlg(QWidget* fenetre);
 
     // Recomputes when the winding differs from the one shown (a clock tick changes only the
     // time, whose spectrum is the same: it costs a comparison). `forcer` recomputes anyway.
@@ -39,7 +39,7 @@ public:
     // (0 where the order turns the other way or is absent), the categories, the table's rows.
     QList<qreal> Barres(Sens sens) const;
     QStringList Categories() const;
-    const std::vector<LigneSpectre>& Lignes() const { return lignes_; }
+    const std::vector<LigneHarmonique>& Lignes() const { return lignes_; }
     QString TexteLignes() const;
 
 signals:
@@ -65,7 +65,7 @@ private:
     QLabel* LabelBobinage = nullptr;
     QLabel* LabelDistorsion = nullptr;
     std::optional<State> montre_;  // the winding on display
-    std::vector<LigneSpectre> lignes_;
+    std::vector<LigneHarmonique> lignes_;
     std::string separateur_ = ".";
 };
 

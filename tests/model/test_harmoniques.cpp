@@ -7,8 +7,8 @@
 #include <string>
 
 #include "Erreur.h"
+#include "Harmoniques.h"
 #include "Physique.h"
-#include "Spectre.h"
 
 using namespace kest;
 
@@ -40,7 +40,7 @@ TEST(Facteurs, TextbookValues) {
     for (int h : {5, 7, 17, 19}) {
         EXPECT_NEAR(FacteursBobinage(d, h).ke, 0.0, 1e-15) << h;
         EXPECT_NEAR(AmplitudeAnalytique(d, h), 0.0, 1e-15) << h;
-        EXPECT_LT(SpectreNumerique(d).Relatif(h).value(), 1e-3) << h;
+        EXPECT_LT(HarmoniquesNumeriques(d).Relatif(h).value(), 1e-3) << h;
     }
     // The 11th (backward) and 13th (forward) come out whole: cos((11 + 1)π/12) = −1.
     EXPECT_NEAR(FacteursBobinage(d, 11).ke, -1.0, 1e-15);
@@ -64,7 +64,7 @@ TEST(Facteurs, TextbookValues) {
 
 // The formulas against the transform of the model's own resultant, at several instants.
 // The largest difference is printed: it is the figure quoted for the default sample count.
-TEST(Spectre, AnalyticAgreesWithTheModelOverTheTable) {
+TEST(Harmoniques, AnalyticAgreesWithTheModelOverTheTable) {
     double pire = 0.0;
     for (int p = 1; p <= 4; ++p)
         for (int m = -1; m <= 5; ++m)
@@ -73,7 +73,7 @@ TEST(Spectre, AnalyticAgreesWithTheModelOverTheTable) {
                     for (double t : {0.0, 0.0071}) {
                         State s = Bobinage(p, m, y, d);
                         s.t = t;
-                        const Spectre sp = SpectreNumerique(s);
+                        const Harmoniques sp = HarmoniquesNumeriques(s);
                         const double a1 = AmplitudeAnalytique(s, 1);
                         const std::string ligne =
                             "p=" + std::to_string(p) + " m=" + std::to_string(m) +
@@ -94,11 +94,11 @@ TEST(Spectre, AnalyticAgreesWithTheModelOverTheTable) {
     RecordProperty("ecart_max", std::to_string(pire));
 }
 
-TEST(Spectre, DirectionsDistortionAndTheStateLeftAlone) {
+TEST(Harmoniques, DirectionsDistortionAndTheStateLeftAlone) {
     State s = Bobinage(1, 2);
     s.t = 0.004;
     for (int k = 0; k < 3; ++k) s.I[k] = 10.0 + k, s.F[k] = 20.0 + k;
-    const Spectre sp = SpectreNumerique(s);
+    const Harmoniques sp = HarmoniquesNumeriques(s);
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(s.I[k], 10.0 + k);
         EXPECT_EQ(s.F[k], 20.0 + k);
@@ -114,8 +114,8 @@ TEST(Spectre, DirectionsDistortionAndTheStateLeftAlone) {
     EXPECT_GT(*sp.distorsion, 0.1);
 
     // The ideal distribution has no harmonic; no winding has no fundamental to compare with.
-    EXPECT_LT(*SpectreNumerique(Bobinage(3, 2, kPi, Parfaite)).distorsion, 1e-9);
-    const Spectre vide = SpectreNumerique(Bobinage(1, -1));
+    EXPECT_LT(*HarmoniquesNumeriques(Bobinage(3, 2, kPi, Parfaite)).distorsion, 1e-9);
+    const Harmoniques vide = HarmoniquesNumeriques(Bobinage(1, -1));
     EXPECT_FALSE(vide.distorsion);
     EXPECT_FALSE(vide.Relatif(5));
     EXPECT_EQ(vide.sens[1], Sens::Absent);
@@ -123,15 +123,15 @@ TEST(Spectre, DirectionsDistortionAndTheStateLeftAlone) {
     // The largest winding, and a stale pitch whose belts overrun the span: no trap, no NaN.
     for (State g : {Bobinage(99, 99, kPi, DoubleEtoile), Bobinage(1, 1)}) {
         g.m = g.m == 1 ? 99 : g.m;
-        const Spectre r = SpectreNumerique(g);
+        const Harmoniques r = HarmoniquesNumeriques(g);
         for (int h = 1; h <= kOrdreMax; ++h) ASSERT_TRUE(std::isfinite(r.amplitude[h]));
     }
-    EXPECT_NEAR(SpectreNumerique(Bobinage(99, 99, kPi, DoubleEtoile)).amplitude[1],
+    EXPECT_NEAR(HarmoniquesNumeriques(Bobinage(99, 99, kPi, DoubleEtoile)).amplitude[1],
                 AmplitudeAnalytique(Bobinage(99, 99, kPi, DoubleEtoile), 1), 1e-3);
-    EXPECT_THROW(SpectreNumerique(s, 50), Erreur);
+    EXPECT_THROW(HarmoniquesNumeriques(s, 50), Erreur);
 }
 
-TEST(Spectre, TableTextAndJson) {
+TEST(Harmoniques, TableTextAndJson) {
     State s = Bobinage(2, 3, 5 * kPi / 6);
     EXPECT_EQ(NomBobinage(s), "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle");
     s.DoubleEtoile = true;
@@ -141,8 +141,8 @@ TEST(Spectre, TableTextAndJson) {
     EXPECT_EQ(OrdresFenetre(Bobinage(1, 2)), (std::vector<int>{1, 5, 7, 11, 13}));
 
     const State d = Bobinage(1, 2);
-    const Spectre sp = SpectreNumerique(d);
-    const auto lignes = LignesSpectre(d, sp, OrdresExport());
+    const Harmoniques sp = HarmoniquesNumeriques(d);
+    const auto lignes = LignesHarmoniques(d, sp, OrdresExport());
     ASSERT_EQ(lignes.size(), 25u);
     EXPECT_EQ(lignes[4].h, 5);
     EXPECT_EQ(lignes[4].vitesse, -0.2);
@@ -169,9 +169,9 @@ TEST(Spectre, TableTextAndJson) {
         << json;
     EXPECT_NE(json.find("\"sens\": \"inverse\", \"vitesse\": -0.2}"), std::string::npos);
     const State vide = Bobinage(1, -1);
-    EXPECT_NE(
-        JsonTableau(vide, SpectreNumerique(vide), {}).find("\"distorsion\": null, \"ordres\": ["),
-        std::string::npos);
+    EXPECT_NE(JsonTableau(vide, HarmoniquesNumeriques(vide), {})
+                  .find("\"distorsion\": null, \"ordres\": ["),
+              std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TSpectreDlg.h"
+#include "THarmoniquesDlg.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -48,10 +48,10 @@ QString Nombre(double v, const std::string& separateur) {
 
 }  // namespace
 
-TSpectreDlg::TSpectreDlg(QWidget* fenetre)
+THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
     : QDialog(fenetre, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("SpectreDlg"));
+    setObjectName(QStringLiteral("HarmoniquesDlg"));
     setWindowTitle(QStringLiteral("Spectre"));
     setFont(PoliceInterface());
     setModal(false);
@@ -74,7 +74,7 @@ TSpectreDlg::TSpectreDlg(QWidget* fenetre)
     resize(760, 600);
 }
 
-void TSpectreDlg::createChart() {
+void THarmoniquesDlg::createChart() {
     Directs = new QBarSet(QStringLiteral("Direct (sens du fondamental)"));
     Directs->setObjectName(QStringLiteral("Directs"));
     Directs->setColor(kCouleurDirect);
@@ -120,7 +120,7 @@ void TSpectreDlg::createChart() {
         "Amplitude de chaque harmonique rapportée au fondamental ; Ctrl+C copie le spectre"));
 }
 
-void TSpectreDlg::createTable() {
+void THarmoniquesDlg::createTable() {
     Tableau = new QTableWidget(0, 8, this);
     Tableau->setObjectName(QStringLiteral("Tableau"));
     Tableau->setHorizontalHeaderLabels({QStringLiteral("h"), QStringLiteral("k_p"),
@@ -137,22 +137,22 @@ void TSpectreDlg::createTable() {
         "(k_w) ; vitesse en fraction de celle du fondamental"));
 }
 
-void TSpectreDlg::Suivre(const State& s, const std::string& separateur, bool forcer) {
+void THarmoniquesDlg::Suivre(const State& s, const std::string& separateur, bool forcer) {
     if (!forcer && montre_ && MemeBobinage(*montre_, s) && separateur == separateur_) return;
     Afficher(s, separateur);
 }
 
-void TSpectreDlg::Afficher(const State& s, const std::string& separateur) {
+void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     montre_ = s;
     separateur_ = separateur;
-    const Spectre spectre = SpectreNumerique(s);
+    const Harmoniques analyse = HarmoniquesNumeriques(s);
 
     for (QBarSet* set : {Directs, Inverses}) set->remove(0, set->count());
     QList<qreal> directs, inverses;
     for (int h = 1; h <= kOrdresTableau; ++h) {
-        const double r = spectre.Relatif(h).value_or(0.0);
+        const double r = analyse.Relatif(h).value_or(0.0);
         // The balanced phases cancel the multiples of 3 whatever the samples' residue says.
-        const Sens sens = SensTheorique(h) == Sens::Absent ? Sens::Absent : spectre.sens[h];
+        const Sens sens = SensTheorique(h) == Sens::Absent ? Sens::Absent : analyse.sens[h];
         directs.append(sens == Sens::Direct ? r : 0.0);
         inverses.append(sens == Sens::Inverse ? r : 0.0);
     }
@@ -160,10 +160,10 @@ void TSpectreDlg::Afficher(const State& s, const std::string& separateur) {
     Inverses->append(inverses);
 
     const std::vector<int> ordres = OrdresFenetre(s);
-    lignes_ = LignesSpectre(s, spectre, ordres);
+    lignes_ = LignesHarmoniques(s, analyse, ordres);
     Tableau->setRowCount(static_cast<int>(lignes_.size()));
     for (int r = 0; r < static_cast<int>(lignes_.size()); ++r) {
-        const LigneSpectre& l = lignes_[r];
+        const LigneHarmonique& l = lignes_[r];
         const QString cellules[] = {
             QString::number(l.h),
             Nombre(l.facteurs.kp, separateur),
@@ -186,30 +186,30 @@ void TSpectreDlg::Afficher(const State& s, const std::string& separateur) {
 
     LabelBobinage->setText(QString::fromStdString(NomBobinage(s, separateur)));
     LabelDistorsion->setText(
-        spectre.distorsion
+        analyse.distorsion
             ? QStringLiteral("Taux de distorsion harmonique : %1 %")
-                  .arg(Nombre(*spectre.distorsion * 100, separateur).chopped(2))
+                  .arg(Nombre(*analyse.distorsion * 100, separateur).chopped(2))
             : QStringLiteral("Taux de distorsion harmonique : sans objet (pas de fondamental)"));
 }
 
-QList<qreal> TSpectreDlg::Barres(Sens sens) const {
+QList<qreal> THarmoniquesDlg::Barres(Sens sens) const {
     const QBarSet* set = sens == Sens::Inverse ? Inverses : Directs;
     QList<qreal> valeurs;
     for (int i = 0; i < set->count(); ++i) valeurs.append(set->at(i));
     return valeurs;
 }
 
-QStringList TSpectreDlg::Categories() const {
+QStringList THarmoniquesDlg::Categories() const {
     QStringList c;
     for (int h = 1; h <= kOrdresTableau; ++h) c.append(QString::number(h));
     return c;
 }
 
-QString TSpectreDlg::TexteLignes() const {
+QString THarmoniquesDlg::TexteLignes() const {
     return QString::fromStdString(TexteTableau(lignes_, separateur_));
 }
 
-void TSpectreDlg::Copier(QClipboard& clipboard) const {
+void THarmoniquesDlg::Copier(QClipboard& clipboard) const {
     const QSize taille = Graphique->size();
     QByteArray svg;
     {
@@ -237,7 +237,7 @@ void TSpectreDlg::Copier(QClipboard& clipboard) const {
     clipboard.setMimeData(donnees.release());
 }
 
-bool TSpectreDlg::event(QEvent* e) {
+bool THarmoniquesDlg::event(QEvent* e) {
     // No status bar here: the help lines go to the main window's.
     if (e->type() == QEvent::StatusTip && parentWidget())
         return QCoreApplication::sendEvent(parentWidget(), e);
@@ -251,7 +251,7 @@ bool TSpectreDlg::event(QEvent* e) {
     return QDialog::event(e);
 }
 
-void TSpectreDlg::keyPressEvent(QKeyEvent* e) {
+void THarmoniquesDlg::keyPressEvent(QKeyEvent* e) {
     if (e->matches(QKeySequence::Copy)) {
         Garde([this] { Copier(*QGuiApplication::clipboard()); });
         return;
@@ -259,7 +259,7 @@ void TSpectreDlg::keyPressEvent(QKeyEvent* e) {
     QDialog::keyPressEvent(e);
 }
 
-void TSpectreDlg::reject() {
+void THarmoniquesDlg::reject() {
     hide();
     emit Ferme();
 }
