@@ -23,8 +23,8 @@ const char* const kTypesEmf[] = {
 };
 
 // One run of Dessine recorded as EMF, SVG and PNG; nothing reaches the clipboard here.
-std::unique_ptr<QMimeData> Enregistre(State& s, Affichage affichage, QSize taille,
-                                      const Ecran& ecran) {
+std::unique_ptr<QMimeData> DonneesCopie(State& s, Affichage affichage, QSize taille,
+                                        const Ecran& ecran) {
     const QColor texte = QGuiApplication::palette().color(QPalette::WindowText);
     const Enregistrement images = Enregistre(s, affichage, taille, ecran, PixelsParPouce(), texte);
     auto donnees = std::make_unique<QMimeData>();
@@ -40,7 +40,7 @@ void Copier(State& s, Affichage affichage, QSize tailleExterieure, const Ecran& 
             QClipboard& clipboard) {
     std::unique_ptr<QMimeData> donnees;
     try {
-        donnees = Enregistre(s, affichage, tailleExterieure, ecran);
+        donnees = DonneesCopie(s, affichage, tailleExterieure, ecran);
     } catch (const std::bad_alloc&) {
         throw Erreur(kRessourcesInsuffisantes);
     }

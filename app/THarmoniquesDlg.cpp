@@ -8,7 +8,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
@@ -17,11 +16,12 @@
 #include <QLegend>
 #include <QMimeData>
 #include <QPainter>
+#include <QStatusTipEvent>
 #include <QSvgGenerator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
-#include <cmath>
+#include <memory>
 
 #include "Disposition.h"
 #include "ErrorBox.h"
@@ -42,8 +42,7 @@ bool MemeBobinage(const State& a, const State& b) {
 }
 
 QString Nombre(double v, const std::string& separateur) {
-    if (std::abs(v) < 5e-5) v = 0.0;
-    return QString::number(v, 'f', 4).replace(QLatin1Char('.'), QString::fromStdString(separateur));
+    return QString::fromStdString(TexteFacteur(v, separateur));
 }
 
 }  // namespace
@@ -238,9 +237,10 @@ void THarmoniquesDlg::Copier(QClipboard& clipboard) const {
 }
 
 bool THarmoniquesDlg::event(QEvent* e) {
-    // No status bar here: the help lines go to the main window's.
-    if (e->type() == QEvent::StatusTip && parentWidget())
-        return QCoreApplication::sendEvent(parentWidget(), e);
+    if (e->type() == QEvent::StatusTip) {
+        emit AideAffichee(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
     // Ctrl+C is the main window's application-wide "Copier": claimed here while this window
     // is active, so that the spectrum is copied rather than the field picture.
     if (e->type() == QEvent::ShortcutOverride &&

@@ -45,6 +45,8 @@ public:
 signals:
     // The close box: the menu's check mark follows.
     void Ferme();
+    // The help line of the control under the pointer: the window has no status bar of its own.
+    void AideAffichee(const QString& aide);
 
 protected:
     bool event(QEvent* e) override;

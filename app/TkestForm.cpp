@@ -235,6 +235,8 @@ THarmoniquesDlg& TkestForm::CreerHarmoniquesDlg() {
         HarmoniquesDlg = new THarmoniquesDlg(this);
         connect(HarmoniquesDlg, &THarmoniquesDlg::Ferme, this,
                 [this] { Harmoniques1->setChecked(false); });
+        connect(HarmoniquesDlg, &THarmoniquesDlg::AideAffichee, StatusBar1,
+                [this](const QString& aide) { StatusBar1->showMessage(aide); });
     }
     return *HarmoniquesDlg;
 }

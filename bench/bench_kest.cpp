@@ -16,6 +16,7 @@
 #include "Copier.h"
 #include "Dessine.h"
 #include "Harmoniques.h"
+#include "Neant.h"
 #include "PainterSurface.h"
 #include "Regles.h"
 #include "THarmoniquesDlg.h"
@@ -46,20 +47,6 @@ void operator delete(void* p, std::size_t, std::align_val_t) noexcept { std::fre
 namespace {
 
 using namespace kest;
-
-// The model and the scene alone: every drawing call is dropped.
-class Neant final : public DrawingSurface {
-public:
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void TextOut(int, int, const std::string&) override {}
-    void SetPenColor(Couleur) override {}
-    void SetPenStyle(PenStyle) override {}
-    void SetPenWidth(int) override {}
-    void SetBrushColor(Couleur) override {}
-    void SetBrushStyle(BrushStyle) override {}
-};
 
 enum class Distribution { Parfaite, Reelle, DoubleEtoile };
 enum class Bobinage { Defaut, PlusGrand };

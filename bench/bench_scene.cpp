@@ -7,23 +7,11 @@
 #include <benchmark/benchmark.h>
 
 #include "Dessine.h"
+#include "Neant.h"
 
 namespace {
 
 using namespace kest;
-
-class Neant final : public DrawingSurface {
-public:
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void TextOut(int, int, const std::string&) override {}
-    void SetPenColor(Couleur) override {}
-    void SetPenStyle(PenStyle) override {}
-    void SetPenWidth(int) override {}
-    void SetBrushColor(Couleur) override {}
-    void SetBrushStyle(BrushStyle) override {}
-};
 
 // The default state as the program starts, at an instant where no current is zero.
 void SceneSansQt(benchmark::State& etat) {

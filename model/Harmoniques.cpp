@@ -22,17 +22,6 @@ bool AFondamental(const Harmoniques& sp, double imax) {
     return sp.amplitude[1] > 1e-9 * std::abs(imax) && sp.amplitude[1] > 0.0;
 }
 
-// Fixed notation with four decimals, never "-0.0000".
-std::string Fixe(double v, std::string_view separateur) {
-    if (std::abs(v) < 5e-5) v = 0.0;
-    char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.4f", v);
-    std::string texte = tampon;
-    if (const auto point = texte.find('.'); point != std::string::npos)
-        texte.replace(point, 1, separateur.empty() ? std::string_view(".") : separateur);
-    return texte;
-}
-
 std::string Json(double v) {
     if (!std::isfinite(v)) return "null";
     char tampon[64];
@@ -233,6 +222,16 @@ std::string NomBobinage(const State& s, std::string_view separateur) {
            std::to_string(s.NbEncoches) + " encoches, Y = " + y + "° électriques, " + distribution;
 }
 
+std::string TexteFacteur(double v, std::string_view separateur) {
+    if (std::abs(v) < 5e-5) v = 0.0;
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "%.4f", v);
+    std::string texte = tampon;
+    if (const auto point = texte.find('.'); point != std::string::npos)
+        texte.replace(point, 1, separateur.empty() ? std::string_view(".") : separateur);
+    return texte;
+}
+
 std::string NomSens(Sens sens) {
     switch (sens) {
         case Sens::Direct:
@@ -256,9 +255,9 @@ std::string TexteTableau(std::span<const LigneHarmonique> lignes, std::string_vi
     for (const LigneHarmonique& l : lignes) {
         texte += std::to_string(l.h);
         for (const double v : {l.facteurs.kp, l.facteurs.kd, l.facteurs.ke, l.facteurs.kw})
-            texte += '\t' + Fixe(v, separateur);
-        texte += '\t' + (l.relatif ? Fixe(*l.relatif, separateur) : std::string());
-        texte += '\t' + NomSens(l.sens) + '\t' + Fixe(l.vitesse, separateur) + '\n';
+            texte += '\t' + TexteFacteur(v, separateur);
+        texte += '\t' + (l.relatif ? TexteFacteur(*l.relatif, separateur) : std::string());
+        texte += '\t' + NomSens(l.sens) + '\t' + TexteFacteur(l.vitesse, separateur) + '\n';
     }
     return texte;
 }

@@ -96,6 +96,9 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
 
 // "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle"; separateur is the decimal mark.
 std::string NomBobinage(const State& s, std::string_view separateur = ",");
+// A factor or ratio as the table shows it: four decimals, `separateur` as the decimal mark,
+// never "-0.0000".
+std::string TexteFacteur(double v, std::string_view separateur = ".");
 // "direct", "inverse", "absent".
 std::string NomSens(Sens sens);
 // "1/5", "-1/5" (backward), "0" (absent).

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "ErrorBox.h"
+#include "FenetreTest.h"
 #include "Harmoniques.h"
 #include "THarmoniquesDlg.h"
 #include "TOptionsDlg.h"
@@ -32,22 +33,8 @@ namespace {
 
 using kest::Sens;
 
-class FenetreHarmoniques : public ::testing::Test {
+class FenetreHarmoniques : public kest::test::FenetreTest {
 protected:
-    void SetUp() override {
-        ancien_ = kest::DefinirRapporteur([this](const std::string& m) { messages.push_back(m); });
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    void TearDown() override { kest::DefinirRapporteur(ancien_); }
-
-    template <class T>
-    T* Trouver(const char* nom) {
-        T* objet = form.findChild<T*>(QString::fromLatin1(nom));
-        if (!objet) ADD_FAILURE() << "no " << nom;
-        return objet;
-    }
-    QAction* Action(const char* nom) { return Trouver<QAction>(nom); }
     kest::THarmoniquesDlg& Fenetre() { return form.CreerHarmoniquesDlg(); }
 
     void Saisir(const QString& p, const QString& m, const QString& y) {
@@ -62,12 +49,6 @@ protected:
     QString Cellule(int ligne, int colonne) {
         return Trouver<QTableWidget>("Tableau")->item(ligne, colonne)->text();
     }
-
-    kest::TkestForm form;
-    std::vector<std::string> messages;
-
-private:
-    kest::Rapporteur ancien_;
 };
 
 TEST_F(FenetreHarmoniques, MenuItemAfterDimensionsOpensAndClosesTheWindow) {

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "ErrorBox.h"
+#include "FenetreTest.h"
 #include "Regles.h"
 #include "TAboutDlg.h"
 #include "TOptionsDlg.h"
@@ -36,24 +37,15 @@
 
 namespace {
 
-class Fenetre : public ::testing::Test, public QObject {
+class Fenetre : public kest::test::FenetreTest, public QObject {
 protected:
     void SetUp() override {
-        ancien_ = kest::DefinirRapporteur([this](const std::string& m) { messages.push_back(m); });
         form.CreerOptionsDlg();
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        FenetreTest::SetUp();
+        if (HasFatalFailure()) return;
         Trouver<QWidget>("Zone")->installEventFilter(this);
     }
-    void TearDown() override { kest::DefinirRapporteur(ancien_); }
 
-    template <class T>
-    T* Trouver(const char* nom) {
-        T* objet = form.findChild<T*>(QString::fromLatin1(nom));
-        if (!objet) ADD_FAILURE() << "no " << nom;
-        return objet;
-    }
-    QAction* Action(const char* nom) { return Trouver<QAction>(nom); }
     QLineEdit* Edit(const char* nom) { return Trouver<QLineEdit>(nom); }
     QRadioButton* Bouton(const char* nom) { return Trouver<QRadioButton>(nom); }
 
@@ -107,11 +99,7 @@ protected:
         return false;
     }
 
-    kest::TkestForm form;
-    std::vector<std::string> messages;
-
 private:
-    kest::Rapporteur ancien_;
     int peintures_ = 0;
 };
 using Options = Fenetre;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <memory>
 #include <numeric>
 #include <stdexcept>
 #include <string>
@@ -27,6 +28,18 @@ struct Lecture {
         return int(k);
     }
 };
+
+// The GIF in `octets`, decoded whole (frames, palette, extensions); empty when giflib refuses it.
+struct FermeGif {
+    void operator()(GifFileType* f) const { DGifCloseFile(f, nullptr); }
+};
+std::unique_ptr<GifFileType, FermeGif> Decode(const std::string& octets) {
+    Lecture lecture{&octets};
+    int code = 0;
+    std::unique_ptr<GifFileType, FermeGif> f(DGifOpen(&lecture, &Lecture::Lit, &code));
+    if (f && DGifSlurp(f.get()) != GIF_OK) f.reset();
+    return f;
+}
 
 // Frame delays in hundredths: each frame ends on the nearest hundredth of its exact time.
 TEST(Gif, DelaysKeepThePeriodExact) {
@@ -61,11 +74,9 @@ TEST(Gif, PaletteIsExactAndOtherColoursAreRefused) {
         EXPECT_THROW(gif.Ajoute(autre, 6), Erreur);
         gif.Termine();
     }
-    Lecture lecture{&octets};
-    int code = 0;
-    GifFileType* f = DGifOpen(&lecture, &Lecture::Lit, &code);
-    ASSERT_NE(f, nullptr);
-    ASSERT_EQ(DGifSlurp(f), GIF_OK);
+    const auto gif = Decode(octets);
+    ASSERT_NE(gif, nullptr);
+    GifFileType* f = gif.get();
     EXPECT_EQ(f->ImageCount, 2);
     ASSERT_EQ(f->SColorMap->ColorCount, 4);
     const GifColorType c0 = f->SColorMap->Colors[0], c1 = f->SColorMap->Colors[1];
@@ -77,7 +88,6 @@ TEST(Gif, PaletteIsExactAndOtherColoursAreRefused) {
               std::tuple(7, 2, DISPOSE_BACKGROUND));
     const GifByteType* px = f->SavedImages[0].RasterBits;
     EXPECT_EQ(std::vector<int>(px, px + 6), (std::vector<int>{1, 2, 2, 2, 2, 0}));
-    DGifCloseFile(f, &code);
 
     std::vector<QRgb> trop(256);
     for (std::size_t i = 0; i < trop.size(); ++i) trop[i] = qRgb(int(i), 0, 0);
@@ -128,11 +138,9 @@ TEST(Gif, OpaqueFramesStoreTheChangesAndShowTheImages) {
         for (const QImage& i : images) gif.Ajoute(i, 6);
         gif.Termine();
     }
-    Lecture lecture{&octets};
-    int code = 0;
-    GifFileType* f = DGifOpen(&lecture, &Lecture::Lit, &code);
-    ASSERT_NE(f, nullptr);
-    ASSERT_EQ(DGifSlurp(f), GIF_OK);
+    const auto gif = Decode(octets);
+    ASSERT_NE(gif, nullptr);
+    GifFileType* f = gif.get();
     ASSERT_EQ(f->ImageCount, int(images.size()));
     QImage vue(image.size(), QImage::Format_RGB32);
     for (int n = 0; n < f->ImageCount; ++n) {
@@ -158,7 +166,6 @@ TEST(Gif, OpaqueFramesStoreTheChangesAndShowTheImages) {
     EXPECT_EQ(std::tuple(f->SavedImages[1].ImageDesc.Left, f->SavedImages[1].ImageDesc.Top,
                          f->SavedImages[1].ImageDesc.Width, f->SavedImages[1].ImageDesc.Height),
               std::tuple(3, 4, 33, 17));
-    DGifCloseFile(f, &code);
 }
 
 }  // namespace
