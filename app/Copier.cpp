@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Copier.h"
+#include "app/Copier.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -8,8 +8,8 @@
 #include <memory>
 #include <new>
 
-#include "Enregistrement.h"
-#include "Erreur.h"
+#include "model/Erreur.h"
+#include "render/Enregistrement.h"
 
 namespace kest {
 

@@ -3,9 +3,9 @@
 
 #include <QSize>
 
-#include "Dessine.h"
-#include "Ecran.h"
-#include "State.h"
+#include "model/State.h"
+#include "render/Ecran.h"
+#include "scene/Dessine.h"
 
 class QClipboard;
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Disposition.h"
+#include "app/Disposition.h"
 
 #include <QLabel>
 #include <algorithm>
 
-#include "Ecran.h"
+#include "render/Ecran.h"
 
 namespace kest {
 

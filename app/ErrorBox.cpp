@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ErrorBox.h"
+#include "app/ErrorBox.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "Erreur.h"
+#include "model/Erreur.h"
 
 namespace kest {
 

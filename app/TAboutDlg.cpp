@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TAboutDlg.h"
+#include "app/TAboutDlg.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
-#include "Disposition.h"
+#include "app/Disposition.h"
 
 namespace kest {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "THarmoniquesDlg.h"
+#include "app/THarmoniquesDlg.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -23,8 +23,8 @@
 #include <QValueAxis>
 #include <memory>
 
-#include "Disposition.h"
-#include "ErrorBox.h"
+#include "app/Disposition.h"
+#include "app/ErrorBox.h"
 
 namespace kest {
 

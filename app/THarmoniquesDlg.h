@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Harmoniques.h"
-#include "State.h"
+#include "model/Harmoniques.h"
+#include "model/State.h"
 
 class QBarSet;
 class QChart;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TOptionsDlg.h"
+#include "app/TOptionsDlg.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QStatusTipEvent>
 
-#include "Conversions.h"
-#include "Disposition.h"
-#include "ErrorBox.h"
+#include "app/Disposition.h"
+#include "app/ErrorBox.h"
+#include "model/Conversions.h"
 
 namespace kest {
 

@@ -5,8 +5,8 @@
 #include <QString>
 #include <string>
 
-#include "Regles.h"
-#include "State.h"
+#include "model/Regles.h"
+#include "model/State.h"
 
 class QGroupBox;
 class QLineEdit;

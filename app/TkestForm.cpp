@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "TkestForm.h"
+#include "app/TkestForm.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,14 +17,14 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "Copier.h"
-#include "Disposition.h"
-#include "Erreur.h"
-#include "ErrorBox.h"
-#include "Regles.h"
-#include "TAboutDlg.h"
-#include "THarmoniquesDlg.h"
-#include "TOptionsDlg.h"
+#include "app/Copier.h"
+#include "app/Disposition.h"
+#include "app/ErrorBox.h"
+#include "app/TAboutDlg.h"
+#include "app/THarmoniquesDlg.h"
+#include "app/TOptionsDlg.h"
+#include "model/Erreur.h"
+#include "model/Regles.h"
 
 namespace kest {
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "Dessine.h"
-#include "PainterSurface.h"
-#include "Regles.h"
-#include "State.h"
+#include "model/Regles.h"
+#include "model/State.h"
+#include "render/PainterSurface.h"
+#include "scene/Dessine.h"
 
 class QAction;
 class QCheckBox;

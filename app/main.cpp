@@ -2,9 +2,9 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "ErrorBox.h"
-#include "Lancement.h"
-#include "TkestForm.h"
+#include "app/ErrorBox.h"
+#include "app/Lancement.h"
+#include "app/TkestForm.h"
 
 // Exit status 0, also after an error at start-up, which is shown and then ends the program;
 // 1 only when there is no display to show anything on.

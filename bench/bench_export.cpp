@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "Animation.h"
-#include "Ecran.h"
-#include "Enregistrement.h"
-#include "Regles.h"
+#include "model/Regles.h"
+#include "render/Animation.h"
+#include "render/Ecran.h"
+#include "render/Enregistrement.h"
 
 extern char** environ;
 

@@ -13,14 +13,14 @@
 #include <new>
 #include <string>
 
-#include "Copier.h"
-#include "Dessine.h"
-#include "Harmoniques.h"
-#include "Neant.h"
-#include "PainterSurface.h"
-#include "Regles.h"
-#include "THarmoniquesDlg.h"
-#include "TkestForm.h"
+#include "app/Copier.h"
+#include "app/THarmoniquesDlg.h"
+#include "app/TkestForm.h"
+#include "bench/Neant.h"
+#include "model/Harmoniques.h"
+#include "model/Regles.h"
+#include "render/PainterSurface.h"
+#include "scene/Dessine.h"
 
 // Every operator new of the process is counted, so that a benchmark can tell whether the code
 // it measures allocates. The array and nothrow forms of the library call these.

@@ -6,8 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "Dessine.h"
-#include "Neant.h"
+#include "bench/Neant.h"
+#include "scene/Dessine.h"
 
 namespace {
 

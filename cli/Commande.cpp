@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Commande.h"
+#include "cli/Commande.h"
 
 #include <algorithm>
 #include <cctype>
 #include <map>
 #include <optional>
 
-#include "Conversions.h"
-#include "Erreur.h"
-#include "Regles.h"
+#include "model/Conversions.h"
+#include "model/Erreur.h"
+#include "model/Regles.h"
 
 namespace kest {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "Animation.h"
-#include "Dessine.h"
-#include "Enregistrement.h"
-#include "State.h"
+#include "model/State.h"
+#include "render/Animation.h"
+#include "render/Enregistrement.h"
+#include "scene/Dessine.h"
 
 namespace kest {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Sortie.h"
+#include "cli/Sortie.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

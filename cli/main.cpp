@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "Animation.h"
-#include "Commande.h"
-#include "Ecran.h"
-#include "Enregistrement.h"
-#include "Erreur.h"
-#include "Harmoniques.h"
-#include "Sortie.h"
+#include "cli/Commande.h"
+#include "cli/Sortie.h"
+#include "model/Erreur.h"
+#include "model/Harmoniques.h"
+#include "render/Animation.h"
+#include "render/Ecran.h"
+#include "render/Enregistrement.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "Conversions.h"
+#include "model/Conversions.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include <string_view>
 #include <vector>
 
-#include "Dessine.h"
-#include "Erreur.h"
-#include "Pixel.h"
-#include "Regles.h"
+#include "model/Erreur.h"
+#include "model/Regles.h"
+#include "scene/Dessine.h"
+#include "scene/Pixel.h"
 
 namespace {
 

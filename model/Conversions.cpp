@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Conversions.h"
+#include "model/Conversions.h"
 
 #include <cfloat>
 #include <charconv>
@@ -10,7 +10,7 @@
 #include <string>
 #include <version>
 
-#include "Erreur.h"
+#include "model/Erreur.h"
 
 namespace kest {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "Erreur.h"
+#include "model/Erreur.h"
 
 namespace kest {
 

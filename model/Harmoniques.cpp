@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Harmoniques.h"
+#include "model/Harmoniques.h"
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdio>
 
-#include "Erreur.h"
-#include "Physique.h"
+#include "model/Erreur.h"
+#include "model/Physique.h"
 
 namespace kest {
 

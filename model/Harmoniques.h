@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "State.h"
+#include "model/State.h"
 
 namespace kest {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Physique.h"
+#include "model/Physique.h"
 
 #include <cmath>
 

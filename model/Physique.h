@@ -5,7 +5,7 @@
 // All angles are radians; theta and the returned conductor and axis angles are mechanical
 // angles of the air gap, counter-clockwise on the screen from the right-pointing axis.
 
-#include "State.h"
+#include "model/State.h"
 
 namespace kest {
 

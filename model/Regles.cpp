@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Regles.h"
+#include "model/Regles.h"
 
-#include "Conversions.h"
-#include "Erreur.h"
+#include "model/Conversions.h"
+#include "model/Erreur.h"
 
 namespace kest {
 
@@ -41,9 +41,26 @@ void AppliquerSaisie(State& s, const Saisie& saisie, std::string_view separateur
     s.Alpha = kDeuxPi / s.NbEncoches;
 }
 
+Distribution DistributionDe(const State& s) {
+    if (s.DoubleEtoile) return Distribution::DoubleEtoile;
+    return s.Reelle ? Distribution::Reelle : Distribution::Parfaite;
+}
+
+Saisie SaisieAffichee(const State& s, std::string_view separateur) {
+    const Distribution d = DistributionDe(s);
+    return Saisie{EntierVersTexte(s.p), EntierVersTexte(s.m), ReelVersTexte(s.Y, separateur),
+                  d == Distribution::Reelle, d == Distribution::DoubleEtoile};
+}
+
 void ChoisirDistribution(State& s, bool reelle, bool doubleEtoile) {
     s.Reelle = reelle;
     s.DoubleEtoile = doubleEtoile;
+}
+
+bool RegleIntervalle(int& intervalle, int ms) {
+    if (ms == intervalle) return false;
+    intervalle = ms;
+    return true;
 }
 
 void AvancerTemps(State& s) { s.t = 0.06283185307179587 / s.Omega + s.t; }

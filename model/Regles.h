@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "State.h"
+#include "model/State.h"
 
 namespace kest {
 
@@ -21,6 +21,16 @@ struct Saisie {
     bool doubleEtoile = false;
 };
 
+// The three radio buttons of the dialog. When both flags are set (a state formed by a program,
+// not by the buttons) the double star wins, as it does in the picture.
+enum class Distribution { Parfaite, Reelle, DoubleEtoile };
+Distribution DistributionDe(const State& s);
+
+// What the panel shows for a state: p and m in decimal, Y written with the locale's separator
+// and the button of its distribution. Enter sends these texts back through AppliquerSaisie,
+// which is why an untouched Y becomes its 15-digit writing (3.14159265358979 for π).
+Saisie SaisieAffichee(const State& s, std::string_view separateur);
+
 // Accepted winding sizes: 6·p·m never overflows and a paint stays interactive.
 inline constexpr int kPMax = 99;
 inline constexpr int kMMax = 99;
@@ -32,6 +42,12 @@ void AppliquerSaisie(State& s, const Saisie& saisie, std::string_view separateur
 
 // A radio button clicked: the flags only.
 void ChoisirDistribution(State& s, bool reelle, bool doubleEtoile);
+
+// The speed bar's position is the clock's interval in milliseconds. A new interval restarts the
+// clock, so that the next tick comes one full new interval later; the interval it already has
+// is ignored, so that a click on the bar's end does not delay the running tick. Returns whether
+// the interval changed.
+bool RegleIntervalle(int& intervalle, int ms);
 
 // One clock tick: 2π/100 of the electrical angle.
 void AvancerTemps(State& s);

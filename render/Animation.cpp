@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Animation.h"
+#include "render/Animation.h"
 
 #include <algorithm>
 
-#include "Erreur.h"
-#include "Gif.h"
-#include "PainterSurface.h"
-#include "Regles.h"
+#include "model/Erreur.h"
+#include "model/Regles.h"
+#include "render/Gif.h"
+#include "render/PainterSurface.h"
 
 namespace kest {
 

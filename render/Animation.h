@@ -6,9 +6,9 @@
 #include <functional>
 #include <string_view>
 
-#include "Dessine.h"
-#include "Enregistrement.h"
-#include "State.h"
+#include "model/State.h"
+#include "render/Enregistrement.h"
+#include "scene/Dessine.h"
 
 namespace kest {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Ecran.h"
+#include "render/Ecran.h"
 
 #include <QGuiApplication>
 #include <QScreen>

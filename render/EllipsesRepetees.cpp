@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EllipsesRepetees.h"
+#include "render/EllipsesRepetees.h"
 
 namespace kest {
 

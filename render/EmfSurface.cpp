@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "EmfSurface.h"
+#include "render/EmfSurface.h"
 
 #include <QString>
 #include <algorithm>
@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "Erreur.h"
+#include "model/Erreur.h"
 
 // libEMF last, and only here: its Windows headers define macros (min, max, TextOut) and C
 // functions (LineTo, Ellipse...) that would clash with the rest of the program.

@@ -5,8 +5,8 @@
 #include <QSize>
 #include <memory>
 
-#include "DrawingSurface.h"
-#include "Ecran.h"
+#include "render/Ecran.h"
+#include "scene/DrawingSurface.h"
 
 namespace kest {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Enregistrement.h"
+#include "render/Enregistrement.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -8,9 +8,9 @@
 #include <optional>
 #include <vector>
 
-#include "EmfSurface.h"
-#include "Erreur.h"
-#include "PainterSurface.h"
+#include "model/Erreur.h"
+#include "render/EmfSurface.h"
+#include "render/PainterSurface.h"
 
 namespace kest {
 

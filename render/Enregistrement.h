@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QSize>
 
-#include "Dessine.h"
-#include "Ecran.h"
-#include "State.h"
+#include "model/State.h"
+#include "render/Ecran.h"
+#include "scene/Dessine.h"
 
 namespace kest {
 

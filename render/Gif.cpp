@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Gif.h"
+#include "render/Gif.h"
 
 #include <gif_lib.h>
 
@@ -7,7 +7,7 @@
 #include <exception>
 #include <unordered_map>
 
-#include "Erreur.h"
+#include "model/Erreur.h"
 
 namespace kest {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PainterSurface.h"
+#include "render/PainterSurface.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>

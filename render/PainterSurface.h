@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "DrawingSurface.h"
-#include "EllipsesRepetees.h"
+#include "render/EllipsesRepetees.h"
+#include "scene/DrawingSurface.h"
 
 namespace kest {
 

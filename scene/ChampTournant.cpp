@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
 
-#include "Pixel.h"
-#include "Plan.h"
-#include "Vues.h"
+#include "scene/Pixel.h"
+#include "scene/Plan.h"
+#include "scene/Vues.h"
 
 namespace kest {
 

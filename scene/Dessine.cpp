@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Dessine.h"
+#include "scene/Dessine.h"
 
-#include "Registres.h"
-#include "Vues.h"
+#include "scene/Registres.h"
+#include "scene/Vues.h"
 
 namespace kest {
 

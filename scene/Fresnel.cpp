@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
 
-#include "Physique.h"
-#include "Pixel.h"
-#include "Plan.h"
-#include "Vues.h"
+#include "model/Physique.h"
+#include "scene/Pixel.h"
+#include "scene/Plan.h"
+#include "scene/Vues.h"
 
 namespace kest {
 

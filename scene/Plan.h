@@ -4,8 +4,8 @@
 // The layout of the scene, in pixels of the 700 × 500 drawing area (x to the right, y down).
 // Every place the views draw at is named here once; the views only add offsets to them.
 
-#include "Pixel.h"
-#include "State.h"
+#include "model/State.h"
+#include "scene/Pixel.h"
 
 namespace kest {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Registres.h"
+#include "scene/Registres.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>

@@ -4,8 +4,8 @@
 // The views of the scene, in the order Dessine draws them. Each inherits the pen and brush
 // that the one before left, and sets only what it changes.
 
-#include "Dessine.h"
-#include "Pixel.h"
+#include "scene/Dessine.h"
+#include "scene/Pixel.h"
 
 namespace kest {
 

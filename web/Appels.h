@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "DrawingSurface.h"
+#include "scene/DrawingSurface.h"
 #ifdef KEST_TRACE_FRONTIERES
-#include "Pixel.h"
+#include "scene/Pixel.h"
 #endif
 
 namespace kest::web {

@@ -9,12 +9,12 @@
 #include <cstring>
 #include <string>
 
-#include "Appels.h"
-#include "Conversions.h"
-#include "Dessine.h"
-#include "Erreur.h"
-#include "Regles.h"
-#include "State.h"
+#include "model/Conversions.h"
+#include "model/Erreur.h"
+#include "model/Regles.h"
+#include "model/State.h"
+#include "scene/Dessine.h"
+#include "web/Appels.h"
 
 namespace {
 

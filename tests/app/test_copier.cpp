@@ -12,12 +12,12 @@
 #include <climits>
 #include <tuple>
 
-#include "Copier.h"
-#include "EmfSurface.h"
-#include "Erreur.h"
-#include "LectureEmf.h"
-#include "RecordingSurface.h"
-#include "Regles.h"
+#include "app/Copier.h"
+#include "model/Erreur.h"
+#include "model/Regles.h"
+#include "render/EmfSurface.h"
+#include "tests/support/LectureEmf.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace {
 

@@ -22,12 +22,12 @@
 #include <string>
 #include <vector>
 
-#include "ErrorBox.h"
-#include "FenetreTest.h"
-#include "Harmoniques.h"
-#include "THarmoniquesDlg.h"
-#include "TOptionsDlg.h"
-#include "TkestForm.h"
+#include "app/ErrorBox.h"
+#include "app/THarmoniquesDlg.h"
+#include "app/TOptionsDlg.h"
+#include "app/TkestForm.h"
+#include "model/Harmoniques.h"
+#include "tests/support/FenetreTest.h"
 
 namespace {
 

@@ -28,12 +28,12 @@
 #include <tuple>
 #include <vector>
 
-#include "ErrorBox.h"
-#include "FenetreTest.h"
-#include "Regles.h"
-#include "TAboutDlg.h"
-#include "TOptionsDlg.h"
-#include "TkestForm.h"
+#include "app/ErrorBox.h"
+#include "app/TAboutDlg.h"
+#include "app/TOptionsDlg.h"
+#include "app/TkestForm.h"
+#include "model/Regles.h"
+#include "tests/support/FenetreTest.h"
 
 namespace {
 

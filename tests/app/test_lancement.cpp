@@ -16,12 +16,12 @@
 #include <memory>
 #include <vector>
 
-#include "Disposition.h"
-#include "Ecran.h"
-#include "Lancement.h"
-#include "State.h"
-#include "TOptionsDlg.h"
-#include "TkestForm.h"
+#include "app/Disposition.h"
+#include "app/Lancement.h"
+#include "app/TOptionsDlg.h"
+#include "app/TkestForm.h"
+#include "model/State.h"
+#include "render/Ecran.h"
 
 namespace {
 

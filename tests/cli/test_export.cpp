@@ -15,13 +15,13 @@
 #include <tuple>
 #include <vector>
 
-#include "Conversions.h"
-#include "Dessine.h"
-#include "Harmoniques.h"
-#include "LectureEmf.h"
-#include "LectureSvg.h"
-#include "RecordingSurface.h"
-#include "Regles.h"
+#include "model/Conversions.h"
+#include "model/Harmoniques.h"
+#include "model/Regles.h"
+#include "scene/Dessine.h"
+#include "tests/support/LectureEmf.h"
+#include "tests/support/LectureSvg.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace {
 

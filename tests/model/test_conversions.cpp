@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "Conversions.h"
+#include "model/Conversions.h"
 
 using namespace kest;
 using namespace std::string_literals;

@@ -6,9 +6,9 @@
 #include <iostream>
 #include <string>
 
-#include "Erreur.h"
-#include "Harmoniques.h"
-#include "Physique.h"
+#include "model/Erreur.h"
+#include "model/Harmoniques.h"
+#include "model/Physique.h"
 
 using namespace kest;
 

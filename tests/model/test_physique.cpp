@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "Physique.h"
+#include "model/Physique.h"
 
 using namespace kest;
 

@@ -12,11 +12,11 @@
 #include <string>
 #include <tuple>
 
-#include "Dessine.h"
-#include "Erreur.h"
-#include "Pixel.h"
-#include "RecordingSurface.h"
-#include "Regles.h"
+#include "model/Erreur.h"
+#include "model/Regles.h"
+#include "scene/Dessine.h"
+#include "scene/Pixel.h"
+#include "tests/support/RecordingSurface.h"
 
 using namespace kest;
 using namespace std::string_literals;

@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "Animation.h"
-#include "Erreur.h"
-#include "Gif.h"
+#include "model/Erreur.h"
+#include "render/Animation.h"
+#include "render/Gif.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QPicture>
 #include <functional>
 
-#include "Dessine.h"
-#include "PainterSurface.h"
-#include "Regles.h"
-#include "SondeVectorielle.h"
+#include "model/Regles.h"
+#include "render/PainterSurface.h"
+#include "scene/Dessine.h"
+#include "tests/support/SondeVectorielle.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "Dessine.h"
-#include "RecordingSurface.h"
-#include "SondeVectorielle.h"
+#include "scene/Dessine.h"
+#include "tests/support/RecordingSurface.h"
+#include "tests/support/SondeVectorielle.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <limits>
 #include <tuple>
 
-#include "Dessine.h"
-#include "Pixel.h"
-#include "RecordingSurface.h"
+#include "scene/Dessine.h"
+#include "scene/Pixel.h"
+#include "tests/support/RecordingSurface.h"
 
 using namespace kest;
 using namespace kest::test;

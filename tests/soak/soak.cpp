@@ -19,9 +19,9 @@
 #include <fstream>
 #include <string>
 
-#include "ErrorBox.h"
-#include "Regles.h"
-#include "TkestForm.h"
+#include "app/ErrorBox.h"
+#include "app/TkestForm.h"
+#include "model/Regles.h"
 
 using namespace kest;
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "ErrorBox.h"
-#include "TkestForm.h"
+#include "app/ErrorBox.h"
+#include "app/TkestForm.h"
 
 namespace kest::test {
 

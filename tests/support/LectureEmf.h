@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "RecordingSurface.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kest::test {
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "RecordingSurface.h"
+#include "tests/support/RecordingSurface.h"
 
 namespace kest::test {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "DrawingSurface.h"
+#include "scene/DrawingSurface.h"
 
 namespace kest::test {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "DrawingSurface.h"
+#include "scene/DrawingSurface.h"
 
 #if defined(__x86_64__)
 #include <cpuid.h>

@@ -17,12 +17,12 @@
 #include <cstring>
 #include <string>
 
-#include "Aleatoire.h"
-#include "Appels.h"
-#include "Conversions.h"
-#include "Dessine.h"
-#include "Erreur.h"
-#include "Regles.h"
+#include "model/Conversions.h"
+#include "model/Erreur.h"
+#include "model/Regles.h"
+#include "scene/Dessine.h"
+#include "tests/web/Aleatoire.h"
+#include "web/Appels.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "Aleatoire.h"
-#include "Conversions.h"
+#include "model/Conversions.h"
+#include "tests/web/Aleatoire.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) return 2;
