@@ -9,6 +9,7 @@
 #include "render/Animation.h"
 #include "render/Enregistrement.h"
 #include "scene/Dessine.h"
+#include "scene/Plan.h"
 
 namespace kest {
 
@@ -26,10 +27,6 @@ struct Commande {
     Rendu rendu{1, QColor(Qt::white), true};
     Animation animation;
 };
-
-// The picture's outer size: the main window's as it opens, as a copy of it would be.
-inline constexpr int kLargeurImage = 700;
-inline constexpr int kHauteurImage = 500;
 
 // Reads the arguments (without the program's name). Throws Erreur with the French message of
 // the first refused option or value; nothing has been written then.

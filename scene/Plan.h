@@ -9,6 +9,12 @@
 
 namespace kest {
 
+// The picture: the main window's client area as it opens, 700 × 500, on the window's button
+// face. The window, the exporter and the page all take their size and background from here.
+inline constexpr int kLargeurImage = 700;
+inline constexpr int kHauteurImage = 500;
+inline constexpr unsigned kCouleurFenetre = 0x00F0F0F0;  // 0x00BBGGRR, as every colour here
+
 // A circle of the scene with the rings its winding is drawn on.
 struct Cercle {
     int cx, cy;       // centre
