@@ -432,43 +432,21 @@ TEST(KestExport, LinksLeadToTheFileWritten) {
     EXPECT_EQ(Contenu(d.path()), (QStringList{"a", "b", "boucle", "chaine"}));
 }
 
-// Interrupted in the middle of a long animation, or stopped by the file-size limit in the
-// middle of a write, the export leaves the folder as it found it: the old picture unchanged
-// and no temporary file.
-TEST(KestExport, InterruptedOrTooLargeLeavesTheOldFile) {
+// Writes the old picture that an export must leave as it is when it fails.
+const QByteArray kAncien = "ancien";
+void Remet(const QString& chemin) {
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(kAncien);
+}
+
+// Stopped by the file-size limit in the middle of a write (4 KiB: a few frames of the
+// animation, part of the picture), the export fails with the system's reason and leaves the
+// folder as it found it: the old picture unchanged and no temporary file.
+TEST(KestExport, TooLargeLeavesTheOldFile) {
     QTemporaryDir dossier;
-    const QByteArray ancien = "ancien";
-    const auto Remet = [&](const QString& nom) {
-        QFile f(dossier.filePath(nom));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(ancien);
-    };
-    Remet("long.gif");
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        SCOPED_TRACE(signal);
-        QProcess p;
-        Demarre(p,
-                {"--p", "9", "--m", "9", "--distribution", "reelle", "--echelle", "8", "--images",
-                 "200", "--sortie", "long.gif"},
-                dossier.path());
-        // The signal comes once the animation's first bytes are in the temporary file.
-        bool commence = false;
-        for (int k = 0; k < 6000 && !commence && p.state() != QProcess::NotRunning; ++k) {
-            for (const QFileInfo& f :
-                 QDir(dossier.path()).entryInfoList({".long.gif.*"}, QDir::Files | QDir::Hidden))
-                commence = commence || f.size() > 0;
-            if (!commence) QThread::msleep(10);
-        }
-        ASSERT_TRUE(commence);
-        kill(pid_t(p.processId()), signal);
-        ASSERT_TRUE(p.waitForFinished(60000));
-        EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
-        EXPECT_EQ(p.exitCode(), signal);  // the signal's own ending, as without a handler
-        EXPECT_EQ(Contenu(dossier.path()), QStringList{"long.gif"});
-        EXPECT_EQ(Lit(dossier.filePath("long.gif")), ancien);
-    }
-    // 4 KiB: a few frames of the animation, part of the picture.
-    Remet("f.png");
+    Remet(dossier.filePath("long.gif"));
+    Remet(dossier.filePath("f.png"));
     const struct {
         const char* nom;
         QStringList arguments;
@@ -482,7 +460,39 @@ TEST(KestExport, InterruptedOrTooLargeLeavesTheOldFile) {
             (QString("Impossible d'écrire « ") + k.nom + " » : File too large").toUtf8()))
             << r.erreurs.toStdString();
         EXPECT_EQ(Contenu(dossier.path()), (QStringList{"f.png", "long.gif"}));
-        EXPECT_EQ(Lit(dossier.filePath(k.nom)), ancien);
+        EXPECT_EQ(Lit(dossier.filePath(k.nom)), kAncien);
+    }
+}
+
+// Interrupted in the middle of a long animation, the export ends as the signal asks and
+// leaves the old picture unchanged and no temporary file.
+TEST(KestExport, InterruptionLeavesTheOldFile) {
+    QTemporaryDir dossier;
+    Remet(dossier.filePath("long.gif"));
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        QProcess p;
+        Demarre(p,
+                {"--p", "9", "--m", "9", "--distribution", "reelle", "--echelle", "8", "--images",
+                 "200", "--sortie", "long.gif"},
+                dossier.path());
+        // The signal comes once the animation's first bytes are written, wherever they go.
+        bool commence = false;
+        for (int k = 0; k < 6000 && !commence && p.state() != QProcess::NotRunning; ++k) {
+            qint64 octets = 0;
+            for (const QFileInfo& f :
+                 QDir(dossier.path()).entryInfoList(QDir::Files | QDir::Hidden))
+                octets += f.size();
+            commence = octets > kAncien.size();
+            if (!commence) QThread::msleep(10);
+        }
+        ASSERT_TRUE(commence);
+        kill(pid_t(p.processId()), signal);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(p.exitCode(), signal);  // the signal's own ending, as without a handler
+        EXPECT_EQ(Contenu(dossier.path()), QStringList{"long.gif"});
+        EXPECT_EQ(Lit(dossier.filePath("long.gif")), kAncien);
     }
 }
 
