@@ -97,12 +97,12 @@ FichierSortie::FichierSortie(const std::string& chemin) : chemin_(chemin), cible
     // No interruption between the file's creation and the handler knowing its path.
     const sigset_t signaux = Interruptions();
     sigset_t avant;
-    sigprocmask(SIG_BLOCK, &signaux, &avant);
+    pthread_sigmask(SIG_BLOCK, &signaux, &avant);
     std::memcpy(gTemporaire, modele.c_str(), modele.size() + 1);
     fd_ = mkstemp(gTemporaire);
     const int erreur = errno;
     if (fd_ >= 0) gTemporaireOuvert = 1;
-    sigprocmask(SIG_SETMASK, &avant, nullptr);
+    pthread_sigmask(SIG_SETMASK, &avant, nullptr);
     if (fd_ < 0) Echec(erreur);
     temporaire_ = gTemporaire;
     // mkstemp makes the file private; the picture gets the usual rights of a new file.

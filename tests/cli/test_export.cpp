@@ -469,8 +469,8 @@ TEST(KestExport, TooLargeLeavesTheOldFile) {
 TEST(KestExport, InterruptionLeavesTheOldFile) {
     QTemporaryDir dossier;
     Remet(dossier.filePath("long.gif"));
-    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        SCOPED_TRACE(signal);
+    for (int numero : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(numero);
         QProcess p;
         Demarre(p,
                 {"--p", "9", "--m", "9", "--distribution", "reelle", "--echelle", "8", "--images",
@@ -487,10 +487,10 @@ TEST(KestExport, InterruptionLeavesTheOldFile) {
             if (!commence) QThread::msleep(10);
         }
         ASSERT_TRUE(commence);
-        kill(pid_t(p.processId()), signal);
+        kill(pid_t(p.processId()), numero);
         ASSERT_TRUE(p.waitForFinished(60000));
         EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
-        EXPECT_EQ(p.exitCode(), signal);  // the signal's own ending, as without a handler
+        EXPECT_EQ(p.exitCode(), numero);  // the signal's own ending, as without a handler
         EXPECT_EQ(Contenu(dossier.path()), QStringList{"long.gif"});
         EXPECT_EQ(Lit(dossier.filePath("long.gif")), kAncien);
     }
