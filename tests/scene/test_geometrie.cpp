@@ -29,7 +29,7 @@ constexpr double kSixieme = 0.5235987755982988;  // π/6, between the two stars
 constexpr double kPiD = 3.141592653589793;
 constexpr int kEchantillons = 150;                             // air-gap samples per turn
 constexpr Couleur kPhase[3] = {0xFF0000, 0x0000FF, 0x008000};  // blue, red, green
-constexpr Couleur kNoirD = 0x000000;
+constexpr Couleur kNoirSomme = 0x000000;
 
 // Pixel coordinates truncate toward zero; the states below keep them far inside an int.
 int T(double v) { return static_cast<int>(std::clamp(v, -1e6, 1e6)); }
@@ -100,22 +100,21 @@ double Force(const State& s, int k, double theta) {
 // 5 px long at the angles 1.047 and 2.094 (axial) or 2.618 (radial) from the shaft.
 void Fleches(std::vector<Trace>& t, double theta, int cx, int cy, int R, int v, Couleur c) {
     const int x = T(50 * theta);
+    const double b1 = v > 0 ? 1.047 : -1.047, b2 = v > 0 ? 2.094 : -2.094;
     t.push_back(Ligne(x, cy, x, cy + v, c));
-    for (double b : {1.047, 2.094}) {
-        const double a = v > 0 ? b : -b;
-        t.push_back(
-            Ligne(T(5 * std::cos(a) + 50 * theta), T((cy + v) - 5 * std::sin(a)), x, cy + v, c));
-    }
-    std::swap(t[t.size() - 1].x1, t[t.size() - 1].x2);  // the second barb is drawn outward
-    std::swap(t[t.size() - 1].y1, t[t.size() - 1].y2);
+    t.push_back(
+        Ligne(T(5 * std::cos(b1) + 50 * theta), T((cy + v) - 5 * std::sin(b1)), x, cy + v, c));
+    t.push_back(
+        Ligne(x, cy + v, T(5 * std::cos(b2) + 50 * theta), T((cy + v) - 5 * std::sin(b2)), c));
+
     const int rho = R - v;
-    const double xp = rho * std::cos(theta) + cx, yp = cy - rho * std::sin(theta);
+    const double xp = rho * std::cos(theta) + cx, yp = cy - rho * std::sin(theta);  // the tip
+    const double r1 = v > 0 ? theta - 2.618 - kPiD : theta - 2.618;
+    const double r2 = v > 0 ? theta + 2.618 - kPiD : theta + 2.618;
     const P pied = Polaire(theta, R, cx, cy);
     t.push_back(Ligne(pied.x, pied.y, T(xp), T(yp), c));
-    const double arriere = v > 0 ? theta - kPiD : theta;
-    const double b1 = arriere - 2.618, b2 = arriere + 2.618;
-    t.push_back(Ligne(T(5 * std::cos(b1) + xp), T(yp - 5 * std::sin(b1)), T(xp), T(yp), c));
-    t.push_back(Ligne(T(xp), T(yp), T(5 * std::cos(b2) + xp), T(yp - 5 * std::sin(b2)), c));
+    t.push_back(Ligne(T(5 * std::cos(r1) + xp), T(yp - 5 * std::sin(r1)), T(xp), T(yp), c));
+    t.push_back(Ligne(T(xp), T(yp), T(5 * std::cos(r2) + xp), T(yp - 5 * std::sin(r2)), c));
 }
 
 // The conductors of phase k on a circle (filled on the return side, hollow on the go side)
@@ -162,13 +161,13 @@ std::vector<Trace> Attendu(State s) {
         }
         const int M = T(-40.0 * F[1]);
         const int n = T(-40.0 * ((F[0] + F[1]) + F[2]));
-        t.push_back(Ligne(T(50 * theta), 300 + n, T(50 * theta + 3), 300 + n, kNoirD));
+        t.push_back(Ligne(T(50 * theta), 300 + n, T(50 * theta + 3), 300 + n, kNoirSomme));
         const bool fleches = std::fmod(theta, (5 * kTour) / kEchantillons) < kTour / kEchantillons;
         const struct {
             int cy, R, v;
             double corde;
             Couleur c;
-        } champs[] = {{100, 60, M, 0.05, kPhase[1]}, {300, 100, n, 0.04, kNoirD}};
+        } champs[] = {{100, 60, M, 0.05, kPhase[1]}, {300, 100, n, 0.04, kNoirSomme}};
         for (const auto& c : champs) {
             const P a = Polaire(theta, c.R - c.v, 500, c.cy);
             const P b = Polaire(theta + c.corde, c.R - c.v, 500, c.cy);
@@ -181,9 +180,9 @@ std::vector<Trace> Attendu(State s) {
     // radius of the stator; the axis of phase 1, 28 px tall on its curve and as a radius.
     const double crete = s.Omega * s.t / s.p;
     const int x0 = T(50 * std::fmod(crete, kTour));
-    t.push_back(Ligne(x0, 300, x0, T(300 - 42.42640687119285), kNoirD, 2));
+    t.push_back(Ligne(x0, 300, x0, T(300 - 42.42640687119285), kNoirSomme, 2));
     const P rayon = Polaire(crete, 100, 500, 300);
-    t.push_back(Ligne(500, 300, rayon.x, rayon.y, kNoirD, 2));
+    t.push_back(Ligne(500, 300, rayon.x, rayon.y, kNoirSomme, 2));
     const int x1 = T(((kTiers + kDemiPi) * 50) / s.p);
     t.push_back(Ligne(x1, 100, x1, T(100 - 28.284271247461902), kPhase[1], 2));
     const P axe = Polaire((kTiers + kDemiPi) / s.p, 60, 500, 100);
@@ -241,8 +240,8 @@ TEST(Geometrie, EveryViewWhereTheGeometryPutsIt) {
         // The frame: four baselines, the phasors' axis and the phase 0 and 1 axes, dotted;
         // the two circles.
         const std::multiset<Trace> cercles = {
-            {Op::Ellipse, 400, 200, 600, 400, kNoirD, 0, PenStyle::Solid, false},
-            {Op::Ellipse, 440, 40, 560, 160, kNoirD, 0, PenStyle::Solid, false}};
+            {Op::Ellipse, 400, 200, 600, 400, kNoirSomme, 0, PenStyle::Solid, false},
+            {Op::Ellipse, 440, 40, 560, 160, kNoirSomme, 0, PenStyle::Solid, false}};
         std::multiset<Trace> cadre;
         for (const Trace& t : reste)
             if (t.op == Op::Ellipse || t.style != PenStyle::Dot) cadre.insert(t);
