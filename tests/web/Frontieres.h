@@ -80,10 +80,14 @@ public:
     }
     MarquesFrontieres marques;
 
-    void MoveTo(int x, int y) override { Dessin();
-        if (suite_) suite_->MoveTo(x, y); }
-    void LineTo(int x, int y) override { Dessin();
-        if (suite_) suite_->LineTo(x, y); }
+    void MoveTo(int x, int y) override {
+        Dessin();
+        if (suite_) suite_->MoveTo(x, y);
+    }
+    void LineTo(int x, int y) override {
+        Dessin();
+        if (suite_) suite_->LineTo(x, y);
+    }
     void Ellipse(int x1, int y1, int x2, int y2) override {
         Dessin();
         if (suite_) suite_->Ellipse(x1, y1, x2, y2);
@@ -92,14 +96,22 @@ public:
         Dessin();
         if (suite_) suite_->TextOut(x, y, t);
     }
-    void SetPenColor(Couleur c) override { Reglage();
-        if (suite_) suite_->SetPenColor(c); }
-    void SetPenStyle(PenStyle s) override { Reglage();
-        if (suite_) suite_->SetPenStyle(s); }
-    void SetPenWidth(int w) override { Reglage();
-        if (suite_) suite_->SetPenWidth(w); }
-    void SetBrushColor(Couleur c) override { Reglage();
-        if (suite_) suite_->SetBrushColor(c); }
+    void SetPenColor(Couleur c) override {
+        Reglage();
+        if (suite_) suite_->SetPenColor(c);
+    }
+    void SetPenStyle(PenStyle s) override {
+        Reglage();
+        if (suite_) suite_->SetPenStyle(s);
+    }
+    void SetPenWidth(int w) override {
+        Reglage();
+        if (suite_) suite_->SetPenWidth(w);
+    }
+    void SetBrushColor(Couleur c) override {
+        Reglage();
+        if (suite_) suite_->SetBrushColor(c);
+    }
     void SetBrushStyle(BrushStyle s) override {
         Reglage();
         if (suite_) suite_->SetBrushStyle(s);

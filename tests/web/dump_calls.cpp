@@ -61,7 +61,7 @@ public:
     void SetPenColor(kest::Couleur c) override { Ajoute("\"SetPenColor\"," + std::to_string(c)); }
     void SetPenStyle(kest::PenStyle s) override {
         Ajoute(std::string("\"SetPenStyle\",") +
-                (s == kest::PenStyle::Dot ? "\"Dot\"" : "\"Solid\""));
+               (s == kest::PenStyle::Dot ? "\"Dot\"" : "\"Solid\""));
     }
     void SetPenWidth(int w) override { Ajoute("\"SetPenWidth\"," + Ent(w)); }
     void SetBrushColor(kest::Couleur c) override {
@@ -69,7 +69,7 @@ public:
     }
     void SetBrushStyle(kest::BrushStyle s) override {
         Ajoute(std::string("\"SetBrushStyle\",") +
-                (s == kest::BrushStyle::Clear ? "\"Clear\"" : "\"Solid\""));
+               (s == kest::BrushStyle::Clear ? "\"Clear\"" : "\"Solid\""));
     }
 
 private:
@@ -101,7 +101,8 @@ int Scene(char** a, long frames) {
         kest::web::SurfaceMarquee marquee(&surface);
         kest::Dessine(marquee, s, affichage);
         std::string marques;
-        for (int i : marquee.marques.indices) marques += (marques.empty() ? "" : ",") + std::to_string(i);
+        for (int i : marquee.marques.indices)
+            marques += (marques.empty() ? "" : ",") + std::to_string(i);
         std::printf(
             "{\"erreur\":%s,\"etat\":{\"p\":%d,\"m\":%d,\"Y\":%s,\"t\":%s},\"appels\":[%s],"
             "\"frontieres\":[%s]}\n",
