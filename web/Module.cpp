@@ -7,6 +7,7 @@
 #include <emscripten/emscripten.h>
 
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "model/Conversions.h"
@@ -37,20 +38,6 @@ const char* Essaie(Regle regle) {
         message = e.message();
         return message.c_str();
     }
-}
-
-// ["a","b"] from the space-separated words of `mots`.
-std::string ListeJson(const char* mots) {
-    std::string r = "[\"";
-    for (const char* c = mots; *c; ++c) r += *c == ' ' ? std::string("\",\"") : std::string(1, *c);
-    return r + "\"]";
-}
-
-template <std::size_t N>
-std::string NomsJson(const char* const (&noms)[N]) {
-    std::string r;
-    for (const char* n : noms) r += (r.empty() ? "" : " ") + std::string(n);
-    return ListeJson(r.c_str());
 }
 
 }  // namespace
@@ -128,22 +115,24 @@ EMSCRIPTEN_KEEPALIVE const char* kest_texte(int index) {
                : "";
 }
 
-// What the page needs to read the list and lay out the picture, as JSON: the form of each
-// operation code (web/Appels.h), the names of the styles, the picture's size and the window's
-// colour (scene/Plan.h).
-EMSCRIPTEN_KEEPALIVE const char* kest_constantes() {
-    using namespace kest::web;
-    message = "{\"appels\":[";
-    for (int c = 0; c < kNbCodes; ++c)
-        message += (c ? ",{\"nom\":\"" : "{\"nom\":\"") + std::string(kFormes[c].nom) +
-                   "\",\"arguments\":" + ListeJson(kFormes[c].arguments) + "}";
-    message += "],\"PenStyle\":" + NomsJson(kNomsPenStyle) +
-               ",\"BrushStyle\":" + NomsJson(kNomsBrushStyle) +
-               ",\"largeur\":" + std::to_string(kest::kLargeurImage) +
-               ",\"hauteur\":" + std::to_string(kest::kHauteurImage) +
-               ",\"fond\":" + std::to_string(kest::kCouleurFenetre) + "}";
-    return message.c_str();
+// What the page needs to read the list and lay out the picture: the form of each operation
+// code (web/Appels.h), the names of the styles, the picture's size and the window's colour
+// (scene/Plan.h).
+EMSCRIPTEN_KEEPALIVE int kest_nb_codes() { return kest::web::kNbCodes; }
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_appel(int code) { return kest::web::kFormes[code].nom; }
+EMSCRIPTEN_KEEPALIVE const char* kest_arguments_appel(int code) {
+    return kest::web::kFormes[code].arguments;
 }
+// The name of a pen (brosse = 0) or brush style, or null past the last one.
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_style(int brosse, int style) {
+    const auto nom = [style](const auto& noms) {
+        return style >= 0 && style < static_cast<int>(std::size(noms)) ? noms[style] : nullptr;
+    };
+    return brosse ? nom(kest::web::kNomsBrushStyle) : nom(kest::web::kNomsPenStyle);
+}
+EMSCRIPTEN_KEEPALIVE int kest_largeur_image() { return kest::kLargeurImage; }
+EMSCRIPTEN_KEEPALIVE int kest_hauteur_image() { return kest::kHauteurImage; }
+EMSCRIPTEN_KEEPALIVE unsigned kest_couleur_fenetre() { return kest::kCouleurFenetre; }
 
 // The dialog's conversions, for showing Y and for the tests.
 EMSCRIPTEN_KEEPALIVE const char* kest_reel_vers_texte(double valeur, const char* separateur) {

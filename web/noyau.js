@@ -7,27 +7,50 @@
 
   const DISTRIBUTIONS = ['Parfaite', 'Réelle', 'Double étoile'];  // as kest_distribution counts
 
-  // The reader of a call list, built from the forms that the module gives for its codes: for
-  // each code, a function that hands the call's arguments, read by their kind, to the method of
-  // the same name of a surface (MoveTo, LineTo, … as in DrawingSurface).
-  function lecteurs(constantes) {
-    const sortes = {
-      couleur: (v) => v >>> 0,
-      texte: (v, textes) => textes[v],
-      PenStyle: (v) => constantes.PenStyle[v],
-      BrushStyle: (v) => constantes.BrushStyle[v],
+  // The reader of a call list, from the forms that the module gives for its codes: each call
+  // goes to the surface's method of the same name (MoveTo, LineTo, … as in DrawingSurface), its
+  // arguments read: colours as 0x00BBGGRR numbers, texts as strings, styles by name.
+  function lecteur(constantes) {
+    const code = {};
+    constantes.appels.forEach((f, i) => { code[f.nom] = i; });
+    const longueur = constantes.appels.map((f) => 1 + f.arguments.length);
+    const { MoveTo, LineTo, Ellipse, TextOut, SetPenColor, SetPenStyle, SetPenWidth,
+      SetBrushColor, SetBrushStyle } = code;
+    const { PenStyle, BrushStyle } = constantes;
+    return function (k, textes, s) {
+      for (let i = 0, n = k.length; i < n; i += longueur[k[i]]) {
+        switch (k[i]) {
+          case MoveTo: s.MoveTo(k[i + 1], k[i + 2]); break;
+          case LineTo: s.LineTo(k[i + 1], k[i + 2]); break;
+          case Ellipse: s.Ellipse(k[i + 1], k[i + 2], k[i + 3], k[i + 4]); break;
+          case TextOut: s.TextOut(k[i + 1], k[i + 2], textes[k[i + 3]]); break;
+          case SetPenColor: s.SetPenColor(k[i + 1] >>> 0); break;
+          case SetPenStyle: s.SetPenStyle(PenStyle[k[i + 1]]); break;
+          case SetPenWidth: s.SetPenWidth(k[i + 1]); break;
+          case SetBrushColor: s.SetBrushColor(k[i + 1] >>> 0); break;
+          case SetBrushStyle: s.SetBrushStyle(BrushStyle[k[i + 1]]); break;
+          default: throw new Error('appel inconnu ' + k[i]);
+        }
+      }
     };
-    const entier = (v) => v;
-    return constantes.appels.map(({ nom, arguments: args }) => {
-      const [a, b, c, d] = args.map((sorte) => sortes[sorte] || entier);
-      const n = args.length;
-      const appel = n === 1 ? (s, k, i, t) => s[nom](a(k[i + 1], t))
-        : n === 2 ? (s, k, i, t) => s[nom](a(k[i + 1], t), b(k[i + 2], t))
-          : n === 3 ? (s, k, i, t) => s[nom](a(k[i + 1], t), b(k[i + 2], t), c(k[i + 3], t))
-            : (s, k, i, t) => s[nom](a(k[i + 1], t), b(k[i + 2], t), c(k[i + 3], t),
-              d(k[i + 4], t));
-      return { nom: nom, longueur: 1 + n, appel: appel };
-    });
+  }
+
+  // The forms of the operation codes, the names of the styles, the picture's size and the
+  // window's colour, as the module has them.
+  function constantes(M) {
+    const texte = (p) => M.UTF8ToString(p);
+    const appels = [];
+    for (let i = 0, n = M._kest_nb_codes(); i < n; ++i)
+      appels.push({ nom: texte(M._kest_nom_appel(i)),
+        arguments: texte(M._kest_arguments_appel(i)).split(' ') });
+    const noms = (brosse) => {
+      const n = [];
+      for (let p; (p = M._kest_nom_style(brosse, n.length));) n.push(texte(p));
+      return n;
+    };
+    return { appels: appels, PenStyle: noms(0), BrushStyle: noms(1),
+      largeur: M._kest_largeur_image(), hauteur: M._kest_hauteur_image(),
+      fond: M._kest_couleur_fenetre() >>> 0 };
   }
 
   function Noyau(M) {
@@ -39,9 +62,9 @@
     this._texteVersReel = M.cwrap('kest_texte_vers_reel', 'number', ['string', 'string', 'number']);
     this._tampon = M._malloc(8);
     this.textes = [];
-    // The forms of the operation codes, the picture's size and the window's colour.
-    this.constantes = JSON.parse(M.UTF8ToString(M._kest_constantes()));
-    this._lecteurs = lecteurs(this.constantes);
+    this.constantes = constantes(M);
+    this._lis = lecteur(this.constantes);
+    this._image = 0;  // the number of the last frame drawn
   }
 
   // Enter in the options panel: the texts as typed and the two radio buttons' states. Returns
@@ -75,28 +98,22 @@
       distribution: DISTRIBUTIONS[M._kest_distribution()] };
   };
 
-  // Draws one frame; returns it as {codes, textes}, a copy that later calls leave alone.
+  // Draws one frame; returns it as {numero, longueur, textes}. Its calls stay in the module's
+  // memory until the next frame is drawn, and only while it is the last one can it be read.
   Noyau.prototype.dessine = function (vues) {
     const M = this.M;
     const n = M._kest_dessine(vues.vecteurs ? 1 : 0, vues.onde ? 1 : 0, vues.bobinage ? 1 : 0);
-    const debut = M._kest_appels() >> 2;
     for (let i = this.textes.length; M.UTF8ToString(M._kest_texte(i)) !== ''; ++i)
       this.textes.push(M.UTF8ToString(M._kest_texte(i)));
-    return { codes: M.HEAP32.slice(debut, debut + n), textes: this.textes.slice() };
+    return { numero: ++this._image, longueur: n, textes: this.textes };
   };
 
-  // Hands each call of a frame to the surface's method of the same name, arguments read:
-  // colours as 0x00BBGGRR numbers, texts as strings, styles by name ("Dot", "Clear", "Solid").
+  // Hands each call of the frame to the surface's method of the same name.
   Noyau.prototype.lis = function (image, surface) {
-    const codes = image.codes;
-    const textes = image.textes;
-    const formes = this._lecteurs;
-    for (let i = 0, n = codes.length; i < n;) {
-      const f = formes[codes[i]];
-      if (!f) throw new Error('appel inconnu ' + codes[i]);
-      f.appel(surface, codes, i, textes);
-      i += f.longueur;
-    }
+    if (image.numero !== this._image) throw new Error('image remplacée');
+    // A view made now: the memory may have grown since the frame was drawn.
+    const debut = this.M._kest_appels() >> 2;
+    this._lis(this.M.HEAP32.subarray(debut, debut + image.longueur), image.textes, surface);
   };
 
   // A frame's calls as JSON-ready arrays: ["LineTo", x, y], ["TextOut", x, y, "Fresnel"],
@@ -104,7 +121,7 @@
   Noyau.prototype.appels = function (image) {
     const liste = [];
     const surface = {};
-    for (const { nom } of this._lecteurs)
+    for (const { nom } of this.constantes.appels)
       surface[nom] = function () { liste.push([nom].concat(Array.from(arguments))); };
     this.lis(image, surface);
     return liste;
