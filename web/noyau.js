@@ -81,7 +81,9 @@
   // Whether the rules run since the last frame changed what the picture shows.
   Noyau.prototype.aRedessiner = function () { return this.M._kest_a_redessiner() !== 0; };
   // The speed bar at ms; true when the clock must start again on the new interval.
-  Noyau.prototype.regleIntervalle = function (ms) { return this.M._kest_regle_intervalle(ms) !== 0; };
+  Noyau.prototype.regleIntervalle = function (ms) {
+    return this.M._kest_regle_intervalle(ms) !== 0;
+  };
   Noyau.prototype.intervalle = function () { return this.M._kest_intervalle(); };
 
   // What the options panel shows for the state: {p, m, Y, reelle, doubleEtoile}.

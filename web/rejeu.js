@@ -100,7 +100,9 @@
     this.sortie.texte(x, y, texte, this.s.brosseVide ? null : this.s.brosse);
   };
   Surface.prototype.SetPenColor = function (c) { this.regle('couleur', c, true); };
-  Surface.prototype.SetPenStyle = function (style) { this.regle('pointille', style === 'Dot', true); };
+  Surface.prototype.SetPenStyle = function (style) {
+    this.regle('pointille', style === 'Dot', true);
+  };
   Surface.prototype.SetPenWidth = function (w) { this.regle('largeur', w, true); };
   Surface.prototype.SetBrushColor = function (c) { this.regle('brosse', c, false); };
   Surface.prototype.SetBrushStyle = function (style) {

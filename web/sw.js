@@ -5,7 +5,8 @@
 'use strict';
 const CACHE = 'kest-2';
 const FICHIERS = ['./', 'index.html', 'kest.css', 'kest-module.js', 'noyau.js', 'rejeu.js',
-  'ecran.js', 'horloge.js', 'commandes.js', 'kest.js', 'manifest.webmanifest', 'kest.svg'];
+  'ecran.js', 'horloge.js', 'menus.js', 'commandes.js', 'kest.js', 'manifest.webmanifest',
+  'kest.svg'];
 
 self.addEventListener('install', (e) => {
   e.waitUntil(caches.open(CACHE).then((c) => c.addAll(FICHIERS)).then(() => self.skipWaiting()));

@@ -121,6 +121,23 @@ test('les appels du module sont ceux du programme natif', () => {
   assert.ok(bilan.ecarts <= bilan.appels / 100000, `${bilan.ecarts} écarts pour ${bilan.appels}`);
 });
 
+test('les deux drapeaux à la fois : la double étoile l\'emporte (état, panneau, image)',
+  () => {
+    const v = { vecteurs: true, onde: true, bobinage: true };
+    const image = (reelle, doubleEtoile) => {
+      noyau.reinitialise();
+      noyau.choisirDistribution(reelle, doubleEtoile);
+      return noyau.appels(noyau.dessine(v));
+    };
+    const seule = image(false, true);
+    assert.notDeepEqual(image(true, false), seule);
+    assert.deepEqual(image(true, true), seule);
+    assert.equal(noyau.etat().distribution, 'Double étoile');
+    const s = noyau.saisieAffichee(',');
+    assert.deepEqual([s.p, s.m, s.Y, s.reelle, s.doubleEtoile],
+      ['1', '2', '3,14159265358979', false, true]);
+  });
+
 function versDouble(hexa) {
   const v = new DataView(new ArrayBuffer(8));
   v.setBigUint64(0, BigInt('0x' + hexa));

@@ -210,7 +210,7 @@ test('le SVG téléchargé se lit et contient la scène', async () => {
 
 const toile = (p) => p.$eval('#image', (c) => c.toDataURL());
 
-test('« m = 0 » refusé : l\'écran garde son image, et kest.calls(), le SVG et le PNG sont les siens',
+test('« m = 0 » refusé : l\'écran garde son image ; kest.calls(), le SVG et le PNG sont les siens',
   async () => {
     await menu(page, 4, '#Dimensions1');
     await image(page);
