@@ -80,46 +80,28 @@ public:
     }
     MarquesFrontieres marques;
 
-    void MoveTo(int x, int y) override {
-        Dessin();
-        if (suite_) suite_->MoveTo(x, y);
-    }
-    void LineTo(int x, int y) override {
-        Dessin();
-        if (suite_) suite_->LineTo(x, y);
-    }
+    void MoveTo(int x, int y) override { Passe(false, &DrawingSurface::MoveTo, x, y); }
+    void LineTo(int x, int y) override { Passe(false, &DrawingSurface::LineTo, x, y); }
     void Ellipse(int x1, int y1, int x2, int y2) override {
-        Dessin();
-        if (suite_) suite_->Ellipse(x1, y1, x2, y2);
+        Passe(false, &DrawingSurface::Ellipse, x1, y1, x2, y2);
     }
     void TextOut(int x, int y, const std::string& t) override {
-        Dessin();
-        if (suite_) suite_->TextOut(x, y, t);
+        Passe(false, &DrawingSurface::TextOut, x, y, t);
     }
-    void SetPenColor(Couleur c) override {
-        Reglage();
-        if (suite_) suite_->SetPenColor(c);
-    }
-    void SetPenStyle(PenStyle s) override {
-        Reglage();
-        if (suite_) suite_->SetPenStyle(s);
-    }
-    void SetPenWidth(int w) override {
-        Reglage();
-        if (suite_) suite_->SetPenWidth(w);
-    }
-    void SetBrushColor(Couleur c) override {
-        Reglage();
-        if (suite_) suite_->SetBrushColor(c);
-    }
-    void SetBrushStyle(BrushStyle s) override {
-        Reglage();
-        if (suite_) suite_->SetBrushStyle(s);
-    }
+    void SetPenColor(Couleur c) override { Passe(true, &DrawingSurface::SetPenColor, c); }
+    void SetPenStyle(PenStyle s) override { Passe(true, &DrawingSurface::SetPenStyle, s); }
+    void SetPenWidth(int w) override { Passe(true, &DrawingSurface::SetPenWidth, w); }
+    void SetBrushColor(Couleur c) override { Passe(true, &DrawingSurface::SetBrushColor, c); }
+    void SetBrushStyle(BrushStyle s) override { Passe(true, &DrawingSurface::SetBrushStyle, s); }
 
 private:
-    void Dessin() { marques.Appel(false); }
-    void Reglage() { marques.Appel(true); }
+    // reglage: a pen or brush setting, not a drawing.
+    template <class... Parametres, class... Arguments>
+    void Passe(bool reglage, void (DrawingSurface::*appel)(Parametres...),
+               const Arguments&... arguments) {
+        marques.Appel(reglage);
+        if (suite_) (suite_->*appel)(arguments...);
+    }
     DrawingSurface* suite_;
 };
 
