@@ -5,7 +5,7 @@
 
 #include "model/State.h"
 #include "render/Ecran.h"
-#include "scene/Dessine.h"
+#include "scene/Affichage.h"
 
 class QClipboard;
 

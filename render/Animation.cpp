@@ -7,6 +7,7 @@
 #include "model/Regles.h"
 #include "render/Gif.h"
 #include "render/PainterSurface.h"
+#include "scene/Dessine.h"
 
 namespace kest {
 
@@ -74,7 +75,7 @@ void EcritGif(const State& s, Affichage affichage, QSize taille, int ppi, QColor
 
     Rendu image = rendu;
     image.vecteurs = false;
-    EcritureGif gif(taille * rendu.echelle, nuancier.couleurs, transparence, ecrit);
+    EcritureGif gif(taille * rendu.agrandissement, nuancier.couleurs, transparence, ecrit);
     const std::vector<int> delais = Delais(a);
     etat = s;
     for (int k = 0; k < a.images; ++k) {

@@ -8,7 +8,7 @@
 
 #include "model/State.h"
 #include "render/Enregistrement.h"
-#include "scene/Dessine.h"
+#include "scene/Affichage.h"
 
 namespace kest {
 

@@ -8,7 +8,7 @@
 
 #include "model/State.h"
 #include "render/Ecran.h"
-#include "scene/Dessine.h"
+#include "scene/Affichage.h"
 
 namespace kest {
 
@@ -25,7 +25,7 @@ struct Enregistrement {
 struct Rendu {
     // Pixels of the image per pixel of the picture, lines and text included (1 to 8): 2 gives a
     // 1400 × 1000 image of a 700 × 500 picture, for slides and high-density screens.
-    int echelle = 1;
+    int agrandissement = 1;
     // What the image is painted on before the scene. An opaque colour is also the labels'
     // background, as in the window; a transparent one leaves them on white boxes, as in a copy.
     QColor fond = Qt::transparent;

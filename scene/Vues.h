@@ -4,7 +4,9 @@
 // The views of the scene, in the order Dessine draws them. Each inherits the pen and brush
 // that the one before left, and sets only what it changes.
 
-#include "scene/Dessine.h"
+#include "model/State.h"
+#include "scene/Affichage.h"
+#include "scene/DrawingSurface.h"
 #include "scene/Pixel.h"
 
 namespace kest {
