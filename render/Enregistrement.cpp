@@ -66,8 +66,8 @@ QColor BrosseInitiale(const Rendu& rendu) {
     return rendu.fond.alpha() == 255 ? rendu.fond : QColor(Qt::white);
 }
 
-Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecran& ecran, int ppi,
-                          QColor texte, const Rendu& rendu) {
+Enregistrement Enregistre(State& etat, Affichage affichage, QSize taille, const Ecran& ecran,
+                          int ppi, QColor texte, const Rendu& rendu) {
     if (rendu.agrandissement < 1 || rendu.agrandissement > 8 || taille.isEmpty())
         throw Erreur(kRessourcesInsuffisantes);
     std::optional<EmfSurface> emf;
@@ -102,9 +102,9 @@ Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecr
         const PainterSurface::Attache attachePng(surfacePng, peintrePng);
         if (emf) {
             Diffusion tout{&*emf, &surfaceSvg, &surfacePng};
-            Dessine(tout, s, affichage);
+            Dessine(tout, etat, affichage);
         } else {
-            Dessine(surfacePng, s, affichage);
+            Dessine(surfacePng, etat, affichage);
         }
     }  // the painters end here, which writes out the SVG
 

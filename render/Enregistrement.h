@@ -35,9 +35,9 @@ struct Rendu {
 
 // Records one run of Dessine on every surface at once. taille is the outer size of the picture;
 // ppi and texte are the screen's logical resolution and the window's text colour. Throws Erreur
-// with a French message on failure. Changes nothing of s but I and F.
-Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecran& ecran, int ppi,
-                          QColor texte, const Rendu& rendu = {});
+// with a French message on failure. Changes nothing of etat but I and F.
+Enregistrement Enregistre(State& etat, Affichage affichage, QSize taille, const Ecran& ecran,
+                          int ppi, QColor texte, const Rendu& rendu = {});
 
 // The brush the image's surface starts with: the background when it is opaque, else white.
 QColor BrosseInitiale(const Rendu& rendu);
