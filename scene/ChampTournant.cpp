@@ -9,7 +9,7 @@ namespace kest {
 
 namespace {
 
-// Barb angles as the decimal constants the picture has always used (not π/3, 2π/3, 5π/6).
+// Barb angles as the picture draws them: these decimals, not π/3, 2π/3 and 5π/6.
 constexpr double kBarbe1 = 1.047;
 constexpr double kBarbe2 = 2.094;
 constexpr double kBarbeRadiale = 2.618;
