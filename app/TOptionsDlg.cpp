@@ -85,12 +85,14 @@ QRadioButton* TOptionsDlg::nouveauBouton(const char* nom, const QString& texte, 
 }
 
 void TOptionsDlg::Remplir(const State& etat, const std::string& separateur) {
-    // The buttons first: the one that becomes selected runs RBClick, and the window applies it
-    // and repaints. A selected button cannot be cleared, so only the selection is set.
+    // The buttons first: selecting one clears the others and runs RBClick, and the window
+    // applies it and repaints.
+    const Distribution distribution = DistributionDe(etat);
+    RBParfaite->setChecked(distribution == Distribution::Parfaite);
+    RBReelle->setChecked(distribution == Distribution::Reelle);
+    RBDoubleetoile->setChecked(distribution == Distribution::DoubleEtoile);
+    // The texts that Enter sends back as they stand.
     const Saisie affichee = SaisieAffichee(etat, separateur);
-    RBParfaite->setChecked(!affichee.reelle && !affichee.doubleEtoile);
-    RBReelle->setChecked(affichee.reelle);
-    RBDoubleetoile->setChecked(affichee.doubleEtoile);
     IDC_p->setText(QString::fromStdString(affichee.p));
     IDC_m->setText(QString::fromStdString(affichee.m));
     IDC_Y->setText(QString::fromStdString(affichee.Y));

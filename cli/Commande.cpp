@@ -11,6 +11,7 @@
 #include "model/Erreur.h"
 #include "model/Regles.h"
 #include "render/PainterSurface.h"
+#include "scene/Plan.h"
 
 namespace kest {
 
@@ -80,6 +81,10 @@ Exemples :
   kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
   kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
 )";
+
+// The help states the picture's size and the window's grey in words.
+static_assert(kLargeurImage == 700 && kHauteurImage == 500 && kCouleurFenetre == 0x00F0F0F0,
+              "kAide gives the picture as 700 × 500 on the grey F0F0F0");
 
 namespace {
 

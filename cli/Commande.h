@@ -9,7 +9,6 @@
 #include "render/Animation.h"
 #include "render/Enregistrement.h"
 #include "scene/Affichage.h"
-#include "scene/Plan.h"
 
 namespace kest {
 

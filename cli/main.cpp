@@ -16,6 +16,7 @@
 #include "render/Animation.h"
 #include "render/Ecran.h"
 #include "render/Enregistrement.h"
+#include "scene/Plan.h"
 
 namespace {
 
