@@ -8,8 +8,7 @@
 #include "model/State.h"
 #include "render/Animation.h"
 #include "render/Enregistrement.h"
-#include "scene/Dessine.h"
-#include "scene/Plan.h"
+#include "scene/Affichage.h"
 
 namespace kest {
 
