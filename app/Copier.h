@@ -3,9 +3,9 @@
 
 #include <QSize>
 
+#include "model/Affichage.h"
 #include "model/State.h"
 #include "render/Ecran.h"
-#include "scene/Affichage.h"
 
 class QClipboard;
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "model/Affichage.h"
 #include "model/Regles.h"
 #include "model/State.h"
 #include "render/PainterSurface.h"
-#include "scene/Affichage.h"
 
 class QAction;
 class QCheckBox;

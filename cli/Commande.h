@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "model/Affichage.h"
 #include "model/State.h"
 #include "render/Animation.h"
 #include "render/Enregistrement.h"
-#include "scene/Affichage.h"
 
 namespace kest {
 

@@ -6,9 +6,9 @@
 #include <functional>
 #include <string_view>
 
+#include "model/Affichage.h"
 #include "model/State.h"
 #include "render/Enregistrement.h"
-#include "scene/Affichage.h"
 
 namespace kest {
 

@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QSize>
 
+#include "model/Affichage.h"
 #include "model/State.h"
 #include "render/Ecran.h"
-#include "scene/Affichage.h"
 
 namespace kest {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/Affichage.h"
 #include "model/State.h"
-#include "scene/Affichage.h"
 #include "scene/DrawingSurface.h"
 
 namespace kest {

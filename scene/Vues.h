@@ -4,8 +4,8 @@
 // The views of the scene, in the order Dessine draws them. Each inherits the pen and brush
 // that the one before left, and sets only what it changes.
 
+#include "model/Affichage.h"
 #include "model/State.h"
-#include "scene/Affichage.h"
 #include "scene/DrawingSurface.h"
 #include "scene/Pixel.h"
 
