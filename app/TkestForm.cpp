@@ -363,8 +363,7 @@ void TkestForm::Harmoniques1Click() {
         return;
     }
     fenetre.Suivre(state, separateur_, true);
-    const QRect cadre = frameGeometry();
-    fenetre.move(cadre.left() + 60, cadre.top() + 60);
+    fenetre.PlacerAupres(frameGeometry());
     fenetre.show();
     fenetre.raise();
     fenetre.activateWindow();

@@ -124,7 +124,6 @@ void TickFenetre(benchmark::State& etat) {
 
 void HarmoniquesSeules(benchmark::State& etat, Distribution d, Bobinage b) {
     const State s = Etat(d, b);
-    etat.counters["echantillons"] = EchantillonsDefaut(s);
     for (auto _ : etat) benchmark::DoNotOptimize(HarmoniquesNumeriques(s));
 }
 

@@ -6,7 +6,6 @@
 #include <complex>
 #include <cstdio>
 
-#include "model/Erreur.h"
 #include "model/Physique.h"
 
 namespace kest {
@@ -40,28 +39,87 @@ std::string JsonTexte(std::string_view texte) {
     return r + '"';
 }
 
-// The resultant's transform at one instant: c_h = (2/N)·Σ F(x_n)·e^{−i·h·x_n}, x_n the
+using Spectre = std::array<Complexe, kOrdreMax + 1>;
+
+// Samples of the ideal distribution per pole-pair span: its resultant is a pure sine of the
+// fundamental, which any count above 2·kOrdreMax + 1 transforms exactly.
+constexpr int kEchantillonsParfaite = 128;
+
+// The ideal distribution's transform at one instant: c_h = (2/N)·Σ F(x_n)·e^{−i·h·x_n}, x_n the
 // electrical angle of sample n at the middle of its step. |c_h| is the crest of order h.
-// `table` holds e^{−i·π·j/N} for j = 0 .. 2N−1, since h·x_n = π·h·(2n+1)/N.
-void Transformee(State& s, int n, const std::vector<Complexe>& table,
-                 std::array<Complexe, kOrdreMax + 1>& c) {
+void TransformeeParfaite(State& s, Spectre& c) {
+    constexpr int n = kEchantillonsParfaite;
     for (int k = 0; k < 3; ++k) s.I[k] = CourantPhase(s, k).valeur;
     c.fill(Complexe());
-    const long long deuxN = 2LL * n;
     for (int i = 0; i < n; ++i) {
         const double x = kPi * (2 * i + 1) / n;
         const double theta = x / s.p;
         const double f =
             (ForcePhase(s, 0, theta) + ForcePhase(s, 1, theta)) + ForcePhase(s, 2, theta);
-        long long j = 0;
-        const long long pas = 2LL * i + 1;
-        for (int h = 1; h <= kOrdreMax; ++h) {
-            j += pas;
-            if (j >= deuxN) j -= deuxN;
-            c[h] += f * table[j];
-        }
+        for (int h = 1; h <= kOrdreMax; ++h) c[h] += f * std::polar(1.0, -h * x);
     }
     for (auto& v : c) v *= 2.0 / n;
+}
+
+// A stepped distribution's transform at the two instants of a and b (the same winding, the
+// currents stored), exact up to rounding whatever the winding: each phase's MMF is constant
+// between its coil sides, so c_h = (1/π)·∫ F·e^{−i·h·x} dx over one pole-pair span is a sum
+// over its steps, (1/(i·π·h))·Σ_j ΔF_j·e^{−i·h·x_j} with ΔF_j the step at edge x_j. The value
+// on each interval is the model's own ForcePhase at its middle; the resultant's transform is
+// the sum of its phases'.
+void TransformeeEtagee(const State& a, const State& b, Spectre& c1, Spectre& c2) {
+    c1.fill(Complexe());
+    c2.fill(Complexe());
+    const double pas = kDeuxPi / a.p;
+    std::vector<double> fa, fb;
+    for (int k = 0; k < 3; ++k) {
+        std::vector<double> bords = BordsPhase(a, k);
+        bords.push_back(0.0);
+        std::sort(bords.begin(), bords.end());
+        bords.erase(std::unique(bords.begin(), bords.end()), bords.end());
+        const std::size_t n = bords.size();
+        const double s2a = a.DoubleEtoile ? SecondeEtoile(a, k) : 0.0;
+        const double s2b = b.DoubleEtoile ? SecondeEtoile(b, k) : 0.0;
+        fa.resize(n);
+        fb.resize(n);
+        for (std::size_t j = 0; j < n; ++j) {
+            const double fin = j + 1 < n ? bords[j + 1] : pas;
+            const double milieu = (bords[j] + fin) * 0.5;
+            fa[j] = ForcePhase(a, k, milieu, s2a);
+            fb[j] = ForcePhase(b, k, milieu, s2b);
+        }
+        for (std::size_t j = 0; j < n; ++j) {
+            const std::size_t avant = j == 0 ? n - 1 : j - 1;
+            const double da = fa[j] - fa[avant];
+            const double db = fb[j] - fb[avant];
+            if (da == 0.0 && db == 0.0) continue;
+            const Complexe z = std::polar(1.0, -(a.p * bords[j]));  // e^{−i·x_j}
+            Complexe w = z;
+            for (int h = 1; h <= kOrdreMax; ++h) {
+                c1[h] += (da / h) * w;
+                c2[h] += (db / h) * w;
+                w *= z;
+            }
+        }
+    }
+    const Complexe facteur(0.0, -1.0 / kPi);  // 1/(i·π)
+    for (int h = 1; h <= kOrdreMax; ++h) c1[h] *= facteur, c2[h] *= facteur;
+}
+
+// The resultant's transform at the state's time (c1) and a quarter period later (c2).
+void Transformees(const State& s, Spectre& c1, Spectre& c2) {
+    // Copies: the scene's working currents and MMFs stay as the last paint left them.
+    State a = s;
+    State b = s;
+    b.t = s.t + kPiSur2 / s.Omega;
+    if (!std::isfinite(b.t)) b.t = s.t;
+    for (int k = 0; k < 3; ++k) {
+        a.I[k] = CourantPhase(a, k).valeur;
+        b.I[k] = CourantPhase(b, k).valeur;
+    }
+    if (Etagee(s)) return TransformeeEtagee(a, b, c1, c2);
+    TransformeeParfaite(a, c1);
+    TransformeeParfaite(b, c2);
 }
 
 }  // namespace
@@ -129,31 +187,13 @@ std::optional<double> Harmoniques::Relatif(int h) const {
     return amplitude[h] / amplitude[1];
 }
 
-int EchantillonsDefaut(const State& s) {
-    const int m = std::max(s.m, 1);
-    return std::clamp(65536 / m, 512, 8192);
-}
-
-Harmoniques HarmoniquesNumeriques(const State& s, int echantillons) {
-    if (echantillons == 0) echantillons = EchantillonsDefaut(s);
-    if (echantillons < 2 * kOrdreMax + 2 || echantillons > (1 << 24))
-        throw Erreur("Nombre d'échantillons incorrect pour le spectre (" +
-                     std::to_string(2 * kOrdreMax + 2) + " à " + std::to_string(1 << 24) + ")");
+Harmoniques HarmoniquesNumeriques(const State& s) {
     Harmoniques sp;
     if (s.p < 1) return sp;
-    const int n = echantillons;
-    std::vector<Complexe> table(2 * static_cast<std::size_t>(n));
-    for (int j = 0; j < 2 * n; ++j) table[j] = std::polar(1.0, -kPi * j / n);
-
-    // A copy: the scene's working currents and MMFs stay as the last paint left them.
-    State copie = s;
-    std::array<Complexe, kOrdreMax + 1> c1, c2;
-    Transformee(copie, n, table, c1);
     // A quarter period later a forward wave's phasor has turned by −π/2, a backward one's by
     // +π/2: c1 = a + b and c2 = −i·a + i·b give both parts of each order.
-    copie.t = s.t + kPiSur2 / s.Omega;
-    if (!std::isfinite(copie.t)) copie.t = s.t;
-    Transformee(copie, n, table, c2);
+    Spectre c1, c2;
+    Transformees(s, c1, c2);
 
     const Complexe i(0.0, 1.0);
     for (int h = 1; h <= kOrdreMax; ++h) {
@@ -171,7 +211,8 @@ Harmoniques HarmoniquesNumeriques(const State& s, int echantillons) {
     }
     if (fondamental) {
         double somme = 0.0;
-        for (int h = 2; h <= kOrdreMax; ++h) somme += sp.amplitude[h] * sp.amplitude[h];
+        for (int h = kPremierOrdreDistorsion; h <= kOrdreMax; ++h)
+            somme += sp.amplitude[h] * sp.amplitude[h];
         sp.distorsion = std::sqrt(somme) / sp.amplitude[1];
     } else {
         sp.sens[1] = Sens::Absent;
@@ -180,8 +221,9 @@ Harmoniques HarmoniquesNumeriques(const State& s, int echantillons) {
 }
 
 std::vector<int> OrdresFenetre(const State& s) {
-    // A full-pitch coil's wave has half-wave symmetry: no even order. Any other pitch has them.
-    if (s.Y == kPi) return {1, 5, 7, 11, 13};
+    // A full-pitch coil's wave has half-wave symmetry: no even order. The pitch factor of the
+    // 2nd, sin(Y), says so whatever the writing of π (its 15-digit text reads back a hair off).
+    if (!(std::abs(FacteursBobinage(s, 2).kp) > 1e-9)) return {1, 5, 7, 11, 13};
     return {1, 2, 4, 5, 7, 11, 13};
 }
 
@@ -232,6 +274,16 @@ std::string TexteFacteur(double v, std::string_view separateur) {
     return texte;
 }
 
+std::string PorteeDistorsion() {
+    return "rangs " + std::to_string(kPremierOrdreDistorsion) + " à " + std::to_string(kOrdreMax);
+}
+
+std::string TexteDistorsion(const Harmoniques& analyse, std::string_view separateur) {
+    return "distorsion (" + PorteeDistorsion() + ")\t" +
+           (analyse.distorsion ? TexteFacteur(*analyse.distorsion, separateur) : std::string()) +
+           '\n';
+}
+
 std::string NomSens(Sens sens) {
     switch (sens) {
         case Sens::Direct:
@@ -265,7 +317,9 @@ std::string TexteTableau(std::span<const LigneHarmonique> lignes, std::string_vi
 std::string JsonTableau(const State& s, const Harmoniques& analyse,
                         std::span<const LigneHarmonique> lignes) {
     std::string json = "{\"bobinage\": " + JsonTexte(NomBobinage(s, ".")) +
-                       ", \"distorsion\": " + Json(analyse.distorsion) + ", \"ordres\": [";
+                       ", \"distorsion\": " + Json(analyse.distorsion) +
+                       ", \"distorsion_rangs\": [" + std::to_string(kPremierOrdreDistorsion) +
+                       ", " + std::to_string(kOrdreMax) + "], \"ordres\": [";
     bool premiere = true;
     for (const LigneHarmonique& l : lignes) {
         json += premiere ? "\n  " : ",\n  ";

@@ -49,6 +49,30 @@ bool DansBobine(const State& s, double theta, double c) {
 
 }  // namespace
 
+std::vector<double> BordsPhase(const State& s, int k) {
+    std::vector<double> bords;
+    if (!(s.DoubleEtoile || s.Reelle) || s.m <= 0) return bords;
+    // DansBobine changes where theta − c crosses a multiple of the span (the remainder wraps)
+    // or where the remainder crosses Y/p: both lattices, whatever the sign of theta − c + 2π.
+    const double pas = kDeuxPi / s.p;
+    const auto ajoute = [&](double angle) {
+        double r = std::fmod(angle, pas);
+        if (!std::isfinite(r)) return;  // a coil opening too large to place an edge
+        if (r < 0) r += pas;
+        bords.push_back(r < pas ? r : 0.0);
+    };
+    const double demi = s.DoubleEtoile ? (kPiSur6 / s.p) * 0.5 : 0.0;
+    for (int i = 1; i <= s.m; ++i) {
+        const double c = AngleBobine(s, k, i);
+        for (const double aller : {c - demi, c + demi}) {
+            ajoute(aller);
+            ajoute(aller + s.Y / s.p);
+            if (!s.DoubleEtoile) break;
+        }
+    }
+    return bords;
+}
+
 double SecondeEtoile(const State& s, int k) {
     return std::sin(s.Omega * s.t - k * kDeuxPiSur3 - kPiSur6);
 }

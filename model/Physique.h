@@ -5,6 +5,8 @@
 // All angles are radians; theta and the returned conductor and axis angles are mechanical
 // angles of the air gap, counter-clockwise on the screen from the right-pointing axis.
 
+#include <vector>
+
 #include "model/State.h"
 
 namespace kest {
@@ -27,6 +29,12 @@ Courant CourantPhase(const State& s, int k);
 // MMF of phase k at air-gap angle theta for the chosen distribution. Reads s.I[k], so the
 // currents of the pass must already be stored.
 double ForcePhase(const State& s, int k, double theta);
+
+// The air-gap angles in [0, 2π/p) where the stepped MMF of phase k can change: both sides of
+// each of its coils (of each half-coil for the double star) under the first pole pair. Between
+// two of them ForcePhase is constant in theta; the pattern repeats under every pole pair.
+// Unsorted, possibly repeated; empty for the ideal distribution and for m <= 0.
+std::vector<double> BordsPhase(const State& s, int k);
 
 // fmod(x, y) for y > 0, bit for bit, with the two cases the air-gap sweep meets most computed
 // without the library's general division: 0 <= x < y gives x, and y <= x < 2y gives x − y,
