@@ -39,12 +39,14 @@ namespace {
 const QColor kCouleurDirect(0x1f, 0x5f, 0xbf);
 const QColor kCouleurInverse(0xd0, 0x40, 0x20);
 
-// The same winding, as far as the spectrum goes: the time and the scene's working arrays
-// are left out.
+// The same winding and supply, as far as the spectrum goes: the time and the scene's working
+// arrays are left out.
 bool MemeBobinage(const State& a, const State& b) {
     return a.p == b.p && a.m == b.m && a.NbEncoches == b.NbEncoches && a.Y == b.Y &&
            a.Alpha == b.Alpha && a.Imax == b.Imax && a.Omega == b.Omega && a.Reelle == b.Reelle &&
-           a.DoubleEtoile == b.DoubleEtoile;
+           a.DoubleEtoile == b.DoubleEtoile && a.alimentation == b.alimentation &&
+           std::equal(a.AmplitudesLibres, a.AmplitudesLibres + 3, b.AmplitudesLibres) &&
+           std::equal(a.DephasagesLibres, a.DephasagesLibres + 3, b.DephasagesLibres);
 }
 
 QString Nombre(double v, const std::string& separateur) {

@@ -6,6 +6,7 @@
 #include <complex>
 #include <cstdio>
 
+#include "model/Alimentation.h"
 #include "model/Physique.h"
 
 namespace kest {
@@ -187,6 +188,21 @@ std::optional<double> Harmoniques::Relatif(int h) const {
     return amplitude[h] / amplitude[1];
 }
 
+std::optional<double> Harmoniques::DirectRelatif(int h) const {
+    if (h < 1 || h > kOrdreMax || !(equilibre > 0.0)) return std::nullopt;
+    return direct[h] / equilibre;
+}
+
+std::optional<double> Harmoniques::InverseRelatif(int h) const {
+    if (h < 1 || h > kOrdreMax || !(equilibre > 0.0)) return std::nullopt;
+    return inverse[h] / equilibre;
+}
+
+std::optional<double> Harmoniques::TauxDesequilibre() const {
+    if (!(direct[1] > 1e-9 * equilibre) || !(equilibre > 0.0)) return std::nullopt;
+    return inverse[1] / direct[1];
+}
+
 Harmoniques HarmoniquesNumeriques(const State& s) {
     Harmoniques sp;
     if (s.p < 1) return sp;
@@ -201,21 +217,37 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
         sp.direct[h] = std::abs((c1[h] + i * c2[h]) * 0.5);
         sp.inverse[h] = std::abs((c1[h] - i * c2[h]) * 0.5);
     }
+    // The unit of the forward and backward parts: the fundamental the balanced supply gives
+    // the same winding.
+    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    if (equilibree) {
+        sp.equilibre = sp.amplitude[1];
+    } else {
+        State e = s;
+        e.alimentation = Alimentation::Equilibree;
+        Spectre e1, e2;
+        Transformees(e, e1, e2);
+        sp.equilibre = std::abs(e1[1]);
+    }
+    if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
+
+    // Balanced, an order's crest is constant in time; otherwise its larger part decides.
     const bool fondamental = AFondamental(sp, s.Imax);
-    const double seuil = fondamental ? kSeuilAbsent * sp.amplitude[1] : 1e-9 * std::abs(s.Imax);
+    const double base = equilibree ? (fondamental ? sp.amplitude[1] : 0.0) : sp.equilibre;
+    const double seuil = base > 0.0 ? kSeuilAbsent * base : 1e-9 * std::abs(s.Imax);
     for (int h = 1; h <= kOrdreMax; ++h) {
-        if (!(sp.amplitude[h] > seuil))
+        const double present = equilibree ? sp.amplitude[h] : std::max(sp.direct[h], sp.inverse[h]);
+        if (!(present > seuil))
             sp.sens[h] = Sens::Absent;
         else
             sp.sens[h] = sp.direct[h] >= sp.inverse[h] ? Sens::Direct : Sens::Inverse;
     }
+    if (!(base > 0.0)) sp.sens[1] = Sens::Absent;
     if (fondamental) {
         double somme = 0.0;
         for (int h = kPremierOrdreDistorsion; h <= kOrdreMax; ++h)
             somme += sp.amplitude[h] * sp.amplitude[h];
         sp.distorsion = std::sqrt(somme) / sp.amplitude[1];
-    } else {
-        sp.sens[1] = Sens::Absent;
     }
     return sp;
 }
@@ -243,6 +275,8 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
         if (h >= 1 && h <= kOrdreMax) {
             l.relatif = analyse.Relatif(h);
             l.sens = analyse.sens[h];
+            l.direct = analyse.DirectRelatif(h);
+            l.inverse = analyse.InverseRelatif(h);
         }
         if (l.sens == Sens::Direct) l.vitesse = 1.0 / h;
         if (l.sens == Sens::Inverse) l.vitesse = -1.0 / h;
@@ -303,13 +337,16 @@ std::string TexteVitesse(const LigneHarmonique& ligne) {
 }
 
 std::string TexteTableau(std::span<const LigneHarmonique> lignes, std::string_view separateur) {
-    std::string texte = "h\tk_p\tk_d\tk_e\tk_w\tA(h)/A(1)\tsens\tvitesse\n";
+    std::string texte = "h\tk_p\tk_d\tk_e\tk_w\tA(h)/A(1)\tsens\tvitesse\tdirect\tinverse\n";
     for (const LigneHarmonique& l : lignes) {
         texte += std::to_string(l.h);
         for (const double v : {l.facteurs.kp, l.facteurs.kd, l.facteurs.ke, l.facteurs.kw})
             texte += '\t' + TexteFacteur(v, separateur);
         texte += '\t' + (l.relatif ? TexteFacteur(*l.relatif, separateur) : std::string());
-        texte += '\t' + NomSens(l.sens) + '\t' + TexteFacteur(l.vitesse, separateur) + '\n';
+        texte += '\t' + NomSens(l.sens) + '\t' + TexteFacteur(l.vitesse, separateur);
+        for (const std::optional<double>& v : {l.direct, l.inverse})
+            texte += '\t' + (v ? TexteFacteur(*v, separateur) : std::string());
+        texte += '\n';
     }
     return texte;
 }
@@ -328,9 +365,9 @@ std::string JsonTableau(const State& s, const Harmoniques& analyse,
                 ", \"kd\": " + Json(l.facteurs.kd) + ", \"ke\": " + Json(l.facteurs.ke) +
                 ", \"kw\": " + Json(l.facteurs.kw) + ", \"relatif\": " + Json(l.relatif) +
                 ", \"sens\": " + JsonTexte(NomSens(l.sens)) + ", \"vitesse\": " + Json(l.vitesse) +
-                "}";
+                ", \"direct\": " + Json(l.direct) + ", \"inverse\": " + Json(l.inverse) + "}";
     }
-    return json + "\n]}\n";
+    return json + "\n], \"alimentation\": " + JsonTexte(NomAlimentation(s.alimentation)) + "}\n";
 }
 
 }  // namespace kest

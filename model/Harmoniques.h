@@ -55,15 +55,27 @@ double AmplitudeAnalytique(const State& s, int h);
 
 // The numeric spectrum at the state's time. Index h = 1 .. kOrdreMax; index 0 is unused.
 struct Harmoniques {
-    std::array<double, kOrdreMax + 1> amplitude{};  // crest of order h in the resultant
-    std::array<double, kOrdreMax + 1> direct{};     // its forward-turning part
-    std::array<double, kOrdreMax + 1> inverse{};    // its backward-turning part
+    // Crest of order h in the resultant at the state's time (constant in time when balanced).
+    std::array<double, kOrdreMax + 1> amplitude{};
+    std::array<double, kOrdreMax + 1> direct{};   // its forward-turning part
+    std::array<double, kOrdreMax + 1> inverse{};  // its backward-turning part
+    // The direction of order h: the balanced supply's crest of order h against 1e-3 of its
+    // fundamental; any other supply, the larger of its two parts against 1e-3 of `equilibre`.
     std::array<Sens, kOrdreMax + 1> sens{};
+    // The crest of the fundamental the balanced supply gives the same winding (0 when it has
+    // none): the unit of the forward and backward parts of every supply.
+    double equilibre = 0.0;
     // sqrt(Σ A(h)²)/A(1) over orders kPremierOrdreDistorsion .. kOrdreMax (more than the
     // table lists); empty when there is no fundamental to compare with.
     std::optional<double> distorsion;
     // A(h)/A(1), or empty when there is no fundamental.
     std::optional<double> Relatif(int h) const;
+    // The forward and backward parts of order h per unit of the balanced fundamental
+    // (model/Alimentation.h gives their formulas), or empty when the winding has none.
+    std::optional<double> DirectRelatif(int h) const;
+    std::optional<double> InverseRelatif(int h) const;
+    // "Taux de déséquilibre": backward / forward of the fundamental; empty without forward.
+    std::optional<double> TauxDesequilibre() const;
 };
 
 // The resultant's transform at the state's time and a quarter period later: the two split
@@ -81,6 +93,9 @@ struct LigneHarmonique {
     std::optional<double> relatif;
     Sens sens = Sens::Absent;
     double vitesse = 0.0;  // +1/h forward, −1/h backward, 0 absent
+    // The forward and backward parts per unit of the balanced fundamental.
+    std::optional<double> direct;
+    std::optional<double> inverse;
 };
 
 // The window's orders: 1, 5, 7, 11, 13, with 2 and 4 first when the pitch factor of order 2
@@ -107,7 +122,8 @@ std::string NomSens(Sens sens);
 // "1/5", "-1/5" (backward), "0" (absent).
 std::string TexteVitesse(const LigneHarmonique& ligne);
 
-// Tab-separated, a header line then one line per row, each line ending in '\n'; numbers with
+// Tab-separated, a header line (h k_p k_d k_e k_w A(h)/A(1) sens vitesse direct inverse) then
+// one line per row, each line ending in '\n'; numbers with
 // four decimals and `separateur` as the decimal mark; an undefined ratio is left empty.
 std::string TexteTableau(std::span<const LigneHarmonique> lignes,
                          std::string_view separateur = ".");

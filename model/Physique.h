@@ -20,9 +20,11 @@ double AngleConducteur(const State& s, int k, int i, int j, Cote cote, Etoile et
 // Magnetic axis of phase k under pole pair j: a quarter period after its go belt.
 double AngleAxe(const State& s, int k, int j);
 
+// Phase k's current for the state's supply (model/Alimentation.h): balanced, exactly
+// Omega·t − k·2π/3 and Imax·sin(phi) as ever; otherwise Omega·t − δ_k and a_k·Imax·sin(phi).
 struct Courant {
-    double phi;     // electrical phase angle Omega·t − k·2π/3
-    double valeur;  // Imax·sin(phi)
+    double phi;     // electrical phase angle Omega·t − δ_k
+    double valeur;  // a_k·Imax·sin(phi)
 };
 Courant CourantPhase(const State& s, int k);
 
@@ -42,8 +44,9 @@ std::vector<double> BordsPhase(const State& s, int k);
 double Reste(double x, double y);
 
 // The double star's second-star current of phase k per unit of Imax: it lags the first star
-// by π/6 in time, sin(Omega·t − k·2π/3 − π/6). It is the same at every air-gap angle of one
-// picture, so a sweep computes it once and hands it to the overload below.
+// by π/6 in time, a_k·sin(Omega·t − δ_k − π/6) (balanced: sin(Omega·t − k·2π/3 − π/6)). It is the
+// same at every air-gap angle of one picture, so a sweep computes it once and hands it to the
+// overload below.
 double SecondeEtoile(const State& s, int k);
 // ForcePhase(s, k, theta), with SecondeEtoile(s, k) already computed: the same value, bit for bit.
 double ForcePhase(const State& s, int k, double theta, double secondeEtoile);
