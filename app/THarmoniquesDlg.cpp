@@ -31,6 +31,7 @@
 
 #include "app/Disposition.h"
 #include "app/ErrorBox.h"
+#include "model/Alimentation.h"
 
 namespace kest {
 
@@ -113,8 +114,6 @@ void THarmoniquesDlg::createChart() {
 
     chart_ = new QChart;
     chart_->addSeries(series);
-    chart_->setTitle(
-        QStringLiteral("Harmoniques de la f.m.m. résultante (rangs multiples de 3 absents)"));
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->setAnimationOptions(QChart::NoAnimation);
 
@@ -135,7 +134,6 @@ void THarmoniquesDlg::createChart() {
     // The fundamental's value, written on its bar when the scale cuts it.
     ValeurFondamental = new QGraphicsSimpleTextItem(chart_);
     ValeurFondamental->setZValue(10);
-    ValeurFondamental->setBrush(Qt::white);
     ValeurFondamental->hide();
     connect(chart_, &QChart::plotAreaChanged, this, [this] { PlacerValeurFondamental(); });
 
@@ -210,6 +208,12 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     Tableau->setFixedHeight(hauteur);
 
     LabelBobinage->setText(QString::fromStdString(NomBobinage(s, separateur)));
+    // Only the balanced phases cancel the multiples of 3; any other supply is named instead.
+    chart_->setTitle(
+        s.alimentation == Alimentation::Equilibree
+            ? QStringLiteral("Harmoniques de la f.m.m. résultante (rangs multiples de 3 absents)")
+            : QStringLiteral("Harmoniques de la f.m.m. résultante, alimentation « %1 »")
+                  .arg(QString::fromStdString(NomAlimentation(s.alimentation))));
     LabelDistorsion->setText(
         analyse.distorsion
             ? QStringLiteral("Taux de distorsion harmonique (%1) : %2 %")
@@ -259,11 +263,11 @@ void THarmoniquesDlg::Echelonner() {
 
 void THarmoniquesDlg::PlacerValeurFondamental() {
     if (!ValeurFondamental->isVisible()) return;
-    // Centred on the first order's bar, just below the top of the plot where the bar is cut.
+    // Beside the top of the first order's bar, where the plot cuts it: the bar is narrower
+    // than the number.
     const QRectF zone = chart_->plotArea();
     const double largeur = zone.width() / kOrdresTableau;
-    const QRectF texte = ValeurFondamental->boundingRect();
-    ValeurFondamental->setPos(zone.left() + largeur / 2 - texte.width() / 2, zone.top() + 4);
+    ValeurFondamental->setPos(zone.left() + largeur * 0.85, zone.top() + 2);
 }
 
 QString THarmoniquesDlg::ValeurCoupee() const {

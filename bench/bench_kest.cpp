@@ -129,8 +129,10 @@ void HarmoniquesSeules(benchmark::State& etat, Distribution d, Bobinage b) {
 
 // What the harmonics window ("Spectre") does after a change of the winding: the spectrum, the
 // chart's series, the table and the labels (the window is not shown, so no paint).
-void HarmoniquesFenetre(benchmark::State& etat, Distribution d, Bobinage b) {
-    const State s = Etat(d, b);
+void HarmoniquesFenetre(benchmark::State& etat, Distribution d, Bobinage b,
+                        Alimentation alimentation) {
+    State s = Etat(d, b);
+    s.alimentation = alimentation;  // any other supply also transforms the balanced one
     THarmoniquesDlg fenetre(nullptr);
     for (auto _ : etat) fenetre.Suivre(s, ".", true);
 }
@@ -189,7 +191,12 @@ void Enregistre() {
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("HarmoniquesFenetre/p99m99/DoubleEtoile", HarmoniquesFenetre,
-                                 Distribution::DoubleEtoile, Bobinage::PlusGrand)
+                                 Distribution::DoubleEtoile, Bobinage::PlusGrand,
+                                 Alimentation::Equilibree)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("HarmoniquesFenetre/p99m99/DoubleEtoile/Monophasee",
+                                 HarmoniquesFenetre, Distribution::DoubleEtoile,
+                                 Bobinage::PlusGrand, Alimentation::Monophasee)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Copier/defaut", Copie)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Tick/AvancerTemps", TickModele);

@@ -46,81 +46,97 @@ using Spectre = std::array<Complexe, kOrdreMax + 1>;
 // fundamental, which any count above 2·kOrdreMax + 1 transforms exactly.
 constexpr int kEchantillonsParfaite = 128;
 
-// The ideal distribution's transform at one instant: c_h = (2/N)·Σ F(x_n)·e^{−i·h·x_n}, x_n the
-// electrical angle of sample n at the middle of its step. |c_h| is the crest of order h.
-void TransformeeParfaite(State& s, Spectre& c) {
+// The ideal distribution's transform at one instant, currents stored: c_h = (2/N)·Σ
+// F(x_n)·e^{−i·h·x_n}, x_n the electrical angle of sample n at the middle of its step. |c_h| is the
+// crest of order h.
+void TransformeeParfaite(const State& s, Spectre& c) {
     constexpr int n = kEchantillonsParfaite;
-    for (int k = 0; k < 3; ++k) s.I[k] = CourantPhase(s, k).valeur;
     c.fill(Complexe());
     for (int i = 0; i < n; ++i) {
         const double x = kPi * (2 * i + 1) / n;
         const double theta = x / s.p;
         const double f =
             (ForcePhase(s, 0, theta) + ForcePhase(s, 1, theta)) + ForcePhase(s, 2, theta);
-        for (int h = 1; h <= kOrdreMax; ++h) c[h] += f * std::polar(1.0, -h * x);
+        const Complexe z = std::polar(1.0, -x);  // e^{−i·h·x} by powers
+        Complexe w = z;
+        for (int h = 1; h <= kOrdreMax; ++h, w *= z) c[h] += f * w;
     }
     for (auto& v : c) v *= 2.0 / n;
 }
 
-// A stepped distribution's transform at the two instants of a and b (the same winding, the
-// currents stored), exact up to rounding whatever the winding: each phase's MMF is constant
-// between its coil sides, so c_h = (1/π)·∫ F·e^{−i·h·x} dx over one pole-pair span is a sum
-// over its steps, (1/(i·π·h))·Σ_j ΔF_j·e^{−i·h·x_j} with ΔF_j the step at edge x_j. The value
-// on each interval is the model's own ForcePhase at its middle; the resultant's transform is
-// the sum of its phases'.
-void TransformeeEtagee(const State& a, const State& b, Spectre& c1, Spectre& c2) {
-    c1.fill(Complexe());
-    c2.fill(Complexe());
-    const double pas = kDeuxPi / a.p;
-    std::vector<double> fa, fb;
+// The transforms of a stepped winding's phases at unit current: `premiere[k]` for phase k's
+// coils carrying I[k] = 1, `seconde[k]` for its second star carrying 1 (double star only). The
+// MMF is linear in the currents, so the resultant's transform at any instant and for any
+// supply is Σ_k I[k]·premiere[k] + s2_k·seconde[k], s2_k the second star's current.
+struct Formes {
+    Spectre premiere[3];
+    Spectre seconde[3];
+};
+
+// Exact up to rounding whatever the winding: each phase's MMF is constant between its coil
+// sides, so c_h = (1/π)·∫ F·e^{−i·h·x} dx over one pole-pair span is a sum over its steps,
+// (1/(i·π·h))·Σ_j ΔF_j·e^{−i·h·x_j} with ΔF_j the step at edge x_j. The value on each interval
+// is the model's own ForcePhase at its middle.
+Formes FormesEtagees(const State& s) {
+    Formes formes{};
+    State unite = s;
+    const double pas = kDeuxPi / s.p;
+    const Complexe facteur(0.0, -1.0 / kPi);  // 1/(i·π)
+    std::vector<double> f1, f2;
     for (int k = 0; k < 3; ++k) {
-        std::vector<double> bords = BordsPhase(a, k);
+        std::vector<double> bords = BordsPhase(s, k);
         bords.push_back(0.0);
         std::sort(bords.begin(), bords.end());
         bords.erase(std::unique(bords.begin(), bords.end()), bords.end());
         const std::size_t n = bords.size();
-        const double s2a = a.DoubleEtoile ? SecondeEtoile(a, k) : 0.0;
-        const double s2b = b.DoubleEtoile ? SecondeEtoile(b, k) : 0.0;
-        fa.resize(n);
-        fb.resize(n);
+        f1.assign(n, 0.0);
+        f2.assign(n, 0.0);
         for (std::size_t j = 0; j < n; ++j) {
             const double fin = j + 1 < n ? bords[j + 1] : pas;
             const double milieu = (bords[j] + fin) * 0.5;
-            fa[j] = ForcePhase(a, k, milieu, s2a);
-            fb[j] = ForcePhase(b, k, milieu, s2b);
+            unite.I[k] = 1.0;
+            f1[j] = ForcePhase(unite, k, milieu, 0.0);
+            if (s.DoubleEtoile) {
+                unite.I[k] = 0.0;
+                f2[j] = ForcePhase(unite, k, milieu, 1.0);
+            }
         }
+        Spectre& c1 = formes.premiere[k];
+        Spectre& c2 = formes.seconde[k];
         for (std::size_t j = 0; j < n; ++j) {
             const std::size_t avant = j == 0 ? n - 1 : j - 1;
-            const double da = fa[j] - fa[avant];
-            const double db = fb[j] - fb[avant];
-            if (da == 0.0 && db == 0.0) continue;
-            const Complexe z = std::polar(1.0, -(a.p * bords[j]));  // e^{−i·x_j}
+            const double d1 = f1[j] - f1[avant];
+            const double d2 = f2[j] - f2[avant];
+            if (d1 == 0.0 && d2 == 0.0) continue;
+            const Complexe z = std::polar(1.0, -(s.p * bords[j]));  // e^{−i·x_j}
             Complexe w = z;
             for (int h = 1; h <= kOrdreMax; ++h) {
-                c1[h] += (da / h) * w;
-                c2[h] += (db / h) * w;
+                c1[h] += (d1 / h) * w;
+                c2[h] += (d2 / h) * w;
                 w *= z;
             }
         }
+        for (int h = 1; h <= kOrdreMax; ++h) c1[h] *= facteur, c2[h] *= facteur;
     }
-    const Complexe facteur(0.0, -1.0 / kPi);  // 1/(i·π)
-    for (int h = 1; h <= kOrdreMax; ++h) c1[h] *= facteur, c2[h] *= facteur;
+    return formes;
 }
 
-// The resultant's transform at the state's time (c1) and a quarter period later (c2).
-void Transformees(const State& s, Spectre& c1, Spectre& c2) {
-    // Copies: the scene's working currents and MMFs stay as the last paint left them.
-    State a = s;
-    State b = s;
-    b.t = s.t + kPiSur2 / s.Omega;
-    if (!std::isfinite(b.t)) b.t = s.t;
-    for (int k = 0; k < 3; ++k) {
-        a.I[k] = CourantPhase(a, k).valeur;
-        b.I[k] = CourantPhase(b, k).valeur;
+// The resultant's transform at the instant of s, for its supply.
+Spectre Transformee(const State& s, const std::optional<Formes>& formes) {
+    // A copy: the scene's working currents and MMFs stay as the last paint left them.
+    State copie = s;
+    for (int k = 0; k < 3; ++k) copie.I[k] = CourantPhase(copie, k).valeur;
+    Spectre c{};
+    if (!formes) {
+        TransformeeParfaite(copie, c);
+        return c;
     }
-    if (Etagee(s)) return TransformeeEtagee(a, b, c1, c2);
-    TransformeeParfaite(a, c1);
-    TransformeeParfaite(b, c2);
+    for (int k = 0; k < 3; ++k) {
+        const double s2 = s.DoubleEtoile ? SecondeEtoile(copie, k) : 0.0;
+        for (int h = 1; h <= kOrdreMax; ++h)
+            c[h] += copie.I[k] * formes->premiere[k][h] + s2 * formes->seconde[k][h];
+    }
+    return c;
 }
 
 }  // namespace
@@ -208,8 +224,13 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     if (s.p < 1) return sp;
     // A quarter period later a forward wave's phasor has turned by −π/2, a backward one's by
     // +π/2: c1 = a + b and c2 = −i·a + i·b give both parts of each order.
-    Spectre c1, c2;
-    Transformees(s, c1, c2);
+    std::optional<Formes> formes;
+    if (Etagee(s)) formes = FormesEtagees(s);
+    State plusTard = s;
+    plusTard.t = s.t + kPiSur2 / s.Omega;
+    if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
+    const Spectre c1 = Transformee(s, formes);
+    const Spectre c2 = Transformee(plusTard, formes);
 
     const Complexe i(0.0, 1.0);
     for (int h = 1; h <= kOrdreMax; ++h) {
@@ -225,9 +246,7 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     } else {
         State e = s;
         e.alimentation = Alimentation::Equilibree;
-        Spectre e1, e2;
-        Transformees(e, e1, e2);
-        sp.equilibre = std::abs(e1[1]);
+        sp.equilibre = std::abs(Transformee(e, formes)[1]);
     }
     if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
 

@@ -68,7 +68,8 @@ struct Harmoniques {
     // sqrt(Σ A(h)²)/A(1) over orders kPremierOrdreDistorsion .. kOrdreMax (more than the
     // table lists); empty when there is no fundamental to compare with.
     std::optional<double> distorsion;
-    // A(h)/A(1), or empty when there is no fundamental.
+    // A(h)/A(1) at the state's time, or empty when there is no fundamental. Constant in time
+    // for the balanced supply; any other makes it pulsate: its parts below do not.
     std::optional<double> Relatif(int h) const;
     // The forward and backward parts of order h per unit of the balanced fundamental
     // (model/Alimentation.h gives their formulas), or empty when the winding has none.
