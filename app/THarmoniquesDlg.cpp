@@ -296,7 +296,8 @@ QPoint PositionAupres(const QRect& fenetre, const QSize& taille, const QRect& ec
 }
 
 void THarmoniquesDlg::PlacerAupres(const QRect& fenetre) {
-    const QScreen* ecran = screen();
+    // The main window's screen: a window not shown yet may not know its own.
+    const QScreen* ecran = parentWidget() ? parentWidget()->screen() : screen();
     const QRect disponible =
         ecran ? ecran->availableGeometry() : QRect(fenetre.topLeft(), QSize(1 << 15, 1 << 15));
     move(PositionAupres(fenetre, frameGeometry().size(), disponible));
