@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 
+#include "model/Alimentation.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
@@ -30,6 +31,18 @@ animation (GIF) pour un cours, des diapositives ou une page web.
   régionaux. Dès que --p, --m ou --Y est donné, l'état est formé comme par la
   touche Entrée dans la boîte : les valeurs non données sont celles qu'elle
   affiche (p = 1, m = 2, Y = 3.14159265358979).
+
+Alimentation (règles et messages de la fenêtre « Alimentation ») :
+  --alimentation A  equilibree, inverse (phases 2 et 3 échangées), monophasee
+                    (phase 1 seule), phase-coupee (étoile sans neutre, phase 3
+                    ouverte) ou libre (défaut : equilibree)
+  --amplitudes A1,A2,A3
+                    alimentation libre : amplitudes des trois courants, en
+                    unités de Imax (0 à 2 ; défaut : 1,1,1)
+  --dephasages D1,D2,D3
+                    alimentation libre : retards des trois courants, en degrés
+                    (défaut : 0,120,240) ; --amplitudes ou --dephasages
+                    suffit à choisir l'alimentation libre
 
 Instant :
   --ticks N         N tops d'horloge depuis t = 0, t avancé top par top comme
@@ -121,9 +134,21 @@ struct Valeurs {
 // Reads the words of the command line: the flags into c, the options with a value into the
 // result. Refuses an unknown option, a stray argument, a missing value and a repeated option.
 Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
-    static const char* const kAvecValeur[] = {"--p",       "--m",    "--Y",      "--distribution",
-                                              "--ticks",   "--t",    "--sortie", "--format",
-                                              "--echelle", "--fond", "--images", "--intervalle"};
+    static const char* const kAvecValeur[] = {"--p",
+                                              "--m",
+                                              "--Y",
+                                              "--distribution",
+                                              "--ticks",
+                                              "--t",
+                                              "--sortie",
+                                              "--format",
+                                              "--echelle",
+                                              "--fond",
+                                              "--images",
+                                              "--intervalle",
+                                              "--alimentation",
+                                              "--amplitudes",
+                                              "--dephasages"};
     static const char* const kDrapeaux[] = {"--sans-vecteurs", "--sans-onde", "--sans-bobinage",
                                             "--spectre",       "--help",      "-h"};
     Valeurs v;
@@ -186,6 +211,15 @@ void LitBobinage(const Valeurs& v, State& etat) {
     } else {
         ChoisirDistribution(etat, reelle, doubleEtoile);
     }
+}
+
+// « Alimentation »: the kind, or the free amplitudes and lags, as the supply window sets them.
+void LitAlimentation(const Valeurs& v, State& etat) {
+    OptionsAlimentation options;
+    if (v.Donne("--alimentation")) options.alimentation = v["--alimentation"];
+    if (v.Donne("--amplitudes")) options.amplitudes = v["--amplitudes"];
+    if (v.Donne("--dephasages")) options.dephasages = v["--dephasages"];
+    LireOptionsAlimentation(etat, options);
 }
 
 // « Instant »: t by the clock's ticks or in seconds.
@@ -278,6 +312,7 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
     const Valeurs v = LitArguments(arguments, c);
     if (c.aide) return c;
     LitBobinage(v, c.etat);
+    LitAlimentation(v, c.etat);
     LitInstant(v, c.etat);
     if (c.harmoniques) {
         LitSpectre(v, c);

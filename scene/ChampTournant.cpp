@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
+#include <complex>
 
+#include "model/Alimentation.h"
 #include "scene/Pixel.h"
 #include "scene/Plan.h"
 #include "scene/Vues.h"
@@ -93,6 +95,73 @@ void DessineMarqueurs(DrawingSurface& d, const State& etat) {
     const Point axe1 = AxePhase1(etat);
     d.MoveTo(kVecteurSpatial.cx, kVecteurSpatial.cy);
     d.LineTo(axe1.x, axe1.y);
+}
+
+namespace {
+
+// Arrow from the stator's centre to the untruncated tip (x, y), barbs as the radial arrows'.
+void FlecheCentrale(DrawingSurface& d, double x, double y) {
+    const Cercle& c = kStator;
+    d.MoveTo(c.cx, c.cy);
+    d.LineTo(Pixel(x), Pixel(y));
+    const double a = std::atan2(c.cy - y, x - c.cx);
+    const double b1 = a - kBarbeRadiale;
+    const double b2 = a + kBarbeRadiale;
+    d.MoveTo(Pixel(kLongueurBarbe * std::cos(b1) + x), Pixel(y - kLongueurBarbe * std::sin(b1)));
+    d.LineTo(Pixel(x), Pixel(y));
+    d.LineTo(Pixel(kLongueurBarbe * std::cos(b2) + x), Pixel(y - kLongueurBarbe * std::sin(b2)));
+}
+
+// The fundamental's space vector in the stator circle at electrical time angle wt, per unit of
+// the balanced fundamental: the forward part turns with wt, the backward part against it (their
+// crests, model/Alimentation.h). The plane is the fundamental's electrical one; with one pole
+// pair it is the air gap itself.
+struct ChampsContraires {
+    std::complex<double> direct, inverse;
+};
+ChampsContraires Champs(const Sequences& s, double wt) {
+    return {std::polar(std::abs(s.direct), wt + std::arg(s.direct)),
+            std::polar(std::abs(s.inverse), kPi - wt - std::arg(s.inverse))};
+}
+
+// Screen position of a space vector v drawn kStator.rayon long per unit.
+double EcranX(std::complex<double> v) { return kStator.rayon * v.real() + kStator.cx; }
+double EcranY(std::complex<double> v) { return kStator.cy - kStator.rayon * v.imag(); }
+
+}  // namespace
+
+// An unbalanced supply's two counter-rotating fields on the stator circle: the locus of the
+// resultant's tip over one period (an ellipse; a segment for a pulsating field), then the
+// forward and backward arrows from the centre and their sum, the resultant arrow, each arrow
+// tip labelled. Leaves the pen purple, solid, 2 px.
+void DessineChampsContraires(DrawingSurface& d, const State& etat) {
+    const Sequences s = ComposantesSymetriques(etat, 1);
+    const double wt = etat.Omega * etat.t;
+
+    d.SetPenColor(kCouleurResultante);
+    d.SetPenStyle(PenStyle::Dot);
+    d.SetPenWidth(kLargeurChamps);
+    const ChampsContraires c0 = Champs(s, 0.0);
+    const Point debut{Pixel(EcranX(c0.direct + c0.inverse)), Pixel(EcranY(c0.direct + c0.inverse))};
+    d.MoveTo(debut.x, debut.y);
+    for (int i = 1; i < kPointsLieu; ++i) {
+        const ChampsContraires c = Champs(s, (kDeuxPi * i) / kPointsLieu);
+        d.LineTo(Pixel(EcranX(c.direct + c.inverse)), Pixel(EcranY(c.direct + c.inverse)));
+    }
+    d.LineTo(debut.x, debut.y);  // closed on its first point exactly
+
+    const ChampsContraires c = Champs(s, wt);
+    d.SetPenStyle(PenStyle::Solid);
+    d.SetPenColor(kCouleurDirect);
+    FlecheCentrale(d, EcranX(c.direct), EcranY(c.direct));
+    d.TextOut(Pixel(EcranX(c.direct)) + kDecalageEtiquetteX,
+              Pixel(EcranY(c.direct)) + kDecalageEtiquetteY, "direct");
+    d.SetPenColor(kCouleurInverse);
+    FlecheCentrale(d, EcranX(c.inverse), EcranY(c.inverse));
+    d.TextOut(Pixel(EcranX(c.inverse)) + kDecalageEtiquetteX,
+              Pixel(EcranY(c.inverse)) + kDecalageEtiquetteY, "inverse");
+    d.SetPenColor(kCouleurResultante);
+    FlecheCentrale(d, EcranX(c.direct + c.inverse), EcranY(c.direct + c.inverse));
 }
 
 }  // namespace kest
