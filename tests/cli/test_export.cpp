@@ -91,6 +91,10 @@ const struct Cas {
     QStringList arguments;
     State etat;
     Affichage affichage;
+    // The SVG is read back only for the balanced pictures: a supply's labels have no text box
+    // that would give their top, and a phase without current draws lines of zero length, which
+    // the SVG drops. The EMF holds every call of every picture.
+    bool svg = true;
 } kCas[] = {
     {"reelle, 25 ticks",
      {"--p", "2", "--m", "3", "--distribution", "reelle", "--ticks", "25"},
@@ -116,7 +120,8 @@ const struct Cas {
          for (int k = 0; k < 13; ++k) AvancerTemps(s);
          return s;
      }(),
-     {}},
+     {},
+     false},
     {"free supply, lags alone imply it",
      {"--dephasages", "0,90,200.5", "--ticks", "4", "--m", "3"},
      [] {
@@ -126,7 +131,8 @@ const struct Cas {
          for (int k = 0; k < 4; ++k) AvancerTemps(s);
          return s;
      }(),
-     {}},
+     {},
+     false},
 };
 
 // The EMF and the SVG hold the very calls the scene makes for that state on the recording
@@ -153,6 +159,7 @@ TEST(KestExport, VectorPicturesAreTheScenesCalls) {
                   std::tuple(1440, 960, 381, 254));
         AttendMemesAppels(e.appels, r.appels);
 
+        if (!k.svg) continue;
         bool valide = false;
         const std::vector<test::Appel> lus = test::LitSvg(Lit(svg), &valide);
         EXPECT_TRUE(valide);

@@ -342,15 +342,19 @@ TEST(Alimentation, PhasorsForwardBackwardAndLocus) {
             EXPECT_EQ(c.lieu.front().x, c.lieu.back().x);
             EXPECT_EQ(c.lieu.front().y, c.lieu.back().y);
             if (k.largeur == 0.0) {
-                const double axe =
-                    std::atan2(-(c.resultante.y - kStator.cy), c.resultante.x - kStator.cx);
-                for (const Point& p : c.lieu)  // distance from the line of the resultant
+                // Along the line through the centre and the locus' farthest point.
+                const Point loin =
+                    *std::max_element(c.lieu.begin(), c.lieu.end(),
+                                      [](Point a, Point b) { return Longueur(a) < Longueur(b); });
+                const double axe = std::atan2(-(loin.y - kStator.cy), loin.x - kStator.cx);
+                for (const Point& p : c.lieu)
                     EXPECT_LE(std::abs(-(p.x - kStator.cx) * std::sin(axe) -
                                        (p.y - kStator.cy) * std::cos(axe)),
                               1.5);
             }
-            if (k.largeur == 1.0)  // reversed: a circle of the balanced radius
+            if (k.largeur == 1.0) {  // reversed: a circle of the balanced radius
                 for (const Point& p : c.lieu) EXPECT_NEAR(Longueur(p), kStator.rayon, 1.5);
+            }
         }
     }
 }
