@@ -113,15 +113,17 @@ void FlecheCentrale(DrawingSurface& d, double x, double y) {
 }
 
 // The fundamental's space vector in the stator circle at electrical time angle wt, per unit of
-// the balanced fundamental: the forward part turns with wt, the backward part against it (their
-// crests, model/Alimentation.h). The plane is the fundamental's electrical one; with one pole
-// pair it is the air gap itself.
+// the balanced fundamental: the forward part D·e^{j·wt} turns with wt, the backward part
+// −conj(B·e^{j·wt}) against it (their crests at wt + arg D and π − wt − arg B,
+// model/Alimentation.h). Both come from the one e^{j·wt}, so that equal parts (a single phase)
+// cancel exactly across their axis. The plane is the fundamental's electrical one; with one
+// pole pair it is the air gap itself.
 struct ChampsContraires {
     std::complex<double> direct, inverse;
 };
 ChampsContraires Champs(const Sequences& s, double wt) {
-    return {std::polar(std::abs(s.direct), wt + std::arg(s.direct)),
-            std::polar(std::abs(s.inverse), kPi - wt - std::arg(s.inverse))};
+    const std::complex<double> u(std::cos(wt), std::sin(wt));
+    return {s.direct * u, -std::conj(s.inverse * u)};
 }
 
 // Screen position of a space vector v drawn kStator.rayon long per unit.
@@ -141,12 +143,17 @@ void DessineChampsContraires(DrawingSurface& d, const State& etat) {
     d.SetPenColor(kCouleurResultante);
     d.SetPenStyle(PenStyle::Dot);
     d.SetPenWidth(kLargeurChamps);
-    const ChampsContraires c0 = Champs(s, 0.0);
-    const Point debut{Pixel(EcranX(c0.direct + c0.inverse)), Pixel(EcranY(c0.direct + c0.inverse))};
+    // Sampled at the middles of kPointsLieu equal steps: no sample falls on an angle whose
+    // cosine or sine is a whole fraction, whose pixel would hang on the last bit of the sum.
+    const auto pointLieu = [&](int i) {
+        const ChampsContraires c = Champs(s, (kDeuxPi * (i + 0.5)) / kPointsLieu);
+        return Point{Pixel(EcranX(c.direct + c.inverse)), Pixel(EcranY(c.direct + c.inverse))};
+    };
+    const Point debut = pointLieu(0);
     d.MoveTo(debut.x, debut.y);
     for (int i = 1; i < kPointsLieu; ++i) {
-        const ChampsContraires c = Champs(s, (kDeuxPi * i) / kPointsLieu);
-        d.LineTo(Pixel(EcranX(c.direct + c.inverse)), Pixel(EcranY(c.direct + c.inverse)));
+        const Point p = pointLieu(i);
+        d.LineTo(p.x, p.y);
     }
     d.LineTo(debut.x, debut.y);  // closed on its first point exactly
 
