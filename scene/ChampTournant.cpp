@@ -130,6 +130,16 @@ ChampsContraires Champs(const Sequences& s, double wt) {
 double EcranX(std::complex<double> v) { return kStator.rayon * v.real() + kStator.cx; }
 double EcranY(std::complex<double> v) { return kStator.cy - kStator.rayon * v.imag(); }
 
+// The arrow of v and its label beyond its tip.
+void ChampEtiquete(DrawingSurface& d, std::complex<double> v, const char* nom) {
+    const double x = EcranX(v), y = EcranY(v);
+    FlecheCentrale(d, x, y);
+    const double a = std::arg(v);
+    const int gauche = std::cos(a) < 0 ? kLargeurEtiquette : 0;
+    d.TextOut(Pixel(x + kEcartEtiquette * std::cos(a)) - gauche,
+              Pixel(y - kEcartEtiquette * std::sin(a)) - kDemiHauteurEtiquette, nom);
+}
+
 }  // namespace
 
 // An unbalanced supply's two counter-rotating fields on the stator circle: the locus of the
@@ -160,13 +170,9 @@ void DessineChampsContraires(DrawingSurface& d, const State& etat) {
     const ChampsContraires c = Champs(s, wt);
     d.SetPenStyle(PenStyle::Solid);
     d.SetPenColor(kCouleurDirect);
-    FlecheCentrale(d, EcranX(c.direct), EcranY(c.direct));
-    d.TextOut(Pixel(EcranX(c.direct)) + kDecalageEtiquetteX,
-              Pixel(EcranY(c.direct)) + kDecalageEtiquetteY, "direct");
+    ChampEtiquete(d, c.direct, "direct");
     d.SetPenColor(kCouleurInverse);
-    FlecheCentrale(d, EcranX(c.inverse), EcranY(c.inverse));
-    d.TextOut(Pixel(EcranX(c.inverse)) + kDecalageEtiquetteX,
-              Pixel(EcranY(c.inverse)) + kDecalageEtiquetteY, "inverse");
+    ChampEtiquete(d, c.inverse, "inverse");
     d.SetPenColor(kCouleurResultante);
     FlecheCentrale(d, EcranX(c.direct + c.inverse), EcranY(c.direct + c.inverse));
 }

@@ -75,9 +75,12 @@ inline constexpr Couleur kCouleurInverse = 0xA0A000;     // teal (0, 160, 160)
 inline constexpr Couleur kCouleurResultante = 0x800080;  // purple (128, 0, 128)
 inline constexpr int kLargeurChamps = 2;
 inline constexpr int kPointsLieu = 72;
-// Each arrow's label ("direct", "inverse") is written this far right of and above its tip.
-inline constexpr int kDecalageEtiquetteX = 4;
-inline constexpr int kDecalageEtiquetteY = -14;
+// Each arrow's label ("direct", "inverse") stands kEcartEtiquette beyond its tip along the
+// arrow, its box (about kLargeurEtiquette × 2·kDemiHauteurEtiquette in the window's font) on the
+// arrow's side: to the left of that point for an arrow pointing left, else to its right.
+inline constexpr double kEcartEtiquette = 6.0;
+inline constexpr int kLargeurEtiquette = 40;
+inline constexpr int kDemiHauteurEtiquette = 7;
 
 // The labels under the Fresnel diagram and the space-vector circle (top-left corner).
 inline constexpr int kEtiquetteY = 170;
