@@ -100,11 +100,13 @@ void DessineMarqueurs(DrawingSurface& d, const State& etat) {
 namespace {
 
 // Arrow from the stator's centre to the untruncated tip (x, y), barbs as the radial arrows'.
+// An arrow shorter than half a pixel (a part that vanishes: the backward part of a balanced
+// supply, the forward one of a reversed supply) points right: its angle would be rounding noise.
 void FlecheCentrale(DrawingSurface& d, double x, double y) {
     const Cercle& c = kStator;
     d.MoveTo(c.cx, c.cy);
     d.LineTo(Pixel(x), Pixel(y));
-    const double a = std::atan2(c.cy - y, x - c.cx);
+    const double a = std::hypot(x - c.cx, c.cy - y) < 0.5 ? 0.0 : std::atan2(c.cy - y, x - c.cx);
     const double b1 = a - kBarbeRadiale;
     const double b2 = a + kBarbeRadiale;
     d.MoveTo(Pixel(kLongueurBarbe * std::cos(b1) + x), Pixel(y - kLongueurBarbe * std::sin(b1)));
@@ -130,14 +132,18 @@ ChampsContraires Champs(const Sequences& s, double wt) {
 double EcranX(std::complex<double> v) { return kStator.rayon * v.real() + kStator.cx; }
 double EcranY(std::complex<double> v) { return kStator.cy - kStator.rayon * v.imag(); }
 
-// The arrow of v and its label beyond its tip.
+// The arrow of v and its label beyond its tip, placed from the tip's pixel so that a part too
+// short to have a direction puts its label right of the centre.
 void ChampEtiquete(DrawingSurface& d, std::complex<double> v, const char* nom) {
     const double x = EcranX(v), y = EcranY(v);
     FlecheCentrale(d, x, y);
-    const double a = std::arg(v);
-    const int gauche = std::cos(a) < 0 ? kLargeurEtiquette : 0;
-    d.TextOut(Pixel(x + kEcartEtiquette * std::cos(a)) - gauche,
-              Pixel(y - kEcartEtiquette * std::sin(a)) - kDemiHauteurEtiquette, nom);
+    const Point pointe{Pixel(x), Pixel(y)};
+    const int dx = pointe.x - kStator.cx, dy = pointe.y - kStator.cy;
+    const double longueur = std::hypot(dx, dy);
+    const double ex = longueur > 0 ? kEcartEtiquette * dx / longueur : 0.0;
+    const double ey = longueur > 0 ? kEcartEtiquette * dy / longueur : 0.0;
+    d.TextOut(Pixel(pointe.x + ex) - (dx < 0 ? kLargeurEtiquette : 0),
+              Pixel(pointe.y + ey) - kDemiHauteurEtiquette, nom);
 }
 
 }  // namespace
