@@ -158,7 +158,7 @@ void DessineChampsContraires(DrawingSurface& d, const State& etat) {
 
     d.SetPenColor(kCouleurResultante);
     d.SetPenStyle(PenStyle::Dot);
-    d.SetPenWidth(kLargeurChamps);
+    d.SetPenWidth(kLargeurLieu);
     // Sampled at the middles of kPointsLieu equal steps: no sample falls on an angle whose
     // cosine or sine is a whole fraction, whose pixel would hang on the last bit of the sum.
     const auto pointLieu = [&](int i) {
@@ -175,6 +175,7 @@ void DessineChampsContraires(DrawingSurface& d, const State& etat) {
 
     const ChampsContraires c = Champs(s, wt);
     d.SetPenStyle(PenStyle::Solid);
+    d.SetPenWidth(kLargeurChamps);
     d.SetPenColor(kCouleurDirect);
     ChampEtiquete(d, c.direct, "direct");
     d.SetPenColor(kCouleurInverse);
