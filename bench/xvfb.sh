@@ -6,7 +6,9 @@ if [ -e "/tmp/.X${DISPLAY#:}-lock" ]; then
     echo "display $DISPLAY is taken; give another as the third argument" >&2
     exit 1
 fi
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: a server that resets when its last client leaves drops the client that connects
+# during the reset, and one start in five then failed.
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 kest_pid=
 fin() {

@@ -13,9 +13,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Where the picture goes: a file, which appears whole or not at all (the bytes go to a
-// temporary file in the same folder, renamed over the target only once all are written), or
-// the standard output for "-". Throws ErreurSortie.
+// Where the picture goes. A file appears whole or not at all: the bytes go to a temporary file
+// in the target's folder, renamed over the target only once all are written; a symbolic link
+// is followed to the file it names and stays a link. A device or a named pipe is written in
+// place, as cp does; "-" is the standard output. One output at a time in the program (the
+// temporary file's path is where a signal handler can find it). Throws ErreurSortie.
 class FichierSortie {
 public:
     explicit FichierSortie(const std::string& chemin);
@@ -28,10 +30,18 @@ public:
 
 private:
     [[noreturn]] void Echec(int erreur);
+    void Abandonne();  // closes what this object opened and removes the temporary file
 
-    std::string chemin_;
-    std::string temporaire_;  // empty for the standard output
+    std::string chemin_;      // as the user gave it, for the messages
+    std::string cible_;       // the file written: the end of the chain of links
+    std::string temporaire_;  // empty when the bytes go straight to their place
     int fd_ = -1;
+    bool enPlace_ = false;  // a device or a pipe, opened by this object
 };
+
+// Once, before any output: SIGINT, SIGTERM and SIGHUP remove the temporary file and then end
+// the program as they would have (a signal the caller ignores stays ignored); SIGXFSZ is
+// ignored, so that a write beyond the file-size limit fails and is reported like any other.
+void ProtegeSortie();
 
 }  // namespace kest

@@ -102,6 +102,7 @@ int main(int argc, char* argv[]) {
 
     // A closed pipe is a write error to report, not a silent death.
     std::signal(SIGPIPE, SIG_IGN);
+    ProtegeSortie();
     if (commande.harmoniques) return Execute([&] { ProduitHarmoniques(commande); });
     // Fonts and painting need a Qt application, never a display: the offscreen platform,
     // whatever the caller's environment names.

@@ -10,21 +10,11 @@ namespace kest {
 // arithmetic on a pinned value (centre ± offset) cannot overflow.
 inline constexpr int kPixelMax = 1'000'000;
 
-#ifdef KEST_TRACE_FRONTIERES
-// Test builds only (the native/WebAssembly comparison): how many conversions truncated a real
-// within 1e-9 of a whole pixel, where one last bit of sin or cos, which the two C libraries
-// may round differently, moves the pixel by one. Never defined in the program or the page.
-inline unsigned long long PixelsAuxFrontieres = 0;
-#endif
-
 // Real coordinate -> pixel: truncation toward zero, saturated instead of undefined.
 inline int Pixel(double v) {
     if (std::isnan(v)) return kPixelMax;
     if (v >= kPixelMax) return kPixelMax;
     if (v <= -kPixelMax) return -kPixelMax;
-#ifdef KEST_TRACE_FRONTIERES
-    if (std::fabs(v - std::round(v)) <= 1e-9) ++PixelsAuxFrontieres;
-#endif
     return static_cast<int>(v);  // truncates toward zero
 }
 

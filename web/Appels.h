@@ -9,63 +9,48 @@
 #include <vector>
 
 #include "scene/DrawingSurface.h"
-#ifdef KEST_TRACE_FRONTIERES
-#include "scene/Pixel.h"
-#endif
 
 namespace kest::web {
 
-#ifdef KEST_TRACE_FRONTIERES
-// Test builds only: the calls of a frame that rest on a conversion at a whole pixel (Pixel.h),
-// where two C libraries may give pixels one apart. A figure computes some pixels once and draws
-// them in several calls (a dash's ordinate, a field's offset, a polar point reached after a
-// MoveTo) and ends at a pen or brush change: every drawing call from the first one after such a
-// conversion up to the next pen or brush change is marked.
-class MarquesFrontieres {
-public:
-    std::vector<int> indices;  // of the marked calls, in the frame's order
-
-    void Recommence() {
-        indices.clear();
-        appel_ = 0;
-        ouverte_ = false;
-        vu_ = PixelsAuxFrontieres;
-    }
-    void Appel(bool reglage) {
-        const bool nouvelle = PixelsAuxFrontieres != vu_;
-        vu_ = PixelsAuxFrontieres;
-        // A conversion made just before a pen or brush change is drawn after it.
-        ouverte_ = reglage ? nouvelle : ouverte_ || nouvelle;
-        if (ouverte_ && !reglage) indices.push_back(appel_);
-        ++appel_;
-    }
-
-private:
-    int appel_ = 0;
-    bool ouverte_ = false;
-    unsigned long long vu_ = PixelsAuxFrontieres;
-};
-#endif
-
 enum CodeAppel : int {
-    kMoveTo = 0,         // x, y
-    kLineTo = 1,         // x, y
-    kEllipse = 2,        // x1, y1, x2, y2
-    kTextOut = 3,        // x, y, index of the text
-    kSetPenColor = 4,    // 0x00BBGGRR
-    kSetPenStyle = 5,    // 0 solid, 1 dot
-    kSetPenWidth = 6,    // pixels
-    kSetBrushColor = 7,  // 0x00BBGGRR
-    kSetBrushStyle = 8,  // 0 solid, 1 clear
+    kMoveTo,
+    kLineTo,
+    kEllipse,
+    kTextOut,
+    kSetPenColor,
+    kSetPenStyle,
+    kSetPenWidth,
+    kSetBrushColor,
+    kSetBrushStyle,
+    kNbCodes
 };
+
+// How the page reads each code: the DrawingSurface call it stands for and the kind of each of
+// its arguments ("couleur": 0x00BBGGRR; "texte": an index in the table of texts; "PenStyle",
+// "BrushStyle": an index in the names below). The module hands this table to the page's one
+// decoder, so the codes are written here only.
+struct FormeAppel {
+    const char* nom;
+    const char* arguments;  // separated by spaces
+};
+inline constexpr FormeAppel kFormes[kNbCodes] = {
+    {"MoveTo", "x y"},
+    {"LineTo", "x y"},
+    {"Ellipse", "x1 y1 x2 y2"},
+    {"TextOut", "x y texte"},
+    {"SetPenColor", "couleur"},
+    {"SetPenStyle", "PenStyle"},
+    {"SetPenWidth", "largeur"},
+    {"SetBrushColor", "couleur"},
+    {"SetBrushStyle", "BrushStyle"},
+};
+inline constexpr const char* kNomsPenStyle[] = {"Solid", "Dot"};
+inline constexpr const char* kNomsBrushStyle[] = {"Solid", "Clear"};
 
 class ListeAppels : public DrawingSurface {
 public:
     std::vector<int> codes;
     std::vector<std::string> textes;
-#ifdef KEST_TRACE_FRONTIERES
-    MarquesFrontieres marques;
-#endif
 
     void MoveTo(int x, int y) override { Ajoute({kMoveTo, x, y}); }
     void LineTo(int x, int y) override { Ajoute({kLineTo, x, y}); }
@@ -77,6 +62,7 @@ public:
         Ajoute({kTextOut, x, y, index});
     }
     void SetPenColor(Couleur c) override { Ajoute({kSetPenColor, static_cast<int>(c)}); }
+    // The style's index in kNomsPenStyle, kNomsBrushStyle.
     void SetPenStyle(PenStyle s) override { Ajoute({kSetPenStyle, s == PenStyle::Dot ? 1 : 0}); }
     void SetPenWidth(int w) override { Ajoute({kSetPenWidth, w}); }
     void SetBrushColor(Couleur c) override { Ajoute({kSetBrushColor, static_cast<int>(c)}); }
@@ -86,9 +72,6 @@ public:
 
 private:
     void Ajoute(std::initializer_list<int> valeurs) {
-#ifdef KEST_TRACE_FRONTIERES
-        marques.Appel(*valeurs.begin() >= kSetPenColor);
-#endif
         codes.insert(codes.end(), valeurs.begin(), valeurs.end());
     }
 };

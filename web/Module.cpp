@@ -7,6 +7,7 @@
 #include <emscripten/emscripten.h>
 
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "model/Conversions.h"
@@ -14,6 +15,7 @@
 #include "model/Regles.h"
 #include "model/State.h"
 #include "scene/Dessine.h"
+#include "scene/Plan.h"
 #include "web/Appels.h"
 
 namespace {
@@ -21,6 +23,10 @@ namespace {
 kest::State etat;
 kest::web::ListeAppels appels;
 std::string message;  // the French text of the last failure, or of the last conversion
+kest::Saisie affichee;
+int intervalle = 0;  // the clock's, in milliseconds; the page sets it from its speed bar
+// Whether a rule changed the state since the last frame in a way the picture must show.
+bool aRedessiner = true;
 
 // Runs a rule; returns null when it succeeded, or the message that the error box shows.
 template <class Regle>
@@ -38,39 +44,68 @@ const char* Essaie(Regle regle) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void kest_reinitialise() { etat = kest::State{}; }
+EMSCRIPTEN_KEEPALIVE void kest_reinitialise() {
+    etat = kest::State{};
+    aRedessiner = true;
+}
 
-// Enter in an edit of the options panel.
+// Enter in an edit of the options panel: the three texts as typed and the two radio buttons.
+// Returns null, or the message of the failing step; the steps before it stay stored but the
+// picture stays as it is until something else draws it, as on the desktop.
 EMSCRIPTEN_KEEPALIVE const char* kest_appliquer(const char* p, const char* m, const char* y,
                                                 int reelle, int doubleEtoile,
                                                 const char* separateur) {
     const kest::Saisie saisie{p, m, y, reelle != 0, doubleEtoile != 0};
-    return Essaie([&] { kest::AppliquerSaisie(etat, saisie, separateur); });
+    const char* erreur = Essaie([&] { kest::AppliquerSaisie(etat, saisie, separateur); });
+    if (!erreur) aRedessiner = true;
+    return erreur;
 }
 
+// A radio button of the panel selected.
 EMSCRIPTEN_KEEPALIVE void kest_choisir_distribution(int reelle, int doubleEtoile) {
     kest::ChoisirDistribution(etat, reelle != 0, doubleEtoile != 0);
+    aRedessiner = true;
 }
 
 // n clock ticks, each one AvancerTemps as on the desktop.
 EMSCRIPTEN_KEEPALIVE void kest_avancer(int n) {
     for (int i = 0; i < n; ++i) kest::AvancerTemps(etat);
+    if (n > 0) aRedessiner = true;
 }
+
+EMSCRIPTEN_KEEPALIVE int kest_a_redessiner() { return aRedessiner; }
+
+// The speed bar moved to ms; returns whether the clock must start again on the new interval.
+EMSCRIPTEN_KEEPALIVE int kest_regle_intervalle(int ms) {
+    return kest::RegleIntervalle(intervalle, ms);
+}
+EMSCRIPTEN_KEEPALIVE int kest_intervalle() { return intervalle; }
+
+// What the panel shows for the state: kest_saisie_texte(0, 1, 2) for p, m and Y, and the flags
+// of the button to select.
+EMSCRIPTEN_KEEPALIVE void kest_saisie_affichee(const char* separateur) {
+    affichee = kest::SaisieAffichee(etat, separateur);
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_saisie_texte(int champ) {
+    return (champ == 0 ? affichee.p : champ == 1 ? affichee.m : affichee.Y).c_str();
+}
+EMSCRIPTEN_KEEPALIVE int kest_saisie_reelle() { return affichee.reelle; }
+EMSCRIPTEN_KEEPALIVE int kest_saisie_double_etoile() { return affichee.doubleEtoile; }
 
 EMSCRIPTEN_KEEPALIVE int kest_p() { return etat.p; }
 EMSCRIPTEN_KEEPALIVE int kest_m() { return etat.m; }
 EMSCRIPTEN_KEEPALIVE double kest_y() { return etat.Y; }
 EMSCRIPTEN_KEEPALIVE double kest_t() { return etat.t; }
-EMSCRIPTEN_KEEPALIVE int kest_reelle() { return etat.Reelle; }
-EMSCRIPTEN_KEEPALIVE int kest_double_etoile() { return etat.DoubleEtoile; }
+// 0 Parfaite, 1 Réelle, 2 Double étoile, the one the picture draws.
+EMSCRIPTEN_KEEPALIVE int kest_distribution() {
+    return static_cast<int>(kest::DistributionDe(etat));
+}
 
 // Draws one frame; returns the number of integers in the list at kest_appels().
 EMSCRIPTEN_KEEPALIVE int kest_dessine(int vecteurs, int onde, int bobinage) {
     appels.codes.clear();
-#ifdef KEST_TRACE_FRONTIERES
-    appels.marques.Recommence();
-#endif
     kest::Dessine(appels, etat, kest::Affichage{vecteurs != 0, onde != 0, bobinage != 0});
+    aRedessiner = false;
     return static_cast<int>(appels.codes.size());
 }
 EMSCRIPTEN_KEEPALIVE const int* kest_appels() { return appels.codes.data(); }
@@ -80,13 +115,24 @@ EMSCRIPTEN_KEEPALIVE const char* kest_texte(int index) {
                : "";
 }
 
-#ifdef KEST_TRACE_FRONTIERES
-// The test module only: the indices of the last frame's calls marked by MarquesFrontieres.
-EMSCRIPTEN_KEEPALIVE int kest_nb_marques() {
-    return static_cast<int>(appels.marques.indices.size());
+// What the page needs to read the list and lay out the picture: the form of each operation
+// code (web/Appels.h), the names of the styles, the picture's size and the window's colour
+// (scene/Plan.h).
+EMSCRIPTEN_KEEPALIVE int kest_nb_codes() { return kest::web::kNbCodes; }
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_appel(int code) { return kest::web::kFormes[code].nom; }
+EMSCRIPTEN_KEEPALIVE const char* kest_arguments_appel(int code) {
+    return kest::web::kFormes[code].arguments;
 }
-EMSCRIPTEN_KEEPALIVE const int* kest_marques() { return appels.marques.indices.data(); }
-#endif
+// The name of a pen (brosse = 0) or brush style, or null past the last one.
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_style(int brosse, int style) {
+    const auto nom = [style](const auto& noms) {
+        return style >= 0 && style < static_cast<int>(std::size(noms)) ? noms[style] : nullptr;
+    };
+    return brosse ? nom(kest::web::kNomsBrushStyle) : nom(kest::web::kNomsPenStyle);
+}
+EMSCRIPTEN_KEEPALIVE int kest_largeur_image() { return kest::kLargeurImage; }
+EMSCRIPTEN_KEEPALIVE int kest_hauteur_image() { return kest::kHauteurImage; }
+EMSCRIPTEN_KEEPALIVE unsigned kest_couleur_fenetre() { return kest::kCouleurFenetre; }
 
 // The dialog's conversions, for showing Y and for the tests.
 EMSCRIPTEN_KEEPALIVE const char* kest_reel_vers_texte(double valeur, const char* separateur) {

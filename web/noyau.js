@@ -1,83 +1,132 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The JavaScript face of the WebAssembly module (kest-module.js): the state rules and one frame's
-// drawing calls. The page and the node tests use it alike; it computes nothing itself.
+// The JavaScript face of the WebAssembly module (kest-module.js): the state rules, one frame's
+// drawing calls and the one reader of those calls. The page and the node tests use it alike;
+// it computes nothing itself.
 (function (racine) {
   'use strict';
 
-  // Operation codes of web/Appels.h, their names in the vocabulary of DrawingSurface and the
-  // number of integers that follow each.
-  const NOMS = ['MoveTo', 'LineTo', 'Ellipse', 'TextOut', 'SetPenColor', 'SetPenStyle',
-    'SetPenWidth', 'SetBrushColor', 'SetBrushStyle'];
-  const NB_ARGS = [2, 2, 4, 3, 1, 1, 1, 1, 1];
-  const DISTRIBUTIONS = ['Parfaite', 'Réelle', 'Double étoile'];
+  const DISTRIBUTIONS = ['Parfaite', 'Réelle', 'Double étoile'];  // as kest_distribution counts
 
-  // The calls as JSON-ready arrays: ["LineTo", x, y], ["TextOut", x, y, "Fresnel"],
-  // ["SetPenStyle", "Dot"], ["SetBrushStyle", "Clear"], colours as 0x00BBGGRR numbers.
-  function versListe(codes, textes) {
-    const liste = [];
-    for (let i = 0; i < codes.length;) {
-      const op = codes[i];
-      const a = Array.prototype.slice.call(codes, i + 1, i + 1 + NB_ARGS[op]);
-      if (op === 3) a[2] = textes[a[2]];
-      else if (op === 5) a[0] = a[0] ? 'Dot' : 'Solid';
-      else if (op === 8) a[0] = a[0] ? 'Clear' : 'Solid';
-      else if (op === 4 || op === 7) a[0] = a[0] >>> 0;
-      liste.push([NOMS[op]].concat(a));
-      i += 1 + NB_ARGS[op];
-    }
-    return liste;
+  // The reader of a call list, from the forms that the module gives for its codes: each call
+  // goes to the surface's method of the same name (MoveTo, LineTo, … as in DrawingSurface), its
+  // arguments read: colours as 0x00BBGGRR numbers, texts as strings, styles by name.
+  function lecteur(constantes) {
+    const code = {};
+    constantes.appels.forEach((f, i) => { code[f.nom] = i; });
+    const longueur = constantes.appels.map((f) => 1 + f.arguments.length);
+    const { MoveTo, LineTo, Ellipse, TextOut, SetPenColor, SetPenStyle, SetPenWidth,
+      SetBrushColor, SetBrushStyle } = code;
+    const { PenStyle, BrushStyle } = constantes;
+    return function (k, textes, s) {
+      for (let i = 0, n = k.length; i < n; i += longueur[k[i]]) {
+        switch (k[i]) {
+          case MoveTo: s.MoveTo(k[i + 1], k[i + 2]); break;
+          case LineTo: s.LineTo(k[i + 1], k[i + 2]); break;
+          case Ellipse: s.Ellipse(k[i + 1], k[i + 2], k[i + 3], k[i + 4]); break;
+          case TextOut: s.TextOut(k[i + 1], k[i + 2], textes[k[i + 3]]); break;
+          case SetPenColor: s.SetPenColor(k[i + 1] >>> 0); break;
+          case SetPenStyle: s.SetPenStyle(PenStyle[k[i + 1]]); break;
+          case SetPenWidth: s.SetPenWidth(k[i + 1]); break;
+          case SetBrushColor: s.SetBrushColor(k[i + 1] >>> 0); break;
+          case SetBrushStyle: s.SetBrushStyle(BrushStyle[k[i + 1]]); break;
+          default: throw new Error('appel inconnu ' + k[i]);
+        }
+      }
+    };
+  }
+
+  // The forms of the operation codes, the names of the styles, the picture's size and the
+  // window's colour, as the module has them.
+  function constantes(M) {
+    const texte = (p) => M.UTF8ToString(p);
+    const appels = [];
+    for (let i = 0, n = M._kest_nb_codes(); i < n; ++i)
+      appels.push({ nom: texte(M._kest_nom_appel(i)),
+        arguments: texte(M._kest_arguments_appel(i)).split(' ') });
+    const noms = (brosse) => {
+      const n = [];
+      for (let p; (p = M._kest_nom_style(brosse, n.length));) n.push(texte(p));
+      return n;
+    };
+    return { appels: appels, PenStyle: noms(0), BrushStyle: noms(1),
+      largeur: M._kest_largeur_image(), hauteur: M._kest_hauteur_image(),
+      fond: M._kest_couleur_fenetre() >>> 0 };
   }
 
   function Noyau(M) {
     this.M = M;
     this._appliquer = M.cwrap('kest_appliquer', 'number',
       ['string', 'string', 'string', 'number', 'number', 'string']);
+    this._saisieAffichee = M.cwrap('kest_saisie_affichee', null, ['string']);
     this._reelVersTexte = M.cwrap('kest_reel_vers_texte', 'number', ['number', 'string']);
     this._texteVersReel = M.cwrap('kest_texte_vers_reel', 'number', ['string', 'string', 'number']);
     this._tampon = M._malloc(8);
     this.textes = [];
-    this.longueur = 0;
+    this.constantes = constantes(M);
+    this._lis = lecteur(this.constantes);
+    this._image = 0;  // the number of the last frame drawn
   }
 
-  // Enter in the options panel. Returns null, or the French message of the failing step.
-  Noyau.prototype.appliquer = function (p, m, y, distribution, separateur) {
-    const r = this._appliquer(p, m, y, distribution === 1 ? 1 : 0, distribution === 2 ? 1 : 0,
-      separateur);
+  // Enter in the options panel: the texts as typed and the two radio buttons' states. Returns
+  // null, or the French message of the failing step.
+  Noyau.prototype.appliquer = function (p, m, y, reelle, doubleEtoile, separateur) {
+    const r = this._appliquer(p, m, y, reelle ? 1 : 0, doubleEtoile ? 1 : 0, separateur);
     return r ? this.M.UTF8ToString(r) : null;
   };
-  // 0 Parfaite, 1 Réelle, 2 Double étoile.
-  Noyau.prototype.choisirDistribution = function (d) {
-    this.M._kest_choisir_distribution(d === 1 ? 1 : 0, d === 2 ? 1 : 0);
+  Noyau.prototype.choisirDistribution = function (reelle, doubleEtoile) {
+    this.M._kest_choisir_distribution(reelle ? 1 : 0, doubleEtoile ? 1 : 0);
   };
   Noyau.prototype.avancer = function (n) { this.M._kest_avancer(n); };
   Noyau.prototype.reinitialise = function () { this.M._kest_reinitialise(); };
-  Noyau.prototype.distribution = function () {
-    // DoubleEtoile wins over Reelle, as in the scene.
-    return this.M._kest_double_etoile() ? 2 : this.M._kest_reelle() ? 1 : 0;
+  // Whether the rules run since the last frame changed what the picture shows.
+  Noyau.prototype.aRedessiner = function () { return this.M._kest_a_redessiner() !== 0; };
+  // The speed bar at ms; true when the clock must start again on the new interval.
+  Noyau.prototype.regleIntervalle = function (ms) {
+    return this.M._kest_regle_intervalle(ms) !== 0;
+  };
+  Noyau.prototype.intervalle = function () { return this.M._kest_intervalle(); };
+
+  // What the options panel shows for the state: {p, m, Y, reelle, doubleEtoile}.
+  Noyau.prototype.saisieAffichee = function (separateur) {
+    const M = this.M;
+    this._saisieAffichee(separateur);
+    return { p: M.UTF8ToString(M._kest_saisie_texte(0)), m: M.UTF8ToString(M._kest_saisie_texte(1)),
+      Y: M.UTF8ToString(M._kest_saisie_texte(2)), reelle: M._kest_saisie_reelle() !== 0,
+      doubleEtoile: M._kest_saisie_double_etoile() !== 0 };
   };
   Noyau.prototype.etat = function () {
     const M = this.M;
     return { p: M._kest_p(), m: M._kest_m(), Y: M._kest_y(), t: M._kest_t(),
-      distribution: DISTRIBUTIONS[this.distribution()] };
+      distribution: DISTRIBUTIONS[M._kest_distribution()] };
   };
 
-  // Draws one frame; returns the codes as a view of the module's memory, valid until the next
-  // call into the module.
+  // Draws one frame; returns it as {numero, longueur, textes}. Its calls stay in the module's
+  // memory until the next frame is drawn, and only while it is the last one can it be read.
   Noyau.prototype.dessine = function (vues) {
     const M = this.M;
     const n = M._kest_dessine(vues.vecteurs ? 1 : 0, vues.onde ? 1 : 0, vues.bobinage ? 1 : 0);
-    const debut = M._kest_appels() >> 2;
-    this.longueur = n;
-    this.codes = M.HEAP32.subarray(debut, debut + n);
     for (let i = this.textes.length; M.UTF8ToString(M._kest_texte(i)) !== ''; ++i)
       this.textes.push(M.UTF8ToString(M._kest_texte(i)));
-    return this.codes;
+    return { numero: ++this._image, longueur: n, textes: this.textes };
   };
-  // The last frame's calls in the vocabulary of DrawingSurface.
-  Noyau.prototype.appels = function () {
-    const M = this.M;
-    const debut = M._kest_appels() >> 2;
-    return versListe(M.HEAP32.subarray(debut, debut + this.longueur), this.textes);
+
+  // Hands each call of the frame to the surface's method of the same name.
+  Noyau.prototype.lis = function (image, surface) {
+    if (image.numero !== this._image) throw new Error('image remplacée');
+    // A view made now: the memory may have grown since the frame was drawn.
+    const debut = this.M._kest_appels() >> 2;
+    this._lis(this.M.HEAP32.subarray(debut, debut + image.longueur), image.textes, surface);
+  };
+
+  // A frame's calls as JSON-ready arrays: ["LineTo", x, y], ["TextOut", x, y, "Fresnel"],
+  // ["SetPenStyle", "Dot"], ["SetBrushStyle", "Clear"], colours as 0x00BBGGRR numbers.
+  Noyau.prototype.appels = function (image) {
+    const liste = [];
+    const surface = {};
+    for (const { nom } of this.constantes.appels)
+      surface[nom] = function () { liste.push([nom].concat(Array.from(arguments))); };
+    this.lis(image, surface);
+    return liste;
   };
 
   Noyau.prototype.reelVersTexte = function (v, separateur) {
@@ -95,8 +144,7 @@
     return createKestModule().then(function (M) { return new Noyau(M); });
   }
 
-  const exports = { ouvrir: ouvrir, versListe: versListe, NOMS: NOMS, NB_ARGS: NB_ARGS,
-    DISTRIBUTIONS: DISTRIBUTIONS };
+  const exports = { ouvrir: ouvrir, DISTRIBUTIONS: DISTRIBUTIONS };
   if (typeof module === 'object' && module.exports) module.exports = exports;
   else racine.KestNoyau = exports;
 })(typeof self !== 'undefined' ? self : this);

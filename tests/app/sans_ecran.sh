@@ -64,7 +64,7 @@ if command -v Xvfb >/dev/null 2>&1 && command -v xauth >/dev/null 2>&1; then
         fi
     done
     xauth -q -f "$travail/cookie" add ":$ferme" . "$(od -A n -N 16 -t x1 /dev/urandom | tr -d ' \n')" 2>/dev/null
-    Xvfb ":$ferme" -auth "$travail/cookie" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$ferme" -auth "$travail/cookie" -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -e "/tmp/.X11-unix/X$ferme" ] && break

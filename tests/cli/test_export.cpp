@@ -2,14 +2,21 @@
 // kest-export run as the user runs it: a separate process with no display and no Qt platform
 // in its environment. Its pictures are read back and compared with the scene's own calls.
 
+#include <fcntl.h>
 #include <gif_lib.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
 #include <set>
 #include <string>
 #include <tuple>
@@ -33,13 +40,27 @@ struct Resultat {
     QByteArray sortie, erreurs;
 };
 
-Resultat Lance(const QStringList& arguments, const QString& dossier = QDir::tempPath()) {
-    QProcess p;
+// The signals the tests send or provoke take their default action in the child, whatever
+// the caller of the tests ignores (a shell's background job ignores SIGINT); and, when given,
+// a file-size limit in bytes.
+void Demarre(QProcess& p, const QStringList& arguments, const QString& dossier,
+             rlim_t limite = RLIM_INFINITY) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(dossier);
+    p.setChildProcessModifier([limite] {
+        for (int s : {SIGINT, SIGTERM, SIGHUP, SIGXFSZ}) signal(s, SIG_DFL);
+        const struct rlimit taille = {limite, limite};
+        setrlimit(RLIMIT_FSIZE, &taille);
+    });
     p.start(QStringLiteral(KEST_EXPORT), arguments);
+}
+
+Resultat Lance(const QStringList& arguments, const QString& dossier = QDir::tempPath(),
+               rlim_t limite = RLIM_INFINITY) {
+    QProcess p;
+    Demarre(p, arguments, dossier, limite);
     if (!p.waitForFinished(60000)) return {-1, {}, "timeout"};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
             p.readAllStandardError()};
@@ -306,6 +327,173 @@ TEST(KestExport, RefusalsAndFailuresLeaveNoFile) {
         (QStringList{"d", "lecture"}));
     EXPECT_TRUE(QDir(dossier.filePath("d"))
                     .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+QStringList Contenu(const QString& dossier) {
+    return QDir(dossier).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                   QDir::NoDotAndDotDot);
+}
+
+const QStringList kPng = {"--p", "2", "--format", "png"};
+
+// The bytes a plain new file receives.
+QByteArray PngDeReference() {
+    QTemporaryDir dossier;
+    Lance(kPng + QStringList{"--sortie", "r.png"}, dossier.path());
+    return Lit(dossier.filePath("r.png"));
+}
+
+// A named pipe is written in place, as cp does: it stays a pipe, its reader gets the whole
+// picture, and nothing is made beside it.
+TEST(KestExport, PipeIsWrittenInPlace) {
+    QTemporaryDir dossier;
+    const QByteArray attendu = PngDeReference();
+    ASSERT_FALSE(attendu.isEmpty());
+    const QByteArray tube = dossier.filePath("tube").toLocal8Bit();
+    ASSERT_EQ(mkfifo(tube.constData(), 0600), 0);
+    // The reader is there first, so that the exporter's opening does not wait; the picture
+    // fits in the pipe's buffer, and a reader that nobody wrote to reads nothing.
+    const int lecteur = open(tube.constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(lecteur, 0);
+    const Resultat r = Lance(kPng + QStringList{"--sortie", "tube"}, dossier.path());
+    EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();
+    QByteArray lu;
+    char tampon[4096];
+    for (ssize_t n; (n = read(lecteur, tampon, sizeof tampon)) > 0;) lu.append(tampon, n);
+    close(lecteur);
+    EXPECT_EQ(lu, attendu);
+    struct stat st {};
+    EXPECT_TRUE(lstat(tube.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_EQ(Contenu(dossier.path()), QStringList{"tube"});
+}
+
+// Device nodes are written in place and stay nodes: the null device takes the picture, the
+// full one refuses it with the system's reason.
+TEST(KestExport, DevicesAreWrittenInPlace) {
+    QTemporaryDir dossier;
+    const struct {
+        const char* nom;
+        dev_t numero;
+        int statut;
+    } cas[] = {{"nul", makedev(1, 3), 0}, {"plein", makedev(1, 7), 1}};
+    for (const auto& k : cas)
+        if (mknod(dossier.filePath(k.nom).toLocal8Bit().constData(), S_IFCHR | 0600, k.numero))
+            GTEST_SKIP() << "device nodes cannot be made here (mknod needs root): "
+                         << std::strerror(errno);
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.nom);
+        const Resultat r = Lance(kPng + QStringList{"--sortie", k.nom}, dossier.path());
+        EXPECT_EQ(r.statut, k.statut) << r.erreurs.toStdString();
+        if (k.statut == 1) {
+            EXPECT_TRUE(
+                r.erreurs.contains("Impossible d'écrire « plein » : No space left on device"))
+                << r.erreurs.toStdString();
+        }
+        struct stat st {};
+        ASSERT_EQ(lstat(dossier.filePath(k.nom).toLocal8Bit().constData(), &st), 0);
+        EXPECT_TRUE(S_ISCHR(st.st_mode));
+        EXPECT_EQ(st.st_rdev, k.numero);
+    }
+    EXPECT_EQ(Contenu(dossier.path()), (QStringList{"nul", "plein"}));
+}
+
+// A symbolic link leads to the file written, through a chain and from each link's own folder,
+// whether the file exists yet or not; the links stay links and the temporary file is made
+// beside the target. A loop of links is an error.
+TEST(KestExport, LinksLeadToTheFileWritten) {
+    QTemporaryDir dossier;
+    const QDir d(dossier.path());
+    const QByteArray attendu = PngDeReference();
+    ASSERT_FALSE(attendu.isEmpty());
+    d.mkdir("a");
+    d.mkdir("b");
+    ASSERT_EQ(symlink("../b/f.png", d.filePath("a/lien").toLocal8Bit().constData()), 0);
+    ASSERT_EQ(symlink("a/lien", d.filePath("chaine").toLocal8Bit().constData()), 0);
+    ASSERT_EQ(symlink("boucle", d.filePath("boucle").toLocal8Bit().constData()), 0);
+    for (const char* sortie : {"chaine", "a/lien"}) {
+        SCOPED_TRACE(sortie);
+        const Resultat r = Lance(kPng + QStringList{"--sortie", sortie}, d.path());
+        EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();
+        EXPECT_EQ(Lit(d.filePath("b/f.png")), attendu);
+        EXPECT_EQ(QFileInfo(d.filePath("chaine")).symLinkTarget(), d.filePath("a/lien"));
+        EXPECT_EQ(QFileInfo(d.filePath("a/lien")).symLinkTarget(), d.filePath("b/f.png"));
+        EXPECT_EQ(Contenu(d.path()), (QStringList{"a", "b", "boucle", "chaine"}));
+        EXPECT_EQ(Contenu(d.filePath("a")), QStringList{"lien"});
+        EXPECT_EQ(Contenu(d.filePath("b")), QStringList{"f.png"});
+        QFile ancien(d.filePath("b/f.png"));  // the second run replaces an existing file
+        ASSERT_TRUE(ancien.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ancien.write("ancien");
+    }
+    const Resultat boucle = Lance(kPng + QStringList{"--sortie", "boucle"}, d.path());
+    EXPECT_EQ(boucle.statut, 1);
+    EXPECT_TRUE(boucle.erreurs.contains(
+        "Impossible d'écrire « boucle » : Too many levels of symbolic links"))
+        << boucle.erreurs.toStdString();
+    EXPECT_EQ(Contenu(d.path()), (QStringList{"a", "b", "boucle", "chaine"}));
+}
+
+// Writes the old picture that an export must leave as it is when it fails.
+const QByteArray kAncien = "ancien";
+void Remet(const QString& chemin) {
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(kAncien);
+}
+
+// Stopped by the file-size limit in the middle of a write (4 KiB: a few frames of the
+// animation, part of the picture), the export fails with the system's reason and leaves the
+// folder as it found it: the old picture unchanged and no temporary file.
+TEST(KestExport, TooLargeLeavesTheOldFile) {
+    QTemporaryDir dossier;
+    Remet(dossier.filePath("long.gif"));
+    Remet(dossier.filePath("f.png"));
+    const struct {
+        const char* nom;
+        QStringList arguments;
+    } cas[] = {{"long.gif", {"--images", "20"}}, {"f.png", {"--format", "png"}}};
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.nom);
+        const Resultat r =
+            Lance(QStringList{"--p", "9", "--sortie", k.nom} + k.arguments, dossier.path(), 4096);
+        EXPECT_EQ(r.statut, 1);
+        EXPECT_TRUE(r.erreurs.contains(
+            (QString("Impossible d'écrire « ") + k.nom + " » : File too large").toUtf8()))
+            << r.erreurs.toStdString();
+        EXPECT_EQ(Contenu(dossier.path()), (QStringList{"f.png", "long.gif"}));
+        EXPECT_EQ(Lit(dossier.filePath(k.nom)), kAncien);
+    }
+}
+
+// Interrupted in the middle of a long animation, the export ends as the signal asks and
+// leaves the old picture unchanged and no temporary file.
+TEST(KestExport, InterruptionLeavesTheOldFile) {
+    QTemporaryDir dossier;
+    Remet(dossier.filePath("long.gif"));
+    for (int numero : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(numero);
+        QProcess p;
+        Demarre(p,
+                {"--p", "9", "--m", "9", "--distribution", "reelle", "--echelle", "8", "--images",
+                 "200", "--sortie", "long.gif"},
+                dossier.path());
+        // The signal comes once the animation's first bytes are written, wherever they go.
+        bool commence = false;
+        for (int k = 0; k < 6000 && !commence && p.state() != QProcess::NotRunning; ++k) {
+            qint64 octets = 0;
+            for (const QFileInfo& f :
+                 QDir(dossier.path()).entryInfoList(QDir::Files | QDir::Hidden))
+                octets += f.size();
+            commence = octets > kAncien.size();
+            if (!commence) QThread::msleep(10);
+        }
+        ASSERT_TRUE(commence);
+        kill(pid_t(p.processId()), numero);
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(p.exitCode(), numero);  // the signal's own ending, as without a handler
+        EXPECT_EQ(Contenu(dossier.path()), QStringList{"long.gif"});
+        EXPECT_EQ(Lit(dossier.filePath("long.gif")), kAncien);
+    }
 }
 
 // The standard output carries the picture; the help is French and exits 0.

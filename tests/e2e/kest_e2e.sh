@@ -61,11 +61,12 @@ attend() {
 # --- X server on a free display -----------------------------------------------------------
 # 96 pixels per inch, the resolution the window's layout is given at; it also makes the core
 # screen size (xdpyinfo) agree with the RandR monitor size that Qt reads for the copy's frame.
+# -noreset: the server stays up between clients; one that resets drops a client connecting then.
 demarre_xvfb() {
     local n
     for n in $(seq 90 190); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >"$travail/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset >"$travail/xvfb.log" 2>&1 &
         xvfb_pid=$!
         # Another server may take the number between the check and the start: try the next.
         if attend 10 xdpyinfo -display ":$n" >/dev/null 2>&1; then

@@ -173,6 +173,40 @@ TEST(ChoisirDistribution, WritesOnlyTheFlags) {
     }
 }
 
+// Both flags set, as a program (the page's module) may send them: the double star wins, in
+// the buttons shown and in every drawing call, at rest and with the currents turned.
+TEST(DistributionDe, DoubleStarWinsOverRealWhenBothAreSet) {
+    for (double t : {0.0, 0.0031}) {
+        SCOPED_TRACE(t);
+        State deux;
+        AppliquerSaisie(deux, {"2", "3", "2.5", true, true}, ".");
+        deux.t = t;
+        State etoile = deux, reelle = deux;
+        etoile.Reelle = false;
+        reelle.DoubleEtoile = false;
+        EXPECT_EQ(DistributionDe(deux), Distribution::DoubleEtoile);
+        const Saisie vue = SaisieAffichee(deux, ".");
+        EXPECT_EQ(std::pair(vue.reelle, vue.doubleEtoile), std::pair(false, true));
+
+        test::RecordingSurface a, b, c;
+        Dessine(a, deux, {});
+        Dessine(b, etoile, {});
+        Dessine(c, reelle, {});
+        const auto Memes = [](const test::RecordingSurface& x, const test::RecordingSurface& y) {
+            if (x.appels.size() != y.appels.size()) return false;
+            for (std::size_t i = 0; i < x.appels.size(); ++i) {
+                const test::Appel &u = x.appels[i], &v = y.appels[i];
+                if (std::tie(u.op, u.x1, u.y1, u.x2, u.y2, u.texte, u.stylo, u.brosse) !=
+                    std::tie(v.op, v.x1, v.y1, v.x2, v.y2, v.texte, v.stylo, v.brosse))
+                    return false;
+            }
+            return true;
+        };
+        EXPECT_TRUE(Memes(a, b)) << "the double star's picture";
+        EXPECT_FALSE(Memes(a, c)) << "the real winding draws otherwise";
+    }
+}
+
 TEST(AvancerTemps, HundredTicksMakeOnePeriod) {
     State s;
     for (int n = 0; n < 100; ++n) AvancerTemps(s);

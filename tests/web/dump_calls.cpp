@@ -5,7 +5,7 @@
 //   0/1>
 //     the state after the dialog's rule on the three texts ("." as separator), the distribution
 //     and the ticks, the drawing calls of one frame, and the indices of the calls that rest on
-//     a conversion at a whole pixel ("frontieres", web/Appels.h);
+//     a conversion at a whole pixel ("frontieres", tests/web/Frontieres.h, force-included);
 //   dump_calls serie <p|defaut> <m> <Y> <distribution> <ticks> <vues> <frames>
 //     the same for that many frames one tick apart, one JSON line each;
 //   dump_calls lire <count> <seed>
@@ -22,7 +22,6 @@
 #include "model/Regles.h"
 #include "scene/Dessine.h"
 #include "tests/web/Aleatoire.h"
-#include "web/Appels.h"
 
 namespace {
 
@@ -50,46 +49,31 @@ std::string Nombre(double v) {
 class SurfaceJson : public kest::DrawingSurface {
 public:
     std::string sortie;
-    kest::web::MarquesFrontieres marques;
 
-    SurfaceJson() { marques.Recommence(); }
-    void MoveTo(int x, int y) override { Dessin("\"MoveTo\"," + Ent(x) + "," + Ent(y)); }
-    void LineTo(int x, int y) override { Dessin("\"LineTo\"," + Ent(x) + "," + Ent(y)); }
+    void MoveTo(int x, int y) override { Ajoute("\"MoveTo\"," + Ent(x) + "," + Ent(y)); }
+    void LineTo(int x, int y) override { Ajoute("\"LineTo\"," + Ent(x) + "," + Ent(y)); }
     void Ellipse(int x1, int y1, int x2, int y2) override {
-        Dessin("\"Ellipse\"," + Ent(x1) + "," + Ent(y1) + "," + Ent(x2) + "," + Ent(y2));
+        Ajoute("\"Ellipse\"," + Ent(x1) + "," + Ent(y1) + "," + Ent(x2) + "," + Ent(y2));
     }
     void TextOut(int x, int y, const std::string& t) override {
-        Dessin("\"TextOut\"," + Ent(x) + "," + Ent(y) + "," + Json(t));
+        Ajoute("\"TextOut\"," + Ent(x) + "," + Ent(y) + "," + Json(t));
     }
-    void SetPenColor(kest::Couleur c) override { Reglage("\"SetPenColor\"," + std::to_string(c)); }
+    void SetPenColor(kest::Couleur c) override { Ajoute("\"SetPenColor\"," + std::to_string(c)); }
     void SetPenStyle(kest::PenStyle s) override {
-        Reglage(std::string("\"SetPenStyle\",") +
-                (s == kest::PenStyle::Dot ? "\"Dot\"" : "\"Solid\""));
+        Ajoute(std::string("\"SetPenStyle\",") +
+               (s == kest::PenStyle::Dot ? "\"Dot\"" : "\"Solid\""));
     }
-    void SetPenWidth(int w) override { Reglage("\"SetPenWidth\"," + Ent(w)); }
+    void SetPenWidth(int w) override { Ajoute("\"SetPenWidth\"," + Ent(w)); }
     void SetBrushColor(kest::Couleur c) override {
-        Reglage("\"SetBrushColor\"," + std::to_string(c));
+        Ajoute("\"SetBrushColor\"," + std::to_string(c));
     }
     void SetBrushStyle(kest::BrushStyle s) override {
-        Reglage(std::string("\"SetBrushStyle\",") +
-                (s == kest::BrushStyle::Clear ? "\"Clear\"" : "\"Solid\""));
-    }
-    std::string Marques() const {
-        std::string r;
-        for (int i : marques.indices) r += (r.empty() ? "" : ",") + Ent(i);
-        return r;
+        Ajoute(std::string("\"SetBrushStyle\",") +
+               (s == kest::BrushStyle::Clear ? "\"Clear\"" : "\"Solid\""));
     }
 
 private:
     static std::string Ent(int v) { return std::to_string(v); }
-    void Dessin(const std::string& a) {
-        marques.Appel(false);
-        Ajoute(a);
-    }
-    void Reglage(const std::string& a) {
-        marques.Appel(true);
-        Ajoute(a);
-    }
     void Ajoute(const std::string& a) { sortie += (sortie.empty() ? "[" : ",[") + a + "]"; }
 };
 
@@ -114,12 +98,16 @@ int Scene(char** a, long frames) {
     for (long f = 0; f < frames; ++f) {
         if (f > 0) kest::AvancerTemps(s);
         SurfaceJson surface;
-        kest::Dessine(surface, s, affichage);
+        kest::web::SurfaceMarquee marquee(&surface);
+        kest::Dessine(marquee, s, affichage);
+        std::string marques;
+        for (int i : marquee.marques.indices)
+            marques += (marques.empty() ? "" : ",") + std::to_string(i);
         std::printf(
             "{\"erreur\":%s,\"etat\":{\"p\":%d,\"m\":%d,\"Y\":%s,\"t\":%s},\"appels\":[%s],"
             "\"frontieres\":[%s]}\n",
             erreur.empty() ? "null" : Json(erreur).c_str(), s.p, s.m, Nombre(s.Y).c_str(),
-            Nombre(s.t).c_str(), surface.sortie.c_str(), surface.Marques().c_str());
+            Nombre(s.t).c_str(), surface.sortie.c_str(), marques.c_str());
     }
     return 0;
 }

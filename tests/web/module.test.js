@@ -13,8 +13,8 @@ const site = process.env.KEST_SITE;
 const dump = process.env.KEST_DUMP_CALLS;
 const { ouvrir } = require(path.join(site, 'noyau.js'));
 const createKestModule = require(path.join(site, 'kest-module.js'));
-// The same module with the scene built with KEST_TRACE_FRONTIERES, as dump_calls is: each frame
-// also names its calls that rest on a conversion at a whole pixel.
+// The same module with Frontieres.h force-included, as dump_calls is: it also names the calls of
+// a frame that rest on a conversion at a whole pixel.
 const createKestTrace = require(path.join(process.env.KEST_TRACE, 'kest-module.js'));
 
 let noyau; // the page's module
@@ -24,14 +24,19 @@ before(async () => {
   trace = await ouvrir(createKestTrace);
 });
 
-// The marked calls of the test module's last frame, as one flag per call.
-function marquesTrace(n) {
+// The marked calls of the test module's frame for its state and these views, as one flag per
+// call.
+function marquesTrace(n, v) {
   const M = trace.M;
+  const nb = M._kest_marque(v.vecteurs ? 1 : 0, v.onde ? 1 : 0, v.bobinage ? 1 : 0);
   const debut = M._kest_marques() >> 2;
   const marques = new Uint8Array(n);
-  for (const i of M.HEAP32.subarray(debut, debut + M._kest_nb_marques())) marques[i] = 1;
+  for (const i of M.HEAP32.subarray(debut, debut + nb)) marques[i] = 1;
   return marques;
 }
+
+// The table's distribution (0 Parfaite, 1 Réelle, 2 Double étoile) as the radio buttons' flags.
+const boutons = (d) => [d === 1, d === 2];
 
 function natif(...args) {
   return JSON.parse(execFileSync(dump, args.map(String), { maxBuffer: 1 << 28 }).toString());
@@ -67,19 +72,18 @@ function comparePlusieurs(texte, d, ticks, vues, frames, bilan) {
     { maxBuffer: 1 << 30 }).toString().trim().split('\n');
   assert.equal(lignes.length, frames);
   trace.reinitialise();
-  const erreur = texte[0] === 'defaut' ? null : trace.appliquer(...texte, d, '.');
+  const erreur = texte[0] === 'defaut' ? null : trace.appliquer(...texte, ...boutons(d), '.');
   trace.avancer(ticks);
   const v = { vecteurs: vues[0] === '1', onde: vues[1] === '1', bobinage: vues[2] === '1' };
   lignes.forEach((ligne, f) => {
     const n = JSON.parse(ligne);
     if (f > 0) trace.avancer(1);
-    trace.dessine(v);
+    const appels = trace.appels(trace.dessine(v));
     const e = trace.etat();
     const ou = `${texte.join(' ')} (${d}), ${ticks + f} ticks, vues ${vues}`;
     assert.equal(erreur, n.erreur, ou);
     assert.deepEqual([e.p, e.m, e.Y, e.t], [n.etat.p, n.etat.m, n.etat.Y, n.etat.t], ou);
-    const appels = trace.appels();
-    compare(appels, n.appels, marquesTrace(appels.length), n.frontieres, ou, bilan);
+    compare(appels, n.appels, marquesTrace(appels.length, v), n.frontieres, ou, bilan);
   });
 }
 
@@ -89,10 +93,9 @@ function memeQueLaPage(texte, d, ticks, vues) {
   const appels = [];
   for (const m of [noyau, trace]) {
     m.reinitialise();
-    if (texte[0] !== 'defaut') m.appliquer(...texte, d, '.');
+    if (texte[0] !== 'defaut') m.appliquer(...texte, ...boutons(d), '.');
     m.avancer(ticks);
-    m.dessine(v);
-    appels.push(m.appels());
+    appels.push(m.appels(m.dessine(v)));
   }
   assert.deepEqual(appels[0], appels[1], `${texte.join(' ')} (${d}), ${ticks} ticks`);
 }
@@ -117,6 +120,23 @@ test('les appels du module sont ceux du programme natif', () => {
   assert.ok(bilan.appels > 1e6, 'the table must be large enough for the bound to mean something');
   assert.ok(bilan.ecarts <= bilan.appels / 100000, `${bilan.ecarts} écarts pour ${bilan.appels}`);
 });
+
+test('les deux drapeaux à la fois : la double étoile l\'emporte (état, panneau, image)',
+  () => {
+    const v = { vecteurs: true, onde: true, bobinage: true };
+    const image = (reelle, doubleEtoile) => {
+      noyau.reinitialise();
+      noyau.choisirDistribution(reelle, doubleEtoile);
+      return noyau.appels(noyau.dessine(v));
+    };
+    const seule = image(false, true);
+    assert.notDeepEqual(image(true, false), seule);
+    assert.deepEqual(image(true, true), seule);
+    assert.equal(noyau.etat().distribution, 'Double étoile');
+    const s = noyau.saisieAffichee(',');
+    assert.deepEqual([s.p, s.m, s.Y, s.reelle, s.doubleEtoile],
+      ['1', '2', '3,14159265358979', false, true]);
+  });
 
 function versDouble(hexa) {
   const v = new DataView(new ArrayBuffer(8));

@@ -208,6 +208,107 @@ test('le SVG téléchargé se lit et contient la scène', async () => {
   assert.ok(lu.bleus > 0);
 });
 
+const toile = (p) => p.$eval('#image', (c) => c.toDataURL());
+
+test('« m = 0 » refusé : l\'écran garde son image ; kest.calls(), le SVG et le PNG sont les siens',
+  async () => {
+    await menu(page, 4, '#Dimensions1');
+    await image(page);
+    const lis = () => page.evaluate(async () => ({ appels: kest.calls(), svg: kest.svg(),
+      png: (await kest.png()).size }));
+    const avant = await lis();
+    const ecran = await toile(page);
+    await saisit(page, '#IDC_m', '0');
+    assert.equal(await page.$eval('#ErreurTexte', (d) => d.textContent),
+      'Division par zéro en virgule flottante.');
+    assert.equal((await etat(page)).m, 0, 'the steps before the failing one stay stored');
+    await image(page);
+    assert.equal(await toile(page), ecran, 'no repaint after a failed Enter');
+    assert.deepEqual(await lis(), avant);
+    assert.deepEqual(await lis(), avant, 'the pictures out do not draw again');
+    await page.keyboard.press('Enter');  // the box's button has the focus
+    assert.equal(await page.$eval('#ErreurDlg', (d) => d.open), false);
+    await saisit(page, '#IDC_m', '2');
+    await page.click('#FermerOptions');
+  });
+
+// Presses Alt with a letter, then a letter alone.
+async function acces(p, menuLettre, article) {
+  await p.keyboard.down('Alt');
+  await p.keyboard.press('Key' + menuLettre);
+  await p.keyboard.up('Alt');
+  await p.keyboard.press('Key' + article);
+}
+
+test('au clavier : Alt+O puis D, Alt+S puis P, la barre de vitesse par 10, les aides au focus',
+  async () => {
+    await page.mouse.move(1, 300);  // no hint under the pointer when the panel shows
+    await acces(page, 'O', 'D');
+    assert.equal(await page.$eval('#OptionsDlg', (d) => d.hidden), false);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'IDC_p');
+    assert.equal(await page.$eval('#StatusBar1', (b) => b.textContent),
+      'choisi le nombre de paires de pôles du bobinage');
+    await acces(page, 'O', 'D');
+    assert.equal(await page.$eval('#OptionsDlg', (d) => d.hidden), true);
+    await acces(page, 'S', 'P');
+    assert.equal((await etat(page)).enMarche, true);
+    await acces(page, 'S', 'S');
+    assert.equal((await etat(page)).enMarche, false);
+    assert.equal(await page.$$eval('.menu.ouvert', (m) => m.length), 0);
+
+    await page.focus('#ScrollBar1');
+    const v = (await etat(page)).intervalle;
+    await page.keyboard.press('PageUp');
+    assert.equal((await etat(page)).intervalle, v - 10);
+    await page.keyboard.press('PageDown');
+    assert.equal((await etat(page)).intervalle, v);
+    await page.focus('#CheckBoxAfficheOnde');
+    assert.equal(await page.$eval('#StatusBar1', (b) => b.textContent),
+      'Affiche l\'onde associée à la kest');
+  });
+
+test('une boîte modale garde le focus sur son bouton ; la boîte d\'erreur a son icône d\'arrêt',
+  async () => {
+    await menu(page, 5, '#Aproposde1');
+    await page.mouse.click(3, 3);  // on the backdrop
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'OKBtn');
+    await page.click('#Label5');  // in the box, beside its button
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'OKBtn');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.$eval('#AboutDlg', (d) => d.open), false);
+    await menu(page, 4, '#Dimensions1');
+    await saisit(page, '#IDC_p', '0x');
+    const icone = await page.$eval('#ErreurDlg .icone', (i) => i.getBoundingClientRect().width);
+    assert.ok(icone >= 24, `${icone}`);
+    await page.click('#ErreurTexte');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.$eval('#ErreurDlg', (d) => d.open), false);
+    await page.click('#FermerOptions');
+  });
+
+test('à 1280 × 800 le panneau des options ne couvre pas l\'image, et se déplace', async () => {
+  const p = await navigateur.newPage();
+  surveille(p);
+  await p.setViewport({ width: 1280, height: 800, deviceScaleFactor: 1 });
+  await ouvre(p, url);
+  await menu(p, 4, '#Dimensions1');
+  await image(p);
+  const boite = (id) => p.$eval(id, (e) => {
+    const r = e.getBoundingClientRect();
+    return { l: r.left, t: r.top, r: r.right, b: r.bottom };
+  });
+  const [panneau, dessin] = [await boite('#OptionsDlg'), await boite('#image')];
+  assert.ok(panneau.l >= dessin.r || panneau.b <= dessin.t, JSON.stringify([panneau, dessin]));
+  assert.ok(dessin.r - dessin.l >= 700, 'the picture keeps at least its own size');
+  await p.mouse.move(panneau.l + 40, panneau.t + 8);
+  await p.mouse.down();
+  await p.mouse.move(panneau.l - 360, panneau.t + 108, { steps: 4 });
+  await p.mouse.up();
+  const deplace = await boite('#OptionsDlg');
+  assert.deepEqual([deplace.l, deplace.t], [panneau.l - 400, panneau.t + 100]);
+  await p.close();
+});
+
 test('ce que la page charge pèse moins de 150 ko compressés', () => {
   let total = 0;
   for (const f of fs.readdirSync(site)) total += zlib.gzipSync(fs.readFileSync(path.join(site, f)),

@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's controls wired to the module, the clock and the picture, with the desktop's
+// keyboard: the speed bar's steps, hints in the status line, Ctrl+C, F for the full screen.
+(function (racine) {
+  'use strict';
+  const $ = (id) => document.getElementById(id);
+
+  // The browser's own language (its default locale) decides, as the regional settings did on
+  // the desktop: "3,5" in a French browser.
+  function separateurDecimal() {
+    try {
+      const partie = new Intl.NumberFormat().formatToParts(1.5).find((x) => x.type === 'decimal');
+      return partie ? partie.value : '.';
+    } catch (e) {
+      return '.';
+    }
+  }
+
+  // The speed bar's keys as on the desktop: the arrows by 1 ms (up toward the minimum), Page
+  // Up and Page Down by 10.
+  const PAS_VITESSE = { ArrowUp: -1, ArrowDown: 1, PageUp: -10, PageDown: 10 };
+  function relieVitesse(barre, horloge) {
+    const regle = () => horloge.intervalle(Number(barre.value));
+    barre.addEventListener('input', regle);
+    barre.addEventListener('keydown', (ev) => {
+      const pas = PAS_VITESSE[ev.key];
+      if (pas === undefined || ev.altKey || ev.ctrlKey || ev.metaKey) return;
+      ev.preventDefault();
+      barre.value = String(Number(barre.value) + pas);  // the range clamps it
+      regle();
+    });
+    regle();
+  }
+
+  // The Options panel stands beside the picture when the picture keeps at least its own size
+  // there; otherwise over its right edge. Dragged by its title, it stays where it is put.
+  function panneauOptions(noyau) {
+    const d = $('OptionsDlg');
+    const zone = $('zone');
+    const MARGE = 8;
+    let deplace = false;
+    function place() {
+      if (d.hidden || deplace) {
+        zone.style.marginRight = '';
+        return;
+      }
+      const c = noyau.constantes;
+      const haut = zone.getBoundingClientRect().top;
+      d.style.left = '';
+      d.style.right = MARGE + 'px';
+      d.style.top = haut + MARGE + 'px';
+      const largeur = d.offsetWidth + 2 * MARGE;
+      const aCote = Math.min((zone.clientWidth + parseFloat(zone.style.marginRight || 0) -
+        largeur) / c.largeur, zone.clientHeight / c.hauteur) >= 1;
+      zone.style.marginRight = aCote ? largeur + 'px' : '';
+    }
+    const titre = d.querySelector('header');
+    titre.addEventListener('pointerdown', (ev) => {
+      if (ev.button !== 0 || ev.target.closest('button')) return;
+      const r = d.getBoundingClientRect();
+      const dx = ev.clientX - r.left;
+      const dy = ev.clientY - r.top;
+      titre.setPointerCapture(ev.pointerId);
+      const bouge = (e) => {
+        deplace = true;
+        zone.style.marginRight = '';
+        d.style.right = 'auto';
+        d.style.left = Math.min(Math.max(0, e.clientX - dx), innerWidth - r.width) + 'px';
+        d.style.top = Math.min(Math.max(0, e.clientY - dy), innerHeight - titre.offsetHeight) +
+          'px';
+      };
+      const fin = () => {
+        titre.removeEventListener('pointermove', bouge);
+        titre.removeEventListener('pointerup', fin);
+      };
+      titre.addEventListener('pointermove', bouge);
+      titre.addEventListener('pointerup', fin);
+      ev.preventDefault();
+    });
+    window.addEventListener('resize', place);
+    return place;
+  }
+
+  // Wires every control; returns what the automation interface reads.
+  function relie(noyau, ecran, horloge) {
+    let separateur = separateurDecimal();
+    const erreur = ((ouvre) => (message) => {
+      $('ErreurTexte').textContent = message + '.';
+      ouvre();
+    })(KestMenus.boiteModale($('ErreurDlg')));
+    const aPropos = KestMenus.boiteModale($('AboutDlg'));
+
+    function marche(m) {
+      horloge.marche(m);
+      $('SpeedButton1').textContent = horloge.enMarche() ? 'Stop' : 'Play';
+    }
+    $('SpeedButton1').addEventListener('click', () => marche(!horloge.enMarche()));
+    $('Play1').addEventListener('click', () => marche(true));
+    $('Stop1').addEventListener('click', () => marche(false));
+    relieVitesse($('ScrollBar1'), horloge);
+    for (const id of ['CheckBoxAfficheVect', 'CheckBoxAfficheOnde', 'CheckBoxAfficheBobinage'])
+      $(id).addEventListener('change', ecran.demandeDessin);
+
+    // The panel.
+    const reelle = $('RBReelle');
+    const doubleEtoile = $('RBDoubleetoile');
+    const radios = [$('RBParfaite'), reelle, doubleEtoile];
+    function distributionChoisie() {
+      noyau.choisirDistribution(reelle.checked, doubleEtoile.checked);
+      ecran.suit();
+    }
+    const placeOptions = panneauOptions(noyau);
+    function montreOptions(montre) {
+      if (montre) {
+        const s = noyau.saisieAffichee(separateur);
+        $('IDC_p').value = s.p;
+        $('IDC_m').value = s.m;
+        $('IDC_Y').value = s.Y;
+        // A button that becomes selected here is chosen, as a click would.
+        const avant = radios.map((b) => b.checked);
+        radios[0].checked = !s.reelle && !s.doubleEtoile;
+        reelle.checked = s.reelle;
+        doubleEtoile.checked = s.doubleEtoile;
+        if (radios.some((b, i) => b.checked && !avant[i])) distributionChoisie();
+      }
+      $('OptionsDlg').hidden = !montre;
+      $('Dimensions1').setAttribute('aria-checked', String(montre));
+      placeOptions();
+      if (montre) $('IDC_p').focus();
+    }
+    $('Dimensions1').addEventListener('click', () => montreOptions($('OptionsDlg').hidden));
+    $('FermerOptions').addEventListener('click', () => montreOptions(false));
+    for (const id of ['IDC_p', 'IDC_m', 'IDC_Y']) {
+      $(id).addEventListener('keydown', (ev) => {
+        if (ev.key !== 'Enter') return;
+        ev.preventDefault();
+        const message = noyau.appliquer($('IDC_p').value, $('IDC_m').value, $('IDC_Y').value,
+          reelle.checked, doubleEtoile.checked, separateur);
+        if (message) erreur(message);
+        ecran.suit();
+      });
+    }
+    for (const b of radios)
+      b.addEventListener('change', () => { if (b.checked) distributionChoisie(); });
+
+    // Pictures out, all from the frame on screen.
+    function telecharge(blob, nom) {
+      const a = document.createElement('a');
+      a.href = URL.createObjectURL(blob);
+      a.download = nom;
+      document.body.appendChild(a);
+      a.click();
+      a.remove();
+      setTimeout(() => URL.revokeObjectURL(a.href), 10000);
+    }
+    function copier() {
+      const echec = () => {
+        erreur('Impossible d\'ouvrir le Presse-papiers');
+        return false;
+      };
+      if (!navigator.clipboard || typeof ClipboardItem === 'undefined')
+        return Promise.resolve(echec());
+      // The item takes the promise so that the copy keeps the click's user activation.
+      return navigator.clipboard.write([new ClipboardItem({ 'image/png': ecran.png() })])
+        .then(() => true, echec);
+    }
+    const svgClic = () => telecharge(new Blob([ecran.svg()], { type: 'image/svg+xml' }),
+      'kest.svg');
+    const pngClic = () => ecran.png().then((b) => telecharge(b, 'kest.png'));
+    function pleinEcran() {
+      if (document.fullscreenElement) document.exitFullscreen();
+      else if ($('fenetre').requestFullscreen) $('fenetre').requestFullscreen().catch(() => {});
+    }
+    $('Aproposde1').addEventListener('click', aPropos);
+    $('Copy1').addEventListener('click', copier);
+    $('Copier').addEventListener('click', copier);
+    $('TelechargerSVG').addEventListener('click', svgClic);
+    $('EnregistrerSVG').addEventListener('click', svgClic);
+    $('TelechargerPNG').addEventListener('click', pngClic);
+    $('EnregistrerPNG').addEventListener('click', pngClic);
+    $('PleinEcran').addEventListener('click', pleinEcran);
+
+    KestMenus.relie();
+    // Hints in the status line only, for the control under the pointer or with the focus.
+    const aide = (ev) => {
+      const h = ev.target.closest && ev.target.closest('[data-hint]');
+      $('StatusBar1').textContent = h ? h.dataset.hint : '';
+    };
+    document.addEventListener('mouseover', aide);
+    document.addEventListener('focusin', aide);
+    document.addEventListener('keydown', (ev) => {
+      const saisie = ev.target.closest && ev.target.closest('input:not([type]), input[type=text]');
+      if (ev.ctrlKey && !ev.altKey && (ev.key === 'c' || ev.key === 'C') && !saisie &&
+          !String(window.getSelection())) {
+        ev.preventDefault();
+        copier();
+      } else if ((ev.key === 'f' || ev.key === 'F') && !ev.ctrlKey && !ev.altKey && !ev.metaKey &&
+                 !saisie) {
+        pleinEcran();
+      }
+    });
+    window.addEventListener('languagechange', () => { separateur = separateurDecimal(); });
+
+    return { separateur: () => separateur };
+  }
+
+  racine.KestCommandes = { relie: relie };
+})(self);
