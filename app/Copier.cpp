@@ -23,10 +23,11 @@ const char* const kTypesEmf[] = {
 };
 
 // One run of Dessine recorded as EMF, SVG and PNG; nothing reaches the clipboard here.
-std::unique_ptr<QMimeData> DonneesCopie(State& s, Affichage affichage, QSize taille,
+std::unique_ptr<QMimeData> DonneesCopie(State& etat, Affichage affichage, QSize taille,
                                         const Ecran& ecran) {
     const QColor texte = QGuiApplication::palette().color(QPalette::WindowText);
-    const Enregistrement images = Enregistre(s, affichage, taille, ecran, PixelsParPouce(), texte);
+    const Enregistrement images =
+        Enregistre(etat, affichage, taille, ecran, PixelsParPouce(), texte);
     auto donnees = std::make_unique<QMimeData>();
     for (const char* type : kTypesEmf) donnees->setData(QString::fromLatin1(type), images.emf);
     donnees->setData(QStringLiteral("image/svg+xml"), images.svg);
@@ -36,11 +37,11 @@ std::unique_ptr<QMimeData> DonneesCopie(State& s, Affichage affichage, QSize tai
 
 }  // namespace
 
-void Copier(State& s, Affichage affichage, QSize tailleExterieure, const Ecran& ecran,
+void Copier(State& etat, Affichage affichage, QSize tailleExterieure, const Ecran& ecran,
             QClipboard& clipboard) {
     std::unique_ptr<QMimeData> donnees;
     try {
-        donnees = DonneesCopie(s, affichage, tailleExterieure, ecran);
+        donnees = DonneesCopie(etat, affichage, tailleExterieure, ecran);
     } catch (const std::bad_alloc&) {
         throw Erreur(kRessourcesInsuffisantes);
     }

@@ -3,9 +3,9 @@
 
 #include <QSize>
 
+#include "model/Affichage.h"
 #include "model/State.h"
 #include "render/Ecran.h"
-#include "scene/Dessine.h"
 
 class QClipboard;
 
@@ -13,8 +13,8 @@ namespace kest {
 
 // "Copier": one run of Dessine records the picture; only once the recording is closed is the
 // clipboard replaced, with the same instant as EMF, SVG and PNG. Throws Erreur with a French
-// message on failure, the clipboard then keeping what it held. Changes nothing of s but I, F.
-void Copier(State& s, Affichage affichage, QSize tailleExterieure, const Ecran& ecran,
+// message on failure, the clipboard then keeping what it held. Changes nothing of etat but I, F.
+void Copier(State& etat, Affichage affichage, QSize tailleExterieure, const Ecran& ecran,
             QClipboard& clipboard);
 
 }  // namespace kest

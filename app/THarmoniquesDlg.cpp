@@ -23,8 +23,8 @@
 #include <QValueAxis>
 #include <memory>
 
+#include "app/BoiteErreur.h"
 #include "app/Disposition.h"
-#include "app/ErrorBox.h"
 
 namespace kest {
 

@@ -9,9 +9,8 @@
 #include <QRadioButton>
 #include <QStatusTipEvent>
 
+#include "app/BoiteErreur.h"
 #include "app/Disposition.h"
-#include "app/ErrorBox.h"
-#include "model/Conversions.h"
 
 namespace kest {
 
@@ -85,14 +84,18 @@ QRadioButton* TOptionsDlg::nouveauBouton(const char* nom, const QString& texte, 
     return bouton;
 }
 
-void TOptionsDlg::Remplir(const State& s, const std::string& separateur) {
-    // A button that becomes selected here runs RBClick: the window applies it and repaints.
-    RBParfaite->setChecked(!s.Reelle && !s.DoubleEtoile);
-    RBReelle->setChecked(s.Reelle);
-    RBDoubleetoile->setChecked(s.DoubleEtoile);
-    IDC_p->setText(QString::fromStdString(EntierVersTexte(s.p)));
-    IDC_m->setText(QString::fromStdString(EntierVersTexte(s.m)));
-    IDC_Y->setText(QString::fromStdString(ReelVersTexte(s.Y, separateur)));
+void TOptionsDlg::Remplir(const State& etat, const std::string& separateur) {
+    // The buttons first: selecting one clears the others and runs RBClick, and the window
+    // applies it and repaints.
+    const Distribution distribution = DistributionDe(etat);
+    RBParfaite->setChecked(distribution == Distribution::Parfaite);
+    RBReelle->setChecked(distribution == Distribution::Reelle);
+    RBDoubleetoile->setChecked(distribution == Distribution::DoubleEtoile);
+    // The texts that Enter sends back as they stand.
+    const Saisie affichee = SaisieAffichee(etat, separateur);
+    IDC_p->setText(QString::fromStdString(affichee.p));
+    IDC_m->setText(QString::fromStdString(affichee.m));
+    IDC_Y->setText(QString::fromStdString(affichee.Y));
     for (QLineEdit* edit : {IDC_p, IDC_m, IDC_Y}) edit->setCursorPosition(0);  // show the start
 }
 

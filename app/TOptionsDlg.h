@@ -23,8 +23,9 @@ class TOptionsDlg : public QDialog {
 public:
     explicit TOptionsDlg(QWidget* parent = nullptr);
 
-    // Copies the state into the controls: the radio buttons first, then the three numbers.
-    void Remplir(const State& s, const std::string& separateur);
+    // Shows the state as the panel's texts (SaisieAffichee): the radio buttons first, then the
+    // three numbers, which Enter sends back as they stand.
+    void Remplir(const State& etat, const std::string& separateur);
 
     void FormKeyDown();
     void RBClick();

@@ -17,24 +17,25 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "app/BoiteErreur.h"
 #include "app/Copier.h"
 #include "app/Disposition.h"
-#include "app/ErrorBox.h"
 #include "app/TAboutDlg.h"
 #include "app/THarmoniquesDlg.h"
 #include "app/TOptionsDlg.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
+#include "scene/Dessine.h"
+#include "scene/Plan.h"
 
 namespace kest {
 
 namespace {
 
-// The outer frame at start: top-left corner and size, frame included.
+// The outer frame at start: its top-left corner; its size is the picture's (scene/Plan.h),
+// frame included.
 constexpr int kGauche = 100;
 constexpr int kHaut = 100;
-constexpr int kLargeur = 700;
-constexpr int kHauteur = 500;
 
 QCheckBox* NouvelleCase(const char* nom, const QString& texte, const QString& aide, QWidget* parent,
                         int y) {
@@ -62,8 +63,8 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     Zone->installEventFilter(this);
     setCentralWidget(Zone);
 
-    createMenus();
-    createToolRow();
+    CreerMenus();
+    CreerRangeeOutils();
     StatusBar1 = statusBar();
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
@@ -75,13 +76,13 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
                                                 palette.color(QPalette::Window));
 
     // The state's defaults come with State itself; then the clock, off, at the bar's speed.
-    createClock();
+    CreerHorloge();
     LireSeparateur(QLocale::system());
 
     // move() places the outer frame; the frame's own size is known only once the window
     // manager has framed the window, so event() shrinks the client once to keep 700 x 500.
     move(kGauche, kHaut);
-    resize(kLargeur, kHauteur);
+    resize(kLargeurImage, kHauteurImage);
 }
 
 TkestForm::~TkestForm() = default;
@@ -94,7 +95,7 @@ QAction* TkestForm::nouvelleAction(QMenu* menu, const char* nom, const QString& 
     return action;
 }
 
-void TkestForm::createMenus() {
+void TkestForm::CreerMenus() {
     MainMenu1 = menuBar();
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     const auto menu = [this](const char* nom, const QString& texte) {
@@ -153,7 +154,7 @@ void TkestForm::createMenus() {
     relier(Aproposde1, &TkestForm::Aproposde1Click);
 }
 
-void TkestForm::createToolRow() {
+void TkestForm::CreerRangeeOutils() {
     const QString aideVitesse = QStringLiteral("Choisi la vitesse de l'animation");
 
     SpeedButton1 = new QPushButton(QStringLiteral("Play"), Zone);
@@ -208,7 +209,7 @@ void TkestForm::createToolRow() {
     setTabOrder(CheckBoxAfficheOnde, CheckBoxAfficheBobinage);
 }
 
-void TkestForm::createClock() {
+void TkestForm::CreerHorloge() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setTimerType(Qt::PreciseTimer);
@@ -250,27 +251,27 @@ void TkestForm::Redessiner() {
     Zone->update();
     // Every change of the state ends here; the spectrum recomputes only when the winding
     // itself changed, so a clock tick costs it a comparison.
-    if (HarmoniquesDlg && HarmoniquesDlg->isVisible()) HarmoniquesDlg->Suivre(state, separateur_);
+    if (HarmoniquesDlg && HarmoniquesDlg->isVisible()) HarmoniquesDlg->Suivre(etat_, separateur_);
 }
 
 void TkestForm::AppliquerOptions(const Saisie& saisie) {
     Garde([&] {
-        AppliquerSaisie(state, saisie, separateur_);
+        AppliquerSaisie(etat_, saisie, separateur_);
         Redessiner();
     });
 }
 
 void TkestForm::AppliquerDistribution(bool reelle, bool doubleEtoile) {
     Garde([&] {
-        ChoisirDistribution(state, reelle, doubleEtoile);
+        ChoisirDistribution(etat_, reelle, doubleEtoile);
         Redessiner();
     });
 }
 
 void TkestForm::OptionsFermees() { Dimensions1->setChecked(false); }
 
-void TkestForm::RemplacerEtatPourTest(const State& s) {
-    state = s;
+void TkestForm::RemplacerEtatPourTest(const State& etat) {
+    etat_ = etat;
     Redessiner();
 }
 
@@ -282,7 +283,7 @@ Affichage TkestForm::LireAffichage() const {
 void TkestForm::FormPaint() {
     QPainter painter(Zone);
     const PainterSurface::Attache attache(*surface_, painter);
-    Dessine(*surface_, state, LireAffichage());
+    Dessine(*surface_, etat_, LireAffichage());
 }
 
 void TkestForm::CheckBoxAfficheClick() { Redessiner(); }
@@ -310,10 +311,16 @@ void TkestForm::Stop1Click() {
     SpeedButton1->setText(QStringLiteral("Play"));
 }
 
-void TkestForm::ScrollBar1Change(int position) { RegleIntervalle(position); }
+void TkestForm::ScrollBar1Change(int position) {
+    int intervalle = Timer1->interval();
+    if (!RegleIntervalle(intervalle, position)) return;
+    Timer1->stop();
+    Timer1->setInterval(intervalle);
+    if (horlogeMarche_) DemarrerTimer();
+}
 
 void TkestForm::Timer1Timer() {
-    AvancerTemps(state);
+    AvancerTemps(etat_);
     Redessiner();
 }
 
@@ -322,14 +329,6 @@ void TkestForm::RegleMarche(bool marche) {
     horlogeMarche_ = marche;
     Timer1->stop();
     if (marche) DemarrerTimer();
-}
-
-void TkestForm::RegleIntervalle(int ms) {
-    if (ms == Timer1->interval()) return;
-    Timer1->stop();
-    Timer1->setInterval(ms);
-    // A new interval counts from now: the next tick comes one full new interval later.
-    if (horlogeMarche_) DemarrerTimer();
 }
 
 void TkestForm::DemarrerTimer() {
@@ -345,7 +344,7 @@ void TkestForm::Dimensions1Click() {
         Dimensions1->setChecked(false);
         return;
     }
-    dialogue.Remplir(state, separateur_);
+    dialogue.Remplir(etat_, separateur_);
     // 100 px inside the main window's right edge and below its top, frames included.
     const QRect cadre = frameGeometry();
     dialogue.move(cadre.left() + cadre.width() - 100, cadre.top() + 100);
@@ -362,7 +361,7 @@ void TkestForm::Harmoniques1Click() {
         Harmoniques1->setChecked(false);
         return;
     }
-    fenetre.Suivre(state, separateur_, true);
+    fenetre.Suivre(etat_, separateur_, true);
     const QRect cadre = frameGeometry();
     fenetre.move(cadre.left() + 60, cadre.top() + 60);
     fenetre.show();
@@ -372,7 +371,7 @@ void TkestForm::Harmoniques1Click() {
 }
 
 void TkestForm::Copy1Click() {
-    Copier(state, LireAffichage(), frameGeometry().size(), EcranCourant(),
+    Copier(etat_, LireAffichage(), frameGeometry().size(), EcranCourant(),
            *QGuiApplication::clipboard());
 }
 
@@ -387,8 +386,8 @@ bool TkestForm::event(QEvent* e) {
         const QMargins cadre = windowHandle()->frameMargins();
         if (!cadre.isNull()) {
             cadreAjuste_ = true;
-            resize(kLargeur - cadre.left() - cadre.right(),
-                   kHauteur - cadre.top() - cadre.bottom());
+            resize(kLargeurImage - cadre.left() - cadre.right(),
+                   kHauteurImage - cadre.top() - cadre.bottom());
         }
     }
     return QMainWindow::event(e);

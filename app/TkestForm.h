@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "model/Affichage.h"
 #include "model/Regles.h"
 #include "model/State.h"
 #include "render/PainterSurface.h"
-#include "scene/Dessine.h"
 
 class QAction;
 class QCheckBox;
@@ -39,7 +39,7 @@ public:
     TOptionsDlg& CreerOptionsDlg();
 
     // The simulation state, for reading: only the window's rules change it.
-    const State& Etat() const { return state; }
+    const State& Etat() const { return etat_; }
 
     // The "Spectre" window, created hidden on the first call and living as long as the window.
     THarmoniquesDlg& CreerHarmoniquesDlg();
@@ -57,7 +57,7 @@ public:
     void OptionsFermees();
 
     // Tests only: starts a case from a given state, repainted as after any change.
-    void RemplacerEtatPourTest(const State& s);
+    void RemplacerEtatPourTest(const State& etat);
 
     // Handlers, named after the control and the event.
     void FormPaint();
@@ -79,14 +79,13 @@ protected:
     bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
-    void createMenus();
-    void createToolRow();
-    void createClock();
+    void CreerMenus();
+    void CreerRangeeOutils();
+    void CreerHorloge();
     QAction* nouvelleAction(QMenu* menu, const char* nom, const QString& texte,
                             const QString& aide);
-    // The clock's on/off flag and interval: setting the value already held does nothing.
+    // The clock's on/off flag: setting the value already held does nothing.
     void RegleMarche(bool marche);
-    void RegleIntervalle(int ms);
     void DemarrerTimer();
     Affichage LireAffichage() const;
     // Asks for a repaint of the picture: the whole drawing area, background erased first.
@@ -116,7 +115,7 @@ private:
     QMenu* Edit1 = nullptr;
     QAction* Copy1 = nullptr;
 
-    State state;  // written only by the rules of model/Regles.h, called from this window
+    State etat_;  // written only by the rules of model/Regles.h, called from this window
     QWidget* Zone = nullptr;  // the drawing area, the central widget
     std::unique_ptr<PainterSurface> surface_;
     TOptionsDlg* OptionsDlg = nullptr;          // a child of this window

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/ErrorBox.h"
+#include "app/BoiteErreur.h"
 #include "app/Lancement.h"
 #include "app/TkestForm.h"
 

@@ -16,6 +16,7 @@
 #include "render/Animation.h"
 #include "render/Ecran.h"
 #include "render/Enregistrement.h"
+#include "scene/Plan.h"
 
 extern char** environ;
 
@@ -25,21 +26,21 @@ using namespace kest;
 
 // The state of the course-notes example: p = 2, m = 3, Réelle, 25 ticks in.
 State Exemple() {
-    State s;
-    AppliquerSaisie(s, {"2", "3", "3.14159265358979", true, false}, ".");
-    for (int k = 0; k < 25; ++k) AvancerTemps(s);
-    return s;
+    State etat;
+    AppliquerSaisie(etat, {"2", "3", "3.14159265358979", true, false}, ".");
+    for (int k = 0; k < 25; ++k) AvancerTemps(etat);
+    return etat;
 }
 
-const QSize kTaille(700, 500);
+const QSize kTaille(kLargeurImage, kHauteurImage);
 
 // One picture: the run of Dessine that records it, then the bytes of the chosen form.
 void Export(benchmark::State& st, int forme) {
-    State s = Exemple();
+    State etat = Exemple();
     Rendu rendu{1, forme == 2 ? QColor(Qt::white) : QColor(Qt::transparent), forme != 2};
     for (auto _ : st) {
         Enregistrement r =
-            Enregistre(s, {}, kTaille, kEcranReference, kPpiReference, Qt::black, rendu);
+            Enregistre(etat, {}, kTaille, kEcranReference, kPpiReference, Qt::black, rendu);
         QByteArray octets = forme == 0 ? r.emf : forme == 1 ? r.svg : EnPng(r.png);
         benchmark::DoNotOptimize(octets.data());
     }
@@ -50,12 +51,12 @@ BENCHMARK_CAPTURE(Export, png, 2)->Unit(benchmark::kMillisecond);
 
 // A whole period as a GIF, the bytes counted and dropped.
 void Gif100(benchmark::State& st) {
-    const State s = Exemple();
+    const State etat = Exemple();
     const Rendu rendu{int(st.range(0)), QColor(Qt::white), false};
     std::size_t octets = 0;
     for (auto _ : st) {
         octets = 0;
-        EcritGif(s, {}, kTaille, kPpiReference, Qt::black, rendu, Animation{},
+        EcritGif(etat, {}, kTaille, kPpiReference, Qt::black, rendu, Animation{},
                  [&](std::string_view o) { octets += o.size(); });
     }
     st.counters["octets"] = double(octets);

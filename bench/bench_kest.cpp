@@ -21,6 +21,7 @@
 #include "model/Regles.h"
 #include "render/PainterSurface.h"
 #include "scene/Dessine.h"
+#include "scene/Plan.h"
 
 // Every operator new of the process is counted, so that a benchmark can tell whether the code
 // it measures allocates. The array and nothrow forms of the library call these.
@@ -48,111 +49,112 @@ namespace {
 
 using namespace kest;
 
-enum class Distribution { Parfaite, Reelle, DoubleEtoile };
 enum class Bobinage { Defaut, PlusGrand };
 
 // The state as the options dialog leaves it; the largest winding is the one it still accepts.
 State Etat(Distribution d, Bobinage b) {
-    State s;
+    State etat;
     const bool grand = b == Bobinage::PlusGrand;
     const Saisie saisie{grand ? std::to_string(kPMax) : "1", grand ? std::to_string(kMMax) : "2",
                         "3.141592653589793", d == Distribution::Reelle,
                         d == Distribution::DoubleEtoile};
-    AppliquerSaisie(s, saisie, ".");
-    s.t = 0.0123;  // an instant where no current is zero
-    return s;
+    AppliquerSaisie(etat, saisie, ".");
+    etat.t = 0.0123;  // an instant where no current is zero
+    return etat;
 }
 
-void SceneSeule(benchmark::State& etat, Distribution d, Bobinage b) {
-    State s = Etat(d, b);
+void SceneSeule(benchmark::State& st, Distribution d, Bobinage b) {
+    State etat = Etat(d, b);
     Neant neant;
-    for (auto _ : etat) {
-        Dessine(neant, s, Affichage{});
-        benchmark::DoNotOptimize(s.F);
+    for (auto _ : st) {
+        Dessine(neant, etat, Affichage{});
+        benchmark::DoNotOptimize(etat.F);
     }
 }
 
 // One paint as the window makes it: the erase to the background colour, then the scene through
 // the surface that lives as long as the window.
-void Peinture(benchmark::State& etat, Distribution d, Bobinage b) {
-    State s = Etat(d, b);
+void Peinture(benchmark::State& st, Distribution d, Bobinage b) {
+    State etat = Etat(d, b);
     const QColor fond = QApplication::palette().color(QPalette::Window);
     PainterSurface surface(QApplication::font(), Qt::black, fond);
-    QImage image(700, 500, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : etat) {
+    QImage image(kLargeurImage, kHauteurImage, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : st) {
         image.fill(fond);
         QPainter painter(&image);
         const PainterSurface::Attache attache(surface, painter);
-        Dessine(surface, s, Affichage{});
+        Dessine(surface, etat, Affichage{});
     }
     benchmark::DoNotOptimize(image.constBits());
 }
 
-void Copie(benchmark::State& etat) {
-    State s = Etat(Distribution::Parfaite, Bobinage::Defaut);
+void Copie(benchmark::State& st) {
+    State etat = Etat(Distribution::Parfaite, Bobinage::Defaut);
     const Ecran ecran = EcranCourant();
-    for (auto _ : etat) Copier(s, Affichage{}, QSize(700, 500), ecran, *QApplication::clipboard());
+    for (auto _ : st)
+        Copier(etat, Affichage{}, QSize(kLargeurImage, kHauteurImage), ecran,
+               *QApplication::clipboard());
 }
 
 // A tick must neither allocate nor take longer than the few operations it is.
 template <typename F>
-void SansAllocation(benchmark::State& etat, F tick) {
+void SansAllocation(benchmark::State& st, F tick) {
     const long long avant = gAllocations.load();
-    for (auto _ : etat) tick();
+    for (auto _ : st) tick();
     const long long n = gAllocations.load() - avant;
-    etat.counters["allocations"] =
+    st.counters["allocations"] =
         benchmark::Counter(static_cast<double>(n), benchmark::Counter::kAvgIterations);
-    if (n != 0) etat.SkipWithError("a tick allocated memory");
+    if (n != 0) st.SkipWithError("a tick allocated memory");
 }
 
-void TickModele(benchmark::State& etat) {
-    State s;
-    SansAllocation(etat, [&] {
-        AvancerTemps(s);
-        benchmark::DoNotOptimize(s.t);
+void TickModele(benchmark::State& st) {
+    State etat;
+    SansAllocation(st, [&] {
+        AvancerTemps(etat);
+        benchmark::DoNotOptimize(etat.t);
     });
 }
 
 // The window's own handler; the window is never shown, so its repaint request does nothing.
-void TickFenetre(benchmark::State& etat) {
+void TickFenetre(benchmark::State& st) {
     TkestForm form;
-    SansAllocation(etat, [&] {
+    SansAllocation(st, [&] {
         form.Timer1Timer();
         benchmark::DoNotOptimize(form.Etat().t);
     });
 }
 
-void HarmoniquesSeules(benchmark::State& etat, Distribution d, Bobinage b) {
-    const State s = Etat(d, b);
-    etat.counters["echantillons"] = EchantillonsDefaut(s);
-    for (auto _ : etat) benchmark::DoNotOptimize(HarmoniquesNumeriques(s));
+void HarmoniquesSeules(benchmark::State& st, Distribution d, Bobinage b) {
+    const State etat = Etat(d, b);
+    st.counters["echantillons"] = EchantillonsDefaut(etat);
+    for (auto _ : st) benchmark::DoNotOptimize(HarmoniquesNumeriques(etat));
 }
 
 // What the harmonics window ("Spectre") does after a change of the winding: the spectrum, the
 // chart's series, the table and the labels (the window is not shown, so no paint).
-void HarmoniquesFenetre(benchmark::State& etat, Distribution d, Bobinage b) {
-    const State s = Etat(d, b);
+void HarmoniquesFenetre(benchmark::State& st, Distribution d, Bobinage b) {
+    const State etat = Etat(d, b);
     THarmoniquesDlg fenetre(nullptr);
-    for (auto _ : etat) fenetre.Suivre(s, ".", true);
+    for (auto _ : st) fenetre.Suivre(etat, ".", true);
 }
 
 // --- Register-state guard (printed beside bench_scene's figure by registres.sh) ---
 // The scene alone after the application was made and one picture painted, as in the window:
 // the graphics library's 256-bit code has run, and must not slow the scene's trigonometry.
-void SceneApresPeinture(benchmark::State& etat) {
-    State s = Etat(Distribution::Parfaite, Bobinage::Defaut);
+void SceneApresPeinture(benchmark::State& st) {
+    State etat = Etat(Distribution::Parfaite, Bobinage::Defaut);
     {
-        QImage image(700, 500, QImage::Format_ARGB32_Premultiplied);
+        QImage image(kLargeurImage, kHauteurImage, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         PainterSurface surface(QApplication::font(), Qt::black, Qt::white);
         QPainter painter(&image);
         const PainterSurface::Attache attache(surface, painter);
-        Dessine(surface, s, Affichage{});
+        Dessine(surface, etat, Affichage{});
     }
     Neant neant;
-    for (auto _ : etat) {
-        Dessine(neant, s, Affichage{});
-        benchmark::DoNotOptimize(s.F);
+    for (auto _ : st) {
+        Dessine(neant, etat, Affichage{});
+        benchmark::DoNotOptimize(etat.F);
     }
 }
 

@@ -14,13 +14,13 @@ namespace {
 using namespace kest;
 
 // The default state as the program starts, at an instant where no current is zero.
-void SceneSansQt(benchmark::State& etat) {
-    State s;
-    s.t = 0.0123;
+void SceneSansQt(benchmark::State& st) {
+    State etat;
+    etat.t = 0.0123;
     Neant neant;
-    for (auto _ : etat) {
-        Dessine(neant, s, Affichage{});
-        benchmark::DoNotOptimize(s.F);
+    for (auto _ : st) {
+        Dessine(neant, etat, Affichage{});
+        benchmark::DoNotOptimize(etat.F);
     }
 }
 BENCHMARK(SceneSansQt)->Name("SansQt/Scene/defaut/Parfaite")->Unit(benchmark::kMicrosecond);

@@ -5,10 +5,13 @@
 #include <cctype>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "model/Conversions.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
+#include "render/PainterSurface.h"
+#include "scene/Plan.h"
 
 namespace kest {
 
@@ -64,6 +67,8 @@ Spectre :
 
   --help            affiche cette aide
 
+Chaque option se donne une seule fois : une option répétée est refusée.
+
 L'image fait 700 × 500 pixels, la taille de la fenêtre à l'ouverture ; le
 cadre de l'EMF suppose un écran de référence de 96 pixels par pouce
 (700 pixels = 185,2 mm).
@@ -77,10 +82,11 @@ Exemples :
   kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
 )";
 
-namespace {
+// The help states the picture's size and the window's grey in words.
+static_assert(kLargeurImage == 700 && kHauteurImage == 500 && kCouleurFenetre == 0x00F0F0F0,
+              "kAide gives the picture as 700 × 500 on the grey F0F0F0");
 
-// The colour of the window's background, the classic button face.
-const QColor kFondFenetre(0xF0, 0xF0, 0xF0);
+namespace {
 
 constexpr int kTicksMax = 10000000;  // a fraction of a second of ticks, 7 days of the clock
 constexpr int kImagesMax = 1000;
@@ -105,16 +111,23 @@ std::optional<Format> FormatDuNom(std::string nom) {
     return std::nullopt;
 }
 
-}  // namespace
+// The options that take a value, with the value given; each option is given at most once.
+struct Valeurs {
+    std::map<std::string, std::string> liste;
+    bool Donne(const char* nom) const { return liste.count(nom) > 0; }
+    const std::string& operator[](const char* nom) const { return liste.at(nom); }
+};
 
-Commande LitCommande(const std::vector<std::string>& arguments) {
-    Commande c;
+// Reads the words of the command line: the flags into c, the options with a value into the
+// result. Refuses an unknown option, a stray argument, a missing value and a repeated option.
+Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
     static const char* const kAvecValeur[] = {"--p",       "--m",    "--Y",      "--distribution",
                                               "--ticks",   "--t",    "--sortie", "--format",
                                               "--echelle", "--fond", "--images", "--intervalle"};
     static const char* const kDrapeaux[] = {"--sans-vecteurs", "--sans-onde", "--sans-bobinage",
                                             "--spectre",       "--help",      "-h"};
-    std::map<std::string, std::string> valeurs;
+    Valeurs v;
+    std::set<std::string> drapeaux;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string nom = arguments[i];
         std::optional<std::string> valeur;
@@ -123,7 +136,9 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
         const auto est = [&](const auto& liste) {
             return std::find(std::begin(liste), std::end(liste), nom) != std::end(liste);
         };
+        const auto deuxFois = [&] { return Erreur("L'option " + nom + " est donnée deux fois"); };
         if (est(kDrapeaux) && !valeur) {
+            if (!drapeaux.insert(nom == "-h" ? "--help" : nom).second) throw deuxFois();
             if (nom == "--help" || nom == "-h") c.aide = true;
             if (nom == "--sans-vecteurs") c.affichage.Vecteurs = false;
             if (nom == "--sans-onde") c.affichage.Onde = false;
@@ -135,20 +150,22 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
                     throw Erreur("L'option " + nom + " attend une valeur");
                 valeur = arguments[++i];
             }
-            valeurs[nom] = *valeur;
+            if (!v.liste.emplace(nom, *valeur).second) throw deuxFois();
         } else if (nom.rfind("-", 0) == 0 && nom != "-") {
             throw Erreur("Option inconnue " + Cite(arguments[i]) + " (voir kest-export --help)");
         } else {
             throw Erreur("Argument inattendu " + Cite(nom) + " (voir kest-export --help)");
         }
     }
-    if (c.aide) return c;
-    const auto donne = [&](const char* nom) { return valeurs.count(nom) > 0; };
+    return v;
+}
 
-    // The state: a radio button, or the dialog's Enter over what it shows for the defaults.
+// « État du bobinage »: a radio button, or the dialog's Enter over what the panel shows for the
+// defaults, with the texts given in their place.
+void LitBobinage(const Valeurs& v, State& etat) {
     bool reelle = false, doubleEtoile = false;
-    if (donne("--distribution")) {
-        const std::string& d = valeurs["--distribution"];
+    if (v.Donne("--distribution")) {
+        const std::string& d = v["--distribution"];
         if (d == "reelle")
             reelle = true;
         else if (d == "double-etoile")
@@ -158,48 +175,55 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
                          "' n'est pas une distribution correcte (parfaite, reelle ou "
                          "double-etoile)");
     }
-    if (donne("--p") || donne("--m") || donne("--Y")) {
-        Saisie saisie{EntierVersTexte(c.etat.p), EntierVersTexte(c.etat.m),
-                      ReelVersTexte(c.etat.Y, "."), reelle, doubleEtoile};
-        if (donne("--p")) saisie.p = valeurs["--p"];
-        if (donne("--m")) saisie.m = valeurs["--m"];
-        if (donne("--Y")) saisie.Y = valeurs["--Y"];
-        AppliquerSaisie(c.etat, saisie, ".");
+    if (v.Donne("--p") || v.Donne("--m") || v.Donne("--Y")) {
+        Saisie saisie = SaisieAffichee(etat, ".");
+        saisie.reelle = reelle;
+        saisie.doubleEtoile = doubleEtoile;
+        if (v.Donne("--p")) saisie.p = v["--p"];
+        if (v.Donne("--m")) saisie.m = v["--m"];
+        if (v.Donne("--Y")) saisie.Y = v["--Y"];
+        AppliquerSaisie(etat, saisie, ".");
     } else {
-        ChoisirDistribution(c.etat, reelle, doubleEtoile);
+        ChoisirDistribution(etat, reelle, doubleEtoile);
     }
+}
 
-    if (donne("--ticks") && donne("--t"))
+// « Instant »: t by the clock's ticks or in seconds.
+void LitInstant(const Valeurs& v, State& etat) {
+    if (v.Donne("--ticks") && v.Donne("--t"))
         throw Erreur("--ticks et --t s'excluent : donnez l'un ou l'autre");
-    if (donne("--ticks")) {
+    if (v.Donne("--ticks")) {
         const int ticks =
-            EntierBorne(valeurs["--ticks"], 0, kTicksMax, "un nombre de tops d'horloge correct");
-        for (int k = 0; k < ticks; ++k) AvancerTemps(c.etat);
+            EntierBorne(v["--ticks"], 0, kTicksMax, "un nombre de tops d'horloge correct");
+        for (int k = 0; k < ticks; ++k) AvancerTemps(etat);
     }
-    if (donne("--t")) {
-        const double t = TexteVersReel(valeurs["--t"], ".");
+    if (v.Donne("--t")) {
+        const double t = TexteVersReel(v["--t"], ".");
         if (!(t >= 0.0))
-            throw Erreur("'" + valeurs["--t"] + "' n'est pas un temps correct (0 s ou plus)");
-        c.etat.t = t;
+            throw Erreur("'" + v["--t"] + "' n'est pas un temps correct (0 s ou plus)");
+        etat.t = t;
     }
+}
 
-    if (c.harmoniques) {
-        // A table, not a picture: the picture's options have no meaning here.
-        for (const char* option : {"--echelle", "--fond", "--images", "--intervalle"})
-            if (donne(option)) throw Erreur(std::string(option) + " ne vaut pas avec --spectre");
-        c.sortie = donne("--sortie") ? valeurs["--sortie"] : "-";
-        if (c.sortie.empty()) throw Erreur("Indiquez le fichier à écrire avec --sortie");
-        const std::string f = donne("--format") ? valeurs["--format"] : "texte";
-        if (f != "texte" && f != "json")
-            throw Erreur("'" + f + "' n'est pas un format de spectre correct (texte ou json)");
-        c.format = f == "json" ? Format::Json : Format::Texte;
-        return c;
-    }
-    if (!donne("--sortie") || valeurs["--sortie"].empty())
+// « Spectre »: a table, not a picture, so the picture's options have no meaning.
+void LitSpectre(const Valeurs& v, Commande& c) {
+    for (const char* option : {"--echelle", "--fond", "--images", "--intervalle"})
+        if (v.Donne(option)) throw Erreur(std::string(option) + " ne vaut pas avec --spectre");
+    c.sortie = v.Donne("--sortie") ? v["--sortie"] : "-";
+    if (c.sortie.empty()) throw Erreur("Indiquez le fichier à écrire avec --sortie");
+    const std::string f = v.Donne("--format") ? v["--format"] : "texte";
+    if (f != "texte" && f != "json")
+        throw Erreur("'" + f + "' n'est pas un format de spectre correct (texte ou json)");
+    c.format = f == "json" ? Format::Json : Format::Texte;
+}
+
+// « Image », the file: where it goes and its format, named or from the file's extension.
+void LitFichier(const Valeurs& v, Commande& c) {
+    if (!v.Donne("--sortie") || v["--sortie"].empty())
         throw Erreur("Indiquez le fichier à écrire avec --sortie (- pour la sortie standard)");
-    c.sortie = valeurs["--sortie"];
-    if (donne("--format")) {
-        const std::string& f = valeurs["--format"];
+    c.sortie = v["--sortie"];
+    if (v.Donne("--format")) {
+        const std::string& f = v["--format"];
         const auto format =
             f == "emf" || f == "svg" || f == "png" || f == "gif" ? FormatDuNom(f) : std::nullopt;
         if (!format) throw Erreur("'" + f + "' n'est pas un format correct (emf, svg, png ou gif)");
@@ -215,33 +239,52 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
                          " : donnez --format emf, svg, png ou gif");
         c.format = *format;
     }
+}
 
+// « Image », the rendering (PNG and GIF), and « Animation (GIF) ».
+void LitRendu(const Valeurs& v, Commande& c) {
     const bool image = c.format == Format::Png || c.format == Format::Gif;
-    if (!image && (donne("--echelle") || donne("--fond")))
+    if (!image && (v.Donne("--echelle") || v.Donne("--fond")))
         throw Erreur("--echelle et --fond ne valent que pour les formats png et gif");
-    if (c.format != Format::Gif && (donne("--images") || donne("--intervalle")))
+    if (c.format != Format::Gif && (v.Donne("--images") || v.Donne("--intervalle")))
         throw Erreur("--images et --intervalle ne valent que pour le format gif");
     if (!image) c.rendu.fond = Qt::transparent;
-    if (donne("--echelle"))
-        c.rendu.echelle = EntierBorne(valeurs["--echelle"], 1, 8, "une échelle correcte");
-    if (donne("--fond")) {
-        const std::string& f = valeurs["--fond"];
+    if (v.Donne("--echelle"))
+        c.rendu.agrandissement = EntierBorne(v["--echelle"], 1, 8, "une échelle correcte");
+    if (v.Donne("--fond")) {
+        const std::string& f = v["--fond"];
         if (f == "blanc")
             c.rendu.fond = Qt::white;
         else if (f == "fenetre")
-            c.rendu.fond = kFondFenetre;
+            c.rendu.fond = VersQColor(kCouleurFenetre);
         else if (f == "transparent")
             c.rendu.fond = Qt::transparent;
         else
             throw Erreur("'" + f + "' n'est pas un fond correct (blanc, fenetre ou transparent)");
     }
-    if (donne("--images"))
+    if (v.Donne("--images"))
         c.animation.images =
-            EntierBorne(valeurs["--images"], 1, kImagesMax, "un nombre d'images correct");
-    if (donne("--intervalle"))
+            EntierBorne(v["--images"], 1, kImagesMax, "un nombre d'images correct");
+    if (v.Donne("--intervalle"))
         c.animation.intervalleMs =
-            EntierBorne(valeurs["--intervalle"], 10, 200, "un intervalle en millisecondes correct");
+            EntierBorne(v["--intervalle"], 10, 200, "un intervalle en millisecondes correct");
     c.rendu.vecteurs = !image;
+}
+
+}  // namespace
+
+Commande LitCommande(const std::vector<std::string>& arguments) {
+    Commande c;
+    const Valeurs v = LitArguments(arguments, c);
+    if (c.aide) return c;
+    LitBobinage(v, c.etat);
+    LitInstant(v, c.etat);
+    if (c.harmoniques) {
+        LitSpectre(v, c);
+        return c;
+    }
+    LitFichier(v, c);
+    LitRendu(v, c);
     return c;
 }
 

@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "model/Affichage.h"
 #include "model/State.h"
 #include "render/Animation.h"
 #include "render/Enregistrement.h"
-#include "scene/Dessine.h"
-#include "scene/Plan.h"
 
 namespace kest {
 

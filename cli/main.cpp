@@ -16,6 +16,7 @@
 #include "render/Animation.h"
 #include "render/Ecran.h"
 #include "render/Enregistrement.h"
+#include "scene/Plan.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ void Produit(Commande& c) {
         if (c.format == Format::Svg) octets = r.svg;
         if (c.format == Format::Png) {
             // Drawn at k pixels per pixel of a 96-per-inch screen: the same size on paper.
-            const int parMetre = int(96.0 * c.rendu.echelle / 0.0254 + 0.5);
+            const int parMetre = int(96.0 * c.rendu.agrandissement / 0.0254 + 0.5);
             r.png.setDotsPerMeterX(parMetre);
             r.png.setDotsPerMeterY(parMetre);
             octets = EnPng(r.png);

@@ -6,17 +6,17 @@
 
 namespace kest {
 
-void AppliquerSaisie(State& s, const Saisie& saisie, std::string_view separateur) {
+void AppliquerSaisie(State& etat, const Saisie& saisie, std::string_view separateur) {
     // Each step stores at once: a failure leaves the earlier steps applied.
-    s.Reelle = saisie.reelle;
-    s.DoubleEtoile = saisie.doubleEtoile;
+    etat.Reelle = saisie.reelle;
+    etat.DoubleEtoile = saisie.doubleEtoile;
 
     // p <= 0 is dropped without a word; p keeps its value, so p >= 1 always holds.
     const int p = TexteVersEntier(saisie.p);
     if (p > kPMax)
         throw Erreur("'" + saisie.p + "' n'est pas un nombre de paires de pôles correct (1 à " +
                      std::to_string(kPMax) + ")");
-    if (p > 0) s.p = p;
+    if (p > 0) etat.p = p;
 
     // m <= 0 is allowed: the winding then has no conductors, and m = 0 fails at Alpha below.
     const int m = TexteVersEntier(saisie.m);
@@ -24,37 +24,38 @@ void AppliquerSaisie(State& s, const Saisie& saisie, std::string_view separateur
         throw Erreur("'" + saisie.m +
                      "' n'est pas un nombre d'encoches par pôle et par phase correct (-" +
                      std::to_string(kMMax) + " à " + std::to_string(kMMax) + ")");
-    s.m = m;
+    etat.m = m;
 
     // With both bounds at 99, 6·p·m stays far inside the int range.
     try {
-        s.Y = TexteVersReel(saisie.Y, separateur);
+        etat.Y = TexteVersReel(saisie.Y, separateur);
     } catch (const ErreurDebordement&) {
         // An overflowing Y is reported only once the slot count has been updated.
-        s.NbEncoches = 6 * s.p * s.m;
+        etat.NbEncoches = 6 * etat.p * etat.m;
         throw;
     }
-    s.NbEncoches = 6 * s.p * s.m;
+    etat.NbEncoches = 6 * etat.p * etat.m;
 
     // Checked before dividing: an infinite slot pitch must never reach the state.
-    if (s.NbEncoches == 0) throw Erreur("Division par zéro en virgule flottante");
-    s.Alpha = kDeuxPi / s.NbEncoches;
+    if (etat.NbEncoches == 0) throw Erreur("Division par zéro en virgule flottante");
+    etat.Alpha = kDeuxPi / etat.NbEncoches;
 }
 
-Distribution DistributionDe(const State& s) {
-    if (s.DoubleEtoile) return Distribution::DoubleEtoile;
-    return s.Reelle ? Distribution::Reelle : Distribution::Parfaite;
+Distribution DistributionDe(const State& etat) {
+    if (etat.DoubleEtoile) return Distribution::DoubleEtoile;
+    return etat.Reelle ? Distribution::Reelle : Distribution::Parfaite;
 }
 
-Saisie SaisieAffichee(const State& s, std::string_view separateur) {
-    const Distribution d = DistributionDe(s);
-    return Saisie{EntierVersTexte(s.p), EntierVersTexte(s.m), ReelVersTexte(s.Y, separateur),
-                  d == Distribution::Reelle, d == Distribution::DoubleEtoile};
+Saisie SaisieAffichee(const State& etat, std::string_view separateur) {
+    const Distribution d = DistributionDe(etat);
+    return Saisie{EntierVersTexte(etat.p), EntierVersTexte(etat.m),
+                  ReelVersTexte(etat.Y, separateur), d == Distribution::Reelle,
+                  d == Distribution::DoubleEtoile};
 }
 
-void ChoisirDistribution(State& s, bool reelle, bool doubleEtoile) {
-    s.Reelle = reelle;
-    s.DoubleEtoile = doubleEtoile;
+void ChoisirDistribution(State& etat, bool reelle, bool doubleEtoile) {
+    etat.Reelle = reelle;
+    etat.DoubleEtoile = doubleEtoile;
 }
 
 bool RegleIntervalle(int& intervalle, int ms) {
@@ -63,6 +64,6 @@ bool RegleIntervalle(int& intervalle, int ms) {
     return true;
 }
 
-void AvancerTemps(State& s) { s.t = 0.06283185307179587 / s.Omega + s.t; }
+void AvancerTemps(State& etat) { etat.t = 0.06283185307179587 / etat.Omega + etat.t; }
 
 }  // namespace kest

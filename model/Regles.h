@@ -24,12 +24,12 @@ struct Saisie {
 // The three radio buttons of the dialog. When both flags are set (a state formed by a program,
 // not by the buttons) the double star wins, as it does in the picture.
 enum class Distribution { Parfaite, Reelle, DoubleEtoile };
-Distribution DistributionDe(const State& s);
+Distribution DistributionDe(const State& etat);
 
 // What the panel shows for a state: p and m in decimal, Y written with the locale's separator
 // and the button of its distribution. Enter sends these texts back through AppliquerSaisie,
 // which is why an untouched Y becomes its 15-digit writing (3.14159265358979 for π).
-Saisie SaisieAffichee(const State& s, std::string_view separateur);
+Saisie SaisieAffichee(const State& etat, std::string_view separateur);
 
 // Accepted winding sizes: 6·p·m never overflows and a paint stays interactive.
 inline constexpr int kPMax = 99;
@@ -38,10 +38,10 @@ inline constexpr int kMMax = 99;
 // Enter in an edit of the dialog: flags, p (dropped silently when <= 0), m, Y, NbEncoches,
 // Alpha, in that order. Returns normally only when every step succeeded; the caller then
 // asks for a repaint.
-void AppliquerSaisie(State& s, const Saisie& saisie, std::string_view separateur);
+void AppliquerSaisie(State& etat, const Saisie& saisie, std::string_view separateur);
 
 // A radio button clicked: the flags only.
-void ChoisirDistribution(State& s, bool reelle, bool doubleEtoile);
+void ChoisirDistribution(State& etat, bool reelle, bool doubleEtoile);
 
 // The speed bar's position is the clock's interval in milliseconds. A new interval restarts the
 // clock, so that the next tick comes one full new interval later; the interval it already has
@@ -50,6 +50,6 @@ void ChoisirDistribution(State& s, bool reelle, bool doubleEtoile);
 bool RegleIntervalle(int& intervalle, int ms);
 
 // One clock tick: 2π/100 of the electrical angle.
-void AvancerTemps(State& s);
+void AvancerTemps(State& etat);
 
 }  // namespace kest

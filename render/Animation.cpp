@@ -7,6 +7,7 @@
 #include "model/Regles.h"
 #include "render/Gif.h"
 #include "render/PainterSurface.h"
+#include "scene/Dessine.h"
 
 namespace kest {
 
@@ -56,7 +57,7 @@ std::vector<int> Delais(const Animation& a) {
     return delais;
 }
 
-void EcritGif(const State& s, Affichage affichage, QSize taille, int ppi, QColor texte,
+void EcritGif(const State& etat, Affichage affichage, QSize taille, int ppi, QColor texte,
               const Rendu& rendu, const Animation& a,
               const std::function<void(std::string_view)>& ecrit) {
     if (a.images < 1) throw Erreur(kRessourcesInsuffisantes);
@@ -66,20 +67,20 @@ void EcritGif(const State& s, Affichage affichage, QSize taille, int ppi, QColor
     // The first run only notes the colours, which GIF's palette must give before any frame.
     Nuancier nuancier(texte, BrosseInitiale(rendu));
     if (!transparence) nuancier.Note(rendu.fond.rgb());
-    State etat = s;
+    State image = etat;
     for (int k = 0; k < a.images; ++k) {
-        if (k > 0) AvancerTemps(etat);
-        Dessine(nuancier, etat, affichage);
+        if (k > 0) AvancerTemps(image);
+        Dessine(nuancier, image, affichage);
     }
 
-    Rendu image = rendu;
-    image.vecteurs = false;
-    EcritureGif gif(taille * rendu.echelle, nuancier.couleurs, transparence, ecrit);
+    Rendu sansVecteurs = rendu;
+    sansVecteurs.vecteurs = false;
+    EcritureGif gif(taille * rendu.agrandissement, nuancier.couleurs, transparence, ecrit);
     const std::vector<int> delais = Delais(a);
-    etat = s;
+    image = etat;
     for (int k = 0; k < a.images; ++k) {
-        if (k > 0) AvancerTemps(etat);
-        gif.Ajoute(Enregistre(etat, affichage, taille, Ecran{}, ppi, texte, image).png,
+        if (k > 0) AvancerTemps(image);
+        gif.Ajoute(Enregistre(image, affichage, taille, Ecran{}, ppi, texte, sansVecteurs).png,
                    delais[std::size_t(k)]);
     }
     gif.Termine();

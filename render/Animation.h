@@ -6,13 +6,13 @@
 #include <functional>
 #include <string_view>
 
+#include "model/Affichage.h"
 #include "model/State.h"
 #include "render/Enregistrement.h"
-#include "scene/Dessine.h"
 
 namespace kest {
 
-// An animation of the scene: images frames, the first at s as given, each next one a clock tick
+// An animation of the scene: images frames, the first at etat as given, each next one a clock tick
 // later (AvancerTemps, as the window's clock advances t), each shown intervalleMs milliseconds.
 struct Animation {
     int images = 100;  // one supply period: the clock turns the electrical angle by 2π/100
@@ -28,7 +28,7 @@ std::vector<int> Delais(const Animation& a);
 // text colour and every pen and solid brush colour the scene uses while drawing them, found by
 // a first run of the frames that only notes the settings. Text is drawn without antialiasing, so
 // these are all the colours of the pixels, and each keeps its exact value. Throws Erreur.
-void EcritGif(const State& s, Affichage affichage, QSize taille, int ppi, QColor texte,
+void EcritGif(const State& etat, Affichage affichage, QSize taille, int ppi, QColor texte,
               const Rendu& rendu, const Animation& a,
               const std::function<void(std::string_view)>& ecrit);
 

@@ -11,6 +11,7 @@
 #include "model/Erreur.h"
 #include "render/EmfSurface.h"
 #include "render/PainterSurface.h"
+#include "scene/Dessine.h"
 
 namespace kest {
 
@@ -65,9 +66,9 @@ QColor BrosseInitiale(const Rendu& rendu) {
     return rendu.fond.alpha() == 255 ? rendu.fond : QColor(Qt::white);
 }
 
-Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecran& ecran, int ppi,
-                          QColor texte, const Rendu& rendu) {
-    if (rendu.echelle < 1 || rendu.echelle > 8 || taille.isEmpty())
+Enregistrement Enregistre(State& etat, Affichage affichage, QSize taille, const Ecran& ecran,
+                          int ppi, QColor texte, const Rendu& rendu) {
+    if (rendu.agrandissement < 1 || rendu.agrandissement > 8 || taille.isEmpty())
         throw Erreur(kRessourcesInsuffisantes);
     std::optional<EmfSurface> emf;
     if (rendu.vecteurs) emf.emplace(taille, ecran, ppi, VersCouleur(texte));
@@ -84,7 +85,7 @@ Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecr
     // the SVG reader's own pixel, so a standard screen gives it 700 × 500 px.
     svg.setResolution(ppi);
     Enregistrement r;
-    r.png = QImage(taille * rendu.echelle, QImage::Format_ARGB32_Premultiplied);
+    r.png = QImage(taille * rendu.agrandissement, QImage::Format_ARGB32_Premultiplied);
     if (r.png.isNull()) throw Erreur(kRessourcesInsuffisantes);
     r.png.fill(rendu.fond);
     {
@@ -93,7 +94,7 @@ Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecr
         QPainter peintrePng(&r.png);
         // Every coordinate scaled, pen widths and the font's pixels with them: the same hard
         // pixels, each k × k.
-        peintrePng.scale(rendu.echelle, rendu.echelle);
+        peintrePng.scale(rendu.agrandissement, rendu.agrandissement);
         PainterSurface surfaceSvg(police, texte, Qt::white);
         PainterSurface surfacePng(police, texte, BrosseInitiale(rendu));
         std::optional<PainterSurface::Attache> attacheSvg;
@@ -101,9 +102,9 @@ Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecr
         const PainterSurface::Attache attachePng(surfacePng, peintrePng);
         if (emf) {
             Diffusion tout{&*emf, &surfaceSvg, &surfacePng};
-            Dessine(tout, s, affichage);
+            Dessine(tout, etat, affichage);
         } else {
-            Dessine(surfacePng, s, affichage);
+            Dessine(surfacePng, etat, affichage);
         }
     }  // the painters end here, which writes out the SVG
 

@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QSize>
 
+#include "model/Affichage.h"
 #include "model/State.h"
 #include "render/Ecran.h"
-#include "scene/Dessine.h"
 
 namespace kest {
 
@@ -25,7 +25,7 @@ struct Enregistrement {
 struct Rendu {
     // Pixels of the image per pixel of the picture, lines and text included (1 to 8): 2 gives a
     // 1400 × 1000 image of a 700 × 500 picture, for slides and high-density screens.
-    int echelle = 1;
+    int agrandissement = 1;
     // What the image is painted on before the scene. An opaque colour is also the labels'
     // background, as in the window; a transparent one leaves them on white boxes, as in a copy.
     QColor fond = Qt::transparent;
@@ -35,9 +35,9 @@ struct Rendu {
 
 // Records one run of Dessine on every surface at once. taille is the outer size of the picture;
 // ppi and texte are the screen's logical resolution and the window's text colour. Throws Erreur
-// with a French message on failure. Changes nothing of s but I and F.
-Enregistrement Enregistre(State& s, Affichage affichage, QSize taille, const Ecran& ecran, int ppi,
-                          QColor texte, const Rendu& rendu = {});
+// with a French message on failure. Changes nothing of etat but I and F.
+Enregistrement Enregistre(State& etat, Affichage affichage, QSize taille, const Ecran& ecran,
+                          int ppi, QColor texte, const Rendu& rendu = {});
 
 // The brush the image's surface starts with: the background when it is opaque, else white.
 QColor BrosseInitiale(const Rendu& rendu);

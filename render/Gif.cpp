@@ -60,7 +60,114 @@ struct EcritureGif::Impl {
         if (echecEcriture) std::rethrow_exception(echecEcriture);
         if (resultat == GIF_ERROR) Echec(gif->Error);
     }
+
+    // The part of a frame to write, in pixels of the frame.
+    struct Boite {
+        int gauche, haut, largeur, hauteur;
+        bool difference;  // only the changed pixels: the others are `inchange`
+    };
+    void Indexe(const QImage& image);
+    Boite Changement() const;
+    void RemplitBoite(const Boite& b);
+    void EcritImage(const Boite& b, int centiemes);
+    void Retient();
 };
+
+// The frame's palette indices into `pixels`; a colour outside the palette is refused.
+void EcritureGif::Impl::Indexe(const QImage& image) {
+    const QImage argb = image.format() == QImage::Format_ARGB32 ||
+                                image.format() == QImage::Format_ARGB32_Premultiplied ||
+                                image.format() == QImage::Format_RGB32
+                            ? image
+                            : image.convertToFormat(QImage::Format_ARGB32);
+    const bool opaque = argb.format() == QImage::Format_RGB32;
+    // Long runs of one colour: the last colour looked up is kept at hand.
+    QRgb derniere = 0;
+    GifPixelType indexDerniere = 0;
+    bool connue = false;
+    const std::size_t largeur = std::size_t(taille.width());
+    for (int y = 0; y < taille.height(); ++y) {
+        GifPixelType* ligne = pixels.data() + std::size_t(y) * largeur;
+        const auto* px = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < taille.width(); ++x) {
+            QRgb c = opaque ? px[x] | 0xFF000000u : px[x];
+            if (!connue || c != derniere) {
+                const int alpha = qAlpha(c);
+                if (alpha == 0 && transparent != NO_TRANSPARENT_COLOR) {
+                    indexDerniere = GifPixelType(transparent);
+                } else {
+                    const auto it = alpha == 255 ? index.find(c) : index.end();
+                    if (it == index.end())
+                        throw Erreur("Couleur absente de la palette de l'animation");
+                    indexDerniere = it->second;
+                }
+                derniere = c;
+                connue = true;
+            }
+            ligne[x] = indexDerniere;
+        }
+    }
+}
+
+// The whole frame, or the box of what changed since the frame before.
+EcritureGif::Impl::Boite EcritureGif::Impl::Changement() const {
+    int gauche = 0, haut = 0, droite = taille.width() - 1, bas = taille.height() - 1;
+    const bool difference = inchange != NO_TRANSPARENT_COLOR && !precedent.empty();
+    if (difference) {
+        const std::size_t largeur = std::size_t(taille.width());
+        gauche = droite + 1, haut = bas + 1, droite = -1, bas = -1;
+        for (int y = 0; y < taille.height(); ++y) {
+            const std::size_t debut = std::size_t(y) * largeur;
+            for (int x = 0; x < taille.width(); ++x)
+                if (pixels[debut + std::size_t(x)] != precedent[debut + std::size_t(x)]) {
+                    gauche = std::min(gauche, x), droite = std::max(droite, x);
+                    haut = std::min(haut, y), bas = std::max(bas, y);
+                }
+        }
+        if (droite < 0) gauche = droite = haut = bas = 0;  // nothing changed: one unchanged pixel
+    }
+    return {gauche, haut, droite - gauche + 1, bas - haut + 1, difference};
+}
+
+// The box's indices, row after row, into `boite`.
+void EcritureGif::Impl::RemplitBoite(const Boite& b) {
+    const std::size_t largeur = std::size_t(taille.width());
+    const std::size_t l = std::size_t(b.largeur);
+    boite.resize(l * std::size_t(b.hauteur));
+    for (int y = 0; y < b.hauteur; ++y)
+        for (int x = 0; x < b.largeur; ++x) {
+            const std::size_t i = std::size_t(b.haut + y) * largeur + std::size_t(b.gauche + x);
+            boite[std::size_t(y) * l + std::size_t(x)] =
+                b.difference && pixels[i] == precedent[i] ? GifPixelType(inchange) : pixels[i];
+        }
+}
+
+void EcritureGif::Impl::EcritImage(const Boite& b, int centiemes) {
+    GraphicsControlBlock gcb{};
+    // Over a transparent background each frame must clear the one before, or it would show
+    // through where the new frame draws nothing. An opaque frame stays under the next one,
+    // which shows it through its unchanged pixels.
+    gcb.DisposalMode = transparent == NO_TRANSPARENT_COLOR ? DISPOSE_DO_NOT : DISPOSE_BACKGROUND;
+    gcb.UserInputFlag = false;
+    gcb.DelayTime = centiemes;
+    gcb.TransparentColor = b.difference ? inchange : transparent;
+    GifByteType extension[4];
+    const std::size_t longueur = EGifGCBToExtension(&gcb, extension);
+    Verifie(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(longueur), extension));
+    Verifie(EGifPutImageDesc(gif, b.gauche, b.haut, b.largeur, b.hauteur, false, nullptr));
+    for (int y = 0; y < b.hauteur; ++y)
+        Verifie(
+            EGifPutLine(gif, boite.data() + std::size_t(y) * std::size_t(b.largeur), b.largeur));
+}
+
+// Opaque animations keep the frame's indices to compare the next one with.
+void EcritureGif::Impl::Retient() {
+    if (inchange == NO_TRANSPARENT_COLOR) return;
+    if (precedent.empty())
+        precedent = pixels;
+    else
+        precedent.swap(pixels);  // the next frame overwrites every index
+}
 
 EcritureGif::EcritureGif(QSize taille, const std::vector<QRgb>& couleurs, bool transparence,
                          std::function<void(std::string_view)> ecrit)
@@ -109,86 +216,13 @@ void EcritureGif::Ajoute(const QImage& image, int centiemes) {
     if (!d_->gif) throw Erreur("Animation GIF déjà terminée");
     if (image.size() != d_->taille || centiemes < 0 || centiemes > 65535)
         throw Erreur(kRessourcesInsuffisantes);
-    const QImage argb = image.format() == QImage::Format_ARGB32 ||
-                                image.format() == QImage::Format_ARGB32_Premultiplied ||
-                                image.format() == QImage::Format_RGB32
-                            ? image
-                            : image.convertToFormat(QImage::Format_ARGB32);
     // The whole frame is indexed before any of it is written: a refused frame leaves the
     // stream as it was.
-    const bool opaque = argb.format() == QImage::Format_RGB32;
-    // Long runs of one colour: the last colour looked up is kept at hand.
-    QRgb derniere = 0;
-    GifPixelType indexDerniere = 0;
-    bool connue = false;
-    const std::size_t largeur = std::size_t(d_->taille.width());
-    for (int y = 0; y < d_->taille.height(); ++y) {
-        GifPixelType* ligne = d_->pixels.data() + std::size_t(y) * largeur;
-        const auto* px = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        for (int x = 0; x < d_->taille.width(); ++x) {
-            QRgb c = opaque ? px[x] | 0xFF000000u : px[x];
-            if (!connue || c != derniere) {
-                const int alpha = qAlpha(c);
-                if (alpha == 0 && d_->transparent != NO_TRANSPARENT_COLOR) {
-                    indexDerniere = GifPixelType(d_->transparent);
-                } else {
-                    const auto it = alpha == 255 ? d_->index.find(c) : d_->index.end();
-                    if (it == d_->index.end())
-                        throw Erreur("Couleur absente de la palette de l'animation");
-                    indexDerniere = it->second;
-                }
-                derniere = c;
-                connue = true;
-            }
-            ligne[x] = indexDerniere;
-        }
-    }
-
-    // The part to write: the whole frame, or the box of what changed since the frame before.
-    int gauche = 0, haut = 0, droite = d_->taille.width() - 1, bas = d_->taille.height() - 1;
-    const bool difference = d_->inchange != NO_TRANSPARENT_COLOR && !d_->precedent.empty();
-    if (difference) {
-        gauche = droite + 1, haut = bas + 1, droite = -1, bas = -1;
-        for (int y = 0; y < d_->taille.height(); ++y) {
-            const std::size_t debut = std::size_t(y) * largeur;
-            for (int x = 0; x < d_->taille.width(); ++x)
-                if (d_->pixels[debut + std::size_t(x)] != d_->precedent[debut + std::size_t(x)]) {
-                    gauche = std::min(gauche, x), droite = std::max(droite, x);
-                    haut = std::min(haut, y), bas = std::max(bas, y);
-                }
-        }
-        if (droite < 0) gauche = droite = haut = bas = 0;  // nothing changed: one unchanged pixel
-    }
-    const int l = droite - gauche + 1, h = bas - haut + 1;
-    d_->boite.resize(std::size_t(l) * std::size_t(h));
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < l; ++x) {
-            const std::size_t i = std::size_t(haut + y) * largeur + std::size_t(gauche + x);
-            d_->boite[std::size_t(y) * std::size_t(l) + std::size_t(x)] =
-                difference && d_->pixels[i] == d_->precedent[i] ? GifPixelType(d_->inchange)
-                                                                : d_->pixels[i];
-        }
-
-    GraphicsControlBlock gcb{};
-    // Over a transparent background each frame must clear the one before, or it would show
-    // through where the new frame draws nothing. An opaque frame stays under the next one,
-    // which shows it through its unchanged pixels.
-    gcb.DisposalMode =
-        d_->transparent == NO_TRANSPARENT_COLOR ? DISPOSE_DO_NOT : DISPOSE_BACKGROUND;
-    gcb.UserInputFlag = false;
-    gcb.DelayTime = centiemes;
-    gcb.TransparentColor = difference ? d_->inchange : d_->transparent;
-    GifByteType extension[4];
-    const std::size_t longueur = EGifGCBToExtension(&gcb, extension);
-    d_->Verifie(EGifPutExtension(d_->gif, GRAPHICS_EXT_FUNC_CODE, int(longueur), extension));
-    d_->Verifie(EGifPutImageDesc(d_->gif, gauche, haut, l, h, false, nullptr));
-    for (int y = 0; y < h; ++y)
-        d_->Verifie(EGifPutLine(d_->gif, d_->boite.data() + std::size_t(y) * std::size_t(l), l));
-    if (d_->inchange == NO_TRANSPARENT_COLOR) return;
-    if (d_->precedent.empty())
-        d_->precedent = d_->pixels;
-    else
-        d_->precedent.swap(d_->pixels);  // the next frame overwrites every index
+    d_->Indexe(image);
+    const Impl::Boite boite = d_->Changement();
+    d_->RemplitBoite(boite);
+    d_->EcritImage(boite, centiemes);
+    d_->Retient();
 }
 
 void EcritureGif::Termine() {

@@ -60,7 +60,7 @@ void PainterSurface::Begin(QPainter& painter) {
     if (stylos_.size() >= 64) stylos_.clear();
     if (brosses_.size() >= 64) brosses_.clear();
     if (textes_.size() >= 16) textes_.clear();
-    commandes_.clear();
+    appels_.clear();
     styloNote_ = brosseNote_ = kAucun;
     ChoisirStylo();
     ChoisirBrosse();
@@ -70,12 +70,12 @@ void PainterSurface::End() noexcept {
     if (!painter_) return;
     Rejoue();
     ellipses_.FinDeSerie();
-    commandes_.clear();
+    appels_.clear();
     painter_ = nullptr;
 }
 
 void PainterSurface::Note(Ordre ordre, int a, int b, int c, int d) {
-    commandes_.push_back({ordre, a, b, c, d});
+    appels_.push_back({ordre, a, b, c, d});
 }
 
 void PainterSurface::MoveTo(int x, int y) { position_ = QPoint(x, y); }
@@ -189,10 +189,6 @@ void PainterSurface::ChoisirBrosse() {
     brosseNote_ = i;
 }
 
-void PainterSurface::TraceLignes(int n) noexcept {
-    if (n > 0) painter_->drawLines(lignes_.data(), n);
-}
-
 namespace {
 // Rightward along x, or downward along y where y changes more: Qt's one-pixel stroker draws such
 // a line from its start and leaves out its end, alone or among others in one drawLines call.
@@ -205,80 +201,98 @@ bool SensDuTrace(int x1, int y1, int x2, int y2) {
 }  // namespace
 
 void PainterSurface::Rejoue() noexcept {
-    QPainter& p = *painter_;
     // The painter gets a pen or a brush only when a drawing needs one that it does not hold.
-    std::size_t styloVoulu = kAucun, styloMis = kAucun, brosseVoulue = kAucun, brosseMise = kAucun;
-    const auto stylo = [&] {
-        if (styloMis == styloVoulu) return;
-        p.setPen(stylos_[styloVoulu].pen);
-        styloMis = styloVoulu;
-    };
+    remise_ = Remise{kAucun, kAucun, kAucun, kAucun, 0, false};
+    for (const Appel& a : appels_) {
+        switch (a.ordre) {
+            case Ordre::Stylo:
+                RejoueStylo(a);
+                break;
+            case Ordre::Brosse:
+                remise_.brosseVoulue = static_cast<std::size_t>(a.a);
+                break;
+            case Ordre::Ligne:
+                RejoueLigne(a);
+                break;
+            case Ordre::Ellipse:
+                RejoueEllipse(a);
+                break;
+            case Ordre::Texte:
+                RejoueTexte(a);
+                break;
+        }
+    }
+    VideLignes();
+}
+
+void PainterSurface::MetStylo() noexcept {
+    if (remise_.styloMis == remise_.styloVoulu) return;
+    painter_->setPen(stylos_[remise_.styloVoulu].pen);
+    remise_.styloMis = remise_.styloVoulu;
+}
+
+void PainterSurface::VideLignes() noexcept {
+    if (remise_.enAttente > 0) painter_->drawLines(lignes_.data(), remise_.enAttente);
+    remise_.enAttente = 0;
+}
+
+void PainterSurface::RejoueStylo(const Appel& a) noexcept {
     // One-pixel solid lines of one pen, consecutive in the list, go over together when they
     // run in the rasteriser's own direction: the pixels are those of one call per line. Only
     // where a logical pixel is a device pixel.
-    int enAttente = 0;
-    bool groupe = false;
-    for (const Commande& c : commandes_) {
-        switch (c.ordre) {
-            case Ordre::Stylo:
-                TraceLignes(std::exchange(enAttente, 0));
-                styloVoulu = static_cast<std::size_t>(c.a);
-                groupe = pixelsDirects_ && stylos_[styloVoulu].style == PenStyle::Solid &&
-                         stylos_[styloVoulu].largeur <= 1;
-                break;
-            case Ordre::Brosse:
-                brosseVoulue = static_cast<std::size_t>(c.a);
-                break;
-            case Ordre::Ligne:
-                // A level or plumb line in the tracing direction is the row or column of pixels
-                // from its start up to its end, left out: filled as such, it needs no pen. The
-                // sweep's dashes, a third of the paint's calls, each come in their own colour.
-                if (groupe) {
-                    const auto longueur = std::int64_t{c.c} - c.a + c.d - c.b;
-                    const bool niveau = c.b == c.d && c.c > c.a, aplomb = c.a == c.c && c.d > c.b;
-                    if ((niveau || aplomb) && longueur < (1 << 24)) {
-                        const int l = static_cast<int>(longueur);
-                        p.fillRect(niveau ? QRect(c.a, c.b, l, 1) : QRect(c.a, c.b, 1, l),
-                                   stylos_[styloVoulu].teinte);
-                        break;
-                    }
-                }
-                stylo();
-                if (!groupe || !SensDuTrace(c.a, c.b, c.c, c.d)) {
-                    TraceLignes(std::exchange(enAttente, 0));
-                    p.drawLine(QPoint(c.a, c.b), QPoint(c.c, c.d));
-                    break;
-                }
-                lignes_[static_cast<std::size_t>(enAttente++)] = QLine(c.a, c.b, c.c, c.d);
-                if (enAttente == static_cast<int>(lignes_.size()))
-                    TraceLignes(std::exchange(enAttente, 0));
-                break;
-            case Ordre::Ellipse:
-                TraceLignes(std::exchange(enAttente, 0));
-                stylo();
-                if (brosseMise != brosseVoulue) {
-                    p.setBrush(brosses_[brosseVoulue].brush);
-                    brosseMise = brosseVoulue;
-                }
-                // Plain double arithmetic: saturated coordinates (±1e6) must not overflow a width.
-                p.drawEllipse(QRectF(c.a, c.b, double(c.c) - c.a, double(c.d) - c.b));
-                break;
-            case Ordre::Texte: {
-                TraceLignes(std::exchange(enAttente, 0));
-                const Texte& t = textes_[static_cast<std::size_t>(c.a)];
-                // The text's box takes the brush colour while the brush is solid, like an opaque
-                // text background; with a clear brush whatever lies below shows through.
-                const BrosseFaite& b = brosses_[brosseVoulue];
-                if (b.style == BrushStyle::Solid)
-                    p.fillRect(QRect(c.b, c.c, t.largeur, t.hauteur), b.teinte);
-                p.setPen(texte_);
-                p.drawStaticText(QPoint(c.b, c.c), t.statique);
-                styloMis = kAucun;
-                break;
-            }
-        }
+    VideLignes();
+    remise_.styloVoulu = static_cast<std::size_t>(a.a);
+    const StyloFait& stylo = stylos_[remise_.styloVoulu];
+    remise_.groupe = pixelsDirects_ && stylo.style == PenStyle::Solid && stylo.largeur <= 1;
+}
+
+void PainterSurface::RejoueLigne(const Appel& a) noexcept {
+    if (remise_.groupe && RemplitLigne(a)) return;
+    MetStylo();
+    if (!remise_.groupe || !SensDuTrace(a.a, a.b, a.c, a.d)) {
+        VideLignes();
+        painter_->drawLine(QPoint(a.a, a.b), QPoint(a.c, a.d));
+        return;
     }
-    TraceLignes(enAttente);
+    lignes_[static_cast<std::size_t>(remise_.enAttente++)] = QLine(a.a, a.b, a.c, a.d);
+    if (remise_.enAttente == static_cast<int>(lignes_.size())) VideLignes();
+}
+
+bool PainterSurface::RemplitLigne(const Appel& a) noexcept {
+    // A level or plumb line in the tracing direction is the row or column of pixels from its
+    // start up to its end, left out: filled as such, it needs no pen. The sweep's dashes, a
+    // third of the paint's calls, each come in their own colour.
+    const auto longueur = std::int64_t{a.c} - a.a + a.d - a.b;
+    const bool niveau = a.b == a.d && a.c > a.a, aplomb = a.a == a.c && a.d > a.b;
+    if (!(niveau || aplomb) || longueur >= (1 << 24)) return false;
+    const int l = static_cast<int>(longueur);
+    painter_->fillRect(niveau ? QRect(a.a, a.b, l, 1) : QRect(a.a, a.b, 1, l),
+                       stylos_[remise_.styloVoulu].teinte);
+    return true;
+}
+
+void PainterSurface::RejoueEllipse(const Appel& a) noexcept {
+    VideLignes();
+    MetStylo();
+    if (remise_.brosseMise != remise_.brosseVoulue) {
+        painter_->setBrush(brosses_[remise_.brosseVoulue].brush);
+        remise_.brosseMise = remise_.brosseVoulue;
+    }
+    // Plain double arithmetic: saturated coordinates (±1e6) must not overflow a width.
+    painter_->drawEllipse(QRectF(a.a, a.b, double(a.c) - a.a, double(a.d) - a.b));
+}
+
+void PainterSurface::RejoueTexte(const Appel& a) noexcept {
+    VideLignes();
+    const Texte& t = textes_[static_cast<std::size_t>(a.a)];
+    // The text's box takes the brush colour while the brush is solid, like an opaque text
+    // background; with a clear brush whatever lies below shows through.
+    const BrosseFaite& b = brosses_[remise_.brosseVoulue];
+    if (b.style == BrushStyle::Solid)
+        painter_->fillRect(QRect(a.b, a.c, t.largeur, t.hauteur), b.teinte);
+    painter_->setPen(texte_);
+    painter_->drawStaticText(QPoint(a.b, a.c), t.statique);
+    remise_.styloMis = kAucun;
 }
 
 }  // namespace kest

@@ -76,13 +76,29 @@ private:
 
     // One call of the paint, as the painter will get it.
     enum class Ordre : std::uint8_t { Ligne, Ellipse, Texte, Stylo, Brosse };
-    struct Commande {
+    struct Appel {
         Ordre ordre;
         int a, b, c, d;  // Ligne, Ellipse: the two points; Texte: index, x, y; Stylo, Brosse: index
     };
     void Note(Ordre ordre, int a, int b = 0, int c = 0, int d = 0);
+
+    // Handing the list to the painter, call by call.
     void Rejoue() noexcept;
-    void TraceLignes(int n) noexcept;
+    void RejoueStylo(const Appel& a) noexcept;
+    void RejoueLigne(const Appel& a) noexcept;
+    bool RemplitLigne(const Appel& a) noexcept;
+    void RejoueEllipse(const Appel& a) noexcept;
+    void RejoueTexte(const Appel& a) noexcept;
+    void MetStylo() noexcept;
+    void VideLignes() noexcept;
+    // While the list is handed over: the pen and brush it asks for, those the painter holds,
+    // and the one-pixel lines waiting to go over together (when the pen allows grouping).
+    struct Remise {
+        std::size_t styloVoulu, styloMis, brosseVoulue, brosseMise;
+        int enAttente;
+        bool groupe;
+    };
+    Remise remise_{};
 
     QPainter* painter_ = nullptr;  // only while an Attache binds it
     bool raster_ = false;          // hard pixels, where skipping keeps every pixel
@@ -118,8 +134,8 @@ private:
     std::size_t styloNote_ = 0, brosseNote_ = 0;  // in force at the end of the list so far
     std::vector<Texte> textes_;
 
-    std::vector<Commande> commandes_;  // this paint's, kept with their capacity
-    std::array<QLine, 128> lignes_;    // a group of lines handed over at once
+    std::vector<Appel> appels_;      // this paint's, kept with their capacity
+    std::array<QLine, 128> lignes_;  // a group of lines handed over at once
     EllipsesRepetees ellipses_;
 };
 

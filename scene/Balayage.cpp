@@ -11,34 +11,34 @@ namespace kest {
 // The air gap unrolled at 50 px per radian: one dash per curve and sample. A phase dash
 // truncates its absolute ordinate; the sum truncates its offset and then adds the baseline
 // (the same offset the resultant's wave and arrows use).
-void DessineBalayage(DrawingSurface& d, State& s, Affichage affichage) {
+void DessineBalayage(DrawingSurface& d, State& etat, Affichage affichage) {
     // The double star's second-star currents do not change along the air gap.
     double secondeEtoile[3] = {0.0, 0.0, 0.0};
-    if (s.DoubleEtoile)
-        for (int k = 0; k < 3; ++k) secondeEtoile[k] = SecondeEtoile(s, k);
+    if (etat.DoubleEtoile)
+        for (int k = 0; k < 3; ++k) secondeEtoile[k] = SecondeEtoile(etat, k);
     double theta = 0.0;
     while (theta < kDeuxPi) {
         for (int k = 0; k < 3; ++k) {
-            s.F[k] = ForcePhase(s, k, theta, secondeEtoile[k]);
+            etat.F[k] = ForcePhase(etat, k, theta, secondeEtoile[k]);
             d.SetPenColor(kCouleurPhase[k]);
-            const int y = Pixel(s.Gain * s.F[k] + kBasePhase0 + kEcartPhases * k);
+            const int y = Pixel(etat.Gain * etat.F[k] + kBasePhase0 + kEcartPhases * k);
             d.MoveTo(Pixel(kPixelsParRadian * theta), y);
             d.LineTo(Pixel(kPixelsParRadian * theta + kLongueurTiret), y);
         }
         // About one sample in five carries arrows; the test runs on the accumulated angle.
-        const bool fleches =
-            affichage.Vecteurs && std::fmod(theta, (5 * kDeuxPi) / s.Echelle) < kDeuxPi / s.Echelle;
+        const bool fleches = affichage.Vecteurs && std::fmod(theta, (5 * kDeuxPi) / etat.Echelle) <
+                                                       kDeuxPi / etat.Echelle;
 
         d.SetPenColor(kRouge);
-        DessineChampPhase1(d, theta, Pixel(s.Gain * s.F[1]), affichage, fleches);
+        DessineChampPhase1(d, theta, Pixel(etat.Gain * etat.F[1]), affichage, fleches);
 
         d.SetPenColor(kNoir);
-        const int n = Pixel(s.Gain * ((s.F[0] + s.F[1]) + s.F[2]));
+        const int n = Pixel(etat.Gain * ((etat.F[0] + etat.F[1]) + etat.F[2]));
         d.MoveTo(Pixel(kPixelsParRadian * theta), kBaseSomme + n);
         d.LineTo(Pixel(kPixelsParRadian * theta + kLongueurTiret), kBaseSomme + n);
         DessineChampResultant(d, theta, n, affichage, fleches);
 
-        theta = theta + kDeuxPi / s.Echelle;  // accumulated, never recomputed from an index
+        theta = theta + kDeuxPi / etat.Echelle;  // accumulated, never recomputed from an index
     }
 }
 

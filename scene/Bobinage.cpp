@@ -15,56 +15,56 @@ void Conducteur(DrawingSurface& d, double a, int R, int cx, int cy) {
 }
 
 // The conductors of one side of phase k: slot i outer, pole pair j inner.
-void PasseConducteurs(DrawingSurface& d, const State& s, const Cercle& c, int k, Cote cote) {
-    for (int i = 1; i <= s.m; ++i) {
-        for (int j = 1; j <= s.p; ++j) {
-            if (s.DoubleEtoile) {
-                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Premiere), c.rayon, c.cx,
+void PasseConducteurs(DrawingSurface& d, const State& etat, const Cercle& c, int k, Cote cote) {
+    for (int i = 1; i <= etat.m; ++i) {
+        for (int j = 1; j <= etat.p; ++j) {
+            if (etat.DoubleEtoile) {
+                Conducteur(d, AngleConducteur(etat, k, i, j, cote, Etoile::Premiere), c.rayon, c.cx,
                            c.cy);
-                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Seconde), c.anneauExt, c.cx,
-                           c.cy);
+                Conducteur(d, AngleConducteur(etat, k, i, j, cote, Etoile::Seconde), c.anneauExt,
+                           c.cx, c.cy);
             } else {
-                Conducteur(d, AngleConducteur(s, k, i, j, cote, Etoile::Aucune), c.rayon, c.cx,
+                Conducteur(d, AngleConducteur(etat, k, i, j, cote, Etoile::Aucune), c.rayon, c.cx,
                            c.cy);
             }
         }
     }
 }
 
-void PasseAxes(DrawingSurface& d, const State& s, const Cercle& c, int k) {
-    for (int j = 1; j <= s.p; ++j) {
-        const Point fin = PointPolaire(AngleAxe(s, k, j), c.longueurAxe, c.cx, c.cy);
+void PasseAxes(DrawingSurface& d, const State& etat, const Cercle& c, int k) {
+    for (int j = 1; j <= etat.p; ++j) {
+        const Point fin = PointPolaire(AngleAxe(etat, k, j), c.longueurAxe, c.cx, c.cy);
         d.MoveTo(c.cx, c.cy);
         d.LineTo(fin.x, fin.y);
     }
 }
 
 // Return sides filled, go sides hollow over them, then the dotted axes.
-void PhaseSurCercle(DrawingSurface& d, const State& s, const Cercle& c, int k) {
+void PhaseSurCercle(DrawingSurface& d, const State& etat, const Cercle& c, int k) {
     d.SetBrushStyle(BrushStyle::Solid);
-    PasseConducteurs(d, s, c, k, Cote::Retour);
+    PasseConducteurs(d, etat, c, k, Cote::Retour);
     d.SetBrushStyle(BrushStyle::Clear);
-    PasseConducteurs(d, s, c, k, Cote::Aller);
+    PasseConducteurs(d, etat, c, k, Cote::Aller);
     d.SetPenStyle(PenStyle::Dot);
-    PasseAxes(d, s, c, k);
+    PasseAxes(d, etat, c, k);
 }
 
 }  // namespace
 
 // Phase 1 alone on the space-vector circle, under its black outline.
-void DessineBobinagePhase1(DrawingSurface& d, const State& s) {
+void DessineBobinagePhase1(DrawingSurface& d, const State& etat) {
     d.SetBrushColor(kRouge);
     d.SetPenColor(kRouge);
     d.SetPenStyle(PenStyle::Solid);
-    PhaseSurCercle(d, s, kVecteurSpatial, 1);
+    PhaseSurCercle(d, etat, kVecteurSpatial, 1);
 }
 
 // All three phases over the stator outline, each over the phases before it.
-void DessineBobinageStator(DrawingSurface& d, const State& s) {
+void DessineBobinageStator(DrawingSurface& d, const State& etat) {
     for (int k = 0; k < 3; ++k) {
         d.SetBrushColor(kCouleurPhase[k]);
         d.SetPenColor(kCouleurPhase[k]);
-        PhaseSurCercle(d, s, kStator, k);
+        PhaseSurCercle(d, etat, kStator, k);
         d.SetPenStyle(PenStyle::Solid);
     }
 }

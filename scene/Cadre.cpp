@@ -5,14 +5,14 @@
 
 namespace kest {
 
-Point AxePhase1(const State& s) {
-    return PointPolaire((kDeuxPiSur3 + kPiSur2) / s.p, kVecteurSpatial.rayon, kVecteurSpatial.cx,
+Point AxePhase1(const State& etat) {
+    return PointPolaire((kDeuxPiSur3 + kPiSur2) / etat.p, kVecteurSpatial.rayon, kVecteurSpatial.cx,
                         kVecteurSpatial.cy);
 }
 
 // The fixed frame: curve baselines, the phasor axis, the labels and the axes of phases 0
 // and 1 on the space-vector circle. Starts every scene with a thin dotted gray pen.
-void DessineCadre(DrawingSurface& d, const State& s) {
+void DessineCadre(DrawingSurface& d, const State& etat) {
     d.SetPenColor(kGris);
     d.SetPenStyle(PenStyle::Dot);
     d.SetPenWidth(1);
@@ -29,11 +29,11 @@ void DessineCadre(DrawingSurface& d, const State& s) {
 
     const Cercle& c = kVecteurSpatial;
     d.SetPenColor(kBleu);
-    const Point axe0 = PointPolaire(kPiSur2 / s.p, c.longueurAxe, c.cx, c.cy);
+    const Point axe0 = PointPolaire(kPiSur2 / etat.p, c.longueurAxe, c.cx, c.cy);
     d.MoveTo(c.cx, c.cy);
     d.LineTo(axe0.x, axe0.y);
     // The phase-1 axis; the closing red vector is drawn over exactly this segment.
-    const Point axe1 = AxePhase1(s);
+    const Point axe1 = AxePhase1(etat);
     d.MoveTo(c.cx, c.cy);
     d.LineTo(axe1.x, axe1.y);
 }

@@ -9,7 +9,7 @@ namespace kest {
 
 namespace {
 
-// Barb angles as the decimal constants the picture has always used (not π/3, 2π/3, 5π/6).
+// Barb angles as the picture draws them: these decimals, not π/3, 2π/3 and 5π/6.
 constexpr double kBarbe1 = 1.047;
 constexpr double kBarbe2 = 2.094;
 constexpr double kBarbeRadiale = 2.618;
@@ -76,20 +76,21 @@ void DessineChampResultant(DrawingSurface& d, double theta, int n, Affichage a, 
 
 // Crest of the perfect resultant (p·theta = Omega·t) on the sum curve and as a stator radius,
 // then the fixed axis of phase 1 on its curve and on the space-vector circle.
-void DessineMarqueurs(DrawingSurface& d, const State& s) {
+void DessineMarqueurs(DrawingSurface& d, const State& etat) {
     d.SetPenWidth(2);
-    const int x0 = Pixel(kPixelsParRadian * std::fmod(s.Omega * s.t / s.p, kDeuxPi));
+    const int x0 = Pixel(kPixelsParRadian * std::fmod(etat.Omega * etat.t / etat.p, kDeuxPi));
     d.MoveTo(x0, kBaseSomme);
-    d.LineTo(x0, Pixel(kBaseSomme - s.AmplTotale));
-    const Point crete = PointPolaire(s.Omega * s.t / s.p, kStator.rayon, kStator.cx, kStator.cy);
+    d.LineTo(x0, Pixel(kBaseSomme - etat.AmplTotale));
+    const Point crete =
+        PointPolaire(etat.Omega * etat.t / etat.p, kStator.rayon, kStator.cx, kStator.cy);
     d.MoveTo(kStator.cx, kStator.cy);
     d.LineTo(crete.x, crete.y);
 
     d.SetPenColor(kRouge);
-    const int x1 = Pixel(((kDeuxPiSur3 + kPiSur2) * kPixelsParRadian) / s.p);
+    const int x1 = Pixel(((kDeuxPiSur3 + kPiSur2) * kPixelsParRadian) / etat.p);
     d.MoveTo(x1, kBasePhase1);
-    d.LineTo(x1, Pixel(kBasePhase1 - s.AmplPhase));
-    const Point axe1 = AxePhase1(s);
+    d.LineTo(x1, Pixel(kBasePhase1 - etat.AmplPhase));
+    const Point axe1 = AxePhase1(etat);
     d.MoveTo(kVecteurSpatial.cx, kVecteurSpatial.cy);
     d.LineTo(axe1.x, axe1.y);
 }

@@ -6,17 +6,17 @@
 
 namespace kest {
 
-void Dessine(DrawingSurface& d, State& s, Affichage affichage) {
+void Dessine(DrawingSurface& d, State& etat, Affichage affichage) {
     // The model's and the views' trigonometry start from a clean vector state, whatever the
     // graphics library did before this paint.
     RegistresVectorielsPropres();
-    DessineCadre(d, s);
-    if (affichage.Bobinage) DessineBobinagePhase1(d, s);
+    DessineCadre(d, etat);
+    if (affichage.Bobinage) DessineBobinagePhase1(d, etat);
     DessineCercles(d);
-    if (affichage.Bobinage) DessineBobinageStator(d, s);
-    DessineFresnel(d, s);
-    DessineBalayage(d, s, affichage);
-    DessineMarqueurs(d, s);
+    if (affichage.Bobinage) DessineBobinageStator(d, etat);
+    DessineFresnel(d, etat);
+    DessineBalayage(d, etat, affichage);
+    DessineMarqueurs(d, etat);
 }
 
 }  // namespace kest

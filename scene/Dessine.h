@@ -7,7 +7,7 @@
 
 namespace kest {
 
-// Draws the whole scene in one pass. Writes only s.I and s.F.
-void Dessine(DrawingSurface& surface, State& s, Affichage affichage);
+// Draws the whole scene in one pass. Writes only etat.I and etat.F.
+void Dessine(DrawingSurface& surface, State& etat, Affichage affichage);
 
 }  // namespace kest

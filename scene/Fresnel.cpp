@@ -10,10 +10,10 @@ namespace kest {
 
 // The three current phasors about the centre of the Fresnel diagram; each current is stored before
 // its phasor is drawn, for the sweep that follows. The pen is left green, solid, 1 px.
-void DessineFresnel(DrawingSurface& d, State& s) {
+void DessineFresnel(DrawingSurface& d, State& etat) {
     for (int k = 0; k < 3; ++k) {
-        const Courant c = CourantPhase(s, k);
-        s.I[k] = c.valeur;
+        const Courant c = CourantPhase(etat, k);
+        etat.I[k] = c.valeur;
         d.SetPenColor(kCouleurPhase[k]);
         d.MoveTo(kFresnelX, kFresnelY);
         d.LineTo(Pixel(kLongueurPhaseur * std::cos(c.phi) + kFresnelX),

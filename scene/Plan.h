@@ -3,6 +3,19 @@
 
 // The layout of the scene, in pixels of the 700 × 500 drawing area (x to the right, y down).
 // Every place the views draw at is named here once; the views only add offsets to them.
+//
+// The scales, and where each lives:
+// - along the air gap (x of the curves and of their arrows): kPixelsParRadian below, 50 px per
+//   mechanical radian; one turn is sampled State::Echelle times (model/State.h);
+// - the MMF (height of the curves and of the arrows, distance of the polar waves from their
+//   circle): State::Gain, pixels per unit of MMF, negative so that a positive MMF is drawn
+//   upwards; the currents' amplitude is State::Imax;
+// - the crest markers: State::AmplTotale (the sum) and State::AmplPhase (phase 1), heights in
+//   pixels fixed at start, which follow neither Gain nor Imax;
+// - the current phasors: kLongueurPhaseur below, whatever the current (only their angle turns);
+// - the arrows' barbs: kLongueurBarbe (scene/ChampTournant.cpp);
+// - the whole picture in an exported image: Rendu::agrandissement (render/Enregistrement.h),
+//   kest-export's --echelle.
 
 #include "model/State.h"
 #include "scene/Pixel.h"
@@ -40,6 +53,7 @@ inline constexpr int kLongueurPhaseur = 40;
 inline constexpr int kDemiAxeFresnel = 50;
 
 // The unrolled air gap on the left: one turn at 50 px per mechanical radian, 314 px long.
+// The curves' heights are State::Gain times the MMF (see the scales above).
 inline constexpr int kPixelsParRadian = 50;
 inline constexpr int kLongueurCourbe = 314;
 // Baselines of the curves: phase k at kBasePhase0 + kEcartPhases·k, the sum at kBaseSomme.

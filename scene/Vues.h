@@ -4,7 +4,9 @@
 // The views of the scene, in the order Dessine draws them. Each inherits the pen and brush
 // that the one before left, and sets only what it changes.
 
-#include "scene/Dessine.h"
+#include "model/Affichage.h"
+#include "model/State.h"
+#include "scene/DrawingSurface.h"
 #include "scene/Pixel.h"
 
 namespace kest {
@@ -13,19 +15,19 @@ inline constexpr Couleur kCouleurPhase[3] = {kBleu, kRouge, kVert};
 
 // The end of phase 1's axis on the space-vector circle: the frame draws it and the crest
 // markers draw it again over the closing red vector.
-Point AxePhase1(const State& s);
+Point AxePhase1(const State& etat);
 
-void DessineCadre(DrawingSurface& d, const State& s);
+void DessineCadre(DrawingSurface& d, const State& etat);
 void DessineCercles(DrawingSurface& d);
-void DessineBobinagePhase1(DrawingSurface& d, const State& s);
-void DessineBobinageStator(DrawingSurface& d, const State& s);
-void DessineFresnel(DrawingSurface& d, State& s);
-void DessineBalayage(DrawingSurface& d, State& s, Affichage affichage);
+void DessineBobinagePhase1(DrawingSurface& d, const State& etat);
+void DessineBobinageStator(DrawingSurface& d, const State& etat);
+void DessineFresnel(DrawingSurface& d, State& etat);
+void DessineBalayage(DrawingSurface& d, State& etat, Affichage affichage);
 
 // Per air-gap sample, called by the sweep: the field of phase 1 (offset M) on the
 // space-vector circle and the resultant (offset n) on the stator circle.
 void DessineChampPhase1(DrawingSurface& d, double theta, int M, Affichage a, bool fleches);
 void DessineChampResultant(DrawingSurface& d, double theta, int n, Affichage a, bool fleches);
-void DessineMarqueurs(DrawingSurface& d, const State& s);
+void DessineMarqueurs(DrawingSurface& d, const State& etat);
 
 }  // namespace kest

@@ -16,6 +16,7 @@
 #include "model/Erreur.h"
 #include "model/Regles.h"
 #include "render/EmfSurface.h"
+#include "scene/Dessine.h"
 #include "tests/support/LectureEmf.h"
 #include "tests/support/RecordingSurface.h"
 

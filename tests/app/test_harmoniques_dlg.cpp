@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorBox.h"
+#include "app/BoiteErreur.h"
 #include "app/THarmoniquesDlg.h"
 #include "app/TOptionsDlg.h"
 #include "app/TkestForm.h"

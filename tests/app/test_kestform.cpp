@@ -28,7 +28,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/ErrorBox.h"
+#include "app/BoiteErreur.h"
 #include "app/TAboutDlg.h"
 #include "app/TOptionsDlg.h"
 #include "app/TkestForm.h"

@@ -282,6 +282,7 @@ TEST(KestExport, RefusalsAndFailuresLeaveNoFile) {
         {{"--couleur", "rouge"}, 2, "Option inconnue « --couleur »"},
         {{"figure"}, 2, "Argument inattendu « figure »"},
         {{"--p"}, 2, "L'option --p attend une valeur."},
+        {{"--p", "2", "--p=3"}, 2, "L'option --p est donnée deux fois."},
     };
     for (const auto& k : cas) {
         SCOPED_TRACE(k.arguments.join(' ').toStdString());

@@ -19,7 +19,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/ErrorBox.h"
+#include "app/BoiteErreur.h"
 #include "app/TkestForm.h"
 #include "model/Regles.h"
 

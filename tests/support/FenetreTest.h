@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ErrorBox.h"
+#include "app/BoiteErreur.h"
 #include "app/TkestForm.h"
 
 namespace kest::test {

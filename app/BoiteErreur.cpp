@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/ErrorBox.h"
+#include "app/BoiteErreur.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
