@@ -2,7 +2,6 @@
 #include "model/Configuration.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cstring>
 #include <optional>
@@ -34,6 +33,12 @@ Vues :
   --sans-onde       sans les ondes polaires
   --sans-bobinage   sans les conducteurs ni les axes des bobines
 
+Horloge :
+  --intervalle MS   l'intervalle de l'horloge en millisecondes, la barre de
+                    vitesse (10 à 200 ; défaut : 60) ; dans un GIF, la durée
+                    de chaque image
+  --marche          l'horloge lancée, comme par « Play »
+
 Lien :
   --lien LIEN       la configuration d'un lien de la page (l'adresse entière ou
                     ce qui suit « # », par exemple « p=2&m=3&distribution=reelle »)
@@ -44,26 +49,34 @@ namespace {
 
 constexpr int kTicksMax = 10000000;  // a fraction of a second of ticks, 7 days of the clock
 
-// The keys a configuration knows, in the order a link is written. A flag of the command line
-// ("--sans-onde", "--marche") stands for a key with a fixed value.
-constexpr std::array<const char*, 11> kCles = {"p",        "m",     "Y",        "distribution",
-                                               "vecteurs", "onde",  "bobinage", "intervalle",
-                                               "marche",   "ticks", "t"};
-struct Drapeau {
-    const char* option;
+// The keys a configuration knows, in the order a link is written. On the command line a key is
+// "--cle VALEUR", or a flag that stands for a fixed value ("--sans-onde" for onde=0). A new
+// option is a row here, its reading in FormeConfiguration, its writing in EcritLien and its line
+// in kAideConfiguration.
+struct Cle {
     const char* cle;
-    const char* valeur;
+    const char* drapeau = nullptr;  // the command line's flag, for a key that has one
+    const char* valeur = nullptr;   // the value that the flag stands for
 };
-constexpr Drapeau kDrapeaux[] = {{"--sans-vecteurs", "vecteurs", "0"},
-                                 {"--sans-onde", "onde", "0"},
-                                 {"--sans-bobinage", "bobinage", "0"},
-                                 {"--marche", "marche", "1"}};
-// The keys whose command-line option takes a value: "--p 2".
-constexpr std::array<const char*, 6> kAvecValeur = {"p", "m", "Y", "distribution", "ticks", "t"};
+constexpr Cle kCles[] = {{"p"},
+                         {"m"},
+                         {"Y"},
+                         {"distribution"},
+                         {"vecteurs", "--sans-vecteurs", "0"},
+                         {"onde", "--sans-onde", "0"},
+                         {"bobinage", "--sans-bobinage", "0"},
+                         {"intervalle"},
+                         {"marche", "--marche", "1"},
+                         {"ticks"},
+                         {"t"}};
 
-bool EstCle(std::string_view cle) {
-    return std::find(kCles.begin(), kCles.end(), cle) != kCles.end();
+// The key's row, or null.
+const Cle* ChercheCle(std::string_view cle) {
+    const auto c = std::find_if(std::begin(kCles), std::end(kCles),
+                                [&](const Cle& k) { return cle == k.cle; });
+    return c == std::end(kCles) ? nullptr : c;
 }
+bool EstCle(std::string_view cle) { return ChercheCle(cle) != nullptr; }
 
 std::string Cite(std::string_view texte) { return "« " + std::string(texte) + " »"; }
 
@@ -143,13 +156,12 @@ std::vector<std::string> PrendOptions(const std::vector<std::string>& arguments,
         std::optional<std::string> valeur;
         if (const auto egal = nom.find('='); nom.rfind("--", 0) == 0 && egal != std::string::npos)
             valeur = nom.substr(egal + 1), nom = nom.substr(0, egal);
-        const auto drapeau = std::find_if(std::begin(kDrapeaux), std::end(kDrapeaux),
-                                          [&](const Drapeau& d) { return nom == d.option; });
-        const bool avecValeur =
-            nom == "--lien" ||
-            (nom.rfind("--", 0) == 0 &&
-             std::find(kAvecValeur.begin(), kAvecValeur.end(), nom.substr(2)) != kAvecValeur.end());
-        if (drapeau != std::end(kDrapeaux) && !valeur) {
+        const auto drapeau = std::find_if(std::begin(kCles), std::end(kCles), [&](const Cle& c) {
+            return c.drapeau && nom == c.drapeau;
+        });
+        const Cle* cle = nom.rfind("--", 0) == 0 ? ChercheCle(nom.substr(2)) : nullptr;
+        const bool avecValeur = nom == "--lien" || (cle && !cle->drapeau);
+        if (drapeau != std::end(kCles) && !valeur) {
             ajoute(nom, drapeau->cle, drapeau->valeur);
         } else if (avecValeur) {
             if (!valeur) {
@@ -300,6 +312,10 @@ std::string EcritLien(const Configuration& c) {
         options.emplace_back("intervalle", EntierVersTexte(c.intervalle));
     if (c.enMarche) options.emplace_back("marche", "1");
 
+    // In the order of the keys' table, whatever the order above.
+    const auto rang = [](const auto& option) { return ChercheCle(option.first) - kCles; };
+    std::stable_sort(options.begin(), options.end(),
+                     [&](const auto& a, const auto& b) { return rang(a) < rang(b); });
     std::string lien;
     for (const auto& [cle, v] : options) {
         if (!lien.empty()) lien += '&';
