@@ -15,7 +15,8 @@ attend() {
     local erreurs s
     erreurs=$(timeout 20 "$@" 2>&1 >/dev/null)
     s=$?
-    erreurs=$(grep -v '^QStandardPaths' <<<"$erreurs" | head -n 1)  # Qt's notice without a runtime folder
+    # Qt's notice of a missing runtime folder aside.
+    erreurs=$(grep -v '^QStandardPaths' <<<"$erreurs" | head -n 1)
     if [ "$s" != "$statut" ] || [ "$erreurs" != "$message" ]; then
         echo "FAIL: $* -> $s « $erreurs », attendu $statut « $message »"
         echecs=$((echecs + 1))
@@ -36,7 +37,10 @@ attend 2 "kest : Argument inattendu « figure » (voir kest --help)." \
     env QT_QPA_PLATFORM=offscreen "$kest" figure
 aide=$("${sans_ecran[@]}" --m 3 --help)
 for option in --p --m --Y --distribution --sans-onde --intervalle --marche --lien --help; do
-    grep -q -- "  $option " <<<"$aide" || { echo "FAIL: --help sans $option"; echecs=$((echecs + 1)); }
+    if ! grep -q -- "  $option " <<<"$aide"; then
+        echo "FAIL: --help sans $option"
+        echecs=$((echecs + 1))
+    fi
 done
 [ "$echecs" -eq 0 ] && echo "OK"
 exit $((echecs > 0))

@@ -496,7 +496,7 @@ test('« 3,5 » dans un navigateur en français', async () => {
   }
 });
 
-test('ouverte depuis le disque (file://) à un lien, la page dessine la scène et réécrit son adresse',
+test('ouverte depuis le disque (file://) à un lien, la page le dessine et réécrit son adresse',
   async () => {
     const p = await navigateur.newPage();
     surveille(p);
