@@ -2,13 +2,16 @@
 #include "app/THarmoniquesDlg.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QBuffer>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QGraphicsSimpleTextItem>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
 #include <QKeyEvent>
@@ -16,15 +19,19 @@
 #include <QLegend>
 #include <QMimeData>
 #include <QPainter>
+#include <QScreen>
+#include <QStackedBarSeries>
 #include <QStatusTipEvent>
 #include <QSvgGenerator>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "app/BoiteErreur.h"
 #include "app/Disposition.h"
+#include "model/Alimentation.h"
 
 namespace kest {
 
@@ -33,16 +40,24 @@ namespace {
 const QColor kCouleurDirect(0x1f, 0x5f, 0xbf);
 const QColor kCouleurInverse(0xd0, 0x40, 0x20);
 
-// The same winding, as far as the spectrum goes: the time and the scene's working arrays
-// are left out.
+// The same winding and supply, as far as the spectrum goes: the time and the scene's working
+// arrays are left out.
 bool MemeBobinage(const State& a, const State& b) {
     return a.p == b.p && a.m == b.m && a.NbEncoches == b.NbEncoches && a.Y == b.Y &&
            a.Alpha == b.Alpha && a.Imax == b.Imax && a.Omega == b.Omega && a.Reelle == b.Reelle &&
-           a.DoubleEtoile == b.DoubleEtoile;
+           a.DoubleEtoile == b.DoubleEtoile && a.alimentation == b.alimentation &&
+           std::equal(a.AmplitudesLibres, a.AmplitudesLibres + 3, b.AmplitudesLibres) &&
+           std::equal(a.DephasagesLibres, a.DephasagesLibres + 3, b.DephasagesLibres);
 }
 
 QString Nombre(double v, const std::string& separateur) {
     return QString::fromStdString(TexteFacteur(v, separateur));
+}
+
+// A tick value with `decimales` decimals and the locale's separator, as the table writes them.
+QString Graduation(double v, int decimales, const std::string& separateur) {
+    QString texte = QString::number(v, 'f', decimales);
+    return texte.replace(QLatin1Char('.'), QString::fromStdString(separateur));
 }
 
 }  // namespace
@@ -56,10 +71,19 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
     setModal(false);
 
     auto* colonne = new QVBoxLayout(this);
+    auto* entete = new QHBoxLayout;
     LabelBobinage = new QLabel(this);
     LabelBobinage->setObjectName(QStringLiteral("LabelBobinage"));
     LabelBobinage->setStatusTip(QStringLiteral("Le bobinage analysé"));
-    colonne->addWidget(LabelBobinage);
+    entete->addWidget(LabelBobinage, 1);
+    CBAgrandir = new QCheckBox(QStringLiteral("Agrandir les harmoniques"), this);
+    CBAgrandir->setObjectName(QStringLiteral("CBAgrandir"));
+    CBAgrandir->setStatusTip(
+        QStringLiteral("Échelle réglée sur le plus grand harmonique ; la barre du fondamental "
+                       "est coupée et porte sa valeur"));
+    connect(CBAgrandir, &QCheckBox::toggled, this, [this] { Echelonner(); });
+    entete->addWidget(CBAgrandir);
+    colonne->addLayout(entete);
     createChart();
     colonne->addWidget(Graphique, 1);
     createTable();
@@ -68,7 +92,8 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
     LabelDistorsion->setObjectName(QStringLiteral("LabelDistorsion"));
     LabelDistorsion->setStatusTip(
         QStringLiteral("Taux de distorsion harmonique : racine de la somme des carrés des "
-                       "harmoniques (rangs 2 à 49), rapportée au fondamental"));
+                       "harmoniques (%1), rapportée au fondamental")
+            .arg(QString::fromStdString(PorteeDistorsion())));
     colonne->addWidget(LabelDistorsion);
     resize(760, 600);
 }
@@ -80,17 +105,15 @@ void THarmoniquesDlg::createChart() {
     Inverses = new QBarSet(QStringLiteral("Inverse (sens contraire)"));
     Inverses->setObjectName(QStringLiteral("Inverses"));
     Inverses->setColor(kCouleurInverse);
-    auto* series = new QBarSeries;
+    // Stacked, each order's bar stands on its own label: side by side, the two sets would
+    // put every bar beside it.
+    auto* series = new QStackedBarSeries;
     series->append(Directs);
     series->append(Inverses);
-    // Each order is in one set only: stacked side by side, the other set's bar would be an
-    // empty slot, so the two sets share one slot per order.
-    series->setBarWidth(0.8);
+    series->setBarWidth(0.6);
 
     chart_ = new QChart;
     chart_->addSeries(series);
-    chart_->setTitle(
-        QStringLiteral("Harmoniques de la f.m.m. résultante (rangs multiples de 3 absents)"));
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->setAnimationOptions(QChart::NoAnimation);
 
@@ -102,13 +125,17 @@ void THarmoniquesDlg::createChart() {
     rangs->setLabelsFont(petite);
     chart_->addAxis(rangs, Qt::AlignBottom);
     series->attachAxis(rangs);
-    auto* amplitudes = new QValueAxis;
-    amplitudes->setRange(0.0, 1.0);
-    amplitudes->setTickCount(6);
-    amplitudes->setLabelFormat(QStringLiteral("%.1f"));
-    amplitudes->setTitleText(QStringLiteral("A(h) / A(1)"));
-    chart_->addAxis(amplitudes, Qt::AlignLeft);
-    series->attachAxis(amplitudes);
+    // Labelled by hand, so that the numbers take the locale's separator as the table does.
+    Amplitudes = new QCategoryAxis;
+    Amplitudes->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    Amplitudes->setTitleText(QStringLiteral("A(h) / A(1)"));
+    chart_->addAxis(Amplitudes, Qt::AlignLeft);
+    series->attachAxis(Amplitudes);
+    // The fundamental's value, written on its bar when the scale cuts it.
+    ValeurFondamental = new QGraphicsSimpleTextItem(chart_);
+    ValeurFondamental->setZValue(10);
+    ValeurFondamental->hide();
+    connect(chart_, &QChart::plotAreaChanged, this, [this] { PlacerValeurFondamental(); });
 
     Graphique = new QChartView(chart_, this);  // the view owns the chart
     Graphique->setObjectName(QStringLiteral("Graphique"));
@@ -146,17 +173,14 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     separateur_ = separateur;
     const Harmoniques analyse = HarmoniquesNumeriques(s);
 
-    for (QBarSet* set : {Directs, Inverses}) set->remove(0, set->count());
-    QList<qreal> directs, inverses;
+    directs_.clear();
+    inverses_.clear();
     for (int h = 1; h <= kOrdresTableau; ++h) {
         const double r = analyse.Relatif(h).value_or(0.0);
-        // The balanced phases cancel the multiples of 3 whatever the samples' residue says.
-        const Sens sens = SensTheorique(h) == Sens::Absent ? Sens::Absent : analyse.sens[h];
-        directs.append(sens == Sens::Direct ? r : 0.0);
-        inverses.append(sens == Sens::Inverse ? r : 0.0);
+        directs_.append(analyse.sens[h] == Sens::Direct ? r : 0.0);
+        inverses_.append(analyse.sens[h] == Sens::Inverse ? r : 0.0);
     }
-    Directs->append(directs);
-    Inverses->append(inverses);
+    Echelonner();
 
     const std::vector<int> ordres = OrdresFenetre(s);
     lignes_ = LignesHarmoniques(s, analyse, ordres);
@@ -184,11 +208,99 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     Tableau->setFixedHeight(hauteur);
 
     LabelBobinage->setText(QString::fromStdString(NomBobinage(s, separateur)));
+    // Only the balanced phases cancel the multiples of 3; any other supply is named instead.
+    chart_->setTitle(
+        s.alimentation == Alimentation::Equilibree
+            ? QStringLiteral("Harmoniques de la f.m.m. résultante (rangs multiples de 3 absents)")
+            : QStringLiteral("Harmoniques de la f.m.m. résultante, alimentation « %1 »")
+                  .arg(QString::fromStdString(NomAlimentation(s.alimentation))));
     LabelDistorsion->setText(
         analyse.distorsion
-            ? QStringLiteral("Taux de distorsion harmonique : %1 %")
-                  .arg(Nombre(*analyse.distorsion * 100, separateur).chopped(2))
-            : QStringLiteral("Taux de distorsion harmonique : sans objet (pas de fondamental)"));
+            ? QStringLiteral("Taux de distorsion harmonique (%1) : %2 %")
+                  .arg(QString::fromStdString(PorteeDistorsion()),
+                       Nombre(*analyse.distorsion * 100, separateur).chopped(2))
+            : QStringLiteral("Taux de distorsion harmonique (%1) : sans objet (pas de fondamental)")
+                  .arg(QString::fromStdString(PorteeDistorsion())));
+}
+
+void THarmoniquesDlg::Echelonner() {
+    // The largest harmonic above the fundamental, for the enlarged scale.
+    double plusGrand = 0.0;
+    for (int i = 1; i < directs_.size(); ++i)
+        plusGrand = std::max({plusGrand, directs_[i], inverses_[i]});
+    const bool agrandir = CBAgrandir->isChecked() && plusGrand > kSeuilAbsent;
+    // Five steps of 1, 2 or 5 times a power of ten, the last at or above the largest bar.
+    double pas = 0.2;
+    if (agrandir) {
+        const double brut = plusGrand / 5;
+        const double dix = std::pow(10.0, std::floor(std::log10(brut)));
+        pas = brut <= dix ? dix : brut <= 2 * dix ? 2 * dix : brut <= 5 * dix ? 5 * dix : 10 * dix;
+    }
+    const int nombre = static_cast<int>(std::ceil(plusGrand / pas - 1e-9));
+    const double maximum = agrandir ? pas * std::max(nombre, 1) : 1.0;
+    const int decimales = std::max(1, static_cast<int>(-std::floor(std::log10(pas) + 1e-9)));
+
+    // Labels sit on the categories' upper ends: a sliver of a category below 0 carries "0".
+    for (const QString& libelle : Amplitudes->categoriesLabels()) Amplitudes->remove(libelle);
+    Amplitudes->setStartValue(-1e-9 * maximum);
+    Amplitudes->append(Graduation(0.0, decimales, separateur_), 0.0);
+    for (int i = 1; pas * i <= maximum * (1 + 1e-9); ++i)
+        Amplitudes->append(Graduation(pas * i, decimales, separateur_), pas * i);
+    Amplitudes->setRange(0.0, maximum);
+
+    QList<qreal> directs = directs_, inverses = inverses_;
+    double coupee = 0.0;
+    for (QList<qreal>* serie : {&directs, &inverses})
+        for (qreal& v : *serie)
+            if (v > maximum) coupee = std::max(coupee, double(v)), v = maximum;
+    for (QBarSet* set : {Directs, Inverses}) set->remove(0, set->count());
+    Directs->append(directs);
+    Inverses->append(inverses);
+    ValeurFondamental->setText(coupee > 0 ? Nombre(coupee, separateur_) : QString());
+    ValeurFondamental->setVisible(coupee > 0);
+    PlacerValeurFondamental();
+}
+
+void THarmoniquesDlg::PlacerValeurFondamental() {
+    if (!ValeurFondamental->isVisible()) return;
+    // Beside the top of the first order's bar, where the plot cuts it: the bar is narrower
+    // than the number.
+    const QRectF zone = chart_->plotArea();
+    const double largeur = zone.width() / kOrdresTableau;
+    ValeurFondamental->setPos(zone.left() + largeur * 0.85, zone.top() + 2);
+}
+
+QString THarmoniquesDlg::ValeurCoupee() const {
+    return ValeurFondamental->isVisible() ? ValeurFondamental->text() : QString();
+}
+
+QStringList THarmoniquesDlg::Graduations() const { return Amplitudes->categoriesLabels(); }
+
+QPoint PositionAupres(const QRect& fenetre, const QSize& taille, const QRect& ecran) {
+    constexpr int ecart = 8;
+    // To the right, below, to the left: the first side with room on the screen.
+    const int droite = fenetre.right() + 1 + ecart;
+    const int dessous = fenetre.bottom() + 1 + ecart;
+    const int gauche = fenetre.left() - ecart - taille.width();
+    const int haut = std::clamp(fenetre.top(), ecran.top(),
+                                std::max(ecran.top(), ecran.bottom() + 1 - taille.height()));
+    const int x = std::clamp(fenetre.left(), ecran.left(),
+                             std::max(ecran.left(), ecran.right() + 1 - taille.width()));
+    if (droite + taille.width() <= ecran.right() + 1) return {droite, haut};
+    if (dessous + taille.height() <= ecran.bottom() + 1) return {x, dessous};
+    if (gauche >= ecran.left()) return {gauche, haut};
+    // No side has room: the widest one, the window as far from the picture as the screen lets.
+    const int placeDroite = ecran.right() + 1 - droite;
+    const int placeGauche = fenetre.left() - ecart - ecran.left();
+    return {placeDroite >= placeGauche ? ecran.right() + 1 - taille.width() : ecran.left(), haut};
+}
+
+void THarmoniquesDlg::PlacerAupres(const QRect& fenetre) {
+    // The main window's screen: a window not shown yet may not know its own.
+    const QScreen* ecran = parentWidget() ? parentWidget()->screen() : screen();
+    const QRect disponible =
+        ecran ? ecran->availableGeometry() : QRect(fenetre.topLeft(), QSize(1 << 15, 1 << 15));
+    move(PositionAupres(fenetre, frameGeometry().size(), disponible));
 }
 
 QList<qreal> THarmoniquesDlg::Barres(Sens sens) const {

@@ -11,13 +11,21 @@
 #include "model/State.h"
 
 class QBarSet;
+class QCategoryAxis;
 class QChart;
 class QChartView;
+class QCheckBox;
 class QClipboard;
+class QGraphicsSimpleTextItem;
 class QLabel;
 class QTableWidget;
 
 namespace kest {
+
+// Where a window of `taille` goes beside `fenetre` (both frames, in screen pixels) on the
+// available area `ecran`: to its right when there is room, else below, else to its left, never
+// over it while one side has room.
+QPoint PositionAupres(const QRect& fenetre, const QSize& taille, const QRect& ecran);
 
 // The "Spectre" window: the harmonics of the resultant MMF as a bar chart, the winding factors
 // that explain them as a table, and the distortion. Non-modal, created hidden on the first
@@ -32,13 +40,20 @@ public:
     // time, whose spectrum is the same: it costs a comparison). `forcer` recomputes anyway.
     void Suivre(const State& s, const std::string& separateur, bool forcer = false);
 
+    // Moves the window beside the main window's frame, on the screen it is on.
+    void PlacerAupres(const QRect& fenetre);
+
     // Ctrl+C: the chart as SVG and PNG, and the table as tab-separated text.
     void Copier(QClipboard& clipboard) const;
 
     // What is shown, for the copy and the tests: A(h)/A(1) per order 1..25 in the two series
-    // (0 where the order turns the other way or is absent), the categories, the table's rows.
+    // (0 where the order turns the other way or is absent; cut at the top of an enlarged
+    // scale), the categories, the value axis' tick labels, the value written on a cut bar
+    // (empty when none is cut) and the table's rows.
     QList<qreal> Barres(Sens sens) const;
     QStringList Categories() const;
+    QStringList Graduations() const;
+    QString ValeurCoupee() const;
     const std::vector<LigneHarmonique>& Lignes() const { return lignes_; }
     QString TexteLignes() const;
 
@@ -58,16 +73,24 @@ private:
     void createChart();
     void createTable();
     void Afficher(const State& s, const std::string& separateur);
+    // The value axis (0–1, or up to the largest harmonic with "Agrandir les harmoniques") and
+    // the bars it holds.
+    void Echelonner();
+    void PlacerValeurFondamental();
 
     QChartView* Graphique = nullptr;
     QChart* chart_ = nullptr;
     QBarSet* Directs = nullptr;
     QBarSet* Inverses = nullptr;
+    QCategoryAxis* Amplitudes = nullptr;
+    QGraphicsSimpleTextItem* ValeurFondamental = nullptr;
+    QCheckBox* CBAgrandir = nullptr;
     QTableWidget* Tableau = nullptr;
     QLabel* LabelBobinage = nullptr;
     QLabel* LabelDistorsion = nullptr;
     std::optional<State> montre_;  // the winding on display
     std::vector<LigneHarmonique> lignes_;
+    QList<qreal> directs_, inverses_;  // the bars' values before any cut
     std::string separateur_ = ".";
 };
 

@@ -379,8 +379,7 @@ void TkestForm::Harmoniques1Click() {
         return;
     }
     fenetre.Suivre(etat_, separateur_, true);
-    const QRect cadre = frameGeometry();
-    fenetre.move(cadre.left() + 60, cadre.top() + 60);
+    fenetre.PlacerAupres(frameGeometry());
     fenetre.show();
     fenetre.raise();
     fenetre.activateWindow();

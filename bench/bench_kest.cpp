@@ -126,14 +126,15 @@ void TickFenetre(benchmark::State& st) {
 
 void HarmoniquesSeules(benchmark::State& st, Distribution d, Bobinage b) {
     const State etat = Etat(d, b);
-    st.counters["echantillons"] = EchantillonsDefaut(etat);
     for (auto _ : st) benchmark::DoNotOptimize(HarmoniquesNumeriques(etat));
 }
 
 // What the harmonics window ("Spectre") does after a change of the winding: the spectrum, the
 // chart's series, the table and the labels (the window is not shown, so no paint).
-void HarmoniquesFenetre(benchmark::State& st, Distribution d, Bobinage b) {
-    const State etat = Etat(d, b);
+void HarmoniquesFenetre(benchmark::State& st, Distribution d, Bobinage b,
+                        Alimentation alimentation) {
+    State etat = Etat(d, b);
+    etat.alimentation = alimentation;  // any other supply also transforms the balanced one
     THarmoniquesDlg fenetre(nullptr);
     for (auto _ : st) fenetre.Suivre(etat, ".", true);
 }
@@ -192,7 +193,12 @@ void Enregistre() {
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("HarmoniquesFenetre/p99m99/DoubleEtoile", HarmoniquesFenetre,
-                                 Distribution::DoubleEtoile, Bobinage::PlusGrand)
+                                 Distribution::DoubleEtoile, Bobinage::PlusGrand,
+                                 Alimentation::Equilibree)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("HarmoniquesFenetre/p99m99/DoubleEtoile/Monophasee",
+                                 HarmoniquesFenetre, Distribution::DoubleEtoile,
+                                 Bobinage::PlusGrand, Alimentation::Monophasee)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Copier/defaut", Copie)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Tick/AvancerTemps", TickModele);

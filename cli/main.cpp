@@ -61,8 +61,9 @@ void ProduitHarmoniques(const Commande& c) {
     const Harmoniques analyse = HarmoniquesNumeriques(c.etat);
     const std::vector<int> ordres = OrdresExport();
     const std::vector<LigneHarmonique> lignes = LignesHarmoniques(c.etat, analyse, ordres);
-    const std::string texte =
-        c.format == Format::Json ? JsonTableau(c.etat, analyse, lignes) : TexteTableau(lignes);
+    const std::string texte = c.format == Format::Json
+                                  ? JsonTableau(c.etat, analyse, lignes)
+                                  : TexteTableau(lignes) + TexteDistorsion(analyse);
     FichierSortie sortie(c.sortie);
     sortie.Ecrit(texte);
     sortie.Valide();

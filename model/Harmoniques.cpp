@@ -6,7 +6,7 @@
 #include <complex>
 #include <cstdio>
 
-#include "model/Erreur.h"
+#include "model/Alimentation.h"
 #include "model/Physique.h"
 
 namespace kest {
@@ -40,28 +40,103 @@ std::string JsonTexte(std::string_view texte) {
     return r + '"';
 }
 
-// The resultant's transform at one instant: c_h = (2/N)·Σ F(x_n)·e^{−i·h·x_n}, x_n the
-// electrical angle of sample n at the middle of its step. |c_h| is the crest of order h.
-// `table` holds e^{−i·π·j/N} for j = 0 .. 2N−1, since h·x_n = π·h·(2n+1)/N.
-void Transformee(State& s, int n, const std::vector<Complexe>& table,
-                 std::array<Complexe, kOrdreMax + 1>& c) {
-    for (int k = 0; k < 3; ++k) s.I[k] = CourantPhase(s, k).valeur;
+using Spectre = std::array<Complexe, kOrdreMax + 1>;
+
+// Samples of the ideal distribution per pole-pair span: its resultant is a pure sine of the
+// fundamental, which any count above 2·kOrdreMax + 1 transforms exactly.
+constexpr int kEchantillonsParfaite = 128;
+
+// The ideal distribution's transform at one instant, currents stored: c_h = (2/N)·Σ
+// F(x_n)·e^{−i·h·x_n}, x_n the electrical angle of sample n at the middle of its step. |c_h| is the
+// crest of order h.
+void TransformeeParfaite(const State& s, Spectre& c) {
+    constexpr int n = kEchantillonsParfaite;
     c.fill(Complexe());
-    const long long deuxN = 2LL * n;
     for (int i = 0; i < n; ++i) {
         const double x = kPi * (2 * i + 1) / n;
         const double theta = x / s.p;
         const double f =
             (ForcePhase(s, 0, theta) + ForcePhase(s, 1, theta)) + ForcePhase(s, 2, theta);
-        long long j = 0;
-        const long long pas = 2LL * i + 1;
-        for (int h = 1; h <= kOrdreMax; ++h) {
-            j += pas;
-            if (j >= deuxN) j -= deuxN;
-            c[h] += f * table[j];
-        }
+        const Complexe z = std::polar(1.0, -x);  // e^{−i·h·x} by powers
+        Complexe w = z;
+        for (int h = 1; h <= kOrdreMax; ++h, w *= z) c[h] += f * w;
     }
     for (auto& v : c) v *= 2.0 / n;
+}
+
+// The transforms of a stepped winding's phases at unit current: `premiere[k]` for phase k's
+// coils carrying I[k] = 1, `seconde[k]` for its second star carrying 1 (double star only). The
+// MMF is linear in the currents, so the resultant's transform at any instant and for any
+// supply is Σ_k I[k]·premiere[k] + s2_k·seconde[k], s2_k the second star's current.
+struct Formes {
+    Spectre premiere[3];
+    Spectre seconde[3];
+};
+
+// Exact up to rounding whatever the winding: each phase's MMF is constant between its coil
+// sides, so c_h = (1/π)·∫ F·e^{−i·h·x} dx over one pole-pair span is a sum over its steps,
+// (1/(i·π·h))·Σ_j ΔF_j·e^{−i·h·x_j} with ΔF_j the step at edge x_j. The value on each interval
+// is the model's own ForcePhase at its middle.
+Formes FormesEtagees(const State& s) {
+    Formes formes{};
+    State unite = s;
+    const double pas = kDeuxPi / s.p;
+    const Complexe facteur(0.0, -1.0 / kPi);  // 1/(i·π)
+    std::vector<double> f1, f2;
+    for (int k = 0; k < 3; ++k) {
+        std::vector<double> bords = BordsPhase(s, k);
+        bords.push_back(0.0);
+        std::sort(bords.begin(), bords.end());
+        bords.erase(std::unique(bords.begin(), bords.end()), bords.end());
+        const std::size_t n = bords.size();
+        f1.assign(n, 0.0);
+        f2.assign(n, 0.0);
+        for (std::size_t j = 0; j < n; ++j) {
+            const double fin = j + 1 < n ? bords[j + 1] : pas;
+            const double milieu = (bords[j] + fin) * 0.5;
+            unite.I[k] = 1.0;
+            f1[j] = ForcePhase(unite, k, milieu, 0.0);
+            if (s.DoubleEtoile) {
+                unite.I[k] = 0.0;
+                f2[j] = ForcePhase(unite, k, milieu, 1.0);
+            }
+        }
+        Spectre& c1 = formes.premiere[k];
+        Spectre& c2 = formes.seconde[k];
+        for (std::size_t j = 0; j < n; ++j) {
+            const std::size_t avant = j == 0 ? n - 1 : j - 1;
+            const double d1 = f1[j] - f1[avant];
+            const double d2 = f2[j] - f2[avant];
+            if (d1 == 0.0 && d2 == 0.0) continue;
+            const Complexe z = std::polar(1.0, -(s.p * bords[j]));  // e^{−i·x_j}
+            Complexe w = z;
+            for (int h = 1; h <= kOrdreMax; ++h) {
+                c1[h] += (d1 / h) * w;
+                c2[h] += (d2 / h) * w;
+                w *= z;
+            }
+        }
+        for (int h = 1; h <= kOrdreMax; ++h) c1[h] *= facteur, c2[h] *= facteur;
+    }
+    return formes;
+}
+
+// The resultant's transform at the instant of s, for its supply.
+Spectre Transformee(const State& s, const std::optional<Formes>& formes) {
+    // A copy: the scene's working currents and MMFs stay as the last paint left them.
+    State copie = s;
+    for (int k = 0; k < 3; ++k) copie.I[k] = CourantPhase(copie, k).valeur;
+    Spectre c{};
+    if (!formes) {
+        TransformeeParfaite(copie, c);
+        return c;
+    }
+    for (int k = 0; k < 3; ++k) {
+        const double s2 = s.DoubleEtoile ? SecondeEtoile(copie, k) : 0.0;
+        for (int h = 1; h <= kOrdreMax; ++h)
+            c[h] += copie.I[k] * formes->premiere[k][h] + s2 * formes->seconde[k][h];
+    }
+    return c;
 }
 
 }  // namespace
@@ -129,31 +204,33 @@ std::optional<double> Harmoniques::Relatif(int h) const {
     return amplitude[h] / amplitude[1];
 }
 
-int EchantillonsDefaut(const State& s) {
-    const int m = std::max(s.m, 1);
-    return std::clamp(65536 / m, 512, 8192);
+std::optional<double> Harmoniques::DirectRelatif(int h) const {
+    if (h < 1 || h > kOrdreMax || !(equilibre > 0.0)) return std::nullopt;
+    return direct[h] / equilibre;
 }
 
-Harmoniques HarmoniquesNumeriques(const State& s, int echantillons) {
-    if (echantillons == 0) echantillons = EchantillonsDefaut(s);
-    if (echantillons < 2 * kOrdreMax + 2 || echantillons > (1 << 24))
-        throw Erreur("Nombre d'échantillons incorrect pour le spectre (" +
-                     std::to_string(2 * kOrdreMax + 2) + " à " + std::to_string(1 << 24) + ")");
+std::optional<double> Harmoniques::InverseRelatif(int h) const {
+    if (h < 1 || h > kOrdreMax || !(equilibre > 0.0)) return std::nullopt;
+    return inverse[h] / equilibre;
+}
+
+std::optional<double> Harmoniques::TauxDesequilibre() const {
+    if (!(direct[1] > 1e-9 * equilibre) || !(equilibre > 0.0)) return std::nullopt;
+    return inverse[1] / direct[1];
+}
+
+Harmoniques HarmoniquesNumeriques(const State& s) {
     Harmoniques sp;
     if (s.p < 1) return sp;
-    const int n = echantillons;
-    std::vector<Complexe> table(2 * static_cast<std::size_t>(n));
-    for (int j = 0; j < 2 * n; ++j) table[j] = std::polar(1.0, -kPi * j / n);
-
-    // A copy: the scene's working currents and MMFs stay as the last paint left them.
-    State copie = s;
-    std::array<Complexe, kOrdreMax + 1> c1, c2;
-    Transformee(copie, n, table, c1);
     // A quarter period later a forward wave's phasor has turned by −π/2, a backward one's by
     // +π/2: c1 = a + b and c2 = −i·a + i·b give both parts of each order.
-    copie.t = s.t + kPiSur2 / s.Omega;
-    if (!std::isfinite(copie.t)) copie.t = s.t;
-    Transformee(copie, n, table, c2);
+    std::optional<Formes> formes;
+    if (Etagee(s)) formes = FormesEtagees(s);
+    State plusTard = s;
+    plusTard.t = s.t + kPiSur2 / s.Omega;
+    if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
+    const Spectre c1 = Transformee(s, formes);
+    const Spectre c2 = Transformee(plusTard, formes);
 
     const Complexe i(0.0, 1.0);
     for (int h = 1; h <= kOrdreMax; ++h) {
@@ -161,27 +238,43 @@ Harmoniques HarmoniquesNumeriques(const State& s, int echantillons) {
         sp.direct[h] = std::abs((c1[h] + i * c2[h]) * 0.5);
         sp.inverse[h] = std::abs((c1[h] - i * c2[h]) * 0.5);
     }
+    // The unit of the forward and backward parts: the fundamental the balanced supply gives
+    // the same winding.
+    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    if (equilibree) {
+        sp.equilibre = sp.amplitude[1];
+    } else {
+        State e = s;
+        e.alimentation = Alimentation::Equilibree;
+        sp.equilibre = std::abs(Transformee(e, formes)[1]);
+    }
+    if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
+
+    // Balanced, an order's crest is constant in time; otherwise its larger part decides.
     const bool fondamental = AFondamental(sp, s.Imax);
-    const double seuil = fondamental ? kSeuilAbsent * sp.amplitude[1] : 1e-9 * std::abs(s.Imax);
+    const double base = equilibree ? (fondamental ? sp.amplitude[1] : 0.0) : sp.equilibre;
+    const double seuil = base > 0.0 ? kSeuilAbsent * base : 1e-9 * std::abs(s.Imax);
     for (int h = 1; h <= kOrdreMax; ++h) {
-        if (!(sp.amplitude[h] > seuil))
+        const double present = equilibree ? sp.amplitude[h] : std::max(sp.direct[h], sp.inverse[h]);
+        if (!(present > seuil))
             sp.sens[h] = Sens::Absent;
         else
             sp.sens[h] = sp.direct[h] >= sp.inverse[h] ? Sens::Direct : Sens::Inverse;
     }
+    if (!(base > 0.0)) sp.sens[1] = Sens::Absent;
     if (fondamental) {
         double somme = 0.0;
-        for (int h = 2; h <= kOrdreMax; ++h) somme += sp.amplitude[h] * sp.amplitude[h];
+        for (int h = kPremierOrdreDistorsion; h <= kOrdreMax; ++h)
+            somme += sp.amplitude[h] * sp.amplitude[h];
         sp.distorsion = std::sqrt(somme) / sp.amplitude[1];
-    } else {
-        sp.sens[1] = Sens::Absent;
     }
     return sp;
 }
 
 std::vector<int> OrdresFenetre(const State& s) {
-    // A full-pitch coil's wave has half-wave symmetry: no even order. Any other pitch has them.
-    if (s.Y == kPi) return {1, 5, 7, 11, 13};
+    // A full-pitch coil's wave has half-wave symmetry: no even order. The pitch factor of the
+    // 2nd, sin(Y), says so whatever the writing of π (its 15-digit text reads back a hair off).
+    if (!(std::abs(FacteursBobinage(s, 2).kp) > 1e-9)) return {1, 5, 7, 11, 13};
     return {1, 2, 4, 5, 7, 11, 13};
 }
 
@@ -201,6 +294,8 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
         if (h >= 1 && h <= kOrdreMax) {
             l.relatif = analyse.Relatif(h);
             l.sens = analyse.sens[h];
+            l.direct = analyse.DirectRelatif(h);
+            l.inverse = analyse.InverseRelatif(h);
         }
         if (l.sens == Sens::Direct) l.vitesse = 1.0 / h;
         if (l.sens == Sens::Inverse) l.vitesse = -1.0 / h;
@@ -232,6 +327,16 @@ std::string TexteFacteur(double v, std::string_view separateur) {
     return texte;
 }
 
+std::string PorteeDistorsion() {
+    return "rangs " + std::to_string(kPremierOrdreDistorsion) + " à " + std::to_string(kOrdreMax);
+}
+
+std::string TexteDistorsion(const Harmoniques& analyse, std::string_view separateur) {
+    return "distorsion (" + PorteeDistorsion() + ")\t" +
+           (analyse.distorsion ? TexteFacteur(*analyse.distorsion, separateur) : std::string()) +
+           '\n';
+}
+
 std::string NomSens(Sens sens) {
     switch (sens) {
         case Sens::Direct:
@@ -251,13 +356,16 @@ std::string TexteVitesse(const LigneHarmonique& ligne) {
 }
 
 std::string TexteTableau(std::span<const LigneHarmonique> lignes, std::string_view separateur) {
-    std::string texte = "h\tk_p\tk_d\tk_e\tk_w\tA(h)/A(1)\tsens\tvitesse\n";
+    std::string texte = "h\tk_p\tk_d\tk_e\tk_w\tA(h)/A(1)\tsens\tvitesse\tdirect\tinverse\n";
     for (const LigneHarmonique& l : lignes) {
         texte += std::to_string(l.h);
         for (const double v : {l.facteurs.kp, l.facteurs.kd, l.facteurs.ke, l.facteurs.kw})
             texte += '\t' + TexteFacteur(v, separateur);
         texte += '\t' + (l.relatif ? TexteFacteur(*l.relatif, separateur) : std::string());
-        texte += '\t' + NomSens(l.sens) + '\t' + TexteFacteur(l.vitesse, separateur) + '\n';
+        texte += '\t' + NomSens(l.sens) + '\t' + TexteFacteur(l.vitesse, separateur);
+        for (const std::optional<double>& v : {l.direct, l.inverse})
+            texte += '\t' + (v ? TexteFacteur(*v, separateur) : std::string());
+        texte += '\n';
     }
     return texte;
 }
@@ -265,7 +373,9 @@ std::string TexteTableau(std::span<const LigneHarmonique> lignes, std::string_vi
 std::string JsonTableau(const State& s, const Harmoniques& analyse,
                         std::span<const LigneHarmonique> lignes) {
     std::string json = "{\"bobinage\": " + JsonTexte(NomBobinage(s, ".")) +
-                       ", \"distorsion\": " + Json(analyse.distorsion) + ", \"ordres\": [";
+                       ", \"distorsion\": " + Json(analyse.distorsion) +
+                       ", \"distorsion_rangs\": [" + std::to_string(kPremierOrdreDistorsion) +
+                       ", " + std::to_string(kOrdreMax) + "], \"ordres\": [";
     bool premiere = true;
     for (const LigneHarmonique& l : lignes) {
         json += premiere ? "\n  " : ",\n  ";
@@ -274,9 +384,9 @@ std::string JsonTableau(const State& s, const Harmoniques& analyse,
                 ", \"kd\": " + Json(l.facteurs.kd) + ", \"ke\": " + Json(l.facteurs.ke) +
                 ", \"kw\": " + Json(l.facteurs.kw) + ", \"relatif\": " + Json(l.relatif) +
                 ", \"sens\": " + JsonTexte(NomSens(l.sens)) + ", \"vitesse\": " + Json(l.vitesse) +
-                "}";
+                ", \"direct\": " + Json(l.direct) + ", \"inverse\": " + Json(l.inverse) + "}";
     }
-    return json + "\n]}\n";
+    return json + "\n], \"alimentation\": " + JsonTexte(NomAlimentation(s.alimentation)) + "}\n";
 }
 
 }  // namespace kest

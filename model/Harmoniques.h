@@ -10,9 +10,10 @@
 // wave turning forward (h ≡ 1 mod 3) or backward (h ≡ 2 mod 3) at 1/h of the fundamental's
 // speed, of amplitude A(h) = 3/(π·h)·|k_p·k_d·k_e|·Imax.
 //
-// Numeric side: the resultant (F[0] + F[1]) + F[2] that the picture draws, sampled over one
-// pole-pair span and transformed. It is the reference: where the two differ, the formulas
-// have left the model's domain (a stale Alpha whose belt overruns a pole pair, for instance).
+// Numeric side: the resultant that the picture draws, the sum of the model's ForcePhase over
+// the three phases, transformed over one pole-pair span. It is the reference: where the two differ,
+// the formulas have left the model's domain (a stale Alpha whose belt overruns a pole pair, for
+// instance).
 
 #include <array>
 #include <optional>
@@ -25,8 +26,9 @@
 
 namespace kest {
 
-inline constexpr int kOrdreMax = 49;       // highest order of the numeric spectrum
-inline constexpr int kOrdresTableau = 25;  // orders of the chart and of the exported table
+inline constexpr int kOrdreMax = 49;               // highest order of the numeric spectrum
+inline constexpr int kPremierOrdreDistorsion = 2;  // the distortion sums orders 2 .. kOrdreMax
+inline constexpr int kOrdresTableau = 25;          // orders of the chart and of the exported table
 // Below this fraction of the fundamental an order is indistinguishable from the sampling
 // error: it is reported absent, without a direction.
 inline constexpr double kSeuilAbsent = 1e-3;
@@ -53,28 +55,36 @@ double AmplitudeAnalytique(const State& s, int h);
 
 // The numeric spectrum at the state's time. Index h = 1 .. kOrdreMax; index 0 is unused.
 struct Harmoniques {
-    std::array<double, kOrdreMax + 1> amplitude{};  // crest of order h in the resultant
-    std::array<double, kOrdreMax + 1> direct{};     // its forward-turning part
-    std::array<double, kOrdreMax + 1> inverse{};    // its backward-turning part
+    // Crest of order h in the resultant at the state's time (constant in time when balanced).
+    std::array<double, kOrdreMax + 1> amplitude{};
+    std::array<double, kOrdreMax + 1> direct{};   // its forward-turning part
+    std::array<double, kOrdreMax + 1> inverse{};  // its backward-turning part
+    // The direction of order h: the balanced supply's crest of order h against 1e-3 of its
+    // fundamental; any other supply, the larger of its two parts against 1e-3 of `equilibre`.
     std::array<Sens, kOrdreMax + 1> sens{};
-    // sqrt(Σ_{h>=2} A(h)²)/A(1); empty when there is no fundamental to compare with.
+    // The crest of the fundamental the balanced supply gives the same winding (0 when it has
+    // none): the unit of the forward and backward parts of every supply.
+    double equilibre = 0.0;
+    // sqrt(Σ A(h)²)/A(1) over orders kPremierOrdreDistorsion .. kOrdreMax (more than the
+    // table lists); empty when there is no fundamental to compare with.
     std::optional<double> distorsion;
-    // A(h)/A(1), or empty when there is no fundamental.
+    // A(h)/A(1) at the state's time, or empty when there is no fundamental. Constant in time
+    // for the balanced supply; any other makes it pulsate: its parts below do not.
     std::optional<double> Relatif(int h) const;
+    // The forward and backward parts of order h per unit of the balanced fundamental
+    // (model/Alimentation.h gives their formulas), or empty when the winding has none.
+    std::optional<double> DirectRelatif(int h) const;
+    std::optional<double> InverseRelatif(int h) const;
+    // "Taux de déséquilibre": backward / forward of the fundamental; empty without forward.
+    std::optional<double> TauxDesequilibre() const;
 };
 
-// Samples per pole-pair span when none is asked for. Each edge of a stepped wave lands up to
-// half a sample off, which costs up to a few N-ths of the fundamental with few coils per belt
-// and much less with many (their errors cancel); N·m ≈ 65536, between 512 and 8192, keeps
-// every order within 1e-3 of the fundamental and the cost, which grows as N·m, bounded.
-int EchantillonsDefaut(const State& s);
-
-// Samples the resultant at `echantillons` points of one pole-pair span (0: the default), at
-// the state's time and a quarter period later: the two transforms split each order into its
-// forward and backward waves. Works on a copy: s (its I and F included) is left as it was.
-// Throws Erreur when echantillons cannot resolve order kOrdreMax (fewer than 2·kOrdreMax + 2)
-// or is beyond 2^24.
-Harmoniques HarmoniquesNumeriques(const State& s, int echantillons = 0);
+// The resultant's transform at the state's time and a quarter period later: the two split
+// each order into its forward and backward waves. The stepped distributions are transformed
+// exactly (their MMF is constant between coil sides), so every order is right to rounding
+// whatever p, m and Y; the ideal one is sampled, which is exact for its pure fundamental.
+// Works on a copy: s (its I and F included) is left as it was.
+Harmoniques HarmoniquesNumeriques(const State& s);
 
 // One row of the table: the analytic factors, the numeric amplitude relative to the
 // fundamental and the direction, and the speed as a signed fraction of the fundamental's.
@@ -84,9 +94,13 @@ struct LigneHarmonique {
     std::optional<double> relatif;
     Sens sens = Sens::Absent;
     double vitesse = 0.0;  // +1/h forward, −1/h backward, 0 absent
+    // The forward and backward parts per unit of the balanced fundamental.
+    std::optional<double> direct;
+    std::optional<double> inverse;
 };
 
-// The window's orders: 1, 5, 7, 11, 13, with 2 and 4 first when Y is not π.
+// The window's orders: 1, 5, 7, 11, 13, with 2 and 4 first when the pitch factor of order 2
+// is not negligible (|k_p(2)| > 1e-9: the coil is not full-pitch).
 std::vector<int> OrdresFenetre(const State& s);
 // 1 .. kOrdresTableau, for the chart and the exported table.
 std::vector<int> OrdresExport();
@@ -99,17 +113,23 @@ std::string NomBobinage(const State& s, std::string_view separateur = ",");
 // A factor or ratio as the table shows it: four decimals, `separateur` as the decimal mark,
 // never "-0.0000".
 std::string TexteFacteur(double v, std::string_view separateur = ".");
+// "rangs 2 à 49": the orders the distortion sums, for every place that shows it.
+std::string PorteeDistorsion();
+// The distortion as the exported text's last line: "distorsion (rangs 2 à 49)\t0.0320\n", the
+// ratio left empty when there is no fundamental.
+std::string TexteDistorsion(const Harmoniques& analyse, std::string_view separateur = ".");
 // "direct", "inverse", "absent".
 std::string NomSens(Sens sens);
 // "1/5", "-1/5" (backward), "0" (absent).
 std::string TexteVitesse(const LigneHarmonique& ligne);
 
-// Tab-separated, a header line then one line per row, each line ending in '\n'; numbers with
+// Tab-separated, a header line (h k_p k_d k_e k_w A(h)/A(1) sens vitesse direct inverse) then
+// one line per row, each line ending in '\n'; numbers with
 // four decimals and `separateur` as the decimal mark; an undefined ratio is left empty.
 std::string TexteTableau(std::span<const LigneHarmonique> lignes,
                          std::string_view separateur = ".");
-// {"bobinage": ..., "distorsion": x|null, "ordres": [{"h":1,"kp":..,"kd":..,"ke":..,"kw":..,
-// "relatif":x|null,"sens":"direct","vitesse":1.0}, ...]}
+// {"bobinage": ..., "distorsion": x|null, "distorsion_rangs": [2, 49], "ordres":
+// [{"h":1,"kp":..,"kd":..,"ke":..,"kw":.., "relatif":x|null,"sens":"direct","vitesse":1.0}, ...]}
 std::string JsonTableau(const State& s, const Harmoniques& analyse,
                         std::span<const LigneHarmonique> lignes);
 

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "model/Alimentation.h"
+
 namespace kest {
 
 double AngleConducteur(const State& s, int k, int i, int j, Cote cote, Etoile etoile) {
@@ -20,9 +22,26 @@ double AngleAxe(const State& s, int k, int j) {
     return (kDeuxPi * j + k * kDeuxPiSur3 + kPiSur2) / s.p;
 }
 
+namespace {
+
+// Phase k's current per unit of Imax, delayed by `retard` more: a_k·sin(Omega·t − δ_k − retard)
+// for a supply other than the balanced one. Phase 2 of an open phase is exactly phase 1's
+// opposite, so that the two line currents sum to zero.
+double CourantUnitaire(const State& s, int k, double retard) {
+    if (s.alimentation == Alimentation::PhaseCoupee && k == 1)
+        return -CourantUnitaire(s, 0, retard);
+    const PhaseAlimentation ph = ParametresPhase(s, k);
+    return ph.a * std::sin(s.Omega * s.t - ph.delta - retard);
+}
+
+}  // namespace
+
 Courant CourantPhase(const State& s, int k) {
-    const double phi = s.Omega * s.t - k * kDeuxPiSur3;
-    return {phi, std::sin(phi) * s.Imax};
+    if (s.alimentation == Alimentation::Equilibree) {
+        const double phi = s.Omega * s.t - k * kDeuxPiSur3;
+        return {phi, std::sin(phi) * s.Imax};
+    }
+    return {s.Omega * s.t - ParametresPhase(s, k).delta, CourantUnitaire(s, k, 0.0) * s.Imax};
 }
 
 double Reste(double x, double y) {
@@ -49,7 +68,32 @@ bool DansBobine(const State& s, double theta, double c) {
 
 }  // namespace
 
+std::vector<double> BordsPhase(const State& s, int k) {
+    std::vector<double> bords;
+    if (!(s.DoubleEtoile || s.Reelle) || s.m <= 0) return bords;
+    // DansBobine changes where theta − c crosses a multiple of the span (the remainder wraps)
+    // or where the remainder crosses Y/p: both lattices, whatever the sign of theta − c + 2π.
+    const double pas = kDeuxPi / s.p;
+    const auto ajoute = [&](double angle) {
+        double r = std::fmod(angle, pas);
+        if (!std::isfinite(r)) return;  // a coil opening too large to place an edge
+        if (r < 0) r += pas;
+        bords.push_back(r < pas ? r : 0.0);
+    };
+    const double demi = s.DoubleEtoile ? (kPiSur6 / s.p) * 0.5 : 0.0;
+    for (int i = 1; i <= s.m; ++i) {
+        const double c = AngleBobine(s, k, i);
+        for (const double aller : {c - demi, c + demi}) {
+            ajoute(aller);
+            ajoute(aller + s.Y / s.p);
+            if (!s.DoubleEtoile) break;
+        }
+    }
+    return bords;
+}
+
 double SecondeEtoile(const State& s, int k) {
+    if (s.alimentation != Alimentation::Equilibree) return CourantUnitaire(s, k, kPiSur6);
     return std::sin(s.Omega * s.t - k * kDeuxPiSur3 - kPiSur6);
 }
 

@@ -5,6 +5,8 @@
 // All angles are radians; theta and the returned conductor and axis angles are mechanical
 // angles of the air gap, counter-clockwise on the screen from the right-pointing axis.
 
+#include <vector>
+
 #include "model/State.h"
 
 namespace kest {
@@ -18,9 +20,11 @@ double AngleConducteur(const State& s, int k, int i, int j, Cote cote, Etoile et
 // Magnetic axis of phase k under pole pair j: a quarter period after its go belt.
 double AngleAxe(const State& s, int k, int j);
 
+// Phase k's current for the state's supply (model/Alimentation.h): balanced, exactly
+// Omega·t − k·2π/3 and Imax·sin(phi) as ever; otherwise Omega·t − δ_k and a_k·Imax·sin(phi).
 struct Courant {
-    double phi;     // electrical phase angle Omega·t − k·2π/3
-    double valeur;  // Imax·sin(phi)
+    double phi;     // electrical phase angle Omega·t − δ_k
+    double valeur;  // a_k·Imax·sin(phi)
 };
 Courant CourantPhase(const State& s, int k);
 
@@ -28,14 +32,21 @@ Courant CourantPhase(const State& s, int k);
 // currents of the pass must already be stored.
 double ForcePhase(const State& s, int k, double theta);
 
+// The air-gap angles in [0, 2π/p) where the stepped MMF of phase k can change: both sides of
+// each of its coils (of each half-coil for the double star) under the first pole pair. Between
+// two of them ForcePhase is constant in theta; the pattern repeats under every pole pair.
+// Unsorted, possibly repeated; empty for the ideal distribution and for m <= 0.
+std::vector<double> BordsPhase(const State& s, int k);
+
 // fmod(x, y) for y > 0, bit for bit, with the two cases the air-gap sweep meets most computed
 // without the library's general division: 0 <= x < y gives x, and y <= x < 2y gives x − y,
 // which is exact there (the difference of two doubles within a factor 2 of each other).
 double Reste(double x, double y);
 
 // The double star's second-star current of phase k per unit of Imax: it lags the first star
-// by π/6 in time, sin(Omega·t − k·2π/3 − π/6). It is the same at every air-gap angle of one
-// picture, so a sweep computes it once and hands it to the overload below.
+// by π/6 in time, a_k·sin(Omega·t − δ_k − π/6) (balanced: sin(Omega·t − k·2π/3 − π/6)). It is the
+// same at every air-gap angle of one picture, so a sweep computes it once and hands it to the
+// overload below.
 double SecondeEtoile(const State& s, int k);
 // ForcePhase(s, k, theta), with SecondeEtoile(s, k) already computed: the same value, bit for bit.
 double ForcePhase(const State& s, int k, double theta, double secondeEtoile);

@@ -19,6 +19,17 @@ inline constexpr double kDeuxPiSur3 = 2.0943951023931953;
 inline constexpr double kPiSur2 = 1.5707963267948966;
 inline constexpr double kPiSur6 = 0.5235987755982988;
 
+// The supply of the three phases: phase k carries a_k·Imax·sin(Omega·t − δ_k). The balanced
+// supply (δ_k = k·2π/3, a_k = 1) is the default and is computed exactly as the picture always
+// was; model/Alimentation.h gives the a_k and δ_k of each kind and its rules.
+enum class Alimentation {
+    Equilibree,       // "Équilibrée": a_k = 1, δ_k = k·2π/3
+    SequenceInverse,  // "Séquence inverse": a_k = 1, δ_k = −k·2π/3 (phases 2 and 3 exchanged)
+    Monophasee,       // "Monophasée": phase 1 alone, a = (1, 0, 0), δ = 0
+    PhaseCoupee,  // "Phase 3 coupée": star without neutral, I1 = −I2 = (√3/2)·Imax·sin(Ωt + π/6)
+    Libre,        // "Libre": the amplitudes and lags typed by the user
+};
+
 struct State {
     int p = 1;                 // pole pairs, always >= 1
     int m = 2;                 // slots per pole and per phase (not range-checked: may be <= 0)
@@ -39,6 +50,11 @@ struct State {
     bool DoubleEtoile = false;      // two stars π/6 apart; wins over Reelle
     double I[3] = {0.0, 0.0, 0.0};  // phase currents of the scene being drawn
     double F[3] = {0.0, 0.0, 0.0};  // MMF of each phase at the air-gap sample being drawn
+    // The supply, after the picture's own members. The free amplitudes (per unit of Imax, 0 to
+    // 2) and lags (degrees) are kept when another kind is chosen, and used only by "Libre".
+    Alimentation alimentation = Alimentation::Equilibree;
+    double AmplitudesLibres[3] = {1.0, 1.0, 1.0};
+    double DephasagesLibres[3] = {0.0, 120.0, 240.0};
 };
 
 }  // namespace kest

@@ -6,11 +6,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QEnterEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QRadioButton>
@@ -156,6 +158,52 @@ TEST_F(FenetreHarmoniques, CtrlCCopiesTheSpectrumAndHintsGoToTheMainStatusBar) {
         EXPECT_EQ(form.statusBar()->currentMessage(), w->statusTip()) << nom;
         EXPECT_FALSE(w->statusTip().isEmpty()) << nom;
     }
+}
+
+// The window goes to the first side of the main window with room on the screen.
+TEST(PositionAupres, RightThenBelowThenLeftNeverOverThePicture) {
+    const QSize taille(776, 640);
+    const struct {
+        QRect fenetre, ecran;
+        QPoint attendu;
+    } cas[] = {
+        {{100, 50, 716, 560}, {0, 0, 1920, 1080}, {824, 50}},     // right
+        {{0, 0, 716, 560}, {0, 0, 1280, 1600}, {0, 568}},         // below
+        {{1000, 400, 716, 560}, {0, 0, 1920, 1080}, {216, 400}},  // left
+    };
+    for (const auto& c : cas) {
+        const QPoint position = kest::PositionAupres(c.fenetre, taille, c.ecran);
+        EXPECT_EQ(position, c.attendu);
+        EXPECT_FALSE(QRect(position, taille).intersects(c.fenetre));
+        EXPECT_TRUE(c.ecran.contains(QRect(position, taille)));
+    }
+}
+
+// "Agrandir les harmoniques" scales the axis to the largest harmonic and cuts the fundamental,
+// whose value is written on it; the axis numbers take the locale's separator as the table does.
+// An untouched Enter writes π back as 3.14159265358979: still full pitch, no even rows.
+TEST_F(FenetreHarmoniques, EnlargedScaleLocalisedAxisAndFullPitchRows) {
+    form.LireSeparateur(QLocale(QLocale::French, QLocale::France));
+    Action("Harmoniques1")->trigger();
+    Action("Dimensions1")->trigger();
+    Trouver<QRadioButton>("RBReelle")->click();
+    QTest::keyClick(Trouver<QLineEdit>("IDC_Y"), Qt::Key_Return);
+    EXPECT_EQ(Trouver<QTableWidget>("Tableau")->rowCount(), 5);
+    EXPECT_EQ(Fenetre().Graduations(), (QStringList{"0,0", "0,2", "0,4", "0,6", "0,8", "1,0"}));
+    EXPECT_EQ(Fenetre().ValeurCoupee(), "");
+    EXPECT_EQ(Fenetre().Barres(Sens::Direct).value(0), 1.0);
+    EXPECT_TRUE(Trouver<QLabel>("LabelDistorsion")->text().contains("(rangs 2 à 49)"));
+
+    // p = 1, m = 2: the largest harmonics are the slot orders 11 and 13, 1/11 and 1/13.
+    Trouver<QCheckBox>("CBAgrandir")->click();
+    EXPECT_EQ(Fenetre().Graduations(),
+              (QStringList{"0,00", "0,02", "0,04", "0,06", "0,08", "0,10"}));
+    EXPECT_NEAR(Fenetre().Barres(Sens::Direct).value(0), 0.1, 1e-12);
+    EXPECT_EQ(Fenetre().ValeurCoupee(), "1,0000");
+    EXPECT_NEAR(Fenetre().Barres(Sens::Inverse).value(10), 1.0 / 11, 1e-4);
+    Trouver<QCheckBox>("CBAgrandir")->click();
+    EXPECT_EQ(Fenetre().Graduations().last(), "1,0");
+    EXPECT_EQ(Fenetre().ValeurCoupee(), "");
 }
 
 }  // namespace

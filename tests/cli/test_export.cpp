@@ -579,8 +579,8 @@ TEST(KestExport, SpectrumTableIsTheModels) {
         const auto lignes = LignesHarmoniques(k.etat, sp, ordres);
         const Resultat texte = Lance(QStringList{"--spectre"} + k.arguments);
         EXPECT_EQ(texte.statut, 0) << texte.erreurs.toStdString();
-        EXPECT_EQ(texte.sortie.toStdString(), TexteTableau(lignes));
-        EXPECT_EQ(texte.sortie.count('\n'), 26);  // a header and orders 1 to 25
+        EXPECT_EQ(texte.sortie.toStdString(), TexteTableau(lignes) + TexteDistorsion(sp));
+        EXPECT_EQ(texte.sortie.count('\n'), 27);  // a header, orders 1 to 25, the distortion
         const Resultat json = Lance(QStringList{"--spectre", "--format", "json"} + k.arguments);
         EXPECT_EQ(json.statut, 0);
         EXPECT_EQ(json.sortie.toStdString(), JsonTableau(k.etat, sp, lignes));

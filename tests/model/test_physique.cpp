@@ -8,6 +8,8 @@
 #include <random>
 #include <vector>
 
+#include "model/Alimentation.h"
+#include "model/Erreur.h"
 #include "model/Physique.h"
 
 using namespace kest;
@@ -98,6 +100,118 @@ TEST(CourantPhase, BalancedThreePhaseAtTimeZero) {
     for (int k = 0; k < 3; ++k) {
         EXPECT_DOUBLE_EQ(CourantPhase(s, k).phi, attendu[k][0]) << k;
         EXPECT_NEAR(CourantPhase(s, k).valeur, attendu[k][1], 1e-15) << k;
+    }
+}
+
+// Each supply's currents, from its definition: the balanced one bit for bit as the picture
+// has always computed it (double star's second star included), an open phase's two line
+// currents exactly opposite.
+TEST(CourantPhase, TheFiveSupplies) {
+    const double r3 = std::sqrt(3.0) / 2;
+    for (double t : {0.0, 0.0013, 0.0172, 123.456}) {
+        State s;
+        s.t = t, s.Imax = 1.5;
+        const double w = s.Omega * t;
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(CourantPhase(s, k).valeur),
+                      std::bit_cast<std::uint64_t>(std::sin(w - k * 2.0943951023931953) * 1.5));
+            EXPECT_EQ(SecondeEtoile(s, k), std::sin(w - k * 2.0943951023931953 - kPiSur6));
+        }
+        const struct {
+            Alimentation alimentation;
+            double attendu[3];
+        } cas[] = {
+            {Alimentation::SequenceInverse,
+             {std::sin(w), std::sin(w + 2 * kPi / 3), std::sin(w + 4 * kPi / 3)}},
+            {Alimentation::Monophasee, {std::sin(w), 0, 0}},
+            {Alimentation::PhaseCoupee,
+             {r3 * std::sin(w + kPi / 6), -r3 * std::sin(w + kPi / 6), 0}},
+            {Alimentation::Libre,
+             {std::sin(w), std::sin(w - 2 * kPi / 3), std::sin(w - 4 * kPi / 3)}},
+        };
+        for (const auto& c : cas) {
+            ChoisirAlimentation(s, c.alimentation);
+            for (int k = 0; k < 3; ++k) {
+                EXPECT_NEAR(CourantPhase(s, k).valeur, 1.5 * c.attendu[k], 1e-9)
+                    << NomAlimentation(c.alimentation) << " k=" << k << " t=" << t;
+                // The second star is the same supply π/6 later.
+                State tot = s;
+                tot.t = t - kPiSur6 / s.Omega;
+                EXPECT_NEAR(SecondeEtoile(s, k), CourantPhase(tot, k).valeur / 1.5, 1e-9);
+            }
+        }
+        ChoisirAlimentation(s, Alimentation::PhaseCoupee);
+        EXPECT_EQ(
+            (CourantPhase(s, 0).valeur + CourantPhase(s, 1).valeur) + CourantPhase(s, 2).valeur,
+            0.0);
+    }
+}
+
+// A single phase makes a pulsating field: the sum, at every instant, of two fields of a third of
+// the balanced one turning in opposite directions, crests at Omega·t + arg D and π − Omega·t − arg
+// B.
+TEST(ForcePhase, SinglePhaseIsTwoEqualCounterRotatingFields) {
+    for (int p : {1, 3})
+        for (double t : {0.0, 0.0013, 0.0172}) {
+            State s = Bobinage(p, 2);
+            s.t = t;
+            ChoisirAlimentation(s, Alimentation::Monophasee);
+            StockerCourants(s);
+            const Sequences sq = ComposantesSymetriques(s, 1);
+            EXPECT_NEAR(std::abs(sq.direct), 1.0 / 3, 1e-15);
+            EXPECT_NEAR(std::abs(sq.inverse), 1.0 / 3, 1e-15);
+            const double w = s.Omega * t;
+            for (double theta : Echantillons(kDeuxPi, 40)) {
+                const double x = p * theta;
+                const double F =
+                    (ForcePhase(s, 0, theta) + ForcePhase(s, 1, theta)) + ForcePhase(s, 2, theta);
+                const double avant =
+                    0.75 * std::abs(sq.direct) * std::cos(x - w - std::arg(sq.direct));
+                const double arriere =
+                    0.75 * std::abs(sq.inverse) * std::cos(x - (kPi - w - std::arg(sq.inverse)));
+                EXPECT_NEAR(F, avant + arriere, 1e-12) << "p=" << p << " t=" << t;
+            }
+        }
+}
+
+// The six fields of "Libre": read with the locale's separator, all or nothing.
+TEST(AppliquerAlimentationLibre, ReadsAllOrChangesNothing) {
+    State s;
+    AppliquerAlimentationLibre(s, {{"1", "0,5", "2"}, {"0", "-90", "1e2"}}, ",");
+    EXPECT_EQ(s.alimentation, Alimentation::Libre);
+    EXPECT_EQ(s.AmplitudesLibres[1], 0.5);
+    EXPECT_EQ(s.DephasagesLibres[2], 100.0);
+    EXPECT_NEAR(ParametresPhase(s, 1).delta, -kPi / 2, 1e-15);
+    EXPECT_EQ(SaisieAlimentationAffichee(s, ",").amplitudes[1], "0,5");
+
+    ChoisirAlimentation(s, Alimentation::Monophasee);
+    const struct {
+        SaisieAlimentation saisie;
+        const char* message;
+    } refus[] = {
+        {{{"1", "2,5", "1"}, {"0", "120", "240"}},
+         "'2,5' n'est pas une amplitude correcte (0 à 2)"},
+        {{{"1", "1", "-0,1"}, {"0", "120", "240"}},
+         "'-0,1' n'est pas une amplitude correcte (0 à 2)"},
+        {{{"1", "1", "abc"}, {"0", "120", "240"}},
+         "'abc' n'est pas une valeur en virgule flottante correcte"},
+        {{{"1", "1", "1"}, {"0", "1.5", "240"}},
+         "'1.5' n'est pas une valeur en virgule flottante correcte"},
+        {{{"1", "1", "1"}, {"0", "120", "1e999"}}, "Débordement en virgule flottante"},
+    };
+    for (const auto& r : refus) {
+        State avant = s;
+        try {
+            AppliquerAlimentationLibre(s, r.saisie, ",");
+            ADD_FAILURE() << r.message;
+        } catch (const Erreur& e) {
+            EXPECT_EQ(e.message(), r.message);
+        }
+        EXPECT_EQ(s.alimentation, Alimentation::Monophasee);
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(s.AmplitudesLibres[k], avant.AmplitudesLibres[k]);
+            EXPECT_EQ(s.DephasagesLibres[k], avant.DephasagesLibres[k]);
+        }
     }
 }
 
