@@ -70,7 +70,8 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
 
     Zone = new QWidget(this);
     Zone->setObjectName(QStringLiteral("Zone"));
-    Zone->setAutoFillBackground(true);  // the erase before each paint
+    // The surface erases the area itself before each paint, with what it keeps of the picture.
+    Zone->setAttribute(Qt::WA_OpaquePaintEvent);
     Zone->installEventFilter(this);
     setCentralWidget(Zone);
 
@@ -235,8 +236,11 @@ void TkestForm::CreerRangeeOutils() {
     // Opaque, so that a repaint of the picture leaves them out: redrawing the button, the bar
     // and the check boxes at every tick would cost half as much again as the picture, which
     // never reaches under them at ordinary sizes.
-    for (QWidget* c : std::initializer_list<QWidget*>{SpeedButton1, ScrollBar1, CheckBoxAfficheVect,
-                                                      CheckBoxAfficheOnde, CheckBoxAfficheBobinage})
+    // The two labels too: a transparent label is shaped and drawn again at every tick, a tenth
+    // of a tick's time, over the same background.
+    for (QWidget* c : std::initializer_list<QWidget*>{SpeedButton1, ScrollBar1, Label1, Label2,
+                                                      CheckBoxAfficheVect, CheckBoxAfficheOnde,
+                                                      CheckBoxAfficheBobinage})
         c->setAutoFillBackground(true);
 
     setTabOrder(ScrollBar1, CheckBoxAfficheVect);
@@ -423,6 +427,8 @@ Affichage TkestForm::LireAffichage() const {
 
 void TkestForm::FormPaint() {
     QPainter painter(Zone);
+    const PainterSurface::Fond fond{Zone->rect(), Zone->palette().color(QPalette::Window),
+                                    painter.worldTransform()};
     // Zoomed, the same calls through a scaled painter; at 100 % the painter is left as it is.
     if (pleinEcran_) {
         const double k = FacteurImage();
@@ -430,7 +436,7 @@ void TkestForm::FormPaint() {
     } else if (zoom_ != 1.0) {
         Agrandit(painter, zoom_);
     }
-    const PainterSurface::Attache attache(*surface_, painter);
+    const PainterSurface::Attache attache(*surface_, painter, fond);
     Dessine(*surface_, etat_, LireAffichage());
 }
 
