@@ -70,8 +70,7 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
 
     Zone = new QWidget(this);
     Zone->setObjectName(QStringLiteral("Zone"));
-    // The surface erases the area itself before each paint, with what it keeps of the picture.
-    Zone->setAttribute(Qt::WA_OpaquePaintEvent);
+    Zone->setAutoFillBackground(true);  // the erase before each paint
     Zone->installEventFilter(this);
     setCentralWidget(Zone);
 
@@ -427,8 +426,6 @@ Affichage TkestForm::LireAffichage() const {
 
 void TkestForm::FormPaint() {
     QPainter painter(Zone);
-    const PainterSurface::Fond fond{Zone->rect(), Zone->palette().color(QPalette::Window),
-                                    painter.worldTransform()};
     // Zoomed, the same calls through a scaled painter; at 100 % the painter is left as it is.
     if (pleinEcran_) {
         const double k = FacteurImage();
@@ -436,7 +433,7 @@ void TkestForm::FormPaint() {
     } else if (zoom_ != 1.0) {
         Agrandit(painter, zoom_);
     }
-    const PainterSurface::Attache attache(*surface_, painter, fond);
+    const PainterSurface::Attache attache(*surface_, painter);
     Dessine(*surface_, etat_, LireAffichage());
 }
 

@@ -37,10 +37,8 @@ PainterSurface::PainterSurface(const QFont& font, QColor texte, QColor fond)
     font_.setStyleStrategy(QFont::NoAntialias);
 }
 
-void PainterSurface::Begin(QPainter& painter, const Fond* fond) {
+void PainterSurface::Begin(QPainter& painter) {
     painter_ = &painter;
-    fond_.reset();
-    if (fond) fond_ = *fond;
     // Hard pixels, as the picture's integer coordinates were laid out for.
     painter_->setRenderHint(QPainter::Antialiasing, false);
     painter_->setFont(font_);
@@ -59,14 +57,9 @@ void PainterSurface::Begin(QPainter& painter, const Fond* fond) {
                           raster_ && device ? device->height() : 0);
     // A caller of many colours or texts: start again, between paints, where no list refers to
     // them.
-    if (stylos_.size() >= 64 || brosses_.size() >= 64 || textes_.size() >= 16) {
-        stylos_.clear();
-        brosses_.clear();
-        textes_.clear();
-        // The kept calls name pens, brushes and texts by their place in these lists.
-        precedents_.clear();
-        couche_ = Couche{};
-    }
+    if (stylos_.size() >= 64) stylos_.clear();
+    if (brosses_.size() >= 64) brosses_.clear();
+    if (textes_.size() >= 16) textes_.clear();
     appels_.clear();
     styloNote_ = brosseNote_ = kAucun;
     ChoisirStylo();
@@ -75,10 +68,8 @@ void PainterSurface::Begin(QPainter& painter, const Fond* fond) {
 
 void PainterSurface::End() noexcept {
     if (!painter_) return;
-    const std::size_t debut = fond_ ? PoseFond() : 0;
-    Rejoue(debut, appels_.size());
+    Rejoue();
     ellipses_.FinDeSerie();
-    std::swap(precedents_, appels_);
     appels_.clear();
     painter_ = nullptr;
 }
@@ -209,84 +200,10 @@ bool SensDuTrace(int x1, int y1, int x2, int y2) {
 }
 }  // namespace
 
-std::size_t PainterSurface::PoseFond() noexcept {
-    QPainter& p = *painter_;
-    const QTransform t = p.deviceTransform();
-    // From the zone's coordinates to the device's: the widget's place in its window.
-    const QTransform base = fond_->monde * p.worldTransform().inverted() * t;
-    const QRgb couleur = fond_->couleur.rgba();
-    const auto efface = [&] {
-        p.save();
-        p.setWorldTransform(fond_->monde);
-        p.fillRect(fond_->zone, fond_->couleur);
-        p.restore();
-    };
-    // Kept only where a copy is exact: hard pixels, no rotation, and a device pixel for each
-    // pixel of the zone at a whole-pixel place, so that the calls drawn on the kept image move
-    // by whole pixels only.
-    const bool entier = raster_ && t.type() <= QTransform::TxScale &&
-                        base.type() <= QTransform::TxTranslate &&
-                        base.dx() == std::trunc(base.dx()) && base.dy() == std::trunc(base.dy()) &&
-                        std::abs(base.dx()) < 1e6 && std::abs(base.dy()) < 1e6;
-    if (!entier || fond_->zone.isEmpty()) {
-        couche_ = Couche{};
-        efface();
-        return 0;
-    }
-    const QRect zone = fond_->zone.translated(int(base.dx()), int(base.dy()));
-    const bool meme = !couche_.image.isNull() && couche_.zone == zone &&
-                      couche_.transformation == t && couche_.couleur == couleur &&
-                      couche_.appels.size() <= appels_.size() &&
-                      std::equal(couche_.appels.begin(), couche_.appels.end(), appels_.begin());
-    // The calls this paint shares with the last one: while only the time moves, those that do
-    // not depend on it.
-    const auto n = static_cast<std::size_t>(
-        std::mismatch(appels_.begin(), appels_.end(), precedents_.begin(), precedents_.end())
-            .first -
-        appels_.begin());
-    if (!meme || n > couche_.appels.size()) {
-        couche_ = Couche{};
-        if (n == 0) {
-            efface();
-            return 0;
-        }
-        QImage image(zone.size(), QImage::Format_RGB32);
-        if (image.isNull()) {
-            efface();
-            return 0;
-        }
-        image.fill(couleur);
-        {
-            // The same settings as the painter's, shifted by the zone's place.
-            QPainter q(&image);
-            q.setTransform(t * QTransform::fromTranslate(-zone.left(), -zone.top()));
-            q.setRenderHint(QPainter::Antialiasing, false);
-            q.setFont(font_);
-            q.setBackgroundMode(Qt::TransparentMode);
-            painter_ = &q;
-            Rejoue(0, n);
-            painter_ = &p;
-        }
-        couche_ = Couche{std::move(image), std::vector<Appel>(appels_.begin(), appels_.begin() + n),
-                         t, zone, couleur};
-    }
-    p.save();
-    p.setWorldTransform(fond_->monde);
-    p.drawImage(fond_->zone.topLeft(), couche_.image);
-    p.restore();
-    return couche_.appels.size();
-}
-
-void PainterSurface::Rejoue(std::size_t debut, std::size_t fin) noexcept {
+void PainterSurface::Rejoue() noexcept {
     // The painter gets a pen or a brush only when a drawing needs one that it does not hold.
     remise_ = Remise{kAucun, kAucun, kAucun, kAucun, 0, false};
-    for (std::size_t i = 0; i < debut; ++i) {
-        if (appels_[i].ordre == Ordre::Stylo) RejoueStylo(appels_[i]);
-        if (appels_[i].ordre == Ordre::Brosse)
-            remise_.brosseVoulue = static_cast<std::size_t>(appels_[i].a);
-    }
-    for (std::size_t i = debut; i < fin; ++i) {
-        const Appel& a = appels_[i];
+    for (const Appel& a : appels_) {
         switch (a.ordre) {
             case Ordre::Stylo:
                 RejoueStylo(a);

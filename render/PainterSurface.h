@@ -4,17 +4,13 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
-#include <QImage>
 #include <QLine>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
-#include <QRect>
 #include <QStaticText>
-#include <QTransform>
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,26 +34,12 @@ public:
     // the pen starts black, solid, 1 pixel wide.
     PainterSurface(const QFont& font, QColor texte, QColor fond);
 
-    // What lies under the picture when the surface erases it itself: `zone` (a widget's
-    // rectangle), in the coordinates the painter had with the world transformation `monde`
-    // (before the picture's scaling), painted in `couleur` first.
-    struct Fond {
-        QRect zone;
-        QColor couleur;
-        QTransform monde;
-    };
-
     // One paint: the surface draws on `painter` from here until the end of the scope, when
-    // the calls it received reach the painter. With a background, the surface erases it
-    // first; the calls a paint shares with the one before (the frame, the circles and the
-    // winding, while only the time moves) are then kept drawn on their background and copied.
+    // the calls it received reach the painter.
     class Attache {
     public:
         Attache(PainterSurface& surface, QPainter& painter) : surface_(surface) {
-            surface_.Begin(painter, nullptr);
-        }
-        Attache(PainterSurface& surface, QPainter& painter, const Fond& fond) : surface_(surface) {
-            surface_.Begin(painter, &fond);
+            surface_.Begin(painter);
         }
         ~Attache() { surface_.End(); }
         Attache(const Attache&) = delete;
@@ -78,7 +60,7 @@ public:
     void SetBrushStyle(BrushStyle s) override;
 
 private:
-    void Begin(QPainter& painter, const Fond* fond);
+    void Begin(QPainter& painter);
     void End() noexcept;
 
     struct Texte {
@@ -97,15 +79,11 @@ private:
     struct Appel {
         Ordre ordre;
         int a, b, c, d;  // Ligne, Ellipse: the two points; Texte: index, x, y; Stylo, Brosse: index
-        bool operator==(const Appel&) const = default;
     };
     void Note(Ordre ordre, int a, int b = 0, int c = 0, int d = 0);
 
-    // Handing the list to the painter, call by call, from call `debut` to call `fin`; the pen
-    // and brush of the calls before `debut` are in force.
-    void Rejoue(std::size_t debut, std::size_t fin) noexcept;
-    // The background and the calls kept with it; returns how many calls it drew.
-    std::size_t PoseFond() noexcept;
+    // Handing the list to the painter, call by call.
+    void Rejoue() noexcept;
     void RejoueStylo(const Appel& a) noexcept;
     void RejoueLigne(const Appel& a) noexcept;
     bool RemplitLigne(const Appel& a) noexcept;
@@ -157,19 +135,6 @@ private:
     std::vector<Texte> textes_;
 
     std::vector<Appel> appels_;      // this paint's, kept with their capacity
-    std::vector<Appel> precedents_;  // the last paint's
-    std::optional<Fond> fond_;       // this paint's background, when the surface erases it
-    // The first calls of the last paints drawn once on their background, in device pixels: a
-    // paint that starts with the same calls, through the same transformation onto the same
-    // device pixels, starts with a copy of it.
-    struct Couche {
-        QImage image;
-        std::vector<Appel> appels;
-        QTransform transformation;
-        QRect zone;
-        QRgb couleur = 0;
-    };
-    Couche couche_;
     std::array<QLine, 128> lignes_;  // a group of lines handed over at once
     EllipsesRepetees ellipses_;
 };

@@ -4,12 +4,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
-#include <QRegion>
 #include <functional>
-#include <optional>
 
 #include "model/Regles.h"
-#include "render/Agrandissement.h"
 #include "render/PainterSurface.h"
 #include "scene/Dessine.h"
 #include "tests/support/SondeVectorielle.h"
@@ -278,62 +275,6 @@ TEST(PainterSurface, RepeatedEllipsesKeepTheirOverdrawOrder) {
             d.SetPenColor(kGris);            // and so does a new pen colour
             d.Ellipse(120, 196, 128, 204);
         });
-    }
-}
-
-}  // namespace
-
-namespace {
-
-// The window's paints: the surface erases its zone itself and keeps the calls a paint shares
-// with the last one drawn on their background. Over ticks, a change of winding and one of the
-// views, every paint must give the pixels of the same calls on a zone erased beforehand, with
-// nothing kept: at 100 %, zoomed by 2 and fitted to a screen with a centring margin, below a
-// menu bar and with the tool row's controls clipped out.
-TEST(PainterSurface, TheKeptBackgroundGivesEveryPixelOfAWholePaint) {
-    const QColor fond(236, 233, 216);
-    struct Cas {
-        const char* nom;
-        double k;
-        QPoint origine;
-    } cas[] = {{"100 %", 1.0, {}}, {"zoom 2", 2.0, {}}, {"full screen", 133.0 / 64, {232, 3}}};
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
-        const QSize zone(static_cast<int>(690 * c.k) + 2 * c.origine.x(),
-                         static_cast<int>(443 * c.k) + 2 * c.origine.y());
-        const QRegion clip = QRegion(QRect(QPoint(), zone)) -
-                             QRegion(zone.width() - 300, 0, 290, 52);  // the opaque controls
-        PainterSurface surfaces[2] = {{Police(), kTexte, fond}, {Police(), kTexte, fond}};
-        QImage images[2];
-        for (QImage& image : images) {
-            image = QImage(zone + QSize(0, 18), QImage::Format_RGB32);
-            image.fill(Qt::magenta);
-        }
-        kest::State etat;
-        kest::Affichage affichage;
-        for (int tick = 0; tick < 8; ++tick) {
-            if (tick == 4)
-                kest::AppliquerSaisie(etat, kest::Saisie{"2", "3", "2", true, false}, ".");
-            if (tick == 6) affichage.Bobinage = false;
-            kest::AvancerTemps(etat);
-            for (int gardee = 0; gardee < 2; ++gardee) {
-                QPainter painter(&images[gardee]);
-                painter.translate(0, 18);  // below the menu bar
-                painter.setClipRegion(clip);
-                if (!gardee) painter.fillRect(QRect(QPoint(), zone), fond);
-                const QTransform monde = painter.worldTransform();
-                kest::Agrandit(painter, c.k, c.origine);
-                std::optional<PainterSurface::Attache> attache;
-                if (gardee)
-                    attache.emplace(surfaces[1], painter,
-                                    PainterSurface::Fond{QRect(QPoint(), zone), fond, monde});
-                else
-                    attache.emplace(surfaces[0], painter);
-                kest::State s = etat;
-                kest::Dessine(surfaces[gardee], s, affichage);
-            }
-            ASSERT_TRUE(images[0] == images[1]) << "tick " << tick;
-        }
     }
 }
 
