@@ -13,6 +13,8 @@
 #include <memory>
 #include <string_view>
 
+#include "model/Erreur.h"
+
 namespace kest {
 
 namespace {
@@ -66,6 +68,48 @@ std::optional<std::string> EcranInaccessible(int argc, char* argv[]) {
     if (!nom || !*nom)
         return std::string("kest : impossible d'ouvrir l'écran (la variable DISPLAY est vide)");
     return std::string("kest : impossible d'ouvrir l'écran « ") + nom + " »";
+}
+
+LigneDeCommande LitLigneDeCommande(const std::vector<std::string>& arguments) {
+    LigneDeCommande ligne;
+    Options options;
+    for (std::string& argument : PrendOptions(arguments, options)) {
+        if (argument == "--help" || argument == "-h")
+            ligne.aide = true;
+        else
+            ligne.reste.push_back(std::move(argument));
+    }
+    if (!ligne.aide) ligne.configuration = FormeConfiguration(options);
+    return ligne;
+}
+
+void RefuseLeReste(const std::vector<std::string>& arguments) {
+    const std::vector<std::string> reste = LitLigneDeCommande(arguments).reste;
+    if (reste.empty()) return;
+    const std::string& a = reste.front();
+    if (a.size() > 1 && a[0] == '-')
+        throw Erreur("Option inconnue « " + a + " » (voir kest --help)");
+    throw Erreur("Argument inattendu « " + a + " » (voir kest --help)");
+}
+
+std::string TexteAide() {
+    return std::string(R"(Usage : kest [OPTIONS]
+
+Ouvre la fenêtre de kest (force magnétomotrice d'un bobinage triphasé) dans la
+configuration donnée : les options de kest-export, ou un lien de la page
+(--lien) pour ouvrir ce que la page montre à cette adresse.
+
+)") + kAideConfiguration +
+           R"(
+  --help            affiche cette aide
+
+Code de retour : 0 ; 2 pour une option ou une valeur refusée, avant que la
+fenêtre s'ouvre ; 1 sans écran.
+
+Exemples :
+  kest --p 2 --m 3 --distribution reelle --sans-onde
+  kest --lien 'https://…/kest/#p=2&m=3&distribution=reelle'
+)";
 }
 
 QTranslator* InstallerTraductionQt(QCoreApplication& application) {

@@ -7,53 +7,26 @@
 #include <optional>
 #include <set>
 
-#include "model/Alimentation.h"
+#include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
-#include "model/Regles.h"
 #include "render/PainterSurface.h"
 #include "scene/Plan.h"
 
 namespace kest {
 
-const char* const kAide = R"(Usage : kest-export [OPTIONS] --sortie FICHIER
+namespace {
+
+const char* const kAideDebut = R"(Usage : kest-export [OPTIONS] --sortie FICHIER
 
 Dessine une image de kest (force magnétomotrice d'un bobinage triphasé) à partir
 de ses paramètres, sans écran : figure vectorielle (EMF, SVG), image (PNG) ou
-animation (GIF) pour un cours, des diapositives ou une page web.
+animation (GIF) pour un cours, des diapositives ou une page web. Un lien de la
+page (--lien) donne l'image que la page montre à cette adresse.
 
-État du bobinage (règles et messages de la boîte « Options ») :
-  --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
-  --m N             nombre d'encoches par pôle et par phase (-99 à 99, pas 0)
-  --Y X             ouverture des bobines, en radians électriques (pas diamétral : pi)
-  --distribution D  parfaite, reelle ou double-etoile (défaut : parfaite)
-  Les nombres s'écrivent avec un point décimal, quels que soient les réglages
-  régionaux. Dès que --p, --m ou --Y est donné, l'état est formé comme par la
-  touche Entrée dans la boîte : les valeurs non données sont celles qu'elle
-  affiche (p = 1, m = 2, Y = 3.14159265358979).
+)";
 
-Alimentation (règles et messages de la fenêtre « Alimentation ») :
-  --alimentation A  equilibree, inverse (phases 2 et 3 échangées), monophasee
-                    (phase 1 seule), phase-coupee (étoile sans neutre, phase 3
-                    ouverte) ou libre (défaut : equilibree)
-  --amplitudes A1,A2,A3
-                    alimentation libre : amplitudes des trois courants, en
-                    unités de Imax (0 à 2 ; défaut : 1,1,1)
-  --dephasages D1,D2,D3
-                    alimentation libre : retards des trois courants, en degrés
-                    (défaut : 0,120,240) ; --amplitudes ou --dephasages
-                    suffit à choisir l'alimentation libre
-
-Instant :
-  --ticks N         N tops d'horloge depuis t = 0, t avancé top par top comme
-                    l'horloge de la fenêtre (0 à 10000000 ; défaut : 0)
-  --t X             le temps t en secondes (0 ou plus)
-
-Vues :
-  --sans-vecteurs   sans les vecteurs du champ
-  --sans-onde       sans les ondes polaires
-  --sans-bobinage   sans les conducteurs ni les axes des bobines
-
+const char* const kAideFin = R"(
 Image :
   --sortie FICHIER  le fichier à écrire ; - pour la sortie standard
   --format F        emf, svg, png ou gif (défaut : l'extension du fichier)
@@ -65,10 +38,8 @@ Image :
 
 Animation (GIF) :
   --images N        nombre d'images, un top d'horloge d'écart (1 à 1000 ;
-                    défaut : 100, une période)
-  --intervalle MS   durée de chaque image en millisecondes (10 à 200 ;
-                    défaut : 60, l'horloge de la fenêtre) ; l'animation boucle
-                    sans fin
+                    défaut : 100, une période) ; chaque image dure l'intervalle
+                    de l'horloge (--intervalle) ; l'animation boucle sans fin
 
 Spectre :
   --spectre         écrit, au lieu d'une image, le tableau des harmoniques de la
@@ -93,15 +64,19 @@ Exemples :
   kest-export --p 2 --m 3 --distribution reelle --ticks 25 --sortie figure.svg
   kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
   kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
+  kest-export --lien 'https://…/kest/#p=2&m=3&distribution=reelle' --sortie figure.svg
 )";
+
+}  // namespace
+
+std::string TexteAide() { return std::string(kAideDebut) + kAideConfiguration + kAideFin; }
 
 // The help states the picture's size and the window's grey in words.
 static_assert(kLargeurImage == 700 && kHauteurImage == 500 && kCouleurFenetre == 0x00F0F0F0,
-              "kAide gives the picture as 700 × 500 on the grey F0F0F0");
+              "the help gives the picture as 700 × 500 on the grey F0F0F0");
 
 namespace {
 
-constexpr int kTicksMax = 10000000;  // a fraction of a second of ticks, 7 days of the clock
 constexpr int kImagesMax = 1000;
 
 std::string Cite(const std::string& texte) { return "« " + texte + " »"; }
@@ -131,26 +106,13 @@ struct Valeurs {
     const std::string& operator[](const char* nom) const { return liste.at(nom); }
 };
 
-// Reads the words of the command line: the flags into c, the options with a value into the
-// result. Refuses an unknown option, a stray argument, a missing value and a repeated option.
+// Reads the words of the command line that the configuration left: the flags into c, the options
+// with a value into the result. Refuses an unknown option, a stray argument, a missing value
+// and a repeated option.
 Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
-    static const char* const kAvecValeur[] = {"--p",
-                                              "--m",
-                                              "--Y",
-                                              "--distribution",
-                                              "--ticks",
-                                              "--t",
-                                              "--sortie",
-                                              "--format",
-                                              "--echelle",
-                                              "--fond",
-                                              "--images",
-                                              "--intervalle",
-                                              "--alimentation",
-                                              "--amplitudes",
-                                              "--dephasages"};
-    static const char* const kDrapeaux[] = {"--sans-vecteurs", "--sans-onde", "--sans-bobinage",
-                                            "--spectre",       "--help",      "-h"};
+    static const char* const kAvecValeur[] = {"--sortie", "--format", "--echelle", "--fond",
+                                              "--images"};
+    static const char* const kDrapeaux[] = {"--spectre", "--help", "-h"};
     Valeurs v;
     std::set<std::string> drapeaux;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -165,9 +127,6 @@ Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
         if (est(kDrapeaux) && !valeur) {
             if (!drapeaux.insert(nom == "-h" ? "--help" : nom).second) throw deuxFois();
             if (nom == "--help" || nom == "-h") c.aide = true;
-            if (nom == "--sans-vecteurs") c.affichage.Vecteurs = false;
-            if (nom == "--sans-onde") c.affichage.Onde = false;
-            if (nom == "--sans-bobinage") c.affichage.Bobinage = false;
             if (nom == "--spectre") c.harmoniques = true;
         } else if (est(kAvecValeur)) {
             if (!valeur) {
@@ -185,63 +144,9 @@ Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
     return v;
 }
 
-// « État du bobinage »: a radio button, or the dialog's Enter over what the panel shows for the
-// defaults, with the texts given in their place.
-void LitBobinage(const Valeurs& v, State& etat) {
-    bool reelle = false, doubleEtoile = false;
-    if (v.Donne("--distribution")) {
-        const std::string& d = v["--distribution"];
-        if (d == "reelle")
-            reelle = true;
-        else if (d == "double-etoile")
-            doubleEtoile = true;
-        else if (d != "parfaite")
-            throw Erreur("'" + d +
-                         "' n'est pas une distribution correcte (parfaite, reelle ou "
-                         "double-etoile)");
-    }
-    if (v.Donne("--p") || v.Donne("--m") || v.Donne("--Y")) {
-        Saisie saisie = SaisieAffichee(etat, ".");
-        saisie.reelle = reelle;
-        saisie.doubleEtoile = doubleEtoile;
-        if (v.Donne("--p")) saisie.p = v["--p"];
-        if (v.Donne("--m")) saisie.m = v["--m"];
-        if (v.Donne("--Y")) saisie.Y = v["--Y"];
-        AppliquerSaisie(etat, saisie, ".");
-    } else {
-        ChoisirDistribution(etat, reelle, doubleEtoile);
-    }
-}
-
-// « Alimentation »: the kind, or the free amplitudes and lags, as the supply window sets them.
-void LitAlimentation(const Valeurs& v, State& etat) {
-    OptionsAlimentation options;
-    if (v.Donne("--alimentation")) options.alimentation = v["--alimentation"];
-    if (v.Donne("--amplitudes")) options.amplitudes = v["--amplitudes"];
-    if (v.Donne("--dephasages")) options.dephasages = v["--dephasages"];
-    LireOptionsAlimentation(etat, options);
-}
-
-// « Instant »: t by the clock's ticks or in seconds.
-void LitInstant(const Valeurs& v, State& etat) {
-    if (v.Donne("--ticks") && v.Donne("--t"))
-        throw Erreur("--ticks et --t s'excluent : donnez l'un ou l'autre");
-    if (v.Donne("--ticks")) {
-        const int ticks =
-            EntierBorne(v["--ticks"], 0, kTicksMax, "un nombre de tops d'horloge correct");
-        for (int k = 0; k < ticks; ++k) AvancerTemps(etat);
-    }
-    if (v.Donne("--t")) {
-        const double t = TexteVersReel(v["--t"], ".");
-        if (!(t >= 0.0))
-            throw Erreur("'" + v["--t"] + "' n'est pas un temps correct (0 s ou plus)");
-        etat.t = t;
-    }
-}
-
 // « Spectre »: a table, not a picture, so the picture's options have no meaning.
 void LitSpectre(const Valeurs& v, Commande& c) {
-    for (const char* option : {"--echelle", "--fond", "--images", "--intervalle"})
+    for (const char* option : {"--echelle", "--fond", "--images"})
         if (v.Donne(option)) throw Erreur(std::string(option) + " ne vaut pas avec --spectre");
     c.sortie = v.Donne("--sortie") ? v["--sortie"] : "-";
     if (c.sortie.empty()) throw Erreur("Indiquez le fichier à écrire avec --sortie");
@@ -280,8 +185,8 @@ void LitRendu(const Valeurs& v, Commande& c) {
     const bool image = c.format == Format::Png || c.format == Format::Gif;
     if (!image && (v.Donne("--echelle") || v.Donne("--fond")))
         throw Erreur("--echelle et --fond ne valent que pour les formats png et gif");
-    if (c.format != Format::Gif && (v.Donne("--images") || v.Donne("--intervalle")))
-        throw Erreur("--images et --intervalle ne valent que pour le format gif");
+    if (c.format != Format::Gif && v.Donne("--images"))
+        throw Erreur("Les images d'une animation (--images) ne valent que pour le format gif");
     if (!image) c.rendu.fond = Qt::transparent;
     if (v.Donne("--echelle"))
         c.rendu.agrandissement = EntierBorne(v["--echelle"], 1, 8, "une échelle correcte");
@@ -299,9 +204,6 @@ void LitRendu(const Valeurs& v, Commande& c) {
     if (v.Donne("--images"))
         c.animation.images =
             EntierBorne(v["--images"], 1, kImagesMax, "un nombre d'images correct");
-    if (v.Donne("--intervalle"))
-        c.animation.intervalleMs =
-            EntierBorne(v["--intervalle"], 10, 200, "un intervalle en millisecondes correct");
     c.rendu.vecteurs = !image;
 }
 
@@ -309,11 +211,15 @@ void LitRendu(const Valeurs& v, Commande& c) {
 
 Commande LitCommande(const std::vector<std::string>& arguments) {
     Commande c;
-    const Valeurs v = LitArguments(arguments, c);
+    Options options;
+    const Valeurs v = LitArguments(PrendOptions(arguments, options), c);
     if (c.aide) return c;
-    LitBobinage(v, c.etat);
-    LitAlimentation(v, c.etat);
-    LitInstant(v, c.etat);
+    // The state, the views and the clock as the window and the page form them; a GIF's frames
+    // last the clock's interval, as the window's ticks do.
+    const Configuration configuration = FormeConfiguration(options);
+    c.etat = configuration.etat;
+    c.affichage = configuration.affichage;
+    c.animation.intervalleMs = configuration.intervalle;
     if (c.harmoniques) {
         LitSpectre(v, c);
         return c;

@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (commande.aide) {
-        std::cout << kAide;
+        std::cout << TexteAide();
         return std::cout.flush() ? 0 : 1;
     }
 

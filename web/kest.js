@@ -25,6 +25,8 @@
       ecran.suit();
     });
     const commandes = KestCommandes.relie(noyau, ecran, horloge);
+    // The configuration of the address, before the first picture.
+    const lien = KestLien.relie(noyau, commandes, horloge, vues);
     // The chrome takes the window's colour that the picture is drawn on.
     document.documentElement.style.setProperty('--fond', ecran.css(noyau.constantes.fond));
 
@@ -39,6 +41,8 @@
       ecran.dessine();
       return kest.state();
     };
+    // The page's address for the configuration on screen (what "Lien" copies).
+    kest.lien = lien.adresse;
     kest.svg = ecran.svg;
     kest.png = ecran.png;
 

@@ -423,7 +423,7 @@ TEST_F(Fenetre, AlimentationWindow) {
     EXPECT_EQ(d.windowTitle(), "Alimentation");
     EXPECT_TRUE(Bouton("RBAlimentation0")->isChecked());
     EXPECT_EQ(Edit("IDC_dephasage2")->text(), "120");
-    EXPECT_EQ(Peintures([&] { QTest::mouseClick(Bouton("RBAlimentation2"), Qt::LeftButton); }), 1);
+    EXPECT_EQ(Peintures([&] { Bouton("RBAlimentation2")->click(); }), 1);
     EXPECT_EQ(form.Etat().alimentation, Alimentation::Monophasee);
 
     const auto saisir = [&](const char* nom, const QString& texte) {
