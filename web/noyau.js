@@ -137,11 +137,13 @@
       Y: M.UTF8ToString(M._kest_saisie_texte(2)), reelle: M._kest_saisie_reelle() !== 0,
       doubleEtoile: M._kest_saisie_double_etoile() !== 0 };
   };
+  // The distribution the picture draws: 0 Parfaite, 1 Réelle, 2 Double étoile.
+  Noyau.prototype.distribution = function () { return this.M._kest_distribution(); };
   Noyau.prototype.etat = function () {
     const M = this.M;
     const k = [0, 1, 2];
     return { p: M._kest_p(), m: M._kest_m(), Y: M._kest_y(), t: M._kest_t(),
-      distribution: DISTRIBUTIONS[M._kest_distribution()],
+      distribution: DISTRIBUTIONS[this.distribution()],
       alimentation: this.ALIMENTATIONS[M._kest_alimentation()],
       amplitudes: k.map((i) => M._kest_amplitude_libre(i)),
       dephasages: k.map((i) => M._kest_dephasage_libre(i)) };
