@@ -13,6 +13,9 @@
 #include <memory>
 #include <string_view>
 
+#include "model/Textes.h"
+#include "render/Langue.h"
+
 namespace kest {
 
 namespace {
@@ -64,15 +67,16 @@ std::optional<std::string> EcranInaccessible(int argc, char* argv[]) {
     if (erreurs >= 0) close(erreurs);
     if (!refusee) return std::nullopt;
     if (!nom || !*nom)
-        return std::string("kest : impossible d'ouvrir l'écran (la variable DISPLAY est vide)");
-    return std::string("kest : impossible d'ouvrir l'écran « ") + nom + " »";
+        return std::string(Traduit(
+            "Lancement", "kest : impossible d'ouvrir l'écran (la variable DISPLAY est vide)"));
+    return Remplit(Traduit("Lancement", "kest : impossible d'ouvrir l'écran « %1 »"), {nom});
 }
 
 QTranslator* InstallerTraductionQt(QCoreApplication& application) {
     auto traduction = std::make_unique<QTranslator>();
-    if (!traduction->load(QStringLiteral("qtbase_fr"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return nullptr;
+    const QString nom = LangueChoisie() == Langue::Anglais ? QStringLiteral("qtbase_en")
+                                                           : QStringLiteral("qtbase_fr");
+    if (!traduction->load(nom, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return nullptr;
     if (!QCoreApplication::installTranslator(traduction.get())) return nullptr;
     traduction->setParent(&application);
     return traduction.release();

@@ -16,8 +16,9 @@ namespace kest {
 // display answers. Qt itself would abort with an English message and a core dump.
 std::optional<std::string> EcranInaccessible(int argc, char* argv[]);
 
-// Loads Qt's own French texts (context menus of the edits and scroll bars, standard buttons)
-// from Qt's translation directory. A missing file is no error: those texts stay English.
+// Loads Qt's own texts in the chosen language (context menus of the edits and scroll bars,
+// standard buttons) from Qt's translation directory. A missing file is no error: those texts
+// stay Qt's English.
 // Returns the translator installed, owned by the application, or nullptr.
 QTranslator* InstallerTraductionQt(QCoreApplication& application);
 

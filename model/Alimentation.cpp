@@ -5,6 +5,7 @@
 
 #include "model/Conversions.h"
 #include "model/Erreur.h"
+#include "model/Textes.h"
 
 namespace kest {
 
@@ -50,17 +51,17 @@ Sequences ComposantesSymetriques(const State& s, int h) {
 std::string NomAlimentation(Alimentation a) {
     switch (a) {
         case Alimentation::Equilibree:
-            return "Équilibrée";
+            return Traduit("Alimentation", "Équilibrée");
         case Alimentation::SequenceInverse:
-            return "Séquence inverse";
+            return Traduit("Alimentation", "Séquence inverse");
         case Alimentation::Monophasee:
-            return "Monophasée";
+            return Traduit("Alimentation", "Monophasée");
         case Alimentation::PhaseCoupee:
-            return "Phase 3 coupée";
+            return Traduit("Alimentation", "Phase 3 coupée");
         case Alimentation::Libre:
             break;
     }
-    return "Libre";
+    return Traduit("Alimentation", "Libre");
 }
 
 void ChoisirAlimentation(State& s, Alimentation a) { s.alimentation = a; }
@@ -72,8 +73,9 @@ void AppliquerAlimentationLibre(State& s, const SaisieAlimentation& saisie,
     for (int k = 0; k < 3; ++k) {
         amplitudes[k] = TexteVersReel(saisie.amplitudes[k], separateur);
         if (!(amplitudes[k] >= 0.0 && amplitudes[k] <= kAmplitudeMax))
-            throw Erreur("'" + saisie.amplitudes[k] + "' n'est pas une amplitude correcte (0 à " +
-                         ReelVersTexte(kAmplitudeMax, separateur) + ")");
+            throw Erreur(
+                Remplit(Traduit("Alimentation", "'%1' n'est pas une amplitude correcte (0 à %2)"),
+                        {saisie.amplitudes[k], ReelVersTexte(kAmplitudeMax, separateur)}));
     }
     for (int k = 0; k < 3; ++k) dephasages[k] = TexteVersReel(saisie.dephasages[k], separateur);
     for (int k = 0; k < 3; ++k) {

@@ -176,7 +176,7 @@ EcritureGif::EcritureGif(QSize taille, const std::vector<QRgb>& couleurs, bool t
     if (n > 256) throw Erreur("Plus de 256 couleurs : l'image ne tient pas dans une palette GIF");
     if (!transparence && n < 256) d_->inchange = int(n++);
     if (taille.isEmpty() || taille.width() > kCoteMax || taille.height() > kCoteMax)
-        throw Erreur(kRessourcesInsuffisantes);
+        throw Erreur(RessourcesInsuffisantes());
     d_->taille = taille;
     d_->ecrit = std::move(ecrit);
     d_->pixels.resize(std::size_t(taille.width()) * std::size_t(taille.height()));
@@ -196,7 +196,7 @@ EcritureGif::EcritureGif(QSize taille, const std::vector<QRgb>& couleurs, bool t
     d_->gif = EGifOpen(d_.get(), &Impl::Sortie, &code);
     if (!d_->gif) Echec(code);
     ColorMapObject* carte = GifMakeMapObject(entrees, table.data());
-    if (!carte) throw Erreur(kRessourcesInsuffisantes);
+    if (!carte) throw Erreur(RessourcesInsuffisantes());
     EGifSetGifVersion(d_->gif, true);
     const int ecran = EGifPutScreenDesc(d_->gif, taille.width(), taille.height(), 8,
                                         transparence ? d_->transparent : 0, carte);
@@ -215,7 +215,7 @@ EcritureGif::~EcritureGif() = default;
 void EcritureGif::Ajoute(const QImage& image, int centiemes) {
     if (!d_->gif) throw Erreur("Animation GIF déjà terminée");
     if (image.size() != d_->taille || centiemes < 0 || centiemes > 65535)
-        throw Erreur(kRessourcesInsuffisantes);
+        throw Erreur(RessourcesInsuffisantes());
     // The whole frame is indexed before any of it is written: a refused frame leaves the
     // stream as it was.
     d_->Indexe(image);
