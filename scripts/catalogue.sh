@@ -6,43 +6,53 @@
 #                                   translate the new ones (Qt Linguist, or by hand in the file)
 #   scripts/catalogue.sh --verifie  changes nothing; fails when a text of the sources is missing
 #                                   from the catalogue or untranslated, or an entry is stale
-# The model's and the scene's texts are found by the name Traduit, the page's by qsTranslate.
+# The programs' texts are found in tr() and translate() calls, the model's and the scene's by
+# the name Traduit, the page's scripts' by qsTranslate, and index.html's by web/catalogue.mjs.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 lupdate=${LUPDATE:-}
-[ -n "$lupdate" ] || lupdate=$(command -v lupdate6 || command -v lupdate || true)
+[ -n "$lupdate" ] || lupdate=$(command -v lupdate || true)
 [ -n "$lupdate" ] || lupdate=/usr/lib/qt6/bin/lupdate
+node=$(command -v node || command -v nodejs) || { echo "node is missing: scripts/deps.sh test" >&2; exit 1; }
 catalogue=$racine/translations/kest_en.ts
-sources=("$racine"/app "$racine"/cli "$racine"/model "$racine"/render "$racine"/scene "$racine"/web)
-options=(-silent -I "$racine" -locations none -extensions cpp,h,js -tr-function-alias QT_TRANSLATE_NOOP+=Traduit
-         -source-language fr -target-language en)
+
+travail=$(mktemp -d)
+trap 'rm -rf "$travail"' EXIT
+"$node" "$racine/web/catalogue.mjs" sources "$racine/web/index.html" >"$travail/page.js"
+sources=("$racine"/app "$racine"/cli "$racine"/model "$racine"/render "$racine"/scene "$racine"/web
+         "$travail/page.js")
+options=(-silent -I "$racine" -locations none -extensions cpp,h,js
+         -tr-function-alias QT_TRANSLATE_NOOP+=Traduit -source-language fr -target-language en)
 
 if [ "${1:-}" != "--verifie" ]; then
     "$lupdate" "${options[@]}" -no-obsolete "${sources[@]}" -ts "$catalogue"
     exit 0
 fi
 
-travail=$(mktemp -d)
-trap 'rm -rf "$travail"' EXIT
 cp "$catalogue" "$travail/kest_en.ts"
 "$lupdate" "${options[@]}" "${sources[@]}" -ts "$travail/kest_en.ts" >/dev/null
-# Each message on one line: its source and what lupdate made of its translation.
-defauts=$(python3 - "$travail/kest_en.ts" <<'PY'
-import sys, xml.etree.ElementTree as ET
-for contexte in ET.parse(sys.argv[1]).getroot().iter("context"):
-    nom = contexte.findtext("name")
-    for m in contexte.iter("message"):
-        t = m.find("translation")
-        etat = t.get("type") if t is not None else "absente"
-        if etat in ("unfinished", "vanished", "obsolete", "absente") or not (t.text or "").strip():
-            quoi = {"unfinished": "non traduit", "vanished": "absent des sources",
-                    "obsolete": "absent des sources"}.get(etat, "vide")
-            print(f"{nom}: {m.findtext('source')!r}: {quoi}")
-PY
-)
-if [ -n "$defauts" ]; then
-    echo "$defauts"
-    echo "translations/kest_en.ts is not up to date: run scripts/catalogue.sh and translate" >&2
-    exit 1
-fi
-echo "catalogue complete: $(grep -c '<message' "$catalogue") texts translated"
+# Each faulty message on one line: its context, its source and what is wrong with it.
+"$node" - "$travail/kest_en.ts" <<'JS'
+const xml = require('fs').readFileSync(process.argv[2], 'utf8');
+const defauts = [];
+let total = 0;
+for (const c of xml.matchAll(/<context>([\s\S]*?)<\/context>/g)) {
+  const nom = /<name>([\s\S]*?)<\/name>/.exec(c[1])[1];
+  for (const m of c[1].matchAll(/<message>([\s\S]*?)<\/message>/g)) {
+    ++total;
+    const source = (/<source>([\s\S]*?)<\/source>/.exec(m[1]) || [])[1];
+    const t = /<translation( type="(\w+)")?>([\s\S]*?)<\/translation>|<translation( type="(\w+)")?\/>/.exec(m[1]);
+    const type = t ? t[2] || t[5] : 'absente';
+    const texte = t ? t[3] || '' : '';
+    if (type === 'unfinished') defauts.push(`${nom}: ${source}: non traduit`);
+    else if (type === 'vanished' || type === 'obsolete') defauts.push(`${nom}: ${source}: absent des sources`);
+    else if (!texte.trim()) defauts.push(`${nom}: ${source}: traduction vide`);
+  }
+}
+if (defauts.length) {
+  console.log(defauts.join('\n'));
+  console.error('translations/kest_en.ts is not up to date: run scripts/catalogue.sh and translate');
+  process.exit(1);
+}
+console.log(`catalogue complete: ${total} texts translated`);
+JS

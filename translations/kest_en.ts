@@ -656,4 +656,259 @@ Examples:
         <translation>Not enough timers available</translation>
     </message>
 </context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le Presse-papiers</source>
+        <translation>Cannot open the clipboard</translation>
+    </message>
+    <message>
+        <source>Enregistre l&apos;image en SVG (vectoriel)</source>
+        <translation>Saves the picture as SVG (vector)</translation>
+    </message>
+    <message>
+        <source>Enregistre l&apos;image en PNG</source>
+        <translation>Saves the picture as PNG</translation>
+    </message>
+    <message>
+        <source>Lance la simulation</source>
+        <translation>Starts the simulation</translation>
+    </message>
+    <message>
+        <source>Arrête la simulation</source>
+        <translation>Stops the simulation</translation>
+    </message>
+    <message>
+        <source>Dimensions des bobines et options diverses</source>
+        <translation>Coil dimensions and other options</translation>
+    </message>
+    <message>
+        <source>Affiche des informations à propos du logiciel</source>
+        <translation>Shows information about the program</translation>
+    </message>
+    <message>
+        <source>Lance / Arrête l&apos;animation</source>
+        <translation>Starts / stops the animation</translation>
+    </message>
+    <message>
+        <source>Choisi la vitesse de l&apos;animation</source>
+        <translation>Chooses the speed of the animation</translation>
+    </message>
+    <message>
+        <source>Vitesse de l&apos;animation (intervalle en ms)</source>
+        <translation>Speed of the animation (interval in ms)</translation>
+    </message>
+    <message>
+        <source>Affiche les vecteurs</source>
+        <translation>Shows the vectors</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;onde associée à la kest</source>
+        <translation>Shows the wave of the winding</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;emplacement des bobines de chaque phase</source>
+        <translation>Shows where the coils of each phase lie</translation>
+    </message>
+    <message>
+        <source>Copie l&apos;image dans le presse-papiers (PNG)</source>
+        <translation>Copies the picture to the clipboard (PNG)</translation>
+    </message>
+    <message>
+        <source>Plein écran, pour le vidéoprojecteur (touche F)</source>
+        <translation>Full screen, for the projector (key F)</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice et champ tournant du bobinage</source>
+        <translation>Magnetomotive force and rotating field of the winding</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>choisi le nombre de paires de pôles du bobinage</source>
+        <translation>sets the number of pole pairs of the winding</translation>
+    </message>
+    <message>
+        <source>choisi le nombre d&apos;encoche par pôle et par phase de chaque bobine</source>
+        <translation>sets the number of slots per pole and per phase of each coil</translation>
+    </message>
+    <message>
+        <source>Permet d&apos;imposer le raccourcicement polaire (pas diamétral : Pi)</source>
+        <translation>Sets the short pitch of the coils (full pitch: Pi)</translation>
+    </message>
+    <message>
+        <source>Type de distribution de la kest</source>
+        <translation>Type of distribution of the winding</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice et champ tournant d&apos;un stator triphasé</source>
+        <translation>Magnetomotive force and rotating field of a three-phase stator</translation>
+    </message>
+    <message>
+        <source>kest — force magnétomotrice d&apos;un bobinage triphasé</source>
+        <translation>kest — magnetomotive force of a three-phase winding</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Enregistrer en SVG</source>
+        <translation>Save as SVG</translation>
+    </message>
+    <message>
+        <source>Enregistrer en PNG</source>
+        <translation>Save as PNG</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Simulation</source>
+        <translation>&amp;Simulation</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Dimensions</source>
+        <translation>&amp;Dimensions</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;A propos de ...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Rapide</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>Vecteurs</source>
+        <translation>Vectors</translation>
+    </message>
+    <message>
+        <source>Onde</source>
+        <translation>Wave</translation>
+    </message>
+    <message>
+        <source>Bobinage</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>SVG</source>
+        <translation>SVG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>Plein écran</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Nombre de paire de pôles p :</source>
+        <translation>Number of pole pairs p:</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;encoches par pôle et par phase m :</source>
+        <translation>Slots per pole and per phase m:</translation>
+    </message>
+    <message>
+        <source>Ouverture des bobines Y :</source>
+        <translation>Coil span Y:</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>Parfaite</source>
+        <translation>Perfect</translation>
+    </message>
+    <message>
+        <source>Réelle</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Double étoile</source>
+        <translation>Double star</translation>
+    </message>
+    <message>
+        <source>kest</source>
+        <translation>kest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A propos de kest</source>
+        <translation>About kest</translation>
+    </message>
+    <message>
+        <source>KEST</source>
+        <translation>KEST</translation>
+    </message>
+    <message>
+        <source>Machines électriques</source>
+        <translation>Electrical machines</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice</source>
+        <translation>Magnetomotive force</translation>
+    </message>
+    <message>
+        <source>d&apos;un stator triphasé</source>
+        <translation>of a three-phase stator</translation>
+    </message>
+    <message>
+        <source>et champ tournant</source>
+        <translation>and rotating field</translation>
+    </message>
+</context>
 </TS>

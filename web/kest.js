@@ -25,6 +25,12 @@
       ecran.suit();
     });
     const commandes = KestCommandes.relie(noyau, ecran, horloge);
+    // The module's messages and the picture's labels in the page's language.
+    noyau.langue(KestLangue.courante());
+    KestLangue.suit((l) => {
+      noyau.langue(l);
+      ecran.dessine();
+    });
     // The chrome takes the window's colour that the picture is drawn on.
     document.documentElement.style.setProperty('--fond', ecran.css(noyau.constantes.fond));
 

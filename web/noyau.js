@@ -77,6 +77,8 @@
     this.M._kest_choisir_distribution(reelle ? 1 : 0, doubleEtoile ? 1 : 0);
   };
   Noyau.prototype.avancer = function (n) { this.M._kest_avancer(n); };
+  // The module's texts in the page's language (fr: the French sources).
+  Noyau.prototype.langue = function (l) { this.M._kest_langue(l === 'fr' ? 0 : 1); };
   Noyau.prototype.reinitialise = function () { this.M._kest_reinitialise(); };
   // Whether the rules run since the last frame changed what the picture shows.
   Noyau.prototype.aRedessiner = function () { return this.M._kest_a_redessiner() !== 0; };

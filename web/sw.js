@@ -3,8 +3,9 @@
 // served from the cache at once and refreshed behind it, so a new version shows at the next
 // visit. Bump the name when the list of files changes.
 'use strict';
-const CACHE = 'kest-2';
-const FICHIERS = ['./', 'index.html', 'kest.css', 'kest-module.js', 'noyau.js', 'rejeu.js',
+const CACHE = 'kest-3';
+const FICHIERS = ['./', 'index.html', 'kest.css', 'textes.js', 'langue.js', 'kest-module.js',
+  'noyau.js', 'rejeu.js',
   'ecran.js', 'horloge.js', 'menus.js', 'commandes.js', 'kest.js', 'manifest.webmanifest',
   'kest.svg'];
 
