@@ -46,6 +46,8 @@ const char* Essaie(Regle regle) {
 
 // The page's translation of a text of the model or the scene (KestLangue, web/langue.js, reads
 // the table made from the catalogue), as a string of the module's heap; null when it has none.
+// The body is JavaScript, left as it is written.
+// clang-format off
 EM_JS(char*, kest_traduction_page, (const char* contexte, const char* source), {
     const langue = typeof self !== 'undefined' ? self.KestLangue : undefined;
     const t = langue ? langue.cherche(UTF8ToString(contexte), UTF8ToString(source)) : null;
@@ -55,6 +57,7 @@ EM_JS(char*, kest_traduction_page, (const char* contexte, const char* source), {
     stringToUTF8(t, p, n);
     return p;
 });
+// clang-format on
 
 // Kept for the rest of the run, so that the text handed back outlives the call.
 const char* TraduitPourLaPage(const char* contexte, const char* source) {
