@@ -270,6 +270,23 @@ void TkestForm::RemplacerEtatPourTest(const State& etat) {
     Redessiner();
 }
 
+void TkestForm::Configurer(const Configuration& configuration) {
+    etat_ = configuration.etat;
+    CheckBoxAfficheVect->setChecked(configuration.affichage.Vecteurs);
+    CheckBoxAfficheOnde->setChecked(configuration.affichage.Onde);
+    CheckBoxAfficheBobinage->setChecked(configuration.affichage.Bobinage);
+    ScrollBar1->setValue(configuration.intervalle);  // through ScrollBar1Change, as a move
+    if (configuration.enMarche)
+        Play1Click();
+    else
+        Stop1Click();
+    Redessiner();
+}
+
+Configuration TkestForm::ConfigurationCourante() const {
+    return Configuration{etat_, LireAffichage(), Timer1->interval(), horlogeMarche_};
+}
+
 Affichage TkestForm::LireAffichage() const {
     return Affichage{CheckBoxAfficheVect->isChecked(), CheckBoxAfficheOnde->isChecked(),
                      CheckBoxAfficheBobinage->isChecked()};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/Affichage.h"
+#include "model/Configuration.h"
 #include "model/Regles.h"
 #include "model/State.h"
 #include "render/PainterSurface.h"
@@ -40,6 +41,12 @@ public:
 
     // The simulation state, for reading: only the window's rules change it.
     const State& Etat() const { return etat_; }
+
+    // Starts in a configuration (the command line's): the state, the check boxes, the speed
+    // bar and the clock, as if the user had set them.
+    void Configurer(const Configuration& configuration);
+    // The configuration on screen: the state, the views, the bar's interval, the clock's flag.
+    Configuration ConfigurationCourante() const;
 
     // The "Spectre" window, created hidden on the first call and living as long as the window.
     THarmoniquesDlg& CreerHarmoniquesDlg();

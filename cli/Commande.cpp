@@ -8,42 +8,28 @@
 #include <optional>
 #include <set>
 
+#include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
-#include "model/Regles.h"
 #include "model/Textes.h"
 #include "render/PainterSurface.h"
 #include "scene/Plan.h"
 
 namespace kest {
 
-const char* const kAide =
+namespace {
+
+const char* const kAideDebut =
     QT_TRANSLATE_NOOP("kest-export", R"(Usage : kest-export [OPTIONS] --sortie FICHIER
 
 Dessine une image de kest (force magnétomotrice d'un bobinage triphasé) à partir
 de ses paramètres, sans écran : figure vectorielle (EMF, SVG), image (PNG) ou
-animation (GIF) pour un cours, des diapositives ou une page web.
+animation (GIF) pour un cours, des diapositives ou une page web. Un lien de la
+page (--lien) donne l'image que la page montre à cette adresse.
 
-État du bobinage (règles et messages de la boîte « Options ») :
-  --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
-  --m N             nombre d'encoches par pôle et par phase (-99 à 99, pas 0)
-  --Y X             ouverture des bobines, en radians électriques (pas diamétral : pi)
-  --distribution D  parfaite, reelle ou double-etoile (défaut : parfaite)
-  Les nombres s'écrivent avec un point décimal, quels que soient les réglages
-  régionaux. Dès que --p, --m ou --Y est donné, l'état est formé comme par la
-  touche Entrée dans la boîte : les valeurs non données sont celles qu'elle
-  affiche (p = 1, m = 2, Y = 3.14159265358979).
+)");
 
-Instant :
-  --ticks N         N tops d'horloge depuis t = 0, t avancé top par top comme
-                    l'horloge de la fenêtre (0 à 10000000 ; défaut : 0)
-  --t X             le temps t en secondes (0 ou plus)
-
-Vues :
-  --sans-vecteurs   sans les vecteurs du champ
-  --sans-onde       sans les ondes polaires
-  --sans-bobinage   sans les conducteurs ni les axes des bobines
-
+const char* const kAideFin = QT_TRANSLATE_NOOP("kest-export", R"(
 Image :
   --sortie FICHIER  le fichier à écrire ; - pour la sortie standard
   --format F        emf, svg, png ou gif (défaut : l'extension du fichier)
@@ -55,10 +41,8 @@ Image :
 
 Animation (GIF) :
   --images N        nombre d'images, un top d'horloge d'écart (1 à 1000 ;
-                    défaut : 100, une période)
-  --intervalle MS   durée de chaque image en millisecondes (10 à 200 ;
-                    défaut : 60, l'horloge de la fenêtre) ; l'animation boucle
-                    sans fin
+                    défaut : 100, une période) ; chaque image dure l'intervalle
+                    de l'horloge (--intervalle) ; l'animation boucle sans fin
 
 Spectre :
   --spectre         écrit, au lieu d'une image, le tableau des harmoniques de la
@@ -86,15 +70,22 @@ Exemples :
   kest-export --p 2 --m 3 --distribution reelle --ticks 25 --sortie figure.svg
   kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
   kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
+  kest-export --lien 'https://…/kest/#p=2&m=3&distribution=reelle' --sortie figure.svg
 )");
+
+}  // namespace
+
+std::string TexteAide() {
+    return std::string(Traduit("kest-export", kAideDebut)) + AideConfiguration() +
+           Traduit("kest-export", kAideFin);
+}
 
 // The help states the picture's size and the window's grey in words.
 static_assert(kLargeurImage == 700 && kHauteurImage == 500 && kCouleurFenetre == 0x00F0F0F0,
-              "kAide gives the picture as 700 × 500 on the grey F0F0F0");
+              "the help gives the picture as 700 × 500 on the grey F0F0F0");
 
 namespace {
 
-constexpr int kTicksMax = 10000000;  // a fraction of a second of ticks, 7 days of the clock
 constexpr int kImagesMax = 1000;
 
 int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi) {
@@ -122,14 +113,14 @@ struct Valeurs {
     const std::string& operator[](const char* nom) const { return liste.at(nom); }
 };
 
-// Reads the words of the command line: the flags into c, the options with a value into the
-// result. Refuses an unknown option, a stray argument, a missing value and a repeated option.
+// Reads the words of the command line that the configuration left: the flags into c, the options
+// with a value into the result. Refuses an unknown option, a stray argument, a missing value
+// and a repeated option.
 Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
-    static const char* const kAvecValeur[] = {
-        "--p",      "--m",       "--Y",    "--distribution", "--ticks",      "--t",     "--sortie",
-        "--format", "--echelle", "--fond", "--images",       "--intervalle", "--langue"};
-    static const char* const kDrapeaux[] = {"--sans-vecteurs", "--sans-onde", "--sans-bobinage",
-                                            "--spectre",       "--help",      "-h"};
+    // --langue is read before anything else (render/Langue.h); here it is only let through.
+    static const char* const kAvecValeur[] = {"--sortie", "--format", "--echelle",
+                                              "--fond",   "--images", "--langue"};
+    static const char* const kDrapeaux[] = {"--spectre", "--help", "-h"};
     Valeurs v;
     std::set<std::string> drapeaux;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -147,9 +138,6 @@ Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
         if (est(kDrapeaux) && !valeur) {
             if (!drapeaux.insert(nom == "-h" ? "--help" : nom).second) throw deuxFois();
             if (nom == "--help" || nom == "-h") c.aide = true;
-            if (nom == "--sans-vecteurs") c.affichage.Vecteurs = false;
-            if (nom == "--sans-onde") c.affichage.Onde = false;
-            if (nom == "--sans-bobinage") c.affichage.Bobinage = false;
             if (nom == "--spectre") c.harmoniques = true;
         } else if (est(kAvecValeur)) {
             if (!valeur) {
@@ -172,58 +160,9 @@ Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
     return v;
 }
 
-// « État du bobinage »: a radio button, or the dialog's Enter over what the panel shows for the
-// defaults, with the texts given in their place.
-void LitBobinage(const Valeurs& v, State& etat) {
-    bool reelle = false, doubleEtoile = false;
-    if (v.Donne("--distribution")) {
-        const std::string& d = v["--distribution"];
-        if (d == "reelle")
-            reelle = true;
-        else if (d == "double-etoile")
-            doubleEtoile = true;
-        else if (d != "parfaite")
-            throw Erreur(Remplit(Traduit("kest-export",
-                                         "'%1' n'est pas une distribution correcte (parfaite, "
-                                         "reelle ou double-etoile)"),
-                                 {d}));
-    }
-    if (v.Donne("--p") || v.Donne("--m") || v.Donne("--Y")) {
-        Saisie saisie = SaisieAffichee(etat, ".");
-        saisie.reelle = reelle;
-        saisie.doubleEtoile = doubleEtoile;
-        if (v.Donne("--p")) saisie.p = v["--p"];
-        if (v.Donne("--m")) saisie.m = v["--m"];
-        if (v.Donne("--Y")) saisie.Y = v["--Y"];
-        AppliquerSaisie(etat, saisie, ".");
-    } else {
-        ChoisirDistribution(etat, reelle, doubleEtoile);
-    }
-}
-
-// « Instant »: t by the clock's ticks or in seconds.
-void LitInstant(const Valeurs& v, State& etat) {
-    if (v.Donne("--ticks") && v.Donne("--t"))
-        throw Erreur(Traduit("kest-export", "--ticks et --t s'excluent : donnez l'un ou l'autre"));
-    if (v.Donne("--ticks")) {
-        const int ticks =
-            EntierBorne(v["--ticks"], 0, kTicksMax,
-                        Traduit("kest-export", "un nombre de tops d'horloge correct"));
-        for (int k = 0; k < ticks; ++k) AvancerTemps(etat);
-    }
-    if (v.Donne("--t")) {
-        const double t = TexteVersReel(v["--t"], ".");
-        if (!(t >= 0.0))
-            throw Erreur(
-                Remplit(Traduit("kest-export", "'%1' n'est pas un temps correct (0 s ou plus)"),
-                        {v["--t"]}));
-        etat.t = t;
-    }
-}
-
 // « Spectre »: a table, not a picture, so the picture's options have no meaning.
 void LitSpectre(const Valeurs& v, Commande& c) {
-    for (const char* option : {"--echelle", "--fond", "--images", "--intervalle"})
+    for (const char* option : {"--echelle", "--fond", "--images"})
         if (v.Donne(option))
             throw Erreur(
                 Remplit(Traduit("kest-export", "%1 ne vaut pas avec --spectre"), {option}));
@@ -275,9 +214,10 @@ void LitRendu(const Valeurs& v, Commande& c) {
     if (!image && (v.Donne("--echelle") || v.Donne("--fond")))
         throw Erreur(Traduit("kest-export",
                              "--echelle et --fond ne valent que pour les formats png et gif"));
-    if (c.format != Format::Gif && (v.Donne("--images") || v.Donne("--intervalle")))
+    if (c.format != Format::Gif && v.Donne("--images"))
         throw Erreur(
-            Traduit("kest-export", "--images et --intervalle ne valent que pour le format gif"));
+            Traduit("kest-export",
+                    "Les images d'une animation (--images) ne valent que pour le format gif"));
     if (!image) c.rendu.fond = Qt::transparent;
     if (v.Donne("--echelle"))
         c.rendu.agrandissement =
@@ -299,10 +239,6 @@ void LitRendu(const Valeurs& v, Commande& c) {
     if (v.Donne("--images"))
         c.animation.images = EntierBorne(v["--images"], 1, kImagesMax,
                                          Traduit("kest-export", "un nombre d'images correct"));
-    if (v.Donne("--intervalle"))
-        c.animation.intervalleMs =
-            EntierBorne(v["--intervalle"], 10, 200,
-                        Traduit("kest-export", "un intervalle en millisecondes correct"));
     c.rendu.vecteurs = !image;
 }
 
@@ -310,10 +246,15 @@ void LitRendu(const Valeurs& v, Commande& c) {
 
 Commande LitCommande(const std::vector<std::string>& arguments) {
     Commande c;
-    const Valeurs v = LitArguments(arguments, c);
+    Options options;
+    const Valeurs v = LitArguments(PrendOptions(arguments, options), c);
     if (c.aide) return c;
-    LitBobinage(v, c.etat);
-    LitInstant(v, c.etat);
+    // The state, the views and the clock as the window and the page form them; a GIF's frames
+    // last the clock's interval, as the window's ticks do.
+    const Configuration configuration = FormeConfiguration(options);
+    c.etat = configuration.etat;
+    c.affichage = configuration.affichage;
+    c.animation.intervalleMs = configuration.intervalle;
     if (c.harmoniques) {
         LitSpectre(v, c);
         return c;

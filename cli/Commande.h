@@ -14,8 +14,9 @@ namespace kest {
 
 enum class Format { Emf, Svg, Png, Gif, Texte, Json };
 
-// What one call of kest-export makes: the state formed by the dialog's rules, the views, the
-// picture's format and rendering, and where it goes.
+// What one call of kest-export makes: the state, the views and the clock's interval of a
+// configuration (model/Configuration.h: the options of the window and of a link of the page),
+// the picture's format and rendering, and where it goes.
 struct Commande {
     bool aide = false;
     bool harmoniques = false;  // the harmonics table instead of a picture
@@ -27,11 +28,12 @@ struct Commande {
     Animation animation;
 };
 
-// Reads the arguments (without the program's name). Throws Erreur with the French message of
-// the first refused option or value; nothing has been written then.
+// Reads the arguments (without the program's name): the configuration's options through
+// PrendOptions and FormeConfiguration, then the exporter's own. Throws Erreur with the French
+// message of the first refused option or value; nothing has been written then.
 Commande LitCommande(const std::vector<std::string>& arguments);
 
-// The text of --help.
-extern const char* const kAide;
+// The text of --help, the configuration's options included.
+std::string TexteAide();
 
 }  // namespace kest

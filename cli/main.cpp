@@ -99,14 +99,15 @@ int main(int argc, char* argv[]) {
         // The language first, so that every message after it speaks it: --langue fr|en, else
         // the user's locale.
         ChoisitLangue(LangueDuSysteme());
-        if (const auto langue = LangueDemandee(argc, argv)) ChoisitLangue(*langue);
-        commande = LitCommande(std::vector<std::string>(argv + 1, argv + argc));
+        const std::vector<std::string> arguments(argv + 1, argv + argc);
+        if (const auto langue = LangueDemandee(arguments)) ChoisitLangue(*langue);
+        commande = LitCommande(arguments);
     } catch (const Erreur& e) {
         Signale(e.message());
         return 2;
     }
     if (commande.aide) {
-        std::cout << Traduit("kest-export", kAide);
+        std::cout << TexteAide();
         return std::cout.flush() ? 0 : 1;
     }
 

@@ -56,19 +56,20 @@ std::optional<Langue> LangueDuNom(std::string_view nom) {
     return std::nullopt;
 }
 
-std::optional<Langue> LangueDemandee(int argc, char* argv[]) {
+std::optional<Langue> LangueDemandee(const std::vector<std::string>& arguments) {
     std::optional<Langue> langue;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i];
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view a = arguments[i];
         std::optional<std::string_view> valeur;
         if (a == "--langue") {
-            if (i + 1 >= argc)
+            if (i + 1 >= arguments.size())
                 throw Erreur(Traduit("Langue", "L'option --langue attend une valeur (fr ou en)"));
-            valeur = argv[++i];
+            valeur = arguments[++i];
         } else if (a.starts_with("--langue=")) {
             valeur = a.substr(9);
         }
         if (!valeur) continue;
+        if (langue) throw Erreur(Traduit("Langue", "L'option --langue est donnée deux fois"));
         langue = LangueDuNom(*valeur);
         if (!langue)
             throw Erreur(Remplit(Traduit("Langue", "'%1' n'est pas une langue correcte (fr ou en)"),

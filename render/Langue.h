@@ -3,7 +3,9 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace kest {
 
@@ -17,9 +19,9 @@ Langue LangueDuSysteme();
 // "fr" or "en"; nothing for any other name.
 std::optional<Langue> LangueDuNom(std::string_view nom);
 
-// The value of --langue (or --langue=…) among the arguments, or nothing when it is absent.
-// A value other than fr or en, or a missing one, throws Erreur with a French message.
-std::optional<Langue> LangueDemandee(int argc, char* argv[]);
+// The value of --langue (or --langue=…) among the arguments (without the program's name), or
+// nothing when it is absent. A value other than fr or en, or a missing one, throws Erreur.
+std::optional<Langue> LangueDemandee(const std::vector<std::string>& arguments);
 
 // Makes the language the one of every text: the model's and the scene's (through Traduit) and
 // Texte's. English loads the catalogue built into the program; French leaves every source

@@ -40,6 +40,117 @@
     </message>
 </context>
 <context>
+    <name>Configuration</name>
+    <message>
+        <source>État du bobinage (règles et messages de la boîte « Options ») :
+  --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
+  --m N             nombre d&apos;encoches par pôle et par phase (-99 à 99, pas 0)
+  --Y X             ouverture des bobines, en radians électriques (pas diamétral : pi)
+  --distribution D  parfaite, reelle ou double-etoile (défaut : parfaite)
+  Les nombres s&apos;écrivent avec un point décimal, quels que soient les réglages
+  régionaux. Dès que --p, --m ou --Y est donné, l&apos;état est formé comme par la
+  touche Entrée dans la boîte : les valeurs non données sont celles qu&apos;elle
+  affiche (p = 1, m = 2, Y = 3.14159265358979).
+
+Instant :
+  --ticks N         N tops d&apos;horloge depuis t = 0, t avancé top par top comme
+                    l&apos;horloge de la fenêtre (0 à 10000000 ; défaut : 0)
+  --t X             le temps t en secondes (0 ou plus)
+
+Vues :
+  --sans-vecteurs   sans les vecteurs du champ
+  --sans-onde       sans les ondes polaires
+  --sans-bobinage   sans les conducteurs ni les axes des bobines
+
+Horloge :
+  --intervalle MS   l&apos;intervalle de l&apos;horloge en millisecondes, la barre de
+                    vitesse (10 à 200 ; défaut : 60) ; dans un GIF, la durée
+                    de chaque image
+  --marche          l&apos;horloge lancée, comme par « Play »
+
+Lien :
+  --lien LIEN       la configuration d&apos;un lien de la page (l&apos;adresse entière ou
+                    ce qui suit « # », par exemple « p=2&amp;m=3&amp;distribution=reelle »)
+  Chaque option ne se donne qu&apos;une fois, lien compris.
+</source>
+        <translation>State of the winding (rules and messages of the &quot;Options&quot; dialog):
+  --p N             number of pole pairs (1 to 99; 0 or less is ignored)
+  --m N             number of slots per pole and per phase (-99 to 99, not 0)
+  --Y X             coil span, in electrical radians (full pitch: pi)
+  --distribution D  parfaite, reelle or double-etoile (perfect, real or double
+                    star; default: parfaite)
+  Numbers are written with a decimal point, whatever the regional settings.
+  As soon as --p, --m or --Y is given, the state is formed as by the Enter key
+  in the dialog: the values not given are those it shows (p = 1, m = 2,
+  Y = 3.14159265358979).
+
+Instant:
+  --ticks N         N clock ticks from t = 0, t advanced tick by tick as the
+                    window&apos;s clock does (0 to 10000000; default: 0)
+  --t X             the time t in seconds (0 or more)
+
+Views:
+  --sans-vecteurs   without the field&apos;s vectors
+  --sans-onde       without the polar waves
+  --sans-bobinage   without the conductors and the coils&apos; axes
+
+Clock:
+  --intervalle MS   the clock&apos;s interval in milliseconds, the speed bar (10 to
+                    200; default: 60); in a GIF, the duration of each frame
+  --marche          the clock started, as by &quot;Play&quot;
+
+Link:
+  --lien LINK       the configuration of a link of the page (the whole address
+                    or what follows &quot;#&quot;, for example &quot;p=2&amp;m=3&amp;distribution=reelle&quot;)
+  Each option is given only once, the link included.
+</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas %2 (%3 à %4)</source>
+        <translation>&apos;%1&apos; is not %2 (%3 to %4)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une valeur correcte pour %2 (0 ou 1)</source>
+        <translation>&apos;%1&apos; is not a valid value for %2 (0 or 1)</translation>
+    </message>
+    <message>
+        <source>L&apos;option %1 est donnée deux fois</source>
+        <translation>The option %1 is given twice</translation>
+    </message>
+    <message>
+        <source>L&apos;option %1 attend une valeur</source>
+        <translation>The option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>L&apos;option --lien est donnée deux fois</source>
+        <translation>The option --lien is given twice</translation>
+    </message>
+    <message>
+        <source>Clé inconnue « %1 » dans le lien</source>
+        <translation>Unknown key “%1” in the link</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une distribution correcte (parfaite, reelle ou double-etoile)</source>
+        <translation>&apos;%1&apos; is not a valid distribution (parfaite, reelle or double-etoile)</translation>
+    </message>
+    <message>
+        <source>un intervalle en millisecondes correct</source>
+        <translation>a valid interval in milliseconds</translation>
+    </message>
+    <message>
+        <source>--ticks et --t s&apos;excluent : donnez l&apos;un ou l&apos;autre</source>
+        <translation>--ticks and --t exclude each other: give one or the other</translation>
+    </message>
+    <message>
+        <source>un nombre de tops d&apos;horloge correct</source>
+        <translation>a valid number of clock ticks</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un temps correct (0 s ou plus)</source>
+        <translation>&apos;%1&apos; is not a valid time (0 s or more)</translation>
+    </message>
+</context>
+<context>
     <name>Conversions</name>
     <message>
         <source>&apos;%1&apos; n&apos;est pas une valeur entière correcte</source>
@@ -66,6 +177,21 @@
     <message>
         <source>Ressources système insuffisantes</source>
         <translation>Not enough system resources</translation>
+    </message>
+</context>
+<context>
+    <name>Gif</name>
+    <message>
+        <source>Couleur absente de la palette de l&apos;animation</source>
+        <translation>Colour missing from the animation&apos;s palette</translation>
+    </message>
+    <message>
+        <source>Plus de 256 couleurs : l&apos;image ne tient pas dans une palette GIF</source>
+        <translation>More than 256 colours: the picture does not fit in a GIF palette</translation>
+    </message>
+    <message>
+        <source>Animation GIF déjà terminée</source>
+        <translation>GIF animation already finished</translation>
     </message>
 </context>
 <context>
@@ -105,6 +231,58 @@
         <source>kest : %1.</source>
         <translation>kest: %1.</translation>
     </message>
+    <message>
+        <source>Option inconnue « %1 » (voir kest --help)</source>
+        <translation>Unknown option “%1” (see kest --help)</translation>
+    </message>
+    <message>
+        <source>Argument inattendu « %1 » (voir kest --help)</source>
+        <translation>Unexpected argument “%1” (see kest --help)</translation>
+    </message>
+    <message>
+        <source>Usage : kest [OPTIONS]
+
+Ouvre la fenêtre de kest (force magnétomotrice d&apos;un bobinage triphasé) dans la
+configuration donnée : les options de kest-export, ou un lien de la page
+(--lien) pour ouvrir ce que la page montre à cette adresse.
+
+</source>
+        <translation>Usage: kest [OPTIONS]
+
+Opens the window of kest (magnetomotive force of a three-phase winding) in the
+given configuration: the options of kest-export, or a link of the page
+(--lien) to open what the page shows at that address.
+
+</translation>
+    </message>
+    <message>
+        <source>
+  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+                    régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
+                    français pour toute autre langue)
+  --help            affiche cette aide
+
+Code de retour : 0 ; 2 pour une option ou une valeur refusée, avant que la
+fenêtre s&apos;ouvre ; 1 sans écran.
+
+Exemples :
+  kest --p 2 --m 3 --distribution reelle --sans-onde
+  kest --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos;
+</source>
+        <translation>
+  --langue L        language of the texts: fr or en (default: the one of the
+                    regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
+                    French for any other language)
+  --help            shows this help
+
+Exit status: 0; 2 for a refused option or value, before the window opens; 1
+without a display.
+
+Examples:
+  kest --p 2 --m 3 --distribution reelle --sans-onde
+  kest --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos;
+</translation>
+    </message>
 </context>
 <context>
     <name>Langue</name>
@@ -115,6 +293,10 @@
     <message>
         <source>&apos;%1&apos; n&apos;est pas une langue correcte (fr ou en)</source>
         <translation>&apos;%1&apos; is not a valid language (fr or en)</translation>
+    </message>
+    <message>
+        <source>L&apos;option --langue est donnée deux fois</source>
+        <translation>The option --langue is given twice</translation>
     </message>
 </context>
 <context>
@@ -135,147 +317,6 @@
 <context>
     <name>kest-export</name>
     <message>
-        <source>Usage : kest-export [OPTIONS] --sortie FICHIER
-
-Dessine une image de kest (force magnétomotrice d&apos;un bobinage triphasé) à partir
-de ses paramètres, sans écran : figure vectorielle (EMF, SVG), image (PNG) ou
-animation (GIF) pour un cours, des diapositives ou une page web.
-
-État du bobinage (règles et messages de la boîte « Options ») :
-  --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
-  --m N             nombre d&apos;encoches par pôle et par phase (-99 à 99, pas 0)
-  --Y X             ouverture des bobines, en radians électriques (pas diamétral : pi)
-  --distribution D  parfaite, reelle ou double-etoile (défaut : parfaite)
-  Les nombres s&apos;écrivent avec un point décimal, quels que soient les réglages
-  régionaux. Dès que --p, --m ou --Y est donné, l&apos;état est formé comme par la
-  touche Entrée dans la boîte : les valeurs non données sont celles qu&apos;elle
-  affiche (p = 1, m = 2, Y = 3.14159265358979).
-
-Instant :
-  --ticks N         N tops d&apos;horloge depuis t = 0, t avancé top par top comme
-                    l&apos;horloge de la fenêtre (0 à 10000000 ; défaut : 0)
-  --t X             le temps t en secondes (0 ou plus)
-
-Vues :
-  --sans-vecteurs   sans les vecteurs du champ
-  --sans-onde       sans les ondes polaires
-  --sans-bobinage   sans les conducteurs ni les axes des bobines
-
-Image :
-  --sortie FICHIER  le fichier à écrire ; - pour la sortie standard
-  --format F        emf, svg, png ou gif (défaut : l&apos;extension du fichier)
-  --echelle K       PNG et GIF : K pixels par pixel, traits et texte compris
-                    (1 à 8 ; 2 donne 1400 × 1000 ; défaut : 1)
-  --fond F          PNG et GIF : blanc, fenetre (le gris F0F0F0 de la fenêtre)
-                    ou transparent (défaut : blanc) ; EMF et SVG sont toujours
-                    transparents, comme une copie
-
-Animation (GIF) :
-  --images N        nombre d&apos;images, un top d&apos;horloge d&apos;écart (1 à 1000 ;
-                    défaut : 100, une période)
-  --intervalle MS   durée de chaque image en millisecondes (10 à 200 ;
-                    défaut : 60, l&apos;horloge de la fenêtre) ; l&apos;animation boucle
-                    sans fin
-
-Spectre :
-  --spectre         écrit, au lieu d&apos;une image, le tableau des harmoniques de la
-                    force magnétomotrice résultante (ordres 1 à 25 : facteurs de
-                    bobinage, amplitude relative, sens et vitesse), en texte
-                    séparé par des tabulations avec une ligne d&apos;en-tête, ou en
-                    JSON avec --format json ; --sortie est alors facultative
-                    (défaut : la sortie standard)
-
-  --langue L        langue des textes : fr ou en (défaut : celle des réglages
-                    régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
-                    français pour toute autre langue)
-  --help            affiche cette aide
-
-Chaque option se donne une seule fois : une option répétée est refusée.
-
-L&apos;image fait 700 × 500 pixels, la taille de la fenêtre à l&apos;ouverture ; le
-cadre de l&apos;EMF suppose un écran de référence de 96 pixels par pouce
-(700 pixels = 185,2 mm).
-
-Code de retour : 0 en cas de succès ; 2 pour une option ou une valeur refusée
-(rien n&apos;est écrit) ; 1 si le fichier ne peut pas être écrit.
-
-Exemples :
-  kest-export --p 2 --m 3 --distribution reelle --ticks 25 --sortie figure.svg
-  kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
-  kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
-</source>
-        <translation>Usage: kest-export [OPTIONS] --sortie FILE
-
-Draws a picture of kest (magnetomotive force of a three-phase winding) from its
-parameters, without a display: vector figure (EMF, SVG), image (PNG) or
-animation (GIF) for a course, slides or a web page.
-
-State of the winding (rules and messages of the &quot;Options&quot; dialog):
-  --p N             number of pole pairs (1 to 99; 0 or less is ignored)
-  --m N             number of slots per pole and per phase (-99 to 99, not 0)
-  --Y X             coil span, in electrical radians (full pitch: pi)
-  --distribution D  parfaite, reelle or double-etoile (perfect, real or double
-                    star; default: parfaite)
-  Numbers are written with a decimal point, whatever the regional settings.
-  As soon as --p, --m or --Y is given, the state is formed as by the Enter key
-  in the dialog: the values not given are those it shows (p = 1, m = 2,
-  Y = 3.14159265358979).
-
-Instant:
-  --ticks N         N clock ticks from t = 0, t advanced tick by tick as the
-                    window&apos;s clock does (0 to 10000000; default: 0)
-  --t X             the time t in seconds (0 or more)
-
-Views:
-  --sans-vecteurs   without the field&apos;s vectors
-  --sans-onde       without the polar waves
-  --sans-bobinage   without the conductors and the coils&apos; axes
-
-Picture:
-  --sortie FILE     the file to write; - for the standard output
-  --format F        emf, svg, png or gif (default: the file&apos;s extension)
-  --echelle K       PNG and GIF: K pixels per pixel, lines and text included
-                    (1 to 8; 2 gives 1400 × 1000; default: 1)
-  --fond F          PNG and GIF: blanc (white), fenetre (the window&apos;s grey
-                    F0F0F0) or transparent (default: blanc); EMF and SVG are
-                    always transparent, as a copy is
-
-Animation (GIF):
-  --images N        number of frames, one clock tick apart (1 to 1000;
-                    default: 100, one period)
-  --intervalle MS   duration of each frame in milliseconds (10 to 200;
-                    default: 60, the window&apos;s clock); the animation loops
-                    forever
-
-Spectrum:
-  --spectre         writes, instead of a picture, the table of the harmonics of
-                    the resultant magnetomotive force (orders 1 to 25: winding
-                    factors, relative amplitude, direction and speed), as text
-                    separated by tabs with a header line, or as JSON with
-                    --format json; --sortie is then optional (default: the
-                    standard output)
-
-  --langue L        language of the texts: fr or en (default: the one of the
-                    regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
-                    French for any other language)
-  --help            shows this help
-
-Each option is given once: a repeated option is refused.
-
-The picture is 700 × 500 pixels, the window&apos;s size when it opens; the EMF&apos;s
-frame assumes a reference screen of 96 pixels per inch (700 pixels =
-185.2 mm).
-
-Exit status: 0 on success; 2 for a refused option or value (nothing is
-written); 1 if the file cannot be written.
-
-Examples:
-  kest-export --p 2 --m 3 --distribution reelle --ticks 25 --sortie figure.svg
-  kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
-  kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
-</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; n&apos;est pas %2 (%3 à %4)</source>
         <translation>&apos;%1&apos; is not %2 (%3 to %4)</translation>
     </message>
@@ -294,22 +335,6 @@ Examples:
     <message>
         <source>Argument inattendu « %1 » (voir kest-export --help)</source>
         <translation>Unexpected argument “%1” (see kest-export --help)</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas une distribution correcte (parfaite, reelle ou double-etoile)</source>
-        <translation>&apos;%1&apos; is not a valid distribution (parfaite, reelle or double-etoile)</translation>
-    </message>
-    <message>
-        <source>--ticks et --t s&apos;excluent : donnez l&apos;un ou l&apos;autre</source>
-        <translation>--ticks and --t exclude each other: give one or the other</translation>
-    </message>
-    <message>
-        <source>un nombre de tops d&apos;horloge correct</source>
-        <translation>a valid number of clock ticks</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas un temps correct (0 s ou plus)</source>
-        <translation>&apos;%1&apos; is not a valid time (0 s or more)</translation>
     </message>
     <message>
         <source>%1 ne vaut pas avec --spectre</source>
@@ -340,10 +365,6 @@ Examples:
         <translation>--echelle and --fond apply only to the png and gif formats</translation>
     </message>
     <message>
-        <source>--images et --intervalle ne valent que pour le format gif</source>
-        <translation>--images and --intervalle apply only to the gif format</translation>
-    </message>
-    <message>
         <source>une échelle correcte</source>
         <translation>a valid scale</translation>
     </message>
@@ -356,10 +377,6 @@ Examples:
         <translation>a valid number of frames</translation>
     </message>
     <message>
-        <source>un intervalle en millisecondes correct</source>
-        <translation>a valid interval in milliseconds</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;écrire la sortie standard : %1</source>
         <translation>Cannot write the standard output: %1</translation>
     </message>
@@ -370,6 +387,116 @@ Examples:
     <message>
         <source>kest-export : %1.</source>
         <translation>kest-export: %1.</translation>
+    </message>
+    <message>
+        <source>Usage : kest-export [OPTIONS] --sortie FICHIER
+
+Dessine une image de kest (force magnétomotrice d&apos;un bobinage triphasé) à partir
+de ses paramètres, sans écran : figure vectorielle (EMF, SVG), image (PNG) ou
+animation (GIF) pour un cours, des diapositives ou une page web. Un lien de la
+page (--lien) donne l&apos;image que la page montre à cette adresse.
+
+</source>
+        <translation>Usage: kest-export [OPTIONS] --sortie FILE
+
+Draws a picture of kest (magnetomotive force of a three-phase winding) from its
+parameters, without a display: vector figure (EMF, SVG), image (PNG) or
+animation (GIF) for a course, slides or a web page. A link of the page
+(--lien) gives the picture that the page shows at that address.
+
+</translation>
+    </message>
+    <message>
+        <source>
+Image :
+  --sortie FICHIER  le fichier à écrire ; - pour la sortie standard
+  --format F        emf, svg, png ou gif (défaut : l&apos;extension du fichier)
+  --echelle K       PNG et GIF : K pixels par pixel, traits et texte compris
+                    (1 à 8 ; 2 donne 1400 × 1000 ; défaut : 1)
+  --fond F          PNG et GIF : blanc, fenetre (le gris F0F0F0 de la fenêtre)
+                    ou transparent (défaut : blanc) ; EMF et SVG sont toujours
+                    transparents, comme une copie
+
+Animation (GIF) :
+  --images N        nombre d&apos;images, un top d&apos;horloge d&apos;écart (1 à 1000 ;
+                    défaut : 100, une période) ; chaque image dure l&apos;intervalle
+                    de l&apos;horloge (--intervalle) ; l&apos;animation boucle sans fin
+
+Spectre :
+  --spectre         écrit, au lieu d&apos;une image, le tableau des harmoniques de la
+                    force magnétomotrice résultante (ordres 1 à 25 : facteurs de
+                    bobinage, amplitude relative, sens et vitesse), en texte
+                    séparé par des tabulations avec une ligne d&apos;en-tête, ou en
+                    JSON avec --format json ; --sortie est alors facultative
+                    (défaut : la sortie standard)
+
+  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+                    régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
+                    français pour toute autre langue)
+  --help            affiche cette aide
+
+Chaque option se donne une seule fois : une option répétée est refusée.
+
+L&apos;image fait 700 × 500 pixels, la taille de la fenêtre à l&apos;ouverture ; le
+cadre de l&apos;EMF suppose un écran de référence de 96 pixels par pouce
+(700 pixels = 185,2 mm).
+
+Code de retour : 0 en cas de succès ; 2 pour une option ou une valeur refusée
+(rien n&apos;est écrit) ; 1 si le fichier ne peut pas être écrit.
+
+Exemples :
+  kest-export --p 2 --m 3 --distribution reelle --ticks 25 --sortie figure.svg
+  kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
+  kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
+  kest-export --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos; --sortie figure.svg
+</source>
+        <translation>
+Picture:
+  --sortie FILE     the file to write; - for the standard output
+  --format F        emf, svg, png or gif (default: the file&apos;s extension)
+  --echelle K       PNG and GIF: K pixels per pixel, lines and text included
+                    (1 to 8; 2 gives 1400 × 1000; default: 1)
+  --fond F          PNG and GIF: blanc (white), fenetre (the window&apos;s grey
+                    F0F0F0) or transparent (default: blanc); EMF and SVG are
+                    always transparent, as a copy is
+
+Animation (GIF):
+  --images N        number of frames, one clock tick apart (1 to 1000;
+                    default: 100, one period); each frame lasts the clock&apos;s
+                    interval (--intervalle); the animation loops forever
+
+Spectrum:
+  --spectre         writes, instead of a picture, the table of the harmonics of
+                    the resultant magnetomotive force (orders 1 to 25: winding
+                    factors, relative amplitude, direction and speed), as text
+                    separated by tabs with a header line, or as JSON with
+                    --format json; --sortie is then optional (default: the
+                    standard output)
+
+  --langue L        language of the texts: fr or en (default: the one of the
+                    regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
+                    French for any other language)
+  --help            shows this help
+
+Each option is given once: a repeated option is refused.
+
+The picture is 700 × 500 pixels, the window&apos;s size when it opens; the EMF&apos;s
+frame assumes a reference screen of 96 pixels per inch (700 pixels =
+185.2 mm).
+
+Exit status: 0 on success; 2 for a refused option or value (nothing is
+written); 1 if the file cannot be written.
+
+Examples:
+  kest-export --p 2 --m 3 --distribution reelle --ticks 25 --sortie figure.svg
+  kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
+  kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
+  kest-export --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos; --sortie figure.svg
+</translation>
+    </message>
+    <message>
+        <source>Les images d&apos;une animation (--images) ne valent que pour le format gif</source>
+        <translation>The frames of an animation (--images) apply only to the gif format</translation>
     </message>
 </context>
 <context>
@@ -909,6 +1036,18 @@ Examples:
     <message>
         <source>et champ tournant</source>
         <translation>and rotating field</translation>
+    </message>
+    <message>
+        <source>Copie l&apos;adresse de la page avec la configuration affichée</source>
+        <translation>Copies the page&apos;s address with the configuration shown</translation>
+    </message>
+    <message>
+        <source>Copier le &amp;lien</source>
+        <translation>Copy &amp;link</translation>
+    </message>
+    <message>
+        <source>Lien</source>
+        <translation>Link</translation>
     </message>
 </context>
 </TS>

@@ -12,7 +12,9 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
@@ -28,9 +30,13 @@ kest::State etat;
 kest::web::ListeAppels appels;
 std::string message;  // the French text of the last failure, or of the last conversion
 kest::Saisie affichee;
-int intervalle = 0;  // the clock's, in milliseconds; the page sets it from its speed bar
+// The clock's, in milliseconds; the page sets it from its speed bar.
+int intervalle = kest::Configuration{}.intervalle;
 // Whether a rule changed the state since the last frame in a way the picture must show.
 bool aRedessiner = true;
+kest::Configuration lue;         // the last link read, for the page's controls
+std::vector<std::string> refus;  // the messages of its refused options, in order
+std::string lien;                // the last link written
 
 // Runs a rule; returns null when it succeeded, or the message that the error box shows.
 template <class Regle>
@@ -153,6 +159,38 @@ EMSCRIPTEN_KEEPALIVE const char* kest_texte(int index) {
     return index >= 0 && index < static_cast<int>(appels.textes.size())
                ? appels.textes[static_cast<std::size_t>(index)].c_str()
                : "";
+}
+
+// A link read as typed input (the part after '#', or the whole address): the state becomes the
+// link's, each refused option left at its default. Returns the number of refused options, whose
+// messages are at kest_lien_refus(i); the views, the clock's interval and whether the clock runs
+// are at kest_lien_*, for the page's controls.
+EMSCRIPTEN_KEEPALIVE int kest_lis_lien(const char* texte, const char* separateur) {
+    refus.clear();
+    lue = kest::FormeConfigurationTolerante(kest::LitLien(texte), separateur, refus);
+    etat = lue.etat;
+    aRedessiner = true;
+    return static_cast<int>(refus.size());
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_lien_refus(int i) {
+    return i >= 0 && i < static_cast<int>(refus.size()) ? refus[static_cast<std::size_t>(i)].c_str()
+                                                        : "";
+}
+// 0 vecteurs, 1 onde, 2 bobinage.
+EMSCRIPTEN_KEEPALIVE int kest_lien_vue(int vue) {
+    const kest::Affichage& a = lue.affichage;
+    return vue == 0 ? a.Vecteurs : vue == 1 ? a.Onde : a.Bobinage;
+}
+EMSCRIPTEN_KEEPALIVE int kest_lien_intervalle() { return lue.intervalle; }
+EMSCRIPTEN_KEEPALIVE int kest_lien_en_marche() { return lue.enMarche; }
+
+// The link of the state, the clock's interval and what the page's controls show (the fragment,
+// without '#'; empty for the defaults).
+EMSCRIPTEN_KEEPALIVE const char* kest_ecris_lien(int vecteurs, int onde, int bobinage,
+                                                 int enMarche) {
+    lien = kest::EcritLien(kest::Configuration{
+        etat, kest::Affichage{vecteurs != 0, onde != 0, bobinage != 0}, intervalle, enMarche != 0});
+    return lien.c_str();
 }
 
 // What the page needs to read the list and lay out the picture: the form of each operation

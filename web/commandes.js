@@ -17,19 +17,25 @@
   }
 
   // The speed bar's keys as on the desktop: the arrows by 1 ms (up toward the minimum), Page
-  // Up and Page Down by 10.
+  // Up and Page Down by 10. change() follows each move by the user; returns what sets the
+  // clock from the bar.
   const PAS_VITESSE = { ArrowUp: -1, ArrowDown: 1, PageUp: -10, PageDown: 10 };
-  function relieVitesse(barre, horloge) {
+  function relieVitesse(barre, horloge, change) {
     const regle = () => horloge.intervalle(Number(barre.value));
-    barre.addEventListener('input', regle);
+    barre.addEventListener('input', () => {
+      regle();
+      change();
+    });
     barre.addEventListener('keydown', (ev) => {
       const pas = PAS_VITESSE[ev.key];
       if (pas === undefined || ev.altKey || ev.ctrlKey || ev.metaKey) return;
       ev.preventDefault();
       barre.value = String(Number(barre.value) + pas);  // the range clamps it
       regle();
+      change();
     });
     regle();
+    return regle;
   }
 
   // The Options panel stands beside the picture when the picture keeps at least its own size
@@ -81,9 +87,12 @@
     return place;
   }
 
-  // Wires every control; returns what the automation interface reads.
+  // Wires every control; returns what the automation interface and the address read, and the
+  // means to show a configuration read from a link.
   function relie(noyau, ecran, horloge) {
     let separateur = separateurDecimal();
+    let quandChange = () => {};
+    const change = () => quandChange();  // the user changed the configuration
     const erreur = ((ouvre) => (message) => {
       $('ErreurTexte').textContent = message + '.';
       ouvre();
@@ -95,12 +104,22 @@
       $('SpeedButton1').textContent = horloge.enMarche() ? qsTranslate('page', 'Stop')
         : qsTranslate('page', 'Play');
     }
-    $('SpeedButton1').addEventListener('click', () => marche(!horloge.enMarche()));
-    $('Play1').addEventListener('click', () => marche(true));
-    $('Stop1').addEventListener('click', () => marche(false));
-    relieVitesse($('ScrollBar1'), horloge);
-    for (const id of ['CheckBoxAfficheVect', 'CheckBoxAfficheOnde', 'CheckBoxAfficheBobinage'])
-      $(id).addEventListener('change', ecran.demandeDessin);
+    const bascule = (m) => {
+      marche(m);
+      change();
+    };
+    $('SpeedButton1').addEventListener('click', () => bascule(!horloge.enMarche()));
+    $('Play1').addEventListener('click', () => bascule(true));
+    $('Stop1').addEventListener('click', () => bascule(false));
+    const regleVitesse = relieVitesse($('ScrollBar1'), horloge, change);
+    const cases = { vecteurs: $('CheckBoxAfficheVect'), onde: $('CheckBoxAfficheOnde'),
+      bobinage: $('CheckBoxAfficheBobinage') };
+    for (const c of Object.values(cases)) {
+      c.addEventListener('change', () => {
+        ecran.demandeDessin();
+        change();
+      });
+    }
 
     // The panel.
     const reelle = $('RBReelle');
@@ -111,19 +130,21 @@
       ecran.suit();
     }
     const placeOptions = panneauOptions(noyau);
+    // The panel shows the state.
+    function remplitOptions() {
+      const s = noyau.saisieAffichee(separateur);
+      $('IDC_p').value = s.p;
+      $('IDC_m').value = s.m;
+      $('IDC_Y').value = s.Y;
+      // A button that becomes selected here is chosen, as a click would.
+      const avant = radios.map((b) => b.checked);
+      radios[0].checked = !s.reelle && !s.doubleEtoile;
+      reelle.checked = s.reelle;
+      doubleEtoile.checked = s.doubleEtoile;
+      if (radios.some((b, i) => b.checked && !avant[i])) distributionChoisie();
+    }
     function montreOptions(montre) {
-      if (montre) {
-        const s = noyau.saisieAffichee(separateur);
-        $('IDC_p').value = s.p;
-        $('IDC_m').value = s.m;
-        $('IDC_Y').value = s.Y;
-        // A button that becomes selected here is chosen, as a click would.
-        const avant = radios.map((b) => b.checked);
-        radios[0].checked = !s.reelle && !s.doubleEtoile;
-        reelle.checked = s.reelle;
-        doubleEtoile.checked = s.doubleEtoile;
-        if (radios.some((b, i) => b.checked && !avant[i])) distributionChoisie();
-      }
+      if (montre) remplitOptions();
       $('OptionsDlg').hidden = !montre;
       $('Dimensions1').setAttribute('aria-checked', String(montre));
       placeOptions();
@@ -139,10 +160,16 @@
           reelle.checked, doubleEtoile.checked, separateur);
         if (message) erreur(message);
         ecran.suit();
+        change();
       });
     }
-    for (const b of radios)
-      b.addEventListener('change', () => { if (b.checked) distributionChoisie(); });
+    for (const b of radios) {
+      b.addEventListener('change', () => {
+        if (!b.checked) return;
+        distributionChoisie();
+        change();
+      });
+    }
 
     // Pictures out, all from the frame on screen.
     function telecharge(blob, nom) {
@@ -206,7 +233,25 @@
     $('LangueEn').addEventListener('click', () => KestLangue.choisit('en'));
     KestLangue.suit(() => marche(horloge.enMarche()));
 
-    return { separateur: () => separateur };
+    return {
+      separateur: () => separateur,
+      erreur: erreur,
+      // f() runs after each change of the configuration by the user.
+      surChangement(f) {
+        quandChange = f;
+      },
+      // A configuration read from a link (noyau.lisLien): the controls show it, and the first
+      // refused option's message goes to the error box, as a bad value typed in the panel does.
+      configure(c) {
+        for (const v of Object.keys(cases)) cases[v].checked = c.vues[v];
+        $('ScrollBar1').value = String(c.intervalle);
+        regleVitesse();
+        marche(c.enMarche);
+        if (!$('OptionsDlg').hidden) remplitOptions();
+        ecran.demandeDessin();
+        if (c.refus.length) erreur(c.refus[0]);
+      },
+    };
   }
 
   racine.KestCommandes = { relie: relie };

@@ -31,6 +31,8 @@
       noyau.langue(l);
       ecran.dessine();
     });
+    // The configuration of the address, before the first picture.
+    const lien = KestLien.relie(noyau, commandes, horloge, vues);
     // The chrome takes the window's colour that the picture is drawn on.
     document.documentElement.style.setProperty('--fond', ecran.css(noyau.constantes.fond));
 
@@ -45,6 +47,8 @@
       ecran.dessine();
       return kest.state();
     };
+    // The page's address for the configuration on screen (what "Lien" copies).
+    kest.lien = lien.adresse;
     kest.svg = ecran.svg;
     kest.png = ecran.png;
 

@@ -60,6 +60,7 @@
     this._saisieAffichee = M.cwrap('kest_saisie_affichee', null, ['string']);
     this._reelVersTexte = M.cwrap('kest_reel_vers_texte', 'number', ['number', 'string']);
     this._texteVersReel = M.cwrap('kest_texte_vers_reel', 'number', ['string', 'string', 'number']);
+    this._lisLien = M.cwrap('kest_lis_lien', 'number', ['string', 'string']);
     this._tampon = M._malloc(8);
     this.textes = [];
     this.constantes = constantes(M);
@@ -87,6 +88,25 @@
     return this.M._kest_regle_intervalle(ms) !== 0;
   };
   Noyau.prototype.intervalle = function () { return this.M._kest_intervalle(); };
+
+  // A link (the address, or the part after '#') read as the panel reads typed input: the state
+  // becomes the link's, each refused option at its default. Returns what the page's controls
+  // take from it: {vues: {vecteurs, onde, bobinage}, intervalle, enMarche, refus: [messages]}.
+  Noyau.prototype.lisLien = function (lien, separateur) {
+    const M = this.M;
+    const refus = [];
+    for (let i = 0, n = this._lisLien(lien, separateur); i < n; ++i)
+      refus.push(M.UTF8ToString(M._kest_lien_refus(i)));
+    return { vues: { vecteurs: M._kest_lien_vue(0) !== 0, onde: M._kest_lien_vue(1) !== 0,
+      bobinage: M._kest_lien_vue(2) !== 0 }, intervalle: M._kest_lien_intervalle(),
+    enMarche: M._kest_lien_en_marche() !== 0, refus: refus };
+  };
+  // The link of the state, the clock's interval and these views and clock: the part after '#',
+  // empty for the defaults.
+  Noyau.prototype.ecrisLien = function (vues, enMarche) {
+    return this.M.UTF8ToString(this.M._kest_ecris_lien(vues.vecteurs ? 1 : 0, vues.onde ? 1 : 0,
+      vues.bobinage ? 1 : 0, enMarche ? 1 : 0));
+  };
 
   // What the options panel shows for the state: {p, m, Y, reelle, doubleEtoile}.
   Noyau.prototype.saisieAffichee = function (separateur) {

@@ -5,9 +5,8 @@
 'use strict';
 const CACHE = 'kest-3';
 const FICHIERS = ['./', 'index.html', 'kest.css', 'textes.js', 'langue.js', 'kest-module.js',
-  'noyau.js', 'rejeu.js',
-  'ecran.js', 'horloge.js', 'menus.js', 'commandes.js', 'kest.js', 'manifest.webmanifest',
-  'kest.svg'];
+  'noyau.js', 'rejeu.js', 'ecran.js', 'horloge.js', 'menus.js', 'commandes.js', 'lien.js',
+  'kest.js', 'manifest.webmanifest', 'kest.svg'];
 
 self.addEventListener('install', (e) => {
   e.waitUntil(caches.open(CACHE).then((c) => c.addAll(FICHIERS)).then(() => self.skipWaiting()));

@@ -6,20 +6,32 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
+#include <bit>
+#include <cstdint>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "app/Disposition.h"
 #include "app/Lancement.h"
 #include "app/TOptionsDlg.h"
 #include "app/TkestForm.h"
+#include "model/Configuration.h"
+#include "model/Erreur.h"
 #include "model/State.h"
 #include "render/Ecran.h"
 
@@ -123,6 +135,70 @@ TEST(FenetrePrincipale, EightPointFontAndStatusBar) {
     form.resize(500, 300);
     QCoreApplication::processEvents();
     EXPECT_EQ(barre->geometry(), QRect(0, 300 - 19, 500, 19));
+}
+
+// kest --lien opens the window in the configuration that the model forms from the link, for each
+// link of the table that the page and the exporter read too (tests/support/liens.json): the
+// state, the check boxes, the speed bar and the clock, which write the same link back.
+TEST(LigneDeCommande, LaFenetreSOuvreDansLaConfigurationDuLien) {
+    QFile fichier(QStringLiteral(KEST_LIENS));
+    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+    const QJsonArray liens = QJsonDocument::fromJson(fichier.readAll()).array();
+    ASSERT_GT(liens.size(), 5);
+    for (const QJsonValue& valeur : liens) {
+        const std::string lien = valeur.toString().toStdString();
+        SCOPED_TRACE(lien);
+        const kest::LigneDeCommande ligne = kest::LitLigneDeCommande({"--lien", lien});
+        EXPECT_FALSE(ligne.aide);
+        EXPECT_TRUE(ligne.reste.empty());
+        const kest::Configuration attendue = kest::FormeConfiguration(kest::LitLien(lien));
+        kest::TkestForm form;
+        form.Configurer(ligne.configuration);
+        const kest::Configuration c = form.ConfigurationCourante();
+        EXPECT_EQ(kest::EcritLien(c), kest::EcritLien(attendue));
+        const auto etat = [](const kest::State& e) {
+            return std::tuple(
+                e.p, e.m, e.NbEncoches, e.Reelle, e.DoubleEtoile, std::bit_cast<std::uint64_t>(e.Y),
+                std::bit_cast<std::uint64_t>(e.Alpha), std::bit_cast<std::uint64_t>(e.t));
+        };
+        EXPECT_EQ(etat(form.Etat()), etat(attendue.etat));
+        const auto coche = [&](const char* nom) {
+            return form.findChild<QCheckBox*>(QString::fromLatin1(nom))->isChecked();
+        };
+        EXPECT_EQ(coche("CheckBoxAfficheVect"), attendue.affichage.Vecteurs);
+        EXPECT_EQ(coche("CheckBoxAfficheOnde"), attendue.affichage.Onde);
+        EXPECT_EQ(coche("CheckBoxAfficheBobinage"), attendue.affichage.Bobinage);
+        EXPECT_EQ(form.findChild<QScrollBar*>("ScrollBar1")->value(), attendue.intervalle);
+        const QTimer* horloge = form.findChild<QTimer*>("Timer1");
+        EXPECT_EQ(horloge->interval(), attendue.intervalle);
+        EXPECT_EQ(horloge->isActive(), attendue.enMarche);
+        EXPECT_EQ(form.findChild<QPushButton*>("SpeedButton1")->text(),
+                  attendue.enMarche ? "Stop" : "Play");
+    }
+
+    // The exporter's options, with Qt's left for the application; --help; the refusals.
+    const kest::LigneDeCommande ligne = kest::LitLigneDeCommande(
+        {"--p", "2", "-platform", "offscreen", "--m=3", "--distribution", "reelle", "--sans-onde"});
+    EXPECT_EQ(ligne.reste, (std::vector<std::string>{"-platform", "offscreen"}));
+    EXPECT_EQ(kest::EcritLien(ligne.configuration), "p=2&m=3&distribution=reelle&onde=0");
+    EXPECT_TRUE(kest::LitLigneDeCommande({"--p", "abc", "--help"}).aide);
+    const auto refus = [](auto&& essai) {
+        try {
+            essai();
+        } catch (const kest::Erreur& e) {
+            return e.message();
+        }
+        return std::string();
+    };
+    EXPECT_EQ(refus([] {
+                  kest::LitLigneDeCommande({"--lien", "#m=0"});
+              }),
+              "Division par zéro en virgule flottante");
+    EXPECT_EQ(refus([] {
+                  kest::RefuseLeReste({"--p", "2", "--couleur", "rouge"});
+              }),
+              "Option inconnue « --couleur » (voir kest --help)");
+    EXPECT_EQ(refus([] { kest::RefuseLeReste({"--sans-onde"}); }), "");
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -22,6 +24,7 @@
 #include <tuple>
 #include <vector>
 
+#include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Harmoniques.h"
 #include "model/Regles.h"
@@ -249,6 +252,49 @@ TEST(KestExport, GifFramesArePngsOfTheClock) {
                                           : fenetre   ? qRgb(0xF0, 0xF0, 0xF0)
                                                       : qRgb(255, 255, 255));
     }
+}
+
+// kest-export --lien draws, for each link of the table that the page and the window read too
+// (tests/support/liens.json), the configuration the model forms from it: state, views, time. A
+// GIF's frames last the clock's interval, the link's or --intervalle's, which are one option.
+TEST(KestExport, ALinkDrawsItsConfiguration) {
+    QFile fichier(QStringLiteral(KEST_LIENS));
+    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+    const QJsonArray liens = QJsonDocument::fromJson(fichier.readAll()).array();
+    ASSERT_GT(liens.size(), 5);
+    QTemporaryDir dossier;
+    const QString emf = dossier.filePath("f.emf");
+    for (const QJsonValue& lien : liens) {
+        SCOPED_TRACE(lien.toString().toStdString());
+        Configuration c = FormeConfiguration(LitLien(lien.toString().toStdString()));
+        test::RecordingSurface r;
+        Dessine(r, c.etat, c.affichage);
+        ASSERT_EQ(Lance({"--lien", lien.toString(), "--sortie", emf}).statut, 0);
+        const QByteArray o = Lit(emf);
+        const test::Emf e = test::LitEmf(std::string_view(o.constData(), std::size_t(o.size())));
+        ASSERT_TRUE(e.valide);
+        AttendMemesAppels(e.appels, r.appels);
+    }
+
+    const QString gif = dossier.filePath("a.gif");
+    for (const QStringList& arguments :
+         {QStringList{"--lien", "#p=2&intervalle=120"}, QStringList{"--intervalle=120"}}) {
+        ASSERT_EQ(Lance(arguments + QStringList{"--images", "2", "--sortie", gif}).statut, 0);
+        EXPECT_EQ(DecodeGif(gif).delais, (std::vector<int>{12, 12}));
+    }
+    const Resultat deuxFois =
+        Lance({"--intervalle", "100", "--lien", "#intervalle=120", "--sortie", gif});
+    EXPECT_EQ(deuxFois.statut, 2);
+    EXPECT_TRUE(deuxFois.erreurs.contains("L'option intervalle (du lien) est donnée deux fois."))
+        << deuxFois.erreurs.toStdString();
+    // The page's speed in a link changes nothing in a still picture or a table.
+    EXPECT_EQ(Lance({"--lien", "#intervalle=120&marche=1", "--sortie", emf}).statut, 0);
+    EXPECT_EQ(Lance({"--lien", "#intervalle=120", "--spectre"}).statut, 0);
+    const Resultat mauvais =
+        Lance({"--lien", "https://exemple.org/kest/#p=2&cle=1", "--sortie", emf});
+    EXPECT_EQ(mauvais.statut, 2);
+    EXPECT_TRUE(mauvais.erreurs.contains("Clé inconnue « cle » dans le lien."))
+        << mauvais.erreurs.toStdString();
 }
 
 // Refused values and options: the French message, status 2, nothing written; an output that

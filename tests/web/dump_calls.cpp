@@ -8,6 +8,9 @@
 //     a conversion at a whole pixel ("frontieres", tests/web/Frontieres.h, force-included);
 //   dump_calls serie <p|defaut> <m> <Y> <distribution> <ticks> <vues> <frames>
 //     the same for that many frames one tick apart, one JSON line each;
+//   dump_calls lien <link>
+//     the configuration that kest and kest-export form from "--lien <link>" (strictly), the
+//     link it writes back, and its frame's calls and marks, as for scene;
 //   dump_calls lire <count> <seed>
 //     texts of the coil-opening field with the value read here and the correctly rounded one.
 
@@ -17,6 +20,7 @@
 #include <cstring>
 #include <string>
 
+#include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
@@ -77,6 +81,42 @@ private:
     void Ajoute(const std::string& a) { sortie += (sortie.empty() ? "[" : ",[") + a + "]"; }
 };
 
+// One frame of the state: its calls and the indices of its marked calls, as JSON members.
+std::string Image(kest::State& s, kest::Affichage affichage) {
+    SurfaceJson surface;
+    kest::web::SurfaceMarquee marquee(&surface);
+    kest::Dessine(marquee, s, affichage);
+    std::string marques;
+    for (int i : marquee.marques.indices)
+        marques += (marques.empty() ? "" : ",") + std::to_string(i);
+    return "\"appels\":[" + surface.sortie + "],\"frontieres\":[" + marques + "]";
+}
+
+std::string Etat(const kest::State& s) {
+    return "\"etat\":{\"p\":" + std::to_string(s.p) + ",\"m\":" + std::to_string(s.m) +
+           ",\"Y\":" + Nombre(s.Y) + ",\"t\":" + Nombre(s.t) + "}";
+}
+
+int Lien(const char* lien) {
+    kest::Options options;
+    kest::Configuration c;
+    try {
+        kest::PrendOptions({"--lien", lien}, options);
+        c = kest::FormeConfiguration(options);
+    } catch (const kest::Erreur& e) {
+        std::printf("{\"erreur\":%s}\n", Json(e.message()).c_str());
+        return 0;
+    }
+    const kest::Affichage& a = c.affichage;
+    std::printf(
+        "{\"lien\":%s,%s,\"vues\":{\"vecteurs\":%s,\"onde\":%s,\"bobinage\":%s},"
+        "\"intervalle\":%d,\"enMarche\":%s,%s}\n",
+        Json(kest::EcritLien(c)).c_str(), Etat(c.etat).c_str(), a.Vecteurs ? "true" : "false",
+        a.Onde ? "true" : "false", a.Bobinage ? "true" : "false", c.intervalle,
+        c.enMarche ? "true" : "false", Image(c.etat, a).c_str());
+    return 0;
+}
+
 // The state after the rule on the three texts, the distribution and `ticks` ticks; then
 // `frames` frames, one tick apart, one JSON line each.
 int Scene(char** a, long frames) {
@@ -97,17 +137,9 @@ int Scene(char** a, long frames) {
                                     vues.size() > 2 && vues[2] == '1'};
     for (long f = 0; f < frames; ++f) {
         if (f > 0) kest::AvancerTemps(s);
-        SurfaceJson surface;
-        kest::web::SurfaceMarquee marquee(&surface);
-        kest::Dessine(marquee, s, affichage);
-        std::string marques;
-        for (int i : marquee.marques.indices)
-            marques += (marques.empty() ? "" : ",") + std::to_string(i);
-        std::printf(
-            "{\"erreur\":%s,\"etat\":{\"p\":%d,\"m\":%d,\"Y\":%s,\"t\":%s},\"appels\":[%s],"
-            "\"frontieres\":[%s]}\n",
-            erreur.empty() ? "null" : Json(erreur).c_str(), s.p, s.m, Nombre(s.Y).c_str(),
-            Nombre(s.t).c_str(), surface.sortie.c_str(), marques.c_str());
+        const std::string image = Image(s, affichage);
+        std::printf("{\"erreur\":%s,%s,%s}\n", erreur.empty() ? "null" : Json(erreur).c_str(),
+                    Etat(s).c_str(), image.c_str());
     }
     return 0;
 }
@@ -144,10 +176,12 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "scene" && argc == 8) return Scene(argv + 2, 1);
     if (mode == "serie" && argc == 9) return Scene(argv + 2, std::strtol(argv[8], nullptr, 10));
+    if (mode == "lien" && argc == 3) return Lien(argv[2]);
     if (mode == "lire" && argc == 4)
         return Lire(std::strtol(argv[2], nullptr, 10), std::strtoull(argv[3], nullptr, 10));
     std::fprintf(
         stderr,
-        "usage: dump_calls scene|serie p m Y distribution ticks vues [frames] | lire n graine\n");
+        "usage: dump_calls scene|serie p m Y distribution ticks vues [frames] | lien L | lire n "
+        "graine\n");
     return 2;
 }

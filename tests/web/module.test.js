@@ -138,6 +138,45 @@ test('les deux drapeaux à la fois : la double étoile l\'emporte (état, pannea
       ['1', '2', '3,14159265358979', false, true]);
   });
 
+// The links that every edition reads: tests/support/liens.json.
+const LIENS = require(path.join(__dirname, '..', 'support', 'liens.json'));
+
+test('un lien se lit comme sur le bureau et dans kest-export, et se réécrit à l\'identique', () => {
+  const bilan = { appels: 0, marques: 0, ecarts: 0 };
+  for (const lien of LIENS) {
+    // The command line's strict reading, which kest and kest-export share.
+    const n = natif('lien', lien);
+    assert.equal(n.erreur, undefined, lien);
+    const images = [];
+    for (const m of [noyau, trace]) {
+      const c = m.lisLien(lien, '.');
+      assert.deepEqual(c.refus, [], lien);
+      // The page writes the interval back from its speed bar, which the clock's rule sets.
+      m.regleIntervalle(c.intervalle);
+      const e = m.etat();
+      assert.deepEqual([e.p, e.m, e.Y, e.t, c.vues, c.intervalle, c.enMarche],
+        [n.etat.p, n.etat.m, n.etat.Y, n.etat.t, n.vues, n.intervalle, n.enMarche], lien);
+      const ecrit = m.ecrisLien(c.vues, c.enMarche);
+      assert.equal(ecrit, n.lien, lien);
+      images.push(m.appels(m.dessine(c.vues)));
+      if (m === trace) {
+        compare(images[1], n.appels, marquesTrace(images[1].length, c.vues), n.frontieres, lien,
+          bilan);
+      }
+      // Written back, the link forms the same configuration and writes itself again.
+      const r = m.lisLien('#' + ecrit, '.');
+      m.regleIntervalle(r.intervalle);
+      assert.deepEqual([m.etat(), r.vues, r.intervalle, r.enMarche],
+        [{ ...e, t: 0 }, c.vues, c.intervalle, c.enMarche], ecrit);
+      assert.equal(m.ecrisLien(r.vues, r.enMarche), ecrit);
+      m.regleIntervalle(60);
+    }
+    assert.deepEqual(images[0], images[1], lien);
+  }
+  console.log(`# liens : ${bilan.appels} appels comparés, ${bilan.marques} marqués, ` +
+    `${bilan.ecarts} différents d'un pixel`);
+});
+
 function versDouble(hexa) {
   const v = new DataView(new ArrayBuffer(8));
   v.setBigUint64(0, BigInt('0x' + hexa));

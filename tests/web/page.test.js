@@ -309,6 +309,155 @@ test('à 1280 × 800 le panneau des options ne couvre pas l\'image, et se dépla
   await p.close();
 });
 
+// Each call that the picture shows with what it shows it with, as tests/web/lire_emf.cpp reads an
+// EMF back: the pen where a line is drawn, the brush where a shape is filled or a text box
+// painted (a clear brush's colour as null), the starting point of a line.
+function montres(appels) {
+  const stylo = [0, 'Solid', 1];
+  const brosse = ['Solid', 0xFFFFFF];
+  const fond = () => [brosse[0], brosse[0] === 'Clear' ? null : brosse[1]];
+  let x = 0;
+  let y = 0;
+  const r = [];
+  for (const a of appels) {
+    switch (a[0]) {
+      case 'SetPenColor': stylo[0] = a[1]; break;
+      case 'SetPenStyle': stylo[1] = a[1]; break;
+      case 'SetPenWidth': stylo[2] = a[1]; break;
+      case 'SetBrushColor': brosse[1] = a[1]; break;
+      case 'SetBrushStyle': brosse[0] = a[1]; break;
+      case 'MoveTo': r.push(a); [x, y] = [a[1], a[2]]; break;
+      case 'LineTo': r.push([...a, x, y, ...stylo]); [x, y] = [a[1], a[2]]; break;
+      case 'Ellipse': r.push([...a, ...stylo, ...fond()]); break;
+      case 'TextOut': r.push([...a, ...fond()]); break;
+    }
+  }
+  return r;
+}
+
+// The calls of kest-export's EMF for these arguments.
+function emf(...args) {
+  const dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'kest-emf-'));
+  try {
+    const f = path.join(dossier, 'f.emf');
+    execFileSync(process.env.KEST_EXPORT, [...args, '--sortie', f]);
+    return JSON.parse(execFileSync(process.env.KEST_LIRE_EMF, [f]).toString());
+  } finally {
+    fs.rmSync(dossier, { recursive: true, force: true });
+  }
+}
+
+test('la page ouverte à un lien montre les appels de kest-export --lien de ce lien (EMF)',
+  async () => {
+    const lien = '#p=2&m=3&distribution=reelle';
+    const p = await navigateur.newPage();
+    surveille(p);
+    await p.setViewport({ width: 760, height: 640, deviceScaleFactor: 1 });
+    await ouvre(p, url + lien);
+    const e = await etat(p);
+    assert.deepEqual([e.p, e.m, e.t, e.distribution], [2, 3, 0, 'Réelle']);
+    assert.equal(await p.$eval('#ErreurDlg', (d) => d.open), false);
+    const page = montres(await p.evaluate(() => kest.calls()));
+    const parLien = emf('--lien', url + lien);
+    assert.ok(parLien.length > 100);
+    assert.deepEqual(page, parLien);
+    assert.deepEqual(emf('--p', '2', '--m', '3', '--distribution', 'reelle'), parLien);
+    await p.close();
+  });
+
+test('un mauvais lien : le message du panneau dans la boîte d\'erreur, la valeur à son défaut, ' +
+  'jamais une page vide', async () => {
+  const p = await navigateur.newPage();
+  surveille(p);
+  await p.setViewport({ width: 760, height: 640, deviceScaleFactor: 1 });
+  // At load: the box over the picture of what the link holds that is right.
+  await ouvre(p, url + '#p=abc&m=3');
+  assert.equal(await p.$eval('#ErreurTexte', (d) => d.textContent),
+    '\'abc\' n\'est pas une valeur entière correcte.');
+  assert.deepEqual([(await etat(p)).p, (await etat(p)).m], [1, 3]);
+  assert.ok(bleu(await pixel(p, 420, 100)));
+  await p.keyboard.press('Enter');
+  // The panel's message for the same value, typed.
+  await menu(p, 4, '#Dimensions1');
+  await saisit(p, '#IDC_m', '0');
+  const duPanneau = await p.$eval('#ErreurTexte', (d) => d.textContent);
+  await p.keyboard.press('Enter');
+  // The failed Enter wrote its state back: the address is "#m=0" now.
+  await p.waitForFunction(() => location.hash === '#m=0');
+  const cas = [
+    ['#cle=1&p=2', 'Clé inconnue « cle » dans le lien.', { p: 2, m: 2 }],
+    ['#m=0', duPanneau, { p: 1, m: 2 }],
+    ['#p=2&p=3', 'L\'option p est donnée deux fois.', { p: 2, m: 2 }],
+    ['#' + 'x=1&'.repeat(2560), 'Clé inconnue « x » dans le lien.', { p: 1, m: 2 }],
+    ['#%70=3&distribution=double%2Detoile&onde=%30', null,
+      { p: 3, m: 2, distribution: 'Double étoile', vues: { vecteurs: true, onde: false,
+        bobinage: true } }],
+    ['#Y=3,5', '\'3,5\' n\'est pas une valeur en virgule flottante correcte.',
+      { Y: 3.141592653589793 }],
+    ['#intervalle=5&marche=oui&onde=0', '\'5\' n\'est pas un intervalle en millisecondes ' +
+      'correct (10 à 200).', { intervalle: 60, enMarche: false, vues: { vecteurs: true,
+      onde: false, bobinage: true } }],
+  ];
+  for (const [lien, message, attendu] of cas) {
+    await p.evaluate((h) => { location.hash = h; }, lien);
+    await image(p);
+    const ou = lien.slice(0, 60);
+    assert.equal(await p.$eval('#ErreurDlg', (d) => d.open), message !== null, ou);
+    if (message !== null) {
+      assert.equal(await p.$eval('#ErreurTexte', (d) => d.textContent), message, ou);
+      await p.keyboard.press('Enter');
+    }
+    const e = await etat(p);
+    for (const [cle, v] of Object.entries(attendu)) assert.deepEqual(e[cle], v, `${ou} : ${cle}`);
+    // The panel, open, shows the state of the link.
+    assert.equal(await p.$eval('#IDC_p', (i) => i.value), String(e.p), ou);
+    assert.ok(bleu(await pixel(p, 420, 100)), ou);
+    assert.ok((await p.evaluate(() => kest.calls())).length > 100, ou);
+  }
+  await p.close();
+});
+
+test('le lien réécrit après un changement dans le panneau rouvre cet état ; « Lien » le copie',
+  async () => {
+    const p = await navigateur.newPage();
+    surveille(p);
+    await p.setViewport({ width: 760, height: 640, deviceScaleFactor: 1 });
+    await navigateur.defaultBrowserContext().overridePermissions(url,
+      ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+    await ouvre(p, url);
+    const historique = await p.evaluate(() => history.length);
+    await menu(p, 4, '#Dimensions1');
+    await saisit(p, '#IDC_m', '3');
+    await p.waitForFunction(() => location.hash === '#m=3');
+    await p.click('#RBReelle');
+    await p.click('#CheckBoxAfficheVect');
+    await p.focus('#ScrollBar1');
+    await p.keyboard.press('PageUp');
+    const attendue = url + '#m=3&distribution=reelle&vecteurs=0&intervalle=50';
+    await p.waitForFunction((a) => location.href === a, {}, attendue);
+    assert.equal(await p.evaluate(() => history.length), historique, 'no history entry');
+    assert.equal(await p.evaluate(() => kest.lien()), attendue);
+    await image(p);
+    const avant = await etat(p);
+    const appels = await p.evaluate(() => kest.calls());
+    await p.click('#Lien');
+    assert.equal(await p.evaluate(() => navigator.clipboard.readText()), attendue);
+    // Edit > Copier le lien, by its access key.
+    await p.evaluate(() => navigator.clipboard.writeText(''));
+    await acces(p, 'E', 'L');
+    await p.waitForFunction((a) => navigator.clipboard.readText().then((t) => t === a), {},
+      await p.evaluate(() => kest.lien()));
+
+    const q = await navigateur.newPage();
+    surveille(q);
+    await ouvre(q, await p.evaluate(() => location.href));
+    const apres = await etat(q);
+    assert.deepEqual(apres, avant);
+    assert.deepEqual(await q.evaluate(() => kest.calls()), appels);
+    await q.close();
+    await p.close();
+  });
+
 test('ce que la page charge pèse moins de 150 ko compressés', () => {
   let total = 0;
   for (const f of fs.readdirSync(site)) total += zlib.gzipSync(fs.readFileSync(path.join(site, f)),
@@ -383,18 +532,30 @@ test('« 3,5 » dans un navigateur en français', async () => {
     assert.equal(await p.$eval('#ErreurTexte', (d) => d.textContent),
       '\'3.5\' n\'est pas une valeur en virgule flottante correcte.');
     assert.equal((await etat(p)).Y, 3.5);
+    await p.keyboard.press('Enter');
+    // A link holds Y with a point, and a French reader's comma reads too.
+    for (const [lien, Y] of [['#Y=2.5', 2.5], ['#Y=3,25', 3.25]]) {
+      await p.evaluate((h) => { location.hash = h; }, lien);
+      await image(p);
+      assert.equal((await etat(p)).Y, Y, lien);
+      assert.equal(await p.$eval('#ErreurDlg', (d) => d.open), false, lien);
+    }
   } finally {
     await fr.close();
   }
 });
 
-test('ouverte depuis le disque (file://), la page dessine la scène', async () => {
-  const p = await navigateur.newPage();
-  surveille(p);
-  await ouvre(p, 'file://' + path.resolve(site, 'index.html'));
-  assert.ok(bleu(await pixel(p, 420, 100)));
-  await p.close();
-});
+test('ouverte depuis le disque (file://) à un lien, la page le dessine et réécrit son adresse',
+  async () => {
+    const p = await navigateur.newPage();
+    surveille(p);
+    await ouvre(p, 'file://' + path.resolve(site, 'index.html') + '#p=2&m=3');
+    assert.ok(bleu(await pixel(p, 420, 100)));
+    assert.deepEqual([(await etat(p)).p, (await etat(p)).m], [2, 3]);
+    await p.click('#CheckBoxAfficheOnde');
+    await p.waitForFunction(() => location.hash === '#p=2&m=3&onde=0');
+    await p.close();
+  });
 
 test('une seconde fois, serveur arrêté : le service worker sert la page', async () => {
   await page.evaluate(() => navigator.serviceWorker.ready);
@@ -402,9 +563,10 @@ test('une seconde fois, serveur arrêté : le service worker sert la page', asyn
   serveur = null;
   const p = await navigateur.newPage();
   surveille(p);
-  await ouvre(p, url);
+  await ouvre(p, url + '#m=3');
   assert.equal(await p.evaluate(() => !!navigator.serviceWorker.controller), true);
   assert.ok(bleu(await pixel(p, 420, 100)));
+  assert.equal((await etat(p)).m, 3);
   await p.close();
 });
 

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "model/Configuration.h"
+#include "model/Erreur.h"
+
+namespace kest {
+namespace {
+
+// Two configurations give the same picture and clock when every member the scene reads is the
+// same, bit for bit.
+void ExpectMemes(const Configuration& a, const Configuration& b, const std::string& lien) {
+    SCOPED_TRACE(lien);
+    EXPECT_EQ(a.etat.p, b.etat.p);
+    EXPECT_EQ(a.etat.m, b.etat.m);
+    EXPECT_EQ(a.etat.NbEncoches, b.etat.NbEncoches);
+    EXPECT_EQ(0, std::memcmp(&a.etat.Y, &b.etat.Y, sizeof a.etat.Y));
+    EXPECT_EQ(0, std::memcmp(&a.etat.Alpha, &b.etat.Alpha, sizeof a.etat.Alpha));
+    EXPECT_EQ(a.etat.Reelle, b.etat.Reelle);
+    EXPECT_EQ(a.etat.DoubleEtoile, b.etat.DoubleEtoile);
+    EXPECT_EQ(a.affichage.Vecteurs, b.affichage.Vecteurs);
+    EXPECT_EQ(a.affichage.Onde, b.affichage.Onde);
+    EXPECT_EQ(a.affichage.Bobinage, b.affichage.Bobinage);
+    EXPECT_EQ(a.intervalle, b.intervalle);
+    EXPECT_EQ(a.enMarche, b.enMarche);
+}
+
+TEST(Configuration, UnLienRefaitLaConfigurationQuiLaEcrit) {
+    const std::vector<std::string> lignes[] = {
+        {},
+        {"--p", "2", "--m", "3", "--distribution", "reelle"},
+        {"--Y", "2.5", "--sans-onde", "--marche"},
+        {"--distribution", "double-etoile", "--sans-vecteurs", "--sans-bobinage"},
+        {"--m", "-3", "--Y", "1e-300"},
+        {"--p", "1"},  // an Enter over the defaults: Y becomes 3.14159265358979
+        {"--lien", "https://exemple.org/kest/#p=99&m=99&Y=0.1&intervalle=10"},
+    };
+    for (const auto& ligne : lignes) {
+        Options options;
+        ASSERT_TRUE(PrendOptions(ligne, options).empty());
+        const Configuration c = FormeConfiguration(options);
+        const std::string lien = EcritLien(c);
+        ExpectMemes(c, FormeConfiguration(LitLien("#" + lien)), lien);
+        EXPECT_EQ(lien, EcritLien(FormeConfiguration(LitLien(lien))));
+    }
+    EXPECT_EQ("", EcritLien(Configuration{}));
+    EXPECT_EQ("Y=3.14159265358979",
+              EcritLien(FormeConfiguration({{"p", "1"}})));  // not the exact π of the defaults
+    EXPECT_EQ("p=2&m=3&distribution=reelle&onde=0&intervalle=100&marche=1",
+              EcritLien(FormeConfiguration(
+                  LitLien("marche=1&onde=0&distribution=reelle&m=3&intervalle=100&p=2"))));
+}
+
+TEST(Configuration, UnMauvaisLienLaisseChaqueValeurRefuseeASonDefaut) {
+    struct Cas {
+        const char* lien;
+        std::vector<std::string> refus;
+        int p, m;
+    } cas[] = {
+        {"#cle=1&p=2", {"Clé inconnue « cle » dans le lien"}, 2, 2},
+        {"#p=abc&m=3", {"'abc' n'est pas une valeur entière correcte"}, 1, 3},
+        {"#m=0&p=3", {"Division par zéro en virgule flottante"}, 3, 2},
+        {"#p=2&p=3", {"L'option p est donnée deux fois"}, 2, 2},
+        {"#p=%32&m%3D=1&onde=2",
+         {"Clé inconnue « m= » dans le lien",
+          "'2' n'est pas une valeur correcte pour onde (0 ou 1)"},
+         2,
+         2},
+        {"#distribution=etoile&intervalle=5",
+         {"'etoile' n'est pas une distribution correcte (parfaite, reelle ou double-etoile)",
+          "'5' n'est pas un intervalle en millisecondes correct (10 à 200)"},
+         1,
+         2},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.lien);
+        std::vector<std::string> refus;
+        const Configuration conf = FormeConfigurationTolerante(LitLien(c.lien), ",", refus);
+        EXPECT_EQ(c.refus, refus);
+        EXPECT_EQ(c.p, conf.etat.p);
+        EXPECT_EQ(c.m, conf.etat.m);
+        EXPECT_TRUE(conf.affichage.Onde);
+    }
+    // A French reader's comma, and a long junk fragment that neither hangs nor blanks anything.
+    std::vector<std::string> refus;
+    EXPECT_EQ(3.5, FormeConfigurationTolerante(LitLien("#Y=3,5"), ",", refus).etat.Y);
+    EXPECT_TRUE(refus.empty());
+    const Configuration junk =
+        FormeConfigurationTolerante(LitLien("#" + std::string(10000, '&') + "%zz=%"), ",", refus);
+    EXPECT_EQ(1, junk.etat.p);
+    EXPECT_EQ(1u, refus.size());
+    EXPECT_TRUE(LitLien("https://exemple.org/kest/").empty());
+}
+
+TEST(Configuration, LaLigneDeCommandeLaisseAuProgrammeSesOptionsEtRefuseLesRepetitions) {
+    Options options;
+    EXPECT_EQ((std::vector<std::string>{"--sortie", "f.svg", "--echelle=2"}),
+              PrendOptions({"--sortie", "f.svg", "--m=3", "--echelle=2", "--sans-onde"}, options));
+    EXPECT_EQ((Options{{"m", "3"}, {"onde", "0"}}), options);
+    const auto refuse = [](std::vector<std::string> arguments) {
+        Options o;
+        try {
+            PrendOptions(arguments, o);
+        } catch (const Erreur& e) {
+            return e.message();
+        }
+        return std::string();
+    };
+    EXPECT_EQ("L'option --p est donnée deux fois", refuse({"--p", "2", "--p=3"}));
+    EXPECT_EQ("L'option p (du lien) est donnée deux fois", refuse({"--p", "2", "--lien", "#p=3"}));
+    EXPECT_EQ("L'option --sans-onde est donnée deux fois", refuse({"--sans-onde", "--sans-onde"}));
+    EXPECT_EQ("L'option --m attend une valeur", refuse({"--m"}));
+}
+
+}  // namespace
+}  // namespace kest
