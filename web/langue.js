@@ -81,9 +81,11 @@
     }
     for (const enfant of Array.from(el.children)) parcourt(enfant);
   }
-  // Writes `t` in place of the nodes of `run`, its &X as <u>X</u>; returns the new nodes.
+  // Writes `t` in place of the nodes of `run`, its &X as <u>X</u>; returns the new nodes. A run
+  // that a script has since replaced (the Play/Stop caption) is the script's to write.
   function remplace(run, t) {
     const parent = run[0].parentNode;
+    if (!parent || run.some((n) => n.parentNode !== parent)) return run;
     const suite = run[run.length - 1].nextSibling;
     for (const n of run) parent.removeChild(n);
     const i = t.indexOf('&');
