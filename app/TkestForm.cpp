@@ -12,10 +12,15 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <iterator>
 
 #include "app/BoiteErreur.h"
 #include "app/Copier.h"
@@ -25,6 +30,7 @@
 #include "app/TOptionsDlg.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
+#include "render/Agrandissement.h"
 #include "scene/Dessine.h"
 #include "scene/Plan.h"
 
@@ -36,6 +42,11 @@ namespace {
 // frame included.
 constexpr int kGauche = 100;
 constexpr int kHaut = 100;
+
+// The zoom steps of "Agrandir" and "Réduire", and where the choice is kept between runs.
+constexpr double kZooms[] = {1.0, 1.5, 2.0, 3.0, 4.0};
+const char* const kOrganisation = "kest";
+const char* const kApplication = "kest";
 
 QCheckBox* NouvelleCase(const char* nom, const QString& texte, const QString& aide, QWidget* parent,
                         int y) {
@@ -83,6 +94,8 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     // manager has framed the window, so event() shrinks the client once to keep 700 x 500.
     move(kGauche, kHaut);
     resize(kLargeurImage, kHauteurImage);
+    clientNormal_ = cadreNormal_ = QSize(kLargeurImage, kHauteurImage);
+    CreerZoom();
 }
 
 TkestForm::~TkestForm() = default;
@@ -144,6 +157,28 @@ void TkestForm::CreerMenus() {
         Garde([this] { Harmoniques1Click(); });
     });
 
+    Options1->addSeparator();
+    Agrandir1 = nouvelleAction(Options1, "Agrandir1", tr("A&grandir"),
+                               tr("Agrandit l'image et la fenêtre"));
+    // Ctrl+= too: the same key as Ctrl++ without Shift on many keyboards.
+    Agrandir1->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    relier(Agrandir1, &TkestForm::Agrandir1Click);
+    Reduire1 =
+        nouvelleAction(Options1, "Reduire1", tr("&Réduire"), tr("Réduit l'image et la fenêtre"));
+    Reduire1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    relier(Reduire1, &TkestForm::Reduire1Click);
+    TailleNormale1 = nouvelleAction(Options1, "TailleNormale1", tr("&Taille normale"),
+                                    tr("Affiche l'image à sa taille d'origine"));
+    TailleNormale1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    relier(TailleNormale1, &TkestForm::TailleNormale1Click);
+    PleinEcran1 = nouvelleAction(Options1, "PleinEcran1", tr("&Plein écran"),
+                                 QStringLiteral("Affiche l'image sur tout l'écran (Échap pour "
+                                                "revenir)"));
+    PleinEcran1->setCheckable(true);
+    PleinEcran1->setShortcut(QKeySequence(Qt::Key_F11));
+    relier(PleinEcran1, &TkestForm::PleinEcran1Click);
+
     Aide1 = menu("Aide1", tr("&Aide"));
     Aproposde1 = nouvelleAction(Aide1, "Aproposde1", tr("&A propos de ..."),
                                 tr("Affiche des informations à propos du logiciel"));
@@ -195,8 +230,11 @@ void TkestForm::CreerRangeeOutils() {
     // Opaque, so that a repaint of the picture leaves them out: redrawing the button, the bar
     // and the check boxes at every tick would cost half as much again as the picture, which
     // never reaches under them at ordinary sizes.
-    for (QWidget* c : std::initializer_list<QWidget*>{SpeedButton1, ScrollBar1, CheckBoxAfficheVect,
-                                                      CheckBoxAfficheOnde, CheckBoxAfficheBobinage})
+    // The two labels too: a transparent label is shaped and drawn again at every tick, a tenth
+    // of a tick's time, over the same background.
+    for (QWidget* c : std::initializer_list<QWidget*>{SpeedButton1, ScrollBar1, Label1, Label2,
+                                                      CheckBoxAfficheVect, CheckBoxAfficheOnde,
+                                                      CheckBoxAfficheBobinage})
         c->setAutoFillBackground(true);
 
     setTabOrder(ScrollBar1, CheckBoxAfficheVect);
@@ -210,6 +248,112 @@ void TkestForm::CreerHorloge() {
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(ScrollBar1->value());
     connect(Timer1, &QTimer::timeout, this, [this] { Garde([this] { Timer1Timer(); }); });
+}
+
+void TkestForm::CreerZoom() {
+    for (QWidget* c : std::initializer_list<QWidget*>{SpeedButton1, ScrollBar1, Label1, Label2,
+                                                      CheckBoxAfficheVect, CheckBoxAfficheOnde,
+                                                      CheckBoxAfficheBobinage})
+        rangee_.emplace_back(c, c->pos());
+    Echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    Echap->setEnabled(false);
+    connect(Echap, &QShortcut::activated, this, [this] { Garde([this] { PleinEcran1Click(); }); });
+
+    // The last run's choice; anything else than one of the steps is the normal size.
+    const QSettings reglages(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    bool nombre = false;
+    const double zoom = reglages.value(QStringLiteral("zoom")).toDouble(&nombre);
+    if (nombre && std::find(std::begin(kZooms), std::end(kZooms), zoom) != std::end(kZooms))
+        RegleZoom(zoom);
+    if (reglages.value(QStringLiteral("pleinEcran")).toString() == QStringLiteral("true"))
+        ReglePleinEcran(true);
+}
+
+double TkestForm::FacteurImage() const {
+    return pleinEcran_ ? AgrandissementAjuste(Zone->size()) : zoom_;
+}
+
+QSize TkestForm::TailleCopie() const {
+    return zoom_ == 1.0 && !pleinEcran_ ? frameGeometry().size() : cadreNormal_;
+}
+
+QSize TkestForm::TailleClient(double k) const {
+    if (k == 1.0) return clientNormal_;
+    const int barres = MainMenu1->sizeHint().height() + StatusBar1->minimumHeight();
+    const int hauteur = std::max(0, clientNormal_.height() - barres);
+    return QSize(static_cast<int>(clientNormal_.width() * k),
+                 static_cast<int>(hauteur * k) + barres);
+}
+
+void TkestForm::RegleZoom(double k) {
+    if (k == zoom_ && !pleinEcran_) return;  // at 100 %, a size of the user's own stays
+    ReglePleinEcran(false);
+    if (zoom_ == 1.0) {
+        clientNormal_ = size();
+        cadreNormal_ = frameGeometry().size();
+    }
+    zoom_ = k;
+    resize(TailleClient(k));
+    PlacerRangee();
+    Redessiner();
+}
+
+void TkestForm::ReglePleinEcran(bool plein) {
+    if (plein == pleinEcran_) return;
+    if (plein) {
+        if (zoom_ == 1.0) {
+            clientNormal_ = size();
+            cadreNormal_ = frameGeometry().size();
+        }
+        positionNormale_ = pos();
+    }
+    pleinEcran_ = plein;
+    PleinEcran1->setChecked(plein);
+    Echap->setEnabled(plein);
+    if (plein) {
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        // Without a window manager nobody sizes the window: it takes the screen itself.
+        if (const QScreen* ecran = screen()) setGeometry(ecran->geometry());
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        move(positionNormale_);
+        resize(TailleClient(zoom_));
+    }
+    PlacerRangee();
+    Redessiner();
+}
+
+void TkestForm::PlacerRangee() {
+    const int dx = pleinEcran_ || zoom_ != 1.0 ? Zone->width() - clientNormal_.width() : 0;
+    for (const auto& [controle, position] : rangee_) controle->move(position + QPoint(dx, 0));
+}
+
+void TkestForm::Memoriser() const {
+    QSettings reglages(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
+    reglages.setValue(QStringLiteral("zoom"), zoom_);
+    reglages.setValue(QStringLiteral("pleinEcran"), pleinEcran_);
+}
+
+void TkestForm::Agrandir1Click() {
+    const auto plus = std::upper_bound(std::begin(kZooms), std::end(kZooms), zoom_);
+    RegleZoom(plus == std::end(kZooms) ? zoom_ : *plus);
+    Memoriser();
+}
+
+void TkestForm::Reduire1Click() {
+    const auto moins = std::lower_bound(std::begin(kZooms), std::end(kZooms), zoom_);
+    RegleZoom(moins == std::begin(kZooms) ? zoom_ : *(moins - 1));
+    Memoriser();
+}
+
+void TkestForm::TailleNormale1Click() {
+    RegleZoom(1.0);
+    Memoriser();
+}
+
+void TkestForm::PleinEcran1Click() {
+    ReglePleinEcran(!pleinEcran_);
+    Memoriser();
 }
 
 TOptionsDlg& TkestForm::CreerOptionsDlg() {
@@ -294,6 +438,13 @@ Affichage TkestForm::LireAffichage() const {
 
 void TkestForm::FormPaint() {
     QPainter painter(Zone);
+    // Zoomed, the same calls through a scaled painter; at 100 % the painter is left as it is.
+    if (pleinEcran_) {
+        const double k = FacteurImage();
+        Agrandit(painter, k, OrigineCentree(Zone->size(), k));
+    } else if (zoom_ != 1.0) {
+        Agrandit(painter, zoom_);
+    }
     const PainterSurface::Attache attache(*surface_, painter);
     Dessine(*surface_, etat_, LireAffichage());
 }
@@ -382,8 +533,7 @@ void TkestForm::Harmoniques1Click() {
 }
 
 void TkestForm::Copy1Click() {
-    Copier(etat_, LireAffichage(), frameGeometry().size(), EcranCourant(),
-           *QGuiApplication::clipboard());
+    Copier(etat_, LireAffichage(), TailleCopie(), EcranCourant(), *QGuiApplication::clipboard());
 }
 
 void TkestForm::Aproposde1Click() {
@@ -397,8 +547,9 @@ bool TkestForm::event(QEvent* e) {
         const QMargins cadre = windowHandle()->frameMargins();
         if (!cadre.isNull()) {
             cadreAjuste_ = true;
-            resize(kLargeurImage - cadre.left() - cadre.right(),
-                   kHauteurImage - cadre.top() - cadre.bottom());
+            clientNormal_ = QSize(kLargeurImage - cadre.left() - cadre.right(),
+                                  kHauteurImage - cadre.top() - cadre.bottom());
+            if (!pleinEcran_) resize(TailleClient(zoom_));
         }
     }
     return QMainWindow::event(e);
@@ -410,6 +561,7 @@ void TkestForm::changeEvent(QEvent* e) {
 }
 
 bool TkestForm::eventFilter(QObject* objet, QEvent* e) {
+    if (objet == Zone && e->type() == QEvent::Resize) PlacerRangee();
     if (objet == Zone && e->type() == QEvent::Paint) {
         Garde([this] { FormPaint(); });
         return true;

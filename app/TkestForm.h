@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/Affichage.h"
 #include "model/Configuration.h"
@@ -19,6 +21,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QScrollBar;
+class QShortcut;
 class QStatusBar;
 class QTimer;
 
@@ -63,6 +66,15 @@ public:
     // The options dialog was closed by its own close box: the menu's check mark follows.
     void OptionsFermees();
 
+    // The picture's zoom, one of 1, 1.5, 2, 3 and 4, and whether the window fills the screen,
+    // where the picture is fitted to it instead; both are kept for the next start.
+    double Zoom() const { return zoom_; }
+    bool PleinEcran() const { return pleinEcran_; }
+    // The factor the picture is drawn at now, and the copy's outer size: the window's own at
+    // 100 %, else the one it has at 100 %, so that a copy is the same picture at any zoom.
+    double FacteurImage() const;
+    QSize TailleCopie() const;
+
     // Tests only: starts a case from a given state, repainted as after any change.
     void RemplacerEtatPourTest(const State& etat);
 
@@ -79,6 +91,10 @@ public:
     void Harmoniques1Click();
     void Copy1Click();
     void Aproposde1Click();
+    void Agrandir1Click();
+    void Reduire1Click();
+    void TailleNormale1Click();
+    void PleinEcran1Click();
 
 protected:
     bool event(QEvent* e) override;
@@ -89,6 +105,17 @@ private:
     void CreerMenus();
     void CreerRangeeOutils();
     void CreerHorloge();
+    void CreerZoom();
+    // The zoom: the window takes the size of the picture at k and the tool row follows its
+    // right edge; it leaves full screen first. The choice is written for the next start.
+    void RegleZoom(double k);
+    void ReglePleinEcran(bool plein);
+    void Memoriser() const;
+    // The window's client size at zoom k: the drawing area scaled, the menu and status bars not.
+    QSize TailleClient(double k) const;
+    // The tool row keeps its distance to the drawing area's right edge when the picture is
+    // larger than at 100 %, and its own places at 100 %.
+    void PlacerRangee();
     QAction* nouvelleAction(QMenu* menu, const char* nom, const QString& texte,
                             const QString& aide);
     // The clock's on/off flag: setting the value already held does nothing.
@@ -121,6 +148,11 @@ private:
     QCheckBox* CheckBoxAfficheBobinage = nullptr;
     QMenu* Edit1 = nullptr;
     QAction* Copy1 = nullptr;
+    QAction* Agrandir1 = nullptr;
+    QAction* Reduire1 = nullptr;
+    QAction* TailleNormale1 = nullptr;
+    QAction* PleinEcran1 = nullptr;
+    QShortcut* Echap = nullptr;  // Escape, which only leaves full screen
 
     State etat_;  // written only by the rules of model/Regles.h, called from this window
     QWidget* Zone = nullptr;  // the drawing area, the central widget
@@ -130,6 +162,12 @@ private:
     bool horlogeMarche_ = false;
     bool cadreAjuste_ = false;
     std::string separateur_ = ".";
+    double zoom_ = 1.0;
+    bool pleinEcran_ = false;
+    QSize clientNormal_;  // the window's client and outer sizes at 100 %
+    QSize cadreNormal_;
+    QPoint positionNormale_;                           // where the window was before full screen
+    std::vector<std::pair<QWidget*, QPoint>> rangee_;  // the tool row's controls at 100 %
 };
 
 }  // namespace kest

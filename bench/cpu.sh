@@ -3,6 +3,7 @@
 # The running program's share of one core under Xvfb, read from /proc/PID/stat (utime + stime)
 # over a fixed time: clock off, clock on at the start-up 60 ms, clock on at 10 ms.
 # Usage: bench/cpu.sh [kest executable] [seconds per figure] [display]
+# KEST_ECRAN=1920x1080 KEST_PLEIN_ECRAN=1 bench/cpu.sh ...: the window in full screen there.
 set -eu
 kest_exe=${1:-build-bench/app/kest}
 duree=${2:-20}
@@ -40,8 +41,13 @@ sleep 1
 mesure "clock on, 60 ms"
 
 # A click on the speed bar's left arrow gives it the focus (one step faster), Home goes to its
-# left end: 10 ms. The bar is at (448, 0)-(569, 16) below the menu bar.
-xdotool mousemove --window "$fenetre" 455 30 click 1
+# left end: 10 ms. The bar is at (448, 0)-(569, 16) below the menu bar, in full screen as far
+# from the screen's right edge as from the 700-pixel window's.
+gauche=455
+if [ "${KEST_PLEIN_ECRAN:-0}" = 1 ]; then
+    gauche=$(($(xdotool getdisplaygeometry | cut -d' ' -f1) - 700 + 455))
+fi
+xdotool mousemove --window "$fenetre" "$gauche" 30 click 1
 sleep 0.3
 xdotool key Home
 xdotool mousemove --window "$fenetre" 150 420  # off the controls: no status hint changes

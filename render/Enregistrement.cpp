@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Erreur.h"
+#include "render/Agrandissement.h"
 #include "render/EmfSurface.h"
 #include "render/PainterSurface.h"
 #include "scene/Dessine.h"
@@ -92,9 +93,7 @@ Enregistrement Enregistre(State& etat, Affichage affichage, QSize taille, const 
         std::optional<QPainter> peintreSvg;
         if (rendu.vecteurs) peintreSvg.emplace(&svg);
         QPainter peintrePng(&r.png);
-        // Every coordinate scaled, pen widths and the font's pixels with them: the same hard
-        // pixels, each k × k.
-        peintrePng.scale(rendu.agrandissement, rendu.agrandissement);
+        Agrandit(peintrePng, rendu.agrandissement);
         PainterSurface surfaceSvg(police, texte, Qt::white);
         PainterSurface surfacePng(police, texte, BrosseInitiale(rendu));
         std::optional<PainterSurface::Attache> attacheSvg;

@@ -782,6 +782,34 @@ Examples:
         <source>Pas assez de timers disponibles</source>
         <translation>Not enough timers available</translation>
     </message>
+    <message>
+        <source>A&amp;grandir</source>
+        <translation>&amp;Zoom in</translation>
+    </message>
+    <message>
+        <source>Agrandit l&apos;image et la fenêtre</source>
+        <translation>Enlarges the picture and the window</translation>
+    </message>
+    <message>
+        <source>&amp;Réduire</source>
+        <translation>Zoom &amp;out</translation>
+    </message>
+    <message>
+        <source>Réduit l&apos;image et la fenêtre</source>
+        <translation>Shrinks the picture and the window</translation>
+    </message>
+    <message>
+        <source>&amp;Taille normale</source>
+        <translation>&amp;Actual size</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;image à sa taille d&apos;origine</source>
+        <translation>Shows the picture at its original size</translation>
+    </message>
+    <message>
+        <source>&amp;Plein écran</source>
+        <translation>&amp;Full screen</translation>
+    </message>
 </context>
 <context>
     <name>page</name>

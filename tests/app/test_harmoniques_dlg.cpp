@@ -55,7 +55,7 @@ protected:
 
 TEST_F(FenetreHarmoniques, MenuItemAfterDimensionsOpensAndClosesTheWindow) {
     const QList<QAction*> items = Trouver<QMenu>("Options1")->actions();
-    ASSERT_EQ(items.size(), 2);
+    ASSERT_GE(items.size(), 2);  // the zoom items follow
     EXPECT_EQ(items[0]->objectName(), "Dimensions1");
     EXPECT_EQ(items[1]->objectName(), "Harmoniques1");
     EXPECT_EQ(items[1]->text(), "&Spectre");
