@@ -2,6 +2,7 @@
 #include "app/THarmoniquesDlg.h"
 
 #include <QBarCategoryAxis>
+#include <QBarSeries>
 #include <QBarSet>
 #include <QBuffer>
 #include <QCategoryAxis>
@@ -108,6 +109,12 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
            "harmoniques (%1), rapportée au fondamental")
             .arg(QString::fromStdString(PorteeDistorsion())));
     colonne->addWidget(LabelDistorsion);
+    LabelDesequilibre = new QLabel(this);
+    LabelDesequilibre->setObjectName(QStringLiteral("LabelDesequilibre"));
+    LabelDesequilibre->setStatusTip(
+        tr("Taux de déséquilibre : amplitude du champ inverse du fondamental rapportée à celle "
+           "de son champ direct"));
+    colonne->addWidget(LabelDesequilibre);
     resize(760, 600);
 }
 
@@ -120,13 +127,16 @@ void THarmoniquesDlg::createChart() {
     Inverses->setColor(kCouleurInverse);
     // Stacked, each order's bar stands on its own label: side by side, the two sets would
     // put every bar beside it.
-    auto* series = new QStackedBarSeries;
-    series->append(Directs);
-    series->append(Inverses);
-    series->setBarWidth(0.6);
+    Empilees = new QStackedBarSeries;
+    Empilees->append(Directs);
+    Empilees->append(Inverses);
+    Empilees->setBarWidth(0.6);
+    Cote = new QBarSeries;
+    Cote->setBarWidth(0.7);
 
     chart_ = new QChart;
-    chart_->addSeries(series);
+    chart_->addSeries(Empilees);
+    chart_->addSeries(Cote);
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->setAnimationOptions(QChart::NoAnimation);
 
@@ -137,13 +147,15 @@ void THarmoniquesDlg::createChart() {
     petite.setPixelSize(10);  // 25 orders side by side must not be elided
     rangs->setLabelsFont(petite);
     chart_->addAxis(rangs, Qt::AlignBottom);
-    series->attachAxis(rangs);
+    Empilees->attachAxis(rangs);
+    Cote->attachAxis(rangs);
     // Labelled by hand, so that the numbers take the locale's separator as the table does.
     Amplitudes = new QCategoryAxis;
     Amplitudes->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     Amplitudes->setTitleText(QStringLiteral("A(h) / A(1)"));
     chart_->addAxis(Amplitudes, Qt::AlignLeft);
-    series->attachAxis(Amplitudes);
+    Empilees->attachAxis(Amplitudes);
+    Cote->attachAxis(Amplitudes);
     // The fundamental's value, written on its bar when the scale cuts it.
     ValeurFondamental = new QGraphicsSimpleTextItem(chart_);
     ValeurFondamental->setZValue(10);
@@ -185,13 +197,30 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     separateur_ = separateur;
     const Harmoniques analyse = HarmoniquesNumeriques(s);
 
+    const bool equilibree = s.alimentation == Alimentation::Equilibree;
     directs_.clear();
     inverses_.clear();
     for (int h = 1; h <= kOrdresTableau; ++h) {
-        const double r = analyse.Relatif(h).value_or(0.0);
-        directs_.append(analyse.sens[h] == Sens::Direct ? r : 0.0);
-        inverses_.append(analyse.sens[h] == Sens::Inverse ? r : 0.0);
+        if (equilibree) {
+            const double r = analyse.Relatif(h).value_or(0.0);
+            directs_.append(analyse.sens[h] == Sens::Direct ? r : 0.0);
+            inverses_.append(analyse.sens[h] == Sens::Inverse ? r : 0.0);
+        } else {
+            directs_.append(analyse.DirectRelatif(h).value_or(0.0));
+            inverses_.append(analyse.InverseRelatif(h).value_or(0.0));
+        }
     }
+    // The sets move to the series the supply calls for; a set belongs to one series at a time.
+    QAbstractBarSeries* voulue = equilibree ? static_cast<QAbstractBarSeries*>(Empilees) : Cote;
+    QAbstractBarSeries* autre = equilibree ? static_cast<QAbstractBarSeries*>(Cote) : Empilees;
+    if (autre->count() > 0) {
+        autre->take(Directs);
+        autre->take(Inverses);
+        voulue->append(Directs);
+        voulue->append(Inverses);
+    }
+    Amplitudes->setTitleText(equilibree ? QStringLiteral("A(h) / A(1)")
+                                        : tr("Amplitude / fondamental équilibré"));
     Echelonner();
 
     const std::vector<int> ordres = OrdresFenetre(s);
@@ -232,6 +261,11 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
                        Nombre(*analyse.distorsion * 100, separateur).chopped(2))
             : tr("Taux de distorsion harmonique (%1) : sans objet (pas de fondamental)")
                   .arg(QString::fromStdString(PorteeDistorsion())));
+    const std::optional<double> taux = analyse.TauxDesequilibre();
+    LabelDesequilibre->setText(
+        taux ? tr("Taux de déséquilibre (inverse / direct du fondamental) : %1 %")
+                   .arg(Nombre(*taux * 100, separateur).chopped(2))
+             : tr("Taux de déséquilibre : sans objet (pas de champ direct)"));
 }
 
 void THarmoniquesDlg::Echelonner() {
@@ -284,6 +318,8 @@ void THarmoniquesDlg::PlacerValeurFondamental() {
 QString THarmoniquesDlg::ValeurCoupee() const {
     return ValeurFondamental->isVisible() ? ValeurFondamental->text() : QString();
 }
+
+QString THarmoniquesDlg::TexteDesequilibre() const { return LabelDesequilibre->text(); }
 
 QStringList THarmoniquesDlg::Graduations() const { return Amplitudes->categoriesLabels(); }
 

@@ -10,7 +10,9 @@
 #include "model/Harmoniques.h"
 #include "model/State.h"
 
+class QBarSeries;
 class QBarSet;
+class QStackedBarSeries;
 class QCategoryAxis;
 class QChart;
 class QChartView;
@@ -46,14 +48,17 @@ public:
     // Ctrl+C: the chart as SVG and PNG, and the table as tab-separated text.
     void Copier(QClipboard& clipboard) const;
 
-    // What is shown, for the copy and the tests: A(h)/A(1) per order 1..25 in the two series
-    // (0 where the order turns the other way or is absent; cut at the top of an enlarged
-    // scale), the categories, the value axis' tick labels, the value written on a cut bar
-    // (empty when none is cut) and the table's rows.
+    // What is shown, for the copy and the tests: per order 1..25, the balanced supply's
+    // A(h)/A(1) in the series of its direction (0 in the other and where absent), any other
+    // supply's forward and backward parts per unit of the balanced fundamental (both cut at the
+    // top of an enlarged scale), the categories, the value axis' tick labels, the value written on
+    // a cut bar (empty when none is cut) and the table's rows.
     QList<qreal> Barres(Sens sens) const;
     QStringList Categories() const;
     QStringList Graduations() const;
     QString ValeurCoupee() const;
+    // "Taux de déséquilibre …": the fundamental's backward part over its forward part.
+    QString TexteDesequilibre() const;
     const std::vector<LigneHarmonique>& Lignes() const { return lignes_; }
     QString TexteLignes() const;
 
@@ -80,6 +85,10 @@ private:
 
     QChartView* Graphique = nullptr;
     QChart* chart_ = nullptr;
+    // The balanced supply stacks its two sets, one of them 0 at each order, so that each bar
+    // stands on its label; any other supply has both parts at an order, side by side.
+    QStackedBarSeries* Empilees = nullptr;
+    QBarSeries* Cote = nullptr;
     QBarSet* Directs = nullptr;
     QBarSet* Inverses = nullptr;
     QCategoryAxis* Amplitudes = nullptr;
@@ -88,6 +97,7 @@ private:
     QTableWidget* Tableau = nullptr;
     QLabel* LabelBobinage = nullptr;
     QLabel* LabelDistorsion = nullptr;
+    QLabel* LabelDesequilibre = nullptr;
     std::optional<State> montre_;  // the winding on display
     std::vector<LigneHarmonique> lignes_;
     QList<qreal> directs_, inverses_;  // the bars' values before any cut

@@ -26,6 +26,7 @@
 #include "app/Copier.h"
 #include "app/Disposition.h"
 #include "app/TAboutDlg.h"
+#include "app/TAlimentationDlg.h"
 #include "app/THarmoniquesDlg.h"
 #include "app/TOptionsDlg.h"
 #include "model/Erreur.h"
@@ -155,6 +156,15 @@ void TkestForm::CreerMenus() {
     connect(Harmoniques1, &QAction::triggered, this, [this](bool coche) {
         Harmoniques1->setChecked(!coche);
         Garde([this] { Harmoniques1Click(); });
+    });
+    Alimentation1 = nouvelleAction(
+        Options1, "Alimentation1", tr("&Alimentation"),
+        tr("Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée "
+           "ou libres ; champs direct et inverse"));
+    Alimentation1->setCheckable(true);
+    connect(Alimentation1, &QAction::triggered, this, [this](bool coche) {
+        Alimentation1->setChecked(!coche);
+        Garde([this] { Alimentation1Click(); });
     });
 
     Options1->addSeparator();
@@ -379,6 +389,56 @@ THarmoniquesDlg& TkestForm::CreerHarmoniquesDlg() {
                 [this](const QString& aide) { StatusBar1->showMessage(aide); });
     }
     return *HarmoniquesDlg;
+}
+
+TAlimentationDlg& TkestForm::CreerAlimentationDlg() {
+    if (!AlimentationDlg) {
+        AlimentationDlg = new TAlimentationDlg(this);
+        connect(AlimentationDlg, &TAlimentationDlg::AlimentationChoisie, this,
+                &TkestForm::AppliquerAlimentation);
+        connect(AlimentationDlg, &TAlimentationDlg::ValeursEntrees, this,
+                &TkestForm::AppliquerAlimentationLibre);
+        connect(AlimentationDlg, &TAlimentationDlg::Fermee, this,
+                [this] { Alimentation1->setChecked(false); });
+        connect(AlimentationDlg, &TAlimentationDlg::AideAffichee, StatusBar1,
+                [this](const QString& aide) { StatusBar1->showMessage(aide); });
+    }
+    return *AlimentationDlg;
+}
+
+void TkestForm::AppliquerAlimentation(Alimentation alimentation) {
+    Garde([&] {
+        ChoisirAlimentation(etat_, alimentation);
+        Redessiner();
+    });
+}
+
+void TkestForm::AppliquerAlimentationLibre(const SaisieAlimentation& saisie) {
+    Garde([&] {
+        kest::AppliquerAlimentationLibre(etat_, saisie, separateur_);
+        // "Libre" is now the kind: its button follows, and the fields show what was stored.
+        AlimentationDlg->Remplir(etat_, separateur_);
+        Redessiner();
+    });
+}
+
+void TkestForm::Alimentation1Click() {
+    TAlimentationDlg& fenetre = CreerAlimentationDlg();
+    if (Alimentation1->isChecked()) {
+        fenetre.hide();
+        Alimentation1->setChecked(false);
+        return;
+    }
+    fenetre.Remplir(etat_, separateur_);
+    // Beside the picture, and beside the Spectre window when it is open there.
+    QRect cadre = frameGeometry();
+    if (HarmoniquesDlg && HarmoniquesDlg->isVisible())
+        cadre = cadre.united(HarmoniquesDlg->frameGeometry());
+    fenetre.PlacerAupres(cadre);
+    fenetre.show();
+    fenetre.raise();
+    fenetre.activateWindow();
+    Alimentation1->setChecked(true);
 }
 
 void TkestForm::LireSeparateur(const QLocale& locale) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Affichage.h"
+#include "model/Alimentation.h"
 #include "model/Configuration.h"
 #include "model/Regles.h"
 #include "model/State.h"
@@ -29,6 +30,7 @@ namespace kest {
 
 class TOptionsDlg;
 class THarmoniquesDlg;
+class TAlimentationDlg;
 
 // The main window: menu, tool row, status bar and, below the menu, the drawing area where
 // the scene is painted at fixed client pixels. It owns the simulation state and the clock.
@@ -53,6 +55,14 @@ public:
 
     // The "Spectre" window, created hidden on the first call and living as long as the window.
     THarmoniquesDlg& CreerHarmoniquesDlg();
+
+    // The "Alimentation" window, created hidden on the first call and living as long as the
+    // window. What it reports goes through the supply's rules (model/Alimentation.h): a kind
+    // at once, the free values with Enter; a refused value is shown and changes nothing.
+    TAlimentationDlg& CreerAlimentationDlg();
+    void AppliquerAlimentation(Alimentation alimentation);
+    void AppliquerAlimentationLibre(const SaisieAlimentation& saisie);
+    void Alimentation1Click();
 
     // The decimal separator of numbers in the dialog, as UTF-8; "." when the locale has none.
     const std::string& Separateur() const { return separateur_; }
@@ -135,6 +145,7 @@ private:
     QMenu* Options1 = nullptr;
     QAction* Dimensions1 = nullptr;
     QAction* Harmoniques1 = nullptr;
+    QAction* Alimentation1 = nullptr;
     QMenu* Aide1 = nullptr;
     QAction* Aproposde1 = nullptr;
     QTimer* Timer1 = nullptr;
@@ -157,8 +168,9 @@ private:
     State etat_;  // written only by the rules of model/Regles.h, called from this window
     QWidget* Zone = nullptr;  // the drawing area, the central widget
     std::unique_ptr<PainterSurface> surface_;
-    TOptionsDlg* OptionsDlg = nullptr;          // a child of this window
-    THarmoniquesDlg* HarmoniquesDlg = nullptr;  // a child of this window
+    TOptionsDlg* OptionsDlg = nullptr;            // a child of this window
+    THarmoniquesDlg* HarmoniquesDlg = nullptr;    // a child of this window
+    TAlimentationDlg* AlimentationDlg = nullptr;  // a child of this window
     bool horlogeMarche_ = false;
     bool cadreAjuste_ = false;
     std::string separateur_ = ".";

@@ -17,6 +17,7 @@
 #include "app/THarmoniquesDlg.h"
 #include "app/TkestForm.h"
 #include "bench/Neant.h"
+#include "model/Alimentation.h"
 #include "model/Harmoniques.h"
 #include "model/Regles.h"
 #include "render/PainterSurface.h"
@@ -63,8 +64,9 @@ State Etat(Distribution d, Bobinage b) {
     return etat;
 }
 
-void SceneSeule(benchmark::State& st, Distribution d, Bobinage b) {
+void SceneSeule(benchmark::State& st, Distribution d, Bobinage b, Alimentation a) {
     State etat = Etat(d, b);
+    ChoisirAlimentation(etat, a);
     Neant neant;
     for (auto _ : st) {
         Dessine(neant, etat, Affichage{});
@@ -74,8 +76,9 @@ void SceneSeule(benchmark::State& st, Distribution d, Bobinage b) {
 
 // One paint as the window makes it: the erase to the background colour, then the scene through
 // the surface that lives as long as the window.
-void Peinture(benchmark::State& st, Distribution d, Bobinage b) {
+void Peinture(benchmark::State& st, Distribution d, Bobinage b, Alimentation a) {
     State etat = Etat(d, b);
+    ChoisirAlimentation(etat, a);
     const QColor fond = QApplication::palette().color(QPalette::Window);
     PainterSurface surface(QApplication::font(), Qt::black, fond);
     QImage image(kLargeurImage, kHauteurImage, QImage::Format_ARGB32_Premultiplied);
@@ -174,17 +177,27 @@ void Enregistre() {
                          {"DoubleEtoile", Distribution::DoubleEtoile}};
     for (const auto& [nom, d] : distributions)
         benchmark::RegisterBenchmark((std::string("Scene/defaut/") + nom).c_str(), SceneSeule, d,
-                                     Bobinage::Defaut)
+                                     Bobinage::Defaut, Alimentation::Equilibree)
             ->Unit(benchmark::kMicrosecond);
     for (const auto& [nom, d] : distributions)
         benchmark::RegisterBenchmark((std::string("Peinture/defaut/") + nom).c_str(), Peinture, d,
-                                     Bobinage::Defaut)
+                                     Bobinage::Defaut, Alimentation::Equilibree)
             ->Unit(benchmark::kMicrosecond);
+    // An unbalanced supply adds the two fields and their locus to the same winding.
+    for (const auto& [nom, d] : distributions)
+        benchmark::RegisterBenchmark((std::string("Scene/defaut/") + nom + "/Monophasee").c_str(),
+                                     SceneSeule, d, Bobinage::Defaut, Alimentation::Monophasee)
+            ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Peinture/defaut/Parfaite/Monophasee", Peinture,
+                                 Distribution::Parfaite, Bobinage::Defaut, Alimentation::Monophasee)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Scene/p99m99/DoubleEtoile", SceneSeule,
-                                 Distribution::DoubleEtoile, Bobinage::PlusGrand)
+                                 Distribution::DoubleEtoile, Bobinage::PlusGrand,
+                                 Alimentation::Equilibree)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Peinture/p99m99/DoubleEtoile", Peinture,
-                                 Distribution::DoubleEtoile, Bobinage::PlusGrand)
+                                 Distribution::DoubleEtoile, Bobinage::PlusGrand,
+                                 Alimentation::Equilibree)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Harmoniques/defaut/Reelle", HarmoniquesSeules,
                                  Distribution::Reelle, Bobinage::Defaut)

@@ -94,4 +94,84 @@ SaisieAlimentation SaisieAlimentationAffichee(const State& s, std::string_view s
     return saisie;
 }
 
+namespace {
+
+constexpr Alimentation kToutes[] = {Alimentation::Equilibree, Alimentation::SequenceInverse,
+                                    Alimentation::Monophasee, Alimentation::PhaseCoupee,
+                                    Alimentation::Libre};
+
+// "x,y,z" -> its three texts; anything else is refused with what the list holds.
+void TroisValeurs(const std::string& liste, std::string (&valeurs)[3], const char* quoi) {
+    std::string_view reste = liste;
+    for (int k = 0; k < 3; ++k) {
+        const auto virgule = reste.find(',');
+        if ((k < 2) == (virgule == std::string_view::npos))
+            throw Erreur("'" + liste + "' n'est pas une liste de trois " + quoi +
+                         " séparées par des virgules");
+        valeurs[k] = std::string(reste.substr(0, virgule));
+        if (k < 2) reste.remove_prefix(virgule + 1);
+    }
+}
+
+std::string Liste(const double (&valeurs)[3]) {
+    return ReelVersTexte(valeurs[0], ".") + "," + ReelVersTexte(valeurs[1], ".") + "," +
+           ReelVersTexte(valeurs[2], ".");
+}
+
+}  // namespace
+
+std::string CleAlimentation(Alimentation a) {
+    switch (a) {
+        case Alimentation::Equilibree:
+            return "equilibree";
+        case Alimentation::SequenceInverse:
+            return "inverse";
+        case Alimentation::Monophasee:
+            return "monophasee";
+        case Alimentation::PhaseCoupee:
+            return "phase-coupee";
+        case Alimentation::Libre:
+            break;
+    }
+    return "libre";
+}
+
+void LireOptionsAlimentation(State& s, const OptionsAlimentation& options) {
+    const bool libres = options.amplitudes || options.dephasages;
+    Alimentation choisie = libres ? Alimentation::Libre : s.alimentation;
+    if (options.alimentation) {
+        bool connue = false;
+        for (const Alimentation a : kToutes)
+            if (*options.alimentation == CleAlimentation(a)) {
+                choisie = a;
+                connue = true;
+            }
+        if (!connue)
+            throw Erreur("'" + *options.alimentation +
+                         "' n'est pas une alimentation correcte (equilibree, inverse, "
+                         "monophasee, phase-coupee ou libre)");
+        if (libres && choisie != Alimentation::Libre)
+            throw Erreur("Les amplitudes et les déphasages ne valent qu'avec l'alimentation libre");
+    }
+    if (!libres) {
+        ChoisirAlimentation(s, choisie);
+        return;
+    }
+    SaisieAlimentation saisie = SaisieAlimentationAffichee(s, ".");
+    if (options.amplitudes) TroisValeurs(*options.amplitudes, saisie.amplitudes, "amplitudes");
+    if (options.dephasages) TroisValeurs(*options.dephasages, saisie.dephasages, "déphasages");
+    AppliquerAlimentationLibre(s, saisie, ".");
+}
+
+OptionsAlimentation OptionsAlimentationEcrites(const State& s) {
+    OptionsAlimentation o;
+    if (s.alimentation == Alimentation::Equilibree) return o;
+    o.alimentation = CleAlimentation(s.alimentation);
+    if (s.alimentation == Alimentation::Libre) {
+        o.amplitudes = Liste(s.AmplitudesLibres);
+        o.dephasages = Liste(s.DephasagesLibres);
+    }
+    return o;
+}
+
 }  // namespace kest

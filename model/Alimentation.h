@@ -20,6 +20,7 @@
 // both parts on the model's own resultant.
 
 #include <complex>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -70,5 +71,27 @@ void AppliquerAlimentationLibre(State& s, const SaisieAlimentation& saisie,
 
 // What the six fields show for a state: its free values written with the locale's separator.
 SaisieAlimentation SaisieAlimentationAffichee(const State& s, std::string_view separateur);
+
+// The supply as options spell it (kest-export's --alimentation, --amplitudes, --dephasages and a
+// link's keys of the same names): numbers with a point, lists separated by commas.
+struct OptionsAlimentation {
+    std::optional<std::string>
+        alimentation;                       // equilibree, inverse, monophasee, phase-coupee, libre
+    std::optional<std::string> amplitudes;  // "A1,A2,A3", per unit of Imax, 0 to 2
+    std::optional<std::string> dephasages;  // "D1,D2,D3", degrees
+};
+
+// The option word of a kind: "equilibree", "inverse", "monophasee", "phase-coupee", "libre".
+std::string CleAlimentation(Alimentation a);
+
+// Sets the supply from the options given; amplitudes or lags imply "libre", and what is not
+// given keeps the state's free values. A refused text throws Erreur with a French message
+// (an unknown kind, a list without three values, a kind other than "libre" with amplitudes or
+// lags, or AppliquerAlimentationLibre's messages) and nothing is changed.
+void LireOptionsAlimentation(State& s, const OptionsAlimentation& options);
+
+// The options that give back the state's supply, only those that differ from the default: the
+// kind unless balanced, the two lists only for "libre".
+OptionsAlimentation OptionsAlimentationEcrites(const State& s);
 
 }  // namespace kest

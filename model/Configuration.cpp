@@ -6,6 +6,7 @@
 #include <cstring>
 #include <optional>
 
+#include "model/Alimentation.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
@@ -24,6 +25,19 @@ const char* AideConfiguration() {
   régionaux. Dès que --p, --m ou --Y est donné, l'état est formé comme par la
   touche Entrée dans la boîte : les valeurs non données sont celles qu'elle
   affiche (p = 1, m = 2, Y = 3.14159265358979).
+
+Alimentation (règles et messages de la fenêtre « Alimentation ») :
+  --alimentation A  equilibree, inverse (phases 2 et 3 échangées), monophasee
+                    (phase 1 seule), phase-coupee (étoile sans neutre, phase 3
+                    ouverte) ou libre (défaut : equilibree)
+  --amplitudes A1,A2,A3
+                    alimentation libre : amplitudes des trois courants, en
+                    unités de Imax (0 à 2 ; défaut : 1,1,1)
+  --dephasages D1,D2,D3
+                    alimentation libre : retards des trois courants, en degrés
+                    (défaut : 0,120,240) ; --amplitudes ou --dephasages
+                    suffit à choisir l'alimentation libre ; les listes
+                    s'écrivent toujours avec un point décimal
 
 Instant :
   --ticks N         N tops d'horloge depuis t = 0, t avancé top par top comme
@@ -65,6 +79,9 @@ constexpr Cle kCles[] = {{"p"},
                          {"m"},
                          {"Y"},
                          {"distribution"},
+                         {"alimentation"},
+                         {"amplitudes"},
+                         {"dephasages"},
                          {"vecteurs", "--sans-vecteurs", "0"},
                          {"onde", "--sans-onde", "0"},
                          {"bobinage", "--sans-bobinage", "0"},
@@ -253,6 +270,14 @@ Configuration FormeConfiguration(const Options& options, std::string_view separa
         ChoisirDistribution(c.etat, reelle, doubleEtoile);
     }
 
+    // The supply, as its window sets it; the lists separate their numbers with commas, so
+    // their decimal mark is always the point.
+    OptionsAlimentation alimentation;
+    if (const std::string* v = valeur("alimentation")) alimentation.alimentation = *v;
+    if (const std::string* v = valeur("amplitudes")) alimentation.amplitudes = *v;
+    if (const std::string* v = valeur("dephasages")) alimentation.dephasages = *v;
+    LireOptionsAlimentation(c.etat, alimentation);
+
     if (const std::string* v = valeur("vecteurs")) c.affichage.Vecteurs = Booleen("vecteurs", *v);
     if (const std::string* v = valeur("onde")) c.affichage.Onde = Booleen("onde", *v);
     if (const std::string* v = valeur("bobinage")) c.affichage.Bobinage = Booleen("bobinage", *v);
@@ -320,6 +345,10 @@ std::string EcritLien(const Configuration& c) {
         case Distribution::Parfaite:
             break;
     }
+    const OptionsAlimentation alimentation = OptionsAlimentationEcrites(e);
+    if (alimentation.alimentation) options.emplace_back("alimentation", *alimentation.alimentation);
+    if (alimentation.amplitudes) options.emplace_back("amplitudes", *alimentation.amplitudes);
+    if (alimentation.dephasages) options.emplace_back("dephasages", *alimentation.dephasages);
     if (!c.affichage.Vecteurs) options.emplace_back("vecteurs", "0");
     if (!c.affichage.Onde) options.emplace_back("onde", "0");
     if (!c.affichage.Bobinage) options.emplace_back("bobinage", "0");

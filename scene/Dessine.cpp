@@ -17,6 +17,8 @@ void Dessine(DrawingSurface& d, State& etat, Affichage affichage) {
     DessineFresnel(d, etat);
     DessineBalayage(d, etat, affichage);
     DessineMarqueurs(d, etat);
+    // The balanced supply's picture ends here, call for call as it always has.
+    if (etat.alimentation != Alimentation::Equilibree) DessineChampsContraires(d, etat);
 }
 
 }  // namespace kest

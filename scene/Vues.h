@@ -29,5 +29,7 @@ void DessineBalayage(DrawingSurface& d, State& etat, Affichage affichage);
 void DessineChampPhase1(DrawingSurface& d, double theta, int M, Affichage a, bool fleches);
 void DessineChampResultant(DrawingSurface& d, double theta, int n, Affichage a, bool fleches);
 void DessineMarqueurs(DrawingSurface& d, const State& etat);
+// Only for a supply other than the balanced one, after the markers.
+void DessineChampsContraires(DrawingSurface& d, const State& etat);
 
 }  // namespace kest

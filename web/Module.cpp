@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/Alimentation.h"
 #include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
@@ -30,6 +31,7 @@ kest::State etat;
 kest::web::ListeAppels appels;
 std::string message;  // the French text of the last failure, or of the last conversion
 kest::Saisie affichee;
+kest::SaisieAlimentation alimentationAffichee;
 // The clock's, in milliseconds; the page sets it from its speed bar.
 int intervalle = kest::Configuration{}.intervalle;
 // Whether a rule changed the state since the last frame in a way the picture must show.
@@ -126,6 +128,50 @@ EMSCRIPTEN_KEEPALIVE int kest_regle_intervalle(int ms) {
     return kest::RegleIntervalle(intervalle, ms);
 }
 EMSCRIPTEN_KEEPALIVE int kest_intervalle() { return intervalle; }
+
+// The supply panel. kest_choisir_alimentation: a radio button, 0 "Équilibrée" .. 4 "Libre" in
+// the order of kest::Alimentation. kest_appliquer_alimentation: Enter in one of its six fields,
+// their texts as typed; returns null, or the message of the error box with nothing changed.
+EMSCRIPTEN_KEEPALIVE void kest_choisir_alimentation(int alimentation) {
+    if (alimentation < 0 || alimentation > static_cast<int>(kest::Alimentation::Libre)) return;
+    kest::ChoisirAlimentation(etat, static_cast<kest::Alimentation>(alimentation));
+    aRedessiner = true;
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_appliquer_alimentation(const char* a1, const char* a2,
+                                                             const char* a3, const char* d1,
+                                                             const char* d2, const char* d3,
+                                                             const char* separateur) {
+    const kest::SaisieAlimentation saisie{{a1, a2, a3}, {d1, d2, d3}};
+    const char* erreur =
+        Essaie([&] { kest::AppliquerAlimentationLibre(etat, saisie, separateur); });
+    if (!erreur) aRedessiner = true;
+    return erreur;
+}
+// What the six fields show: kest_alimentation_texte(0..2) the amplitudes, (3..5) the lags.
+EMSCRIPTEN_KEEPALIVE void kest_alimentation_affichee(const char* separateur) {
+    alimentationAffichee = kest::SaisieAlimentationAffichee(etat, separateur);
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_alimentation_texte(int champ) {
+    if (champ < 0 || champ > 5) return "";
+    return (champ < 3 ? alimentationAffichee.amplitudes[champ]
+                      : alimentationAffichee.dephasages[champ - 3])
+        .c_str();
+}
+EMSCRIPTEN_KEEPALIVE int kest_alimentation() { return static_cast<int>(etat.alimentation); }
+// The name the program shows for a kind ("Équilibrée", …), or null past the last one.
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_alimentation(int alimentation) {
+    if (alimentation < 0 || alimentation > static_cast<int>(kest::Alimentation::Libre))
+        return nullptr;
+    message = kest::NomAlimentation(static_cast<kest::Alimentation>(alimentation));
+    return message.c_str();
+}
+// The free values stored, phase k (0..2): amplitude per unit of Imax, lag in degrees.
+EMSCRIPTEN_KEEPALIVE double kest_amplitude_libre(int k) {
+    return k >= 0 && k < 3 ? etat.AmplitudesLibres[k] : 0.0;
+}
+EMSCRIPTEN_KEEPALIVE double kest_dephasage_libre(int k) {
+    return k >= 0 && k < 3 ? etat.DephasagesLibres[k] : 0.0;
+}
 
 // What the panel shows for the state: kest_saisie_texte(0, 1, 2) for p, m and Y, and the flags
 // of the button to select.

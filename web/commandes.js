@@ -38,53 +38,105 @@
     return regle;
   }
 
-  // The Options panel stands beside the picture when the picture keeps at least its own size
-  // there; otherwise over its right edge. Dragged by its title, it stays where it is put.
-  function panneauOptions(noyau) {
-    const d = $('OptionsDlg');
+  // The panels (Options, Alimentation) stand beside the picture, one under the other, when the
+  // picture keeps at least its own size there; otherwise over its right edge. Dragged by its
+  // title, a panel stays where it is put.
+  function panneaux(noyau, ids) {
     const zone = $('zone');
     const MARGE = 8;
-    let deplace = false;
+    const liste = ids.map((id) => ({ d: $(id), deplace: false }));
     function place() {
-      if (d.hidden || deplace) {
+      const c = noyau.constantes;
+      const haut = zone.getBoundingClientRect().top;
+      let y = haut + MARGE;
+      let largeur = 0;
+      for (const p of liste) {
+        if (p.d.hidden || p.deplace) continue;
+        p.d.style.left = '';
+        p.d.style.right = MARGE + 'px';
+        p.d.style.top = y + 'px';
+        y += p.d.offsetHeight + MARGE;
+        largeur = Math.max(largeur, p.d.offsetWidth + 2 * MARGE);
+      }
+      if (largeur === 0) {
         zone.style.marginRight = '';
         return;
       }
-      const c = noyau.constantes;
-      const haut = zone.getBoundingClientRect().top;
-      d.style.left = '';
-      d.style.right = MARGE + 'px';
-      d.style.top = haut + MARGE + 'px';
-      const largeur = d.offsetWidth + 2 * MARGE;
       const aCote = Math.min((zone.clientWidth + parseFloat(zone.style.marginRight || 0) -
         largeur) / c.largeur, zone.clientHeight / c.hauteur) >= 1;
       zone.style.marginRight = aCote ? largeur + 'px' : '';
     }
-    const titre = d.querySelector('header');
-    titre.addEventListener('pointerdown', (ev) => {
-      if (ev.button !== 0 || ev.target.closest('button')) return;
-      const r = d.getBoundingClientRect();
-      const dx = ev.clientX - r.left;
-      const dy = ev.clientY - r.top;
-      titre.setPointerCapture(ev.pointerId);
-      const bouge = (e) => {
-        deplace = true;
-        zone.style.marginRight = '';
-        d.style.right = 'auto';
-        d.style.left = Math.min(Math.max(0, e.clientX - dx), innerWidth - r.width) + 'px';
-        d.style.top = Math.min(Math.max(0, e.clientY - dy), innerHeight - titre.offsetHeight) +
-          'px';
-      };
-      const fin = () => {
-        titre.removeEventListener('pointermove', bouge);
-        titre.removeEventListener('pointerup', fin);
-      };
-      titre.addEventListener('pointermove', bouge);
-      titre.addEventListener('pointerup', fin);
-      ev.preventDefault();
-    });
+    for (const p of liste) {
+      const d = p.d;
+      const titre = d.querySelector('header');
+      titre.addEventListener('pointerdown', (ev) => {
+        if (ev.button !== 0 || ev.target.closest('button')) return;
+        const r = d.getBoundingClientRect();
+        const dx = ev.clientX - r.left;
+        const dy = ev.clientY - r.top;
+        titre.setPointerCapture(ev.pointerId);
+        const bouge = (e) => {
+          p.deplace = true;
+          zone.style.marginRight = '';
+          d.style.right = 'auto';
+          d.style.left = Math.min(Math.max(0, e.clientX - dx), innerWidth - r.width) + 'px';
+          d.style.top = Math.min(Math.max(0, e.clientY - dy), innerHeight - titre.offsetHeight) +
+            'px';
+        };
+        const fin = () => {
+          titre.removeEventListener('pointermove', bouge);
+          titre.removeEventListener('pointerup', fin);
+        };
+        titre.addEventListener('pointermove', bouge);
+        titre.addEventListener('pointerup', fin);
+        ev.preventDefault();
+      });
+    }
     window.addEventListener('resize', place);
     return place;
+  }
+
+  // The supply panel: a kind's button applies at once, Enter in one of the six fields hands
+  // their texts to the module, whose rules answer; a message goes to the error box. Either
+  // changes the configuration, which the address follows.
+  function relieAlimentation(noyau, ecran, erreur, separateur, place, change) {
+    const boutons = noyau.ALIMENTATIONS.map((_, i) => $('RBAlimentation' + i));
+    const amplitudes = [1, 2, 3].map((k) => $('IDC_amplitude' + k));
+    const dephasages = [1, 2, 3].map((k) => $('IDC_dephasage' + k));
+    function remplir() {
+      const s = noyau.alimentationAffichee(separateur());
+      boutons[s.alimentation].checked = true;
+      amplitudes.forEach((e, k) => { e.value = s.amplitudes[k]; });
+      dephasages.forEach((e, k) => { e.value = s.dephasages[k]; });
+    }
+    function montre(m) {
+      if (m) remplir();
+      $('AlimentationDlg').hidden = !m;
+      $('Alimentation1').setAttribute('aria-checked', String(m));
+      place();
+      if (m) boutons.find((b) => b.checked).focus();
+    }
+    $('Alimentation1').addEventListener('click', () => montre($('AlimentationDlg').hidden));
+    $('FermerAlimentation').addEventListener('click', () => montre(false));
+    boutons.forEach((b, i) => b.addEventListener('change', () => {
+      if (!b.checked) return;
+      noyau.choisirAlimentation(i);
+      ecran.suit();
+      change();
+    }));
+    for (const e of amplitudes.concat(dephasages)) {
+      e.addEventListener('keydown', (ev) => {
+        if (ev.key !== 'Enter') return;
+        ev.preventDefault();
+        const message = noyau.appliquerAlimentation(amplitudes.map((x) => x.value),
+          dephasages.map((x) => x.value), separateur());
+        if (message) erreur(message);
+        else remplir();
+        ecran.suit();
+        change();
+      });
+    }
+    return { remplir: remplir };
   }
 
   // Wires every control; returns what the automation interface and the address read, and the
@@ -129,7 +181,7 @@
       noyau.choisirDistribution(reelle.checked, doubleEtoile.checked);
       ecran.suit();
     }
-    const placeOptions = panneauOptions(noyau);
+    const placeOptions = panneaux(noyau, ['OptionsDlg', 'AlimentationDlg']);
     // The panel shows the state.
     function remplitOptions() {
       const s = noyau.saisieAffichee(separateur);
@@ -170,6 +222,8 @@
         change();
       });
     }
+    const alimentation = relieAlimentation(noyau, ecran, erreur, () => separateur, placeOptions,
+      change);
 
     // Pictures out, all from the frame on screen.
     function telecharge(blob, nom) {
@@ -248,6 +302,7 @@
         regleVitesse();
         marche(c.enMarche);
         if (!$('OptionsDlg').hidden) remplitOptions();
+        if (!$('AlimentationDlg').hidden) alimentation.remplir();
         ecran.demandeDessin();
         if (c.refus.length) erreur(c.refus[0]);
       },

@@ -58,6 +58,12 @@
     this._appliquer = M.cwrap('kest_appliquer', 'number',
       ['string', 'string', 'string', 'number', 'number', 'string']);
     this._saisieAffichee = M.cwrap('kest_saisie_affichee', null, ['string']);
+    this._appliquerAlimentation = M.cwrap('kest_appliquer_alimentation', 'number',
+      ['string', 'string', 'string', 'string', 'string', 'string', 'string']);
+    this._alimentationAffichee = M.cwrap('kest_alimentation_affichee', null, ['string']);
+    this.ALIMENTATIONS = [];  // the supply kinds' names, as the module counts them
+    for (let p; (p = M._kest_nom_alimentation(this.ALIMENTATIONS.length));)
+      this.ALIMENTATIONS.push(M.UTF8ToString(p));
     this._reelVersTexte = M.cwrap('kest_reel_vers_texte', 'number', ['number', 'string']);
     this._texteVersReel = M.cwrap('kest_texte_vers_reel', 'number', ['string', 'string', 'number']);
     this._lisLien = M.cwrap('kest_lis_lien', 'number', ['string', 'string']);
@@ -76,6 +82,23 @@
   };
   Noyau.prototype.choisirDistribution = function (reelle, doubleEtoile) {
     this.M._kest_choisir_distribution(reelle ? 1 : 0, doubleEtoile ? 1 : 0);
+  };
+  // The supply panel: a radio button (its index in ALIMENTATIONS), and Enter in one of its six
+  // fields (three amplitudes, three lags in degrees, as typed), which returns null or the
+  // French message with nothing changed.
+  Noyau.prototype.choisirAlimentation = function (i) { this.M._kest_choisir_alimentation(i); };
+  Noyau.prototype.appliquerAlimentation = function (amplitudes, dephasages, separateur) {
+    const r = this._appliquerAlimentation(amplitudes[0], amplitudes[1], amplitudes[2],
+      dephasages[0], dephasages[1], dephasages[2], separateur);
+    return r ? this.M.UTF8ToString(r) : null;
+  };
+  // What the supply panel shows: {alimentation (index), amplitudes: [3], dephasages: [3]}.
+  Noyau.prototype.alimentationAffichee = function (separateur) {
+    const M = this.M;
+    this._alimentationAffichee(separateur);
+    const texte = (i) => M.UTF8ToString(M._kest_alimentation_texte(i));
+    return { alimentation: M._kest_alimentation(), amplitudes: [0, 1, 2].map(texte),
+      dephasages: [3, 4, 5].map(texte) };
   };
   Noyau.prototype.avancer = function (n) { this.M._kest_avancer(n); };
   // The module's texts in the page's language (fr: the French sources).
@@ -118,8 +141,12 @@
   };
   Noyau.prototype.etat = function () {
     const M = this.M;
+    const k = [0, 1, 2];
     return { p: M._kest_p(), m: M._kest_m(), Y: M._kest_y(), t: M._kest_t(),
-      distribution: DISTRIBUTIONS[M._kest_distribution()] };
+      distribution: DISTRIBUTIONS[M._kest_distribution()],
+      alimentation: this.ALIMENTATIONS[M._kest_alimentation()],
+      amplitudes: k.map((i) => M._kest_amplitude_libre(i)),
+      dephasages: k.map((i) => M._kest_dephasage_libre(i)) };
   };
 
   // Draws one frame; returns it as {numero, longueur, textes}. Its calls stay in the module's

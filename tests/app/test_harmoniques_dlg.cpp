@@ -55,9 +55,12 @@ protected:
 
 TEST_F(FenetreHarmoniques, MenuItemAfterDimensionsOpensAndClosesTheWindow) {
     const QList<QAction*> items = Trouver<QMenu>("Options1")->actions();
-    ASSERT_GE(items.size(), 2);  // the zoom items follow
+    ASSERT_GE(items.size(), 3);  // the zoom items follow
     EXPECT_EQ(items[0]->objectName(), "Dimensions1");
     EXPECT_EQ(items[1]->objectName(), "Harmoniques1");
+    EXPECT_EQ(items[2]->objectName(), "Alimentation1");
+    EXPECT_EQ(items[2]->text(), "&Alimentation");
+    EXPECT_TRUE(items[2]->isCheckable());
     EXPECT_EQ(items[1]->text(), "&Spectre");
     EXPECT_TRUE(items[1]->isCheckable());
     EXPECT_TRUE(items[1]->shortcut().isEmpty());

@@ -30,6 +30,7 @@
 
 #include "app/BoiteErreur.h"
 #include "app/TAboutDlg.h"
+#include "app/TAlimentationDlg.h"
 #include "app/TOptionsDlg.h"
 #include "app/TkestForm.h"
 #include "model/Regles.h"
@@ -408,6 +409,71 @@ TEST_F(Options, CommaSeparator) {
               std::vector<std::string>{"'3.5' n'est pas une valeur en virgule flottante correcte"});
     form.LireSeparateur(QLocale::c());
     EXPECT_EQ(form.Separateur(), ".");
+}
+
+// The supply window: a kind applies at once; Enter in one of the six free fields applies them
+// all with the locale's separator; a refused text is shown once and changes nothing.
+TEST_F(Fenetre, AlimentationWindow) {
+    using kest::Alimentation;
+    form.LireSeparateur(QLocale(QLocale::French, QLocale::France));
+    Action("Alimentation1")->trigger();
+    kest::TAlimentationDlg& d = form.CreerAlimentationDlg();
+    ASSERT_TRUE(d.isVisible());
+    EXPECT_TRUE(Action("Alimentation1")->isChecked());
+    EXPECT_EQ(d.windowTitle(), "Alimentation");
+    EXPECT_TRUE(Bouton("RBAlimentation0")->isChecked());
+    EXPECT_EQ(Edit("IDC_dephasage2")->text(), "120");
+    EXPECT_EQ(Peintures([&] { Bouton("RBAlimentation2")->click(); }), 1);
+    EXPECT_EQ(form.Etat().alimentation, Alimentation::Monophasee);
+
+    const auto saisir = [&](const char* nom, const QString& texte) {
+        Edit(nom)->selectAll();
+        QTest::keyClick(Edit(nom), Qt::Key_Delete);
+        QTest::keyClicks(Edit(nom), texte);
+    };
+    const struct {
+        const char* champ;
+        QString texte;
+        std::string message;
+    } refus[] = {
+        {"IDC_amplitude1", "2,5", "'2,5' n'est pas une amplitude correcte (0 à 2)"},
+        {"IDC_amplitude2", "-0,1", "'-0,1' n'est pas une amplitude correcte (0 à 2)"},
+        {"IDC_amplitude3", "1.5", "'1.5' n'est pas une valeur en virgule flottante correcte"},
+        {"IDC_dephasage1", "abc", "'abc' n'est pas une valeur en virgule flottante correcte"},
+        {"IDC_dephasage3", "1e999", "Débordement en virgule flottante"},
+    };
+    for (const auto& k : refus) {
+        SCOPED_TRACE(k.champ);
+        form.CreerAlimentationDlg().Remplir(form.Etat(), form.Separateur());
+        saisir("IDC_amplitude2", "0,5");  // a correct field beside: not stored either
+        saisir(k.champ, k.texte);
+        messages.clear();
+        const int peintures = Peintures([&] { QTest::keyClick(Edit(k.champ), Qt::Key_Return); });
+        EXPECT_EQ(messages, std::vector<std::string>{k.message});
+        EXPECT_EQ(peintures, 0);
+        const kest::State& s = form.Etat();
+        EXPECT_EQ(s.alimentation, Alimentation::Monophasee);
+        EXPECT_EQ(std::vector<double>(s.AmplitudesLibres, s.AmplitudesLibres + 3),
+                  (std::vector<double>{1, 1, 1}));
+        EXPECT_EQ(std::vector<double>(s.DephasagesLibres, s.DephasagesLibres + 3),
+                  (std::vector<double>{0, 120, 240}));
+        EXPECT_EQ(Edit(k.champ)->text(), k.texte);  // what was typed stays
+    }
+    form.CreerAlimentationDlg().Remplir(form.Etat(), form.Separateur());
+    saisir("IDC_amplitude2", "0,5");
+    saisir("IDC_dephasage3", "200,25");
+    messages.clear();
+    EXPECT_EQ(Peintures([&] { QTest::keyClick(Edit("IDC_dephasage1"), Qt::Key_Enter); }), 1);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form.Etat().alimentation, Alimentation::Libre);
+    EXPECT_EQ(form.Etat().AmplitudesLibres[1], 0.5);
+    EXPECT_EQ(form.Etat().DephasagesLibres[2], 200.25);
+    EXPECT_TRUE(Bouton("RBAlimentation4")->isChecked());
+
+    d.close();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_FALSE(Action("Alimentation1")->isChecked());
+    form.LireSeparateur(QLocale::c());
 }
 
 TEST(BoiteErreur, FullStopUnlessTheLastCharacterIsAtMostOne) {

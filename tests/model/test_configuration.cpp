@@ -25,6 +25,11 @@ void ExpectMemes(const Configuration& a, const Configuration& b, const std::stri
     EXPECT_EQ(a.affichage.Bobinage, b.affichage.Bobinage);
     EXPECT_EQ(a.intervalle, b.intervalle);
     EXPECT_EQ(a.enMarche, b.enMarche);
+    EXPECT_EQ(a.etat.alimentation, b.etat.alimentation);
+    EXPECT_EQ(0, std::memcmp(a.etat.AmplitudesLibres, b.etat.AmplitudesLibres,
+                             sizeof a.etat.AmplitudesLibres));
+    EXPECT_EQ(0, std::memcmp(a.etat.DephasagesLibres, b.etat.DephasagesLibres,
+                             sizeof a.etat.DephasagesLibres));
 }
 
 TEST(Configuration, UnLienRefaitLaConfigurationQuiLaEcrit) {
@@ -36,6 +41,9 @@ TEST(Configuration, UnLienRefaitLaConfigurationQuiLaEcrit) {
         {"--m", "-3", "--Y", "1e-300"},
         {"--p", "1"},  // an Enter over the defaults: Y becomes 3.14159265358979
         {"--lien", "https://exemple.org/kest/#p=99&m=99&Y=0.1&intervalle=10"},
+        {"--alimentation", "phase-coupee", "--p", "2"},
+        {"--amplitudes", "1,0.5,1.75", "--dephasages", "0,90,-200.25"},
+        {"--lien", "#dephasages=10,20,1e-5"},
     };
     for (const auto& ligne : lignes) {
         Options options;
@@ -46,6 +54,11 @@ TEST(Configuration, UnLienRefaitLaConfigurationQuiLaEcrit) {
         EXPECT_EQ(lien, EcritLien(FormeConfiguration(LitLien(lien))));
     }
     EXPECT_EQ("", EcritLien(Configuration{}));
+    // The supply after the distribution, its lists only for "libre".
+    EXPECT_EQ("p=2&alimentation=monophasee&onde=0",
+              EcritLien(FormeConfiguration(LitLien("onde=0&alimentation=monophasee&p=2"))));
+    EXPECT_EQ("alimentation=libre&amplitudes=1,0.5,1&dephasages=0,120,240",
+              EcritLien(FormeConfiguration(LitLien("amplitudes=1,0.5,1"))));
     EXPECT_EQ("Y=3.14159265358979",
               EcritLien(FormeConfiguration({{"p", "1"}})));  // not the exact π of the defaults
     EXPECT_EQ("p=2&m=3&distribution=reelle&onde=0&intervalle=100&marche=1",

@@ -20,6 +20,7 @@
 #include <cstring>
 #include <string>
 
+#include "model/Alimentation.h"
 #include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
@@ -117,9 +118,10 @@ int Lien(const char* lien) {
     return 0;
 }
 
-// The state after the rule on the three texts, the distribution and `ticks` ticks; then
-// `frames` frames, one tick apart, one JSON line each.
-int Scene(char** a, long frames) {
+// The state after the rule on the three texts, the distribution, the supply when given (its
+// kind, 0 "Équilibrée" .. 4 "Libre", then six free texts, "-" for a radio button alone) and
+// `ticks` ticks; then `frames` frames, one tick apart, one JSON line each.
+int Scene(char** a, long frames, char** alimentation = nullptr) {
     kest::State s;
     const int distribution = std::atoi(a[3]);
     std::string erreur;
@@ -129,6 +131,16 @@ int Scene(char** a, long frames) {
             kest::AppliquerSaisie(s, {a[0], a[1], a[2], distribution == 1, distribution == 2}, ".");
     } catch (const kest::Erreur& e) {
         erreur = e.message();
+    }
+    if (alimentation) {
+        if (std::string(alimentation[1]) == "-")
+            kest::ChoisirAlimentation(s,
+                                      static_cast<kest::Alimentation>(std::atoi(alimentation[0])));
+        else
+            kest::AppliquerAlimentationLibre(s,
+                                             {{alimentation[1], alimentation[2], alimentation[3]},
+                                              {alimentation[4], alimentation[5], alimentation[6]}},
+                                             ".");
     }
     for (long i = std::strtol(a[4], nullptr, 10); i > 0; --i) kest::AvancerTemps(s);
     const std::string vues = a[5];
@@ -176,12 +188,13 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "scene" && argc == 8) return Scene(argv + 2, 1);
     if (mode == "serie" && argc == 9) return Scene(argv + 2, std::strtol(argv[8], nullptr, 10));
+    if (mode == "serie" && argc == 16)
+        return Scene(argv + 2, std::strtol(argv[8], nullptr, 10), argv + 9);
     if (mode == "lien" && argc == 3) return Lien(argv[2]);
     if (mode == "lire" && argc == 4)
         return Lire(std::strtol(argv[2], nullptr, 10), std::strtoull(argv[3], nullptr, 10));
-    std::fprintf(
-        stderr,
-        "usage: dump_calls scene|serie p m Y distribution ticks vues [frames] | lien L | lire n "
-        "graine\n");
+    std::fprintf(stderr,
+                 "usage: dump_calls scene|serie p m Y distribution ticks vues [frames "
+                 "[alimentation a1 a2 a3 d1 d2 d3]] | lien L | lire n graine\n");
     return 2;
 }

@@ -65,14 +65,25 @@ function compare(w, n, marques, frontieres, ou, bilan) {
   bilan.appels += w.length;
 }
 
-// Runs the same texts, distribution (0 Parfaite, 1 Réelle, 2 Double étoile), ticks and views
-// on both sides, for `frames` frames one tick apart.
-function comparePlusieurs(texte, d, ticks, vues, frames, bilan) {
-  const lignes = execFileSync(dump, ['serie', ...texte, d, ticks, vues, frames].map(String),
-    { maxBuffer: 1 << 30 }).toString().trim().split('\n');
+// The supply of a row: [kind] for a radio button (0 Équilibrée .. 4 Libre, as the module counts
+// them), or [4, a1, a2, a3, d1, d2, d3] for Enter in the free fields; none for the default.
+function alimente(m, alim) {
+  if (!alim) return;
+  if (alim.length === 1) m.choisirAlimentation(alim[0]);
+  else m.appliquerAlimentation(alim.slice(1, 4), alim.slice(4), '.');
+}
+const pourNatif = (alim) => (!alim ? [] : alim.length === 1 ? [alim[0], '-', '', '', '', '', '']
+  : alim);
+
+// Runs the same texts, distribution (0 Parfaite, 1 Réelle, 2 Double étoile), supply, ticks and
+// views on both sides, for `frames` frames one tick apart.
+function comparePlusieurs(texte, d, ticks, vues, frames, bilan, alim) {
+  const lignes = execFileSync(dump, ['serie', ...texte, d, ticks, vues, frames,
+    ...pourNatif(alim)].map(String), { maxBuffer: 1 << 30 }).toString().trim().split('\n');
   assert.equal(lignes.length, frames);
   trace.reinitialise();
   const erreur = texte[0] === 'defaut' ? null : trace.appliquer(...texte, ...boutons(d), '.');
+  alimente(trace, alim);
   trace.avancer(ticks);
   const v = { vecteurs: vues[0] === '1', onde: vues[1] === '1', bobinage: vues[2] === '1' };
   lignes.forEach((ligne, f) => {
@@ -88,12 +99,13 @@ function comparePlusieurs(texte, d, ticks, vues, frames, bilan) {
 }
 
 // The page's module draws what the test module draws: the trace only counts.
-function memeQueLaPage(texte, d, ticks, vues) {
+function memeQueLaPage(texte, d, ticks, vues, alim) {
   const v = { vecteurs: vues[0] === '1', onde: vues[1] === '1', bobinage: vues[2] === '1' };
   const appels = [];
   for (const m of [noyau, trace]) {
     m.reinitialise();
     if (texte[0] !== 'defaut') m.appliquer(...texte, ...boutons(d), '.');
+    alimente(m, alim);
     m.avancer(ticks);
     appels.push(m.appels(m.dessine(v)));
   }
@@ -114,6 +126,15 @@ test('les appels du module sont ceux du programme natif', () => {
     [['2', '2', '1e309'], 1, 4, '011'], [['99', '99', '3'], 2, 33, '111']]) {
     comparePlusieurs(texte, d, ticks, vues, 1, bilan);
     memeQueLaPage(texte, d, ticks, vues);
+  }
+  // The supplies other than the balanced one: every kind, and free values (Enter).
+  for (const [texte, d, ticks, vues, alim] of [
+    [['defaut', '', ''], 0, 0, '111', [1]], [['2', '3', '2.5'], 1, 17, '111', [2]],
+    [['1', '4', '2'], 2, 40, '110', [3]],
+    [['defaut', '', ''], 0, 23, '111', [4, '0.5', '1.5', '2', '10', '100', '250']],
+    [['3', '2', '3'], 1, 5, '011', [4, '1', '0', '1', '0', '90', '180']]]) {
+    comparePlusieurs(texte, d, ticks, vues, 40, bilan, alim);
+    memeQueLaPage(texte, d, ticks, vues, alim);
   }
   console.log(`# ${bilan.appels} appels comparés, ${bilan.marques} marqués (troncature à ` +
     `moins de 1e-9 d'un entier), ${bilan.ecarts} différents d'un pixel`);

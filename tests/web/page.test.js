@@ -185,6 +185,39 @@ test('p = 2 par le panneau des options, et « abc » refusé en français sans r
     assert.equal(await page.$eval('#OptionsDlg', (d) => d.hidden), true);
   });
 
+test('Monophasée par le panneau Alimentation, une amplitude refusée ne change rien',
+  async () => {
+    await menu(page, 4, '#Alimentation1');
+    assert.equal(await page.$eval('#AlimentationDlg', (d) => d.hidden), false);
+    assert.equal(await page.$eval('#RBAlimentation0', (e) => e.checked), true);
+    await page.click('#RBAlimentation2');
+    await image(page);
+    const avant = await etat(page);
+    assert.equal(avant.alimentation, 'Monophasée');
+    const textes = (await page.evaluate(() => kest.calls()))
+      .filter((a) => a[0] === 'TextOut').map((a) => a[3]);
+    assert.ok(textes.includes('direct') && textes.includes('inverse'), JSON.stringify(textes));
+
+    const v = (t) => t.replace('.', avant.separateur);
+    await saisit(page, '#IDC_amplitude1', v('2.5'));
+    assert.equal(await page.$eval('#ErreurTexte', (d) => d.textContent),
+      `'${v('2.5')}' n'est pas une amplitude correcte (0 à 2).`);
+    const apres = await etat(page);
+    assert.deepEqual([apres.alimentation, apres.amplitudes, apres.dephasages],
+      ['Monophasée', [1, 1, 1], [0, 120, 240]]);
+    await page.click('#ErreurDlg button');
+
+    await saisit(page, '#IDC_amplitude1', '1');
+    await saisit(page, '#IDC_amplitude2', v('0.5'));
+    const libre = await etat(page);
+    assert.deepEqual([libre.alimentation, libre.amplitudes], ['Libre', [1, 0.5, 1]]);
+    assert.equal(await page.$eval('#RBAlimentation4', (e) => e.checked), true);
+    await page.click('#RBAlimentation0');
+    await page.click('#FermerAlimentation');
+    assert.equal(await page.$eval('#AlimentationDlg', (d) => d.hidden), true);
+    assert.equal((await etat(page)).alimentation, 'Équilibrée');
+  });
+
 test('le SVG téléchargé se lit et contient la scène', async () => {
   const dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'kest-svg-'));
   const cdp = await page.createCDPSession();
