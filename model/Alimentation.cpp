@@ -106,8 +106,10 @@ void TroisValeurs(const std::string& liste, std::string (&valeurs)[3], const cha
     for (int k = 0; k < 3; ++k) {
         const auto virgule = reste.find(',');
         if ((k < 2) == (virgule == std::string_view::npos))
-            throw Erreur("'" + liste + "' n'est pas une liste de trois " + quoi +
-                         " séparées par des virgules");
+            throw Erreur(Remplit(Traduit("Alimentation",
+                                         "'%1' n'est pas une liste de trois %2 "
+                                         "séparées par des virgules"),
+                                 {liste, quoi}));
         valeurs[k] = std::string(reste.substr(0, virgule));
         if (k < 2) reste.remove_prefix(virgule + 1);
     }
@@ -147,19 +149,24 @@ void LireOptionsAlimentation(State& s, const OptionsAlimentation& options) {
                 connue = true;
             }
         if (!connue)
-            throw Erreur("'" + *options.alimentation +
-                         "' n'est pas une alimentation correcte (equilibree, inverse, "
-                         "monophasee, phase-coupee ou libre)");
+            throw Erreur(Remplit(Traduit("Alimentation",
+                                         "'%1' n'est pas une alimentation correcte (equilibree, "
+                                         "inverse, monophasee, phase-coupee ou libre)"),
+                                 {*options.alimentation}));
         if (libres && choisie != Alimentation::Libre)
-            throw Erreur("Les amplitudes et les déphasages ne valent qu'avec l'alimentation libre");
+            throw Erreur(
+                Traduit("Alimentation",
+                        "Les amplitudes et les déphasages ne valent qu'avec l'alimentation libre"));
     }
     if (!libres) {
         ChoisirAlimentation(s, choisie);
         return;
     }
     SaisieAlimentation saisie = SaisieAlimentationAffichee(s, ".");
-    if (options.amplitudes) TroisValeurs(*options.amplitudes, saisie.amplitudes, "amplitudes");
-    if (options.dephasages) TroisValeurs(*options.dephasages, saisie.dephasages, "déphasages");
+    if (options.amplitudes)
+        TroisValeurs(*options.amplitudes, saisie.amplitudes, Traduit("Alimentation", "amplitudes"));
+    if (options.dephasages)
+        TroisValeurs(*options.dephasages, saisie.dephasages, Traduit("Alimentation", "déphasages"));
     AppliquerAlimentationLibre(s, saisie, ".");
 }
 

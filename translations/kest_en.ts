@@ -27,6 +27,26 @@
         <source>&apos;%1&apos; n&apos;est pas une amplitude correcte (0 à %2)</source>
         <translation>&apos;%1&apos; is not a valid amplitude (0 to %2)</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une liste de trois %2 séparées par des virgules</source>
+        <translation>&apos;%1&apos; is not a list of three %2 separated by commas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une alimentation correcte (equilibree, inverse, monophasee, phase-coupee ou libre)</source>
+        <translation>&apos;%1&apos; is not a valid supply (equilibree, inverse, monophasee, phase-coupee or libre)</translation>
+    </message>
+    <message>
+        <source>Les amplitudes et les déphasages ne valent qu&apos;avec l&apos;alimentation libre</source>
+        <translation>The amplitudes and the lags apply only with the free supply</translation>
+    </message>
+    <message>
+        <source>amplitudes</source>
+        <translation>amplitudes</translation>
+    </message>
+    <message>
+        <source>déphasages</source>
+        <translation>lags</translation>
+    </message>
 </context>
 <context>
     <name>Cadre</name>
@@ -40,71 +60,18 @@
     </message>
 </context>
 <context>
-    <name>Configuration</name>
+    <name>ChampTournant</name>
     <message>
-        <source>État du bobinage (règles et messages de la boîte « Options ») :
-  --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
-  --m N             nombre d&apos;encoches par pôle et par phase (-99 à 99, pas 0)
-  --Y X             ouverture des bobines, en radians électriques (pas diamétral : pi)
-  --distribution D  parfaite, reelle ou double-etoile (défaut : parfaite)
-  Les nombres s&apos;écrivent avec un point décimal, quels que soient les réglages
-  régionaux. Dès que --p, --m ou --Y est donné, l&apos;état est formé comme par la
-  touche Entrée dans la boîte : les valeurs non données sont celles qu&apos;elle
-  affiche (p = 1, m = 2, Y = 3.14159265358979).
-
-Instant :
-  --ticks N         N tops d&apos;horloge depuis t = 0, t avancé top par top comme
-                    l&apos;horloge de la fenêtre (0 à 10000000 ; défaut : 0)
-  --t X             le temps t en secondes (0 ou plus)
-
-Vues :
-  --sans-vecteurs   sans les vecteurs du champ
-  --sans-onde       sans les ondes polaires
-  --sans-bobinage   sans les conducteurs ni les axes des bobines
-
-Horloge :
-  --intervalle MS   l&apos;intervalle de l&apos;horloge en millisecondes, la barre de
-                    vitesse (10 à 200 ; défaut : 60) ; dans un GIF, la durée
-                    de chaque image
-  --marche          l&apos;horloge lancée, comme par « Play »
-
-Lien :
-  --lien LIEN       la configuration d&apos;un lien de la page (l&apos;adresse entière ou
-                    ce qui suit « # », par exemple « p=2&amp;m=3&amp;distribution=reelle »)
-  Chaque option ne se donne qu&apos;une fois, lien compris.
-</source>
-        <translation>State of the winding (rules and messages of the &quot;Options&quot; dialog):
-  --p N             number of pole pairs (1 to 99; 0 or less is ignored)
-  --m N             number of slots per pole and per phase (-99 to 99, not 0)
-  --Y X             coil span, in electrical radians (full pitch: pi)
-  --distribution D  parfaite, reelle or double-etoile (perfect, real or double
-                    star; default: parfaite)
-  Numbers are written with a decimal point, whatever the regional settings.
-  As soon as --p, --m or --Y is given, the state is formed as by the Enter key
-  in the dialog: the values not given are those it shows (p = 1, m = 2,
-  Y = 3.14159265358979).
-
-Instant:
-  --ticks N         N clock ticks from t = 0, t advanced tick by tick as the
-                    window&apos;s clock does (0 to 10000000; default: 0)
-  --t X             the time t in seconds (0 or more)
-
-Views:
-  --sans-vecteurs   without the field&apos;s vectors
-  --sans-onde       without the polar waves
-  --sans-bobinage   without the conductors and the coils&apos; axes
-
-Clock:
-  --intervalle MS   the clock&apos;s interval in milliseconds, the speed bar (10 to
-                    200; default: 60); in a GIF, the duration of each frame
-  --marche          the clock started, as by &quot;Play&quot;
-
-Link:
-  --lien LINK       the configuration of a link of the page (the whole address
-                    or what follows &quot;#&quot;, for example &quot;p=2&amp;m=3&amp;distribution=reelle&quot;)
-  Each option is given only once, the link included.
-</translation>
+        <source>direct</source>
+        <translation>forward</translation>
     </message>
+    <message>
+        <source>inverse</source>
+        <translation>backward</translation>
+    </message>
+</context>
+<context>
+    <name>Configuration</name>
     <message>
         <source>&apos;%1&apos; n&apos;est pas %2 (%3 à %4)</source>
         <translation>&apos;%1&apos; is not %2 (%3 to %4)</translation>
@@ -148,6 +115,96 @@ Link:
     <message>
         <source>&apos;%1&apos; n&apos;est pas un temps correct (0 s ou plus)</source>
         <translation>&apos;%1&apos; is not a valid time (0 s or more)</translation>
+    </message>
+    <message>
+        <source>État du bobinage (règles et messages de la boîte « Options ») :
+  --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
+  --m N             nombre d&apos;encoches par pôle et par phase (-99 à 99, pas 0)
+  --Y X             ouverture des bobines, en radians électriques (pas diamétral : pi)
+  --distribution D  parfaite, reelle ou double-etoile (défaut : parfaite)
+  Les nombres s&apos;écrivent avec un point décimal, quels que soient les réglages
+  régionaux. Dès que --p, --m ou --Y est donné, l&apos;état est formé comme par la
+  touche Entrée dans la boîte : les valeurs non données sont celles qu&apos;elle
+  affiche (p = 1, m = 2, Y = 3.14159265358979).
+
+Alimentation (règles et messages de la fenêtre « Alimentation ») :
+  --alimentation A  equilibree, inverse (phases 2 et 3 échangées), monophasee
+                    (phase 1 seule), phase-coupee (étoile sans neutre, phase 3
+                    ouverte) ou libre (défaut : equilibree)
+  --amplitudes A1,A2,A3
+                    alimentation libre : amplitudes des trois courants, en
+                    unités de Imax (0 à 2 ; défaut : 1,1,1)
+  --dephasages D1,D2,D3
+                    alimentation libre : retards des trois courants, en degrés
+                    (défaut : 0,120,240) ; --amplitudes ou --dephasages
+                    suffit à choisir l&apos;alimentation libre ; les listes
+                    s&apos;écrivent toujours avec un point décimal
+
+Instant :
+  --ticks N         N tops d&apos;horloge depuis t = 0, t avancé top par top comme
+                    l&apos;horloge de la fenêtre (0 à 10000000 ; défaut : 0)
+  --t X             le temps t en secondes (0 ou plus)
+
+Vues :
+  --sans-vecteurs   sans les vecteurs du champ
+  --sans-onde       sans les ondes polaires
+  --sans-bobinage   sans les conducteurs ni les axes des bobines
+
+Horloge :
+  --intervalle MS   l&apos;intervalle de l&apos;horloge en millisecondes, la barre de
+                    vitesse (10 à 200 ; défaut : 60) ; dans un GIF, la durée
+                    de chaque image
+  --marche          l&apos;horloge lancée, comme par « Play »
+
+Lien :
+  --lien LIEN       la configuration d&apos;un lien de la page (l&apos;adresse entière ou
+                    ce qui suit « # », par exemple « p=2&amp;m=3&amp;distribution=reelle »)
+  Chaque option ne se donne qu&apos;une fois, lien compris.
+</source>
+        <translation>State of the winding (rules and messages of the &quot;Options&quot; dialog):
+  --p N             number of pole pairs (1 to 99; 0 or less is ignored)
+  --m N             number of slots per pole and per phase (-99 to 99, not 0)
+  --Y X             coil span, in electrical radians (full pitch: pi)
+  --distribution D  parfaite, reelle or double-etoile (perfect, real or double
+                    star; default: parfaite)
+  Numbers are written with a decimal point, whatever the regional settings.
+  As soon as --p, --m or --Y is given, the state is formed as by the Enter key
+  in the dialog: the values not given are those it shows (p = 1, m = 2,
+  Y = 3.14159265358979).
+
+Supply (rules and messages of the &quot;Alimentation&quot; window):
+  --alimentation A  equilibree (balanced), inverse (phases 2 and 3 exchanged),
+                    monophasee (phase 1 alone), phase-coupee (star without
+                    neutral, phase 3 open) or libre (free; default: equilibree)
+  --amplitudes A1,A2,A3
+                    free supply: amplitudes of the three currents, in units of
+                    Imax (0 to 2; default: 1,1,1)
+  --dephasages D1,D2,D3
+                    free supply: lags of the three currents, in degrees
+                    (default: 0,120,240); --amplitudes or --dephasages is
+                    enough to choose the free supply; the lists are always
+                    written with a decimal point
+
+Instant:
+  --ticks N         N clock ticks from t = 0, t advanced tick by tick as the
+                    window&apos;s clock does (0 to 10000000; default: 0)
+  --t X             the time t in seconds (0 or more)
+
+Views:
+  --sans-vecteurs   without the field&apos;s vectors
+  --sans-onde       without the polar waves
+  --sans-bobinage   without the conductors and the coils&apos; axes
+
+Clock:
+  --intervalle MS   the clock&apos;s interval in milliseconds, the speed bar (10 to
+                    200; default: 60); in a GIF, the duration of each frame
+  --marche          the clock started, as by &quot;Play&quot;
+
+Link:
+  --lien LINK       the configuration of a link of the page (the whole address
+                    or what follows &quot;#&quot;, for example &quot;p=2&amp;m=3&amp;distribution=reelle&quot;)
+  Each option is given only once, the link included.
+</translation>
     </message>
 </context>
 <context>
@@ -527,6 +584,57 @@ Examples:
     </message>
 </context>
 <context>
+    <name>kest::TAlimentationDlg</name>
+    <message>
+        <source>Alimentation</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>Trois courants égaux décalés de 120° : un champ tournant d&apos;amplitude constante</source>
+        <translation>Three equal currents 120° apart: a rotating field of constant amplitude</translation>
+    </message>
+    <message>
+        <source>Phases 2 et 3 échangées : le champ tourne dans l&apos;autre sens</source>
+        <translation>Phases 2 and 3 exchanged: the field turns the other way</translation>
+    </message>
+    <message>
+        <source>La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés</source>
+        <translation>Phase 1 alone: a pulsating field, the sum of two opposite rotating fields</translation>
+    </message>
+    <message>
+        <source>Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse</source>
+        <translation>Star without neutral, phase 3 open: I1 = −I2, the field pulsates</translation>
+    </message>
+    <message>
+        <source>Amplitudes et déphasages choisis : un champ elliptique</source>
+        <translation>Chosen amplitudes and lags: an elliptical field</translation>
+    </message>
+    <message>
+        <source>Libre (Entrée applique)</source>
+        <translation>Free (Enter applies)</translation>
+    </message>
+    <message>
+        <source>Amplitude (× Imax, 0 à 2)</source>
+        <translation>Amplitude (× Imax, 0 to 2)</translation>
+    </message>
+    <message>
+        <source>Retard (degrés)</source>
+        <translation>Lag (degrees)</translation>
+    </message>
+    <message>
+        <source>Phase %1</source>
+        <translation>Phase %1</translation>
+    </message>
+    <message>
+        <source>Amplitude du courant de la phase %1 en unités de Imax, de 0 à 2</source>
+        <translation>Amplitude of the current of phase %1 in units of Imax, from 0 to 2</translation>
+    </message>
+    <message>
+        <source>Retard du courant de la phase %1 sur la phase 1 seule, en degrés</source>
+        <translation>Lag of the current of phase %1 behind phase 1 alone, in degrees</translation>
+    </message>
+</context>
+<context>
     <name>kest::THarmoniquesDlg</name>
     <message>
         <source>direct</source>
@@ -603,6 +711,22 @@ Examples:
     <message>
         <source>Taux de distorsion harmonique (%1) : sans objet (pas de fondamental)</source>
         <translation>Total harmonic distortion (%1): not applicable (no fundamental)</translation>
+    </message>
+    <message>
+        <source>Taux de déséquilibre : amplitude du champ inverse du fondamental rapportée à celle de son champ direct</source>
+        <translation>Unbalance factor: amplitude of the fundamental&apos;s backward field relative to its forward field&apos;s</translation>
+    </message>
+    <message>
+        <source>Amplitude / fondamental équilibré</source>
+        <translation>Amplitude / balanced fundamental</translation>
+    </message>
+    <message>
+        <source>Taux de déséquilibre (inverse / direct du fondamental) : %1 %</source>
+        <translation>Unbalance factor (backward / forward of the fundamental): %1 %</translation>
+    </message>
+    <message>
+        <source>Taux de déséquilibre : sans objet (pas de champ direct)</source>
+        <translation>Unbalance factor: not applicable (no forward field)</translation>
     </message>
 </context>
 <context>
@@ -809,6 +933,14 @@ Examples:
     <message>
         <source>&amp;Plein écran</source>
         <translation>&amp;Full screen</translation>
+    </message>
+    <message>
+        <source>&amp;Alimentation</source>
+        <translation>S&amp;upply</translation>
+    </message>
+    <message>
+        <source>Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée ou libres ; champs direct et inverse</source>
+        <translation>Currents of the three phases: balanced, reversed, one phase alone, one phase open or free; forward and backward fields</translation>
     </message>
 </context>
 <context>
@@ -1076,6 +1208,106 @@ Examples:
     <message>
         <source>Lien</source>
         <translation>Link</translation>
+    </message>
+    <message>
+        <source>Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée ou libres ; champs direct et inverse</source>
+        <translation>Currents of the three phases: balanced, reversed, one phase alone, one phase open or free; forward and backward fields</translation>
+    </message>
+    <message>
+        <source>Trois courants égaux décalés de 120° : un champ tournant d&apos;amplitude constante</source>
+        <translation>Three equal currents 120° apart: a rotating field of constant amplitude</translation>
+    </message>
+    <message>
+        <source>Phases 2 et 3 échangées : le champ tourne dans l&apos;autre sens</source>
+        <translation>Phases 2 and 3 exchanged: the field turns the other way</translation>
+    </message>
+    <message>
+        <source>La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés</source>
+        <translation>Phase 1 alone: a pulsating field, the sum of two opposite rotating fields</translation>
+    </message>
+    <message>
+        <source>Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse</source>
+        <translation>Star without neutral, phase 3 open: I1 = −I2, the field pulsates</translation>
+    </message>
+    <message>
+        <source>Amplitudes et déphasages choisis : un champ elliptique</source>
+        <translation>Chosen amplitudes and lags: an elliptical field</translation>
+    </message>
+    <message>
+        <source>Amplitude du courant de la phase 1 en unités de Imax, de 0 à 2</source>
+        <translation>Amplitude of the current of phase 1 in units of Imax, from 0 to 2</translation>
+    </message>
+    <message>
+        <source>Retard du courant de la phase 1 sur la phase 1 seule, en degrés</source>
+        <translation>Lag of the current of phase 1 behind phase 1 alone, in degrees</translation>
+    </message>
+    <message>
+        <source>Amplitude du courant de la phase 2 en unités de Imax, de 0 à 2</source>
+        <translation>Amplitude of the current of phase 2 in units of Imax, from 0 to 2</translation>
+    </message>
+    <message>
+        <source>Retard du courant de la phase 2 sur la phase 1 seule, en degrés</source>
+        <translation>Lag of the current of phase 2 behind phase 1 alone, in degrees</translation>
+    </message>
+    <message>
+        <source>Amplitude du courant de la phase 3 en unités de Imax, de 0 à 2</source>
+        <translation>Amplitude of the current of phase 3 in units of Imax, from 0 to 2</translation>
+    </message>
+    <message>
+        <source>Retard du courant de la phase 3 sur la phase 1 seule, en degrés</source>
+        <translation>Lag of the current of phase 3 behind phase 1 alone, in degrees</translation>
+    </message>
+    <message>
+        <source>&amp;Alimentation</source>
+        <translation>S&amp;upply</translation>
+    </message>
+    <message>
+        <source>Alimentation</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>Équilibrée</source>
+        <translation>Balanced</translation>
+    </message>
+    <message>
+        <source>Séquence inverse</source>
+        <translation>Negative sequence</translation>
+    </message>
+    <message>
+        <source>Monophasée</source>
+        <translation>Single-phase</translation>
+    </message>
+    <message>
+        <source>Phase 3 coupée</source>
+        <translation>Phase 3 open</translation>
+    </message>
+    <message>
+        <source>Libre</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>Libre (Entrée applique)</source>
+        <translation>Free (Enter applies)</translation>
+    </message>
+    <message>
+        <source>Amplitude (× Imax, 0 à 2)</source>
+        <translation>Amplitude (× Imax, 0 to 2)</translation>
+    </message>
+    <message>
+        <source>Retard (degrés)</source>
+        <translation>Lag (degrees)</translation>
+    </message>
+    <message>
+        <source>Phase 1</source>
+        <translation>Phase 1</translation>
+    </message>
+    <message>
+        <source>Phase 2</source>
+        <translation>Phase 2</translation>
+    </message>
+    <message>
+        <source>Phase 3</source>
+        <translation>Phase 3</translation>
     </message>
 </context>
 </TS>
