@@ -11,6 +11,7 @@
 #include <version>
 
 #include "model/Erreur.h"
+#include "model/Textes.h"
 
 namespace kest {
 
@@ -28,11 +29,14 @@ int ValeurHexa(char c) {
 }
 
 [[noreturn]] void EntierIncorrect(std::string_view texte) {
-    throw Erreur("'" + std::string(texte) + "' n'est pas une valeur entière correcte");
+    throw Erreur(
+        Remplit(Traduit("Conversions", "'%1' n'est pas une valeur entière correcte"), {texte}));
 }
 
 [[noreturn]] void ReelIncorrect(std::string_view texte) {
-    throw Erreur("'" + std::string(texte) + "' n'est pas une valeur en virgule flottante correcte");
+    throw Erreur(
+        Remplit(Traduit("Conversions", "'%1' n'est pas une valeur en virgule flottante correcte"),
+                {texte}));
 }
 
 // Hexadecimal digits are a 32-bit pattern: $FFFFFFFF is -1, $80000000 the most negative int.

@@ -15,7 +15,7 @@ namespace kest {
 // reporting it, hence its own type.
 class ErreurDebordement : public Erreur {
 public:
-    ErreurDebordement() : Erreur("Débordement en virgule flottante") {}
+    ErreurDebordement() : Erreur(Traduit("Conversions", "Débordement en virgule flottante")) {}
 };
 
 // Leading blanks, optional sign, decimal digits (or hexadecimal after '$' or "0x"), nothing
