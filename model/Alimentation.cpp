@@ -75,7 +75,13 @@ void AppliquerAlimentationLibre(State& s, const SaisieAlimentation& saisie,
             throw Erreur("'" + saisie.amplitudes[k] + "' n'est pas une amplitude correcte (0 à " +
                          ReelVersTexte(kAmplitudeMax, separateur) + ")");
     }
-    for (int k = 0; k < 3; ++k) dephasages[k] = TexteVersReel(saisie.dephasages[k], separateur);
+    for (int k = 0; k < 3; ++k) {
+        dephasages[k] = TexteVersReel(saisie.dephasages[k], separateur);
+        if (!(dephasages[k] >= -kDephasageMax && dephasages[k] <= kDephasageMax))
+            throw Erreur("'" + saisie.dephasages[k] + "' n'est pas un déphasage correct (" +
+                         ReelVersTexte(-kDephasageMax, separateur) + " à " +
+                         ReelVersTexte(kDephasageMax, separateur) + ")");
+    }
     for (int k = 0; k < 3; ++k) {
         s.AmplitudesLibres[k] = amplitudes[k];
         s.DephasagesLibres[k] = dephasages[k];

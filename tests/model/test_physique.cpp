@@ -198,6 +198,8 @@ TEST(AppliquerAlimentationLibre, ReadsAllOrChangesNothing) {
         {{{"1", "1", "1"}, {"0", "1.5", "240"}},
          "'1.5' n'est pas une valeur en virgule flottante correcte"},
         {{{"1", "1", "1"}, {"0", "120", "1e999"}}, "Débordement en virgule flottante"},
+        {{{"1", "1", "1"}, {"1e308", "0", "0"}},
+         "'1e308' n'est pas un déphasage correct (-3600 à 3600)"},
     };
     for (const auto& r : refus) {
         State avant = s;
