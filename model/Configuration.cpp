@@ -221,7 +221,11 @@ Options LitLien(std::string_view lien) {
     return options;
 }
 
-Configuration FormeConfiguration(const Options& options, std::string_view separateur) {
+namespace {
+
+// FormeConfiguration; without `avancer` the ticks count is checked but the clock not advanced,
+// for a trial whose configuration is thrown away.
+Configuration Forme(const Options& options, std::string_view separateur, bool avancer) {
     Configuration c;
     std::vector<std::string> vues;
     const auto valeur = [&](const char* cle) -> const std::string* {
@@ -280,7 +284,8 @@ Configuration FormeConfiguration(const Options& options, std::string_view separa
     if (ticks && t) throw Erreur("--ticks et --t s'excluent : donnez l'un ou l'autre");
     if (ticks) {
         const int n = EntierBorne(*ticks, 0, kTicksMax, "un nombre de tops d'horloge correct");
-        for (int k = 0; k < n; ++k) AvancerTemps(c.etat);
+        if (avancer)
+            for (int k = 0; k < n; ++k) AvancerTemps(c.etat);
     }
     if (t) {
         const double temps = TexteVersReel(AvecPoint(*t, separateur), ".");
@@ -290,15 +295,22 @@ Configuration FormeConfiguration(const Options& options, std::string_view separa
     return c;
 }
 
+}  // namespace
+
+Configuration FormeConfiguration(const Options& options, std::string_view separateur) {
+    return Forme(options, separateur, true);
+}
+
 Configuration FormeConfigurationTolerante(const Options& options, std::string_view separateur,
                                           std::vector<std::string>& refus) {
-    // Each option is tried alone over the defaults; a refused one stays at its default.
+    // Each option is tried over the options kept before it; a refused one stays at its default.
+    // The trials leave the clock alone: the ticks are run once, in the forming kept.
     Options retenues;
     for (const auto& option : options) {
         try {
             Options essai = retenues;
             essai.push_back(option);
-            FormeConfiguration(essai, separateur);
+            Forme(essai, separateur, false);
             retenues.push_back(option);
         } catch (const Erreur& e) {
             refus.push_back(e.message());
