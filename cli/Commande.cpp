@@ -79,16 +79,6 @@ namespace {
 
 constexpr int kImagesMax = 1000;
 
-std::string Cite(const std::string& texte) { return "« " + texte + " »"; }
-
-int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi) {
-    const int n = TexteVersEntier(texte);
-    if (n < min || n > max)
-        throw Erreur("'" + texte + "' n'est pas " + quoi + " (" + std::to_string(min) + " à " +
-                     std::to_string(max) + ")");
-    return n;
-}
-
 std::optional<Format> FormatDuNom(std::string nom) {
     std::transform(nom.begin(), nom.end(), nom.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });

@@ -95,16 +95,6 @@ const Cle* ChercheCle(std::string_view cle) {
 }
 bool EstCle(std::string_view cle) { return ChercheCle(cle) != nullptr; }
 
-std::string Cite(std::string_view texte) { return "« " + std::string(texte) + " »"; }
-
-int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi) {
-    const int n = TexteVersEntier(texte);
-    if (n < min || n > max)
-        throw Erreur("'" + texte + "' n'est pas " + quoi + " (" + std::to_string(min) + " à " +
-                     std::to_string(max) + ")");
-    return n;
-}
-
 bool Booleen(const std::string& cle, const std::string& texte) {
     if (texte == "0") return false;
     if (texte == "1") return true;

@@ -219,4 +219,14 @@ std::string ReelVersTexte(double valeur, std::string_view separateur) {
 
 std::string EntierVersTexte(int valeur) { return std::to_string(valeur); }
 
+int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi) {
+    const int n = TexteVersEntier(texte);
+    if (n < min || n > max)
+        throw Erreur("'" + texte + "' n'est pas " + quoi + " (" + std::to_string(min) + " à " +
+                     std::to_string(max) + ")");
+    return n;
+}
+
+std::string Cite(std::string_view texte) { return "« " + std::string(texte) + " »"; }
+
 }  // namespace kest

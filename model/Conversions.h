@@ -41,4 +41,11 @@ std::string ReelVersTexte(double valeur, std::string_view separateur);
 // Plain decimal integer, minus sign when negative.
 std::string EntierVersTexte(int valeur);
 
+// An integer option's value: TexteVersEntier, then Erreur("'<texte>' n'est pas <quoi> (min à
+// max)") outside [min, max].
+int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi);
+
+// A name quoted in a message: « texte ».
+std::string Cite(std::string_view texte);
+
 }  // namespace kest
