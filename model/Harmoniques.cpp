@@ -8,6 +8,7 @@
 
 #include "model/Alimentation.h"
 #include "model/Physique.h"
+#include "model/Regles.h"
 
 namespace kest {
 
@@ -15,7 +16,7 @@ namespace {
 
 using Complexe = std::complex<double>;
 
-bool Etagee(const State& s) { return s.DoubleEtoile || s.Reelle; }
+bool Etagee(const State& s) { return DistributionDe(s) != Distribution::Parfaite; }
 
 // Below this the fundamental is taken as missing: nothing to compare the orders with.
 bool AFondamental(const Harmoniques& sp, double imax) {
@@ -312,9 +313,9 @@ std::string NomBobinage(const State& s, std::string_view separateur) {
     if (y == "-0") y = "0";
     if (const auto point = y.find('.'); point != std::string::npos)
         y.replace(point, 1, separateur.empty() ? std::string_view(".") : separateur);
-    const char* distribution = s.DoubleEtoile ? "Double étoile" : s.Reelle ? "Réelle" : "Parfaite";
     return "p = " + std::to_string(s.p) + ", m = " + std::to_string(s.m) + ", " +
-           std::to_string(s.NbEncoches) + " encoches, Y = " + y + "° électriques, " + distribution;
+           std::to_string(s.NbEncoches) + " encoches, Y = " + y + "° électriques, " +
+           NomDistribution(DistributionDe(s));
 }
 
 std::string TexteFacteur(double v, std::string_view separateur) {

@@ -46,6 +46,18 @@ Distribution DistributionDe(const State& etat) {
     return etat.Reelle ? Distribution::Reelle : Distribution::Parfaite;
 }
 
+std::string NomDistribution(Distribution d) {
+    switch (d) {
+        case Distribution::Reelle:
+            return "Réelle";
+        case Distribution::DoubleEtoile:
+            return "Double étoile";
+        case Distribution::Parfaite:
+            break;
+    }
+    return "Parfaite";
+}
+
 Saisie SaisieAffichee(const State& etat, std::string_view separateur) {
     const Distribution d = DistributionDe(etat);
     return Saisie{EntierVersTexte(etat.p), EntierVersTexte(etat.m),

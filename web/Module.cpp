@@ -214,6 +214,14 @@ EMSCRIPTEN_KEEPALIVE const char* kest_nom_style(int brosse, int style) {
     };
     return brosse ? nom(kest::web::kNomsBrushStyle) : nom(kest::web::kNomsPenStyle);
 }
+// The label of distribution i (0 Parfaite, 1 Réelle, 2 Double étoile, as kest_distribution),
+// or null past the last one.
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_distribution(int i) {
+    static std::string nom;
+    if (i < 0 || i > static_cast<int>(kest::Distribution::DoubleEtoile)) return nullptr;
+    nom = kest::NomDistribution(static_cast<kest::Distribution>(i));
+    return nom.c_str();
+}
 EMSCRIPTEN_KEEPALIVE int kest_largeur_image() { return kest::kLargeurImage; }
 EMSCRIPTEN_KEEPALIVE int kest_hauteur_image() { return kest::kHauteurImage; }
 EMSCRIPTEN_KEEPALIVE unsigned kest_couleur_fenetre() { return kest::kCouleurFenetre; }
