@@ -61,8 +61,6 @@ Lien :
 
 namespace {
 
-constexpr int kTicksMax = 10000000;  // a fraction of a second of ticks, 7 days of the clock
-
 // The keys a configuration knows, in the order a link is written. On the command line a key is
 // "--cle VALEUR", or a flag that stands for a fixed value ("--sans-onde" for onde=0). A new
 // option is a row here, its reading in FormeConfiguration, its writing in EcritLien and its line

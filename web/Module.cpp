@@ -75,10 +75,13 @@ EMSCRIPTEN_KEEPALIVE void kest_choisir_distribution(int reelle, int doubleEtoile
     aRedessiner = true;
 }
 
-// n clock ticks, each one AvancerTemps as on the desktop.
-EMSCRIPTEN_KEEPALIVE void kest_avancer(int n) {
-    for (int i = 0; i < n; ++i) kest::AvancerTemps(etat);
-    if (n > 0) aRedessiner = true;
+// n clock ticks, each one AvancerTemps as on the desktop; at most kTicksMax, so that no number
+// freezes the page. Taken as a double, so that JavaScript's number arrives unwrapped.
+EMSCRIPTEN_KEEPALIVE void kest_avancer(double n) {
+    if (!(n >= 1.0)) return;
+    const int ticks = n < kest::kTicksMax ? static_cast<int>(n) : kest::kTicksMax;
+    for (int i = 0; i < ticks; ++i) kest::AvancerTemps(etat);
+    aRedessiner = true;
 }
 
 EMSCRIPTEN_KEEPALIVE int kest_a_redessiner() { return aRedessiner; }
