@@ -69,7 +69,7 @@ void ProduitHarmoniques(const Commande& c) {
     sortie.Valide();
 }
 
-// Runs what cannot fail for the user's input any more: 1 and the reason when it fails.
+// Runs the work once the arguments are accepted: 1 and the reason when it fails.
 template <typename F>
 int Execute(F&& travail) {
     try {

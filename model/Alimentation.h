@@ -6,7 +6,8 @@
 //
 // Phase k (0, 1, 2) carries I[k] = a_k·Imax·sin(Omega·t − δ_k), δ_k an electrical time lag in
 // radians. CourantPhase (model/Physique.h) computes it; with the balanced supply it computes
-// Omega·t − k·2π/3 exactly as the picture always did, so the default picture keeps every call.
+// Omega·t − k·2π/3 and Imax·sin(phi) in that order of operations, so that the default picture
+// keeps every call.
 //
 // Forward and backward parts: the order-h space wave of the resultant splits into a wave
 // turning like the balanced fundamental and one turning the other way. Per unit of what the
