@@ -54,8 +54,8 @@ struct State {
     // The supply, after the picture's own members. The free amplitudes (per unit of Imax, 0 to
     // 2) and lags (degrees) are kept when another kind is chosen, and used only by "Libre".
     Alimentation alimentation = Alimentation::Equilibree;
-    double AmplitudesLibres[3] = {1.0, 1.0, 1.0};
-    double DephasagesLibres[3] = {0.0, 120.0, 240.0};
+    double amplitudesLibres[3] = {1.0, 1.0, 1.0};
+    double dephasagesLibres[3] = {0.0, 120.0, 240.0};
 };
 
 }  // namespace kest

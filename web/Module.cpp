@@ -130,10 +130,10 @@ EMSCRIPTEN_KEEPALIVE const char* kest_nom_alimentation(int alimentation) {
 }
 // The free values stored, phase k (0..2): amplitude per unit of Imax, lag in degrees.
 EMSCRIPTEN_KEEPALIVE double kest_amplitude_libre(int k) {
-    return k >= 0 && k < 3 ? etat.AmplitudesLibres[k] : 0.0;
+    return k >= 0 && k < 3 ? etat.amplitudesLibres[k] : 0.0;
 }
 EMSCRIPTEN_KEEPALIVE double kest_dephasage_libre(int k) {
-    return k >= 0 && k < 3 ? etat.DephasagesLibres[k] : 0.0;
+    return k >= 0 && k < 3 ? etat.dephasagesLibres[k] : 0.0;
 }
 
 // What the panel shows for the state: kest_saisie_texte(0, 1, 2) for p, m and Y, and the flags

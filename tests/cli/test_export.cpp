@@ -130,7 +130,7 @@ const struct Cas {
      [] {
          State s = Etat("1", "3", "3.14159265358979", false, false, 0);
          s.alimentation = Alimentation::Libre;
-         s.DephasagesLibres[1] = 90, s.DephasagesLibres[2] = 200.5;
+         s.dephasagesLibres[1] = 90, s.dephasagesLibres[2] = 200.5;
          for (int k = 0; k < 4; ++k) AvancerTemps(s);
          return s;
      }(),
@@ -649,7 +649,7 @@ TEST(KestExport, SpectrumTableIsTheModels) {
              State s;
              for (int k = 0; k < 3; ++k) AvancerTemps(s);
              s.alimentation = Alimentation::Libre;
-             s.AmplitudesLibres[1] = 0.5;
+             s.amplitudesLibres[1] = 0.5;
              return s;
          }()},
     };

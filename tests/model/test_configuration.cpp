@@ -26,10 +26,10 @@ void ExpectMemes(const Configuration& a, const Configuration& b, const std::stri
     EXPECT_EQ(a.intervalle, b.intervalle);
     EXPECT_EQ(a.enMarche, b.enMarche);
     EXPECT_EQ(a.etat.alimentation, b.etat.alimentation);
-    EXPECT_EQ(0, std::memcmp(a.etat.AmplitudesLibres, b.etat.AmplitudesLibres,
-                             sizeof a.etat.AmplitudesLibres));
-    EXPECT_EQ(0, std::memcmp(a.etat.DephasagesLibres, b.etat.DephasagesLibres,
-                             sizeof a.etat.DephasagesLibres));
+    EXPECT_EQ(0, std::memcmp(a.etat.amplitudesLibres, b.etat.amplitudesLibres,
+                             sizeof a.etat.amplitudesLibres));
+    EXPECT_EQ(0, std::memcmp(a.etat.dephasagesLibres, b.etat.dephasagesLibres,
+                             sizeof a.etat.dephasagesLibres));
 }
 
 TEST(Configuration, UnLienRefaitLaConfigurationQuiLaEcrit) {

@@ -126,7 +126,7 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
         State s;
         s.alimentation = Alimentation::Libre;
         for (int k = 0; k < 3; ++k)
-            s.AmplitudesLibres[k] = amplitude(hasard), s.DephasagesLibres[k] = degres(hasard);
+            s.amplitudesLibres[k] = amplitude(hasard), s.dephasagesLibres[k] = degres(hasard);
         supplies.push_back(s);
     }
     double pire = 0.0;
@@ -141,8 +141,8 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
                 State s = Bobinage(p, m, y, d);
                 s.alimentation = alimentation.alimentation;
                 for (int k = 0; k < 3; ++k) {
-                    s.AmplitudesLibres[k] = alimentation.AmplitudesLibres[k];
-                    s.DephasagesLibres[k] = alimentation.DephasagesLibres[k];
+                    s.amplitudesLibres[k] = alimentation.amplitudesLibres[k];
+                    s.dephasagesLibres[k] = alimentation.dephasagesLibres[k];
                 }
                 s.t = t;
                 const Harmoniques sp = HarmoniquesNumeriques(s);
