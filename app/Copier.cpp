@@ -9,6 +9,7 @@
 #include <new>
 
 #include "model/Erreur.h"
+#include "model/Textes.h"
 #include "render/Enregistrement.h"
 
 namespace kest {
@@ -43,7 +44,7 @@ void Copier(State& etat, Affichage affichage, QSize tailleExterieure, const Ecra
     try {
         donnees = DonneesCopie(etat, affichage, tailleExterieure, ecran);
     } catch (const std::bad_alloc&) {
-        throw Erreur(kRessourcesInsuffisantes);
+        throw Erreur(RessourcesInsuffisantes());
     }
     // Qt reports no failure to take the clipboard; what shows it is that the clipboard does not
     // give back our data (on X11 another client kept the selection). The data then stays with
@@ -51,7 +52,7 @@ void Copier(State& etat, Affichage affichage, QSize tailleExterieure, const Ecra
     const QMimeData* pose = donnees.get();
     clipboard.setMimeData(donnees.release(), QClipboard::Clipboard);
     if (clipboard.mimeData(QClipboard::Clipboard) != pose)
-        throw Erreur("Impossible d'ouvrir le Presse-papiers");
+        throw Erreur(Traduit("Copier", "Impossible d'ouvrir le Presse-papiers"));
 }
 
 }  // namespace kest

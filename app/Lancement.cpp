@@ -14,6 +14,8 @@
 #include <string_view>
 
 #include "model/Erreur.h"
+#include "model/Textes.h"
+#include "render/Langue.h"
 
 namespace kest {
 
@@ -66,17 +68,22 @@ std::optional<std::string> EcranInaccessible(int argc, char* argv[]) {
     if (erreurs >= 0) close(erreurs);
     if (!refusee) return std::nullopt;
     if (!nom || !*nom)
-        return std::string("kest : impossible d'ouvrir l'écran (la variable DISPLAY est vide)");
-    return std::string("kest : impossible d'ouvrir l'écran « ") + nom + " »";
+        return std::string(Traduit(
+            "Lancement", "kest : impossible d'ouvrir l'écran (la variable DISPLAY est vide)"));
+    return Remplit(Traduit("Lancement", "kest : impossible d'ouvrir l'écran « %1 »"), {nom});
 }
 
 LigneDeCommande LitLigneDeCommande(const std::vector<std::string>& arguments) {
     LigneDeCommande ligne;
     Options options;
-    for (std::string& argument : PrendOptions(arguments, options)) {
+    std::vector<std::string> propres = PrendOptions(arguments, options);
+    for (std::size_t i = 0; i < propres.size(); ++i) {
+        std::string& argument = propres[i];
         if (argument == "--help" || argument == "-h")
             ligne.aide = true;
-        else
+        else if (argument == "--langue")
+            ++i;  // its value, read (and checked) by LangueDemandee before anything else
+        else if (!argument.starts_with("--langue="))
             ligne.reste.push_back(std::move(argument));
     }
     if (!ligne.aide) ligne.configuration = FormeConfiguration(options);
@@ -89,19 +96,24 @@ void RefuseLeReste(const std::vector<std::string>& arguments) {
     if (reste.empty()) return;
     const std::string& a = reste.front();
     if (a.size() > 1 && a[0] == '-')
-        throw Erreur("Option inconnue « " + a + " » (voir kest --help)");
-    throw Erreur("Argument inattendu « " + a + " » (voir kest --help)");
+        throw Erreur(
+            Remplit(Traduit("Lancement", "Option inconnue « %1 » (voir kest --help)"), {a}));
+    throw Erreur(
+        Remplit(Traduit("Lancement", "Argument inattendu « %1 » (voir kest --help)"), {a}));
 }
 
 std::string TexteAide() {
-    return std::string(R"(Usage : kest [OPTIONS]
+    return std::string(Traduit("Lancement", R"(Usage : kest [OPTIONS]
 
 Ouvre la fenêtre de kest (force magnétomotrice d'un bobinage triphasé) dans la
 configuration donnée : les options de kest-export, ou un lien de la page
 (--lien) pour ouvrir ce que la page montre à cette adresse.
 
-)") + kAideConfiguration +
-           R"(
+)")) + AideConfiguration() +
+           Traduit("Lancement", R"(
+  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+                    régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
+                    français pour toute autre langue)
   --help            affiche cette aide
 
 Code de retour : 0 ; 2 pour une option ou une valeur refusée, avant que la
@@ -110,14 +122,14 @@ fenêtre s'ouvre ; 1 sans écran.
 Exemples :
   kest --p 2 --m 3 --distribution reelle --sans-onde
   kest --lien 'https://…/kest/#p=2&m=3&distribution=reelle'
-)";
+)");
 }
 
 QTranslator* InstallerTraductionQt(QCoreApplication& application) {
     auto traduction = std::make_unique<QTranslator>();
-    if (!traduction->load(QStringLiteral("qtbase_fr"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return nullptr;
+    const QString nom = LangueChoisie() == Langue::Anglais ? QStringLiteral("qtbase_en")
+                                                           : QStringLiteral("qtbase_fr");
+    if (!traduction->load(nom, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return nullptr;
     if (!QCoreApplication::installTranslator(traduction.get())) return nullptr;
     traduction->setParent(&application);
     return traduction.release();

@@ -38,8 +38,9 @@ void RefuseLeReste(const std::vector<std::string>& arguments);
 // The text of --help, the configuration's options included.
 std::string TexteAide();
 
-// Loads Qt's own French texts (context menus of the edits and scroll bars, standard buttons)
-// from Qt's translation directory. A missing file is no error: those texts stay English.
+// Loads Qt's own texts in the chosen language (context menus of the edits and scroll bars,
+// standard buttons) from Qt's translation directory. A missing file is no error: those texts
+// stay Qt's English.
 // Returns the translator installed, owned by the application, or nullptr.
 QTranslator* InstallerTraductionQt(QCoreApplication& application);
 

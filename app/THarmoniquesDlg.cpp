@@ -61,13 +61,26 @@ QString Graduation(double v, int decimales, const std::string& separateur) {
     return texte.replace(QLatin1Char('.'), QString::fromStdString(separateur));
 }
 
+// The direction's name in the window's language; the exported files keep the model's names.
+QString NomSensTraduit(Sens sens) {
+    switch (sens) {
+        case Sens::Direct:
+            return QCoreApplication::translate("kest::THarmoniquesDlg", "direct");
+        case Sens::Inverse:
+            return QCoreApplication::translate("kest::THarmoniquesDlg", "inverse");
+        case Sens::Absent:
+            break;
+    }
+    return QCoreApplication::translate("kest::THarmoniquesDlg", "absent");
+}
+
 }  // namespace
 
 THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
     : QDialog(fenetre, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("HarmoniquesDlg"));
-    setWindowTitle(QStringLiteral("Spectre"));
+    setWindowTitle(tr("Spectre"));
     setFont(PoliceInterface());
     setModal(false);
 
@@ -75,13 +88,13 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
     auto* entete = new QHBoxLayout;
     LabelBobinage = new QLabel(this);
     LabelBobinage->setObjectName(QStringLiteral("LabelBobinage"));
-    LabelBobinage->setStatusTip(QStringLiteral("Le bobinage analysé"));
+    LabelBobinage->setStatusTip(tr("Le bobinage analysé"));
     entete->addWidget(LabelBobinage, 1);
-    CBAgrandir = new QCheckBox(QStringLiteral("Agrandir les harmoniques"), this);
+    CBAgrandir = new QCheckBox(tr("Agrandir les harmoniques"), this);
     CBAgrandir->setObjectName(QStringLiteral("CBAgrandir"));
     CBAgrandir->setStatusTip(
-        QStringLiteral("Échelle réglée sur le plus grand harmonique ; la barre du fondamental "
-                       "est coupée et porte sa valeur"));
+        tr("Échelle réglée sur le plus grand harmonique ; la barre du fondamental "
+           "est coupée et porte sa valeur"));
     connect(CBAgrandir, &QCheckBox::toggled, this, [this] { Echelonner(); });
     entete->addWidget(CBAgrandir);
     colonne->addLayout(entete);
@@ -92,8 +105,8 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
     LabelDistorsion = new QLabel(this);
     LabelDistorsion->setObjectName(QStringLiteral("LabelDistorsion"));
     LabelDistorsion->setStatusTip(
-        QStringLiteral("Taux de distorsion harmonique : racine de la somme des carrés des "
-                       "harmoniques (%1), rapportée au fondamental")
+        tr("Taux de distorsion harmonique : racine de la somme des carrés des "
+           "harmoniques (%1), rapportée au fondamental")
             .arg(QString::fromStdString(PorteeDistorsion())));
     colonne->addWidget(LabelDistorsion);
     LabelDesequilibre = new QLabel(this);
@@ -106,10 +119,10 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
 }
 
 void THarmoniquesDlg::createChart() {
-    Directs = new QBarSet(QStringLiteral("Direct (sens du fondamental)"));
+    Directs = new QBarSet(tr("Direct (sens du fondamental)"));
     Directs->setObjectName(QStringLiteral("Directs"));
     Directs->setColor(kCouleurDirect);
-    Inverses = new QBarSet(QStringLiteral("Inverse (sens contraire)"));
+    Inverses = new QBarSet(tr("Inverse (sens contraire)"));
     Inverses->setObjectName(QStringLiteral("Inverses"));
     Inverses->setColor(kCouleurInverse);
     // Stacked, each order's bar stands on its own label: side by side, the two sets would
@@ -129,7 +142,7 @@ void THarmoniquesDlg::createChart() {
 
     auto* rangs = new QBarCategoryAxis;
     rangs->append(Categories());
-    rangs->setTitleText(QStringLiteral("Rang h (électrique)"));
+    rangs->setTitleText(tr("Rang h (électrique)"));
     QFont petite = rangs->labelsFont();
     petite.setPixelSize(10);  // 25 orders side by side must not be elided
     rangs->setLabelsFont(petite);
@@ -154,25 +167,24 @@ void THarmoniquesDlg::createChart() {
     Graphique->setRenderHint(QPainter::Antialiasing);
     Graphique->setFocusPolicy(Qt::NoFocus);
     Graphique->setMinimumSize(700, 280);
-    Graphique->setStatusTip(QStringLiteral(
-        "Amplitude de chaque harmonique rapportée au fondamental ; Ctrl+C copie le spectre"));
+    Graphique->setStatusTip(
+        tr("Amplitude de chaque harmonique rapportée au fondamental ; Ctrl+C copie le spectre"));
 }
 
 void THarmoniquesDlg::createTable() {
     Tableau = new QTableWidget(0, 8, this);
     Tableau->setObjectName(QStringLiteral("Tableau"));
-    Tableau->setHorizontalHeaderLabels({QStringLiteral("h"), QStringLiteral("k_p"),
-                                        QStringLiteral("k_d"), QStringLiteral("k_e"),
-                                        QStringLiteral("k_w"), QStringLiteral("A(h)/A(1)"),
-                                        QStringLiteral("Sens"), QStringLiteral("Vitesse")});
+    Tableau->setHorizontalHeaderLabels(
+        {QStringLiteral("h"), QStringLiteral("k_p"), QStringLiteral("k_d"), QStringLiteral("k_e"),
+         QStringLiteral("k_w"), QStringLiteral("A(h)/A(1)"), tr("Sens"), tr("Vitesse")});
     Tableau->verticalHeader()->hide();
     Tableau->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tableau->setSelectionMode(QAbstractItemView::NoSelection);
     Tableau->setFocusPolicy(Qt::NoFocus);  // Ctrl+C belongs to the window, not to a cell
     Tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    Tableau->setStatusTip(QStringLiteral(
-        "Facteurs de pas (k_p), de distribution (k_d), de double étoile (k_e) et de bobinage "
-        "(k_w) ; vitesse en fraction de celle du fondamental"));
+    Tableau->setStatusTip(
+        tr("Facteurs de pas (k_p), de distribution (k_d), de double étoile (k_e) et de bobinage "
+           "(k_w) ; vitesse en fraction de celle du fondamental"));
 }
 
 void THarmoniquesDlg::Suivre(const State& s, const std::string& separateur, bool forcer) {
@@ -223,7 +235,7 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
             Nombre(l.facteurs.ke, separateur),
             Nombre(l.facteurs.kw, separateur),
             l.relatif ? Nombre(*l.relatif, separateur) : QStringLiteral("—"),
-            QString::fromStdString(NomSens(l.sens)),
+            NomSensTraduit(l.sens),
             QString::fromStdString(TexteVitesse(l)).replace(QLatin1Char('-'), QChar(0x2212))};
         for (int c = 0; c < 8; ++c) {
             auto* item = new QTableWidgetItem(cellules[c]);
@@ -238,17 +250,16 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
 
     LabelBobinage->setText(QString::fromStdString(NomBobinage(s, separateur)));
     // Only the balanced phases cancel the multiples of 3; any other supply is named instead.
-    chart_->setTitle(
-        s.alimentation == Alimentation::Equilibree
-            ? QStringLiteral("Harmoniques de la f.m.m. résultante (rangs multiples de 3 absents)")
-            : QStringLiteral("Harmoniques de la f.m.m. résultante, alimentation « %1 »")
-                  .arg(QString::fromStdString(NomAlimentation(s.alimentation))));
+    chart_->setTitle(s.alimentation == Alimentation::Equilibree
+                         ? tr("Harmoniques de la f.m.m. résultante (rangs multiples de 3 absents)")
+                         : tr("Harmoniques de la f.m.m. résultante, alimentation « %1 »")
+                               .arg(QString::fromStdString(NomAlimentation(s.alimentation))));
     LabelDistorsion->setText(
         analyse.distorsion
-            ? QStringLiteral("Taux de distorsion harmonique (%1) : %2 %")
+            ? tr("Taux de distorsion harmonique (%1) : %2 %")
                   .arg(QString::fromStdString(PorteeDistorsion()),
                        Nombre(*analyse.distorsion * 100, separateur).chopped(2))
-            : QStringLiteral("Taux de distorsion harmonique (%1) : sans objet (pas de fondamental)")
+            : tr("Taux de distorsion harmonique (%1) : sans objet (pas de fondamental)")
                   .arg(QString::fromStdString(PorteeDistorsion())));
     const std::optional<double> taux = analyse.TauxDesequilibre();
     LabelDesequilibre->setText(
@@ -366,7 +377,7 @@ void THarmoniquesDlg::Copier(QClipboard& clipboard) const {
         generateur.setOutputDevice(&tampon);
         generateur.setSize(taille);
         generateur.setViewBox(QRect(QPoint(0, 0), taille));
-        generateur.setTitle(QStringLiteral("Spectre"));
+        generateur.setTitle(tr("Spectre"));
         generateur.setDescription(LabelBobinage->text());
         QPainter peintre(&generateur);
         Graphique->render(&peintre);

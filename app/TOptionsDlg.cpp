@@ -18,7 +18,8 @@ namespace {
 
 constexpr int kBordEdits = 224;  // left edge of the three edits
 constexpr int kMarge = 6;        // the longest label starts this far from the dialog's edge
-const char* const kAideDistribution = "Type de distribution de la kest";
+const char* const kAideDistribution =
+    QT_TRANSLATE_NOOP("kest::TOptionsDlg", "Type de distribution de la kest");
 
 }  // namespace
 
@@ -26,29 +27,28 @@ TOptionsDlg::TOptionsDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("OptionsDlg"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFont(PoliceInterface());
     setModal(false);
     setFixedSize(287, 168);
 
-    IDC_p = nouvelEdit("IDC_p", QStringLiteral("Nombre de paire de pôles p :"),
-                       QStringLiteral("choisi le nombre de paires de pôles du bobinage"), 8, 33);
-    IDC_m = nouvelEdit(
-        "IDC_m", QStringLiteral("Nombre d'encoches par pôle et par phase m :"),
-        QStringLiteral("choisi le nombre d'encoche par pôle et par phase de chaque bobine"), 32,
-        33);
-    IDC_Y = nouvelEdit(
-        "IDC_Y", QStringLiteral("Ouverture des bobines Y :"),
-        QStringLiteral("Permet d'imposer le raccourcicement polaire (pas diamétral : Pi)"), 56, 57);
+    IDC_p = nouvelEdit("IDC_p", tr("Nombre de paire de pôles p :"),
+                       tr("choisi le nombre de paires de pôles du bobinage"), 8, 33);
+    IDC_m =
+        nouvelEdit("IDC_m", tr("Nombre d'encoches par pôle et par phase m :"),
+                   tr("choisi le nombre d'encoche par pôle et par phase de chaque bobine"), 32, 33);
+    IDC_Y =
+        nouvelEdit("IDC_Y", tr("Ouverture des bobines Y :"),
+                   tr("Permet d'imposer le raccourcicement polaire (pas diamétral : Pi)"), 56, 57);
 
     // Only a captioned frame: the buttons are the dialog's own, laid over it.
-    RadioGroup1 = new QGroupBox(QStringLiteral("Distribution"), this);
+    RadioGroup1 = new QGroupBox(tr("Distribution"), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setStatusTip(QString::fromUtf8(kAideDistribution));
+    RadioGroup1->setStatusTip(tr(kAideDistribution));
     RadioGroup1->setGeometry(80, 88, 129, 73);
-    RBParfaite = nouveauBouton("RBParfaite", QStringLiteral("Parfaite"), 104, 73);
-    RBReelle = nouveauBouton("RBReelle", QStringLiteral("Réelle"), 120, 73);
-    RBDoubleetoile = nouveauBouton("RBDoubleetoile", QStringLiteral("Double étoile"), 136, 97);
+    RBParfaite = nouveauBouton("RBParfaite", tr("Parfaite"), 104, 73);
+    RBReelle = nouveauBouton("RBReelle", tr("Réelle"), 120, 73);
+    RBDoubleetoile = nouveauBouton("RBDoubleetoile", tr("Double étoile"), 136, 97);
 
     setTabOrder(IDC_p, IDC_m);
     setTabOrder(IDC_m, IDC_Y);
@@ -75,7 +75,7 @@ QRadioButton* TOptionsDlg::nouveauBouton(const char* nom, const QString& texte, 
     // Siblings under one parent: selecting one clears the others; none is selected at first.
     auto* bouton = new QRadioButton(texte, this);
     bouton->setObjectName(QString::fromLatin1(nom));
-    bouton->setStatusTip(QString::fromUtf8(kAideDistribution));
+    bouton->setStatusTip(tr(kAideDistribution));
     bouton->setGeometry(96, y, std::max(largeur, bouton->sizeHint().width()), 17);
     // Selected by a click, the keyboard or the program alike: each runs RBClick once.
     connect(bouton, &QRadioButton::toggled, this, [this](bool selectionne) {

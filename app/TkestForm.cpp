@@ -123,39 +123,35 @@ void TkestForm::CreerMenus() {
                 [this, handler] { Garde([&] { (this->*handler)(); }); });
     };
 
-    Fichier1 = menu("Fichier1", QStringLiteral("&Fichier"));
-    Quitter1 = nouvelleAction(Fichier1, "Quitter1", QStringLiteral("&Quitter"),
-                              QStringLiteral("Sort de l'application"));
+    Fichier1 = menu("Fichier1", tr("&Fichier"));
+    Quitter1 = nouvelleAction(Fichier1, "Quitter1", tr("&Quitter"), tr("Sort de l'application"));
     relier(Quitter1, &TkestForm::Quitter1Click);
 
-    Edit1 = menu("Edit1", QStringLiteral("&Edit"));
-    Copy1 = nouvelleAction(Edit1, "Copy1", QStringLiteral("&Copier"), QString());
+    Edit1 = menu("Edit1", tr("&Edit"));
+    Copy1 = nouvelleAction(Edit1, "Copy1", tr("&Copier"), QString());
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     // Anywhere in the main window, whichever control has the focus.
     Copy1->setShortcutContext(Qt::ApplicationShortcut);
     relier(Copy1, &TkestForm::Copy1Click);
 
-    Simulation1 = menu("Simulation1", QStringLiteral("&Simulation"));
-    Play1 = nouvelleAction(Simulation1, "Play1", QStringLiteral("&Play"),
-                           QStringLiteral("Lance la simulation"));
+    Simulation1 = menu("Simulation1", tr("&Simulation"));
+    Play1 = nouvelleAction(Simulation1, "Play1", tr("&Play"), tr("Lance la simulation"));
     relier(Play1, &TkestForm::Play1Click);
-    Stop1 = nouvelleAction(Simulation1, "Stop1", QStringLiteral("&Stop"),
-                           QStringLiteral("Arrête la simulation"));
+    Stop1 = nouvelleAction(Simulation1, "Stop1", tr("&Stop"), tr("Arrête la simulation"));
     relier(Stop1, &TkestForm::Stop1Click);
 
-    Options1 = menu("Options1", QStringLiteral("&Options"));
-    Dimensions1 = nouvelleAction(Options1, "Dimensions1", QStringLiteral("&Dimensions"),
-                                 QStringLiteral("Dimensions des bobines et options diverses"));
+    Options1 = menu("Options1", tr("&Options"));
+    Dimensions1 = nouvelleAction(Options1, "Dimensions1", tr("&Dimensions"),
+                                 tr("Dimensions des bobines et options diverses"));
     Dimensions1->setCheckable(true);
     // Qt flips the mark before telling; the handler decides from the mark as it was.
     connect(Dimensions1, &QAction::triggered, this, [this](bool coche) {
         Dimensions1->setChecked(!coche);
         Garde([this] { Dimensions1Click(); });
     });
-    Harmoniques1 =
-        nouvelleAction(Options1, "Harmoniques1", QStringLiteral("&Spectre"),
-                       QStringLiteral("Harmoniques de la force magnétomotrice et facteurs "
-                                      "de bobinage"));
+    Harmoniques1 = nouvelleAction(Options1, "Harmoniques1", tr("&Spectre"),
+                                  tr("Harmoniques de la force magnétomotrice et facteurs "
+                                     "de bobinage"));
     Harmoniques1->setCheckable(true);
     connect(Harmoniques1, &QAction::triggered, this, [this](bool coche) {
         Harmoniques1->setChecked(!coche);
@@ -172,41 +168,41 @@ void TkestForm::CreerMenus() {
     });
 
     Options1->addSeparator();
-    Agrandir1 = nouvelleAction(Options1, "Agrandir1", QStringLiteral("A&grandir"),
-                               QStringLiteral("Agrandit l'image et la fenêtre"));
+    Agrandir1 = nouvelleAction(Options1, "Agrandir1", tr("A&grandir"),
+                               tr("Agrandit l'image et la fenêtre"));
     // Ctrl+= too: the same key as Ctrl++ without Shift on many keyboards.
     Agrandir1->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     relier(Agrandir1, &TkestForm::Agrandir1Click);
-    Reduire1 = nouvelleAction(Options1, "Reduire1", QStringLiteral("&Réduire"),
-                              QStringLiteral("Réduit l'image et la fenêtre"));
+    Reduire1 =
+        nouvelleAction(Options1, "Reduire1", tr("&Réduire"), tr("Réduit l'image et la fenêtre"));
     Reduire1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     relier(Reduire1, &TkestForm::Reduire1Click);
-    TailleNormale1 = nouvelleAction(Options1, "TailleNormale1", QStringLiteral("&Taille normale"),
-                                    QStringLiteral("Affiche l'image à sa taille d'origine"));
+    TailleNormale1 = nouvelleAction(Options1, "TailleNormale1", tr("&Taille normale"),
+                                    tr("Affiche l'image à sa taille d'origine"));
     TailleNormale1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     relier(TailleNormale1, &TkestForm::TailleNormale1Click);
-    PleinEcran1 = nouvelleAction(Options1, "PleinEcran1", QStringLiteral("&Plein écran"),
+    PleinEcran1 = nouvelleAction(Options1, "PleinEcran1", tr("&Plein écran"),
                                  QStringLiteral("Affiche l'image sur tout l'écran (Échap pour "
                                                 "revenir)"));
     PleinEcran1->setCheckable(true);
     PleinEcran1->setShortcut(QKeySequence(Qt::Key_F11));
     relier(PleinEcran1, &TkestForm::PleinEcran1Click);
 
-    Aide1 = menu("Aide1", QStringLiteral("&Aide"));
-    Aproposde1 = nouvelleAction(Aide1, "Aproposde1", QStringLiteral("&A propos de ..."),
-                                QStringLiteral("Affiche des informations à propos du logiciel"));
+    Aide1 = menu("Aide1", tr("&Aide"));
+    Aproposde1 = nouvelleAction(Aide1, "Aproposde1", tr("&A propos de ..."),
+                                tr("Affiche des informations à propos du logiciel"));
     relier(Aproposde1, &TkestForm::Aproposde1Click);
 }
 
 void TkestForm::CreerRangeeOutils() {
-    const QString aideVitesse = QStringLiteral("Choisi la vitesse de l'animation");
+    const QString aideVitesse = tr("Choisi la vitesse de l'animation");
 
-    SpeedButton1 = new QPushButton(QStringLiteral("Play"), Zone);
+    SpeedButton1 = new QPushButton(tr("Play"), Zone);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setFont(PoliceInterface(true));
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
-    SpeedButton1->setStatusTip(QStringLiteral("Lance / Arrête l'animation"));
+    SpeedButton1->setStatusTip(tr("Lance / Arrête l'animation"));
     SpeedButton1->setGeometry(392, 0, 49, 22);
     connect(SpeedButton1, &QPushButton::clicked, this, [this] { Garde([this] { Run1Click(); }); });
 
@@ -224,20 +220,19 @@ void TkestForm::CreerRangeeOutils() {
     connect(ScrollBar1, &QScrollBar::valueChanged, this,
             [this](int position) { Garde([&] { ScrollBar1Change(position); }); });
 
-    Label2 = NouveauLibelle(QStringLiteral("Label2"), QStringLiteral("Rapide"), Zone, 448, 16);
+    Label2 = NouveauLibelle(QStringLiteral("Label2"), tr("Rapide"), Zone, 448, 16);
     Label2->setStatusTip(aideVitesse);
-    Label1 = NouveauLibelle(QStringLiteral("Label1"), QStringLiteral("Lent"), Zone, 569, 16, true);
+    Label1 = NouveauLibelle(QStringLiteral("Label1"), tr("Lent"), Zone, 569, 16, true);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label1->setStatusTip(aideVitesse);
 
-    CheckBoxAfficheVect = NouvelleCase("CheckBoxAfficheVect", QStringLiteral("Vecteurs"),
-                                       QStringLiteral("Affiche les vecteurs"), Zone, 2);
-    CheckBoxAfficheOnde =
-        NouvelleCase("CheckBoxAfficheOnde", QStringLiteral("Onde"),
-                     QStringLiteral("Affiche l'onde associée à la kest"), Zone, 18);
+    CheckBoxAfficheVect =
+        NouvelleCase("CheckBoxAfficheVect", tr("Vecteurs"), tr("Affiche les vecteurs"), Zone, 2);
+    CheckBoxAfficheOnde = NouvelleCase("CheckBoxAfficheOnde", tr("Onde"),
+                                       tr("Affiche l'onde associée à la kest"), Zone, 18);
     CheckBoxAfficheBobinage =
-        NouvelleCase("CheckBoxAfficheBobinage", QStringLiteral("Bobinage"),
-                     QStringLiteral("Affiche l'emplacement des bobines de chaque phase"), Zone, 34);
+        NouvelleCase("CheckBoxAfficheBobinage", tr("Bobinage"),
+                     tr("Affiche l'emplacement des bobines de chaque phase"), Zone, 34);
     for (QCheckBox* c : {CheckBoxAfficheVect, CheckBoxAfficheOnde, CheckBoxAfficheBobinage})
         connect(c, &QCheckBox::clicked, this,
                 [this] { Garde([this] { CheckBoxAfficheClick(); }); });
@@ -522,21 +517,21 @@ void TkestForm::Run1Click() {
     // Decided by the clock's own flag, not by the caption.
     if (horlogeMarche_) {
         RegleMarche(false);
-        SpeedButton1->setText(QStringLiteral("Play"));
+        SpeedButton1->setText(tr("Play"));
     } else {
         RegleMarche(true);
-        SpeedButton1->setText(QStringLiteral("Stop"));
+        SpeedButton1->setText(tr("Stop"));
     }
 }
 
 void TkestForm::Play1Click() {
     RegleMarche(true);
-    SpeedButton1->setText(QStringLiteral("Stop"));
+    SpeedButton1->setText(tr("Stop"));
 }
 
 void TkestForm::Stop1Click() {
     RegleMarche(false);
-    SpeedButton1->setText(QStringLiteral("Play"));
+    SpeedButton1->setText(tr("Play"));
 }
 
 void TkestForm::ScrollBar1Change(int position) {
@@ -562,7 +557,7 @@ void TkestForm::RegleMarche(bool marche) {
 void TkestForm::DemarrerTimer() {
     Timer1->start();
     // The flag stays on without ticks, so the next switch-off clears the situation.
-    if (!Timer1->isActive()) throw Erreur("Pas assez de timers disponibles");
+    if (!Timer1->isActive()) throw Erreur(tr("Pas assez de timers disponibles").toStdString());
 }
 
 void TkestForm::Dimensions1Click() {

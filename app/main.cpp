@@ -8,20 +8,28 @@
 #include "app/Lancement.h"
 #include "app/TkestForm.h"
 #include "model/Erreur.h"
+#include "model/Textes.h"
+#include "render/Langue.h"
 
 namespace {
 
-void Refuse(const kest::Erreur& e) { std::fprintf(stderr, "kest : %s.\n", e.message().c_str()); }
+void Refuse(const kest::Erreur& e) {
+    std::fprintf(stderr, "%s\n",
+                 kest::Remplit(kest::Traduit("Lancement", "kest : %1."), {e.message()}).c_str());
+}
 
 }  // namespace
 
 // Exit status 0, also after an error at start-up, which is shown and then ends the program;
 // 2 for a refused option, before any window opens; 1 when there is no display to show anything
-// on.
+// on. The language: --langue fr|en, else the user's locale; chosen before any text is written.
 int main(int argc, char* argv[]) {
     kest::LigneDeCommande ligne;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
     try {
-        ligne = kest::LitLigneDeCommande(std::vector<std::string>(argv + 1, argv + argc));
+        kest::ChoisitLangue(kest::LangueDuSysteme());
+        if (const auto langue = kest::LangueDemandee(arguments)) kest::ChoisitLangue(*langue);
+        ligne = kest::LitLigneDeCommande(arguments);
     } catch (const kest::Erreur& e) {
         Refuse(e);
         return 2;
@@ -45,6 +53,7 @@ int main(int argc, char* argv[]) {
         Refuse(e);
         return 2;
     }
+    kest::InstalleCatalogue();
     kest::InstallerTraductionQt(application);
     kest::Garde([&] {
         kest::TkestForm kestForm;

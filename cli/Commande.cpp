@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Commande.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -10,6 +11,7 @@
 #include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
+#include "model/Textes.h"
 #include "render/PainterSurface.h"
 #include "scene/Plan.h"
 
@@ -17,16 +19,17 @@ namespace kest {
 
 namespace {
 
-const char* const kAideDebut = R"(Usage : kest-export [OPTIONS] --sortie FICHIER
+const char* const kAideDebut =
+    QT_TRANSLATE_NOOP("kest-export", R"(Usage : kest-export [OPTIONS] --sortie FICHIER
 
 Dessine une image de kest (force magnétomotrice d'un bobinage triphasé) à partir
 de ses paramètres, sans écran : figure vectorielle (EMF, SVG), image (PNG) ou
 animation (GIF) pour un cours, des diapositives ou une page web. Un lien de la
 page (--lien) donne l'image que la page montre à cette adresse.
 
-)";
+)");
 
-const char* const kAideFin = R"(
+const char* const kAideFin = QT_TRANSLATE_NOOP("kest-export", R"(
 Image :
   --sortie FICHIER  le fichier à écrire ; - pour la sortie standard
   --format F        emf, svg, png ou gif (défaut : l'extension du fichier)
@@ -49,6 +52,9 @@ Spectre :
                     JSON avec --format json ; --sortie est alors facultative
                     (défaut : la sortie standard)
 
+  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+                    régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
+                    français pour toute autre langue)
   --help            affiche cette aide
 
 Chaque option se donne une seule fois : une option répétée est refusée.
@@ -65,11 +71,14 @@ Exemples :
   kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
   kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
   kest-export --lien 'https://…/kest/#p=2&m=3&distribution=reelle' --sortie figure.svg
-)";
+)");
 
 }  // namespace
 
-std::string TexteAide() { return std::string(kAideDebut) + kAideConfiguration + kAideFin; }
+std::string TexteAide() {
+    return std::string(Traduit("kest-export", kAideDebut)) + AideConfiguration() +
+           Traduit("kest-export", kAideFin);
+}
 
 // The help states the picture's size and the window's grey in words.
 static_assert(kLargeurImage == 700 && kHauteurImage == 500 && kCouleurFenetre == 0x00F0F0F0,
@@ -100,8 +109,9 @@ struct Valeurs {
 // with a value into the result. Refuses an unknown option, a stray argument, a missing value
 // and a repeated option.
 Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
-    static const char* const kAvecValeur[] = {"--sortie", "--format", "--echelle", "--fond",
-                                              "--images"};
+    // --langue is read before anything else (render/Langue.h); here it is only let through.
+    static const char* const kAvecValeur[] = {"--sortie", "--format", "--echelle",
+                                              "--fond",   "--images", "--langue"};
     static const char* const kDrapeaux[] = {"--spectre", "--help", "-h"};
     Valeurs v;
     std::set<std::string> drapeaux;
@@ -113,7 +123,10 @@ Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
         const auto est = [&](const auto& liste) {
             return std::find(std::begin(liste), std::end(liste), nom) != std::end(liste);
         };
-        const auto deuxFois = [&] { return Erreur("L'option " + nom + " est donnée deux fois"); };
+        const auto deuxFois = [&] {
+            return Erreur(
+                Remplit(Traduit("kest-export", "L'option %1 est donnée deux fois"), {nom}));
+        };
         if (est(kDrapeaux) && !valeur) {
             if (!drapeaux.insert(nom == "-h" ? "--help" : nom).second) throw deuxFois();
             if (nom == "--help" || nom == "-h") c.aide = true;
@@ -121,14 +134,19 @@ Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
         } else if (est(kAvecValeur)) {
             if (!valeur) {
                 if (i + 1 >= arguments.size())
-                    throw Erreur("L'option " + nom + " attend une valeur");
+                    throw Erreur(
+                        Remplit(Traduit("kest-export", "L'option %1 attend une valeur"), {nom}));
                 valeur = arguments[++i];
             }
             if (!v.liste.emplace(nom, *valeur).second) throw deuxFois();
         } else if (nom.rfind("-", 0) == 0 && nom != "-") {
-            throw Erreur("Option inconnue " + Cite(arguments[i]) + " (voir kest-export --help)");
+            throw Erreur(
+                Remplit(Traduit("kest-export", "Option inconnue « %1 » (voir kest-export --help)"),
+                        {arguments[i]}));
         } else {
-            throw Erreur("Argument inattendu " + Cite(nom) + " (voir kest-export --help)");
+            throw Erreur(Remplit(
+                Traduit("kest-export", "Argument inattendu « %1 » (voir kest-export --help)"),
+                {nom}));
         }
     }
     return v;
@@ -137,25 +155,35 @@ Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
 // « Spectre »: a table, not a picture, so the picture's options have no meaning.
 void LitSpectre(const Valeurs& v, Commande& c) {
     for (const char* option : {"--echelle", "--fond", "--images"})
-        if (v.Donne(option)) throw Erreur(std::string(option) + " ne vaut pas avec --spectre");
+        if (v.Donne(option))
+            throw Erreur(
+                Remplit(Traduit("kest-export", "%1 ne vaut pas avec --spectre"), {option}));
     c.sortie = v.Donne("--sortie") ? v["--sortie"] : "-";
-    if (c.sortie.empty()) throw Erreur("Indiquez le fichier à écrire avec --sortie");
+    if (c.sortie.empty())
+        throw Erreur(Traduit("kest-export", "Indiquez le fichier à écrire avec --sortie"));
     const std::string f = v.Donne("--format") ? v["--format"] : "texte";
     if (f != "texte" && f != "json")
-        throw Erreur("'" + f + "' n'est pas un format de spectre correct (texte ou json)");
+        throw Erreur(Remplit(
+            Traduit("kest-export", "'%1' n'est pas un format de spectre correct (texte ou json)"),
+            {f}));
     c.format = f == "json" ? Format::Json : Format::Texte;
 }
 
 // « Image », the file: where it goes and its format, named or from the file's extension.
 void LitFichier(const Valeurs& v, Commande& c) {
     if (!v.Donne("--sortie") || v["--sortie"].empty())
-        throw Erreur("Indiquez le fichier à écrire avec --sortie (- pour la sortie standard)");
+        throw Erreur(
+            Traduit("kest-export",
+                    "Indiquez le fichier à écrire avec --sortie (- pour la sortie standard)"));
     c.sortie = v["--sortie"];
     if (v.Donne("--format")) {
         const std::string& f = v["--format"];
         const auto format =
             f == "emf" || f == "svg" || f == "png" || f == "gif" ? FormatDuNom(f) : std::nullopt;
-        if (!format) throw Erreur("'" + f + "' n'est pas un format correct (emf, svg, png ou gif)");
+        if (!format)
+            throw Erreur(Remplit(
+                Traduit("kest-export", "'%1' n'est pas un format correct (emf, svg, png ou gif)"),
+                {f}));
         c.format = *format;
     } else {
         const auto point = c.sortie.rfind('.');
@@ -164,8 +192,10 @@ void LitFichier(const Valeurs& v, Commande& c) {
             point != std::string::npos && (barre == std::string::npos || point > barre);
         const auto format = extension ? FormatDuNom(c.sortie.substr(point + 1)) : std::nullopt;
         if (!format)
-            throw Erreur("Format inconnu pour " + Cite(c.sortie) +
-                         " : donnez --format emf, svg, png ou gif");
+            throw Erreur(Remplit(
+                Traduit("kest-export",
+                        "Format inconnu pour « %1 » : donnez --format emf, svg, png ou gif"),
+                {c.sortie}));
         c.format = *format;
     }
 }
@@ -174,12 +204,16 @@ void LitFichier(const Valeurs& v, Commande& c) {
 void LitRendu(const Valeurs& v, Commande& c) {
     const bool image = c.format == Format::Png || c.format == Format::Gif;
     if (!image && (v.Donne("--echelle") || v.Donne("--fond")))
-        throw Erreur("--echelle et --fond ne valent que pour les formats png et gif");
+        throw Erreur(Traduit("kest-export",
+                             "--echelle et --fond ne valent que pour les formats png et gif"));
     if (c.format != Format::Gif && v.Donne("--images"))
-        throw Erreur("Les images d'une animation (--images) ne valent que pour le format gif");
+        throw Erreur(
+            Traduit("kest-export",
+                    "Les images d'une animation (--images) ne valent que pour le format gif"));
     if (!image) c.rendu.fond = Qt::transparent;
     if (v.Donne("--echelle"))
-        c.rendu.agrandissement = EntierBorne(v["--echelle"], 1, 8, "une échelle correcte");
+        c.rendu.agrandissement =
+            EntierBorne(v["--echelle"], 1, 8, Traduit("kest-export", "une échelle correcte"));
     if (v.Donne("--fond")) {
         const std::string& f = v["--fond"];
         if (f == "blanc")
@@ -189,11 +223,14 @@ void LitRendu(const Valeurs& v, Commande& c) {
         else if (f == "transparent")
             c.rendu.fond = Qt::transparent;
         else
-            throw Erreur("'" + f + "' n'est pas un fond correct (blanc, fenetre ou transparent)");
+            throw Erreur(Remplit(Traduit("kest-export",
+                                         "'%1' n'est pas un fond correct (blanc, "
+                                         "fenetre ou transparent)"),
+                                 {f}));
     }
     if (v.Donne("--images"))
-        c.animation.images =
-            EntierBorne(v["--images"], 1, kImagesMax, "un nombre d'images correct");
+        c.animation.images = EntierBorne(v["--images"], 1, kImagesMax,
+                                         Traduit("kest-export", "un nombre d'images correct"));
     c.rendu.vecteurs = !image;
 }
 

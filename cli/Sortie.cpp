@@ -14,6 +14,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
+#include <string>
+
+#include "model/Textes.h"
 
 namespace kest {
 
@@ -187,8 +190,12 @@ void FichierSortie::Valide() {
 }
 
 void FichierSortie::Echec(int erreur) {
-    const std::string cible = chemin_ == "-" ? "la sortie standard" : "« " + chemin_ + " »";
-    throw ErreurSortie("Impossible d'écrire " + cible + " : " + std::strerror(erreur));
+    if (chemin_ == "-")
+        throw ErreurSortie(
+            Remplit(Traduit("kest-export", "Impossible d'écrire la sortie standard : %1"),
+                    {std::strerror(erreur)}));
+    throw ErreurSortie(Remplit(Traduit("kest-export", "Impossible d'écrire « %1 » : %2"),
+                               {chemin_, std::strerror(erreur)}));
 }
 
 }  // namespace kest

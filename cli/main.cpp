@@ -13,9 +13,11 @@
 #include "cli/Sortie.h"
 #include "model/Erreur.h"
 #include "model/Harmoniques.h"
+#include "model/Textes.h"
 #include "render/Animation.h"
 #include "render/Ecran.h"
 #include "render/Enregistrement.h"
+#include "render/Langue.h"
 #include "scene/Plan.h"
 
 namespace {
@@ -23,7 +25,9 @@ namespace {
 using namespace kest;
 
 // The messages end with a full stop, as in the program's error box.
-void Signale(const std::string& message) { std::cerr << "kest-export : " << message << ".\n"; }
+void Signale(const std::string& message) {
+    std::cerr << Remplit(Traduit("kest-export", "kest-export : %1."), {message}) << "\n";
+}
 
 // Qt's own notices (no runtime folder, fonts substituted…) are not the user's business here.
 void Silence(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -81,7 +85,7 @@ int Execute(F&& travail) {
         Signale(e.message());
         return 1;
     } catch (const std::bad_alloc&) {
-        Signale(kRessourcesInsuffisantes);
+        Signale(RessourcesInsuffisantes());
         return 1;
     }
     return 0;
@@ -92,7 +96,12 @@ int Execute(F&& travail) {
 int main(int argc, char* argv[]) {
     Commande commande;
     try {
-        commande = LitCommande(std::vector<std::string>(argv + 1, argv + argc));
+        // The language first, so that every message after it speaks it: --langue fr|en, else
+        // the user's locale.
+        ChoisitLangue(LangueDuSysteme());
+        const std::vector<std::string> arguments(argv + 1, argv + argc);
+        if (const auto langue = LangueDemandee(arguments)) ChoisitLangue(*langue);
+        commande = LitCommande(arguments);
     } catch (const Erreur& e) {
         Signale(e.message());
         return 2;

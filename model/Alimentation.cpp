@@ -5,6 +5,7 @@
 
 #include "model/Conversions.h"
 #include "model/Erreur.h"
+#include "model/Textes.h"
 
 namespace kest {
 
@@ -50,17 +51,17 @@ Sequences ComposantesSymetriques(const State& s, int h) {
 std::string NomAlimentation(Alimentation a) {
     switch (a) {
         case Alimentation::Equilibree:
-            return "Équilibrée";
+            return Traduit("Alimentation", "Équilibrée");
         case Alimentation::SequenceInverse:
-            return "Séquence inverse";
+            return Traduit("Alimentation", "Séquence inverse");
         case Alimentation::Monophasee:
-            return "Monophasée";
+            return Traduit("Alimentation", "Monophasée");
         case Alimentation::PhaseCoupee:
-            return "Phase 3 coupée";
+            return Traduit("Alimentation", "Phase 3 coupée");
         case Alimentation::Libre:
             break;
     }
-    return "Libre";
+    return Traduit("Alimentation", "Libre");
 }
 
 void ChoisirAlimentation(State& s, Alimentation a) { s.alimentation = a; }
@@ -72,15 +73,17 @@ void AppliquerAlimentationLibre(State& s, const SaisieAlimentation& saisie,
     for (int k = 0; k < 3; ++k) {
         amplitudes[k] = TexteVersReel(saisie.amplitudes[k], separateur);
         if (!(amplitudes[k] >= 0.0 && amplitudes[k] <= kAmplitudeMax))
-            throw Erreur("'" + saisie.amplitudes[k] + "' n'est pas une amplitude correcte (0 à " +
-                         ReelVersTexte(kAmplitudeMax, separateur) + ")");
+            throw Erreur(
+                Remplit(Traduit("Alimentation", "'%1' n'est pas une amplitude correcte (0 à %2)"),
+                        {saisie.amplitudes[k], ReelVersTexte(kAmplitudeMax, separateur)}));
     }
     for (int k = 0; k < 3; ++k) {
         dephasages[k] = TexteVersReel(saisie.dephasages[k], separateur);
         if (!(dephasages[k] >= -kDephasageMax && dephasages[k] <= kDephasageMax))
-            throw Erreur("'" + saisie.dephasages[k] + "' n'est pas un déphasage correct (" +
-                         ReelVersTexte(-kDephasageMax, separateur) + " à " +
-                         ReelVersTexte(kDephasageMax, separateur) + ")");
+            throw Erreur(
+                Remplit(Traduit("Alimentation", "'%1' n'est pas un déphasage correct (%2 à %3)"),
+                        {saisie.dephasages[k], ReelVersTexte(-kDephasageMax, separateur),
+                         ReelVersTexte(kDephasageMax, separateur)}));
     }
     for (int k = 0; k < 3; ++k) {
         s.amplitudesLibres[k] = amplitudes[k];
@@ -110,8 +113,10 @@ void TroisValeurs(const std::string& liste, std::string (&valeurs)[3], const cha
     for (int k = 0; k < 3; ++k) {
         const auto virgule = reste.find(',');
         if ((k < 2) == (virgule == std::string_view::npos))
-            throw Erreur("'" + liste + "' n'est pas une liste de trois " + quoi +
-                         " séparées par des virgules");
+            throw Erreur(Remplit(Traduit("Alimentation",
+                                         "'%1' n'est pas une liste de trois %2 "
+                                         "séparées par des virgules"),
+                                 {liste, quoi}));
         valeurs[k] = std::string(reste.substr(0, virgule));
         if (k < 2) reste.remove_prefix(virgule + 1);
     }
@@ -151,19 +156,24 @@ void LireOptionsAlimentation(State& s, const OptionsAlimentation& options) {
                 connue = true;
             }
         if (!connue)
-            throw Erreur("'" + *options.alimentation +
-                         "' n'est pas une alimentation correcte (equilibree, inverse, "
-                         "monophasee, phase-coupee ou libre)");
+            throw Erreur(Remplit(Traduit("Alimentation",
+                                         "'%1' n'est pas une alimentation correcte (equilibree, "
+                                         "inverse, monophasee, phase-coupee ou libre)"),
+                                 {*options.alimentation}));
         if (libres && choisie != Alimentation::Libre)
-            throw Erreur("Les amplitudes et les déphasages ne valent qu'avec l'alimentation libre");
+            throw Erreur(
+                Traduit("Alimentation",
+                        "Les amplitudes et les déphasages ne valent qu'avec l'alimentation libre"));
     }
     if (!libres) {
         ChoisirAlimentation(s, choisie);
         return;
     }
     SaisieAlimentation saisie = SaisieAlimentationAffichee(s, ".");
-    if (options.amplitudes) TroisValeurs(*options.amplitudes, saisie.amplitudes, "amplitudes");
-    if (options.dephasages) TroisValeurs(*options.dephasages, saisie.dephasages, "déphasages");
+    if (options.amplitudes)
+        TroisValeurs(*options.amplitudes, saisie.amplitudes, Traduit("Alimentation", "amplitudes"));
+    if (options.dephasages)
+        TroisValeurs(*options.dephasages, saisie.dephasages, Traduit("Alimentation", "déphasages"));
     AppliquerAlimentationLibre(s, saisie, ".");
 }
 

@@ -10,11 +10,13 @@
 #include "model/Conversions.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
+#include "model/Textes.h"
 
 namespace kest {
 
-const char* const kAideConfiguration =
-    R"(État du bobinage (règles et messages de la boîte « Options ») :
+const char* AideConfiguration() {
+    return Traduit("Configuration",
+                   R"(État du bobinage (règles et messages de la boîte « Options ») :
   --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
   --m N             nombre d'encoches par pôle et par phase (-99 à 99, pas 0)
   --Y X             ouverture des bobines, en radians électriques (pas diamétral : pi)
@@ -57,14 +59,15 @@ Lien :
   --lien LIEN       la configuration d'un lien de la page (l'adresse entière ou
                     ce qui suit « # », par exemple « p=2&m=3&distribution=reelle »)
   Chaque option ne se donne qu'une fois, lien compris.
-)";
+)");
+}
 
 namespace {
 
 // The keys a configuration knows, in the order a link is written. On the command line a key is
 // "--cle VALEUR", or a flag that stands for a fixed value ("--sans-onde" for onde=0). A new
 // option is a row here, its reading in FormeConfiguration, its writing in EcritLien and its line
-// in kAideConfiguration.
+// in AideConfiguration().
 struct Cle {
     const char* cle;
     const char* drapeau = nullptr;  // the command line's flag, for a key that has one
@@ -96,7 +99,9 @@ bool EstCle(std::string_view cle) { return ChercheCle(cle) != nullptr; }
 bool Booleen(const std::string& cle, const std::string& texte) {
     if (texte == "0") return false;
     if (texte == "1") return true;
-    throw Erreur("'" + texte + "' n'est pas une valeur correcte pour " + cle + " (0 ou 1)");
+    throw Erreur(
+        Remplit(Traduit("Configuration", "'%1' n'est pas une valeur correcte pour %2 (0 ou 1)"),
+                {texte, cle}));
 }
 
 // A number typed with the reader's separator ("3,5" for a French reader) reads as with a point.
@@ -152,7 +157,8 @@ std::vector<std::string> PrendOptions(const std::vector<std::string>& arguments,
     const auto ajoute = [&](const std::string& option, const std::string& cle,
                             const std::string& valeur) {
         if (std::find(vues.begin(), vues.end(), cle) != vues.end())
-            throw Erreur("L'option " + option + " est donnée deux fois");
+            throw Erreur(
+                Remplit(Traduit("Configuration", "L'option %1 est donnée deux fois"), {option}));
         vues.push_back(cle);
         options.emplace_back(cle, valeur);
     };
@@ -171,12 +177,13 @@ std::vector<std::string> PrendOptions(const std::vector<std::string>& arguments,
         } else if (avecValeur) {
             if (!valeur) {
                 if (i + 1 >= arguments.size())
-                    throw Erreur("L'option " + nom + " attend une valeur");
+                    throw Erreur(
+                        Remplit(Traduit("Configuration", "L'option %1 attend une valeur"), {nom}));
                 valeur = arguments[++i];
             }
             if (nom == "--lien") {
                 if (std::find(vues.begin(), vues.end(), "lien") != vues.end())
-                    throw Erreur("L'option --lien est donnée deux fois");
+                    throw Erreur(Traduit("Configuration", "L'option --lien est donnée deux fois"));
                 vues.push_back("lien");
                 for (auto& [cle, v] : LitLien(*valeur)) ajoute(cle + " (du lien)", cle, v);
             } else {
@@ -222,9 +229,12 @@ Configuration Forme(const Options& options, std::string_view separateur, bool av
         return nullptr;
     };
     for (const auto& [cle, v] : options) {
-        if (!EstCle(cle)) throw Erreur("Clé inconnue " + Cite(cle) + " dans le lien");
+        if (!EstCle(cle))
+            throw Erreur(
+                Remplit(Traduit("Configuration", "Clé inconnue « %1 » dans le lien"), {cle}));
         if (std::find(vues.begin(), vues.end(), cle) != vues.end())
-            throw Erreur("L'option " + cle + " est donnée deux fois");
+            throw Erreur(
+                Remplit(Traduit("Configuration", "L'option %1 est donnée deux fois"), {cle}));
         vues.push_back(cle);
     }
 
@@ -236,9 +246,10 @@ Configuration Forme(const Options& options, std::string_view separateur, bool av
         else if (*d == "double-etoile")
             doubleEtoile = true;
         else if (*d != "parfaite")
-            throw Erreur("'" + *d +
-                         "' n'est pas une distribution correcte (parfaite, reelle ou "
-                         "double-etoile)");
+            throw Erreur(Remplit(Traduit("Configuration",
+                                         "'%1' n'est pas une distribution correcte (parfaite, "
+                                         "reelle ou double-etoile)"),
+                                 {*d}));
     }
     const std::string *p = valeur("p"), *m = valeur("m"), *y = valeur("Y");
     if (p || m || y) {
@@ -265,19 +276,25 @@ Configuration Forme(const Options& options, std::string_view separateur, bool av
     if (const std::string* v = valeur("onde")) c.affichage.Onde = Booleen("onde", *v);
     if (const std::string* v = valeur("bobinage")) c.affichage.Bobinage = Booleen("bobinage", *v);
     if (const std::string* v = valeur("intervalle"))
-        c.intervalle = EntierBorne(*v, 10, 200, "un intervalle en millisecondes correct");
+        c.intervalle = EntierBorne(
+            *v, 10, 200, Traduit("Configuration", "un intervalle en millisecondes correct"));
     if (const std::string* v = valeur("marche")) c.enMarche = Booleen("marche", *v);
 
     const std::string *ticks = valeur("ticks"), *t = valeur("t");
-    if (ticks && t) throw Erreur("--ticks et --t s'excluent : donnez l'un ou l'autre");
+    if (ticks && t)
+        throw Erreur(
+            Traduit("Configuration", "--ticks et --t s'excluent : donnez l'un ou l'autre"));
     if (ticks) {
-        const int n = EntierBorne(*ticks, 0, kTicksMax, "un nombre de tops d'horloge correct");
+        const int n = EntierBorne(*ticks, 0, kTicksMax,
+                                  Traduit("Configuration", "un nombre de tops d'horloge correct"));
         if (avancer)
             for (int k = 0; k < n; ++k) AvancerTemps(c.etat);
     }
     if (t) {
         const double temps = TexteVersReel(AvecPoint(*t, separateur), ".");
-        if (!(temps >= 0.0)) throw Erreur("'" + *t + "' n'est pas un temps correct (0 s ou plus)");
+        if (!(temps >= 0.0))
+            throw Erreur(Remplit(
+                Traduit("Configuration", "'%1' n'est pas un temps correct (0 s ou plus)"), {*t}));
         c.etat.t = temps;
     }
     return c;

@@ -57,6 +57,6 @@ Configuration FormeConfigurationTolerante(const Options& options, std::string_vi
 std::string EcritLien(const Configuration& configuration);
 
 // The configuration options' section of --help, for both programs.
-extern const char* const kAideConfiguration;
+const char* AideConfiguration();
 
 }  // namespace kest

@@ -11,6 +11,7 @@
 #include <version>
 
 #include "model/Erreur.h"
+#include "model/Textes.h"
 
 namespace kest {
 
@@ -28,11 +29,14 @@ int ValeurHexa(char c) {
 }
 
 [[noreturn]] void EntierIncorrect(std::string_view texte) {
-    throw Erreur("'" + std::string(texte) + "' n'est pas une valeur entière correcte");
+    throw Erreur(
+        Remplit(Traduit("Conversions", "'%1' n'est pas une valeur entière correcte"), {texte}));
 }
 
 [[noreturn]] void ReelIncorrect(std::string_view texte) {
-    throw Erreur("'" + std::string(texte) + "' n'est pas une valeur en virgule flottante correcte");
+    throw Erreur(
+        Remplit(Traduit("Conversions", "'%1' n'est pas une valeur en virgule flottante correcte"),
+                {texte}));
 }
 
 // Hexadecimal digits are a 32-bit pattern: $FFFFFFFF is -1, $80000000 the most negative int.
@@ -222,11 +226,9 @@ std::string EntierVersTexte(int valeur) { return std::to_string(valeur); }
 int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi) {
     const int n = TexteVersEntier(texte);
     if (n < min || n > max)
-        throw Erreur("'" + texte + "' n'est pas " + quoi + " (" + std::to_string(min) + " à " +
-                     std::to_string(max) + ")");
+        throw Erreur(Remplit(Traduit("Conversions", "'%1' n'est pas %2 (%3 à %4)"),
+                             {texte, quoi, std::to_string(min), std::to_string(max)}));
     return n;
 }
-
-std::string Cite(std::string_view texte) { return "« " + std::string(texte) + " »"; }
 
 }  // namespace kest

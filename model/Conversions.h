@@ -15,7 +15,7 @@ namespace kest {
 // reporting it, hence its own type.
 class ErreurDebordement : public Erreur {
 public:
-    ErreurDebordement() : Erreur("Débordement en virgule flottante") {}
+    ErreurDebordement() : Erreur(Traduit("Conversions", "Débordement en virgule flottante")) {}
 };
 
 // Leading blanks, optional sign, decimal digits (or hexadecimal after '$' or "0x"), nothing
@@ -44,8 +44,5 @@ std::string EntierVersTexte(int valeur);
 // An integer option's value: TexteVersEntier, then Erreur("'<texte>' n'est pas <quoi> (min à
 // max)") outside [min, max].
 int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi);
-
-// A name quoted in a message: « texte ».
-std::string Cite(std::string_view texte);
 
 }  // namespace kest

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/Textes.h"
+
 namespace kest {
 
 // The one error of the program: it carries the French message that the standard error box
@@ -19,6 +21,8 @@ private:
 };
 
 // The message of a failure to get memory or a system object, wherever it happens.
-inline constexpr const char* kRessourcesInsuffisantes = "Ressources système insuffisantes";
+inline const char* RessourcesInsuffisantes() {
+    return Traduit("Erreur", "Ressources système insuffisantes");
+}
 
 }  // namespace kest

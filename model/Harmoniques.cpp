@@ -9,6 +9,7 @@
 #include "model/Alimentation.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
+#include "model/Textes.h"
 
 namespace kest {
 
@@ -313,9 +314,9 @@ std::string NomBobinage(const State& s, std::string_view separateur) {
     if (y == "-0") y = "0";
     if (const auto point = y.find('.'); point != std::string::npos)
         y.replace(point, 1, separateur.empty() ? std::string_view(".") : separateur);
-    return "p = " + std::to_string(s.p) + ", m = " + std::to_string(s.m) + ", " +
-           std::to_string(s.NbEncoches) + " encoches, Y = " + y + "° électriques, " +
-           NomDistribution(DistributionDe(s));
+    return Remplit(Traduit("Harmoniques", "p = %1, m = %2, %3 encoches, Y = %4° électriques, %5"),
+                   {std::to_string(s.p), std::to_string(s.m), std::to_string(s.NbEncoches), y,
+                    NomDistribution(DistributionDe(s))});
 }
 
 std::string TexteFacteur(double v, std::string_view separateur) {
@@ -329,7 +330,8 @@ std::string TexteFacteur(double v, std::string_view separateur) {
 }
 
 std::string PorteeDistorsion() {
-    return "rangs " + std::to_string(kPremierOrdreDistorsion) + " à " + std::to_string(kOrdreMax);
+    return Remplit(Traduit("Harmoniques", "rangs %1 à %2"),
+                   {std::to_string(kPremierOrdreDistorsion), std::to_string(kOrdreMax)});
 }
 
 std::string TexteDistorsion(const Harmoniques& analyse, std::string_view separateur) {

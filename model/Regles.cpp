@@ -3,6 +3,7 @@
 
 #include "model/Conversions.h"
 #include "model/Erreur.h"
+#include "model/Textes.h"
 
 namespace kest {
 
@@ -14,16 +15,18 @@ void AppliquerSaisie(State& etat, const Saisie& saisie, std::string_view separat
     // p <= 0 is dropped without a word; p keeps its value, so p >= 1 always holds.
     const int p = TexteVersEntier(saisie.p);
     if (p > kPMax)
-        throw Erreur("'" + saisie.p + "' n'est pas un nombre de paires de pôles correct (1 à " +
-                     std::to_string(kPMax) + ")");
+        throw Erreur(Remplit(
+            Traduit("Regles", "'%1' n'est pas un nombre de paires de pôles correct (1 à %2)"),
+            {saisie.p, std::to_string(kPMax)}));
     if (p > 0) etat.p = p;
 
     // m <= 0 is allowed: the winding then has no conductors, and m = 0 fails at Alpha below.
     const int m = TexteVersEntier(saisie.m);
     if (m > kMMax || m < -kMMax)
-        throw Erreur("'" + saisie.m +
-                     "' n'est pas un nombre d'encoches par pôle et par phase correct (-" +
-                     std::to_string(kMMax) + " à " + std::to_string(kMMax) + ")");
+        throw Erreur(Remplit(Traduit("Regles",
+                                     "'%1' n'est pas un nombre d'encoches par pôle et "
+                                     "par phase correct (-%2 à %2)"),
+                             {saisie.m, std::to_string(kMMax)}));
     etat.m = m;
 
     // With both bounds at 99, 6·p·m stays far inside the int range.
@@ -37,7 +40,8 @@ void AppliquerSaisie(State& etat, const Saisie& saisie, std::string_view separat
     etat.NbEncoches = 6 * etat.p * etat.m;
 
     // Checked before dividing: an infinite slot pitch must never reach the state.
-    if (etat.NbEncoches == 0) throw Erreur("Division par zéro en virgule flottante");
+    if (etat.NbEncoches == 0)
+        throw Erreur(Traduit("Regles", "Division par zéro en virgule flottante"));
     etat.Alpha = kDeuxPi / etat.NbEncoches;
 }
 
@@ -49,13 +53,13 @@ Distribution DistributionDe(const State& etat) {
 std::string NomDistribution(Distribution d) {
     switch (d) {
         case Distribution::Reelle:
-            return "Réelle";
+            return Traduit("Regles", "Réelle");
         case Distribution::DoubleEtoile:
-            return "Double étoile";
+            return Traduit("Regles", "Double étoile");
         case Distribution::Parfaite:
             break;
     }
-    return "Parfaite";
+    return Traduit("Regles", "Parfaite");
 }
 
 Saisie SaisieAffichee(const State& etat, std::string_view separateur) {

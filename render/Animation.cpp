@@ -60,9 +60,9 @@ std::vector<int> Delais(const Animation& a) {
 void EcritGif(const State& etat, Affichage affichage, QSize taille, int ppi, QColor texte,
               const Rendu& rendu, const Animation& a,
               const std::function<void(std::string_view)>& ecrit) {
-    if (a.images < 1) throw Erreur(kRessourcesInsuffisantes);
+    if (a.images < 1) throw Erreur(RessourcesInsuffisantes());
     const bool transparence = rendu.fond.alpha() == 0;
-    if (!transparence && rendu.fond.alpha() != 255) throw Erreur(kRessourcesInsuffisantes);
+    if (!transparence && rendu.fond.alpha() != 255) throw Erreur(RessourcesInsuffisantes());
 
     // The first run only notes the colours, which GIF's palette must give before any frame.
     Nuancier nuancier(texte, BrosseInitiale(rendu));

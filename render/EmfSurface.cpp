@@ -26,7 +26,7 @@ namespace {
 
 // The system's text for the last error, as the recording's failures are reported.
 std::string TexteSysteme() {
-    return errno != 0 ? std::string(std::strerror(errno)) : std::string(kRessourcesInsuffisantes);
+    return errno != 0 ? std::string(std::strerror(errno)) : std::string(RessourcesInsuffisantes());
 }
 
 // Offsets in ENHMETAHEADER, the first record of every metafile.
@@ -161,12 +161,12 @@ EmfSurface::EmfSurface(QSize tailleExterieure, const Ecran& ecran, int ppi, Coul
     // The frame in hundredths of a millimetre of this screen, as GetDeviceCaps would scale it.
     const bool ecranSain = ecran.largeurMm > 0 && ecran.hauteurMm > 0 &&
                            ecran.largeurMm <= INT_MAX / 1000 && ecran.hauteurMm <= INT_MAX / 1000;
-    if (!ecranSain) throw Erreur(kRessourcesInsuffisantes);
+    if (!ecranSain) throw Erreur(RessourcesInsuffisantes());
     const auto w = MulDivArrondi(tailleExterieure.width(), ecran.largeurMm * 100, ecran.largeurPx);
     const auto h = MulDivArrondi(tailleExterieure.height(), ecran.hauteurMm * 100, ecran.hauteurPx);
     const auto hauteurPolice = HauteurPolice(ppi);
     if (!w || !h || !hauteurPolice || ecran.largeurPx <= 0 || ecran.hauteurPx <= 0)
-        throw Erreur(kRessourcesInsuffisantes);
+        throw Erreur(RessourcesInsuffisantes());
 
     errno = 0;
     d.flux = open_memstream(&d.tampon, &d.taille);
@@ -228,9 +228,9 @@ void EmfSurface::SetBrushStyle(BrushStyle s) { d_->brosseVoulue.style = s; }
 
 QByteArray EmfSurface::Ferme() {
     Impl& d = *d_;
-    if (d.dc == 0) throw Erreur(kRessourcesInsuffisantes);
+    if (d.dc == 0) throw Erreur(RessourcesInsuffisantes());
     const HENHMETAFILE mf = d.Clos();
-    if (mf == 0) throw Erreur(kRessourcesInsuffisantes);
+    if (mf == 0) throw Erreur(RessourcesInsuffisantes());
     LibereMetafichier(mf);
     errno = 0;
     if (std::fflush(d.flux) != 0 || std::ferror(d.flux)) throw Erreur(TexteSysteme());
@@ -238,7 +238,7 @@ QByteArray EmfSurface::Ferme() {
     QByteArray octets(d.tampon, static_cast<qsizetype>(d.taille));
     if (octets.size() < kTailleEntete || std::memcmp(octets.constData() + kSignature, " EMF", 4) ||
         Lit32(octets, 4) < kTailleEntete)
-        throw Erreur(kRessourcesInsuffisantes);
+        throw Erreur(RessourcesInsuffisantes());
     // libEMF describes a fixed 1024 × 768 px, 320 × 240 mm device. A reader maps the drawing
     // (pixels) onto the frame (hundredths of mm) through this device, so it must be our screen.
     const Ecran& e = d.ecran;

@@ -59,7 +59,7 @@ QByteArray EnPng(const QImage& image) {
     // Qt's PNG quality 80 is zlib's fastest level: the flat picture still packs to a few tens
     // of kilobytes, and the copy takes a quarter less time than at the default level.
     if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG", 80))
-        throw Erreur(kRessourcesInsuffisantes);
+        throw Erreur(RessourcesInsuffisantes());
     return octets;
 }
 
@@ -70,7 +70,7 @@ QColor BrosseInitiale(const Rendu& rendu) {
 Enregistrement Enregistre(State& etat, Affichage affichage, QSize taille, const Ecran& ecran,
                           int ppi, QColor texte, const Rendu& rendu) {
     if (rendu.agrandissement < 1 || rendu.agrandissement > 8 || taille.isEmpty())
-        throw Erreur(kRessourcesInsuffisantes);
+        throw Erreur(RessourcesInsuffisantes());
     std::optional<EmfSurface> emf;
     if (rendu.vecteurs) emf.emplace(taille, ecran, ppi, VersCouleur(texte));
 
@@ -87,7 +87,7 @@ Enregistrement Enregistre(State& etat, Affichage affichage, QSize taille, const 
     svg.setResolution(ppi);
     Enregistrement r;
     r.png = QImage(taille * rendu.agrandissement, QImage::Format_ARGB32_Premultiplied);
-    if (r.png.isNull()) throw Erreur(kRessourcesInsuffisantes);
+    if (r.png.isNull()) throw Erreur(RessourcesInsuffisantes());
     r.png.fill(rendu.fond);
     {
         std::optional<QPainter> peintreSvg;

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "model/Erreur.h"
+#include "model/Textes.h"
 
 namespace kest {
 
@@ -98,7 +99,8 @@ void EcritureGif::Impl::Indexe(const QImage& image) {
                 } else {
                     const auto it = alpha == 255 ? index.find(c) : index.end();
                     if (it == index.end())
-                        throw Erreur("Couleur absente de la palette de l'animation");
+                        throw Erreur(
+                            Traduit("Gif", "Couleur absente de la palette de l'animation"));
                     indexDerniere = it->second;
                 }
                 derniere = c;
@@ -173,10 +175,12 @@ EcritureGif::EcritureGif(QSize taille, const std::vector<QRgb>& couleurs, bool t
                          std::function<void(std::string_view)> ecrit)
     : d_(std::make_unique<Impl>()) {
     std::size_t n = couleurs.size() + (transparence ? 1 : 0);
-    if (n > 256) throw Erreur("Plus de 256 couleurs : l'image ne tient pas dans une palette GIF");
+    if (n > 256)
+        throw Erreur(
+            Traduit("Gif", "Plus de 256 couleurs : l'image ne tient pas dans une palette GIF"));
     if (!transparence && n < 256) d_->inchange = int(n++);
     if (taille.isEmpty() || taille.width() > kCoteMax || taille.height() > kCoteMax)
-        throw Erreur(kRessourcesInsuffisantes);
+        throw Erreur(RessourcesInsuffisantes());
     d_->taille = taille;
     d_->ecrit = std::move(ecrit);
     d_->pixels.resize(std::size_t(taille.width()) * std::size_t(taille.height()));
@@ -196,7 +200,7 @@ EcritureGif::EcritureGif(QSize taille, const std::vector<QRgb>& couleurs, bool t
     d_->gif = EGifOpen(d_.get(), &Impl::Sortie, &code);
     if (!d_->gif) Echec(code);
     ColorMapObject* carte = GifMakeMapObject(entrees, table.data());
-    if (!carte) throw Erreur(kRessourcesInsuffisantes);
+    if (!carte) throw Erreur(RessourcesInsuffisantes());
     EGifSetGifVersion(d_->gif, true);
     const int ecran = EGifPutScreenDesc(d_->gif, taille.width(), taille.height(), 8,
                                         transparence ? d_->transparent : 0, carte);
@@ -213,9 +217,9 @@ EcritureGif::EcritureGif(QSize taille, const std::vector<QRgb>& couleurs, bool t
 EcritureGif::~EcritureGif() = default;
 
 void EcritureGif::Ajoute(const QImage& image, int centiemes) {
-    if (!d_->gif) throw Erreur("Animation GIF déjà terminée");
+    if (!d_->gif) throw Erreur(Traduit("Gif", "Animation GIF déjà terminée"));
     if (image.size() != d_->taille || centiemes < 0 || centiemes > 65535)
-        throw Erreur(kRessourcesInsuffisantes);
+        throw Erreur(RessourcesInsuffisantes());
     // The whole frame is indexed before any of it is written: a refused frame leaves the
     // stream as it was.
     d_->Indexe(image);

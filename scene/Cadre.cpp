@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/Textes.h"
 #include "scene/Pixel.h"
 #include "scene/Plan.h"
 #include "scene/Vues.h"
@@ -24,8 +25,8 @@ void DessineCadre(DrawingSurface& d, const State& etat) {
     d.LineTo(kLongueurCourbe, kBaseSomme);
     d.MoveTo(kFresnelX, kFresnelY - kDemiAxeFresnel);
     d.LineTo(kFresnelX, kFresnelY + kDemiAxeFresnel);
-    d.TextOut(kEtiquetteFresnelX, kEtiquetteY, "Fresnel");
-    d.TextOut(kEtiquetteVecteurX, kEtiquetteY, "Vecteur spatial");
+    d.TextOut(kEtiquetteFresnelX, kEtiquetteY, Traduit("Cadre", "Fresnel"));
+    d.TextOut(kEtiquetteVecteurX, kEtiquetteY, Traduit("Cadre", "Vecteur spatial"));
 
     const Cercle& c = kVecteurSpatial;
     d.SetPenColor(kBleu);

@@ -3,6 +3,7 @@
 #include <complex>
 
 #include "model/Alimentation.h"
+#include "model/Textes.h"
 #include "scene/Pixel.h"
 #include "scene/Plan.h"
 #include "scene/Vues.h"
@@ -177,9 +178,9 @@ void DessineChampsContraires(DrawingSurface& d, const State& etat) {
     d.SetPenStyle(PenStyle::Solid);
     d.SetPenWidth(kLargeurChamps);
     d.SetPenColor(kCouleurDirect);
-    ChampEtiquete(d, c.direct, "direct");
+    ChampEtiquete(d, c.direct, Traduit("ChampTournant", "direct"));
     d.SetPenColor(kCouleurInverse);
-    ChampEtiquete(d, c.inverse, "inverse");
+    ChampEtiquete(d, c.inverse, Traduit("ChampTournant", "inverse"));
     d.SetPenColor(kCouleurResultante);
     FlecheCentrale(d, EcranX(c.direct + c.inverse), EcranY(c.direct + c.inverse));
 }

@@ -8,7 +8,8 @@
 set -euo pipefail
 
 build=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins qt6-svg-dev libgl-dev
-       libemf-dev libgif-dev qt6-charts-dev qt6-translations-l10n fonts-dejavu-core
+       libemf-dev libgif-dev qt6-charts-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
+       fonts-dejavu-core
        libqt6opengl6-dev libxcb1-dev)
 test=(libgtest-dev libbenchmark-dev xvfb xauth xdotool xclip x11-utils imagemagick inkscape
       openbox libreoffice-draw desktop-file-utils appstream emscripten chromium)

@@ -6,9 +6,12 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/Alimentation.h"
@@ -17,6 +20,7 @@
 #include "model/Erreur.h"
 #include "model/Regles.h"
 #include "model/State.h"
+#include "model/Textes.h"
 #include "scene/Dessine.h"
 #include "scene/Plan.h"
 #include "web/Appels.h"
@@ -48,9 +52,45 @@ const char* Essaie(Regle regle) {
     }
 }
 
+// The page's translation of a text of the model or the scene (KestLangue, web/langue.js, reads
+// the table made from the catalogue), as a string of the module's heap; null when it has none.
+// The body is JavaScript, left as it is written.
+// clang-format off
+EM_JS(char*, kest_traduction_page, (const char* contexte, const char* source), {
+    const langue = typeof self !== 'undefined' ? self.KestLangue : undefined;
+    const t = langue ? langue.cherche(UTF8ToString(contexte), UTF8ToString(source)) : null;
+    if (t === null || t === undefined) return 0;
+    const n = lengthBytesUTF8(t) + 1;
+    const p = _malloc(n);
+    stringToUTF8(t, p, n);
+    return p;
+});
+// clang-format on
+
+// Kept for the rest of the run, so that the text handed back outlives the call.
+const char* TraduitPourLaPage(const char* contexte, const char* source) {
+    static std::map<std::pair<std::string, std::string>, std::string> textes;
+    auto cle = std::make_pair(std::string(contexte), std::string(source));
+    auto trouve = textes.find(cle);
+    if (trouve == textes.end()) {
+        char* t = kest_traduction_page(contexte, source);
+        if (!t) return source;
+        trouve = textes.emplace(std::move(cle), std::string(t)).first;
+        std::free(t);
+    }
+    return trouve->second.c_str();
+}
+
 }  // namespace
 
 extern "C" {
+
+// The language of the module's messages and the scene's labels: 1 for the page's (English)
+// table, 0 for the French sources.
+EMSCRIPTEN_KEEPALIVE void kest_langue(int traduite) {
+    kest::InstalleTraducteur(traduite ? &TraduitPourLaPage : nullptr);
+    aRedessiner = true;
+}
 
 EMSCRIPTEN_KEEPALIVE void kest_reinitialise() {
     etat = kest::State{};

@@ -153,7 +153,8 @@
 
     function marche(m) {
       horloge.marche(m);
-      $('SpeedButton1').textContent = horloge.enMarche() ? 'Stop' : 'Play';
+      $('SpeedButton1').textContent = horloge.enMarche() ? qsTranslate('page', 'Stop')
+        : qsTranslate('page', 'Play');
     }
     const bascule = (m) => {
       marche(m);
@@ -236,7 +237,7 @@
     }
     function copier() {
       const echec = () => {
-        erreur('Impossible d\'ouvrir le Presse-papiers');
+        erreur(qsTranslate('page', 'Impossible d\'ouvrir le Presse-papiers'));
         return false;
       };
       if (!navigator.clipboard || typeof ClipboardItem === 'undefined')
@@ -281,6 +282,10 @@
       }
     });
     window.addEventListener('languagechange', () => { separateur = separateurDecimal(); });
+    // The language menu; the clock's caption follows a new choice.
+    $('LangueFr').addEventListener('click', () => KestLangue.choisit('fr'));
+    $('LangueEn').addEventListener('click', () => KestLangue.choisit('en'));
+    KestLangue.suit(() => marche(horloge.enMarche()));
 
     return {
       separateur: () => separateur,

@@ -25,6 +25,12 @@
       ecran.suit();
     });
     const commandes = KestCommandes.relie(noyau, ecran, horloge);
+    // The module's messages and the picture's labels in the page's language.
+    noyau.langue(KestLangue.courante());
+    KestLangue.suit((l) => {
+      noyau.langue(l);
+      ecran.dessine();
+    });
     // The configuration of the address, before the first picture.
     const lien = KestLien.relie(noyau, commandes, horloge, vues);
     // The chrome takes the window's colour that the picture is drawn on.

@@ -33,7 +33,7 @@
 
     function copie() {
       const echec = () => {
-        commandes.erreur('Impossible d\'ouvrir le Presse-papiers');
+        commandes.erreur(qsTranslate('page', 'Impossible d\'ouvrir le Presse-papiers'));
         return false;
       };
       if (!navigator.clipboard || !navigator.clipboard.writeText) return Promise.resolve(echec());

@@ -101,6 +101,8 @@
       dephasages: [3, 4, 5].map(texte) };
   };
   Noyau.prototype.avancer = function (n) { this.M._kest_avancer(n); };
+  // The module's texts in the page's language (fr: the French sources).
+  Noyau.prototype.langue = function (l) { this.M._kest_langue(l === 'fr' ? 0 : 1); };
   Noyau.prototype.reinitialise = function () { this.M._kest_reinitialise(); };
   // Whether the rules run since the last frame changed what the picture shows.
   Noyau.prototype.aRedessiner = function () { return this.M._kest_a_redessiner() !== 0; };

@@ -46,11 +46,14 @@ struct Resultat {
 
 // The signals the tests send or provoke take their default action in the child, whatever
 // the caller of the tests ignores (a shell's background job ignores SIGINT); and, when given,
-// a file-size limit in bytes.
+// a file-size limit in bytes. The locale is `lang` alone, C (so French texts) unless told.
 void Demarre(QProcess& p, const QStringList& arguments, const QString& dossier,
-             rlim_t limite = RLIM_INFINITY) {
+             rlim_t limite = RLIM_INFINITY, const QString& lang = QStringLiteral("C.UTF-8")) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
+    for (const char* v :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(v);
+    env.insert(QStringLiteral("LANG"), lang);
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(dossier);
     p.setChildProcessModifier([limite] {
@@ -62,9 +65,9 @@ void Demarre(QProcess& p, const QStringList& arguments, const QString& dossier,
 }
 
 Resultat Lance(const QStringList& arguments, const QString& dossier = QDir::tempPath(),
-               rlim_t limite = RLIM_INFINITY) {
+               rlim_t limite = RLIM_INFINITY, const QString& lang = QStringLiteral("C.UTF-8")) {
     QProcess p;
-    Demarre(p, arguments, dossier, limite);
+    Demarre(p, arguments, dossier, limite, lang);
     if (!p.waitForFinished(60000)) return {-1, {}, "timeout"};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
             p.readAllStandardError()};
@@ -623,6 +626,34 @@ TEST(KestExport, StandardOutputAndHelp) {
           "--sans-bobinage", "--format", "--sortie", "--echelle", "--fond", "--images",
           "--intervalle", "--spectre", "--alimentation", "--amplitudes", "--dephasages"})
         EXPECT_TRUE(aide.sortie.contains(QByteArray("  ") + option + " ")) << option;
+}
+
+// The language: English for an English locale or --langue en, French for a French or C locale
+// and for --langue fr over an English locale; a language it does not speak is refused.
+TEST(KestExport, EnglishEdition) {
+    const QString anglais = QStringLiteral("en_US.UTF-8");
+    const Resultat aide = Lance({"--langue", "en", "--help"});
+    EXPECT_EQ(aide.statut, 0);
+    EXPECT_TRUE(aide.sortie.startsWith("Usage: kest-export [OPTIONS] --sortie FILE\n"));
+    EXPECT_TRUE(aide.sortie.contains("  --langue L        language of the texts: fr or en"));
+    const char* const entier = "kest-export: 'x' is not a valid integer value.\n";
+    const char* const entierFr = "kest-export : 'x' n'est pas une valeur entière correcte.\n";
+    const struct {
+        QStringList arguments;
+        QString lang;
+        const char* erreurs;
+    } cas[] = {
+        {{"--p", "x", "--sortie", "a.svg"}, anglais, entier},
+        {{"--langue=en", "--p", "x", "--sortie", "a.svg"}, QStringLiteral("fr_FR.UTF-8"), entier},
+        {{"--p", "x", "--sortie", "a.svg"}, QStringLiteral("fr_FR.UTF-8"), entierFr},
+        {{"--langue", "fr", "--p", "x", "--sortie", "a.svg"}, anglais, entierFr},
+        {{"--langue", "de"}, anglais, "kest-export: 'de' is not a valid language (fr or en).\n"},
+    };
+    for (const auto& c : cas) {
+        const Resultat r = Lance(c.arguments, QDir::tempPath(), RLIM_INFINITY, c.lang);
+        EXPECT_EQ(r.statut, 2);
+        EXPECT_EQ(r.erreurs.toStdString(), c.erreurs) << c.arguments.join(' ').toStdString();
+    }
 }
 
 // The harmonics table of a figure agrees with the harmonics window's: the same model, the same

@@ -599,9 +599,29 @@ controle_asan() {
     [ "$code_sortie" = 0 ] || sed 's/^/  kest-asan: /' "$journal" | head -n 60
 }
 
+# --- The English edition: an English locale, no option -------------------------------------
+# The menus keep their access keys (File > Quit, Help > About...) and the About box its title.
+controle_anglais() {
+    if ! lance_kest "$kest" "$travail/kest-en.log" LC_ALL= LANGUAGE= LANG=en_US.UTF-8; then
+        ko "LANG=en_US.UTF-8: no window titled kestForm within 60 s"
+        return 1
+    fi
+    if menu h a && attend 20 presente "About kest"; then
+        ok "LANG=en_US.UTF-8: Help > About... (Alt+H, A) opens \"About kest\""
+        xdotool key Return
+        verifie "LANG=en_US.UTF-8: Enter closes the About box" attend 10 absente "About kest"
+    else
+        ko "LANG=en_US.UTF-8: Help > About... opened no window titled \"About kest\""
+    fi
+    quitte_kest
+    verifie "LANG=en_US.UTF-8: File > Quit (Alt+F, Q) ends kest with exit code $code_sortie" \
+        test "$code_sortie" = 0
+}
+
 controle_libreoffice "$travail/copie.emf"
 controle_asan "$kest_asan"
 controle_openbox
+controle_anglais
 
 # --- The exporter, with no display at all --------------------------------------------------
 if [ -n "${2:-}" ]; then

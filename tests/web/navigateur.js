@@ -8,7 +8,10 @@ const path = require('node:path');
 const puppeteer = require('puppeteer-core');
 const { serveur } = require('../../web/serveur.js');
 
-async function lanceNavigateur(langue) {
+// langue: the browser's language (numbers; en-US by default). textes: the page's language as
+// if chosen in its "Langue / Language" menu, French unless told; null leaves the choice to the
+// browser's languages.
+async function lanceNavigateur(langue, textes = 'fr') {
   const profil = fs.mkdtempSync(path.join(os.tmpdir(), 'kest-chromium-'));
   const navigateur = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
@@ -18,6 +21,18 @@ async function lanceNavigateur(langue) {
       '--disable-component-update', '--no-first-run', '--disable-sync',
       '--lang=' + (langue || 'en-US')],
   });
+  if (textes) {
+    const nouvelle = navigateur.newPage.bind(navigateur);
+    navigateur.newPage = async () => {
+      const p = await nouvelle();
+      await p.evaluateOnNewDocument((l) => {
+        try {
+          localStorage.setItem('kest.langue', l);
+        } catch (e) { /* no storage for this page */ }
+      }, textes);
+      return p;
+    };
+  }
   const ferme = navigateur.close.bind(navigateur);
   navigateur.close = async () => {
     await ferme();

@@ -499,6 +499,55 @@ test('ce que la page charge pèse moins de 150 ko compressés', () => {
   assert.ok(total <= 150 * 1024, `${total} octets`);
 });
 
+// An English browser with no choice made: the page, the module's messages and the picture's
+// labels in English, the access keys unique in each menu; "Français" in the language menu
+// turns everything back at once, and the choice outlives a reload.
+test('un navigateur en anglais, puis « Français » dans le menu Langue / Language', async () => {
+  const en = await lanceNavigateur('en-US', null);
+  try {
+    const p = await en.newPage();
+    surveille(p);
+    await ouvre(p, url);
+    assert.match(await p.evaluate(() => navigator.languages.join()), /^en/);
+    const lire = () => p.evaluate(() => ({
+      menus: Array.from(document.querySelectorAll('.titre-menu'), (t) => t.innerHTML),
+      acces: Array.from(document.querySelectorAll('.menu'), (m) => Array.from(
+        m.querySelectorAll('.articles u'), (u) => u.textContent.toLowerCase()).join('')),
+      aide: document.getElementById('vitesse').dataset.hint,
+      bouton: document.getElementById('SpeedButton1').textContent,
+      etiquettes: kest.calls().filter((a) => a[0] === 'TextOut').map((a) => a[3]),
+      lang: document.documentElement.lang,
+    }));
+    const anglais = await lire();
+    assert.deepEqual(anglais.menus, ['<u>F</u>ile', '<u>E</u>dit', '<u>S</u>imulation',
+      '<u>O</u>ptions', '<u>H</u>elp', '<u>L</u>angue / Language']);
+    for (const lettres of anglais.acces) assert.equal(new Set(lettres).size, lettres.length, lettres);
+    assert.equal(new Set(anglais.menus.map((m) => m[3])).size, anglais.menus.length);
+    assert.equal(anglais.aide, 'Chooses the speed of the animation');
+    assert.equal(anglais.bouton, 'Play');
+    assert.deepEqual(anglais.etiquettes, ['Phasors', 'Space vector']);
+    assert.equal(anglais.lang, 'en');
+    await menu(p, 4, '#Dimensions1');
+    assert.equal(await p.$eval('label[for=IDC_p]', (e) => e.textContent), 'Number of pole pairs p:');
+    await saisit(p, '#IDC_p', 'abc');
+    assert.equal(await p.$eval('#ErreurTexte', (d) => d.textContent),
+      '\'abc\' is not a valid integer value.');
+    await p.click('#ErreurDlg button');
+
+    await menu(p, 6, '#LangueFr');
+    await image(p);
+    const francais = await lire();
+    assert.deepEqual(francais.menus.slice(0, 5), ['<u>F</u>ichier', '<u>E</u>dit',
+      '<u>S</u>imulation', '<u>O</u>ptions', '<u>A</u>ide']);
+    assert.equal(francais.aide, 'Choisi la vitesse de l\'animation');
+    assert.deepEqual(francais.etiquettes, ['Fresnel', 'Vecteur spatial']);
+    await ouvre(p, url);
+    assert.deepEqual((await lire()).etiquettes, ['Fresnel', 'Vecteur spatial']);
+  } finally {
+    await en.close();
+  }
+});
+
 test('« 3,5 » dans un navigateur en français', async () => {
   const fr = await lanceNavigateur('fr-FR');
   try {

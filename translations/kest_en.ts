@@ -1,0 +1,1313 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="fr">
+<context>
+    <name>Alimentation</name>
+    <message>
+        <source>Équilibrée</source>
+        <translation>Balanced</translation>
+    </message>
+    <message>
+        <source>Séquence inverse</source>
+        <translation>Negative sequence</translation>
+    </message>
+    <message>
+        <source>Monophasée</source>
+        <translation>Single-phase</translation>
+    </message>
+    <message>
+        <source>Phase 3 coupée</source>
+        <translation>Phase 3 open</translation>
+    </message>
+    <message>
+        <source>Libre</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une amplitude correcte (0 à %2)</source>
+        <translation>&apos;%1&apos; is not a valid amplitude (0 to %2)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une liste de trois %2 séparées par des virgules</source>
+        <translation>&apos;%1&apos; is not a list of three %2 separated by commas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une alimentation correcte (equilibree, inverse, monophasee, phase-coupee ou libre)</source>
+        <translation>&apos;%1&apos; is not a valid supply (equilibree, inverse, monophasee, phase-coupee or libre)</translation>
+    </message>
+    <message>
+        <source>Les amplitudes et les déphasages ne valent qu&apos;avec l&apos;alimentation libre</source>
+        <translation>The amplitudes and the lags apply only with the free supply</translation>
+    </message>
+    <message>
+        <source>amplitudes</source>
+        <translation>amplitudes</translation>
+    </message>
+    <message>
+        <source>déphasages</source>
+        <translation>lags</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un déphasage correct (%2 à %3)</source>
+        <translation>&apos;%1&apos; is not a valid lag (%2 to %3)</translation>
+    </message>
+</context>
+<context>
+    <name>Cadre</name>
+    <message>
+        <source>Fresnel</source>
+        <translation>Phasors</translation>
+    </message>
+    <message>
+        <source>Vecteur spatial</source>
+        <translation>Space vector</translation>
+    </message>
+</context>
+<context>
+    <name>ChampTournant</name>
+    <message>
+        <source>direct</source>
+        <translation>forward</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>backward</translation>
+    </message>
+</context>
+<context>
+    <name>Configuration</name>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une valeur correcte pour %2 (0 ou 1)</source>
+        <translation>&apos;%1&apos; is not a valid value for %2 (0 or 1)</translation>
+    </message>
+    <message>
+        <source>L&apos;option %1 est donnée deux fois</source>
+        <translation>The option %1 is given twice</translation>
+    </message>
+    <message>
+        <source>L&apos;option %1 attend une valeur</source>
+        <translation>The option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>L&apos;option --lien est donnée deux fois</source>
+        <translation>The option --lien is given twice</translation>
+    </message>
+    <message>
+        <source>Clé inconnue « %1 » dans le lien</source>
+        <translation>Unknown key “%1” in the link</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une distribution correcte (parfaite, reelle ou double-etoile)</source>
+        <translation>&apos;%1&apos; is not a valid distribution (parfaite, reelle or double-etoile)</translation>
+    </message>
+    <message>
+        <source>un intervalle en millisecondes correct</source>
+        <translation>a valid interval in milliseconds</translation>
+    </message>
+    <message>
+        <source>--ticks et --t s&apos;excluent : donnez l&apos;un ou l&apos;autre</source>
+        <translation>--ticks and --t exclude each other: give one or the other</translation>
+    </message>
+    <message>
+        <source>un nombre de tops d&apos;horloge correct</source>
+        <translation>a valid number of clock ticks</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un temps correct (0 s ou plus)</source>
+        <translation>&apos;%1&apos; is not a valid time (0 s or more)</translation>
+    </message>
+    <message>
+        <source>État du bobinage (règles et messages de la boîte « Options ») :
+  --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
+  --m N             nombre d&apos;encoches par pôle et par phase (-99 à 99, pas 0)
+  --Y X             ouverture des bobines, en radians électriques (pas diamétral : pi)
+  --distribution D  parfaite, reelle ou double-etoile (défaut : parfaite)
+  Les nombres s&apos;écrivent avec un point décimal, quels que soient les réglages
+  régionaux. Dès que --p, --m ou --Y est donné, l&apos;état est formé comme par la
+  touche Entrée dans la boîte : les valeurs non données sont celles qu&apos;elle
+  affiche (p = 1, m = 2, Y = 3.14159265358979).
+
+Alimentation (règles et messages de la fenêtre « Alimentation ») :
+  --alimentation A  equilibree, inverse (phases 2 et 3 échangées), monophasee
+                    (phase 1 seule), phase-coupee (étoile sans neutre, phase 3
+                    ouverte) ou libre (défaut : equilibree)
+  --amplitudes A1,A2,A3
+                    alimentation libre : amplitudes des trois courants, en
+                    unités de Imax (0 à 2 ; défaut : 1,1,1)
+  --dephasages D1,D2,D3
+                    alimentation libre : retards des trois courants, en degrés
+                    (défaut : 0,120,240) ; --amplitudes ou --dephasages
+                    suffit à choisir l&apos;alimentation libre ; les listes
+                    s&apos;écrivent toujours avec un point décimal
+
+Instant :
+  --ticks N         N tops d&apos;horloge depuis t = 0, t avancé top par top comme
+                    l&apos;horloge de la fenêtre (0 à 10000000 ; défaut : 0)
+  --t X             le temps t en secondes (0 ou plus)
+
+Vues :
+  --sans-vecteurs   sans les vecteurs du champ
+  --sans-onde       sans les ondes polaires
+  --sans-bobinage   sans les conducteurs ni les axes des bobines
+
+Horloge :
+  --intervalle MS   l&apos;intervalle de l&apos;horloge en millisecondes, la barre de
+                    vitesse (10 à 200 ; défaut : 60) ; dans un GIF, la durée
+                    de chaque image
+  --marche          l&apos;horloge lancée, comme par « Play »
+
+Lien :
+  --lien LIEN       la configuration d&apos;un lien de la page (l&apos;adresse entière ou
+                    ce qui suit « # », par exemple « p=2&amp;m=3&amp;distribution=reelle »)
+  Chaque option ne se donne qu&apos;une fois, lien compris.
+</source>
+        <translation>State of the winding (rules and messages of the &quot;Options&quot; dialog):
+  --p N             number of pole pairs (1 to 99; 0 or less is ignored)
+  --m N             number of slots per pole and per phase (-99 to 99, not 0)
+  --Y X             coil span, in electrical radians (full pitch: pi)
+  --distribution D  parfaite, reelle or double-etoile (perfect, real or double
+                    star; default: parfaite)
+  Numbers are written with a decimal point, whatever the regional settings.
+  As soon as --p, --m or --Y is given, the state is formed as by the Enter key
+  in the dialog: the values not given are those it shows (p = 1, m = 2,
+  Y = 3.14159265358979).
+
+Supply (rules and messages of the &quot;Alimentation&quot; window):
+  --alimentation A  equilibree (balanced), inverse (phases 2 and 3 exchanged),
+                    monophasee (phase 1 alone), phase-coupee (star without
+                    neutral, phase 3 open) or libre (free; default: equilibree)
+  --amplitudes A1,A2,A3
+                    free supply: amplitudes of the three currents, in units of
+                    Imax (0 to 2; default: 1,1,1)
+  --dephasages D1,D2,D3
+                    free supply: lags of the three currents, in degrees
+                    (default: 0,120,240); --amplitudes or --dephasages is
+                    enough to choose the free supply; the lists are always
+                    written with a decimal point
+
+Instant:
+  --ticks N         N clock ticks from t = 0, t advanced tick by tick as the
+                    window&apos;s clock does (0 to 10000000; default: 0)
+  --t X             the time t in seconds (0 or more)
+
+Views:
+  --sans-vecteurs   without the field&apos;s vectors
+  --sans-onde       without the polar waves
+  --sans-bobinage   without the conductors and the coils&apos; axes
+
+Clock:
+  --intervalle MS   the clock&apos;s interval in milliseconds, the speed bar (10 to
+                    200; default: 60); in a GIF, the duration of each frame
+  --marche          the clock started, as by &quot;Play&quot;
+
+Link:
+  --lien LINK       the configuration of a link of the page (the whole address
+                    or what follows &quot;#&quot;, for example &quot;p=2&amp;m=3&amp;distribution=reelle&quot;)
+  Each option is given only once, the link included.
+</translation>
+    </message>
+</context>
+<context>
+    <name>Conversions</name>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une valeur entière correcte</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une valeur en virgule flottante correcte</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>Débordement en virgule flottante</source>
+        <translation>Floating point overflow</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas %2 (%3 à %4)</source>
+        <translation>&apos;%1&apos; is not %2 (%3 to %4)</translation>
+    </message>
+</context>
+<context>
+    <name>Copier</name>
+    <message>
+        <source>Impossible d&apos;ouvrir le Presse-papiers</source>
+        <translation>Cannot open the clipboard</translation>
+    </message>
+</context>
+<context>
+    <name>Erreur</name>
+    <message>
+        <source>Ressources système insuffisantes</source>
+        <translation>Not enough system resources</translation>
+    </message>
+</context>
+<context>
+    <name>Gif</name>
+    <message>
+        <source>Couleur absente de la palette de l&apos;animation</source>
+        <translation>Colour missing from the animation&apos;s palette</translation>
+    </message>
+    <message>
+        <source>Plus de 256 couleurs : l&apos;image ne tient pas dans une palette GIF</source>
+        <translation>More than 256 colours: the picture does not fit in a GIF palette</translation>
+    </message>
+    <message>
+        <source>Animation GIF déjà terminée</source>
+        <translation>GIF animation already finished</translation>
+    </message>
+</context>
+<context>
+    <name>Harmoniques</name>
+    <message>
+        <source>p = %1, m = %2, %3 encoches, Y = %4° électriques, %5</source>
+        <translation>p = %1, m = %2, %3 slots, Y = %4 electrical degrees, %5</translation>
+    </message>
+    <message>
+        <source>rangs %1 à %2</source>
+        <translation>orders %1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>Lancement</name>
+    <message>
+        <source>kest : impossible d&apos;ouvrir l&apos;écran (la variable DISPLAY est vide)</source>
+        <translation>kest: cannot open the display (the DISPLAY variable is empty)</translation>
+    </message>
+    <message>
+        <source>kest : impossible d&apos;ouvrir l&apos;écran « %1 »</source>
+        <translation>kest: cannot open the display “%1”</translation>
+    </message>
+    <message>
+        <source>kest : %1.</source>
+        <translation>kest: %1.</translation>
+    </message>
+    <message>
+        <source>Option inconnue « %1 » (voir kest --help)</source>
+        <translation>Unknown option “%1” (see kest --help)</translation>
+    </message>
+    <message>
+        <source>Argument inattendu « %1 » (voir kest --help)</source>
+        <translation>Unexpected argument “%1” (see kest --help)</translation>
+    </message>
+    <message>
+        <source>Usage : kest [OPTIONS]
+
+Ouvre la fenêtre de kest (force magnétomotrice d&apos;un bobinage triphasé) dans la
+configuration donnée : les options de kest-export, ou un lien de la page
+(--lien) pour ouvrir ce que la page montre à cette adresse.
+
+</source>
+        <translation>Usage: kest [OPTIONS]
+
+Opens the window of kest (magnetomotive force of a three-phase winding) in the
+given configuration: the options of kest-export, or a link of the page
+(--lien) to open what the page shows at that address.
+
+</translation>
+    </message>
+    <message>
+        <source>
+  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+                    régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
+                    français pour toute autre langue)
+  --help            affiche cette aide
+
+Code de retour : 0 ; 2 pour une option ou une valeur refusée, avant que la
+fenêtre s&apos;ouvre ; 1 sans écran.
+
+Exemples :
+  kest --p 2 --m 3 --distribution reelle --sans-onde
+  kest --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos;
+</source>
+        <translation>
+  --langue L        language of the texts: fr or en (default: the one of the
+                    regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
+                    French for any other language)
+  --help            shows this help
+
+Exit status: 0; 2 for a refused option or value, before the window opens; 1
+without a display.
+
+Examples:
+  kest --p 2 --m 3 --distribution reelle --sans-onde
+  kest --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos;
+</translation>
+    </message>
+</context>
+<context>
+    <name>Langue</name>
+    <message>
+        <source>L&apos;option --langue attend une valeur (fr ou en)</source>
+        <translation>The option --langue needs a value (fr or en)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une langue correcte (fr ou en)</source>
+        <translation>&apos;%1&apos; is not a valid language (fr or en)</translation>
+    </message>
+    <message>
+        <source>L&apos;option --langue est donnée deux fois</source>
+        <translation>The option --langue is given twice</translation>
+    </message>
+</context>
+<context>
+    <name>Regles</name>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un nombre de paires de pôles correct (1 à %2)</source>
+        <translation>&apos;%1&apos; is not a valid number of pole pairs (1 to %2)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un nombre d&apos;encoches par pôle et par phase correct (-%2 à %2)</source>
+        <translation>&apos;%1&apos; is not a valid number of slots per pole and per phase (-%2 to %2)</translation>
+    </message>
+    <message>
+        <source>Division par zéro en virgule flottante</source>
+        <translation>Floating point division by zero</translation>
+    </message>
+    <message>
+        <source>Réelle</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Double étoile</source>
+        <translation>Double star</translation>
+    </message>
+    <message>
+        <source>Parfaite</source>
+        <translation>Perfect</translation>
+    </message>
+</context>
+<context>
+    <name>kest-export</name>
+    <message>
+        <source>L&apos;option %1 est donnée deux fois</source>
+        <translation>The option %1 is given twice</translation>
+    </message>
+    <message>
+        <source>L&apos;option %1 attend une valeur</source>
+        <translation>The option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>Option inconnue « %1 » (voir kest-export --help)</source>
+        <translation>Unknown option “%1” (see kest-export --help)</translation>
+    </message>
+    <message>
+        <source>Argument inattendu « %1 » (voir kest-export --help)</source>
+        <translation>Unexpected argument “%1” (see kest-export --help)</translation>
+    </message>
+    <message>
+        <source>%1 ne vaut pas avec --spectre</source>
+        <translation>%1 does not apply with --spectre</translation>
+    </message>
+    <message>
+        <source>Indiquez le fichier à écrire avec --sortie</source>
+        <translation>Give the file to write with --sortie</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un format de spectre correct (texte ou json)</source>
+        <translation>&apos;%1&apos; is not a valid spectrum format (texte or json)</translation>
+    </message>
+    <message>
+        <source>Indiquez le fichier à écrire avec --sortie (- pour la sortie standard)</source>
+        <translation>Give the file to write with --sortie (- for the standard output)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un format correct (emf, svg, png ou gif)</source>
+        <translation>&apos;%1&apos; is not a valid format (emf, svg, png or gif)</translation>
+    </message>
+    <message>
+        <source>Format inconnu pour « %1 » : donnez --format emf, svg, png ou gif</source>
+        <translation>Unknown format for “%1”: give --format emf, svg, png or gif</translation>
+    </message>
+    <message>
+        <source>--echelle et --fond ne valent que pour les formats png et gif</source>
+        <translation>--echelle and --fond apply only to the png and gif formats</translation>
+    </message>
+    <message>
+        <source>une échelle correcte</source>
+        <translation>a valid scale</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un fond correct (blanc, fenetre ou transparent)</source>
+        <translation>&apos;%1&apos; is not a valid background (blanc, fenetre or transparent)</translation>
+    </message>
+    <message>
+        <source>un nombre d&apos;images correct</source>
+        <translation>a valid number of frames</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire la sortie standard : %1</source>
+        <translation>Cannot write the standard output: %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire « %1 » : %2</source>
+        <translation>Cannot write “%1”: %2</translation>
+    </message>
+    <message>
+        <source>kest-export : %1.</source>
+        <translation>kest-export: %1.</translation>
+    </message>
+    <message>
+        <source>Usage : kest-export [OPTIONS] --sortie FICHIER
+
+Dessine une image de kest (force magnétomotrice d&apos;un bobinage triphasé) à partir
+de ses paramètres, sans écran : figure vectorielle (EMF, SVG), image (PNG) ou
+animation (GIF) pour un cours, des diapositives ou une page web. Un lien de la
+page (--lien) donne l&apos;image que la page montre à cette adresse.
+
+</source>
+        <translation>Usage: kest-export [OPTIONS] --sortie FILE
+
+Draws a picture of kest (magnetomotive force of a three-phase winding) from its
+parameters, without a display: vector figure (EMF, SVG), image (PNG) or
+animation (GIF) for a course, slides or a web page. A link of the page
+(--lien) gives the picture that the page shows at that address.
+
+</translation>
+    </message>
+    <message>
+        <source>
+Image :
+  --sortie FICHIER  le fichier à écrire ; - pour la sortie standard
+  --format F        emf, svg, png ou gif (défaut : l&apos;extension du fichier)
+  --echelle K       PNG et GIF : K pixels par pixel, traits et texte compris
+                    (1 à 8 ; 2 donne 1400 × 1000 ; défaut : 1)
+  --fond F          PNG et GIF : blanc, fenetre (le gris F0F0F0 de la fenêtre)
+                    ou transparent (défaut : blanc) ; EMF et SVG sont toujours
+                    transparents, comme une copie
+
+Animation (GIF) :
+  --images N        nombre d&apos;images, un top d&apos;horloge d&apos;écart (1 à 1000 ;
+                    défaut : 100, une période) ; chaque image dure l&apos;intervalle
+                    de l&apos;horloge (--intervalle) ; l&apos;animation boucle sans fin
+
+Spectre :
+  --spectre         écrit, au lieu d&apos;une image, le tableau des harmoniques de la
+                    force magnétomotrice résultante (ordres 1 à 25 : facteurs de
+                    bobinage, amplitude relative, sens et vitesse), en texte
+                    séparé par des tabulations avec une ligne d&apos;en-tête, ou en
+                    JSON avec --format json ; --sortie est alors facultative
+                    (défaut : la sortie standard)
+
+  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+                    régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
+                    français pour toute autre langue)
+  --help            affiche cette aide
+
+Chaque option se donne une seule fois : une option répétée est refusée.
+
+L&apos;image fait 700 × 500 pixels, la taille de la fenêtre à l&apos;ouverture ; le
+cadre de l&apos;EMF suppose un écran de référence de 96 pixels par pouce
+(700 pixels = 185,2 mm).
+
+Code de retour : 0 en cas de succès ; 2 pour une option ou une valeur refusée
+(rien n&apos;est écrit) ; 1 si le fichier ne peut pas être écrit.
+
+Exemples :
+  kest-export --p 2 --m 3 --distribution reelle --ticks 25 --sortie figure.svg
+  kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
+  kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
+  kest-export --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos; --sortie figure.svg
+</source>
+        <translation>
+Picture:
+  --sortie FILE     the file to write; - for the standard output
+  --format F        emf, svg, png or gif (default: the file&apos;s extension)
+  --echelle K       PNG and GIF: K pixels per pixel, lines and text included
+                    (1 to 8; 2 gives 1400 × 1000; default: 1)
+  --fond F          PNG and GIF: blanc (white), fenetre (the window&apos;s grey
+                    F0F0F0) or transparent (default: blanc); EMF and SVG are
+                    always transparent, as a copy is
+
+Animation (GIF):
+  --images N        number of frames, one clock tick apart (1 to 1000;
+                    default: 100, one period); each frame lasts the clock&apos;s
+                    interval (--intervalle); the animation loops forever
+
+Spectrum:
+  --spectre         writes, instead of a picture, the table of the harmonics of
+                    the resultant magnetomotive force (orders 1 to 25: winding
+                    factors, relative amplitude, direction and speed), as text
+                    separated by tabs with a header line, or as JSON with
+                    --format json; --sortie is then optional (default: the
+                    standard output)
+
+  --langue L        language of the texts: fr or en (default: the one of the
+                    regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
+                    French for any other language)
+  --help            shows this help
+
+Each option is given once: a repeated option is refused.
+
+The picture is 700 × 500 pixels, the window&apos;s size when it opens; the EMF&apos;s
+frame assumes a reference screen of 96 pixels per inch (700 pixels =
+185.2 mm).
+
+Exit status: 0 on success; 2 for a refused option or value (nothing is
+written); 1 if the file cannot be written.
+
+Examples:
+  kest-export --p 2 --m 3 --distribution reelle --ticks 25 --sortie figure.svg
+  kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
+  kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
+  kest-export --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos; --sortie figure.svg
+</translation>
+    </message>
+    <message>
+        <source>Les images d&apos;une animation (--images) ne valent que pour le format gif</source>
+        <translation>The frames of an animation (--images) apply only to the gif format</translation>
+    </message>
+</context>
+<context>
+    <name>kest::TAboutDlg</name>
+    <message>
+        <source>A propos de kest</source>
+        <translation>About kest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice</source>
+        <translation>Magnetomotive force</translation>
+    </message>
+    <message>
+        <source>d&apos;un stator triphasé</source>
+        <translation>of a three-phase stator</translation>
+    </message>
+    <message>
+        <source>et champ tournant</source>
+        <translation>and rotating field</translation>
+    </message>
+    <message>
+        <source>Machines électriques</source>
+        <translation>Electrical machines</translation>
+    </message>
+</context>
+<context>
+    <name>kest::TAlimentationDlg</name>
+    <message>
+        <source>Alimentation</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>Trois courants égaux décalés de 120° : un champ tournant d&apos;amplitude constante</source>
+        <translation>Three equal currents 120° apart: a rotating field of constant amplitude</translation>
+    </message>
+    <message>
+        <source>Phases 2 et 3 échangées : le champ tourne dans l&apos;autre sens</source>
+        <translation>Phases 2 and 3 exchanged: the field turns the other way</translation>
+    </message>
+    <message>
+        <source>La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés</source>
+        <translation>Phase 1 alone: a pulsating field, the sum of two opposite rotating fields</translation>
+    </message>
+    <message>
+        <source>Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse</source>
+        <translation>Star without neutral, phase 3 open: I1 = −I2, the field pulsates</translation>
+    </message>
+    <message>
+        <source>Amplitudes et déphasages choisis : un champ elliptique</source>
+        <translation>Chosen amplitudes and lags: an elliptical field</translation>
+    </message>
+    <message>
+        <source>Libre (Entrée applique)</source>
+        <translation>Free (Enter applies)</translation>
+    </message>
+    <message>
+        <source>Amplitude (× Imax, 0 à 2)</source>
+        <translation>Amplitude (× Imax, 0 to 2)</translation>
+    </message>
+    <message>
+        <source>Retard (degrés)</source>
+        <translation>Lag (degrees)</translation>
+    </message>
+    <message>
+        <source>Phase %1</source>
+        <translation>Phase %1</translation>
+    </message>
+    <message>
+        <source>Amplitude du courant de la phase %1 en unités de Imax, de 0 à 2</source>
+        <translation>Amplitude of the current of phase %1 in units of Imax, from 0 to 2</translation>
+    </message>
+    <message>
+        <source>Retard du courant de la phase %1 sur la phase 1 seule, en degrés</source>
+        <translation>Lag of the current of phase %1 behind phase 1 alone, in degrees</translation>
+    </message>
+</context>
+<context>
+    <name>kest::THarmoniquesDlg</name>
+    <message>
+        <source>direct</source>
+        <translation>forward</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>backward</translation>
+    </message>
+    <message>
+        <source>absent</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>Spectre</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Le bobinage analysé</source>
+        <translation>The winding analysed</translation>
+    </message>
+    <message>
+        <source>Agrandir les harmoniques</source>
+        <translation>Enlarge the harmonics</translation>
+    </message>
+    <message>
+        <source>Échelle réglée sur le plus grand harmonique ; la barre du fondamental est coupée et porte sa valeur</source>
+        <translation>Scale set to the largest harmonic; the fundamental&apos;s bar is cut and carries its value</translation>
+    </message>
+    <message>
+        <source>Taux de distorsion harmonique : racine de la somme des carrés des harmoniques (%1), rapportée au fondamental</source>
+        <translation>Total harmonic distortion: root of the sum of the squares of the harmonics (%1), relative to the fundamental</translation>
+    </message>
+    <message>
+        <source>Direct (sens du fondamental)</source>
+        <translation>Forward (the fundamental&apos;s direction)</translation>
+    </message>
+    <message>
+        <source>Inverse (sens contraire)</source>
+        <translation>Backward (opposite direction)</translation>
+    </message>
+    <message>
+        <source>Rang h (électrique)</source>
+        <translation>Order h (electrical)</translation>
+    </message>
+    <message>
+        <source>Amplitude de chaque harmonique rapportée au fondamental ; Ctrl+C copie le spectre</source>
+        <translation>Amplitude of each harmonic relative to the fundamental; Ctrl+C copies the spectrum</translation>
+    </message>
+    <message>
+        <source>Sens</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Vitesse</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Facteurs de pas (k_p), de distribution (k_d), de double étoile (k_e) et de bobinage (k_w) ; vitesse en fraction de celle du fondamental</source>
+        <translation>Pitch (k_p), distribution (k_d), double-star (k_e) and winding (k_w) factors; speed as a fraction of the fundamental&apos;s</translation>
+    </message>
+    <message>
+        <source>Harmoniques de la f.m.m. résultante (rangs multiples de 3 absents)</source>
+        <translation>Harmonics of the resultant MMF (orders multiple of 3 absent)</translation>
+    </message>
+    <message>
+        <source>Harmoniques de la f.m.m. résultante, alimentation « %1 »</source>
+        <translation>Harmonics of the resultant MMF, supply “%1”</translation>
+    </message>
+    <message>
+        <source>Taux de distorsion harmonique (%1) : %2 %</source>
+        <translation>Total harmonic distortion (%1): %2 %</translation>
+    </message>
+    <message>
+        <source>Taux de distorsion harmonique (%1) : sans objet (pas de fondamental)</source>
+        <translation>Total harmonic distortion (%1): not applicable (no fundamental)</translation>
+    </message>
+    <message>
+        <source>Taux de déséquilibre : amplitude du champ inverse du fondamental rapportée à celle de son champ direct</source>
+        <translation>Unbalance factor: amplitude of the fundamental&apos;s backward field relative to its forward field&apos;s</translation>
+    </message>
+    <message>
+        <source>Amplitude / fondamental équilibré</source>
+        <translation>Amplitude / balanced fundamental</translation>
+    </message>
+    <message>
+        <source>Taux de déséquilibre (inverse / direct du fondamental) : %1 %</source>
+        <translation>Unbalance factor (backward / forward of the fundamental): %1 %</translation>
+    </message>
+    <message>
+        <source>Taux de déséquilibre : sans objet (pas de champ direct)</source>
+        <translation>Unbalance factor: not applicable (no forward field)</translation>
+    </message>
+</context>
+<context>
+    <name>kest::TOptionsDlg</name>
+    <message>
+        <source>Type de distribution de la kest</source>
+        <translation>Type of distribution of the winding</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Nombre de paire de pôles p :</source>
+        <translation>Number of pole pairs p:</translation>
+    </message>
+    <message>
+        <source>choisi le nombre de paires de pôles du bobinage</source>
+        <translation>sets the number of pole pairs of the winding</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;encoches par pôle et par phase m :</source>
+        <translation>Slots per pole and per phase m:</translation>
+    </message>
+    <message>
+        <source>choisi le nombre d&apos;encoche par pôle et par phase de chaque bobine</source>
+        <translation>sets the number of slots per pole and per phase of each coil</translation>
+    </message>
+    <message>
+        <source>Ouverture des bobines Y :</source>
+        <translation>Coil span Y:</translation>
+    </message>
+    <message>
+        <source>Permet d&apos;imposer le raccourcicement polaire (pas diamétral : Pi)</source>
+        <translation>Sets the short pitch of the coils (full pitch: Pi)</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>Parfaite</source>
+        <translation>Perfect</translation>
+    </message>
+    <message>
+        <source>Réelle</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Double étoile</source>
+        <translation>Double star</translation>
+    </message>
+</context>
+<context>
+    <name>kest::TkestForm</name>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Quitter</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Sort de l&apos;application</source>
+        <translation>Leaves the program</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Simulation</source>
+        <translation>&amp;Simulation</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>Lance la simulation</source>
+        <translation>Starts the simulation</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Arrête la simulation</source>
+        <translation>Stops the simulation</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Dimensions</source>
+        <translation>&amp;Dimensions</translation>
+    </message>
+    <message>
+        <source>Dimensions des bobines et options diverses</source>
+        <translation>Coil dimensions and other options</translation>
+    </message>
+    <message>
+        <source>&amp;Spectre</source>
+        <translation>&amp;Spectrum</translation>
+    </message>
+    <message>
+        <source>Harmoniques de la force magnétomotrice et facteurs de bobinage</source>
+        <translation>Harmonics of the magnetomotive force and winding factors</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;A propos de ...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Affiche des informations à propos du logiciel</source>
+        <translation>Shows information about the program</translation>
+    </message>
+    <message>
+        <source>Choisi la vitesse de l&apos;animation</source>
+        <translation>Chooses the speed of the animation</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Lance / Arrête l&apos;animation</source>
+        <translation>Starts / stops the animation</translation>
+    </message>
+    <message>
+        <source>Rapide</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>Vecteurs</source>
+        <translation>Vectors</translation>
+    </message>
+    <message>
+        <source>Affiche les vecteurs</source>
+        <translation>Shows the vectors</translation>
+    </message>
+    <message>
+        <source>Onde</source>
+        <translation>Wave</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;onde associée à la kest</source>
+        <translation>Shows the wave of the winding</translation>
+    </message>
+    <message>
+        <source>Bobinage</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;emplacement des bobines de chaque phase</source>
+        <translation>Shows where the coils of each phase lie</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Pas assez de timers disponibles</source>
+        <translation>Not enough timers available</translation>
+    </message>
+    <message>
+        <source>A&amp;grandir</source>
+        <translation>&amp;Zoom in</translation>
+    </message>
+    <message>
+        <source>Agrandit l&apos;image et la fenêtre</source>
+        <translation>Enlarges the picture and the window</translation>
+    </message>
+    <message>
+        <source>&amp;Réduire</source>
+        <translation>Zoom &amp;out</translation>
+    </message>
+    <message>
+        <source>Réduit l&apos;image et la fenêtre</source>
+        <translation>Shrinks the picture and the window</translation>
+    </message>
+    <message>
+        <source>&amp;Taille normale</source>
+        <translation>&amp;Actual size</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;image à sa taille d&apos;origine</source>
+        <translation>Shows the picture at its original size</translation>
+    </message>
+    <message>
+        <source>&amp;Plein écran</source>
+        <translation>&amp;Full screen</translation>
+    </message>
+    <message>
+        <source>&amp;Alimentation</source>
+        <translation>S&amp;upply</translation>
+    </message>
+    <message>
+        <source>Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée ou libres ; champs direct et inverse</source>
+        <translation>Currents of the three phases: balanced, reversed, one phase alone, one phase open or free; forward and backward fields</translation>
+    </message>
+</context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir le Presse-papiers</source>
+        <translation>Cannot open the clipboard</translation>
+    </message>
+    <message>
+        <source>Enregistre l&apos;image en SVG (vectoriel)</source>
+        <translation>Saves the picture as SVG (vector)</translation>
+    </message>
+    <message>
+        <source>Enregistre l&apos;image en PNG</source>
+        <translation>Saves the picture as PNG</translation>
+    </message>
+    <message>
+        <source>Lance la simulation</source>
+        <translation>Starts the simulation</translation>
+    </message>
+    <message>
+        <source>Arrête la simulation</source>
+        <translation>Stops the simulation</translation>
+    </message>
+    <message>
+        <source>Dimensions des bobines et options diverses</source>
+        <translation>Coil dimensions and other options</translation>
+    </message>
+    <message>
+        <source>Affiche des informations à propos du logiciel</source>
+        <translation>Shows information about the program</translation>
+    </message>
+    <message>
+        <source>Lance / Arrête l&apos;animation</source>
+        <translation>Starts / stops the animation</translation>
+    </message>
+    <message>
+        <source>Choisi la vitesse de l&apos;animation</source>
+        <translation>Chooses the speed of the animation</translation>
+    </message>
+    <message>
+        <source>Vitesse de l&apos;animation (intervalle en ms)</source>
+        <translation>Speed of the animation (interval in ms)</translation>
+    </message>
+    <message>
+        <source>Affiche les vecteurs</source>
+        <translation>Shows the vectors</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;onde associée à la kest</source>
+        <translation>Shows the wave of the winding</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;emplacement des bobines de chaque phase</source>
+        <translation>Shows where the coils of each phase lie</translation>
+    </message>
+    <message>
+        <source>Copie l&apos;image dans le presse-papiers (PNG)</source>
+        <translation>Copies the picture to the clipboard (PNG)</translation>
+    </message>
+    <message>
+        <source>Plein écran, pour le vidéoprojecteur (touche F)</source>
+        <translation>Full screen, for the projector (key F)</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice et champ tournant du bobinage</source>
+        <translation>Magnetomotive force and rotating field of the winding</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>choisi le nombre de paires de pôles du bobinage</source>
+        <translation>sets the number of pole pairs of the winding</translation>
+    </message>
+    <message>
+        <source>choisi le nombre d&apos;encoche par pôle et par phase de chaque bobine</source>
+        <translation>sets the number of slots per pole and per phase of each coil</translation>
+    </message>
+    <message>
+        <source>Permet d&apos;imposer le raccourcicement polaire (pas diamétral : Pi)</source>
+        <translation>Sets the short pitch of the coils (full pitch: Pi)</translation>
+    </message>
+    <message>
+        <source>Type de distribution de la kest</source>
+        <translation>Type of distribution of the winding</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice et champ tournant d&apos;un stator triphasé</source>
+        <translation>Magnetomotive force and rotating field of a three-phase stator</translation>
+    </message>
+    <message>
+        <source>kest — force magnétomotrice d&apos;un bobinage triphasé</source>
+        <translation>kest — magnetomotive force of a three-phase winding</translation>
+    </message>
+    <message>
+        <source>&amp;Fichier</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Enregistrer en SVG</source>
+        <translation>Save as SVG</translation>
+    </message>
+    <message>
+        <source>Enregistrer en PNG</source>
+        <translation>Save as PNG</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Copier</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Simulation</source>
+        <translation>&amp;Simulation</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Dimensions</source>
+        <translation>&amp;Dimensions</translation>
+    </message>
+    <message>
+        <source>&amp;Aide</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;A propos de ...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Rapide</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>Lent</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>Vecteurs</source>
+        <translation>Vectors</translation>
+    </message>
+    <message>
+        <source>Onde</source>
+        <translation>Wave</translation>
+    </message>
+    <message>
+        <source>Bobinage</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>SVG</source>
+        <translation>SVG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>Plein écran</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Nombre de paire de pôles p :</source>
+        <translation>Number of pole pairs p:</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;encoches par pôle et par phase m :</source>
+        <translation>Slots per pole and per phase m:</translation>
+    </message>
+    <message>
+        <source>Ouverture des bobines Y :</source>
+        <translation>Coil span Y:</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>Parfaite</source>
+        <translation>Perfect</translation>
+    </message>
+    <message>
+        <source>Réelle</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Double étoile</source>
+        <translation>Double star</translation>
+    </message>
+    <message>
+        <source>kest</source>
+        <translation>kest</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>A propos de kest</source>
+        <translation>About kest</translation>
+    </message>
+    <message>
+        <source>KEST</source>
+        <translation>KEST</translation>
+    </message>
+    <message>
+        <source>Machines électriques</source>
+        <translation>Electrical machines</translation>
+    </message>
+    <message>
+        <source>Force magnétomotrice</source>
+        <translation>Magnetomotive force</translation>
+    </message>
+    <message>
+        <source>d&apos;un stator triphasé</source>
+        <translation>of a three-phase stator</translation>
+    </message>
+    <message>
+        <source>et champ tournant</source>
+        <translation>and rotating field</translation>
+    </message>
+    <message>
+        <source>Copie l&apos;adresse de la page avec la configuration affichée</source>
+        <translation>Copies the page&apos;s address with the configuration shown</translation>
+    </message>
+    <message>
+        <source>Copier le &amp;lien</source>
+        <translation>Copy &amp;link</translation>
+    </message>
+    <message>
+        <source>Lien</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée ou libres ; champs direct et inverse</source>
+        <translation>Currents of the three phases: balanced, reversed, one phase alone, one phase open or free; forward and backward fields</translation>
+    </message>
+    <message>
+        <source>Trois courants égaux décalés de 120° : un champ tournant d&apos;amplitude constante</source>
+        <translation>Three equal currents 120° apart: a rotating field of constant amplitude</translation>
+    </message>
+    <message>
+        <source>Phases 2 et 3 échangées : le champ tourne dans l&apos;autre sens</source>
+        <translation>Phases 2 and 3 exchanged: the field turns the other way</translation>
+    </message>
+    <message>
+        <source>La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés</source>
+        <translation>Phase 1 alone: a pulsating field, the sum of two opposite rotating fields</translation>
+    </message>
+    <message>
+        <source>Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse</source>
+        <translation>Star without neutral, phase 3 open: I1 = −I2, the field pulsates</translation>
+    </message>
+    <message>
+        <source>Amplitudes et déphasages choisis : un champ elliptique</source>
+        <translation>Chosen amplitudes and lags: an elliptical field</translation>
+    </message>
+    <message>
+        <source>Amplitude du courant de la phase 1 en unités de Imax, de 0 à 2</source>
+        <translation>Amplitude of the current of phase 1 in units of Imax, from 0 to 2</translation>
+    </message>
+    <message>
+        <source>Retard du courant de la phase 1 sur la phase 1 seule, en degrés</source>
+        <translation>Lag of the current of phase 1 behind phase 1 alone, in degrees</translation>
+    </message>
+    <message>
+        <source>Amplitude du courant de la phase 2 en unités de Imax, de 0 à 2</source>
+        <translation>Amplitude of the current of phase 2 in units of Imax, from 0 to 2</translation>
+    </message>
+    <message>
+        <source>Retard du courant de la phase 2 sur la phase 1 seule, en degrés</source>
+        <translation>Lag of the current of phase 2 behind phase 1 alone, in degrees</translation>
+    </message>
+    <message>
+        <source>Amplitude du courant de la phase 3 en unités de Imax, de 0 à 2</source>
+        <translation>Amplitude of the current of phase 3 in units of Imax, from 0 to 2</translation>
+    </message>
+    <message>
+        <source>Retard du courant de la phase 3 sur la phase 1 seule, en degrés</source>
+        <translation>Lag of the current of phase 3 behind phase 1 alone, in degrees</translation>
+    </message>
+    <message>
+        <source>&amp;Alimentation</source>
+        <translation>S&amp;upply</translation>
+    </message>
+    <message>
+        <source>Alimentation</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>Équilibrée</source>
+        <translation>Balanced</translation>
+    </message>
+    <message>
+        <source>Séquence inverse</source>
+        <translation>Negative sequence</translation>
+    </message>
+    <message>
+        <source>Monophasée</source>
+        <translation>Single-phase</translation>
+    </message>
+    <message>
+        <source>Phase 3 coupée</source>
+        <translation>Phase 3 open</translation>
+    </message>
+    <message>
+        <source>Libre</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>Libre (Entrée applique)</source>
+        <translation>Free (Enter applies)</translation>
+    </message>
+    <message>
+        <source>Amplitude (× Imax, 0 à 2)</source>
+        <translation>Amplitude (× Imax, 0 to 2)</translation>
+    </message>
+    <message>
+        <source>Retard (degrés)</source>
+        <translation>Lag (degrees)</translation>
+    </message>
+    <message>
+        <source>Phase 1</source>
+        <translation>Phase 1</translation>
+    </message>
+    <message>
+        <source>Phase 2</source>
+        <translation>Phase 2</translation>
+    </message>
+    <message>
+        <source>Phase 3</source>
+        <translation>Phase 3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's side of the catalogue of texts (translations/kest_en.ts), run by node:
+//   node web/catalogue.mjs sources web/index.html   the page's French texts, written as
+//       qsTranslate("page", …) calls, so that lupdate puts them in the catalogue beside the
+//       scripts' and the programs' (scripts/catalogue.sh feeds it this output)
+//   node web/catalogue.mjs table translations/kest_en.ts <site>/textes.js   the English table
+//       that langue.js reads, every finished translation of the catalogue
+// A text of index.html is a run of text and <u> (the access letter, written &X) between two
+// other tags, or a data-hint, aria-label or description; translate="no" keeps an element's
+// texts out. langue.js finds the same texts in the page.
+import { readFileSync, writeFileSync } from 'node:fs';
+
+const ENTITES = { amp: '&', lt: '<', gt: '>', quot: '"', apos: "'", nbsp: '\u00a0' };
+const decode = (s) => s.replace(/&(#x[0-9a-f]+|#[0-9]+|[a-z]+);/gi, (m, e) => {
+  if (e[0] === '#') return String.fromCodePoint(parseInt(e.slice(e[1] === 'x' ? 2 : 1), e[1] === 'x' ? 16 : 10));
+  return ENTITES[e] !== undefined ? ENTITES[e] : m;
+});
+
+// The element with translate="no", whole, from its opening tag to its closing one.
+function sansNonTraduits(html) {
+  const ouvrant = /<([a-z0-9]+)\b[^>]*\btranslate="no"[^>]*>/i;
+  for (let m; (m = ouvrant.exec(html));) {
+    const nom = m[1].toLowerCase();
+    const balise = new RegExp(`<(/?)${nom}\\b[^>]*>`, 'gi');
+    balise.lastIndex = m.index + m[0].length;
+    let profondeur = 1, fin = html.length;
+    for (let b; profondeur > 0 && (b = balise.exec(html));) {
+      profondeur += b[1] ? -1 : 1;
+      fin = b.index + b[0].length;
+    }
+    html = html.slice(0, m.index) + html.slice(fin);
+  }
+  return html;
+}
+
+export function textesDeLaPage(html) {
+  html = sansNonTraduits(html.replace(/<!--[\s\S]*?-->/g, '')
+    .replace(/<(script|style|svg)\b[\s\S]*?<\/\1>/gi, ''));
+  const textes = [];
+  const ajoute = (t) => {
+    t = t.trim();
+    if (t && /\p{L}/u.test(t) && !textes.includes(t)) textes.push(t);
+  };
+  for (const m of html.matchAll(/\b(?:data-hint|aria-label)="([^"]*)"/g)) ajoute(decode(m[1]));
+  for (const m of html.matchAll(/<meta name="description" content="([^"]*)"/g)) ajoute(decode(m[1]));
+  const marque = html.replace(/<u>([^<]*)<\/u>/gi, '\u0001$1');
+  for (const morceau of marque.split(/<[^>]*>/)) ajoute(decode(morceau).replace(/\u0001/g, '&'));
+  return textes;
+}
+
+function sources(chemin) {
+  const js = (t) => JSON.stringify(t);
+  const lignes = textesDeLaPage(readFileSync(chemin, 'utf8'))
+    .map((t) => `qsTranslate("page", ${js(t)});`);
+  process.stdout.write(lignes.join('\n') + '\n');
+}
+
+function table(ts, sortie) {
+  const xml = readFileSync(ts, 'utf8');
+  const en = {};
+  for (const c of xml.matchAll(/<context>([\s\S]*?)<\/context>/g)) {
+    const nom = decode(/<name>([\s\S]*?)<\/name>/.exec(c[1])[1]);
+    for (const m of c[1].matchAll(/<message>([\s\S]*?)<\/message>/g)) {
+      const source = /<source>([\s\S]*?)<\/source>/.exec(m[1]);
+      const traduction = /<translation>([\s\S]*?)<\/translation>/.exec(m[1]);
+      if (source && traduction) en[nom + '\u0004' + decode(source[1])] = decode(traduction[1]);
+    }
+  }
+  writeFileSync(sortie, '// Made from translations/kest_en.ts by web/catalogue.mjs: do not edit.\n' +
+    `self.KestTextes = ${JSON.stringify({ en: en })};\n`);
+}
+
+const [mode, a, b] = process.argv.slice(2);
+if (mode === 'sources') sources(a);
+else if (mode === 'table') table(a, b);
+else {
+  process.stderr.write('usage: node web/catalogue.mjs sources index.html | table kest_en.ts textes.js\n');
+  process.exit(2);
+}
