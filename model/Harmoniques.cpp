@@ -36,6 +36,12 @@ std::string Json(const std::optional<double>& v) { return v ? Json(*v) : "null";
 std::string JsonTexte(std::string_view texte) {
     std::string r = "\"";
     for (const char c : texte) {
+        if (static_cast<unsigned char>(c) < 0x20) {  // a control character, as \u00XX
+            char echappe[8];
+            std::snprintf(echappe, sizeof echappe, "\\u%04x", static_cast<unsigned char>(c));
+            r += echappe;
+            continue;
+        }
         if (c == '"' || c == '\\') r += '\\';
         r += c;
     }
@@ -307,8 +313,11 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
 }
 
 std::string NomBobinage(const State& s, std::string_view separateur) {
+    // Tenths of a degree up to a million degrees; beyond, six significant digits, so that the
+    // text always fits.
+    const double enDegres = s.Y * 180.0 / kPi;
     char degres[64];
-    std::snprintf(degres, sizeof degres, "%.1f", s.Y * 180.0 / kPi);
+    std::snprintf(degres, sizeof degres, std::abs(enDegres) < 1e6 ? "%.1f" : "%.6g", enDegres);
     std::string y = degres;
     if (y.size() > 2 && y.compare(y.size() - 2, 2, ".0") == 0) y.resize(y.size() - 2);
     if (y == "-0") y = "0";
