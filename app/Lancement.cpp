@@ -91,7 +91,8 @@ LigneDeCommande LitLigneDeCommande(const std::vector<std::string>& arguments) {
 }
 
 void RefuseLeReste(const std::vector<std::string>& arguments) {
-    const std::vector<std::string> reste = LitLigneDeCommande(arguments).reste;
+    Options options;
+    const std::vector<std::string> reste = PrendOptions(arguments, options);
     if (reste.empty()) return;
     const std::string& a = reste.front();
     if (a.size() > 1 && a[0] == '-')

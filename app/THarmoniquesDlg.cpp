@@ -47,8 +47,8 @@ bool MemeBobinage(const State& a, const State& b) {
     return a.p == b.p && a.m == b.m && a.NbEncoches == b.NbEncoches && a.Y == b.Y &&
            a.Alpha == b.Alpha && a.Imax == b.Imax && a.Omega == b.Omega && a.Reelle == b.Reelle &&
            a.DoubleEtoile == b.DoubleEtoile && a.alimentation == b.alimentation &&
-           std::equal(a.AmplitudesLibres, a.AmplitudesLibres + 3, b.AmplitudesLibres) &&
-           std::equal(a.DephasagesLibres, a.DephasagesLibres + 3, b.DephasagesLibres);
+           std::equal(a.amplitudesLibres, a.amplitudesLibres + 3, b.amplitudesLibres) &&
+           std::equal(a.dephasagesLibres, a.dephasagesLibres + 3, b.dephasagesLibres);
 }
 
 QString Nombre(double v, const std::string& separateur) {

@@ -265,9 +265,9 @@ void TkestForm::CreerZoom() {
                                                       CheckBoxAfficheVect, CheckBoxAfficheOnde,
                                                       CheckBoxAfficheBobinage})
         rangee_.emplace_back(c, c->pos());
-    Echap = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    Echap->setEnabled(false);
-    connect(Echap, &QShortcut::activated, this, [this] { Garde([this] { PleinEcran1Click(); }); });
+    echap_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    echap_->setEnabled(false);
+    connect(echap_, &QShortcut::activated, this, [this] { Garde([this] { PleinEcran1Click(); }); });
 
     // The last run's choice; anything else than one of the steps is the normal size.
     const QSettings reglages(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
@@ -319,7 +319,7 @@ void TkestForm::ReglePleinEcran(bool plein) {
     }
     pleinEcran_ = plein;
     PleinEcran1->setChecked(plein);
-    Echap->setEnabled(plein);
+    echap_->setEnabled(plein);
     if (plein) {
         setWindowState(windowState() | Qt::WindowFullScreen);
         // Without a window manager nobody sizes the window: it takes the screen itself.

@@ -163,7 +163,7 @@ private:
     QAction* Reduire1 = nullptr;
     QAction* TailleNormale1 = nullptr;
     QAction* PleinEcran1 = nullptr;
-    QShortcut* Echap = nullptr;  // Escape, which only leaves full screen
+    QShortcut* echap_ = nullptr;  // Escape, which only leaves full screen
 
     State etat_;  // written only by the rules of model/Regles.h, called from this window
     QWidget* Zone = nullptr;  // the drawing area, the central widget

@@ -88,14 +88,6 @@ namespace {
 
 constexpr int kImagesMax = 1000;
 
-int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi) {
-    const int n = TexteVersEntier(texte);
-    if (n < min || n > max)
-        throw Erreur(Remplit(Traduit("kest-export", "'%1' n'est pas %2 (%3 à %4)"),
-                             {texte, quoi, std::to_string(min), std::to_string(max)}));
-    return n;
-}
-
 std::optional<Format> FormatDuNom(std::string nom) {
     std::transform(nom.begin(), nom.end(), nom.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });

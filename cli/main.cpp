@@ -73,7 +73,7 @@ void ProduitHarmoniques(const Commande& c) {
     sortie.Valide();
 }
 
-// Runs what cannot fail for the user's input any more: 1 and the reason when it fails.
+// Runs the work once the arguments are accepted: 1 and the reason when it fails.
 template <typename F>
 int Execute(F&& travail) {
     try {
@@ -114,13 +114,19 @@ int main(int argc, char* argv[]) {
     // A closed pipe is a write error to report, not a silent death.
     std::signal(SIGPIPE, SIG_IGN);
     ProtegeSortie();
-    if (commande.harmoniques) return Execute([&] { ProduitHarmoniques(commande); });
+    if (commande.harmoniques) {
+        RecoitInterruptions();
+        return Execute([&] { ProduitHarmoniques(commande); });
+    }
     // Fonts and painting need a Qt application, never a display: the offscreen platform,
     // whatever the caller's environment names.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(Silence);
     int argcQt = 1;
     QGuiApplication application(argcQt, argv);
+    // The threads the application has made keep the interruptions blocked: they reach the main
+    // thread, where the temporary file's creation blocks them.
+    RecoitInterruptions();
 
     return Execute([&] { Produit(commande); });
 }

@@ -30,7 +30,7 @@ PhaseAlimentation ParametresPhase(const State& s, int k) {
             if (k == 1) return {kRacine3Sur2, kPi - kPiSur6};
             return {0.0, 0.0};
         case Alimentation::Libre:
-            return {s.AmplitudesLibres[k], s.DephasagesLibres[k] * kPi / 180.0};
+            return {s.amplitudesLibres[k], s.dephasagesLibres[k] * kPi / 180.0};
     }
     return {};
 }
@@ -77,10 +77,17 @@ void AppliquerAlimentationLibre(State& s, const SaisieAlimentation& saisie,
                 Remplit(Traduit("Alimentation", "'%1' n'est pas une amplitude correcte (0 à %2)"),
                         {saisie.amplitudes[k], ReelVersTexte(kAmplitudeMax, separateur)}));
     }
-    for (int k = 0; k < 3; ++k) dephasages[k] = TexteVersReel(saisie.dephasages[k], separateur);
     for (int k = 0; k < 3; ++k) {
-        s.AmplitudesLibres[k] = amplitudes[k];
-        s.DephasagesLibres[k] = dephasages[k];
+        dephasages[k] = TexteVersReel(saisie.dephasages[k], separateur);
+        if (!(dephasages[k] >= -kDephasageMax && dephasages[k] <= kDephasageMax))
+            throw Erreur(
+                Remplit(Traduit("Alimentation", "'%1' n'est pas un déphasage correct (%2 à %3)"),
+                        {saisie.dephasages[k], ReelVersTexte(-kDephasageMax, separateur),
+                         ReelVersTexte(kDephasageMax, separateur)}));
+    }
+    for (int k = 0; k < 3; ++k) {
+        s.amplitudesLibres[k] = amplitudes[k];
+        s.dephasagesLibres[k] = dephasages[k];
     }
     s.alimentation = Alimentation::Libre;
 }
@@ -88,8 +95,8 @@ void AppliquerAlimentationLibre(State& s, const SaisieAlimentation& saisie,
 SaisieAlimentation SaisieAlimentationAffichee(const State& s, std::string_view separateur) {
     SaisieAlimentation saisie;
     for (int k = 0; k < 3; ++k) {
-        saisie.amplitudes[k] = ReelVersTexte(s.AmplitudesLibres[k], separateur);
-        saisie.dephasages[k] = ReelVersTexte(s.DephasagesLibres[k], separateur);
+        saisie.amplitudes[k] = ReelVersTexte(s.amplitudesLibres[k], separateur);
+        saisie.dephasages[k] = ReelVersTexte(s.dephasagesLibres[k], separateur);
     }
     return saisie;
 }
@@ -175,8 +182,8 @@ OptionsAlimentation OptionsAlimentationEcrites(const State& s) {
     if (s.alimentation == Alimentation::Equilibree) return o;
     o.alimentation = CleAlimentation(s.alimentation);
     if (s.alimentation == Alimentation::Libre) {
-        o.amplitudes = Liste(s.AmplitudesLibres);
-        o.dephasages = Liste(s.DephasagesLibres);
+        o.amplitudes = Liste(s.amplitudesLibres);
+        o.dephasages = Liste(s.dephasagesLibres);
     }
     return o;
 }

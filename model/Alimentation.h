@@ -6,7 +6,8 @@
 //
 // Phase k (0, 1, 2) carries I[k] = a_k·Imax·sin(Omega·t − δ_k), δ_k an electrical time lag in
 // radians. CourantPhase (model/Physique.h) computes it; with the balanced supply it computes
-// Omega·t − k·2π/3 exactly as the picture always did, so the default picture keeps every call.
+// Omega·t − k·2π/3 and Imax·sin(phi) in that order of operations, so that the default picture
+// keeps every call.
 //
 // Forward and backward parts: the order-h space wave of the resultant splits into a wave
 // turning like the balanced fundamental and one turning the other way. Per unit of what the
@@ -59,13 +60,15 @@ struct SaisieAlimentation {
     std::string dephasages[3];
 };
 
-inline constexpr double kAmplitudeMax = 2.0;  // the free amplitudes go from 0 to 2
+inline constexpr double kAmplitudeMax = 2.0;     // the free amplitudes go from 0 to 2
+inline constexpr double kDephasageMax = 3600.0;  // the free lags go from -3600 to 3600 degrees
 
 // Enter in a field of "Libre": reads the six texts with the locale's separator (as the options
 // dialog reads Y); when all are correct, stores them and selects "Libre". The first incorrect
 // text throws Erreur with its French message and nothing is changed: "'x' n'est pas une valeur
 // en virgule flottante correcte", "Débordement en virgule flottante", or
-// "'x' n'est pas une amplitude correcte (0 à 2)".
+// "'x' n'est pas une amplitude correcte (0 à 2)" or "'x' n'est pas un déphasage correct
+// (-3600 à 3600)"; the bound keeps the lag in radians finite, so the currents are numbers.
 void AppliquerAlimentationLibre(State& s, const SaisieAlimentation& saisie,
                                 std::string_view separateur);
 

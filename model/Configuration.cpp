@@ -64,8 +64,6 @@ Lien :
 
 namespace {
 
-constexpr int kTicksMax = 10000000;  // a fraction of a second of ticks, 7 days of the clock
-
 // The keys a configuration knows, in the order a link is written. On the command line a key is
 // "--cle VALEUR", or a flag that stands for a fixed value ("--sans-onde" for onde=0). A new
 // option is a row here, its reading in FormeConfiguration, its writing in EcritLien and its line
@@ -97,14 +95,6 @@ const Cle* ChercheCle(std::string_view cle) {
     return c == std::end(kCles) ? nullptr : c;
 }
 bool EstCle(std::string_view cle) { return ChercheCle(cle) != nullptr; }
-
-int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi) {
-    const int n = TexteVersEntier(texte);
-    if (n < min || n > max)
-        throw Erreur(Remplit(Traduit("Configuration", "'%1' n'est pas %2 (%3 à %4)"),
-                             {texte, quoi, std::to_string(min), std::to_string(max)}));
-    return n;
-}
 
 bool Booleen(const std::string& cle, const std::string& texte) {
     if (texte == "0") return false;
@@ -226,7 +216,11 @@ Options LitLien(std::string_view lien) {
     return options;
 }
 
-Configuration FormeConfiguration(const Options& options, std::string_view separateur) {
+namespace {
+
+// FormeConfiguration; without `avancer` the ticks count is checked but the clock not advanced,
+// for a trial whose configuration is thrown away.
+Configuration Forme(const Options& options, std::string_view separateur, bool avancer) {
     Configuration c;
     std::vector<std::string> vues;
     const auto valeur = [&](const char* cle) -> const std::string* {
@@ -293,7 +287,8 @@ Configuration FormeConfiguration(const Options& options, std::string_view separa
     if (ticks) {
         const int n = EntierBorne(*ticks, 0, kTicksMax,
                                   Traduit("Configuration", "un nombre de tops d'horloge correct"));
-        for (int k = 0; k < n; ++k) AvancerTemps(c.etat);
+        if (avancer)
+            for (int k = 0; k < n; ++k) AvancerTemps(c.etat);
     }
     if (t) {
         const double temps = TexteVersReel(AvecPoint(*t, separateur), ".");
@@ -305,15 +300,22 @@ Configuration FormeConfiguration(const Options& options, std::string_view separa
     return c;
 }
 
+}  // namespace
+
+Configuration FormeConfiguration(const Options& options, std::string_view separateur) {
+    return Forme(options, separateur, true);
+}
+
 Configuration FormeConfigurationTolerante(const Options& options, std::string_view separateur,
                                           std::vector<std::string>& refus) {
-    // Each option is tried alone over the defaults; a refused one stays at its default.
+    // Each option is tried over the options kept before it; a refused one stays at its default.
+    // The trials leave the clock alone: the ticks are run once, in the forming kept.
     Options retenues;
     for (const auto& option : options) {
         try {
             Options essai = retenues;
             essai.push_back(option);
-            FormeConfiguration(essai, separateur);
+            Forme(essai, separateur, false);
             retenues.push_back(option);
         } catch (const Erreur& e) {
             refus.push_back(e.message());

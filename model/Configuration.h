@@ -23,6 +23,10 @@ struct Configuration {
     bool enMarche = false;  // the clock started, as by "Play"
 };
 
+// The most clock ticks a configuration (or the page) runs at once: a fraction of a second of
+// computing, 7 days of the clock.
+inline constexpr int kTicksMax = 10000000;
+
 // Options by their link key, in the order given: {"p", "2"}, {"onde", "0"}.
 using Options = std::vector<std::pair<std::string, std::string>>;
 

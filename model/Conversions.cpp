@@ -223,4 +223,12 @@ std::string ReelVersTexte(double valeur, std::string_view separateur) {
 
 std::string EntierVersTexte(int valeur) { return std::to_string(valeur); }
 
+int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi) {
+    const int n = TexteVersEntier(texte);
+    if (n < min || n > max)
+        throw Erreur(Remplit(Traduit("Conversions", "'%1' n'est pas %2 (%3 à %4)"),
+                             {texte, quoi, std::to_string(min), std::to_string(max)}));
+    return n;
+}
+
 }  // namespace kest

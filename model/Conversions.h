@@ -41,4 +41,8 @@ std::string ReelVersTexte(double valeur, std::string_view separateur);
 // Plain decimal integer, minus sign when negative.
 std::string EntierVersTexte(int valeur);
 
+// An integer option's value: TexteVersEntier, then Erreur("'<texte>' n'est pas <quoi> (min à
+// max)") outside [min, max].
+int EntierBorne(const std::string& texte, int min, int max, const std::string& quoi);
+
 }  // namespace kest

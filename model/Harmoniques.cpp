@@ -8,6 +8,7 @@
 
 #include "model/Alimentation.h"
 #include "model/Physique.h"
+#include "model/Regles.h"
 #include "model/Textes.h"
 
 namespace kest {
@@ -16,7 +17,7 @@ namespace {
 
 using Complexe = std::complex<double>;
 
-bool Etagee(const State& s) { return s.DoubleEtoile || s.Reelle; }
+bool Etagee(const State& s) { return DistributionDe(s) != Distribution::Parfaite; }
 
 // Below this the fundamental is taken as missing: nothing to compare the orders with.
 bool AFondamental(const Harmoniques& sp, double imax) {
@@ -35,6 +36,12 @@ std::string Json(const std::optional<double>& v) { return v ? Json(*v) : "null";
 std::string JsonTexte(std::string_view texte) {
     std::string r = "\"";
     for (const char c : texte) {
+        if (static_cast<unsigned char>(c) < 0x20) {  // a control character, as \u00XX
+            char echappe[8];
+            std::snprintf(echappe, sizeof echappe, "\\u%04x", static_cast<unsigned char>(c));
+            r += echappe;
+            continue;
+        }
         if (c == '"' || c == '\\') r += '\\';
         r += c;
     }
@@ -306,19 +313,19 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
 }
 
 std::string NomBobinage(const State& s, std::string_view separateur) {
+    // Tenths of a degree up to a million degrees; beyond, six significant digits, so that the
+    // text always fits.
+    const double enDegres = s.Y * 180.0 / kPi;
     char degres[64];
-    std::snprintf(degres, sizeof degres, "%.1f", s.Y * 180.0 / kPi);
+    std::snprintf(degres, sizeof degres, std::abs(enDegres) < 1e6 ? "%.1f" : "%.6g", enDegres);
     std::string y = degres;
     if (y.size() > 2 && y.compare(y.size() - 2, 2, ".0") == 0) y.resize(y.size() - 2);
     if (y == "-0") y = "0";
     if (const auto point = y.find('.'); point != std::string::npos)
         y.replace(point, 1, separateur.empty() ? std::string_view(".") : separateur);
-    const char* distribution = s.DoubleEtoile ? Traduit("Harmoniques", "Double étoile")
-                               : s.Reelle     ? Traduit("Harmoniques", "Réelle")
-                                              : Traduit("Harmoniques", "Parfaite");
-    return Remplit(
-        Traduit("Harmoniques", "p = %1, m = %2, %3 encoches, Y = %4° électriques, %5"),
-        {std::to_string(s.p), std::to_string(s.m), std::to_string(s.NbEncoches), y, distribution});
+    return Remplit(Traduit("Harmoniques", "p = %1, m = %2, %3 encoches, Y = %4° électriques, %5"),
+                   {std::to_string(s.p), std::to_string(s.m), std::to_string(s.NbEncoches), y,
+                    NomDistribution(DistributionDe(s))});
 }
 
 std::string TexteFacteur(double v, std::string_view separateur) {

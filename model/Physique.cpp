@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Alimentation.h"
+#include "model/Regles.h"
 
 namespace kest {
 
@@ -70,7 +71,7 @@ bool DansBobine(const State& s, double theta, double c) {
 
 std::vector<double> BordsPhase(const State& s, int k) {
     std::vector<double> bords;
-    if (!(s.DoubleEtoile || s.Reelle) || s.m <= 0) return bords;
+    if (DistributionDe(s) == Distribution::Parfaite || s.m <= 0) return bords;
     // DansBobine changes where theta − c crosses a multiple of the span (the remainder wraps)
     // or where the remainder crosses Y/p: both lattices, whatever the sign of theta − c + 2π.
     const double pas = kDeuxPi / s.p;

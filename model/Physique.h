@@ -20,8 +20,8 @@ double AngleConducteur(const State& s, int k, int i, int j, Cote cote, Etoile et
 // Magnetic axis of phase k under pole pair j: a quarter period after its go belt.
 double AngleAxe(const State& s, int k, int j);
 
-// Phase k's current for the state's supply (model/Alimentation.h): balanced, exactly
-// Omega·t − k·2π/3 and Imax·sin(phi) as ever; otherwise Omega·t − δ_k and a_k·Imax·sin(phi).
+// Phase k's current for the state's supply (model/Alimentation.h): balanced, Omega·t − k·2π/3
+// and Imax·sin(phi) in that order of operations; otherwise Omega·t − δ_k and a_k·Imax·sin(phi).
 struct Courant {
     double phi;     // electrical phase angle Omega·t − δ_k
     double valeur;  // a_k·Imax·sin(phi)

@@ -50,6 +50,18 @@ Distribution DistributionDe(const State& etat) {
     return etat.Reelle ? Distribution::Reelle : Distribution::Parfaite;
 }
 
+std::string NomDistribution(Distribution d) {
+    switch (d) {
+        case Distribution::Reelle:
+            return Traduit("Regles", "Réelle");
+        case Distribution::DoubleEtoile:
+            return Traduit("Regles", "Double étoile");
+        case Distribution::Parfaite:
+            break;
+    }
+    return Traduit("Regles", "Parfaite");
+}
+
 Saisie SaisieAffichee(const State& etat, std::string_view separateur) {
     const Distribution d = DistributionDe(etat);
     return Saisie{EntierVersTexte(etat.p), EntierVersTexte(etat.m),

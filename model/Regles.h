@@ -26,6 +26,9 @@ struct Saisie {
 enum class Distribution { Parfaite, Reelle, DoubleEtoile };
 Distribution DistributionDe(const State& etat);
 
+// The button's label: "Parfaite", "Réelle", "Double étoile".
+std::string NomDistribution(Distribution d);
+
 // What the panel shows for a state: p and m in decimal, Y written with the locale's separator
 // and the button of its distribution. Enter sends these texts back through AppliquerSaisie,
 // which is why an untouched Y becomes its 15-digit writing (3.14159265358979 for π).

@@ -20,8 +20,9 @@ inline constexpr double kPiSur2 = 1.5707963267948966;
 inline constexpr double kPiSur6 = 0.5235987755982988;
 
 // The supply of the three phases: phase k carries a_k·Imax·sin(Omega·t − δ_k). The balanced
-// supply (δ_k = k·2π/3, a_k = 1) is the default and is computed exactly as the picture always
-// was; model/Alimentation.h gives the a_k and δ_k of each kind and its rules.
+// supply (δ_k = k·2π/3, a_k = 1) is the default, computed as Omega·t − k·2π/3 and
+// Imax·sin(phi) in that order of operations; model/Alimentation.h gives the a_k and δ_k of
+// each kind and its rules.
 enum class Alimentation {
     Equilibree,       // "Équilibrée": a_k = 1, δ_k = k·2π/3
     SequenceInverse,  // "Séquence inverse": a_k = 1, δ_k = −k·2π/3 (phases 2 and 3 exchanged)
@@ -53,8 +54,8 @@ struct State {
     // The supply, after the picture's own members. The free amplitudes (per unit of Imax, 0 to
     // 2) and lags (degrees) are kept when another kind is chosen, and used only by "Libre".
     Alimentation alimentation = Alimentation::Equilibree;
-    double AmplitudesLibres[3] = {1.0, 1.0, 1.0};
-    double DephasagesLibres[3] = {0.0, 120.0, 240.0};
+    double amplitudesLibres[3] = {1.0, 1.0, 1.0};
+    double dephasagesLibres[3] = {0.0, 120.0, 240.0};
 };
 
 }  // namespace kest

@@ -47,6 +47,10 @@
         <source>déphasages</source>
         <translation>lags</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un déphasage correct (%2 à %3)</source>
+        <translation>&apos;%1&apos; is not a valid lag (%2 to %3)</translation>
+    </message>
 </context>
 <context>
     <name>Cadre</name>
@@ -72,10 +76,6 @@
 </context>
 <context>
     <name>Configuration</name>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas %2 (%3 à %4)</source>
-        <translation>&apos;%1&apos; is not %2 (%3 to %4)</translation>
-    </message>
     <message>
         <source>&apos;%1&apos; n&apos;est pas une valeur correcte pour %2 (0 ou 1)</source>
         <translation>&apos;%1&apos; is not a valid value for %2 (0 or 1)</translation>
@@ -221,6 +221,10 @@ Link:
         <source>Débordement en virgule flottante</source>
         <translation>Floating point overflow</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas %2 (%3 à %4)</source>
+        <translation>&apos;%1&apos; is not %2 (%3 to %4)</translation>
+    </message>
 </context>
 <context>
     <name>Copier</name>
@@ -253,18 +257,6 @@ Link:
 </context>
 <context>
     <name>Harmoniques</name>
-    <message>
-        <source>Double étoile</source>
-        <translation>Double star</translation>
-    </message>
-    <message>
-        <source>Réelle</source>
-        <translation>Real</translation>
-    </message>
-    <message>
-        <source>Parfaite</source>
-        <translation>Perfect</translation>
-    </message>
     <message>
         <source>p = %1, m = %2, %3 encoches, Y = %4° électriques, %5</source>
         <translation>p = %1, m = %2, %3 slots, Y = %4 electrical degrees, %5</translation>
@@ -370,13 +362,21 @@ Examples:
         <source>Division par zéro en virgule flottante</source>
         <translation>Floating point division by zero</translation>
     </message>
+    <message>
+        <source>Réelle</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Double étoile</source>
+        <translation>Double star</translation>
+    </message>
+    <message>
+        <source>Parfaite</source>
+        <translation>Perfect</translation>
+    </message>
 </context>
 <context>
     <name>kest-export</name>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas %2 (%3 à %4)</source>
-        <translation>&apos;%1&apos; is not %2 (%3 to %4)</translation>
-    </message>
     <message>
         <source>L&apos;option %1 est donnée deux fois</source>
         <translation>The option %1 is given twice</translation>

@@ -115,10 +115,13 @@ EMSCRIPTEN_KEEPALIVE void kest_choisir_distribution(int reelle, int doubleEtoile
     aRedessiner = true;
 }
 
-// n clock ticks, each one AvancerTemps as on the desktop.
-EMSCRIPTEN_KEEPALIVE void kest_avancer(int n) {
-    for (int i = 0; i < n; ++i) kest::AvancerTemps(etat);
-    if (n > 0) aRedessiner = true;
+// n clock ticks, each one AvancerTemps as on the desktop; at most kTicksMax, so that no number
+// freezes the page. Taken as a double, so that JavaScript's number arrives unwrapped.
+EMSCRIPTEN_KEEPALIVE void kest_avancer(double n) {
+    if (!(n >= 1.0)) return;
+    const int ticks = n < kest::kTicksMax ? static_cast<int>(n) : kest::kTicksMax;
+    for (int i = 0; i < ticks; ++i) kest::AvancerTemps(etat);
+    aRedessiner = true;
 }
 
 EMSCRIPTEN_KEEPALIVE int kest_a_redessiner() { return aRedessiner; }
@@ -167,10 +170,10 @@ EMSCRIPTEN_KEEPALIVE const char* kest_nom_alimentation(int alimentation) {
 }
 // The free values stored, phase k (0..2): amplitude per unit of Imax, lag in degrees.
 EMSCRIPTEN_KEEPALIVE double kest_amplitude_libre(int k) {
-    return k >= 0 && k < 3 ? etat.AmplitudesLibres[k] : 0.0;
+    return k >= 0 && k < 3 ? etat.amplitudesLibres[k] : 0.0;
 }
 EMSCRIPTEN_KEEPALIVE double kest_dephasage_libre(int k) {
-    return k >= 0 && k < 3 ? etat.DephasagesLibres[k] : 0.0;
+    return k >= 0 && k < 3 ? etat.dephasagesLibres[k] : 0.0;
 }
 
 // What the panel shows for the state: kest_saisie_texte(0, 1, 2) for p, m and Y, and the flags
@@ -259,6 +262,14 @@ EMSCRIPTEN_KEEPALIVE const char* kest_nom_style(int brosse, int style) {
         return style >= 0 && style < static_cast<int>(std::size(noms)) ? noms[style] : nullptr;
     };
     return brosse ? nom(kest::web::kNomsBrushStyle) : nom(kest::web::kNomsPenStyle);
+}
+// The label of distribution i (0 Parfaite, 1 Réelle, 2 Double étoile, as kest_distribution),
+// or null past the last one.
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_distribution(int i) {
+    static std::string nom;
+    if (i < 0 || i > static_cast<int>(kest::Distribution::DoubleEtoile)) return nullptr;
+    nom = kest::NomDistribution(static_cast<kest::Distribution>(i));
+    return nom.c_str();
 }
 EMSCRIPTEN_KEEPALIVE int kest_largeur_image() { return kest::kLargeurImage; }
 EMSCRIPTEN_KEEPALIVE int kest_hauteur_image() { return kest::kHauteurImage; }

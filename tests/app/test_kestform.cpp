@@ -453,9 +453,9 @@ TEST_F(Fenetre, AlimentationWindow) {
         EXPECT_EQ(peintures, 0);
         const kest::State& s = form.Etat();
         EXPECT_EQ(s.alimentation, Alimentation::Monophasee);
-        EXPECT_EQ(std::vector<double>(s.AmplitudesLibres, s.AmplitudesLibres + 3),
+        EXPECT_EQ(std::vector<double>(s.amplitudesLibres, s.amplitudesLibres + 3),
                   (std::vector<double>{1, 1, 1}));
-        EXPECT_EQ(std::vector<double>(s.DephasagesLibres, s.DephasagesLibres + 3),
+        EXPECT_EQ(std::vector<double>(s.dephasagesLibres, s.dephasagesLibres + 3),
                   (std::vector<double>{0, 120, 240}));
         EXPECT_EQ(Edit(k.champ)->text(), k.texte);  // what was typed stays
     }
@@ -466,8 +466,8 @@ TEST_F(Fenetre, AlimentationWindow) {
     EXPECT_EQ(Peintures([&] { QTest::keyClick(Edit("IDC_dephasage1"), Qt::Key_Enter); }), 1);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(form.Etat().alimentation, Alimentation::Libre);
-    EXPECT_EQ(form.Etat().AmplitudesLibres[1], 0.5);
-    EXPECT_EQ(form.Etat().DephasagesLibres[2], 200.25);
+    EXPECT_EQ(form.Etat().amplitudesLibres[1], 0.5);
+    EXPECT_EQ(form.Etat().dephasagesLibres[2], 200.25);
     EXPECT_TRUE(Bouton("RBAlimentation4")->isChecked());
 
     d.close();

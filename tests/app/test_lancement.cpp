@@ -140,7 +140,7 @@ TEST(FenetrePrincipale, EightPointFontAndStatusBar) {
 // kest --lien opens the window in the configuration that the model forms from the link, for each
 // link of the table that the page and the exporter read too (tests/support/liens.json): the
 // state, the check boxes, the speed bar and the clock, which write the same link back.
-TEST(LigneDeCommande, LaFenetreSOuvreDansLaConfigurationDuLien) {
+TEST(LigneDeCommande, TheWindowOpensInTheLinksConfiguration) {
     QFile fichier(QStringLiteral(KEST_LIENS));
     ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
     const QJsonArray liens = QJsonDocument::fromJson(fichier.readAll()).array();

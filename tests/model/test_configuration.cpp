@@ -26,13 +26,13 @@ void ExpectMemes(const Configuration& a, const Configuration& b, const std::stri
     EXPECT_EQ(a.intervalle, b.intervalle);
     EXPECT_EQ(a.enMarche, b.enMarche);
     EXPECT_EQ(a.etat.alimentation, b.etat.alimentation);
-    EXPECT_EQ(0, std::memcmp(a.etat.AmplitudesLibres, b.etat.AmplitudesLibres,
-                             sizeof a.etat.AmplitudesLibres));
-    EXPECT_EQ(0, std::memcmp(a.etat.DephasagesLibres, b.etat.DephasagesLibres,
-                             sizeof a.etat.DephasagesLibres));
+    EXPECT_EQ(0, std::memcmp(a.etat.amplitudesLibres, b.etat.amplitudesLibres,
+                             sizeof a.etat.amplitudesLibres));
+    EXPECT_EQ(0, std::memcmp(a.etat.dephasagesLibres, b.etat.dephasagesLibres,
+                             sizeof a.etat.dephasagesLibres));
 }
 
-TEST(Configuration, UnLienRefaitLaConfigurationQuiLaEcrit) {
+TEST(Configuration, ALinkFormsAgainTheConfigurationThatWroteIt) {
     const std::vector<std::string> lignes[] = {
         {},
         {"--p", "2", "--m", "3", "--distribution", "reelle"},
@@ -66,7 +66,7 @@ TEST(Configuration, UnLienRefaitLaConfigurationQuiLaEcrit) {
                   LitLien("marche=1&onde=0&distribution=reelle&m=3&intervalle=100&p=2"))));
 }
 
-TEST(Configuration, UnMauvaisLienLaisseChaqueValeurRefuseeASonDefaut) {
+TEST(Configuration, EachRefusedValueOfABadLinkStaysAtItsDefault) {
     struct Cas {
         const char* lien;
         std::vector<std::string> refus;
@@ -107,7 +107,7 @@ TEST(Configuration, UnMauvaisLienLaisseChaqueValeurRefuseeASonDefaut) {
     EXPECT_TRUE(LitLien("https://exemple.org/kest/").empty());
 }
 
-TEST(Configuration, LaLigneDeCommandeLaisseAuProgrammeSesOptionsEtRefuseLesRepetitions) {
+TEST(Configuration, TheCommandLineLeavesTheProgramItsOptionsAndRefusesRepeats) {
     Options options;
     EXPECT_EQ((std::vector<std::string>{"--sortie", "f.svg", "--echelle=2"}),
               PrendOptions({"--sortie", "f.svg", "--m=3", "--echelle=2", "--sans-onde"}, options));

@@ -126,7 +126,7 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
         State s;
         s.alimentation = Alimentation::Libre;
         for (int k = 0; k < 3; ++k)
-            s.AmplitudesLibres[k] = amplitude(hasard), s.DephasagesLibres[k] = degres(hasard);
+            s.amplitudesLibres[k] = amplitude(hasard), s.dephasagesLibres[k] = degres(hasard);
         supplies.push_back(s);
     }
     double pire = 0.0;
@@ -141,8 +141,8 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
                 State s = Bobinage(p, m, y, d);
                 s.alimentation = alimentation.alimentation;
                 for (int k = 0; k < 3; ++k) {
-                    s.AmplitudesLibres[k] = alimentation.AmplitudesLibres[k];
-                    s.DephasagesLibres[k] = alimentation.DephasagesLibres[k];
+                    s.amplitudesLibres[k] = alimentation.amplitudesLibres[k];
+                    s.dephasagesLibres[k] = alimentation.dephasagesLibres[k];
                 }
                 s.t = t;
                 const Harmoniques sp = HarmoniquesNumeriques(s);
@@ -233,6 +233,10 @@ TEST(Harmoniques, TableTextAndJson) {
     s.DoubleEtoile = true;
     s.Y = 2.5;
     EXPECT_EQ(NomBobinage(s), "p = 2, m = 3, 36 encoches, Y = 143,2° électriques, Double étoile");
+    State grand = s;
+    grand.Y = 1e100;  // accepted by the dialog; its tenths of a degree would not fit the title
+    EXPECT_EQ(NomBobinage(grand),
+              "p = 2, m = 3, 36 encoches, Y = 5,72958e+101° électriques, Double étoile");
     EXPECT_EQ(OrdresFenetre(s), (std::vector<int>{1, 2, 4, 5, 7, 11, 13}));
     EXPECT_EQ(OrdresFenetre(Bobinage(1, 2)), (std::vector<int>{1, 5, 7, 11, 13}));
     // π as the dialog writes it back after an untouched Enter: still full pitch.

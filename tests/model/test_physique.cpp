@@ -179,8 +179,8 @@ TEST(AppliquerAlimentationLibre, ReadsAllOrChangesNothing) {
     State s;
     AppliquerAlimentationLibre(s, {{"1", "0,5", "2"}, {"0", "-90", "1e2"}}, ",");
     EXPECT_EQ(s.alimentation, Alimentation::Libre);
-    EXPECT_EQ(s.AmplitudesLibres[1], 0.5);
-    EXPECT_EQ(s.DephasagesLibres[2], 100.0);
+    EXPECT_EQ(s.amplitudesLibres[1], 0.5);
+    EXPECT_EQ(s.dephasagesLibres[2], 100.0);
     EXPECT_NEAR(ParametresPhase(s, 1).delta, -kPi / 2, 1e-15);
     EXPECT_EQ(SaisieAlimentationAffichee(s, ",").amplitudes[1], "0,5");
 
@@ -198,6 +198,8 @@ TEST(AppliquerAlimentationLibre, ReadsAllOrChangesNothing) {
         {{{"1", "1", "1"}, {"0", "1.5", "240"}},
          "'1.5' n'est pas une valeur en virgule flottante correcte"},
         {{{"1", "1", "1"}, {"0", "120", "1e999"}}, "Débordement en virgule flottante"},
+        {{{"1", "1", "1"}, {"1e308", "0", "0"}},
+         "'1e308' n'est pas un déphasage correct (-3600 à 3600)"},
     };
     for (const auto& r : refus) {
         State avant = s;
@@ -209,8 +211,8 @@ TEST(AppliquerAlimentationLibre, ReadsAllOrChangesNothing) {
         }
         EXPECT_EQ(s.alimentation, Alimentation::Monophasee);
         for (int k = 0; k < 3; ++k) {
-            EXPECT_EQ(s.AmplitudesLibres[k], avant.AmplitudesLibres[k]);
-            EXPECT_EQ(s.DephasagesLibres[k], avant.DephasagesLibres[k]);
+            EXPECT_EQ(s.amplitudesLibres[k], avant.amplitudesLibres[k]);
+            EXPECT_EQ(s.dephasagesLibres[k], avant.dephasagesLibres[k]);
         }
     }
 }

@@ -30,6 +30,7 @@ constexpr double kPiD = 3.141592653589793;
 constexpr int kEchantillons = 150;                             // air-gap samples per turn
 constexpr Couleur kPhase[3] = {0xFF0000, 0x0000FF, 0x008000};  // blue, red, green
 constexpr Couleur kNoirSomme = 0x000000;
+constexpr Couleur kGris = 0x808080;  // the frame's dotted lines
 
 // Pixel coordinates truncate toward zero; the states below keep them far inside an int.
 int T(double v) { return static_cast<int>(std::clamp(v, -1e6, 1e6)); }
@@ -242,11 +243,19 @@ TEST(Geometrie, EveryViewWhereTheGeometryPutsIt) {
         const std::multiset<Trace> cercles = {
             {Op::Ellipse, 400, 200, 600, 400, kNoirSomme, 0, PenStyle::Solid, false},
             {Op::Ellipse, 440, 40, 560, 160, kNoirSomme, 0, PenStyle::Solid, false}};
-        std::multiset<Trace> cadre;
+        std::multiset<Trace> lignes = {{Op::LineTo, 400, 50, 400, 150, kGris, 1, PenStyle::Dot}};
+        for (const int y : {20, 100, 180, 300})
+            lignes.insert({Op::LineTo, 0, y, 314, y, kGris, 1, PenStyle::Dot});
+        // Phase 0's axis runs to 70 px, past the circle; phase 1's to the radius, 60 px.
+        const P axe0 = Polaire(kDemiPi / s.p, 70, 500, 100);
+        const P axe1 = Polaire((kTiers + kDemiPi) / s.p, 60, 500, 100);
+        lignes.insert({Op::LineTo, 500, 100, axe0.x, axe0.y, kPhase[0], 1, PenStyle::Dot});
+        lignes.insert({Op::LineTo, 500, 100, axe1.x, axe1.y, kPhase[0], 1, PenStyle::Dot});
+        std::multiset<Trace> cadre, pointilles;
         for (const Trace& t : reste)
-            if (t.op == Op::Ellipse || t.style != PenStyle::Dot) cadre.insert(t);
+            (t.op == Op::Ellipse || t.style != PenStyle::Dot ? cadre : pointilles).insert(t);
         EXPECT_EQ(cadre, cercles) << "beside the frame, " << cadre.size() << " undrawn in theory";
-        EXPECT_EQ(reste.size() - cadre.size(), 7u);
+        EXPECT_EQ(pointilles, lignes);
     }
 }
 

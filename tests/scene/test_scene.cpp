@@ -291,9 +291,9 @@ double Longueur(Point p) { return std::hypot(p.x - kStator.cx, p.y - kStator.cy)
 TEST(Alimentation, PhasorsForwardBackwardAndLocus) {
     const Couleur kPhases[3] = {kBleu, kRouge, kVert};
     State libre;
-    libre.AmplitudesLibres[0] = 0.5, libre.AmplitudesLibres[1] = 1.5;
-    libre.AmplitudesLibres[2] = 2.0;
-    libre.DephasagesLibres[1] = 100, libre.DephasagesLibres[2] = 250;
+    libre.amplitudesLibres[0] = 0.5, libre.amplitudesLibres[1] = 1.5;
+    libre.amplitudesLibres[2] = 2.0;
+    libre.dephasagesLibres[1] = 100, libre.dephasagesLibres[2] = 250;
     const struct {
         Alimentation alimentation;
         double a[3];     // the phasors' lengths per unit of 40 px
@@ -378,7 +378,7 @@ TEST(Alimentation, BalancedByItsPartsAndDefaultUntouched) {
     State defaut;
     defaut.t = 0.0042;
     State autre = defaut;
-    autre.AmplitudesLibres[0] = 0.2, autre.DephasagesLibres[2] = 17;
+    autre.amplitudesLibres[0] = 0.2, autre.dephasagesLibres[2] = 17;
     RecordingSurface apres;
     Dessine(apres, libre, {});
     apres.appels.clear();
