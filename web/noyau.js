@@ -5,8 +5,6 @@
 (function (racine) {
   'use strict';
 
-  const DISTRIBUTIONS = ['Parfaite', 'Réelle', 'Double étoile'];  // as kest_distribution counts
-
   // The reader of a call list, from the forms that the module gives for its codes: each call
   // goes to the surface's method of the same name (MoveTo, LineTo, … as in DrawingSurface), its
   // arguments read: colours as 0x00BBGGRR numbers, texts as strings, styles by name. The
@@ -68,6 +66,9 @@
     this.ALIMENTATIONS = [];  // the supply kinds' names, as the module counts them
     for (let p; (p = M._kest_nom_alimentation(this.ALIMENTATIONS.length));)
       this.ALIMENTATIONS.push(M.UTF8ToString(p));
+    this.DISTRIBUTIONS = [];  // the distributions' names, as kest_distribution counts them
+    for (let p; (p = M._kest_nom_distribution(this.DISTRIBUTIONS.length));)
+      this.DISTRIBUTIONS.push(M.UTF8ToString(p));
     this._reelVersTexte = M.cwrap('kest_reel_vers_texte', 'number', ['number', 'string']);
     this._texteVersReel = M.cwrap('kest_texte_vers_reel', 'number', ['string', 'string', 'number']);
     this._lisLien = M.cwrap('kest_lis_lien', 'number', ['string', 'string']);
@@ -149,7 +150,7 @@
     const M = this.M;
     const k = [0, 1, 2];
     return { p: M._kest_p(), m: M._kest_m(), Y: M._kest_y(), t: M._kest_t(),
-      distribution: DISTRIBUTIONS[this.distribution()],
+      distribution: this.DISTRIBUTIONS[this.distribution()],
       alimentation: this.ALIMENTATIONS[M._kest_alimentation()],
       amplitudes: k.map((i) => M._kest_amplitude_libre(i)),
       dephasages: k.map((i) => M._kest_dephasage_libre(i)) };
@@ -209,7 +210,7 @@
     return createKestModule().then(function (M) { return new Noyau(M); });
   }
 
-  const exports = { ouvrir: ouvrir, DISTRIBUTIONS: DISTRIBUTIONS };
+  const exports = { ouvrir: ouvrir };
   if (typeof module === 'object' && module.exports) module.exports = exports;
   else racine.KestNoyau = exports;
 })(typeof self !== 'undefined' ? self : this);
