@@ -225,6 +225,15 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
 
     const std::vector<int> ordres = OrdresFenetre(s);
     lignes_ = LignesHarmoniques(s, analyse, ordres);
+    // Any other supply makes each order's crest, and so A(h)/A(1) and the distortion, pulsate
+    // with time; the window shows what stays: the forward and backward parts and their ratio.
+    if (!equilibree)
+        for (LigneHarmonique& l : lignes_) l.relatif.reset();
+    const auto partie = [&](const std::optional<double>& v) {
+        return v ? Nombre(*v, separateur) : QStringLiteral("—");
+    };
+    Tableau->horizontalHeaderItem(5)->setText(equilibree ? QStringLiteral("A(h)/A(1)")
+                                                         : tr("Direct / inverse"));
     Tableau->setRowCount(static_cast<int>(lignes_.size()));
     for (int r = 0; r < static_cast<int>(lignes_.size()); ++r) {
         const LigneHarmonique& l = lignes_[r];
@@ -234,7 +243,8 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
             Nombre(l.facteurs.kd, separateur),
             Nombre(l.facteurs.ke, separateur),
             Nombre(l.facteurs.kw, separateur),
-            l.relatif ? Nombre(*l.relatif, separateur) : QStringLiteral("—"),
+            equilibree ? partie(l.relatif)
+                       : partie(l.direct) + QStringLiteral(" / ") + partie(l.inverse),
             NomSensTraduit(l.sens),
             QString::fromStdString(TexteVitesse(l)).replace(QLatin1Char('-'), QChar(0x2212))};
         for (int c = 0; c < 8; ++c) {
@@ -254,6 +264,7 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
                          ? tr("Harmoniques de la f.m.m. résultante (rangs multiples de 3 absents)")
                          : tr("Harmoniques de la f.m.m. résultante, alimentation « %1 »")
                                .arg(QString::fromStdString(NomAlimentation(s.alimentation))));
+    LabelDistorsion->setVisible(equilibree);
     LabelDistorsion->setText(
         analyse.distorsion
             ? tr("Taux de distorsion harmonique (%1) : %2 %")

@@ -38,8 +38,10 @@ class THarmoniquesDlg : public QDialog {
 public:
     explicit THarmoniquesDlg(QWidget* fenetre);
 
-    // Recomputes when the winding differs from the one shown (a clock tick changes only the
-    // time, whose spectrum is the same: it costs a comparison). `forcer` recomputes anyway.
+    // Recomputes when the winding or the supply differs from the one shown. What is shown does
+    // not depend on the time (the balanced crests are constant; any other supply shows only its
+    // forward and backward parts and their ratio), so a clock tick costs a comparison.
+    // `forcer` recomputes anyway.
     void Suivre(const State& s, const std::string& separateur, bool forcer = false);
 
     // Moves the window beside the main window's frame, on the screen it is on.

@@ -728,6 +728,10 @@ Examples:
         <source>Taux de déséquilibre : sans objet (pas de champ direct)</source>
         <translation>Unbalance factor: not applicable (no forward field)</translation>
     </message>
+    <message>
+        <source>Direct / inverse</source>
+        <translation>Forward / backward</translation>
+    </message>
 </context>
 <context>
     <name>kest::TOptionsDlg</name>

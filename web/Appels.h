@@ -3,9 +3,14 @@
 
 // A drawing surface that keeps one frame as a compact list of integers, for a replay on the
 // other side of the WebAssembly boundary: an operation code followed by its arguments.
-// TextOut carries the index of its text in a small table of the texts met so far.
+// TextOut carries the index of its text in a small table of the texts met so far. Beside the
+// list, it marks the ellipses that add nothing to the painted picture, so that the page's
+// replay paints what the desktop's surface paints without a rule of its own.
 
+#include <array>
+#include <cstddef>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "scene/DrawingSurface.h"
@@ -47,33 +52,98 @@ inline constexpr FormeAppel kFormes[kNbCodes] = {
 inline constexpr const char* kNomsPenStyle[] = {"Solid", "Dot"};
 inline constexpr const char* kNomsBrushStyle[] = {"Solid", "Clear"};
 
+// The brush of a fresh recording surface, as the desktop's copy starts with: solid white.
+inline constexpr Couleur kBrosseNeuve = 0x00FFFFFF;
+
 class ListeAppels : public DrawingSurface {
 public:
+    // `brosse`: the brush colour the surface starts with (the pen is black, solid, 1 px).
+    explicit ListeAppels(Couleur brosse) { reglages_.brosse = brosse; }
+
     std::vector<int> codes;
     std::vector<std::string> textes;
+    // The offsets in `codes` of the Ellipse calls that add nothing to the picture: in a run of
+    // one colour (clear brush, or a brush of the pen's colour) the box was already drawn. A run
+    // ends at a setting that changes something and at a text, as on the desktop's surface, so
+    // that the overdraw order of the colours is kept. Ascending.
+    std::vector<int> dejaDessinees;
+
+    // A new frame: the list and its marks are emptied; the settings carry over, as on the
+    // window's surface.
+    void NouvelleImage() {
+        codes.clear();
+        dejaDessinees.clear();
+        FinDeSerie();
+    }
 
     void MoveTo(int x, int y) override { Ajoute({kMoveTo, x, y}); }
     void LineTo(int x, int y) override { Ajoute({kLineTo, x, y}); }
-    void Ellipse(int x1, int y1, int x2, int y2) override { Ajoute({kEllipse, x1, y1, x2, y2}); }
+    void Ellipse(int x1, int y1, int x2, int y2) override {
+        const bool uneCouleur = reglages_.brosseVide || reglages_.brosse == reglages_.stylo;
+        if (uneCouleur && !serie_.insert({x1, y1, x2, y2}).second)
+            dejaDessinees.push_back(static_cast<int>(codes.size()));
+        Ajoute({kEllipse, x1, y1, x2, y2});
+    }
     void TextOut(int x, int y, const std::string& text) override {
+        FinDeSerie();
         int index = 0;
         while (index < static_cast<int>(textes.size()) && textes[index] != text) ++index;
         if (index == static_cast<int>(textes.size())) textes.push_back(text);
         Ajoute({kTextOut, x, y, index});
     }
-    void SetPenColor(Couleur c) override { Ajoute({kSetPenColor, static_cast<int>(c)}); }
+    void SetPenColor(Couleur c) override {
+        Regle(reglages_.stylo, c);
+        Ajoute({kSetPenColor, static_cast<int>(c)});
+    }
     // The style's index in kNomsPenStyle, kNomsBrushStyle.
-    void SetPenStyle(PenStyle s) override { Ajoute({kSetPenStyle, s == PenStyle::Dot ? 1 : 0}); }
-    void SetPenWidth(int w) override { Ajoute({kSetPenWidth, w}); }
-    void SetBrushColor(Couleur c) override { Ajoute({kSetBrushColor, static_cast<int>(c)}); }
+    void SetPenStyle(PenStyle s) override {
+        Regle(reglages_.pointille, s == PenStyle::Dot);
+        Ajoute({kSetPenStyle, s == PenStyle::Dot ? 1 : 0});
+    }
+    void SetPenWidth(int w) override {
+        Regle(reglages_.largeur, w);
+        Ajoute({kSetPenWidth, w});
+    }
+    void SetBrushColor(Couleur c) override {
+        Regle(reglages_.brosse, c);
+        Ajoute({kSetBrushColor, static_cast<int>(c)});
+    }
     void SetBrushStyle(BrushStyle s) override {
+        Regle(reglages_.brosseVide, s == BrushStyle::Clear);
         Ajoute({kSetBrushStyle, s == BrushStyle::Clear ? 1 : 0});
     }
 
 private:
+    using Boite = std::array<int, 4>;
+    struct HachageBoite {
+        std::size_t operator()(const Boite& b) const noexcept {
+            std::size_t h = 0;
+            for (const int v : b) h = h * 1000003u ^ static_cast<unsigned>(v);
+            return h;
+        }
+    };
+    struct Reglages {
+        Couleur stylo = 0;
+        bool pointille = false;
+        int largeur = 1;
+        Couleur brosse = kBrosseNeuve;
+        bool brosseVide = false;
+    };
+
+    // A setting that changes nothing is no change; any other ends the run.
+    template <class T>
+    void Regle(T& reglage, T valeur) {
+        if (reglage == valeur) return;
+        FinDeSerie();
+        reglage = valeur;
+    }
+    void FinDeSerie() { serie_.clear(); }
     void Ajoute(std::initializer_list<int> valeurs) {
         codes.insert(codes.end(), valeurs.begin(), valeurs.end());
     }
+
+    Reglages reglages_;
+    std::unordered_set<Boite, HachageBoite> serie_;  // the boxes drawn in the current run
 };
 
 }  // namespace kest::web

@@ -28,7 +28,7 @@
 namespace {
 
 kest::State etat;
-kest::web::ListeAppels appels;
+kest::web::ListeAppels appels(kest::kCouleurFenetre);  // the window's surface
 std::string message;  // the French text of the last failure, or of the last conversion
 kest::Saisie affichee;
 kest::SaisieAlimentation alimentationAffichee;
@@ -198,12 +198,18 @@ EMSCRIPTEN_KEEPALIVE int kest_distribution() {
 
 // Draws one frame; returns the number of integers in the list at kest_appels().
 EMSCRIPTEN_KEEPALIVE int kest_dessine(int vecteurs, int onde, int bobinage) {
-    appels.codes.clear();
+    appels.NouvelleImage();
     kest::Dessine(appels, etat, kest::Affichage{vecteurs != 0, onde != 0, bobinage != 0});
     aRedessiner = false;
     return static_cast<int>(appels.codes.size());
 }
 EMSCRIPTEN_KEEPALIVE const int* kest_appels() { return appels.codes.data(); }
+// The ellipses of the frame that the painted picture leaves out (web/Appels.h): their number,
+// and their offsets in the list at kest_appels(), ascending.
+EMSCRIPTEN_KEEPALIVE int kest_nb_deja_dessinees() {
+    return static_cast<int>(appels.dejaDessinees.size());
+}
+EMSCRIPTEN_KEEPALIVE const int* kest_deja_dessinees() { return appels.dejaDessinees.data(); }
 EMSCRIPTEN_KEEPALIVE const char* kest_texte(int index) {
     return index >= 0 && index < static_cast<int>(appels.textes.size())
                ? appels.textes[static_cast<std::size_t>(index)].c_str()
@@ -268,6 +274,8 @@ EMSCRIPTEN_KEEPALIVE const char* kest_nom_distribution(int i) {
 EMSCRIPTEN_KEEPALIVE int kest_largeur_image() { return kest::kLargeurImage; }
 EMSCRIPTEN_KEEPALIVE int kest_hauteur_image() { return kest::kHauteurImage; }
 EMSCRIPTEN_KEEPALIVE unsigned kest_couleur_fenetre() { return kest::kCouleurFenetre; }
+// The brush colour a picture made for the outside (SVG, PNG) starts with.
+EMSCRIPTEN_KEEPALIVE unsigned kest_brosse_neuve() { return kest::web::kBrosseNeuve; }
 
 // The dialog's conversions, for showing Y and for the tests.
 EMSCRIPTEN_KEEPALIVE const char* kest_reel_vers_texte(double valeur, const char* separateur) {

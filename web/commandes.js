@@ -176,7 +176,7 @@
     // The panel.
     const reelle = $('RBReelle');
     const doubleEtoile = $('RBDoubleetoile');
-    const radios = [$('RBParfaite'), reelle, doubleEtoile];
+    const radios = [$('RBParfaite'), reelle, doubleEtoile];  // as kest_distribution counts
     function distributionChoisie() {
       noyau.choisirDistribution(reelle.checked, doubleEtoile.checked);
       ecran.suit();
@@ -190,9 +190,8 @@
       $('IDC_Y').value = s.Y;
       // A button that becomes selected here is chosen, as a click would.
       const avant = radios.map((b) => b.checked);
-      radios[0].checked = !s.reelle && !s.doubleEtoile;
-      reelle.checked = s.reelle;
-      doubleEtoile.checked = s.doubleEtoile;
+      const d = noyau.distribution();
+      radios.forEach((b, i) => { b.checked = i === d; });
       if (radios.some((b, i) => b.checked && !avant[i])) distributionChoisie();
     }
     function montreOptions(montre) {

@@ -5,11 +5,10 @@
 (function (racine) {
   'use strict';
 
-  const DISTRIBUTIONS = ['Parfaite', 'Réelle', 'Double étoile'];  // as kest_distribution counts
-
   // The reader of a call list, from the forms that the module gives for its codes: each call
   // goes to the surface's method of the same name (MoveTo, LineTo, … as in DrawingSurface), its
-  // arguments read: colours as 0x00BBGGRR numbers, texts as strings, styles by name.
+  // arguments read: colours as 0x00BBGGRR numbers, texts as strings, styles by name. The
+  // ellipses at the offsets of `sauf` (ascending) are passed over.
   function lecteur(constantes) {
     const code = {};
     constantes.appels.forEach((f, i) => { code[f.nom] = i; });
@@ -17,12 +16,15 @@
     const { MoveTo, LineTo, Ellipse, TextOut, SetPenColor, SetPenStyle, SetPenWidth,
       SetBrushColor, SetBrushStyle } = code;
     const { PenStyle, BrushStyle } = constantes;
-    return function (k, textes, s) {
-      for (let i = 0, n = k.length; i < n; i += longueur[k[i]]) {
+    return function (k, textes, s, sauf) {
+      for (let i = 0, j = 0, n = k.length; i < n; i += longueur[k[i]]) {
         switch (k[i]) {
           case MoveTo: s.MoveTo(k[i + 1], k[i + 2]); break;
           case LineTo: s.LineTo(k[i + 1], k[i + 2]); break;
-          case Ellipse: s.Ellipse(k[i + 1], k[i + 2], k[i + 3], k[i + 4]); break;
+          case Ellipse:
+            if (j < sauf.length && sauf[j] === i) ++j;
+            else s.Ellipse(k[i + 1], k[i + 2], k[i + 3], k[i + 4]);
+            break;
           case TextOut: s.TextOut(k[i + 1], k[i + 2], textes[k[i + 3]]); break;
           case SetPenColor: s.SetPenColor(k[i + 1] >>> 0); break;
           case SetPenStyle: s.SetPenStyle(PenStyle[k[i + 1]]); break;
@@ -35,8 +37,8 @@
     };
   }
 
-  // The forms of the operation codes, the names of the styles, the picture's size and the
-  // window's colour, as the module has them.
+  // The forms of the operation codes, the names of the styles, the picture's size, the
+  // window's colour and a fresh surface's brush colour, as the module has them.
   function constantes(M) {
     const texte = (p) => M.UTF8ToString(p);
     const appels = [];
@@ -50,7 +52,7 @@
     };
     return { appels: appels, PenStyle: noms(0), BrushStyle: noms(1),
       largeur: M._kest_largeur_image(), hauteur: M._kest_hauteur_image(),
-      fond: M._kest_couleur_fenetre() >>> 0 };
+      fond: M._kest_couleur_fenetre() >>> 0, brosseNeuve: M._kest_brosse_neuve() >>> 0 };
   }
 
   function Noyau(M) {
@@ -64,6 +66,9 @@
     this.ALIMENTATIONS = [];  // the supply kinds' names, as the module counts them
     for (let p; (p = M._kest_nom_alimentation(this.ALIMENTATIONS.length));)
       this.ALIMENTATIONS.push(M.UTF8ToString(p));
+    this.DISTRIBUTIONS = [];  // the distributions' names, as kest_distribution counts them
+    for (let p; (p = M._kest_nom_distribution(this.DISTRIBUTIONS.length));)
+      this.DISTRIBUTIONS.push(M.UTF8ToString(p));
     this._reelVersTexte = M.cwrap('kest_reel_vers_texte', 'number', ['number', 'string']);
     this._texteVersReel = M.cwrap('kest_texte_vers_reel', 'number', ['string', 'string', 'number']);
     this._lisLien = M.cwrap('kest_lis_lien', 'number', ['string', 'string']);
@@ -139,32 +144,44 @@
       Y: M.UTF8ToString(M._kest_saisie_texte(2)), reelle: M._kest_saisie_reelle() !== 0,
       doubleEtoile: M._kest_saisie_double_etoile() !== 0 };
   };
+  // The distribution the picture draws: 0 Parfaite, 1 Réelle, 2 Double étoile.
+  Noyau.prototype.distribution = function () { return this.M._kest_distribution(); };
   Noyau.prototype.etat = function () {
     const M = this.M;
     const k = [0, 1, 2];
     return { p: M._kest_p(), m: M._kest_m(), Y: M._kest_y(), t: M._kest_t(),
-      distribution: DISTRIBUTIONS[M._kest_distribution()],
+      distribution: this.DISTRIBUTIONS[this.distribution()],
       alimentation: this.ALIMENTATIONS[M._kest_alimentation()],
       amplitudes: k.map((i) => M._kest_amplitude_libre(i)),
       dephasages: k.map((i) => M._kest_dephasage_libre(i)) };
   };
 
-  // Draws one frame; returns it as {numero, longueur, textes}. Its calls stay in the module's
-  // memory until the next frame is drawn, and only while it is the last one can it be read.
+  // Draws one frame; returns it as {numero, longueur, deja, textes}. Its calls stay in the
+  // module's memory until the next frame is drawn, and only while it is the last one can it be
+  // read.
   Noyau.prototype.dessine = function (vues) {
     const M = this.M;
     const n = M._kest_dessine(vues.vecteurs ? 1 : 0, vues.onde ? 1 : 0, vues.bobinage ? 1 : 0);
     for (let i = this.textes.length; M.UTF8ToString(M._kest_texte(i)) !== ''; ++i)
       this.textes.push(M.UTF8ToString(M._kest_texte(i)));
-    return { numero: ++this._image, longueur: n, textes: this.textes };
+    return { numero: ++this._image, longueur: n, deja: M._kest_nb_deja_dessinees(),
+      textes: this.textes };
   };
 
   // Hands each call of the frame to the surface's method of the same name.
   Noyau.prototype.lis = function (image, surface) {
+    this._rejoue(image, surface, new Int32Array(0));
+  };
+  // The same for painting: the ellipses that the module found add nothing are left out.
+  Noyau.prototype.peins = function (image, surface) {
+    const debut = this.M._kest_deja_dessinees() >> 2;
+    this._rejoue(image, surface, this.M.HEAP32.subarray(debut, debut + image.deja));
+  };
+  Noyau.prototype._rejoue = function (image, surface, sauf) {
     if (image.numero !== this._image) throw new Error('image remplacée');
     // A view made now: the memory may have grown since the frame was drawn.
     const debut = this.M._kest_appels() >> 2;
-    this._lis(this.M.HEAP32.subarray(debut, debut + image.longueur), image.textes, surface);
+    this._lis(this.M.HEAP32.subarray(debut, debut + image.longueur), image.textes, surface, sauf);
   };
 
   // A frame's calls as JSON-ready arrays: ["LineTo", x, y], ["TextOut", x, y, "Fresnel"],
@@ -193,7 +210,7 @@
     return createKestModule().then(function (M) { return new Noyau(M); });
   }
 
-  const exports = { ouvrir: ouvrir, DISTRIBUTIONS: DISTRIBUTIONS };
+  const exports = { ouvrir: ouvrir };
   if (typeof module === 'object' && module.exports) module.exports = exports;
   else racine.KestNoyau = exports;
 })(typeof self !== 'undefined' ? self : this);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The replay of one frame's calls: the rules of the desktop's surface (render/PainterSurface)
-// written once, and three outputs under them: the canvas, the SVG text and the PNG picture.
+// that shape the output, written once, and three outputs under them: the canvas, the SVG text
+// and the PNG picture.
 (function (racine) {
   'use strict';
 
@@ -8,7 +9,6 @@
   const POLICE = '"MS Sans Serif", "Segoe UI", "DejaVu Sans", Arial, sans-serif';
   const TAILLE_POLICE = 11;
   const HAUTEUR_TEXTE = 13;
-  const BLANC = 0xffffff;  // the brush of a fresh surface, as the desktop's copy starts with
 
   function css(c) {
     return 'rgb(' + (c & 255) + ',' + ((c >>> 8) & 255) + ',' + ((c >>> 16) & 255) + ')';
@@ -20,30 +20,6 @@
     return { couleur: 0, pointille: false, largeur: 1, brosse: brosse, brosseVide: false,
       x: 0, y: 0 };
   }
-
-  // The boxes of the ellipses drawn in the current run, each by its four coordinates. The
-  // scene's coordinates stay within ±1e6 plus a radius (scene/Pixel.h), so that a corner makes
-  // one exact number.
-  function Deja() {
-    this.coins = new Map();
-    this.autres = null;
-  }
-  Deja.prototype.vu = function (x1, y1, x2, y2) {
-    const a = (x1 + 2e6) * 4e6 + (y1 + 2e6);
-    const b = (x2 + 2e6) * 4e6 + (y2 + 2e6);
-    const k = this.coins.get(a);
-    if (k === b) return true;
-    if (k === undefined) {
-      this.coins.set(a, b);
-      return false;
-    }
-    // Another box from the same corner in the same run: rare, kept by its text.
-    const cle = x1 + ',' + y1 + ',' + x2 + ',' + y2;
-    if (!this.autres) this.autres = new Set();
-    if (this.autres.has(cle)) return true;
-    this.autres.add(cle);
-    return false;
-  };
 
   // The outline of an ellipse lies inside its box, as the desktop draws it: the centre of the
   // box, and radii that leave half the pen inside.
@@ -63,17 +39,15 @@
   }
 
   // The surface's rules, for any output (`sortie`): a setting that does not change anything is
-  // no change; a change, or a text, ends the run of the path and of the ellipses; in a run of
-  // one colour (clear brush, or brush of the pen's colour) an ellipse already drawn adds nothing
-  // and is left out; a text stands on a box of the brush colour while the brush is solid.
+  // no change; a change, or a text, ends the run of the path; a text stands on a box of the
+  // brush colour while the brush is solid. The ellipses that add nothing to the picture are
+  // left out by the module (Noyau.peins).
   function Surface(sortie, crayon) {
     this.sortie = sortie;
     this.s = crayon;
-    this.deja = new Deja();
   }
   Surface.prototype.finDeSerie = function () {
     this.sortie.coupe();
-    if (this.deja.coins.size) this.deja = new Deja();
   };
   Surface.prototype.regle = function (champ, v, stylo) {
     if (this.s[champ] === v) return;
@@ -91,8 +65,6 @@
     this.s.y = y;
   };
   Surface.prototype.Ellipse = function (x1, y1, x2, y2) {
-    const s = this.s;
-    if ((s.brosseVide || s.brosse === s.couleur) && this.deja.vu(x1, y1, x2, y2)) return;
     this.sortie.ellipse(x1, y1, x2, y2);
   };
   Surface.prototype.TextOut = function (x, y, texte) {
@@ -230,7 +202,7 @@
   function pour(noyau) {
     const c = noyau.constantes;
     function rejoue(sortie, crayon, image) {
-      noyau.lis(image, new Surface(sortie, crayon));
+      noyau.peins(image, new Surface(sortie, crayon));
       sortie.coupe();
     }
     return {
@@ -250,7 +222,7 @@
       },
       // The frame as SVG text, on no background, from a fresh surface.
       svg(image) {
-        const crayon = nouveauCrayon(BLANC);
+        const crayon = nouveauCrayon(c.brosseNeuve);
         const morceaux = [];
         const mesure = document.createElement('canvas').getContext('2d');
         rejoue(sortieSvg(crayon, morceaux, mesure), crayon, image);
@@ -267,7 +239,7 @@
         toile.height = c.hauteur;
         const ctx = toile.getContext('2d');
         ctx.lineCap = 'butt';
-        const crayon = nouveauCrayon(BLANC);
+        const crayon = nouveauCrayon(c.brosseNeuve);
         const sortie = sortieCanvas(ctx, crayon, 1);
         sortie.stylo();
         rejoue(sortie, crayon, image);

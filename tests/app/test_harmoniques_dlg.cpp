@@ -134,6 +134,30 @@ TEST_F(FenetreHarmoniques, FollowsTheDialog) {
     EXPECT_EQ(Fenetre().Lignes().data(), avant);
 }
 
+// With a single phase every crest pulsates, and at t = 0 there is no current at all; what the
+// window shows at the clock's ticks is what it computes afresh at that instant.
+TEST_F(FenetreHarmoniques, AnUnbalancedSupplyShowsWhatTicksDoNotChange) {
+    form.AppliquerAlimentation(kest::Alimentation::Monophasee);
+    Action("Harmoniques1")->trigger();
+    const auto montre = [this] {
+        auto* tableau = Trouver<QTableWidget>("Tableau");
+        QStringList texte{Fenetre().TexteLignes(), Fenetre().TexteDesequilibre()};
+        for (int c = 0; c < tableau->columnCount(); ++c)
+            texte << tableau->horizontalHeaderItem(c)->text();
+        for (int r = 0; r < tableau->rowCount(); ++r)
+            for (int c = 0; c < tableau->columnCount(); ++c) texte << Cellule(r, c);
+        auto* distorsion = Trouver<QLabel>("LabelDistorsion");
+        texte << (distorsion->isVisible() ? distorsion->text() : QString());
+        return texte;
+    };
+    for (int i = 0; i < 30; ++i) form.Timer1Timer();
+    const QStringList apresTicks = montre();
+    EXPECT_EQ(Cellule(0, 5), "0.3333 / 0.3333");
+    Fenetre().Suivre(form.Etat(), form.Separateur(), true);
+    EXPECT_EQ(montre(), apresTicks);
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(FenetreHarmoniques, CtrlCCopiesTheSpectrumAndHintsGoToTheMainStatusBar) {
     Action("Harmoniques1")->trigger();
     Fenetre().activateWindow();
