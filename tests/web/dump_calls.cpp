@@ -27,23 +27,11 @@
 #include "model/Regles.h"
 #include "scene/Dessine.h"
 #include "tests/web/Aleatoire.h"
+#include "tests/web/Json.h"
 
 namespace {
 
-std::string Json(const std::string& s) {
-    std::string r = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\')
-            r += '\\', r += static_cast<char>(c);
-        else if (c < 0x20) {
-            char u[8];
-            std::snprintf(u, sizeof u, "\\u%04x", c);
-            r += u;
-        } else
-            r += static_cast<char>(c);
-    }
-    return r + "\"";
-}
+using kest::test::Json;
 
 std::string Nombre(double v) {
     char t[40];

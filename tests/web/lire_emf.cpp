@@ -15,25 +15,11 @@
 #include <string>
 
 #include "tests/support/LectureEmf.h"
+#include "tests/web/Json.h"
 
 namespace {
 
 using namespace kest::test;
-
-std::string Json(const std::string& s) {
-    std::string r = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\')
-            r += '\\', r += static_cast<char>(c);
-        else if (c < 0x20) {
-            char u[8];
-            std::snprintf(u, sizeof u, "\\u%04x", c);
-            r += u;
-        } else
-            r += static_cast<char>(c);
-    }
-    return r + "\"";
-}
 
 std::string DuStylo(const Stylo& s) {
     return "," + std::to_string(s.couleur) +
