@@ -65,6 +65,9 @@ struct Harmoniques {
     // The crest of the fundamental the balanced supply gives the same winding (0 when it has
     // none): the unit of the forward and backward parts of every supply.
     double equilibre = 0.0;
+    // The electrical angle (radians, in [−π, π)) where the fundamental has its crest at the
+    // state's time; 0 without a fundamental.
+    double creteFondamental = 0.0;
     // sqrt(Σ A(h)²)/A(1) over orders kPremierOrdreDistorsion .. kOrdreMax (more than the
     // table lists); empty when there is no fundamental to compare with.
     std::optional<double> distorsion;

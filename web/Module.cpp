@@ -17,6 +17,7 @@
 #include "model/Alimentation.h"
 #include "model/Configuration.h"
 #include "model/Conversions.h"
+#include "model/Description.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
 #include "model/State.h"
@@ -270,6 +271,22 @@ EMSCRIPTEN_KEEPALIVE const char* kest_nom_distribution(int i) {
     if (i < 0 || i > static_cast<int>(kest::Distribution::DoubleEtoile)) return nullptr;
     nom = kest::NomDistribution(static_cast<kest::Distribution>(i));
     return nom.c_str();
+}
+// What the picture shows, for a screen reader (model/Description.h), in the module's language.
+EMSCRIPTEN_KEEPALIVE const char* kest_description(const char* separateur) {
+    static std::string texte;
+    texte = kest::DescriptionImage(etat, separateur);
+    return texte.c_str();
+}
+// The picture's blocks stacked on a tall screen, top to bottom (scene/Plan.h): their number, and
+// champ 0..3 of block i: x, y, width, height in the picture's pixels.
+EMSCRIPTEN_KEEPALIVE int kest_nb_blocs() {
+    return static_cast<int>(std::size(kest::kBlocsEmpiles));
+}
+EMSCRIPTEN_KEEPALIVE int kest_bloc(int i, int champ) {
+    if (i < 0 || i >= kest_nb_blocs()) return 0;
+    const kest::Bloc& b = kest::kBlocsEmpiles[i];
+    return champ == 0 ? b.x : champ == 1 ? b.y : champ == 2 ? b.largeur : b.hauteur;
 }
 EMSCRIPTEN_KEEPALIVE int kest_largeur_image() { return kest::kLargeurImage; }
 EMSCRIPTEN_KEEPALIVE int kest_hauteur_image() { return kest::kHauteurImage; }
