@@ -234,6 +234,41 @@ Link:
     </message>
 </context>
 <context>
+    <name>Description</name>
+    <message>
+        <source>Alimentation : %1</source>
+        <translation>Supply: %1</translation>
+    </message>
+    <message>
+        <source>Alimentation : %1, amplitudes %2 ; %3 ; %4 × Imax, retards %5 ; %6 ; %7°</source>
+        <translation>Supply: %1, amplitudes %2; %3; %4 × Imax, lags %5; %6; %7°</translation>
+    </message>
+    <message>
+        <source>Champ résultant : nul</source>
+        <translation>Resultant field: none</translation>
+    </message>
+    <message>
+        <source>%1° électriques</source>
+        <translation>%1° electrical</translation>
+    </message>
+    <message>
+        <source>Champ résultant : %1 × celui d&apos;une phase, pulse sans tourner, à %2</source>
+        <translation>Resultant field: %1 × that of one phase, pulsating without turning, at %2</translation>
+    </message>
+    <message>
+        <source>Champ résultant : %1 × celui d&apos;une phase, tourne dans le sens direct, à %2</source>
+        <translation>Resultant field: %1 × that of one phase, turning forward, at %2</translation>
+    </message>
+    <message>
+        <source>Champ résultant : %1 × celui d&apos;une phase, tourne dans le sens inverse, à %2</source>
+        <translation>Resultant field: %1 × that of one phase, turning backward, at %2</translation>
+    </message>
+    <message>
+        <source>Bobinage : %1</source>
+        <translation>Winding: %1</translation>
+    </message>
+</context>
+<context>
     <name>Erreur</name>
     <message>
         <source>Ressources système insuffisantes</source>
