@@ -38,15 +38,28 @@
     return regle;
   }
 
+  // A narrow screen (a phone, either way up): kest.css lays the panels out as sheets in the
+  // page's flow, below the picture or beside it, where they never cover it.
+  const ETROIT = matchMedia('(max-width: 699px), (max-height: 499px)');
+
   // The panels (Options, Alimentation) stand beside the picture, one under the other, when the
   // picture keeps at least its own size there; otherwise over its right edge. Dragged by its
-  // title, a panel stays where it is put.
+  // title, a panel stays where it is put. On a narrow screen the style sheet places them.
   function panneaux(noyau, ids) {
     const zone = $('zone');
     const MARGE = 8;
     const liste = ids.map((id) => ({ d: $(id), deplace: false }));
     function place() {
       const c = noyau.constantes;
+      $('panneaux').classList.toggle('ouverts', liste.some((p) => !p.d.hidden));
+      if (ETROIT.matches) {
+        for (const p of liste) {
+          p.deplace = false;
+          p.d.style.left = p.d.style.right = p.d.style.top = '';
+        }
+        zone.style.marginRight = '';
+        return;
+      }
       const haut = zone.getBoundingClientRect().top;
       let y = haut + MARGE;
       let largeur = 0;
@@ -70,7 +83,7 @@
       const d = p.d;
       const titre = d.querySelector('header');
       titre.addEventListener('pointerdown', (ev) => {
-        if (ev.button !== 0 || ev.target.closest('button')) return;
+        if (ev.button !== 0 || ev.target.closest('button') || ETROIT.matches) return;
         const r = d.getBoundingClientRect();
         const dx = ev.clientX - r.left;
         const dy = ev.clientY - r.top;
@@ -93,6 +106,7 @@
       });
     }
     window.addEventListener('resize', place);
+    ETROIT.addEventListener('change', place);
     return place;
   }
 
@@ -269,6 +283,17 @@
     };
     document.addEventListener('mouseover', aide);
     document.addEventListener('focusin', aide);
+    // A finger has no hover: a long press shows the hint too.
+    let appui = null;
+    const lache = () => {
+      clearTimeout(appui);
+      appui = null;
+    };
+    document.addEventListener('pointerdown', (ev) => {
+      lache();
+      if (ev.pointerType !== 'mouse') appui = setTimeout(() => aide(ev), 500);
+    });
+    for (const nom of ['pointerup', 'pointercancel']) document.addEventListener(nom, lache);
     document.addEventListener('keydown', (ev) => {
       const saisie = ev.target.closest && ev.target.closest('input:not([type]), input[type=text]');
       if (ev.ctrlKey && !ev.altKey && (ev.key === 'c' || ev.key === 'C') && !saisie &&

@@ -49,12 +49,15 @@
     };
     // The page's address for the configuration on screen (what "Lien" copies).
     kest.lien = lien.adresse;
+    // Where the picture lies on its canvas (its blocks on a tall screen).
+    kest.layout = ecran.disposition;
     kest.svg = ecran.svg;
     kest.png = ecran.png;
 
     new ResizeObserver(ecran.ajuste).observe($('zone'));
     window.addEventListener('resize', ecran.ajuste);
     ecran.ajuste();  // draws the first picture
+    ecran.decritDans($('Description'), commandes.separateur);
     kest.premiereImage = performance.now();
     // Offline once opened from a web host; a page opened from the disk has nothing to keep.
     if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol))
