@@ -120,6 +120,9 @@ TEST(Description, ThePictureNamesTheWindingAndTheSupply) {
               "Bobinage : p = 1, m = 2, 12 encoches, Y = 180° électriques, Parfaite. "
               "Alimentation : Équilibrée. Champ résultant : 1,50 × celui d'une phase, tourne dans "
               "le sens direct, à 0°.");
+    ChoisirAlimentation(s, Alimentation::Monophasee);
+    EXPECT_NE(DescriptionImage(s, ",").find(". Alimentation : Monophasée. Champ"),
+              std::string::npos);
     AppliquerAlimentationLibre(s, {{"1", "0.5", "0"}, {"0", "90", "240"}}, ".");
     const std::string libre = DescriptionImage(s, ",");
     EXPECT_NE(libre.find("Alimentation : Libre, amplitudes 1 ; 0,5 ; 0 × Imax, retards 0 ; 90 ; "
