@@ -84,7 +84,7 @@ inline constexpr double kLongueurVisible = 3.0;
 // kLargeurEtiquette × 2·kDemiHauteurEtiquette in the window's font) along the arrow, or turned
 // away from it until it clears the shafts and the other label.
 inline constexpr double kEcartEtiquette = 6.0;
-inline constexpr int kLargeurEtiquette = 40;
+inline constexpr int kLargeurEtiquette = 52;
 inline constexpr int kDemiHauteurEtiquette = 7;
 
 // The labels under the Fresnel diagram and the space-vector circle (top-left corner).

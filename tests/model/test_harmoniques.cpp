@@ -298,3 +298,26 @@ TEST(Harmoniques, TableTextAndJson) {
 }
 
 }  // namespace
+
+// Under an unbalanced supply an order is "pulsant" only when its two parts are equal, and the
+// window lists exactly the orders that have a part: a single phase's odd orders, the multiples
+// of 3 included, and no even one for a full-pitch coil.
+TEST(Harmoniques, UnbalancedOrdersAndTheirKinds) {
+    State mono = Bobinage(1, 2);
+    mono.alimentation = Alimentation::Monophasee;
+    const Harmoniques sp = HarmoniquesNumeriques(mono);
+    EXPECT_EQ(OrdresFenetre(mono, sp),
+              (std::vector<int>{1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25}));
+    EXPECT_EQ(sp.sens[1], Sens::Pulsant);
+    EXPECT_FALSE(sp.distorsion);
+    EXPECT_FALSE(sp.Relatif(1));
+    // A hint of a second phase makes the parts differ by a few hundred-thousandths: elliptical.
+    State presque = mono;
+    presque.alimentation = Alimentation::Libre;
+    presque.amplitudesLibres[0] = 1, presque.amplitudesLibres[1] = 1e-4;
+    presque.amplitudesLibres[2] = 0;
+    EXPECT_EQ(HarmoniquesNumeriques(presque).sens[1], Sens::Elliptique);
+    State inverse = Bobinage(2, 3, 5 * kPi / 6, DoubleEtoile);
+    inverse.alimentation = Alimentation::SequenceInverse;
+    EXPECT_EQ(HarmoniquesNumeriques(inverse).sens[1], Sens::Inverse);
+}

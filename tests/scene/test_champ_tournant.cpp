@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <optional>
@@ -231,4 +232,45 @@ TEST(ChampsContraires, LabelsStayApartAndOffTheShafts) {
                         }
                 }
             }
+}
+
+// With two pole pairs the resultant's arrow and the markers move continuously with time: they
+// follow one crest (no jump to the next, π away), and the locus goes all the way round.
+TEST(ChampsContraires, CrestMovesContinuouslyAndLocusCloses) {
+    for (const Supply& a : {kSupplies[0], kSupplies[3], kSupplies[4]}) {
+        SCOPED_TRACE(a.nom);
+        double avant = 0.0;
+        for (int i = 0; i <= 200; ++i) {
+            State s = Avec(Bobinage(2, 2, 5 * kPi / 6, Reelle), a, i * 0.0001);
+            RecordingSurface r;
+            Dessine(r, s, {});
+            const std::optional<Point> rayon = Pointe(r, kNoir);
+            ASSERT_TRUE(rayon);
+            const double angle = std::atan2(kStator.cy - rayon->y, rayon->x - kStator.cx);
+            // A tenth of a millisecond turns a crest by 1.8° electrical, 0.9° mechanical.
+            if (i > 0) EXPECT_LT(std::abs(std::remainder(angle - avant, kDeuxPi)), 0.1) << i;
+            avant = angle;
+            // The bar on the sum curve stays on the curve, at the same crest.
+            for (const auto& g : r.segments())
+                if (g.stylo.couleur == kNoir && g.stylo.largeur == 2 && g.x1 == g.x2 &&
+                    g.y1 == kBaseSomme && g.y2 == static_cast<int>(kBaseSomme - s.AmplTotale)) {
+                    EXPECT_GE(g.x1, 0);
+                    EXPECT_LE(g.x1, kLongueurCourbe);
+                    EXPECT_NEAR(std::cos(g.x1 / double(kPixelsParRadian)), std::cos(angle), 0.05);
+                    EXPECT_NEAR(std::sin(g.x1 / double(kPixelsParRadian)), std::sin(angle), 0.05);
+                }
+            if (i > 0) continue;
+            // The dotted locus: no gap of more than a twelfth of a turn around the centre.
+            std::vector<double> angles;
+            for (const Appel& c : r.appels)
+                if (c.stylo.couleur == kCouleurResultante && c.stylo.style == PenStyle::Dot)
+                    angles.push_back(std::atan2(kStator.cy - c.y1, c.x1 - kStator.cx));
+            std::sort(angles.begin(), angles.end());
+            ASSERT_FALSE(angles.empty());
+            double trou = angles.front() + kDeuxPi - angles.back();
+            for (std::size_t j = 1; j < angles.size(); ++j)
+                trou = std::max(trou, angles[j] - angles[j - 1]);
+            EXPECT_LT(trou, kDeuxPi / 12);
+        }
+    }
 }
