@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls wired to the module, the clock and the picture, with the desktop's
 // keyboard: the speed bar's steps, hints in the status line, Ctrl+C, F for the full screen.
+// Uses: KestMenus (menus.js), KestLangue and qsTranslate (langue.js). Defines: KestCommandes.
 (function (racine) {
   'use strict';
   const $ = (id) => document.getElementById(id);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's start and its automation interface (window.kest): the module loads, the controls
 // are wired, the first picture is drawn. Physics and rules stay in the module.
+// Uses: KestNoyau (noyau.js), createKestModule (kest-module.js), KestEcran (ecran.js), KestHorloge
+//  (horloge.js), KestCommandes (commandes.js), KestLangue (langue.js), KestLien (lien.js). Defines:
+//  kest.
 (function () {
   'use strict';
   const $ = (id) => document.getElementById(id);

@@ -4,6 +4,7 @@
 // browser's languages choose (English for en*, French otherwise), unless the "Langue /
 // Language" menu has chosen: that choice is kept in the browser. The scripts ask for their
 // texts with qsTranslate(context, French text), the form that the catalogue's tools read.
+// Uses: KestTextes (textes.js). Defines: KestLangue, qsTranslate.
 (function (racine) {
   'use strict';
   const CLE = 'kest.langue';

@@ -2,6 +2,7 @@
 // The JavaScript face of the WebAssembly module (kest-module.js): the state rules, one frame's
 // drawing calls and the one reader of those calls. The page and the node tests use it alike;
 // it computes nothing itself.
+// Uses: createKestModule (kest-module.js), handed to ouvrir. Defines: KestNoyau.
 (function (racine) {
   'use strict';
 

@@ -2,6 +2,7 @@
 // The replay of one frame's calls: the rules of the desktop's surface (render/PainterSurface)
 // that shape the output, written once, and three outputs under them: the canvas, the SVG text
 // and the PNG picture.
+// Uses: nothing (a Noyau handed in). Defines: KestRejeu.
 (function (racine) {
   'use strict';
 
