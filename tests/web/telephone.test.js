@@ -228,6 +228,41 @@ test('the text that stands for the picture follows the state, in the page\'s lan
     await p.close();
   });
 
+test('from the keyboard every control takes the focus and shows it; a long press shows a hint',
+  async () => {
+    const p = await telephone(1280, 800);
+    await ouvrePanneaux(p);
+    // A radio group is one stop: its checked button.
+    const attendus = await p.evaluate(() => Array.from(document.querySelectorAll('button, input'))
+      .filter((e) => e.getClientRects().length && !e.closest('dialog, .articles') &&
+        (e.type !== 'radio' || e.checked)).map((e) => e.id || e.textContent.trim()));
+    const vus = new Map();
+    for (let i = 0; i < 2 * attendus.length + 10; ++i) {
+      await p.keyboard.press('Tab');
+      const [id, visible] = await p.evaluate(() => {
+        const e = document.activeElement;
+        const s = getComputedStyle(e);
+        return [e.id || e.textContent.trim(), e.matches(':focus-visible') &&
+          s.outlineStyle !== 'none' && parseFloat(s.outlineWidth) >= 1];
+      });
+      vus.set(id, visible);
+    }
+    for (const id of attendus) {
+      assert.ok(vus.has(id), `${id} never takes the focus`);
+      assert.ok(vus.get(id), `${id}: the focus does not show`);
+    }
+    await p.close();
+
+    const q = await telephone(390, 844);
+    const b = await boite(q, '#CheckBoxAfficheOnde');
+    await q.touchscreen.touchStart((b.l + b.r) / 2, (b.t + b.b) / 2);
+    await new Promise((r) => setTimeout(r, 800));
+    assert.equal(await q.$eval('#StatusBar1', (e) => e.textContent),
+      'Affiche l\'onde associée à la kest');
+    await q.touchscreen.touchEnd();
+    await q.close();
+  });
+
 // axe-core over the page with both panels open, in each language, at a desktop size and upright
 // on a phone: no violation of impact serious or critical.
 test('axe-core finds no serious or critical violation', async () => {
