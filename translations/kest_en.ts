@@ -24,32 +24,64 @@
         <translation>Free</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; n&apos;est pas une amplitude correcte (0 à %2)</source>
-        <translation>&apos;%1&apos; is not a valid amplitude (0 to %2)</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas une liste de trois %2 séparées par des virgules</source>
-        <translation>&apos;%1&apos; is not a list of three %2 separated by commas</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas une alimentation correcte (equilibree, inverse, monophasee, phase-coupee ou libre)</source>
-        <translation>&apos;%1&apos; is not a valid supply (equilibree, inverse, monophasee, phase-coupee or libre)</translation>
-    </message>
-    <message>
         <source>Les amplitudes et les déphasages ne valent qu&apos;avec l&apos;alimentation libre</source>
         <translation>The amplitudes and the lags apply only with the free supply</translation>
     </message>
     <message>
-        <source>amplitudes</source>
-        <translation>amplitudes</translation>
-    </message>
-    <message>
-        <source>déphasages</source>
-        <translation>lags</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; n&apos;est pas un déphasage correct (%2 à %3)</source>
         <translation>&apos;%1&apos; is not a valid lag (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une amplitude correcte (%2 à %3)</source>
+        <translation>&apos;%1&apos; is not a valid amplitude (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>Amplitude %1</source>
+        <translation>Amplitude %1</translation>
+    </message>
+    <message>
+        <source>Retard %1</source>
+        <translation>Lag %1</translation>
+    </message>
+    <message>
+        <source> ou </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une alimentation correcte (%2)</source>
+        <translation>&apos;%1&apos; is not a valid supply (%2)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une liste de trois amplitudes séparées par des virgules</source>
+        <translation>&apos;%1&apos; is not a list of three amplitudes separated by commas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une liste de trois déphasages séparés par des virgules</source>
+        <translation>&apos;%1&apos; is not a list of three lags separated by commas</translation>
+    </message>
+    <message>
+        <source>Trois courants égaux décalés de 120° : un champ tournant d&apos;amplitude constante</source>
+        <translation>Three equal currents 120° apart: a rotating field of constant amplitude</translation>
+    </message>
+    <message>
+        <source>Phases 2 et 3 échangées : le champ tourne dans l&apos;autre sens</source>
+        <translation>Phases 2 and 3 exchanged: the field turns the other way</translation>
+    </message>
+    <message>
+        <source>La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés</source>
+        <translation>Phase 1 alone: a pulsating field, the sum of two opposite rotating fields</translation>
+    </message>
+    <message>
+        <source>Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse</source>
+        <translation>Star without neutral, phase 3 open: I1 = −I2, the field pulsates</translation>
+    </message>
+    <message>
+        <source>Amplitudes et déphasages choisis : un champ elliptique</source>
+        <translation>Chosen amplitudes and lags: an elliptical field</translation>
     </message>
 </context>
 <context>
@@ -594,26 +626,6 @@ Examples:
         <translation>Supply</translation>
     </message>
     <message>
-        <source>Trois courants égaux décalés de 120° : un champ tournant d&apos;amplitude constante</source>
-        <translation>Three equal currents 120° apart: a rotating field of constant amplitude</translation>
-    </message>
-    <message>
-        <source>Phases 2 et 3 échangées : le champ tourne dans l&apos;autre sens</source>
-        <translation>Phases 2 and 3 exchanged: the field turns the other way</translation>
-    </message>
-    <message>
-        <source>La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés</source>
-        <translation>Phase 1 alone: a pulsating field, the sum of two opposite rotating fields</translation>
-    </message>
-    <message>
-        <source>Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse</source>
-        <translation>Star without neutral, phase 3 open: I1 = −I2, the field pulsates</translation>
-    </message>
-    <message>
-        <source>Amplitudes et déphasages choisis : un champ elliptique</source>
-        <translation>Chosen amplitudes and lags: an elliptical field</translation>
-    </message>
-    <message>
         <source>Libre (Entrée applique)</source>
         <translation>Free (Enter applies)</translation>
     </message>
@@ -636,6 +648,18 @@ Examples:
     <message>
         <source>Retard du courant de la phase %1 sur la phase 1 seule, en degrés</source>
         <translation>Lag of the current of phase %1 behind phase 1 alone, in degrees</translation>
+    </message>
+    <message>
+        <source>bleu</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>rouge : cercle « Vecteur spatial »</source>
+        <translation>red: the “Space vector” circle</translation>
+    </message>
+    <message>
+        <source>vert</source>
+        <translation>green</translation>
     </message>
 </context>
 <context>

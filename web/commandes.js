@@ -130,8 +130,11 @@
         ev.preventDefault();
         const message = noyau.appliquerAlimentation(amplitudes.map((x) => x.value),
           dephasages.map((x) => x.value), separateur());
-        if (message) erreur(message);
-        else remplir();
+        // A refused field is named; the correct ones are kept and "Libre" is chosen.
+        if (message) {
+          erreur(message);
+          boutons[noyau.alimentationAffichee(separateur()).alimentation].checked = true;
+        } else remplir();
         ecran.suit();
         change();
       });

@@ -201,10 +201,11 @@ test('Monophasée par le panneau Alimentation, une amplitude refusée ne change 
     const v = (t) => t.replace('.', avant.separateur);
     await saisit(page, '#IDC_amplitude1', v('2.5'));
     assert.equal(await page.$eval('#ErreurTexte', (d) => d.textContent),
-      `'${v('2.5')}' n'est pas une amplitude correcte (0 à 2).`);
+      `Amplitude 1 : '${v('2.5')}' n'est pas une amplitude correcte (0 à 2).`);
+    // The wrong field is named and not stored; the correct ones are, and "Libre" is chosen.
     const apres = await etat(page);
     assert.deepEqual([apres.alimentation, apres.amplitudes, apres.dephasages],
-      ['Monophasée', [1, 1, 1], [0, 120, 240]]);
+      ['Libre', [1, 1, 1], [0, 120, 240]]);
     await page.click('#ErreurDlg button');
 
     await saisit(page, '#IDC_amplitude1', '1');
