@@ -745,10 +745,6 @@ Examples:
         <translation>Unbalance factor: amplitude of the fundamental&apos;s backward field relative to its forward field&apos;s</translation>
     </message>
     <message>
-        <source>Amplitude / fondamental équilibré</source>
-        <translation>Amplitude / balanced fundamental</translation>
-    </message>
-    <message>
         <source>Taux de déséquilibre (inverse / direct du fondamental) : %1 %</source>
         <translation>Unbalance factor (backward / forward of the fundamental): %1 %</translation>
     </message>
@@ -767,6 +763,10 @@ Examples:
     <message>
         <source>elliptique</source>
         <translation>elliptical</translation>
+    </message>
+    <message>
+        <source>A(h) / A(1) équilibré</source>
+        <translation>A(h) / balanced A(1)</translation>
     </message>
 </context>
 <context>
