@@ -15,8 +15,10 @@
 namespace kest {
 
 const char* AideConfiguration() {
-    return Traduit("Configuration",
-                   R"(État du bobinage (règles et messages de la boîte « Options ») :
+    // Filled with the supplies' words from their table; kept until the next call.
+    static std::string aide;
+    aide = Remplit(Traduit("Configuration",
+                           R"(État du bobinage (règles et messages de la boîte « Options ») :
   --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
   --m N             nombre d'encoches par pôle et par phase (-99 à 99, pas 0)
   --Y X             ouverture des bobines, en radians électriques (pas diamétral : pi)
@@ -27,9 +29,8 @@ const char* AideConfiguration() {
   affiche (p = 1, m = 2, Y = 3.14159265358979).
 
 Alimentation (règles et messages de la fenêtre « Alimentation ») :
-  --alimentation A  equilibree, inverse (phases 2 et 3 échangées), monophasee
-                    (phase 1 seule), phase-coupee (étoile sans neutre, phase 3
-                    ouverte) ou libre (défaut : equilibree)
+  --alimentation A  %1
+                    (défaut : equilibree ; la fenêtre « Alimentation » les décrit)
   --amplitudes A1,A2,A3
                     alimentation libre : amplitudes des trois courants, en
                     unités de Imax (0 à 2 ; défaut : 1,1,1)
@@ -59,7 +60,9 @@ Lien :
   --lien LIEN       la configuration d'un lien de la page (l'adresse entière ou
                     ce qui suit « # », par exemple « p=2&m=3&distribution=reelle »)
   Chaque option ne se donne qu'une fois, lien compris.
-)");
+)"),
+                   {ClesAlimentation()});
+    return aide.c_str();
 }
 
 namespace {

@@ -160,9 +160,8 @@
   affiche (p = 1, m = 2, Y = 3.14159265358979).
 
 Alimentation (règles et messages de la fenêtre « Alimentation ») :
-  --alimentation A  equilibree, inverse (phases 2 et 3 échangées), monophasee
-                    (phase 1 seule), phase-coupee (étoile sans neutre, phase 3
-                    ouverte) ou libre (défaut : equilibree)
+  --alimentation A  %1
+                    (défaut : equilibree ; la fenêtre « Alimentation » les décrit)
   --amplitudes A1,A2,A3
                     alimentation libre : amplitudes des trois courants, en
                     unités de Imax (0 à 2 ; défaut : 1,1,1)
@@ -205,9 +204,8 @@ Lien :
   Y = 3.14159265358979).
 
 Supply (rules and messages of the &quot;Alimentation&quot; window):
-  --alimentation A  equilibree (balanced), inverse (phases 2 and 3 exchanged),
-                    monophasee (phase 1 alone), phase-coupee (star without
-                    neutral, phase 3 open) or libre (free; default: equilibree)
+  --alimentation A  %1
+                    (default: equilibree; the “Alimentation” window describes them)
   --amplitudes A1,A2,A3
                     free supply: amplitudes of the three currents, in units of
                     Imax (0 to 2; default: 1,1,1)
