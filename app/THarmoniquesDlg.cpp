@@ -40,7 +40,6 @@ namespace kest {
 
 namespace {
 
-
 // The same winding and supply, as far as the spectrum goes: the time and the scene's working
 // arrays are left out.
 bool MemeBobinage(const State& a, const State& b) {
