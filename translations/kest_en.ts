@@ -113,10 +113,6 @@
         <translation>a valid number of clock ticks</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; n&apos;est pas un temps correct (0 s ou plus)</source>
-        <translation>&apos;%1&apos; is not a valid time (0 s or more)</translation>
-    </message>
-    <message>
         <source>État du bobinage (règles et messages de la boîte « Options ») :
   --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
   --m N             nombre d&apos;encoches par pôle et par phase (-99 à 99, pas 0)
@@ -143,7 +139,7 @@ Alimentation (règles et messages de la fenêtre « Alimentation ») :
 Instant :
   --ticks N         N tops d&apos;horloge depuis t = 0, t avancé top par top comme
                     l&apos;horloge de la fenêtre (0 à 10000000 ; défaut : 0)
-  --t X             le temps t en secondes (0 ou plus)
+  --t X             le temps t en secondes (0 à 2000)
 
 Vues :
   --sans-vecteurs   sans les vecteurs du champ
@@ -188,7 +184,7 @@ Supply (rules and messages of the &quot;Alimentation&quot; window):
 Instant:
   --ticks N         N clock ticks from t = 0, t advanced tick by tick as the
                     window&apos;s clock does (0 to 10000000; default: 0)
-  --t X             the time t in seconds (0 or more)
+  --t X             the time t in seconds (0 to 2000)
 
 Views:
   --sans-vecteurs   without the field&apos;s vectors
@@ -205,6 +201,14 @@ Link:
                     or what follows &quot;#&quot;, for example &quot;p=2&amp;m=3&amp;distribution=reelle&quot;)
   Each option is given only once, the link included.
 </translation>
+    </message>
+    <message>
+        <source>L&apos;option %1 (du lien) est donnée deux fois</source>
+        <translation>The option %1 (in the link) is given twice</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un temps correct (0 à %2 s)</source>
+        <translation>&apos;%1&apos; is not a valid time (0 to %2 s)</translation>
     </message>
 </context>
 <context>

@@ -420,7 +420,7 @@ test('un mauvais lien : le message du panneau dans la boîte d\'erreur, la valeu
   const cas = [
     ['#cle=1&p=2', 'Clé inconnue « cle » dans le lien.', { p: 2, m: 2 }],
     ['#m=0', duPanneau, { p: 1, m: 2 }],
-    ['#p=2&p=3', 'L\'option p est donnée deux fois.', { p: 2, m: 2 }],
+    ['#p=2&p=3', 'L\'option p (du lien) est donnée deux fois.', { p: 2, m: 2 }],
     ['#' + 'x=1&'.repeat(2560), 'Clé inconnue « x » dans le lien.', { p: 1, m: 2 }],
     ['#%70=3&distribution=double%2Detoile&onde=%30', null,
       { p: 3, m: 2, distribution: 'Double étoile', vues: { vecteurs: true, onde: false,
