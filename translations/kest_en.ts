@@ -310,7 +310,7 @@ given configuration: the options of kest-export, or a link of the page
     </message>
     <message>
         <source>
-  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+  --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
                     français pour toute autre langue)
   --help            affiche cette aide
@@ -323,7 +323,7 @@ Exemples :
   kest --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos;
 </source>
         <translation>
-  --langue L        language of the texts: fr or en (default: the one of the
+  --langue L        language of the texts: %1 (default: the one of the
                     regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
                     French for any other language)
   --help            shows this help
@@ -340,16 +340,16 @@ Examples:
 <context>
     <name>Langue</name>
     <message>
-        <source>L&apos;option --langue attend une valeur (fr ou en)</source>
-        <translation>The option --langue needs a value (fr or en)</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas une langue correcte (fr ou en)</source>
-        <translation>&apos;%1&apos; is not a valid language (fr or en)</translation>
-    </message>
-    <message>
         <source>L&apos;option --langue est donnée deux fois</source>
         <translation>The option --langue is given twice</translation>
+    </message>
+    <message>
+        <source>L&apos;option --langue attend une valeur (%1)</source>
+        <translation>The option --langue needs a value (%1)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une langue correcte (%2)</source>
+        <translation>&apos;%1&apos; is not a valid language (%2)</translation>
     </message>
 </context>
 <context>
@@ -468,6 +468,10 @@ animation (GIF) for a course, slides or a web page. A link of the page
 </translation>
     </message>
     <message>
+        <source>Les images d&apos;une animation (--images) ne valent que pour le format gif</source>
+        <translation>The frames of an animation (--images) apply only to the gif format</translation>
+    </message>
+    <message>
         <source>
 Image :
   --sortie FICHIER  le fichier à écrire ; - pour la sortie standard
@@ -491,7 +495,7 @@ Spectre :
                     JSON avec --format json ; --sortie est alors facultative
                     (défaut : la sortie standard)
 
-  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+  --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
                     français pour toute autre langue)
   --help            affiche cette aide
@@ -534,7 +538,7 @@ Spectrum:
                     --format json; --sortie is then optional (default: the
                     standard output)
 
-  --langue L        language of the texts: fr or en (default: the one of the
+  --langue L        language of the texts: %1 (default: the one of the
                     regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
                     French for any other language)
   --help            shows this help
@@ -554,10 +558,6 @@ Examples:
   kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
   kest-export --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos; --sortie figure.svg
 </translation>
-    </message>
-    <message>
-        <source>Les images d&apos;une animation (--images) ne valent que pour le format gif</source>
-        <translation>The frames of an animation (--images) apply only to the gif format</translation>
     </message>
 </context>
 <context>

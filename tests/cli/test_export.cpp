@@ -670,7 +670,7 @@ TEST(KestExport, EnglishEdition) {
     const Resultat aide = Lance({"--langue", "en", "--help"});
     EXPECT_EQ(aide.statut, 0);
     EXPECT_TRUE(aide.sortie.startsWith("Usage: kest-export [OPTIONS] --sortie FILE\n"));
-    EXPECT_TRUE(aide.sortie.contains("  --langue L        language of the texts: fr or en"));
+    EXPECT_TRUE(aide.sortie.contains("  --langue L        language of the texts: fr, en"));
     const char* const entier = "kest-export: 'x' is not a valid integer value.\n";
     const char* const entierFr = "kest-export : 'x' n'est pas une valeur entière correcte.\n";
     const struct {
@@ -682,7 +682,7 @@ TEST(KestExport, EnglishEdition) {
         {{"--langue=en", "--p", "x", "--sortie", "a.svg"}, QStringLiteral("fr_FR.UTF-8"), entier},
         {{"--p", "x", "--sortie", "a.svg"}, QStringLiteral("fr_FR.UTF-8"), entierFr},
         {{"--langue", "fr", "--p", "x", "--sortie", "a.svg"}, anglais, entierFr},
-        {{"--langue", "de"}, anglais, "kest-export: 'de' is not a valid language (fr or en).\n"},
+        {{"--langue", "de"}, anglais, "kest-export: 'de' is not a valid language (fr, en).\n"},
     };
     for (const auto& c : cas) {
         const Resultat r = Lance(c.arguments, QDir::tempPath(), RLIM_INFINITY, c.lang);
