@@ -491,6 +491,39 @@ test('le lien réécrit après un changement dans le panneau rouvre cet état ; 
     await p.close();
   });
 
+// What the links and the menu must keep, seen through the page's real controls.
+test('back at the defaults, the address has no bare "#"; the language menu is the list\'s',
+  async () => {
+    const p = await navigateur.newPage();
+    surveille(p);
+    await p.setViewport({ width: 760, height: 640, deviceScaleFactor: 1 });
+    await ouvre(p, url + '#onde=0');
+    await p.click('#CheckBoxAfficheOnde');
+    await p.waitForFunction((a) => location.href === a, {}, url);
+    assert.equal(await p.evaluate(() => kest.lien()), url);
+    const liste = fs.readFileSync(path.join(__dirname, '..', '..', 'translations', 'langues.txt'),
+      'utf8').split('\n').filter((l) => l.trim() && !l.startsWith('#'))
+      .map((l) => l.split(/\s+/)[0]);
+    assert.deepEqual(await p.$$eval('#Langues button', (b) => b.map((x) => x.lang)), liste);
+    // Each item chooses its language, kept for the next opening.
+    for (const code of [...liste.slice(1), liste[0]]) {
+      await p.$eval(`#Langues button[lang="${code}"]`, (b) => b.click());
+      assert.equal(await p.evaluate(() => document.documentElement.lang), code);
+    }
+    await p.close();
+    // A browser that names only a regional English (en-GB) gets the English page.
+    const q = await navigateur.newPage();
+    surveille(q);
+    await q.evaluateOnNewDocument(() => {
+      localStorage.clear();
+      Object.defineProperty(navigator, 'languages', { get: () => ['en-GB'] });
+    });
+    await ouvre(q, url);
+    assert.equal(await q.evaluate(() => document.documentElement.lang), 'en');
+    await q.evaluate(() => localStorage.clear());
+    await q.close();
+  });
+
 test('ce que la page charge pèse moins de 150 ko compressés', () => {
   let total = 0;
   for (const f of fs.readdirSync(site)) total += zlib.gzipSync(fs.readFileSync(path.join(site, f)),
