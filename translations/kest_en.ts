@@ -145,10 +145,6 @@
         <translation>a valid number of clock ticks</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; n&apos;est pas un temps correct (0 s ou plus)</source>
-        <translation>&apos;%1&apos; is not a valid time (0 s or more)</translation>
-    </message>
-    <message>
         <source>État du bobinage (règles et messages de la boîte « Options ») :
   --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
   --m N             nombre d&apos;encoches par pôle et par phase (-99 à 99, pas 0)
@@ -174,7 +170,7 @@ Alimentation (règles et messages de la fenêtre « Alimentation ») :
 Instant :
   --ticks N         N tops d&apos;horloge depuis t = 0, t avancé top par top comme
                     l&apos;horloge de la fenêtre (0 à 10000000 ; défaut : 0)
-  --t X             le temps t en secondes (0 ou plus)
+  --t X             le temps t en secondes (0 à 2000)
 
 Vues :
   --sans-vecteurs   sans les vecteurs du champ
@@ -218,7 +214,7 @@ Supply (rules and messages of the &quot;Alimentation&quot; window):
 Instant:
   --ticks N         N clock ticks from t = 0, t advanced tick by tick as the
                     window&apos;s clock does (0 to 10000000; default: 0)
-  --t X             the time t in seconds (0 or more)
+  --t X             the time t in seconds (0 to 2000)
 
 Views:
   --sans-vecteurs   without the field&apos;s vectors
@@ -235,6 +231,14 @@ Link:
                     or what follows &quot;#&quot;, for example &quot;p=2&amp;m=3&amp;distribution=reelle&quot;)
   Each option is given only once, the link included.
 </translation>
+    </message>
+    <message>
+        <source>L&apos;option %1 (du lien) est donnée deux fois</source>
+        <translation>The option %1 (in the link) is given twice</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un temps correct (0 à %2 s)</source>
+        <translation>&apos;%1&apos; is not a valid time (0 to %2 s)</translation>
     </message>
 </context>
 <context>
@@ -340,7 +344,7 @@ given configuration: the options of kest-export, or a link of the page
     </message>
     <message>
         <source>
-  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+  --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
                     français pour toute autre langue)
   --help            affiche cette aide
@@ -353,7 +357,7 @@ Exemples :
   kest --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos;
 </source>
         <translation>
-  --langue L        language of the texts: fr or en (default: the one of the
+  --langue L        language of the texts: %1 (default: the one of the
                     regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
                     French for any other language)
   --help            shows this help
@@ -370,16 +374,16 @@ Examples:
 <context>
     <name>Langue</name>
     <message>
-        <source>L&apos;option --langue attend une valeur (fr ou en)</source>
-        <translation>The option --langue needs a value (fr or en)</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas une langue correcte (fr ou en)</source>
-        <translation>&apos;%1&apos; is not a valid language (fr or en)</translation>
-    </message>
-    <message>
         <source>L&apos;option --langue est donnée deux fois</source>
         <translation>The option --langue is given twice</translation>
+    </message>
+    <message>
+        <source>L&apos;option --langue attend une valeur (%1)</source>
+        <translation>The option --langue needs a value (%1)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une langue correcte (%2)</source>
+        <translation>&apos;%1&apos; is not a valid language (%2)</translation>
     </message>
 </context>
 <context>
@@ -498,6 +502,10 @@ animation (GIF) for a course, slides or a web page. A link of the page
 </translation>
     </message>
     <message>
+        <source>Les images d&apos;une animation (--images) ne valent que pour le format gif</source>
+        <translation>The frames of an animation (--images) apply only to the gif format</translation>
+    </message>
+    <message>
         <source>
 Image :
   --sortie FICHIER  le fichier à écrire ; - pour la sortie standard
@@ -521,7 +529,7 @@ Spectre :
                     JSON avec --format json ; --sortie est alors facultative
                     (défaut : la sortie standard)
 
-  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+  --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
                     français pour toute autre langue)
   --help            affiche cette aide
@@ -564,7 +572,7 @@ Spectrum:
                     --format json; --sortie is then optional (default: the
                     standard output)
 
-  --langue L        language of the texts: fr or en (default: the one of the
+  --langue L        language of the texts: %1 (default: the one of the
                     regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
                     French for any other language)
   --help            shows this help
@@ -584,10 +592,6 @@ Examples:
   kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
   kest-export --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos; --sortie figure.svg
 </translation>
-    </message>
-    <message>
-        <source>Les images d&apos;une animation (--images) ne valent que pour le format gif</source>
-        <translation>The frames of an animation (--images) apply only to the gif format</translation>
     </message>
 </context>
 <context>

@@ -284,9 +284,7 @@
       }
     });
     window.addEventListener('languagechange', () => { separateur = separateurDecimal(); });
-    // The language menu; the clock's caption follows a new choice.
-    $('LangueFr').addEventListener('click', () => KestLangue.choisit('fr'));
-    $('LangueEn').addEventListener('click', () => KestLangue.choisit('en'));
+    // The clock's caption follows a new choice in the language menu.
     KestLangue.suit(() => marche(horloge.enMarche()));
 
     return {
