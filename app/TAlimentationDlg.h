@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <iterator>
 #include <string>
 
 #include "model/Alimentation.h"
@@ -24,8 +25,9 @@ class TAlimentationDlg : public QDialog {
 public:
     explicit TAlimentationDlg(QWidget* parent = nullptr);
 
-    // Shows the state: its kind's button, then the free values with the locale's separator.
-    void Remplir(const State& etat, const std::string& separateur);
+    // Shows the state: its kind's button, then (unless `textes` is false: a refused Enter keeps
+    // what the user typed) the free values with the locale's separator.
+    void Remplir(const State& etat, const std::string& separateur, bool textes = true);
 
     // Moves the window beside `cadre` (the main window's frame, with the Spectre window's when
     // it is open), on the main window's screen.
@@ -51,7 +53,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    QRadioButton* Boutons[5] = {};
+    static constexpr int kNombreAlimentations = static_cast<int>(std::size(kTypesAlimentation));
+    QRadioButton* Boutons[kNombreAlimentations] = {};
     QLineEdit* Amplitudes[3] = {};
     QLineEdit* Dephasages[3] = {};
 };

@@ -145,8 +145,11 @@
         ev.preventDefault();
         const message = noyau.appliquerAlimentation(amplitudes.map((x) => x.value),
           dephasages.map((x) => x.value), separateur());
-        if (message) erreur(message);
-        else remplir();
+        // A refused field is named; the correct ones are kept and "Libre" is chosen.
+        if (message) {
+          erreur(message);
+          boutons[noyau.alimentationAffichee(separateur()).alimentation].checked = true;
+        } else remplir();
         ecran.suit();
         change();
       });
@@ -307,9 +310,7 @@
       }
     });
     window.addEventListener('languagechange', () => { separateur = separateurDecimal(); });
-    // The language menu; the clock's caption follows a new choice.
-    $('LangueFr').addEventListener('click', () => KestLangue.choisit('fr'));
-    $('LangueEn').addEventListener('click', () => KestLangue.choisit('en'));
+    // The clock's caption follows a new choice in the language menu.
     KestLangue.suit(() => marche(horloge.enMarche()));
 
     return {

@@ -198,6 +198,16 @@ test('un lien se lit comme sur le bureau et dans kest-export, et se réécrit à
     `${bilan.ecarts} différents d'un pixel`);
 });
 
+// The links that every edition refuses, with the message of the one parser:
+// tests/support/liens_refuses.json.
+test('a link is refused with the same message as on the desktop and in kest-export', () => {
+  for (const { lien, message } of require(path.join(__dirname, '..', 'support',
+    'liens_refuses.json'))) {
+    assert.equal(natif('lien', lien).erreur, message, lien);
+    assert.deepEqual(noyau.lisLien(lien, '.').refus, [message], lien);
+  }
+});
+
 function versDouble(hexa) {
   const v = new DataView(new ArrayBuffer(8));
   v.setBigUint64(0, BigInt('0x' + hexa));
