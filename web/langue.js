@@ -5,7 +5,7 @@
 // choose (the first the list has, French otherwise), unless the "Langue / Language" menu,
 // one item per language, has chosen: that choice is kept in the browser. The scripts ask for their
 // texts with qsTranslate(context, French text), the form that the catalogue's tools read.
-// Uses: KestTextes (textes.js). Defines: KestLangue, qsTranslate.
+// Uses: KestTextes and KestLangues (textes.js). Defines: KestLangue, qsTranslate.
 (function (racine) {
   'use strict';
   const CLE = 'kest.langue';

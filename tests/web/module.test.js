@@ -262,7 +262,8 @@ test('each page script\'s header names what it uses, and index.html loads those 
   const html = fs.readFileSync(path.join(site, 'index.html'), 'utf8');
   const ordre = Array.from(html.matchAll(/<script src="([^"]+)"/g), (m) => m[1]);
   const NOM = /\b(Kest[A-Z]\w*|qsTranslate|createKestModule)\b/g;
-  const fournit = { 'textes.js': ['KestTextes'], 'kest-module.js': ['createKestModule'] };
+  const fournit = { 'textes.js': ['KestTextes', 'KestLangues'],
+    'kest-module.js': ['createKestModule'] };
   const utilise = {};
   for (const f of ordre.filter((f) => !fournit[f])) {
     const texte = fs.readFileSync(path.join(site, f), 'utf8');
