@@ -1386,5 +1386,21 @@ Examples:
         <source>Phase 3</source>
         <translation>Phase 3</translation>
     </message>
+    <message>
+        <source>(bleu)</source>
+        <translation>(blue)</translation>
+    </message>
+    <message>
+        <source>(vert)</source>
+        <translation>(green)</translation>
+    </message>
+    <message>
+        <source>La phase 2, en rouge, est celle que montre seule le cercle « Vecteur spatial »</source>
+        <translation>Phase 2, in red, is the one the “Space vector” circle shows alone</translation>
+    </message>
+    <message>
+        <source>(rouge)</source>
+        <translation>(red)</translation>
+    </message>
 </context>
 </TS>

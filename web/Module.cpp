@@ -24,6 +24,7 @@
 #include "model/Textes.h"
 #include "scene/Dessine.h"
 #include "scene/Plan.h"
+#include "scene/Vues.h"
 #include "web/Appels.h"
 
 namespace {
@@ -297,6 +298,10 @@ EMSCRIPTEN_KEEPALIVE int kest_bloc(int i, int champ) {
 EMSCRIPTEN_KEEPALIVE int kest_largeur_image() { return kest::kLargeurImage; }
 EMSCRIPTEN_KEEPALIVE int kest_hauteur_image() { return kest::kHauteurImage; }
 EMSCRIPTEN_KEEPALIVE unsigned kest_couleur_fenetre() { return kest::kCouleurFenetre; }
+// Phase k's colour in the picture (0x00BBGGRR), for the supply panel's swatches.
+EMSCRIPTEN_KEEPALIVE unsigned kest_couleur_phase(int k) {
+    return k >= 0 && k < 3 ? kest::kCouleurPhase[k] : 0u;
+}
 // The brush colour a picture made for the outside (SVG, PNG) starts with.
 EMSCRIPTEN_KEEPALIVE unsigned kest_brosse_neuve() { return kest::web::kBrosseNeuve; }
 

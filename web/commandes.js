@@ -118,6 +118,12 @@
     const boutons = noyau.ALIMENTATIONS.map((_, i) => $('RBAlimentation' + i));
     const amplitudes = [1, 2, 3].map((k) => $('IDC_amplitude' + k));
     const dephasages = [1, 2, 3].map((k) => $('IDC_dephasage' + k));
+    // Each phase's row carries its colour in the picture, from the module.
+    [1, 2, 3].forEach((k) => {
+      const c = noyau.M._kest_couleur_phase(k - 1) >>> 0;
+      $('LignePhase' + k).querySelector('.pastille').style.color =
+        `rgb(${c & 255}, ${(c >> 8) & 255}, ${(c >> 16) & 255})`;
+    });
     function remplir() {
       const s = noyau.alimentationAffichee(separateur());
       boutons[s.alimentation].checked = true;
