@@ -84,7 +84,8 @@
 
   // The canvas, at `e` device pixels per picture pixel. Coordinates are snapped to device
   // pixels, and a line of odd device width sits on pixel centres, so that 1-px pens stay one
-  // sharp pixel (or a whole number of pixels) at every scale.
+  // sharp pixel (or a whole number of pixels) at every scale. Such a line starts half a pixel
+  // into its first pixel: its dots are moved back by as much, onto whole pixels.
   function sortieCanvas(ctx, s, e) {
     let chemin = false;
     let lw = 1;
@@ -105,6 +106,7 @@
         ctx.strokeStyle = css(s.couleur);
         ctx.lineWidth = lw;
         ctx.setLineDash(s.pointille ? [lw, 2 * lw] : []);
+        ctx.lineDashOffset = decal;
       },
       coupe() {
         if (chemin) ctx.stroke();
@@ -165,7 +167,8 @@
     let px = NaN;
     let py = NaN;
     const trait = () => 'stroke="' + css(s.couleur) + '" stroke-width="' + s.largeur + '"' +
-      (s.pointille ? ' stroke-dasharray="' + s.largeur + ' ' + 2 * s.largeur + '"' : '');
+      (s.pointille ? ' stroke-dasharray="' + s.largeur + ' ' + 2 * s.largeur + '"' +
+        (s.largeur % 2 ? ' stroke-dashoffset="0.5"' : '') : '');
     const sortie = {
       stylo() {},
       coupe() {

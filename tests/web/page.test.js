@@ -11,6 +11,7 @@ const path = require('node:path');
 const zlib = require('node:zlib');
 const { execFileSync } = require('node:child_process');
 const { lanceNavigateur, sert } = require('./navigateur.js');
+const { emf } = require('./natif.js');
 
 const site = process.env.KEST_SITE;
 const PAS = 0.06283185307179587 / (100 * 3.141592653589793);  // one tick of t
@@ -367,18 +368,6 @@ function montres(appels) {
     }
   }
   return r;
-}
-
-// The calls of kest-export's EMF for these arguments.
-function emf(...args) {
-  const dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'kest-emf-'));
-  try {
-    const f = path.join(dossier, 'f.emf');
-    execFileSync(process.env.KEST_EXPORT, [...args, '--sortie', f]);
-    return JSON.parse(execFileSync(process.env.KEST_LIRE_EMF, [f]).toString());
-  } finally {
-    fs.rmSync(dossier, { recursive: true, force: true });
-  }
 }
 
 test('la page ouverte à un lien montre les appels de kest-export --lien de ce lien (EMF)',
