@@ -33,21 +33,6 @@ std::string Json(double v) {
 
 std::string Json(const std::optional<double>& v) { return v ? Json(*v) : "null"; }
 
-std::string JsonTexte(std::string_view texte) {
-    std::string r = "\"";
-    for (const char c : texte) {
-        if (static_cast<unsigned char>(c) < 0x20) {  // a control character, as \u00XX
-            char echappe[8];
-            std::snprintf(echappe, sizeof echappe, "\\u%04x", static_cast<unsigned char>(c));
-            r += echappe;
-            continue;
-        }
-        if (c == '"' || c == '\\') r += '\\';
-        r += c;
-    }
-    return r + '"';
-}
-
 using Spectre = std::array<Complexe, kOrdreMax + 1>;
 
 // Samples of the ideal distribution per pole-pair span: its resultant is a pure sine of the
@@ -148,6 +133,30 @@ Spectre Transformee(const State& s, const std::optional<Formes>& formes) {
 }
 
 }  // namespace
+
+std::string JsonTexte(std::string_view texte) {
+    std::string r = "\"";
+    for (const char c : texte) {
+        if (static_cast<unsigned char>(c) < 0x20) {  // a control character, as \u00XX
+            char echappe[8];
+            std::snprintf(echappe, sizeof echappe, "\\u%04x", static_cast<unsigned char>(c));
+            r += echappe;
+            continue;
+        }
+        if (c == '"' || c == '\\') r += '\\';
+        r += c;
+    }
+    return r + '"';
+}
+
+std::string JsonNombre(double v) { return Json(v); }
+
+std::complex<double> CoefficientResultant(const State& s, int h) {
+    if (h < 1 || h > kOrdreMax || s.p < 1) return {};
+    std::optional<Formes> formes;
+    if (Etagee(s)) formes = FormesEtagees(s);
+    return Transformee(s, formes)[h];
+}
 
 Sens SensTheorique(int h) {
     switch (h % 3) {

@@ -16,6 +16,7 @@
 // instance).
 
 #include <array>
+#include <complex>
 #include <optional>
 #include <span>
 #include <string>
@@ -86,6 +87,11 @@ struct Harmoniques {
 // Works on a copy: s (its I and F included) is left as it was.
 Harmoniques HarmoniquesNumeriques(const State& s);
 
+// The resultant's complex coefficient of electrical order h (1 … kOrdreMax, else 0) at the
+// state's instant, c_h = (1/π)·∫ F·e^{−i·h·x} dx over one pole-pair span (x = p·θ): the same
+// number as the mechanical order h·p over the whole turn (model/Encoches.h).
+std::complex<double> CoefficientResultant(const State& s, int h);
+
 // One row of the table: the analytic factors, the numeric amplitude relative to the
 // fundamental and the direction, and the speed as a signed fraction of the fundamental's.
 struct LigneHarmonique {
@@ -118,6 +124,10 @@ std::string PorteeDistorsion();
 // The distortion as the exported text's last line: "distorsion (rangs 2 à 49)\t0.0320\n", the
 // ratio left empty when there is no fundamental.
 std::string TexteDistorsion(const Harmoniques& analyse, std::string_view separateur = ".");
+// A number as JSON writes it (ten significant digits, null when not finite), and a text
+// between quotes with its quotes, backslashes and control characters escaped.
+std::string JsonNombre(double v);
+std::string JsonTexte(std::string_view texte);
 // "direct", "inverse", "absent".
 std::string NomSens(Sens sens);
 // "1/5", "-1/5" (backward), "0" (absent).

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/Alimentation.h"
+#include "model/Encoches.h"
 #include "model/Regles.h"
 
 namespace kest {
@@ -99,6 +100,7 @@ double SecondeEtoile(const State& s, int k) {
 }
 
 double ForcePhase(const State& s, int k, double theta) {
+    if (s.typeBobinage == TypeBobinage::Encoches) return ForceEncoches(s, k, theta);
     return ForcePhase(s, k, theta, s.DoubleEtoile ? SecondeEtoile(s, k) : 0.0);
 }
 

@@ -22,7 +22,7 @@ trap 'rm -rf "$travail"' EXIT
 sources=("$racine"/app "$racine"/cli "$racine"/model "$racine"/render "$racine"/scene "$racine"/web
          "$travail/page.js")
 options=(-silent -I "$racine" -locations none -extensions cpp,h,js
-         -tr-function-alias QT_TRANSLATE_NOOP+=Traduit -source-language fr -target-language en)
+         -tr-function-alias QT_TRANSLATE_NOOP+=Traduit,QT_TRANSLATE_NOOP+=ATraduire -source-language fr -target-language en)
 
 if [ "${1:-}" != "--verifie" ]; then
     "$lupdate" "${options[@]}" -no-obsolete "${sources[@]}" -ts "$catalogue"

@@ -234,6 +234,57 @@ Link:
     </message>
 </context>
 <context>
+    <name>Encoches</name>
+    <message>
+        <source>Classique</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Par encoches</source>
+        <translation>In slots</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un nombre d&apos;encoches correct (3 à %2)</source>
+        <translation>&apos;%1&apos; is not a valid number of slots (3 to %2)</translation>
+    </message>
+    <message>
+        <source>%1 encoches ne forment pas de bobinage triphasé : le nombre d&apos;encoches doit être un multiple de 3</source>
+        <translation>%1 slots make no three-phase winding: the number of slots must be a multiple of 3</translation>
+    </message>
+    <message>
+        <source>%1 encoches et %2 paires de pôles ne forment pas de bobinage triphasé équilibré : Q / (3·pgcd(Q, p)) doit être entier</source>
+        <translation>%1 slots and %2 pole pairs make no balanced three-phase winding: Q / (3·gcd(Q, p)) must be whole</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un nombre de couches correct (1 ou 2)</source>
+        <translation>&apos;%1&apos; is not a valid number of layers (1 or 2)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un pas de bobine correct (1 à %2 encoches)</source>
+        <translation>&apos;%1&apos; is not a valid coil span (1 to %2 slots)</translation>
+    </message>
+    <message>
+        <source>Un bobinage à une couche demande un nombre d&apos;encoches multiple de 6 (%1 encoches)</source>
+        <translation>A one-layer winding needs a number of slots that is a multiple of 6 (%1 slots)</translation>
+    </message>
+    <message>
+        <source>Avec une couche, des bobines de %1 encoches ne ferment pas le bobinage de %2 encoches : chaque encoche doit recevoir un seul côté de bobine</source>
+        <translation>With one layer, coils of %1 slots do not close the winding of %2 slots: each slot must hold one coil side</translation>
+    </message>
+    <message>
+        <source>Des bobines de %1 encoches annulent l&apos;onde de travail de ce bobinage : choisissez un autre pas</source>
+        <translation>Coils of %1 slots cancel this winding&apos;s working wave: choose another span</translation>
+    </message>
+    <message>
+        <source>Avec une couche, des bobines de %1 encoches ne donnent pas trois phases équilibrées : choisissez un autre pas</source>
+        <translation>With one layer, coils of %1 slots do not give three balanced phases: choose another span</translation>
+    </message>
+    <message>
+        <source>%1 encoches, p = %2, %3 couche(s), pas de %4 encoche(s)</source>
+        <translation>%1 slots, p = %2, %3 layer(s), span of %4 slot(s)</translation>
+    </message>
+</context>
+<context>
     <name>Erreur</name>
     <message>
         <source>Ressources système insuffisantes</source>

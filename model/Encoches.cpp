@@ -1,0 +1,435 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/Encoches.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <tuple>
+
+#include "model/Alimentation.h"
+#include "model/Conversions.h"
+#include "model/Erreur.h"
+#include "model/Physique.h"
+#include "model/Textes.h"
+
+namespace kest {
+
+const GenreBobinage kGenresBobinage[2] = {
+    {TypeBobinage::Classique, "classique", "", "", ATraduire("Encoches", "Classique")},
+    {TypeBobinage::Encoches, "encoches", "encoches", "--encoches",
+     ATraduire("Encoches", "Par encoches")},
+};
+
+const GenreBobinage& GenreDe(TypeBobinage type) {
+    for (const GenreBobinage& g : kGenresBobinage)
+        if (g.type == type) return g;
+    return kGenresBobinage[0];
+}
+
+std::string LibelleBobinage(TypeBobinage type) {
+    return Traduit("Encoches", GenreDe(type).libelle);
+}
+
+namespace {
+
+using Complexe = std::complex<double>;
+
+// The star's sectors in turn: +A, −C, +B, −A, +C, −B.
+constexpr int kPhaseSecteur[6] = {0, 2, 1, 0, 2, 1};
+constexpr int kSigneSecteur[6] = {1, -1, 1, -1, 1, -1};
+
+// The 60° sector of slot s's phasor s·p·2π/Q, in whole numbers so that a phasor on a sector's
+// edge always falls in the sector it opens.
+int Secteur(int s, int p, int Q) { return int(6 * ((long long)s * p % Q) / Q); }
+
+// The largest power of two dividing the span: a one-layer winding keeps every other group of
+// that many coils, so that each coil's return falls in a slot the kept coils leave free.
+int Groupe(int pas) { return pas & -pas; }
+
+// The slot table of a winding whose sizes are in range: slot by slot, top layer first. A
+// one-layer winding whose coils do not give each slot exactly one side gives an empty table.
+std::vector<Faisceau> Dispose(int Q, int p, int couches, int pas) {
+    std::vector<Faisceau> table;
+    if (couches == 2) {
+        std::vector<Faisceau> haut(Q), bas(Q);
+        for (int s = 0; s < Q; ++s) {
+            const int sect = Secteur(s, p, Q);
+            haut[s] = {s, 0, kPhaseSecteur[sect], kSigneSecteur[sect]};
+            const int r = (s + pas) % Q;
+            bas[r] = {r, 1, kPhaseSecteur[sect], -kSigneSecteur[sect]};
+        }
+        for (int s = 0; s < Q; ++s) table.push_back(haut[s]), table.push_back(bas[s]);
+        return table;
+    }
+    std::vector<Faisceau> cote(Q);
+    std::vector<int> occupe(Q, 0);
+    const int g = Groupe(pas);
+    for (int s = 0; s < Q; ++s) {
+        if ((s / g) % 2 != 0) continue;
+        const int sect = Secteur(s, p, Q);
+        const int r = (s + pas) % Q;
+        cote[s] = {s, 0, kPhaseSecteur[sect], kSigneSecteur[sect]};
+        cote[r] = {r, 0, kPhaseSecteur[sect], -kSigneSecteur[sect]};
+        ++occupe[s], ++occupe[r];
+    }
+    if (std::any_of(occupe.begin(), occupe.end(), [](int n) { return n != 1; })) return {};
+    return cote;
+}
+
+// Σ σ·e^{iν·2π·s/Q} over phase k's sides: the star's phasors at order ν, the angle reduced in
+// whole numbers first.
+Complexe SommePhaseurs(const std::vector<Faisceau>& table, int Q, int k, int nu) {
+    Complexe somme;
+    for (const Faisceau& f : table)
+        if (f.phase == k)
+            somme += double(f.signe) *
+                     std::polar(1.0, kDeuxPi * double((long long)nu * f.encoche % Q) / Q);
+    return somme;
+}
+
+double Ramene(double theta) {
+    double x = Reste(theta, kDeuxPi);
+    if (x < 0) x += kDeuxPi;
+    return x < kDeuxPi ? x : 0.0;
+}
+
+}  // namespace
+
+void VerifieEncoches(int Q, int p, int couches, int pas) {
+    if (Q < 3 || Q > kEncochesMax)
+        throw Erreur(
+            Remplit(Traduit("Encoches", "'%1' n'est pas un nombre d'encoches correct (3 à %2)"),
+                    {std::to_string(Q), std::to_string(kEncochesMax)}));
+    if (Q % 3 != 0)
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "%1 encoches ne forment pas de bobinage triphasé : le nombre "
+                                     "d'encoches doit être un multiple de 3"),
+                             {std::to_string(Q)}));
+    const int t = std::gcd(Q, p);
+    if ((Q / t) % 3 != 0)
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "%1 encoches et %2 paires de pôles ne forment pas de "
+                                     "bobinage triphasé équilibré : Q / (3·pgcd(Q, p)) doit être "
+                                     "entier"),
+                             {std::to_string(Q), std::to_string(p)}));
+    if (couches != 1 && couches != 2)
+        throw Erreur(
+            Remplit(Traduit("Encoches", "'%1' n'est pas un nombre de couches correct (1 ou 2)"),
+                    {std::to_string(couches)}));
+    if (pas < 1 || pas > Q / 2)
+        throw Erreur(Remplit(
+            Traduit("Encoches", "'%1' n'est pas un pas de bobine correct (1 à %2 encoches)"),
+            {std::to_string(pas), std::to_string(Q / 2)}));
+    if (couches == 1 && Q % 6 != 0)
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "Un bobinage à une couche demande un nombre d'encoches "
+                                     "multiple de 6 (%1 encoches)"),
+                             {std::to_string(Q)}));
+    const std::vector<Faisceau> table = Dispose(Q, p, couches, pas);
+    if (table.empty())
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "Avec une couche, des bobines de %1 encoches ne ferment pas "
+                                     "le bobinage de %2 encoches : chaque encoche doit recevoir "
+                                     "un seul côté de bobine"),
+                             {std::to_string(pas), std::to_string(Q)}));
+    // The three phases must be one winding turned by 2π/3 electrical: as many sides each and
+    // working-wave phasors 120° apart.
+    int nombre[3] = {0, 0, 0};
+    for (const Faisceau& f : table) ++nombre[f.phase];
+    const double n = nombre[0];
+    const Complexe a = SommePhaseurs(table, Q, 0, p);
+    if (!(std::abs(a) > 1e-9 * n))
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "Des bobines de %1 encoches annulent l'onde de travail de ce "
+                                     "bobinage : choisissez un autre pas"),
+                             {std::to_string(pas)}));
+    const Complexe tour = std::polar(1.0, kDeuxPiSur3);
+    if (nombre[1] != nombre[0] || nombre[2] != nombre[0] ||
+        std::abs(SommePhaseurs(table, Q, 1, p) - a * tour) > 1e-9 * n ||
+        std::abs(SommePhaseurs(table, Q, 2, p) - a * tour * tour) > 1e-9 * n)
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "Avec une couche, des bobines de %1 encoches ne donnent pas "
+                                     "trois phases équilibrées : choisissez un autre pas"),
+                             {std::to_string(pas)}));
+}
+
+SaisieEncoches SaisieEncochesAffichee(const State& s) {
+    return {EntierVersTexte(s.encoches), EntierVersTexte(s.couches), EntierVersTexte(s.pas)};
+}
+
+void AppliquerEncoches(State& s, const SaisieEncoches& saisie) {
+    const int Q = TexteVersEntier(saisie.encoches);
+    const int couches = TexteVersEntier(saisie.couches);
+    const int pas = TexteVersEntier(saisie.pas);
+    VerifieEncoches(Q, s.p, couches, pas);
+    s.encoches = Q, s.couches = couches, s.pas = pas;
+    s.typeBobinage = TypeBobinage::Encoches;
+}
+
+void ChoisirTypeBobinage(State& s, TypeBobinage type) {
+    if (type == TypeBobinage::Encoches) VerifieEncoches(s.encoches, s.p, s.couches, s.pas);
+    s.typeBobinage = type;
+}
+
+BobinageEncoches::BobinageEncoches(const State& s) {
+    try {
+        VerifieEncoches(s.encoches, s.p, s.couches, s.pas);
+    } catch (const Erreur&) {
+        return;  // an empty winding
+    }
+    Q_ = s.encoches;
+    p_ = s.p;
+    periodicite_ = std::gcd(Q_, p_);
+    faisceaux_ = Dispose(Q_, p_, s.couches, s.pas);
+    // Each phase holds N = 2Q/3 sides with two layers, Q/3 with one.
+    const int n = int(faisceaux_.size()) / 3;
+    echelon_ = 2.0 * p_ / n;
+    for (int k = 0; k < 3; ++k) {
+        std::vector<std::pair<double, int>> cotes;
+        for (const Faisceau& f : faisceaux_)
+            if (f.phase == k) cotes.emplace_back(Ramene(AngleEncoche(f.encoche)), f.signe);
+        std::sort(cotes.begin(), cotes.end());
+        Escalier& e = escaliers_[k];
+        // Whole numbers of steps up to each edge, so that the full turn comes back to 0 exactly.
+        std::vector<int> cumul;
+        int total = 0;
+        for (std::size_t i = 0; i < cotes.size(); ++i) {
+            total += cotes[i].second;
+            const int monte = cotes[i].second > 0 ? 1 : 0;
+            if (!e.bords.empty() && e.bords.back() == cotes[i].first) {
+                cumul.back() = total;
+                e.montees.back() += monte * echelon_;
+            } else {
+                e.bords.push_back(cotes[i].first);
+                cumul.push_back(total);
+                e.montees.push_back(monte * echelon_);
+            }
+        }
+        // Zero mean: the staircase from 0 is 0 before the first edge and cumul[j] after edge j.
+        double aire = 0.0;
+        for (std::size_t j = 0; j < e.bords.size(); ++j) {
+            const double fin = j + 1 < e.bords.size() ? e.bords[j + 1] : kDeuxPi;
+            aire += cumul[j] * (fin - e.bords[j]);
+        }
+        const double moyenne = echelon_ * aire / kDeuxPi;
+        for (const int c : cumul) e.valeurs.push_back(c * echelon_ - moyenne);
+    }
+}
+
+double BobinageEncoches::AngleEncoche(int s) const {
+    // Within the repeating unit, the slot's offset from the middle of phase A's first belt (of
+    // q = Q/(6p) slots), as the classic winding offsets its belts' slots; then the unit's turn.
+    const int unite = Q_ / periodicite_;
+    return (s % unite - (Q_ / (6.0 * p_) - 1) * 0.5) * (kDeuxPi / Q_) +
+           kDeuxPi * (s / unite) / periodicite_;
+}
+
+std::vector<Faisceau> BobinageEncoches::FaisceauxPhase(int k, int signe) const {
+    std::vector<Faisceau> r;
+    for (const Faisceau& f : faisceaux_)
+        if (f.phase == k && f.signe == signe) r.push_back(f);
+    // Slot within the repeating unit first, then the unit counted from the second one round to
+    // the first (the classic winding's pole pairs j = 1 … p, the p-th at 2π), then the layer.
+    const int unite = Q_ / periodicite_;
+    const auto cle = [&](const Faisceau& f) {
+        const int repetition = (f.encoche / unite + periodicite_ - 1) % periodicite_;
+        return std::tuple(f.encoche % unite, repetition, f.couche);
+    };
+    std::sort(r.begin(), r.end(),
+              [&](const Faisceau& a, const Faisceau& b) { return cle(a) < cle(b); });
+    return r;
+}
+
+double BobinageEncoches::AxePhase(int k) const {
+    if (Vide()) return 0.0;
+    // The working wave of the phase is |c|·cos(p·θ + arg c): its crest at p·θ = −arg c.
+    double axe = -std::arg(Coefficient(k, p_));
+    if (axe < 0) axe += kDeuxPi;
+    return axe;
+}
+
+double BobinageEncoches::ForceUnitaire(int k, double theta) const {
+    const Escalier& e = escaliers_[k];
+    if (e.bords.empty()) return 0.0;
+    const double x = Ramene(theta);
+    const auto it = std::upper_bound(e.bords.begin(), e.bords.end(), x);
+    const std::size_t n = e.bords.size();
+    if (it == e.bords.begin()) return e.valeurs[n - 1];
+    const std::size_t j = std::size_t(it - e.bords.begin()) - 1;
+    // On a conductor itself the go sides have stepped up and the returns not yet down, as a
+    // classic coil holds both its ends.
+    if (e.bords[j] == x) return e.valeurs[j == 0 ? n - 1 : j - 1] + e.montees[j];
+    return e.valeurs[j];
+}
+
+std::complex<double> BobinageEncoches::Coefficient(int k, int nu) const {
+    // F steps by σ·échelon at each side θ_c: c_ν = (1/(iπν))·Σ σ·échelon·e^{−iνθ_c}.
+    Complexe somme;
+    if (nu < 1) return somme;
+    for (const Faisceau& f : faisceaux_)
+        if (f.phase == k) somme += double(f.signe) * std::polar(1.0, -nu * AngleEncoche(f.encoche));
+    return somme * echelon_ / Complexe(0.0, kPi * nu);
+}
+
+double BobinageEncoches::Facteur(int nu) const {
+    if (Vide() || nu < 1) return 0.0;
+    return std::abs(SommePhaseurs(faisceaux_, Q_, 0, nu)) / (double(faisceaux_.size()) / 3);
+}
+
+double ForcePhase(const State& s, const BobinageEncoches& b, int k, double theta) {
+    return s.I[k] * b.ForceUnitaire(k, theta);
+}
+
+double ForceEncoches(const State& s, int k, double theta) {
+    return ForcePhase(s, BobinageEncoches(s), k, theta);
+}
+
+namespace {
+
+// The resultant's coefficients of orders 1 … n at the instant of s, phase by phase at unit
+// current then weighted by the currents of its supply.
+std::vector<Complexe> Coefficients(const State& s, const BobinageEncoches& b, int n) {
+    std::vector<Complexe> c(n + 1);
+    for (int k = 0; k < 3; ++k) {
+        const double i = CourantPhase(s, k).valeur;
+        for (int nu = 1; nu <= n; ++nu) c[nu] += i * b.Coefficient(k, nu);
+    }
+    return c;
+}
+
+}  // namespace
+
+std::complex<double> CoefficientMecanique(const State& s, int nu) {
+    if (nu < 1 || s.p < 1) return {};
+    if (s.typeBobinage == TypeBobinage::Encoches) {
+        const BobinageEncoches b(s);
+        Complexe c;
+        for (int k = 0; k < 3; ++k) c += CourantPhase(s, k).valeur * b.Coefficient(k, nu);
+        return c;
+    }
+    // The classic winding repeats under every pole pair: only the multiples of p.
+    if (nu % s.p != 0) return {};
+    return CoefficientResultant(s, nu / s.p);
+}
+
+int OrdreMecaniqueMax(int p) { return std::max(25, 5 * p); }
+
+SpectreMecanique SpectreEncoches(const State& s) {
+    SpectreMecanique sp;
+    const int n = OrdreMecaniqueMax(s.p);
+    sp.ordreTravail = s.p;
+    sp.amplitude.assign(n + 1, 0.0);
+    sp.direct.assign(n + 1, 0.0);
+    sp.inverse.assign(n + 1, 0.0);
+    sp.sens.assign(n + 1, Sens::Absent);
+    const BobinageEncoches b(s);
+    // A quarter period later a forward wave's coefficient has turned by −π/2, a backward one's
+    // by +π/2: c1 = a + b and c2 = −i·a + i·b give both parts of each order.
+    State plusTard = s;
+    plusTard.t = s.t + kPiSur2 / s.Omega;
+    if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
+    const std::vector<Complexe> c1 = Coefficients(s, b, n);
+    const std::vector<Complexe> c2 = Coefficients(plusTard, b, n);
+    const Complexe i(0.0, 1.0);
+    for (int nu = 1; nu <= n; ++nu) {
+        sp.amplitude[nu] = std::abs(c1[nu]);
+        sp.direct[nu] = std::abs((c1[nu] + i * c2[nu]) * 0.5);
+        sp.inverse[nu] = std::abs((c1[nu] - i * c2[nu]) * 0.5);
+    }
+    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    if (equilibree) {
+        sp.equilibre = sp.amplitude[s.p];
+    } else {
+        State e = s;
+        e.alimentation = Alimentation::Equilibree;
+        Complexe c;
+        for (int k = 0; k < 3; ++k) c += CourantPhase(e, k).valeur * b.Coefficient(k, s.p);
+        sp.equilibre = std::abs(c);
+    }
+    if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
+    // Balanced, an order's crest is constant in time; otherwise its larger part decides.
+    const double base = equilibree ? sp.amplitude[s.p] : sp.equilibre;
+    const double seuil =
+        base > 1e-9 * std::abs(s.Imax) ? kSeuilAbsent * base : 1e-9 * std::abs(s.Imax);
+    for (int nu = 1; nu <= n; ++nu) {
+        const double present =
+            equilibree ? sp.amplitude[nu] : std::max(sp.direct[nu], sp.inverse[nu]);
+        if (present > seuil)
+            sp.sens[nu] = sp.direct[nu] >= sp.inverse[nu] ? Sens::Direct : Sens::Inverse;
+    }
+    return sp;
+}
+
+std::optional<double> SpectreMecanique::Relatif(int nu) const {
+    if (nu < 1 || nu > OrdreMax() || ordreTravail > OrdreMax()) return std::nullopt;
+    if (sens[ordreTravail] == Sens::Absent || !(amplitude[ordreTravail] > 0.0)) return std::nullopt;
+    return amplitude[nu] / amplitude[ordreTravail];
+}
+
+std::optional<double> SpectreMecanique::DirectRelatif(int nu) const {
+    if (nu < 1 || nu > OrdreMax() || !(equilibre > 0.0)) return std::nullopt;
+    return direct[nu] / equilibre;
+}
+
+std::optional<double> SpectreMecanique::InverseRelatif(int nu) const {
+    if (nu < 1 || nu > OrdreMax() || !(equilibre > 0.0)) return std::nullopt;
+    return inverse[nu] / equilibre;
+}
+
+std::vector<LigneMecanique> LignesMecaniques(const State& s, const SpectreMecanique& spectre) {
+    const BobinageEncoches b(s);
+    std::vector<LigneMecanique> lignes;
+    for (int nu = 1; nu <= spectre.OrdreMax(); ++nu) {
+        LigneMecanique l;
+        l.nu = nu;
+        l.kw = b.Facteur(nu);
+        l.relatif = spectre.Relatif(nu);
+        l.sens = spectre.sens[nu];
+        l.direct = spectre.DirectRelatif(nu);
+        l.inverse = spectre.InverseRelatif(nu);
+        // Order ν turns at ω/ν mechanical, the working wave at ω/p.
+        if (l.sens == Sens::Direct) l.vitesse = double(s.p) / nu;
+        if (l.sens == Sens::Inverse) l.vitesse = -double(s.p) / nu;
+        lignes.push_back(l);
+    }
+    return lignes;
+}
+
+std::string NomBobinageEncoches(const State& s) {
+    return Remplit(Traduit("Encoches", "%1 encoches, p = %2, %3 couche(s), pas de %4 encoche(s)"),
+                   {std::to_string(s.encoches), std::to_string(s.p), std::to_string(s.couches),
+                    std::to_string(s.pas)});
+}
+
+std::string TexteTableauMecanique(const std::vector<LigneMecanique>& lignes) {
+    std::string texte = "nu\tk_w\tA(nu)/A(p)\tsens\tvitesse\tdirect\tinverse\n";
+    for (const LigneMecanique& l : lignes) {
+        texte += std::to_string(l.nu) + '\t' + TexteFacteur(l.kw) + '\t' +
+                 (l.relatif ? TexteFacteur(*l.relatif) : std::string()) + '\t' + NomSens(l.sens) +
+                 '\t' + TexteFacteur(l.vitesse);
+        for (const std::optional<double>& v : {l.direct, l.inverse})
+            texte += '\t' + (v ? TexteFacteur(*v) : std::string());
+        texte += '\n';
+    }
+    return texte;
+}
+
+std::string JsonTableauMecanique(const State& s, const std::vector<LigneMecanique>& lignes) {
+    std::string json = "{\"bobinage\": " + JsonTexte(NomBobinageEncoches(s)) +
+                       ", \"ordres_mecaniques\": true, \"ordre_travail\": " + std::to_string(s.p) +
+                       ", \"ordres\": [";
+    bool premiere = true;
+    for (const LigneMecanique& l : lignes) {
+        json += premiere ? "\n  " : ",\n  ";
+        premiere = false;
+        json += "{\"nu\": " + std::to_string(l.nu) + ", \"kw\": " + JsonNombre(l.kw) +
+                ", \"relatif\": " + (l.relatif ? JsonNombre(*l.relatif) : "null") +
+                ", \"sens\": " + JsonTexte(NomSens(l.sens)) +
+                ", \"vitesse\": " + JsonNombre(l.vitesse) +
+                ", \"direct\": " + (l.direct ? JsonNombre(*l.direct) : "null") +
+                ", \"inverse\": " + (l.inverse ? JsonNombre(*l.inverse) : "null") + "}";
+    }
+    return json + "\n], \"alimentation\": " + JsonTexte(NomAlimentation(s.alimentation)) + "}\n";
+}
+
+}  // namespace kest

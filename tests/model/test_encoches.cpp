@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "model/Alimentation.h"
+#include "model/Encoches.h"
+#include "model/Erreur.h"
+#include "model/Harmoniques.h"
+#include "model/Physique.h"
+#include "model/Regles.h"
+
+using namespace kest;
+
+namespace {
+
+State Encoches(int Q, int p, int couches, int pas) {
+    State s;
+    s.p = p;
+    s.encoches = Q, s.couches = couches, s.pas = pas;
+    s.typeBobinage = TypeBobinage::Encoches;
+    return s;
+}
+
+// "+A-B" per slot, top layer first: the slot table as a designer writes it.
+std::string Table(const State& s) {
+    std::string t;
+    const BobinageEncoches b(s);
+    for (const Faisceau& f : b.Faisceaux()) {
+        if (f.couche == 0 && !t.empty()) t += ' ';
+        t += f.signe > 0 ? '+' : '-';
+        t += char('A' + f.phase);
+    }
+    return t;
+}
+
+struct Textbook {
+    const char* nom;
+    int Q, p, couches, pas, nu;
+    double kw;
+};
+
+}  // namespace
+
+TEST(SlotWinding, TextbookFactorsFromTheStar) {
+    const Textbook cas[] = {
+        {"12/10 working wave", 12, 5, 2, 1, 5, 0.9330},
+        {"12/10 sub-harmonic", 12, 5, 2, 1, 1, 0.0670},
+        {"12/10 seventh", 12, 5, 2, 1, 7, 0.9330},
+        {"9/8", 9, 4, 2, 1, 4, 0.9452},
+        {"12/8", 12, 4, 2, 1, 4, 0.8660},
+        {"36/4 short pitch", 36, 2, 2, 7, 2, 0.9019},
+        {"24/4 one layer", 24, 2, 1, 6, 2, 0.9659},
+        {"12/10 one layer", 12, 5, 1, 1, 5, 0.9659},
+    };
+    for (const Textbook& c : cas)
+        EXPECT_NEAR(BobinageEncoches(Encoches(c.Q, c.p, c.couches, c.pas)).Facteur(c.nu), c.kw,
+                    1e-4)
+            << c.nom;
+}
+
+TEST(SlotWinding, TablesOfTheTwelveSlotTenPoleWindings) {
+    EXPECT_EQ(Table(Encoches(12, 5, 2, 1)),
+              "+A+A +B-A -B-B -C+B +C+C +A-C -A-A -B+A +B+B +C-B -C-C -A+C");
+    EXPECT_EQ(Table(Encoches(12, 5, 1, 1)), "+A -A -B +B +C -C -A +A +B -B -C +C");
+}
+
+// The spectrum is the exact transform of the staircase the picture draws; the factors come from
+// the star. For balanced currents they must meet: each order either cancels over the three
+// phases or turns with A(ν) = 3p·k_w(ν)·Imax/(π·ν).
+TEST(SlotWinding, SpectrumOfTheStaircaseMeetsTheStar) {
+    const State etats[] = {Encoches(12, 5, 2, 1), Encoches(9, 4, 2, 1),  Encoches(36, 2, 2, 7),
+                           Encoches(24, 2, 1, 6), Encoches(18, 4, 2, 2), Encoches(12, 5, 1, 1)};
+    for (State s : etats) {
+        s.t = 0.0037;
+        const SpectreMecanique sp = SpectreEncoches(s);
+        ASSERT_EQ(sp.OrdreMax(), std::max(25, 5 * s.p));
+        const BobinageEncoches b(s);
+        for (int nu = 1; nu <= sp.OrdreMax(); ++nu) {
+            const double tourne = 3.0 * s.p * b.Facteur(nu) / (kPi * nu);
+            const double a = sp.amplitude[nu];
+            EXPECT_TRUE(std::abs(a - tourne) < 1e-9 || a < 1e-9)
+                << NomBobinageEncoches(s) << " nu=" << nu << " " << a << " " << tourne;
+        }
+        EXPECT_NEAR(sp.amplitude[s.p], 3.0 * s.p * b.Facteur(s.p) / (kPi * s.p), 1e-9);
+        EXPECT_EQ(sp.sens[s.p], Sens::Direct) << NomBobinageEncoches(s);
+        EXPECT_DOUBLE_EQ(*sp.Relatif(s.p), 1.0);
+    }
+}
+
+TEST(SlotWinding, SubHarmonicsOnlyWhereTheStarHasThem) {
+    const SpectreMecanique dix = SpectreEncoches(Encoches(12, 5, 2, 1));
+    EXPECT_NE(dix.sens[1], Sens::Absent);
+    EXPECT_GT(*dix.Relatif(1), 0.3);  // 5·0.0670/0.9330
+    EXPECT_EQ(dix.sens[7], Sens::Inverse);
+    const SpectreMecanique quatre = SpectreEncoches(Encoches(36, 2, 2, 7));
+    for (int nu = 1; nu <= quatre.OrdreMax(); nu += 2)
+        EXPECT_EQ(quatre.sens[nu], Sens::Absent) << nu;  // no odd order, no sub-harmonic
+}
+
+// The resultant's coefficient against the drawn MMF integrated numerically, for supplies that
+// make the parts differ.
+TEST(SlotWinding, CoefficientIsTheTransformOfTheDrawnMmf) {
+    for (const Alimentation a :
+         {Alimentation::Equilibree, Alimentation::Monophasee, Alimentation::SequenceInverse}) {
+        State s = Encoches(12, 5, 2, 1);
+        s.alimentation = a;
+        s.t = 0.0031;
+        for (int k = 0; k < 3; ++k) s.I[k] = CourantPhase(s, k).valeur;
+        const BobinageEncoches b(s);
+        constexpr int n = 1 << 16;
+        for (const int nu : {1, 5, 7}) {
+            std::complex<double> somme;
+            for (int i = 0; i < n; ++i) {
+                const double theta = kDeuxPi * (i + 0.5) / n;
+                const double f = ForcePhase(s, b, 0, theta) + ForcePhase(s, b, 1, theta) +
+                                 ForcePhase(s, b, 2, theta);
+                somme += f * std::polar(1.0, -nu * theta);
+            }
+            const std::complex<double> c = somme * (kDeuxPi / n) / kPi;
+            EXPECT_LT(std::abs(CoefficientMecanique(s, nu) - c), 1e-3) << nu;
+        }
+    }
+}
+
+// Mechanical order p of the classic winding is its electrical fundamental.
+TEST(SlotWinding, ClassicCoefficientAtOrderPIsTheElectricalFundamental) {
+    State s;
+    s.p = 3, s.m = 2, s.Reelle = true, s.NbEncoches = 36, s.Alpha = kDeuxPi / 36, s.t = 0.004;
+    const std::complex<double> c = CoefficientMecanique(s, 3);
+    EXPECT_NEAR(std::abs(c), HarmoniquesNumeriques(s).amplitude[1], 1e-12);
+    EXPECT_EQ(std::abs(CoefficientMecanique(s, 4)), 0.0);
+    EXPECT_NEAR(std::abs(CoefficientMecanique(s, 15)), HarmoniquesNumeriques(s).amplitude[5],
+                1e-12);
+}
+
+// Q = 6pm, one layer, full pitch is the classic "Réelle" winding: the same MMF everywhere.
+TEST(SlotWinding, FullPitchOneLayerIsTheClassicRealWinding) {
+    const int pm[][2] = {{1, 2}, {2, 3}, {3, 1}, {2, 1}};
+    for (const auto& [p, m] : pm) {
+        State classique;
+        classique.p = p, classique.m = m, classique.Reelle = true;
+        classique.NbEncoches = 6 * p * m, classique.Alpha = kDeuxPi / classique.NbEncoches;
+        State encoches = classique;
+        encoches.encoches = 6 * p * m, encoches.couches = 1, encoches.pas = 3 * m;
+        ChoisirTypeBobinage(encoches, TypeBobinage::Encoches);
+        for (int k = 0; k < 3; ++k) classique.I[k] = encoches.I[k] = 0.7 - 0.6 * k;
+        for (int i = 0; i < 997; ++i) {
+            const double theta = kDeuxPi * i / 997;
+            for (int k = 0; k < 3; ++k)
+                ASSERT_NEAR(ForcePhase(encoches, k, theta), ForcePhase(classique, k, theta), 1e-12)
+                    << p << " " << m << " " << k << " " << theta;
+        }
+    }
+}
+
+namespace {
+
+struct Refus {
+    const char* nom;
+    int p;
+    SaisieEncoches saisie;
+    const char* message;
+};
+
+}  // namespace
+
+TEST(SlotWinding, RefusalsSayWhyAndChangeNothing) {
+    const Refus cas[] = {
+        {"ten slots", 1, {"10", "2", "1"}, "10 encoches ne forment pas de bobinage triphasé"},
+        {"twelve slots, six pole pairs", 6, {"12", "2", "1"}, "Q / (3·pgcd(Q, p))"},
+        {"one layer, nine slots", 4, {"9", "1", "1"}, "multiple de 6 (9 encoches)"},
+        {"span zero", 5, {"12", "2", "0"}, "'0' n'est pas un pas de bobine correct (1 à 6"},
+        {"span Q/2 + 1", 5, {"12", "2", "7"}, "'7' n'est pas un pas de bobine correct (1 à 6"},
+        {"three layers", 5, {"12", "3", "1"}, "'3' n'est pas un nombre de couches correct"},
+        {"span cancelling the wave", 4, {"12", "2", "3"}, "annulent l'onde de travail"},
+        {"one layer, span 2 of 18", 5, {"18", "1", "2"}, "ne ferment pas"},
+        {"not a number", 5, {"douze", "2", "1"}, "'douze' n'est pas une valeur entière"},
+        {"too many slots", 5, {"723", "2", "1"}, "(3 à 720)"},
+    };
+    for (const Refus& c : cas) {
+        State s;
+        s.p = c.p;
+        const State avant = s;
+        try {
+            AppliquerEncoches(s, c.saisie);
+            ADD_FAILURE() << c.nom << " accepted";
+        } catch (const Erreur& e) {
+            EXPECT_NE(e.message().find(c.message), std::string::npos)
+                << c.nom << ": " << e.message();
+        }
+        EXPECT_EQ(std::tie(s.p, s.encoches, s.couches, s.pas, s.typeBobinage),
+                  std::tie(avant.p, avant.encoches, avant.couches, avant.pas, avant.typeBobinage))
+            << c.nom;
+    }
+}
+
+TEST(SlotWinding, APoleCountThatBreaksTheWindingIsRefused) {
+    State s;
+    s.p = 5;
+    AppliquerEncoches(s, {"12", "2", "1"});
+    EXPECT_EQ(s.typeBobinage, TypeBobinage::Encoches);
+    Saisie saisie = SaisieAffichee(s, ".");
+    saisie.p = "6";
+    EXPECT_THROW(AppliquerSaisie(s, saisie, "."), Erreur);
+    EXPECT_EQ(s.p, 5);
+    // Back to the classic winding, any p again; the slot winding is refused until p fits.
+    ChoisirTypeBobinage(s, TypeBobinage::Classique);
+    AppliquerSaisie(s, saisie, ".");
+    EXPECT_EQ(s.p, 6);
+    EXPECT_THROW(ChoisirTypeBobinage(s, TypeBobinage::Encoches), Erreur);
+    EXPECT_EQ(s.typeBobinage, TypeBobinage::Classique);
+}
+
+TEST(SlotWinding, KindsAreListedOnce) {
+    EXPECT_STREQ(GenreDe(TypeBobinage::Classique).nom, "classique");
+    EXPECT_STREQ(GenreDe(TypeBobinage::Encoches).cle, "encoches");
+    EXPECT_EQ(LibelleBobinage(TypeBobinage::Encoches), "Par encoches");
+}
