@@ -25,6 +25,27 @@ void SceneSansQt(benchmark::State& st) {
 }
 BENCHMARK(SceneSansQt)->Name("SansQt/Scene/defaut/Parfaite")->Unit(benchmark::kMicrosecond);
 
+// Slot windings beside the default: 12 slots / 10 poles must cost no more than the default, and
+// 360 slots on two layers with p = 10 no more than three times it.
+void SceneEncoches(benchmark::State& st, int Q, int p) {
+    State etat;
+    etat.t = 0.0123;
+    etat.p = p;
+    etat.encoches = Q, etat.couches = 2, etat.pas = 1;
+    etat.typeBobinage = TypeBobinage::Encoches;
+    Neant neant;
+    for (auto _ : st) {
+        Dessine(neant, etat, Affichage{});
+        benchmark::DoNotOptimize(etat.F);
+    }
+}
+BENCHMARK_CAPTURE(SceneEncoches, douze, 12, 5)
+    ->Name("SansQt/Scene/encoches/12-10")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(SceneEncoches, trois_cent_soixante, 360, 10)
+    ->Name("SansQt/Scene/encoches/360-20")
+    ->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

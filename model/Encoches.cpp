@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numeric>
 #include <tuple>
 
@@ -181,85 +182,103 @@ BobinageEncoches::BobinageEncoches(const State& s) {
     p_ = s.p;
     periodicite_ = std::gcd(Q_, p_);
     faisceaux_ = Dispose(Q_, p_, s.couches, s.pas);
+    PlaceEncoches();
     // Each phase holds N = 2Q/3 sides with two layers, Q/3 with one.
     const int n = int(faisceaux_.size()) / 3;
     echelon_ = 2.0 * p_ / n;
     for (int k = 0; k < 3; ++k) {
-        std::vector<std::pair<double, int>> cotes;
+        // (angle in [0, 2π), slot, sign) of the phase's sides, around the air gap.
+        std::vector<std::tuple<double, int, int>> cotes;
         for (const Faisceau& f : faisceaux_)
-            if (f.phase == k) cotes.emplace_back(Ramene(AngleEncoche(f.encoche)), f.signe);
+            if (f.phase == k)
+                cotes.emplace_back(Ramene(place_[f.encoche].angle), f.encoche, f.signe);
         std::sort(cotes.begin(), cotes.end());
         Escalier& e = escaliers_[k];
         // Whole numbers of steps up to each edge, so that the full turn comes back to 0 exactly.
-        std::vector<int> cumul;
+        std::vector<int> cumul, encoches;
         int total = 0;
-        for (std::size_t i = 0; i < cotes.size(); ++i) {
-            total += cotes[i].second;
-            const int monte = cotes[i].second > 0 ? 1 : 0;
-            if (!e.bords.empty() && e.bords.back() == cotes[i].first) {
+        for (const auto& [angle, encoche, signe] : cotes) {
+            total += signe;
+            if (!encoches.empty() && encoches.back() == encoche) {
                 cumul.back() = total;
-                e.montees.back() += monte * echelon_;
             } else {
-                e.bords.push_back(cotes[i].first);
+                e.bords.push_back(angle);
+                encoches.push_back(encoche);
                 cumul.push_back(total);
-                e.montees.push_back(monte * echelon_);
             }
         }
-        // Zero mean: the staircase from 0 is 0 before the first edge and cumul[j] after edge j.
-        double aire = 0.0;
-        for (std::size_t j = 0; j < e.bords.size(); ++j) {
-            const double fin = j + 1 < e.bords.size() ? e.bords[j + 1] : kDeuxPi;
-            aire += cumul[j] * (fin - e.bords[j]);
-        }
-        const double moyenne = echelon_ * aire / kDeuxPi;
+        // Zero mean, in whole slot pitches: from 0 the staircase is 0 up to the first edge and
+        // cumul[j] from edge j to the next; the last interval's value, cumul = 0, wraps round.
+        long long aire = 0;
+        for (std::size_t j = 0; j + 1 < encoches.size(); ++j)
+            aire += (long long)cumul[j] * ((encoches[j + 1] - encoches[j] + Q_) % Q_);
+        const double moyenne = echelon_ * double(aire) / Q_;
         for (const int c : cumul) e.valeurs.push_back(c * echelon_ - moyenne);
+    }
+    // What a paint reads: each phase's sides in drawing order and its axis. As the classic
+    // winding draws a belt: the slot within its belt, then the pole pair, then the layer.
+    const auto cle = [&](const Faisceau& f) {
+        return std::tuple(place_[f.encoche].rang, place_[f.encoche].j, f.couche);
+    };
+    for (int k = 0; k < 3; ++k) {
+        for (const int signe : {-1, 1}) {
+            std::vector<Faisceau>& r = ordre_[k][signe > 0];
+            for (const Faisceau& f : faisceaux_)
+                if (f.phase == k && f.signe == signe) r.push_back(f);
+            std::sort(r.begin(), r.end(),
+                      [&](const Faisceau& a, const Faisceau& b) { return cle(a) < cle(b); });
+        }
+        // The working wave of the phase is |c|·cos(p·θ + arg c): its crest at p·θ = −arg c.
+        axes_[k] = -std::arg(Coefficient(k, p_));
+        if (axes_[k] < 0) axes_[k] += kDeuxPi;
     }
 }
 
-double BobinageEncoches::AngleEncoche(int s) const {
-    // Within the repeating unit, the slot's offset from the middle of phase A's first belt (of
-    // q = Q/(6p) slots), as the classic winding offsets its belts' slots; then the unit's turn.
-    const int unite = Q_ / periodicite_;
-    return (s % unite - (Q_ / (6.0 * p_) - 1) * 0.5) * (kDeuxPi / Q_) +
-           kDeuxPi * (s / unite) / periodicite_;
+void BobinageEncoches::PlaceEncoches() {
+    // Slot s lies in its sector's belt, written as the classic winding writes its conductors:
+    // the belt of phase k (+π for a return belt) under pole pair j at (2π·j + k·2π/3 + π)/p,
+    // the slot o pitches from the belt's first slot, the belt centred on it:
+    //     ((o − (q − 1)/2)·2π/Q) + (2π·j + k·2π/3 [+ π])/p,   q = Q/(6p).
+    // Any j gives the same angle; the classic one, the belt's j = 1 … p, gives the same doubles
+    // where the two windings are the same. In sixths of a turn the sector's belt starts at b:
+    // +A 0, +B 2, +C 4, −A 3, −B 5, and −C 7 (k·2π/3 + π is past a turn).
+    constexpr int kDebut[6] = {0, 7, 2, 3, 4, 5};
+    place_.resize(Q_);
+    const double q = Q_ / (6.0 * p_);
+    for (int s = 0; s < Q_; ++s) {
+        const int sect = Secteur(s, p_, Q_);
+        const int b = kDebut[sect];
+        // 6p·(s − (6j + b)·q) = 6p·s − (6j + b)·Q, in whole numbers; j' = the turn below s.
+        const long long a = 6LL * p_ * s - (long long)b * Q_;
+        long long jp = a / (6LL * Q_);
+        if (a < jp * 6LL * Q_) --jp;
+        const double o = double(a - jp * 6LL * Q_) / (6.0 * p_);
+        int j = int(((jp % p_) + p_) % p_);
+        if (j == 0) j = p_;
+        double electrique = kDeuxPi * j + kPhaseSecteur[sect] * kDeuxPiSur3;
+        if (kSigneSecteur[sect] < 0) electrique = electrique + kPi;
+        place_[s] = {(o - (q - 1) * 0.5) * (kDeuxPi / Q_) + electrique / p_, o, j};
+    }
 }
 
-std::vector<Faisceau> BobinageEncoches::FaisceauxPhase(int k, int signe) const {
-    std::vector<Faisceau> r;
-    for (const Faisceau& f : faisceaux_)
-        if (f.phase == k && f.signe == signe) r.push_back(f);
-    // Slot within the repeating unit first, then the unit counted from the second one round to
-    // the first (the classic winding's pole pairs j = 1 … p, the p-th at 2π), then the layer.
-    const int unite = Q_ / periodicite_;
-    const auto cle = [&](const Faisceau& f) {
-        const int repetition = (f.encoche / unite + periodicite_ - 1) % periodicite_;
-        return std::tuple(f.encoche % unite, repetition, f.couche);
-    };
-    std::sort(r.begin(), r.end(),
-              [&](const Faisceau& a, const Faisceau& b) { return cle(a) < cle(b); });
-    return r;
-}
+double BobinageEncoches::AngleEncoche(int s) const { return place_[s].angle; }
 
-double BobinageEncoches::AxePhase(int k) const {
-    if (Vide()) return 0.0;
-    // The working wave of the phase is |c|·cos(p·θ + arg c): its crest at p·θ = −arg c.
-    double axe = -std::arg(Coefficient(k, p_));
-    if (axe < 0) axe += kDeuxPi;
-    return axe;
+const std::vector<Faisceau>& BobinageEncoches::FaisceauxPhase(int k, int signe) const {
+    return ordre_[k][signe > 0];
 }
 
 double BobinageEncoches::ForceUnitaire(int k, double theta) const {
     const Escalier& e = escaliers_[k];
     if (e.bords.empty()) return 0.0;
-    const double x = Ramene(theta);
-    const auto it = std::upper_bound(e.bords.begin(), e.bords.end(), x);
-    const std::size_t n = e.bords.size();
-    if (it == e.bords.begin()) return e.valeurs[n - 1];
-    const std::size_t j = std::size_t(it - e.bords.begin()) - 1;
-    // On a conductor itself the go sides have stepped up and the returns not yet down, as a
-    // classic coil holds both its ends.
-    if (e.bords[j] == x) return e.valeurs[j == 0 ? n - 1 : j - 1] + e.montees[j];
-    return e.valeurs[j];
+    // A sample on a conductor, within the rounding of an angle summed along the air gap, takes
+    // the value past it.
+    constexpr double kSurLeConducteur = 1e-12;
+    const auto it =
+        std::upper_bound(e.bords.begin(), e.bords.end(), Ramene(theta) + kSurLeConducteur);
+    // Before the first edge the last value wraps round (0 up to rounding: a whole turn sums to
+    // no step).
+    return it == e.bords.begin() ? e.valeurs.back()
+                                 : e.valeurs[std::size_t(it - e.bords.begin()) - 1];
 }
 
 std::complex<double> BobinageEncoches::Coefficient(int k, int nu) const {
@@ -267,7 +286,7 @@ std::complex<double> BobinageEncoches::Coefficient(int k, int nu) const {
     Complexe somme;
     if (nu < 1) return somme;
     for (const Faisceau& f : faisceaux_)
-        if (f.phase == k) somme += double(f.signe) * std::polar(1.0, -nu * AngleEncoche(f.encoche));
+        if (f.phase == k) somme += double(f.signe) * std::polar(1.0, -nu * place_[f.encoche].angle);
     return somme * echelon_ / Complexe(0.0, kPi * nu);
 }
 
@@ -281,7 +300,20 @@ double ForcePhase(const State& s, const BobinageEncoches& b, int k, double theta
 }
 
 double ForceEncoches(const State& s, int k, double theta) {
-    return ForcePhase(s, BobinageEncoches(s), k, theta);
+    return ForcePhase(s, *BobinageDe(s), k, theta);
+}
+
+std::shared_ptr<const BobinageEncoches> BobinageDe(const State& s) {
+    // The last winding laid out in this thread: a paint's views and a spectrum ask for the same
+    // one many times, and the state changes its winding only by a dialog's Enter.
+    thread_local std::shared_ptr<const BobinageEncoches> dernier;
+    thread_local std::tuple<int, int, int, int> cle;
+    const auto demande = std::tuple(s.encoches, s.p, s.couches, s.pas);
+    if (!dernier || cle != demande) {
+        dernier = std::make_shared<const BobinageEncoches>(s);
+        cle = demande;
+    }
+    return dernier;
 }
 
 namespace {
@@ -302,9 +334,9 @@ std::vector<Complexe> Coefficients(const State& s, const BobinageEncoches& b, in
 std::complex<double> CoefficientMecanique(const State& s, int nu) {
     if (nu < 1 || s.p < 1) return {};
     if (s.typeBobinage == TypeBobinage::Encoches) {
-        const BobinageEncoches b(s);
+        const auto b = BobinageDe(s);
         Complexe c;
-        for (int k = 0; k < 3; ++k) c += CourantPhase(s, k).valeur * b.Coefficient(k, nu);
+        for (int k = 0; k < 3; ++k) c += CourantPhase(s, k).valeur * b->Coefficient(k, nu);
         return c;
     }
     // The classic winding repeats under every pole pair: only the multiples of p.
@@ -322,7 +354,7 @@ SpectreMecanique SpectreEncoches(const State& s) {
     sp.direct.assign(n + 1, 0.0);
     sp.inverse.assign(n + 1, 0.0);
     sp.sens.assign(n + 1, Sens::Absent);
-    const BobinageEncoches b(s);
+    const BobinageEncoches& b = *BobinageDe(s);
     // A quarter period later a forward wave's coefficient has turned by −π/2, a backward one's
     // by +π/2: c1 = a + b and c2 = −i·a + i·b give both parts of each order.
     State plusTard = s;
@@ -377,12 +409,12 @@ std::optional<double> SpectreMecanique::InverseRelatif(int nu) const {
 }
 
 std::vector<LigneMecanique> LignesMecaniques(const State& s, const SpectreMecanique& spectre) {
-    const BobinageEncoches b(s);
+    const auto b = BobinageDe(s);
     std::vector<LigneMecanique> lignes;
     for (int nu = 1; nu <= spectre.OrdreMax(); ++nu) {
         LigneMecanique l;
         l.nu = nu;
-        l.kw = b.Facteur(nu);
+        l.kw = b->Facteur(nu);
         l.relatif = spectre.Relatif(nu);
         l.sens = spectre.sens[nu];
         l.direct = spectre.DirectRelatif(nu);

@@ -23,6 +23,7 @@
 // ν < p are sub-harmonics. The classic winding's electrical order h is the mechanical order h·p.
 
 #include <complex>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -90,11 +91,11 @@ public:
     double AngleEncoche(int s) const;
     // The slot table: slot by slot, top layer first.
     const std::vector<Faisceau>& Faisceaux() const { return faisceaux_; }
-    // Phase k's sides of one sign in the order the picture draws them: slot by slot within the
-    // winding's repeating unit, each repeat in turn, then the layers.
-    std::vector<Faisceau> FaisceauxPhase(int k, int signe) const;
+    // Phase k's sides of one sign in the order the picture draws them: as the classic winding
+    // draws a belt, the slot within its belt, then the pole pair, then the layer.
+    const std::vector<Faisceau>& FaisceauxPhase(int k, int signe) const;
     // Electrical angle of phase k's axis: the crest of its working wave for a positive current.
-    double AxePhase(int k) const;
+    double AxePhase(int k) const { return axes_[k]; }
 
     // Phase k's MMF at unit current, at any mechanical angle theta.
     double ForceUnitaire(int k, double theta) const;
@@ -105,18 +106,33 @@ public:
     double Facteur(int nu) const;
 
 private:
-    // A phase's staircase at unit current: its edges in [0, 2π), ascending, the value from each
-    // edge to the next (the last one wraps to the first), and the upward steps at each edge.
+    // A phase's staircase at unit current: its edges in [0, 2π), ascending, and the value from
+    // each edge to the next (the last one wraps to the first).
     struct Escalier {
         std::vector<double> bords;
         std::vector<double> valeurs;
-        std::vector<double> montees;
     };
+    // Where slot s lies: its angle, and its rank in its belt and pole pair as the classic
+    // winding counts them (the order the picture draws a phase's sides in).
+    struct Place {
+        double angle;
+        double rang;
+        int j;
+    };
+    void PlaceEncoches();
+
     int Q_ = 0, p_ = 1, periodicite_ = 1;
+    std::vector<Place> place_;
     double echelon_ = 0.0;
     std::vector<Faisceau> faisceaux_;
     Escalier escaliers_[3];
+    std::vector<Faisceau> ordre_[3][2];  // returns, go sides
+    double axes_[3] = {0.0, 0.0, 0.0};
 };
+
+// The state's slot winding, laid out once and kept while the state keeps Q, p, the layers and
+// the span: what a paint and a spectrum read.
+std::shared_ptr<const BobinageEncoches> BobinageDe(const State& s);
 
 // Phase k's MMF for the state's current s.I[k], the winding laid out once.
 double ForcePhase(const State& s, const BobinageEncoches& b, int k, double theta);
