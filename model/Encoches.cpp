@@ -154,6 +154,23 @@ void VerifieEncoches(int Q, int p, int couches, int pas) {
                              {std::to_string(pas)}));
 }
 
+std::vector<PhaseurEtoile> EtoileDesEncoches(int Q, int p) {
+    std::vector<PhaseurEtoile> etoile(Q);
+    for (int i = 0; i < Q; ++i) {
+        const int sect = Secteur(i, 1, Q);  // the sector of the phasor at i·2π/Q
+        etoile[i] = {i, kPhaseSecteur[sect], kSigneSecteur[sect], {}};
+    }
+    for (int s = 0; s < Q; ++s) etoile[(long long)s * p % Q].encoches.push_back(s);
+    std::erase_if(etoile, [](const PhaseurEtoile& ph) { return ph.encoches.empty(); });
+    return etoile;
+}
+
+std::string TexteEncochesParPoleEtPhase(int Q, int p) {
+    const int d = std::gcd(Q, 6 * p);
+    const int n = Q / d, q = 6 * p / d;
+    return q == 1 ? std::to_string(n) : std::to_string(n) + "/" + std::to_string(q);
+}
+
 SaisieEncoches SaisieEncochesAffichee(const State& s) {
     return {EntierVersTexte(s.encoches), EntierVersTexte(s.couches), EntierVersTexte(s.pas)};
 }

@@ -78,6 +78,20 @@ struct Faisceau {
     int signe = 1;    // +1 a go side (hollow in the picture), −1 a return side (filled)
 };
 
+// One phasor of the star of slots: at the electrical angle indice·2π/Q (indice = s·p mod Q),
+// with its sector's phase and sign and the slots (0 … Q−1) whose EMF it is.
+struct PhaseurEtoile {
+    int indice = 0;
+    int phase = 0;
+    int signe = 1;
+    std::vector<int> encoches;
+};
+// The star of Q slots and p pole pairs (Q >= 1, p >= 1): its distinct phasors in ascending angle,
+// each gcd(Q, p) slots.
+std::vector<PhaseurEtoile> EtoileDesEncoches(int encoches, int p);
+// q = Q/(6p), slots per pole and phase, as a reduced fraction: "2", "2/5".
+std::string TexteEncochesParPoleEtPhase(int encoches, int p);
+
 // The state's slot winding, laid out once (per paint, per spectrum) and then read many times.
 // Members a program left invalid make an empty winding: no conductor, no MMF.
 class BobinageEncoches {

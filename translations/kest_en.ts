@@ -127,6 +127,14 @@
   touche Entrée dans la boîte : les valeurs non données sont celles qu&apos;elle
   affiche (p = 1, m = 2, Y = 3.14159265358979).
 
+Bobinage par encoches (règles et messages de la fenêtre « Bobinage ») :
+  --encoches Q      nombre d&apos;encoches (3 à 720, multiple de 3)
+  --couches C       1 ou 2 couches (défaut : 2)
+  --pas N           ouverture des bobines en encoches, de 1 (bobines sur dent)
+                    à Q/2 (défaut : 1)
+  L&apos;une de ces options suffit à choisir le bobinage par encoches (défaut :
+  12 encoches) ; il garde p, et se dispose par l&apos;étoile des encoches.
+
 Alimentation (règles et messages de la fenêtre « Alimentation ») :
   --alimentation A  equilibree, inverse (phases 2 et 3 échangées), monophasee
                     (phase 1 seule), phase-coupee (étoile sans neutre, phase 3
@@ -171,6 +179,14 @@ Lien :
   As soon as --p, --m or --Y is given, the state is formed as by the Enter key
   in the dialog: the values not given are those it shows (p = 1, m = 2,
   Y = 3.14159265358979).
+
+Slot winding (rules and messages of the &quot;Bobinage&quot; window):
+  --encoches Q      number of slots (3 to 720, a multiple of 3)
+  --couches C       1 or 2 layers (default: 2)
+  --pas N           coil span in slots, from 1 (coils around a tooth) to Q/2
+                    (default: 1)
+  Any of these options chooses the slot winding (default: 12 slots); it keeps
+  p, and is laid out by the star of slots.
 
 Supply (rules and messages of the &quot;Alimentation&quot; window):
   --alimentation A  equilibree (balanced), inverse (phases 2 and 3 exchanged),
@@ -289,6 +305,17 @@ Link:
     <message>
         <source>Ressources système insuffisantes</source>
         <translation>Not enough system resources</translation>
+    </message>
+</context>
+<context>
+    <name>Etoile</name>
+    <message>
+        <source>Étoile des encoches : %1</source>
+        <translation>Star of slots: %1</translation>
+    </message>
+    <message>
+        <source>q = Q/(6p) = %1, périodicité pgcd(Q, p) = %2</source>
+        <translation>q = Q/(6p) = %1, periodicity gcd(Q, p) = %2</translation>
     </message>
 </context>
 <context>
@@ -515,6 +542,10 @@ animation (GIF) for a course, slides or a web page. A link of the page
 </translation>
     </message>
     <message>
+        <source>Les images d&apos;une animation (--images) ne valent que pour le format gif</source>
+        <translation>The frames of an animation (--images) apply only to the gif format</translation>
+    </message>
+    <message>
         <source>
 Image :
   --sortie FICHIER  le fichier à écrire ; - pour la sortie standard
@@ -536,7 +567,14 @@ Spectre :
                     bobinage, amplitude relative, sens et vitesse), en texte
                     séparé par des tabulations avec une ligne d&apos;en-tête, ou en
                     JSON avec --format json ; --sortie est alors facultative
-                    (défaut : la sortie standard)
+                    (défaut : la sortie standard) ; pour un bobinage par
+                    encoches, les ordres mécaniques 1 à max(25, 5p) (l&apos;ordre p
+                    est l&apos;onde de travail, les ordres inférieurs des
+                    sous-harmoniques), avec « ordres_mecaniques »: true en JSON
+
+Étoile des encoches :
+  --etoile          dessine, au lieu de l&apos;image, l&apos;étoile des encoches du
+                    bobinage par encoches (emf, svg ou png)
 
   --langue L        langue des textes : fr ou en (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
@@ -579,7 +617,14 @@ Spectrum:
                     factors, relative amplitude, direction and speed), as text
                     separated by tabs with a header line, or as JSON with
                     --format json; --sortie is then optional (default: the
-                    standard output)
+                    standard output); for a slot winding, the mechanical
+                    orders 1 to max(25, 5p) (order p is the working wave, the
+                    lower orders sub-harmonics), with &quot;ordres_mecaniques&quot;: true
+                    in JSON
+
+Star of slots:
+  --etoile          draws, instead of the picture, the star of slots of the
+                    slot winding (emf, svg or png)
 
   --langue L        language of the texts: fr or en (default: the one of the
                     regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
@@ -603,8 +648,16 @@ Examples:
 </translation>
     </message>
     <message>
-        <source>Les images d&apos;une animation (--images) ne valent que pour le format gif</source>
-        <translation>The frames of an animation (--images) apply only to the gif format</translation>
+        <source>--spectre et --etoile s&apos;excluent : donnez l&apos;un ou l&apos;autre</source>
+        <translation>--spectre and --etoile exclude each other: give one or the other</translation>
+    </message>
+    <message>
+        <source>--etoile demande un bobinage par encoches (--encoches, --couches ou --pas)</source>
+        <translation>--etoile needs a slot winding (--encoches, --couches or --pas)</translation>
+    </message>
+    <message>
+        <source>L&apos;étoile des encoches s&apos;écrit en emf, svg ou png</source>
+        <translation>The star of slots is written as emf, svg or png</translation>
     </message>
 </context>
 <context>
