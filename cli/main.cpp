@@ -73,7 +73,7 @@ void ProduitHarmoniques(const Commande& c) {
             LignesMecaniques(c.etat, SpectreEncoches(c.etat));
         FichierSortie sortie(c.sortie);
         sortie.Ecrit(c.format == Format::Json ? JsonTableauMecanique(c.etat, lignes)
-                                              : TexteTableauMecanique(lignes));
+                                              : TexteTableauMecanique(lignes, c.etat.p));
         sortie.Valide();
         return;
     }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <numeric>
 #include <tuple>
@@ -400,17 +401,28 @@ SpectreMecanique SpectreEncoches(const State& s) {
     const double base = equilibree ? sp.amplitude[s.p] : sp.equilibre;
     const double seuil =
         base > 1e-9 * std::abs(s.Imax) ? kSeuilAbsent * base : 1e-9 * std::abs(s.Imax);
+    sp.pulse = !equilibree;
     for (int nu = 1; nu <= n; ++nu) {
-        const double present =
-            equilibree ? sp.amplitude[nu] : std::max(sp.direct[nu], sp.inverse[nu]);
-        if (present > seuil)
-            sp.sens[nu] = sp.direct[nu] >= sp.inverse[nu] ? Sens::Direct : Sens::Inverse;
+        if (equilibree) {
+            if (sp.amplitude[nu] > seuil)
+                sp.sens[nu] = sp.direct[nu] >= sp.inverse[nu] ? Sens::Direct : Sens::Inverse;
+            continue;
+        }
+        // Each part is fixed in time: an order with both pulsates (equal parts) or turns
+        // elliptically, as the classic spectrum says it.
+        const bool avant = sp.direct[nu] > seuil, arriere = sp.inverse[nu] > seuil;
+        if (avant && arriere)
+            sp.sens[nu] = std::abs(sp.direct[nu] - sp.inverse[nu]) <= kEcartPulsant * base
+                              ? Sens::Pulsant
+                              : Sens::Elliptique;
+        else
+            sp.sens[nu] = avant ? Sens::Direct : arriere ? Sens::Inverse : Sens::Absent;
     }
     return sp;
 }
 
 std::optional<double> SpectreMecanique::Relatif(int nu) const {
-    if (nu < 1 || nu > OrdreMax() || ordreTravail > OrdreMax()) return std::nullopt;
+    if (pulse || nu < 1 || nu > OrdreMax() || ordreTravail > OrdreMax()) return std::nullopt;
     if (sens[ordreTravail] == Sens::Absent || !(amplitude[ordreTravail] > 0.0)) return std::nullopt;
     return amplitude[nu] / amplitude[ordreTravail];
 }
@@ -439,6 +451,8 @@ std::vector<LigneMecanique> LignesMecaniques(const State& s, const SpectreMecani
         // Order ν turns at ω/ν mechanical, the working wave at ω/p.
         if (l.sens == Sens::Direct) l.vitesse = double(s.p) / nu;
         if (l.sens == Sens::Inverse) l.vitesse = -double(s.p) / nu;
+        if (l.sens == Sens::Pulsant || l.sens == Sens::Elliptique)
+            l.vitesse = std::numeric_limits<double>::quiet_NaN();
         lignes.push_back(l);
     }
     return lignes;
@@ -450,12 +464,14 @@ std::string NomBobinageEncoches(const State& s) {
                     std::to_string(s.pas)});
 }
 
-std::string TexteTableauMecanique(const std::vector<LigneMecanique>& lignes) {
+std::string TexteTableauMecanique(const std::vector<LigneMecanique>& lignes, int p) {
     std::string texte = "nu\tk_w\tA(nu)/A(p)\tsens\tvitesse\tdirect\tinverse\n";
     for (const LigneMecanique& l : lignes) {
         texte += std::to_string(l.nu) + '\t' + TexteFacteur(l.kw) + '\t' +
                  (l.relatif ? TexteFacteur(*l.relatif) : std::string()) + '\t' + NomSens(l.sens) +
-                 '\t' + TexteFacteur(l.vitesse);
+                 '\t' +
+                 (std::isnan(l.vitesse) ? "±" + TexteFacteur(double(p) / l.nu)
+                                        : TexteFacteur(l.vitesse));
         for (const std::optional<double>& v : {l.direct, l.inverse})
             texte += '\t' + (v ? TexteFacteur(*v) : std::string());
         texte += '\n';

@@ -171,8 +171,11 @@ struct SpectreMecanique {
     std::vector<Sens> sens;
     // The working wave's crest under the balanced supply: the unit of the parts.
     double equilibre = 0.0;
+    // An unbalanced supply: the crests pulsate, only the parts are fixed in time (no A(ν)/A(p)).
+    bool pulse = false;
     int OrdreMax() const { return int(amplitude.size()) - 1; }
-    std::optional<double> Relatif(int nu) const;  // A(ν)/A(p), empty without a working wave
+    // A(ν)/A(p), empty without a working wave or when `pulse`.
+    std::optional<double> Relatif(int nu) const;
     std::optional<double> DirectRelatif(int nu) const;
     std::optional<double> InverseRelatif(int nu) const;
 };
@@ -184,7 +187,7 @@ struct LigneMecanique {
     double kw = 0.0;
     std::optional<double> relatif;
     Sens sens = Sens::Absent;
-    double vitesse = 0.0;  // ±p/ν, 0 when absent
+    double vitesse = 0.0;  // ±p/ν, 0 when absent, not a number for two parts
     std::optional<double> direct;
     std::optional<double> inverse;
 };
@@ -192,8 +195,9 @@ std::vector<LigneMecanique> LignesMecaniques(const State& s, const SpectreMecani
 
 // "12 encoches, p = 5, 2 couches, pas de 1 encoche(s)".
 std::string NomBobinageEncoches(const State& s);
-// Tab-separated: a header (ν k_w A(ν)/A(p) sens vitesse direct inverse), then one line per row.
-std::string TexteTableauMecanique(const std::vector<LigneMecanique>& lignes);
+// Tab-separated: a header (ν k_w A(ν)/A(p) sens vitesse direct inverse), then one line per row;
+// an order of two parts turns at ±p/ν.
+std::string TexteTableauMecanique(const std::vector<LigneMecanique>& lignes, int p);
 // {"bobinage": ..., "ordres_mecaniques": true, "ordre_travail": p, "ordres": [{"nu": 1,
 // "kw": ..., "relatif": x|null, "sens": ..., "vitesse": ..., "direct": ..., "inverse": ...}],
 // "alimentation": ...}

@@ -91,6 +91,24 @@ TEST(SlotWinding, SpectrumOfTheStaircaseMeetsTheStar) {
     }
 }
 
+// Phase A alone pulsates: every order it carries splits into two equal halves of
+// p·k_w(ν)/(3ν·k_w(p)) of the balanced working wave, triplen orders included.
+TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
+    for (State s : {Encoches(12, 5, 2, 1), Encoches(9, 4, 2, 1), Encoches(24, 2, 1, 6)}) {
+        s.alimentation = Alimentation::Monophasee;
+        s.t = 0.0021;
+        const SpectreMecanique sp = SpectreEncoches(s);
+        const BobinageEncoches b(s);
+        for (int nu = 1; nu <= sp.OrdreMax(); ++nu) {
+            const double moitie = s.p * b.Facteur(nu) / (3.0 * nu * b.Facteur(s.p));
+            EXPECT_NEAR(*sp.DirectRelatif(nu), moitie, 1e-9) << nu;
+            EXPECT_NEAR(*sp.InverseRelatif(nu), moitie, 1e-9) << nu;
+            EXPECT_EQ(sp.sens[nu], moitie > 1e-3 ? Sens::Pulsant : Sens::Absent) << nu;
+        }
+        EXPECT_FALSE(sp.Relatif(s.p));  // a pulsating crest has no fixed ratio
+    }
+}
+
 TEST(SlotWinding, SubHarmonicsOnlyWhereTheStarHasThem) {
     const SpectreMecanique dix = SpectreEncoches(Encoches(12, 5, 2, 1));
     EXPECT_NE(dix.sens[1], Sens::Absent);
