@@ -255,14 +255,20 @@ BobinageEncoches::BobinageEncoches(const State& s) {
 void BobinageEncoches::PlaceEncoches() {
     // Slot s lies in its sector's belt, written as the classic winding writes its conductors:
     // the belt of phase k (+π for a return belt) under pole pair j at (2π·j + k·2π/3 + π)/p,
-    // the slot o pitches from the belt's first slot, the belt centred on it:
-    //     ((o − (q − 1)/2)·2π/Q) + (2π·j + k·2π/3 [+ π])/p,   q = Q/(6p).
-    // Any j gives the same angle; the classic one, the belt's j = 1 … p, gives the same doubles
-    // where the two windings are the same. In sixths of a turn the sector's belt starts at b:
-    // +A 0, +B 2, +C 4, −A 3, −B 5, and −C 7 (k·2π/3 + π is past a turn).
+    // the slot o pitches from the belt's first slot, less a centring of d pitches:
+    //     ((o − d)·2π/Q) + (2π·j + k·2π/3 [+ π])/p.
+    // d puts the sum of phase A's conductor phasors at electrical angle 0, so that its working
+    // wave's axis stands a quarter period on, where the classic winding's stands; for the
+    // classic winding's own layout that is (q − 1)/2, q = Q/(6p), its belts centred on their
+    // middle, taken exactly. Any j gives the same angle; the classic one, the belt's
+    // j = 1 … p, gives the same doubles where the two windings are the same. In sixths of a turn
+    // the sector's belt starts at b: +A 0, +B 2, +C 4, −A 3, −B 5, and −C 7 (k·2π/3 + π is past
+    // a turn).
     constexpr int kDebut[6] = {0, 7, 2, 3, 4, 5};
     place_.resize(Q_);
     const double q = Q_ / (6.0 * p_);
+    double d = std::arg(SommePhaseurs(faisceaux_, Q_, 0, p_)) * Q_ / (kDeuxPi * p_);
+    if (std::abs(d - (q - 1) * 0.5) < 1e-9) d = (q - 1) * 0.5;
     for (int s = 0; s < Q_; ++s) {
         const int sect = Secteur(s, p_, Q_);
         const int b = kDebut[sect];
@@ -275,7 +281,7 @@ void BobinageEncoches::PlaceEncoches() {
         if (j == 0) j = p_;
         double electrique = kDeuxPi * j + kPhaseSecteur[sect] * kDeuxPiSur3;
         if (kSigneSecteur[sect] < 0) electrique = electrique + kPi;
-        place_[s] = {(o - (q - 1) * 0.5) * (kDeuxPi / Q_) + electrique / p_, o, j};
+        place_[s] = {(o - d) * (kDeuxPi / Q_) + electrique / p_, o, j};
     }
 }
 

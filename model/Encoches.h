@@ -100,8 +100,9 @@ public:
 
     bool Vide() const { return faisceaux_.empty(); }
     int Periodicite() const { return periodicite_; }  // gcd(Q, p): repeats per turn
-    // Mechanical angle of slot s: the origin puts the equivalent classic winding's conductors
-    // where the classic one draws them (the middle of phase A's first belt at 0).
+    // Mechanical angle of slot s: the origin puts phase A's working wave's axis a quarter
+    // period after 0, as the classic winding's, and the equivalent classic winding's
+    // conductors where the classic one draws them (the middle of phase A's first belt at 0).
     double AngleEncoche(int s) const;
     // The slot table: slot by slot, top layer first.
     const std::vector<Faisceau>& Faisceaux() const { return faisceaux_; }

@@ -144,6 +144,26 @@ TEST(SlotWinding, CoefficientIsTheTransformOfTheDrawnMmf) {
     }
 }
 
+// Every slot winding is placed so that its balanced working wave has its crest where the classic
+// winding's stands, at the electrical angle Omega·t, and phase k's axis at π/2 + k·2π/3: the
+// picture's crest markers and phase axes hold for it too.
+TEST(SlotWinding, WorkingWaveCrestIsTheClassicOne) {
+    for (State s : {Encoches(12, 5, 2, 1), Encoches(9, 4, 2, 1), Encoches(36, 2, 2, 7),
+                    Encoches(24, 2, 1, 6), Encoches(12, 5, 1, 1), Encoches(18, 8, 2, 1)}) {
+        const BobinageEncoches b(s);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NEAR(std::remainder(b.AxePhase(k) - (kPiSur2 + k * kDeuxPiSur3), kDeuxPi), 0.0,
+                        1e-9)
+                << NomBobinageEncoches(s) << " phase " << k;
+        for (const double t : {0.0, 0.0013, 0.0071}) {
+            s.t = t;
+            const double crete = -std::arg(CoefficientMecanique(s, s.p));
+            EXPECT_NEAR(std::remainder(crete - s.Omega * t, kDeuxPi), 0.0, 1e-9)
+                << NomBobinageEncoches(s) << " t=" << t;
+        }
+    }
+}
+
 // Mechanical order p of the classic winding is its electrical fundamental.
 TEST(SlotWinding, ClassicCoefficientAtOrderPIsTheElectricalFundamental) {
     State s;
