@@ -12,6 +12,7 @@
 #include "model/Conversions.h"
 #include "model/Erreur.h"
 #include "model/Physique.h"
+#include "model/Regles.h"
 #include "model/Textes.h"
 
 namespace kest {
@@ -98,6 +99,11 @@ double Ramene(double theta) {
 }  // namespace
 
 void VerifieEncoches(int Q, int p, int couches, int pas) {
+    // The state keeps p >= 1; a program's state may not, and the star needs it.
+    if (p < 1)
+        throw Erreur(Remplit(
+            Traduit("Regles", "'%1' n'est pas un nombre de paires de pôles correct (1 à %2)"),
+            {std::to_string(p), std::to_string(kPMax)}));
     if (Q < 3 || Q > kEncochesMax)
         throw Erreur(
             Remplit(Traduit("Encoches", "'%1' n'est pas un nombre d'encoches correct (3 à %2)"),
@@ -372,6 +378,7 @@ int OrdreMecaniqueMax(int p) { return std::max(25, 5 * p); }
 
 SpectreMecanique SpectreEncoches(const State& s) {
     SpectreMecanique sp;
+    if (s.p < 1) return sp;  // no star without pole pairs: no order at all
     const int n = OrdreMecaniqueMax(s.p);
     sp.ordreTravail = s.p;
     sp.amplitude.assign(n + 1, 0.0);

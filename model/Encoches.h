@@ -49,9 +49,9 @@ std::string LibelleBobinage(TypeBobinage type);
 
 inline constexpr int kEncochesMax = 720;
 
-// Throws Erreur with the French message of the first fault: Q outside 3 … kEncochesMax, Q not a
-// multiple of 3, Q/(3·gcd(Q, p)) not whole, layers other than 1 or 2, a span outside 1 … Q/2,
-// one layer with Q/6 not whole or a span whose coils cannot hold one side per slot, three
+// Throws Erreur with the French message of the first fault: p below 1, Q outside 3 … kEncochesMax,
+// Q not a multiple of 3, Q/(3·gcd(Q, p)) not whole, layers other than 1 or 2, a span outside 1 …
+// Q/2, one layer with Q/6 not whole or a span whose coils cannot hold one side per slot, three
 // phases that are not the same winding 120° apart, or a span that cancels the working wave.
 void VerifieEncoches(int encoches, int p, int couches, int pas);
 

@@ -253,6 +253,17 @@ TEST(SlotWinding, APoleCountThatBreaksTheWindingIsRefused) {
     EXPECT_EQ(s.typeBobinage, TypeBobinage::Classique);
 }
 
+// A state a program formed with p below 1 draws no winding and has no spectrum, without a fault.
+TEST(SlotWinding, NoPolePairsNoWinding) {
+    for (const int p : {0, -5}) {
+        EXPECT_THROW(VerifieEncoches(12, p, 2, 1), Erreur);
+        const State s = Encoches(12, p, 2, 1);
+        EXPECT_TRUE(BobinageEncoches(s).Vide());
+        EXPECT_EQ(ForceEncoches(s, 0, 1.0), 0.0);
+        EXPECT_EQ(SpectreEncoches(s).OrdreMax(), -1);
+    }
+}
+
 TEST(SlotWinding, KindsAreListedOnce) {
     EXPECT_STREQ(GenreDe(TypeBobinage::Classique).nom, "classique");
     EXPECT_STREQ(GenreDe(TypeBobinage::Encoches).cle, "encoches");
