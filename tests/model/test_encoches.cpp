@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -114,6 +115,12 @@ TEST(SlotWinding, SubHarmonicsOnlyWhereTheStarHasThem) {
     EXPECT_NE(dix.sens[1], Sens::Absent);
     EXPECT_GT(*dix.Relatif(1), 0.3);  // 5·0.0670/0.9330
     EXPECT_EQ(dix.sens[7], Sens::Inverse);
+    // Speeds as fractions of the working wave's: the 7th backwards at 5/7, the 1st at 5.
+    const std::vector<LigneMecanique> lignes = LignesMecaniques(Encoches(12, 5, 2, 1), dix);
+    EXPECT_DOUBLE_EQ(lignes[6].vitesse, -5.0 / 7);
+    EXPECT_DOUBLE_EQ(lignes[0].vitesse, -5.0);
+    EXPECT_DOUBLE_EQ(lignes[4].vitesse, 1.0);
+    EXPECT_NEAR(lignes[4].kw, 0.9330, 1e-4);
     const SpectreMecanique quatre = SpectreEncoches(Encoches(36, 2, 2, 7));
     for (int nu = 1; nu <= quatre.OrdreMax(); nu += 2)
         EXPECT_EQ(quatre.sens[nu], Sens::Absent) << nu;  // no odd order, no sub-harmonic
@@ -262,6 +269,57 @@ TEST(SlotWinding, NoPolePairsNoWinding) {
         EXPECT_EQ(ForceEncoches(s, 0, 1.0), 0.0);
         EXPECT_EQ(SpectreEncoches(s).OrdreMax(), -1);
     }
+}
+
+// The classic winding's own layout puts each slot at the very double of the classic conductor
+// there, whatever p and m: the picture's equality rests on it.
+TEST(SlotWinding, ClassicLayoutGivesTheClassicConductorAngles) {
+    for (int p = 1; p <= 4; ++p) {
+        for (int m = 1; m <= 5; ++m) {
+            State classique;
+            classique.p = p, classique.m = m, classique.Reelle = true;
+            classique.NbEncoches = 6 * p * m, classique.Alpha = kDeuxPi / classique.NbEncoches;
+            const BobinageEncoches b(Encoches(6 * p * m, p, 1, 3 * m));
+            for (int k = 0; k < 3; ++k)
+                for (const int signe : {-1, 1}) {
+                    const std::vector<Faisceau>& f = b.FaisceauxPhase(k, signe);
+                    ASSERT_EQ(int(f.size()), p * m);
+                    std::size_t n = 0;
+                    for (int i = 1; i <= m; ++i)
+                        for (int j = 1; j <= p; ++j, ++n) {
+                            const double a = AngleConducteur(classique, k, i, j,
+                                                             signe > 0 ? Cote::Aller : Cote::Retour,
+                                                             Etoile::Aucune);
+                            const double e = b.AngleEncoche(f[n].encoche);
+                            // The same bits, not only the same value.
+                            EXPECT_EQ(std::memcmp(&a, &e, sizeof a), 0)
+                                << "p=" << p << " m=" << m << " k=" << k << " i=" << i
+                                << " j=" << j;
+                        }
+                }
+        }
+    }
+}
+
+// The star: each phasor holds the slots whose EMF it is (s·p ≡ its index mod Q), gcd(Q, p) of
+// them, with the phase and sign of the top layer the table gives those slots.
+TEST(SlotWinding, StarHoldsEachSlotOnItsPhasor) {
+    for (const State& s : {Encoches(12, 5, 2, 1), Encoches(36, 2, 2, 7), Encoches(9, 4, 2, 1)}) {
+        const BobinageEncoches b(s);
+        int total = 0;
+        for (const PhaseurEtoile& ph : EtoileDesEncoches(s.encoches, s.p)) {
+            EXPECT_EQ(int(ph.encoches.size()), b.Periodicite());
+            for (const int e : ph.encoches) {
+                EXPECT_EQ(e * s.p % s.encoches, ph.indice) << e;
+                const Faisceau& haut = b.Faisceaux()[std::size_t(e) * 2];
+                EXPECT_EQ(std::tie(haut.phase, haut.signe), std::tie(ph.phase, ph.signe)) << e;
+                ++total;
+            }
+        }
+        EXPECT_EQ(total, s.encoches);
+    }
+    EXPECT_EQ(TexteEncochesParPoleEtPhase(12, 5), "2/5");
+    EXPECT_EQ(TexteEncochesParPoleEtPhase(36, 2), "3");
 }
 
 TEST(SlotWinding, KindsAreListedOnce) {
