@@ -97,6 +97,7 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     resize(kLargeurImage, kHauteurImage);
     clientNormal_ = cadreNormal_ = QSize(kLargeurImage, kHauteurImage);
     CreerZoom();
+    ActiverZoom();
 }
 
 TkestForm::~TkestForm() = default;
@@ -274,7 +275,7 @@ void TkestForm::CreerZoom() {
     bool nombre = false;
     const double zoom = reglages.value(QStringLiteral("zoom")).toDouble(&nombre);
     if (nombre && std::find(std::begin(kZooms), std::end(kZooms), zoom) != std::end(kZooms))
-        RegleZoom(zoom);
+        RegleZoom(ZoomPermis(zoom));  // a smaller screen than last time gets what fits
     if (reglages.value(QStringLiteral("pleinEcran")).toString() == QStringLiteral("true"))
         ReglePleinEcran(true);
 }
@@ -295,7 +296,28 @@ QSize TkestForm::TailleClient(double k) const {
                  static_cast<int>(hauteur * k) + barres);
 }
 
+bool TkestForm::TientSurEcran(double k) const {
+    const QScreen* ecran = screen();
+    if (!ecran) return true;
+    const QSize cadre = TailleClient(k) + (cadreNormal_ - clientNormal_);
+    const QSize disponible = ecran->availableGeometry().size();
+    return cadre.width() <= disponible.width() && cadre.height() <= disponible.height();
+}
+
+double TkestForm::ZoomPermis(double k) const {
+    double permis = kZooms[0];
+    for (double pas : kZooms)
+        if (pas <= k && TientSurEcran(pas)) permis = pas;
+    return permis;
+}
+
+void TkestForm::ActiverZoom() {
+    const auto plus = std::upper_bound(std::begin(kZooms), std::end(kZooms), zoom_);
+    Agrandir1->setEnabled(plus != std::end(kZooms) && TientSurEcran(*plus));
+}
+
 void TkestForm::RegleZoom(double k) {
+    ActiverZoom();
     if (k == zoom_ && !pleinEcran_) return;  // at 100 %, a size of the user's own stays
     ReglePleinEcran(false);
     if (zoom_ == 1.0) {
@@ -303,6 +325,7 @@ void TkestForm::RegleZoom(double k) {
         cadreNormal_ = frameGeometry().size();
     }
     zoom_ = k;
+    ActiverZoom();
     resize(TailleClient(k));
     PlacerRangee();
     Redessiner();
@@ -315,7 +338,7 @@ void TkestForm::ReglePleinEcran(bool plein) {
             clientNormal_ = size();
             cadreNormal_ = frameGeometry().size();
         }
-        positionNormale_ = pos();
+        positionNormale_ = geometry().topLeft();  // the client's: the frame may come and go
     }
     pleinEcran_ = plein;
     PleinEcran1->setChecked(plein);
@@ -326,8 +349,7 @@ void TkestForm::ReglePleinEcran(bool plein) {
         if (const QScreen* ecran = screen()) setGeometry(ecran->geometry());
     } else {
         setWindowState(windowState() & ~Qt::WindowFullScreen);
-        move(positionNormale_);
-        resize(TailleClient(zoom_));
+        setGeometry(QRect(positionNormale_, TailleClient(zoom_)));
     }
     PlacerRangee();
     Redessiner();
@@ -345,8 +367,9 @@ void TkestForm::Memoriser() const {
 }
 
 void TkestForm::Agrandir1Click() {
+    // The next step, unless the window would no longer fit on the screen.
     const auto plus = std::upper_bound(std::begin(kZooms), std::end(kZooms), zoom_);
-    RegleZoom(plus == std::end(kZooms) ? zoom_ : *plus);
+    RegleZoom(plus == std::end(kZooms) ? zoom_ : ZoomPermis(*plus));
     Memoriser();
 }
 
@@ -609,6 +632,8 @@ bool TkestForm::event(QEvent* e) {
             cadreAjuste_ = true;
             clientNormal_ = QSize(kLargeurImage - cadre.left() - cadre.right(),
                                   kHauteurImage - cadre.top() - cadre.bottom());
+            // The frame may take a zoom chosen before it was known past the screen.
+            if (!pleinEcran_) RegleZoom(ZoomPermis(zoom_));
             if (!pleinEcran_) resize(TailleClient(zoom_));
         }
     }

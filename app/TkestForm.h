@@ -120,6 +120,11 @@ private:
     // right edge; it leaves full screen first. The choice is written for the next start.
     void RegleZoom(double k);
     void ReglePleinEcran(bool plein);
+    // Whether the window at zoom k, frame included, fits the screen's available area; the
+    // largest step up to k that does (at least 1); "Agrandir" only while the next step fits.
+    bool TientSurEcran(double k) const;
+    double ZoomPermis(double k) const;
+    void ActiverZoom();
     void Memoriser() const;
     // The window's client size at zoom k: the drawing area scaled, the menu and status bars not.
     QSize TailleClient(double k) const;
