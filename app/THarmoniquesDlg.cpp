@@ -74,6 +74,30 @@ QString NomSensTraduit(Sens sens) {
     return QCoreApplication::translate("kest::THarmoniquesDlg", "absent");
 }
 
+// The words of the copied table that the screen shows in its language: the column titles that
+// are words, and the directions.
+[[maybe_unused]] const char* const kMotsCopie[] = {
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "sens"),
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "vitesse"),
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "direct"),
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "inverse")};
+
+// The model's table (model/Harmoniques.h) in the window's language: the words of its header
+// and the direction of each row go through the catalogue; numbers and symbols stay.
+QString TableauTraduit(const std::string& tableau) {
+    constexpr int kColonneSens = 6;
+    QStringList lignes = QString::fromStdString(tableau).split(QLatin1Char('\n'));
+    for (int i = 0; i < lignes.size(); ++i) {
+        QStringList champs = lignes[i].split(QLatin1Char('\t'));
+        for (int c = 0; c < champs.size(); ++c)
+            if (i == 0 || c == kColonneSens)
+                champs[c] = QCoreApplication::translate("kest::THarmoniquesDlg",
+                                                        champs[c].toUtf8().constData());
+        lignes[i] = champs.join(QLatin1Char('\t'));
+    }
+    return lignes.join(QLatin1Char('\n'));
+}
+
 }  // namespace
 
 THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
@@ -375,7 +399,7 @@ QStringList THarmoniquesDlg::Categories() const {
 }
 
 QString THarmoniquesDlg::TexteLignes() const {
-    return QString::fromStdString(TexteTableau(lignes_, separateur_));
+    return TableauTraduit(TexteTableau(lignes_, separateur_));
 }
 
 void THarmoniquesDlg::Copier(QClipboard& clipboard) const {

@@ -184,8 +184,7 @@ void TkestForm::CreerMenus() {
     TailleNormale1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     relier(TailleNormale1, &TkestForm::TailleNormale1Click);
     PleinEcran1 = nouvelleAction(Options1, "PleinEcran1", tr("&Plein écran"),
-                                 QStringLiteral("Affiche l'image sur tout l'écran (Échap pour "
-                                                "revenir)"));
+                                 tr("Affiche l'image sur tout l'écran (Échap pour revenir)"));
     PleinEcran1->setCheckable(true);
     PleinEcran1->setShortcut(QKeySequence(Qt::Key_F11));
     relier(PleinEcran1, &TkestForm::PleinEcran1Click);

@@ -732,6 +732,14 @@ Examples:
         <source>Direct / inverse</source>
         <translation>Forward / backward</translation>
     </message>
+    <message>
+        <source>sens</source>
+        <translation>direction</translation>
+    </message>
+    <message>
+        <source>vitesse</source>
+        <translation>speed</translation>
+    </message>
 </context>
 <context>
     <name>kest::TOptionsDlg</name>
@@ -945,6 +953,10 @@ Examples:
     <message>
         <source>Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée ou libres ; champs direct et inverse</source>
         <translation>Currents of the three phases: balanced, reversed, one phase alone, one phase open or free; forward and backward fields</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;image sur tout l&apos;écran (Échap pour revenir)</source>
+        <translation>Shows the picture on the whole screen (Esc to come back)</translation>
     </message>
 </context>
 <context>
