@@ -20,9 +20,7 @@
 #include <QLegend>
 #include <QMimeData>
 #include <QPainter>
-#include <QScreen>
 #include <QStackedBarSeries>
-#include <QStatusTipEvent>
 #include <QSvgGenerator>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -31,7 +29,6 @@
 #include <memory>
 
 #include "app/BoiteErreur.h"
-#include "app/Disposition.h"
 #include "model/Alimentation.h"
 
 namespace kest {
@@ -100,13 +97,9 @@ QString TableauTraduit(const std::string& tableau) {
 
 }  // namespace
 
-THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
-    : QDialog(fenetre, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre) : FenetreOutil(fenetre) {
     setObjectName(QStringLiteral("HarmoniquesDlg"));
     setWindowTitle(tr("Spectre"));
-    setFont(PoliceInterface());
-    setModal(false);
 
     auto* colonne = new QVBoxLayout(this);
     auto* entete = new QHBoxLayout;
@@ -358,33 +351,6 @@ QString THarmoniquesDlg::TexteDesequilibre() const { return LabelDesequilibre->t
 
 QStringList THarmoniquesDlg::Graduations() const { return Amplitudes->categoriesLabels(); }
 
-QPoint PositionAupres(const QRect& fenetre, const QSize& taille, const QRect& ecran) {
-    constexpr int ecart = 8;
-    // To the right, below, to the left: the first side with room on the screen.
-    const int droite = fenetre.right() + 1 + ecart;
-    const int dessous = fenetre.bottom() + 1 + ecart;
-    const int gauche = fenetre.left() - ecart - taille.width();
-    const int haut = std::clamp(fenetre.top(), ecran.top(),
-                                std::max(ecran.top(), ecran.bottom() + 1 - taille.height()));
-    const int x = std::clamp(fenetre.left(), ecran.left(),
-                             std::max(ecran.left(), ecran.right() + 1 - taille.width()));
-    if (droite + taille.width() <= ecran.right() + 1) return {droite, haut};
-    if (dessous + taille.height() <= ecran.bottom() + 1) return {x, dessous};
-    if (gauche >= ecran.left()) return {gauche, haut};
-    // No side has room: the widest one, the window as far from the picture as the screen lets.
-    const int placeDroite = ecran.right() + 1 - droite;
-    const int placeGauche = fenetre.left() - ecart - ecran.left();
-    return {placeDroite >= placeGauche ? ecran.right() + 1 - taille.width() : ecran.left(), haut};
-}
-
-void THarmoniquesDlg::PlacerAupres(const QRect& fenetre) {
-    // The main window's screen: a window not shown yet may not know its own.
-    const QScreen* ecran = parentWidget() ? parentWidget()->screen() : screen();
-    const QRect disponible =
-        ecran ? ecran->availableGeometry() : QRect(fenetre.topLeft(), QSize(1 << 15, 1 << 15));
-    move(PositionAupres(fenetre, frameGeometry().size(), disponible));
-}
-
 QList<qreal> THarmoniquesDlg::Barres(Sens sens) const {
     const QBarSet* set = sens == Sens::Inverse ? Inverses : Directs;
     QList<qreal> valeurs;
@@ -431,10 +397,6 @@ void THarmoniquesDlg::Copier(QClipboard& clipboard) const {
 }
 
 bool THarmoniquesDlg::event(QEvent* e) {
-    if (e->type() == QEvent::StatusTip) {
-        emit AideAffichee(static_cast<QStatusTipEvent*>(e)->tip());
-        return true;
-    }
     // Ctrl+C is the main window's application-wide "Copier": claimed here while this window
     // is active, so that the spectrum is copied rather than the field picture.
     if (e->type() == QEvent::ShortcutOverride &&
@@ -442,7 +404,7 @@ bool THarmoniquesDlg::event(QEvent* e) {
         e->accept();
         return true;
     }
-    return QDialog::event(e);
+    return FenetreOutil::event(e);
 }
 
 void THarmoniquesDlg::keyPressEvent(QKeyEvent* e) {
@@ -450,12 +412,7 @@ void THarmoniquesDlg::keyPressEvent(QKeyEvent* e) {
         Garde([this] { Copier(*QGuiApplication::clipboard()); });
         return;
     }
-    QDialog::keyPressEvent(e);
-}
-
-void THarmoniquesDlg::reject() {
-    hide();
-    emit Ferme();
+    FenetreOutil::keyPressEvent(e);
 }
 
 }  // namespace kest

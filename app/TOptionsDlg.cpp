@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStatusTipEvent>
 
 #include "app/BoiteErreur.h"
 #include "app/Disposition.h"
@@ -23,13 +22,9 @@ const char* const kAideDistribution =
 
 }  // namespace
 
-TOptionsDlg::TOptionsDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+TOptionsDlg::TOptionsDlg(QWidget* parent) : FenetreOutil(parent) {
     setObjectName(QStringLiteral("OptionsDlg"));
     setWindowTitle(tr("Options"));
-    setFont(PoliceInterface());
-    setModal(false);
     setFixedSize(287, 168);
 
     IDC_p = nouvelEdit("IDC_p", tr("Nombre de paire de pôles p :"),
@@ -115,20 +110,12 @@ void TOptionsDlg::FormClose() {
     emit Fermee();
 }
 
-bool TOptionsDlg::event(QEvent* e) {
-    if (e->type() == QEvent::StatusTip) {
-        emit AideAffichee(static_cast<QStatusTipEvent*>(e)->tip());
-        return true;
-    }
-    return QDialog::event(e);
-}
-
 bool TOptionsDlg::eventFilter(QObject* objet, QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         const int touche = static_cast<QKeyEvent*>(e)->key();
         if (touche == Qt::Key_Return || touche == Qt::Key_Enter) FormKeyDown();
     }
-    return QDialog::eventFilter(objet, e);  // the key goes on to the edit
+    return FenetreOutil::eventFilter(objet, e);  // the key goes on to the edit
 }
 
 void TOptionsDlg::keyPressEvent(QKeyEvent* e) {
@@ -137,7 +124,7 @@ void TOptionsDlg::keyPressEvent(QKeyEvent* e) {
         e->ignore();
         return;
     }
-    QDialog::keyPressEvent(e);
+    FenetreOutil::keyPressEvent(e);
 }
 
 void TOptionsDlg::closeEvent(QCloseEvent* e) {

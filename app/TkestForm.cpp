@@ -141,32 +141,30 @@ void TkestForm::CreerMenus() {
     Stop1 = nouvelleAction(Simulation1, "Stop1", tr("&Stop"), tr("Arrête la simulation"));
     relier(Stop1, &TkestForm::Stop1Click);
 
+    // A tool window's item: its mark is the window's (FenetreOutil); Qt flips the mark before
+    // telling, so it is put back and the window decides.
+    const auto outil = [&](const char* nom, const QString& texte, const QString& aide,
+                           void (TkestForm::*handler)()) {
+        QAction* action = nouvelleAction(Options1, nom, texte, aide);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, action, handler](bool coche) {
+            action->setChecked(!coche);
+            Garde([&] { (this->*handler)(); });
+        });
+        return action;
+    };
     Options1 = menu("Options1", tr("&Options"));
-    Dimensions1 = nouvelleAction(Options1, "Dimensions1", tr("&Dimensions"),
-                                 tr("Dimensions des bobines et options diverses"));
-    Dimensions1->setCheckable(true);
-    // Qt flips the mark before telling; the handler decides from the mark as it was.
-    connect(Dimensions1, &QAction::triggered, this, [this](bool coche) {
-        Dimensions1->setChecked(!coche);
-        Garde([this] { Dimensions1Click(); });
-    });
-    Harmoniques1 = nouvelleAction(Options1, "Harmoniques1", tr("&Spectre"),
-                                  tr("Harmoniques de la force magnétomotrice et facteurs "
-                                     "de bobinage"));
-    Harmoniques1->setCheckable(true);
-    connect(Harmoniques1, &QAction::triggered, this, [this](bool coche) {
-        Harmoniques1->setChecked(!coche);
-        Garde([this] { Harmoniques1Click(); });
-    });
-    Alimentation1 = nouvelleAction(
-        Options1, "Alimentation1", tr("&Alimentation"),
+    Dimensions1 =
+        outil("Dimensions1", tr("&Dimensions"), tr("Dimensions des bobines et options diverses"),
+              &TkestForm::Dimensions1Click);
+    Harmoniques1 = outil("Harmoniques1", tr("&Spectre"),
+                         tr("Harmoniques de la force magnétomotrice et facteurs de bobinage"),
+                         &TkestForm::Harmoniques1Click);
+    Alimentation1 = outil(
+        "Alimentation1", tr("&Alimentation"),
         tr("Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée "
-           "ou libres ; champs direct et inverse"));
-    Alimentation1->setCheckable(true);
-    connect(Alimentation1, &QAction::triggered, this, [this](bool coche) {
-        Alimentation1->setChecked(!coche);
-        Garde([this] { Alimentation1Click(); });
-    });
+           "ou libres ; champs direct et inverse"),
+        &TkestForm::Alimentation1Click);
 
     Options1->addSeparator();
     Agrandir1 = nouvelleAction(Options1, "Agrandir1", tr("A&grandir"),
@@ -391,13 +389,10 @@ void TkestForm::PleinEcran1Click() {
 TOptionsDlg& TkestForm::CreerOptionsDlg() {
     if (!OptionsDlg) {
         OptionsDlg = new TOptionsDlg(this);
+        Rattacher(*OptionsDlg, Dimensions1);
         connect(OptionsDlg, &TOptionsDlg::ValeursEntrees, this, &TkestForm::AppliquerOptions);
         connect(OptionsDlg, &TOptionsDlg::DistributionChoisie, this,
                 &TkestForm::AppliquerDistribution);
-        connect(OptionsDlg, &TOptionsDlg::Fermee, this, &TkestForm::OptionsFermees);
-        // The dialog's help lines show in this window's status bar.
-        connect(OptionsDlg, &TOptionsDlg::AideAffichee, StatusBar1,
-                [this](const QString& aide) { StatusBar1->showMessage(aide); });
     }
     return *OptionsDlg;
 }
@@ -405,10 +400,7 @@ TOptionsDlg& TkestForm::CreerOptionsDlg() {
 THarmoniquesDlg& TkestForm::CreerHarmoniquesDlg() {
     if (!HarmoniquesDlg) {
         HarmoniquesDlg = new THarmoniquesDlg(this);
-        connect(HarmoniquesDlg, &THarmoniquesDlg::Ferme, this,
-                [this] { Harmoniques1->setChecked(false); });
-        connect(HarmoniquesDlg, &THarmoniquesDlg::AideAffichee, StatusBar1,
-                [this](const QString& aide) { StatusBar1->showMessage(aide); });
+        Rattacher(*HarmoniquesDlg, Harmoniques1);
     }
     return *HarmoniquesDlg;
 }
@@ -416,14 +408,11 @@ THarmoniquesDlg& TkestForm::CreerHarmoniquesDlg() {
 TAlimentationDlg& TkestForm::CreerAlimentationDlg() {
     if (!AlimentationDlg) {
         AlimentationDlg = new TAlimentationDlg(this);
+        Rattacher(*AlimentationDlg, Alimentation1);
         connect(AlimentationDlg, &TAlimentationDlg::AlimentationChoisie, this,
                 &TkestForm::AppliquerAlimentation);
         connect(AlimentationDlg, &TAlimentationDlg::ValeursEntrees, this,
                 &TkestForm::AppliquerAlimentationLibre);
-        connect(AlimentationDlg, &TAlimentationDlg::Fermee, this,
-                [this] { Alimentation1->setChecked(false); });
-        connect(AlimentationDlg, &TAlimentationDlg::AideAffichee, StatusBar1,
-                [this](const QString& aide) { StatusBar1->showMessage(aide); });
     }
     return *AlimentationDlg;
 }
@@ -444,23 +433,17 @@ void TkestForm::AppliquerAlimentationLibre(const SaisieAlimentation& saisie) {
     });
 }
 
+void TkestForm::Rattacher(FenetreOutil& fenetre, QAction* action) {
+    fenetre.Relier(action);
+    // The window's help lines show in this window's status bar.
+    connect(&fenetre, &FenetreOutil::AideAffichee, StatusBar1,
+            [this](const QString& aide) { StatusBar1->showMessage(aide); });
+}
+
 void TkestForm::Alimentation1Click() {
     TAlimentationDlg& fenetre = CreerAlimentationDlg();
-    if (Alimentation1->isChecked()) {
-        fenetre.hide();
-        Alimentation1->setChecked(false);
-        return;
-    }
-    fenetre.Remplir(etat_, separateur_);
-    // Beside the picture, and beside the Spectre window when it is open there.
-    QRect cadre = frameGeometry();
-    if (HarmoniquesDlg && HarmoniquesDlg->isVisible())
-        cadre = cadre.united(HarmoniquesDlg->frameGeometry());
-    fenetre.PlacerAupres(cadre);
-    fenetre.show();
-    fenetre.raise();
-    fenetre.activateWindow();
-    Alimentation1->setChecked(true);
+    if (!fenetre.isVisible()) fenetre.Remplir(etat_, separateur_);
+    fenetre.Basculer();
 }
 
 void TkestForm::LireSeparateur(const QLocale& locale) {
@@ -488,8 +471,6 @@ void TkestForm::AppliquerDistribution(bool reelle, bool doubleEtoile) {
         Redessiner();
     });
 }
-
-void TkestForm::OptionsFermees() { Dimensions1->setChecked(false); }
 
 void TkestForm::RemplacerEtatPourTest(const State& etat) {
     etat_ = etat;
@@ -582,36 +563,17 @@ void TkestForm::DemarrerTimer() {
     if (!Timer1->isActive()) throw Erreur(tr("Pas assez de timers disponibles").toStdString());
 }
 
+// Each tool window is filled from the state before it opens, then placed beside the picture.
 void TkestForm::Dimensions1Click() {
     TOptionsDlg& dialogue = CreerOptionsDlg();
-    if (Dimensions1->isChecked()) {
-        dialogue.hide();
-        Dimensions1->setChecked(false);
-        return;
-    }
-    dialogue.Remplir(etat_, separateur_);
-    // 100 px inside the main window's right edge and below its top, frames included.
-    const QRect cadre = frameGeometry();
-    dialogue.move(cadre.left() + cadre.width() - 100, cadre.top() + 100);
-    dialogue.show();
-    dialogue.raise();
-    dialogue.activateWindow();
-    Dimensions1->setChecked(true);
+    if (!dialogue.isVisible()) dialogue.Remplir(etat_, separateur_);
+    dialogue.Basculer();
 }
 
 void TkestForm::Harmoniques1Click() {
     THarmoniquesDlg& fenetre = CreerHarmoniquesDlg();
-    if (Harmoniques1->isChecked()) {
-        fenetre.hide();
-        Harmoniques1->setChecked(false);
-        return;
-    }
-    fenetre.Suivre(etat_, separateur_, true);
-    fenetre.PlacerAupres(frameGeometry());
-    fenetre.show();
-    fenetre.raise();
-    fenetre.activateWindow();
-    Harmoniques1->setChecked(true);
+    if (!fenetre.isVisible()) fenetre.Suivre(etat_, separateur_, true);
+    fenetre.Basculer();
 }
 
 void TkestForm::Copy1Click() {

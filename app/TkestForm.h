@@ -28,6 +28,7 @@ class QTimer;
 
 namespace kest {
 
+class FenetreOutil;
 class TOptionsDlg;
 class THarmoniquesDlg;
 class TAlimentationDlg;
@@ -73,8 +74,6 @@ public:
     // repaint. A distribution sets the two flags only.
     void AppliquerOptions(const Saisie& saisie);
     void AppliquerDistribution(bool reelle, bool doubleEtoile);
-    // The options dialog was closed by its own close box: the menu's check mark follows.
-    void OptionsFermees();
 
     // The picture's zoom, one of 1, 1.5, 2, 3 and 4, and whether the window fills the screen,
     // where the picture is fitted to it instead; both are kept for the next start.
@@ -113,6 +112,8 @@ protected:
 
 private:
     void CreerMenus();
+    // A tool window's menu item and help lines.
+    void Rattacher(FenetreOutil& fenetre, QAction* action);
     void CreerRangeeOutils();
     void CreerHorloge();
     void CreerZoom();
