@@ -10,17 +10,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
-#include <QSettings>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
-#include <iterator>
 
 #include "app/BoiteErreur.h"
 #include "app/Copier.h"
@@ -29,9 +24,9 @@
 #include "app/TAlimentationDlg.h"
 #include "app/THarmoniquesDlg.h"
 #include "app/TOptionsDlg.h"
+#include "app/ZoneImage.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
-#include "render/Agrandissement.h"
 #include "scene/Dessine.h"
 #include "scene/Plan.h"
 
@@ -43,11 +38,6 @@ namespace {
 // frame included.
 constexpr int kGauche = 100;
 constexpr int kHaut = 100;
-
-// The zoom steps of "Agrandir" and "Réduire", and where the choice is kept between runs.
-constexpr double kZooms[] = {1.0, 1.5, 2.0, 3.0, 4.0};
-const char* const kOrganisation = "kest";
-const char* const kApplication = "kest";
 
 QCheckBox* NouvelleCase(const char* nom, const QString& texte, const QString& aide, QWidget* parent,
                         int y) {
@@ -69,10 +59,7 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);
 
-    Zone = new QWidget(this);
-    Zone->setObjectName(QStringLiteral("Zone"));
-    Zone->setAutoFillBackground(true);  // the erase before each paint
-    Zone->installEventFilter(this);
+    Zone = new ZoneImage(this, [this](DrawingSurface& surface) { FormPaint(surface); });
     setCentralWidget(Zone);
 
     CreerMenus();
@@ -82,11 +69,6 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setFixedHeight(19);  // the classic status bar, docked full width at the bottom
 
-    // The surface starts with the window's font and text colour and a solid brush of the
-    // background; it then keeps whatever each paint leaves set.
-    surface_ = std::make_unique<PainterSurface>(font(), palette.color(QPalette::WindowText),
-                                                palette.color(QPalette::Window));
-
     // The state's defaults come with State itself; then the clock, off, at the bar's speed.
     CreerHorloge();
     LireSeparateur(QLocale::system());
@@ -95,9 +77,11 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     // manager has framed the window, so event() shrinks the client once to keep 700 x 500.
     move(kGauche, kHaut);
     resize(kLargeurImage, kHauteurImage);
-    clientNormal_ = cadreNormal_ = QSize(kLargeurImage, kHauteurImage);
-    CreerZoom();
-    ActiverZoom();
+    connect(Zone, &ZoneImage::ZoomChange, this, [this] {
+        Agrandir1->setEnabled(Zone->PeutAgrandir());
+        PleinEcran1->setChecked(Zone->PleinEcran());
+    });
+    Zone->Restaurer();
 }
 
 TkestForm::~TkestForm() = default;
@@ -258,133 +242,19 @@ void TkestForm::CreerHorloge() {
     connect(Timer1, &QTimer::timeout, this, [this] { Garde([this] { Timer1Timer(); }); });
 }
 
-void TkestForm::CreerZoom() {
-    for (QWidget* c : std::initializer_list<QWidget*>{SpeedButton1, ScrollBar1, Label1, Label2,
-                                                      CheckBoxAfficheVect, CheckBoxAfficheOnde,
-                                                      CheckBoxAfficheBobinage})
-        rangee_.emplace_back(c, c->pos());
-    echap_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    echap_->setEnabled(false);
-    connect(echap_, &QShortcut::activated, this, [this] { Garde([this] { PleinEcran1Click(); }); });
+double TkestForm::Zoom() const { return Zone->Zoom(); }
 
-    // The last run's choice; anything else than one of the steps is the normal size.
-    const QSettings reglages(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
-    bool nombre = false;
-    const double zoom = reglages.value(QStringLiteral("zoom")).toDouble(&nombre);
-    if (nombre && std::find(std::begin(kZooms), std::end(kZooms), zoom) != std::end(kZooms))
-        RegleZoom(ZoomPermis(zoom));  // a smaller screen than last time gets what fits
-    if (reglages.value(QStringLiteral("pleinEcran")).toString() == QStringLiteral("true"))
-        ReglePleinEcran(true);
-}
+bool TkestForm::PleinEcran() const { return Zone->PleinEcran(); }
 
-double TkestForm::FacteurImage() const {
-    return pleinEcran_ ? AgrandissementAjuste(Zone->size()) : zoom_;
-}
+double TkestForm::FacteurImage() const { return Zone->FacteurImage(); }
 
-QSize TkestForm::TailleCopie() const {
-    return zoom_ == 1.0 && !pleinEcran_ ? frameGeometry().size() : cadreNormal_;
-}
+void TkestForm::Agrandir1Click() { Zone->Agrandir(); }
 
-QSize TkestForm::TailleClient(double k) const {
-    if (k == 1.0) return clientNormal_;
-    const int barres = MainMenu1->sizeHint().height() + StatusBar1->minimumHeight();
-    const int hauteur = std::max(0, clientNormal_.height() - barres);
-    return QSize(static_cast<int>(clientNormal_.width() * k),
-                 static_cast<int>(hauteur * k) + barres);
-}
+void TkestForm::Reduire1Click() { Zone->Reduire(); }
 
-bool TkestForm::TientSurEcran(double k) const {
-    const QScreen* ecran = screen();
-    if (!ecran) return true;
-    const QSize cadre = TailleClient(k) + (cadreNormal_ - clientNormal_);
-    const QSize disponible = ecran->availableGeometry().size();
-    return cadre.width() <= disponible.width() && cadre.height() <= disponible.height();
-}
+void TkestForm::TailleNormale1Click() { Zone->TailleNormale(); }
 
-double TkestForm::ZoomPermis(double k) const {
-    double permis = kZooms[0];
-    for (double pas : kZooms)
-        if (pas <= k && TientSurEcran(pas)) permis = pas;
-    return permis;
-}
-
-void TkestForm::ActiverZoom() {
-    const auto plus = std::upper_bound(std::begin(kZooms), std::end(kZooms), zoom_);
-    Agrandir1->setEnabled(plus != std::end(kZooms) && TientSurEcran(*plus));
-}
-
-void TkestForm::RegleZoom(double k) {
-    ActiverZoom();
-    if (k == zoom_ && !pleinEcran_) return;  // at 100 %, a size of the user's own stays
-    ReglePleinEcran(false);
-    if (zoom_ == 1.0) {
-        clientNormal_ = size();
-        cadreNormal_ = frameGeometry().size();
-    }
-    zoom_ = k;
-    ActiverZoom();
-    resize(TailleClient(k));
-    PlacerRangee();
-    Redessiner();
-}
-
-void TkestForm::ReglePleinEcran(bool plein) {
-    if (plein == pleinEcran_) return;
-    if (plein) {
-        if (zoom_ == 1.0) {
-            clientNormal_ = size();
-            cadreNormal_ = frameGeometry().size();
-        }
-        positionNormale_ = geometry().topLeft();  // the client's: the frame may come and go
-    }
-    pleinEcran_ = plein;
-    PleinEcran1->setChecked(plein);
-    echap_->setEnabled(plein);
-    if (plein) {
-        setWindowState(windowState() | Qt::WindowFullScreen);
-        // Without a window manager nobody sizes the window: it takes the screen itself.
-        if (const QScreen* ecran = screen()) setGeometry(ecran->geometry());
-    } else {
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
-        setGeometry(QRect(positionNormale_, TailleClient(zoom_)));
-    }
-    PlacerRangee();
-    Redessiner();
-}
-
-void TkestForm::PlacerRangee() {
-    const int dx = pleinEcran_ || zoom_ != 1.0 ? Zone->width() - clientNormal_.width() : 0;
-    for (const auto& [controle, position] : rangee_) controle->move(position + QPoint(dx, 0));
-}
-
-void TkestForm::Memoriser() const {
-    QSettings reglages(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
-    reglages.setValue(QStringLiteral("zoom"), zoom_);
-    reglages.setValue(QStringLiteral("pleinEcran"), pleinEcran_);
-}
-
-void TkestForm::Agrandir1Click() {
-    // The next step, unless the window would no longer fit on the screen.
-    const auto plus = std::upper_bound(std::begin(kZooms), std::end(kZooms), zoom_);
-    RegleZoom(plus == std::end(kZooms) ? zoom_ : ZoomPermis(*plus));
-    Memoriser();
-}
-
-void TkestForm::Reduire1Click() {
-    const auto moins = std::lower_bound(std::begin(kZooms), std::end(kZooms), zoom_);
-    RegleZoom(moins == std::begin(kZooms) ? zoom_ : *(moins - 1));
-    Memoriser();
-}
-
-void TkestForm::TailleNormale1Click() {
-    RegleZoom(1.0);
-    Memoriser();
-}
-
-void TkestForm::PleinEcran1Click() {
-    ReglePleinEcran(!pleinEcran_);
-    Memoriser();
-}
+void TkestForm::PleinEcran1Click() { Zone->BasculerPleinEcran(); }
 
 TOptionsDlg& TkestForm::CreerOptionsDlg() {
     if (!OptionsDlg) {
@@ -499,18 +369,7 @@ Affichage TkestForm::LireAffichage() const {
                      CheckBoxAfficheBobinage->isChecked()};
 }
 
-void TkestForm::FormPaint() {
-    QPainter painter(Zone);
-    // Zoomed, the same calls through a scaled painter; at 100 % the painter is left as it is.
-    if (pleinEcran_) {
-        const double k = FacteurImage();
-        Agrandit(painter, k, OrigineCentree(Zone->size(), k));
-    } else if (zoom_ != 1.0) {
-        Agrandit(painter, zoom_);
-    }
-    const PainterSurface::Attache attache(*surface_, painter);
-    Dessine(*surface_, etat_, LireAffichage());
-}
+void TkestForm::FormPaint(DrawingSurface& surface) { Dessine(surface, etat_, LireAffichage()); }
 
 void TkestForm::CheckBoxAfficheClick() { Redessiner(); }
 
@@ -577,7 +436,8 @@ void TkestForm::Harmoniques1Click() {
 }
 
 void TkestForm::Copy1Click() {
-    Copier(etat_, LireAffichage(), TailleCopie(), EcranCourant(), *QGuiApplication::clipboard());
+    Copier(etat_, LireAffichage(), Zone->TailleCopie(), EcranCourant(),
+           *QGuiApplication::clipboard());
 }
 
 void TkestForm::Aproposde1Click() {
@@ -586,18 +446,8 @@ void TkestForm::Aproposde1Click() {
 }
 
 bool TkestForm::event(QEvent* e) {
-    if (!cadreAjuste_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize) &&
-        windowHandle()) {
-        const QMargins cadre = windowHandle()->frameMargins();
-        if (!cadre.isNull()) {
-            cadreAjuste_ = true;
-            clientNormal_ = QSize(kLargeurImage - cadre.left() - cadre.right(),
-                                  kHauteurImage - cadre.top() - cadre.bottom());
-            // The frame may take a zoom chosen before it was known past the screen.
-            if (!pleinEcran_) RegleZoom(ZoomPermis(zoom_));
-            if (!pleinEcran_) resize(TailleClient(zoom_));
-        }
-    }
+    if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && windowHandle())
+        Zone->CadreConnu(windowHandle()->frameMargins());
     return QMainWindow::event(e);
 }
 
@@ -607,11 +457,6 @@ void TkestForm::changeEvent(QEvent* e) {
 }
 
 bool TkestForm::eventFilter(QObject* objet, QEvent* e) {
-    if (objet == Zone && e->type() == QEvent::Resize) PlacerRangee();
-    if (objet == Zone && e->type() == QEvent::Paint) {
-        Garde([this] { FormPaint(); });
-        return true;
-    }
     if (objet == ScrollBar1 && e->type() == QEvent::KeyPress) {
         // The desktop's scroll-bar keys: Left/Up and Page Up toward the minimum, Right/Down
         // and Page Down toward the maximum (Qt's scroll bar inverts some of them).

@@ -488,7 +488,7 @@ cadre_exterieur() {
 # --- Under a real window manager -----------------------------------------------------------
 # openbox frames the windows: the main window's frame, title bar and borders included, must
 # still be 700x500 at (100, 100), and the options dialog's frame must open beside it, 8 px to
-# its right with the same top; a tool window, it offers neither minimising nor maximising.
+# its right with the same top, as a tool window.
 controle_openbox() {
     if ! command -v openbox >/dev/null 2>&1; then
         echo "# skipped: the window-manager run (openbox is not installed)"
@@ -529,10 +529,13 @@ controle_openbox() {
         read -r ox oy ow oh < <(cadre_exterieur "$options")
         verifie "under openbox the Options dialog's outer frame opens at ($ox, $oy), expected ($((fx + fw + 8)), $fy)" \
             test "$ox $oy" = "$((fx + fw + 8)) $fy"
-        local actions
+        # A tool window: openbox lets it be closed, not maximised (it still offers to minimise
+        # a utility window, with its transient parent).
+        local type actions
+        type=$(xprop -id "$options" _NET_WM_WINDOW_TYPE 2>/dev/null)
         actions=$(xprop -id "$options" _NET_WM_ALLOWED_ACTIONS 2>/dev/null)
-        verifie "under openbox the Options dialog can be closed but neither minimised nor maximised ($actions)" \
-            eval '[[ $actions == *_NET_WM_ACTION_CLOSE* && $actions != *MINIMIZE* && $actions != *MAXIMIZE* ]]'
+        verifie "under openbox the Options dialog is a utility window that can be closed, not maximised ($type; $actions)" \
+            eval '[[ $type == *"= _NET_WM_WINDOW_TYPE_UTILITY"* && $actions == *_NET_WM_ACTION_CLOSE* && $actions != *MAXIMIZE* ]]'
         menu o d && verifie "under openbox Options > Dimensions again hides the dialog" \
             attend 10 absente Options
     else
