@@ -115,9 +115,9 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre) : FenetreOutil(fenetre) {
     connect(CBAgrandir, &QCheckBox::toggled, this, [this] { Echelonner(); });
     entete->addWidget(CBAgrandir);
     colonne->addLayout(entete);
-    createChart();
+    CreerGraphique();
     colonne->addWidget(Graphique, 1);
-    createTable();
+    CreerTableau();
     colonne->addWidget(Tableau);
     LabelDistorsion = new QLabel(this);
     LabelDistorsion->setObjectName(QStringLiteral("LabelDistorsion"));
@@ -135,7 +135,7 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre) : FenetreOutil(fenetre) {
     resize(760, 600);
 }
 
-void THarmoniquesDlg::createChart() {
+void THarmoniquesDlg::CreerGraphique() {
     Directs = new QBarSet(tr("Direct (sens du fondamental)"));
     Directs->setObjectName(QStringLiteral("Directs"));
     Directs->setColor(kCouleurDirect);
@@ -188,7 +188,7 @@ void THarmoniquesDlg::createChart() {
         tr("Amplitude de chaque harmonique rapportée au fondamental ; Ctrl+C copie le spectre"));
 }
 
-void THarmoniquesDlg::createTable() {
+void THarmoniquesDlg::CreerTableau() {
     Tableau = new QTableWidget(0, 8, this);
     Tableau->setObjectName(QStringLiteral("Tableau"));
     Tableau->setHorizontalHeaderLabels(

@@ -61,8 +61,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void createChart();
-    void createTable();
+    void CreerGraphique();
+    void CreerTableau();
     void Afficher(const State& s, const std::string& separateur);
     // The value axis (0–1, or up to the largest harmonic with "Agrandir les harmoniques") and
     // the bars it holds.

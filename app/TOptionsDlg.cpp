@@ -27,13 +27,13 @@ TOptionsDlg::TOptionsDlg(QWidget* parent) : FenetreOutil(parent) {
     setWindowTitle(tr("Options"));
     setFixedSize(287, 168);
 
-    IDC_p = nouvelEdit("IDC_p", tr("Nombre de paire de pôles p :"),
+    IDC_p = NouvelEdit("IDC_p", tr("Nombre de paire de pôles p :"),
                        tr("choisi le nombre de paires de pôles du bobinage"), 8, 33);
     IDC_m =
-        nouvelEdit("IDC_m", tr("Nombre d'encoches par pôle et par phase m :"),
+        NouvelEdit("IDC_m", tr("Nombre d'encoches par pôle et par phase m :"),
                    tr("choisi le nombre d'encoche par pôle et par phase de chaque bobine"), 32, 33);
     IDC_Y =
-        nouvelEdit("IDC_Y", tr("Ouverture des bobines Y :"),
+        NouvelEdit("IDC_Y", tr("Ouverture des bobines Y :"),
                    tr("Permet d'imposer le raccourcicement polaire (pas diamétral : Pi)"), 56, 57);
 
     // Only a captioned frame: the buttons are the dialog's own, laid over it.
@@ -41,16 +41,16 @@ TOptionsDlg::TOptionsDlg(QWidget* parent) : FenetreOutil(parent) {
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setStatusTip(tr(kAideDistribution));
     RadioGroup1->setGeometry(80, 88, 129, 73);
-    RBParfaite = nouveauBouton("RBParfaite", tr("Parfaite"), 104, 73);
-    RBReelle = nouveauBouton("RBReelle", tr("Réelle"), 120, 73);
-    RBDoubleetoile = nouveauBouton("RBDoubleetoile", tr("Double étoile"), 136, 97);
+    RBParfaite = NouveauBouton("RBParfaite", tr("Parfaite"), 104, 73);
+    RBReelle = NouveauBouton("RBReelle", tr("Réelle"), 120, 73);
+    RBDoubleetoile = NouveauBouton("RBDoubleetoile", tr("Double étoile"), 136, 97);
 
     setTabOrder(IDC_p, IDC_m);
     setTabOrder(IDC_m, IDC_Y);
     setTabOrder(IDC_Y, RBParfaite);
 }
 
-QLineEdit* TOptionsDlg::nouvelEdit(const char* nom, const QString& libelle, const QString& aide,
+QLineEdit* TOptionsDlg::NouvelEdit(const char* nom, const QString& libelle, const QString& aide,
                                    int y, int largeur) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(nom));
@@ -65,7 +65,7 @@ QLineEdit* TOptionsDlg::nouvelEdit(const char* nom, const QString& libelle, cons
     return edit;
 }
 
-QRadioButton* TOptionsDlg::nouveauBouton(const char* nom, const QString& texte, int y,
+QRadioButton* TOptionsDlg::NouveauBouton(const char* nom, const QString& texte, int y,
                                          int largeur) {
     // Siblings under one parent: selecting one clears the others; none is selected at first.
     auto* bouton = new QRadioButton(texte, this);

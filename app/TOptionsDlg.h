@@ -43,9 +43,9 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    QLineEdit* nouvelEdit(const char* nom, const QString& libelle, const QString& aide, int y,
+    QLineEdit* NouvelEdit(const char* nom, const QString& libelle, const QString& aide, int y,
                           int largeur);
-    QRadioButton* nouveauBouton(const char* nom, const QString& texte, int y, int largeur);
+    QRadioButton* NouveauBouton(const char* nom, const QString& texte, int y, int largeur);
 
     QLineEdit* IDC_p = nullptr;
     QLineEdit* IDC_m = nullptr;

@@ -59,8 +59,8 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);
 
-    Zone = new ZoneImage(this, [this](DrawingSurface& surface) { FormPaint(surface); });
-    setCentralWidget(Zone);
+    zone_ = new ZoneImage(this, [this](DrawingSurface& surface) { FormPaint(surface); });
+    setCentralWidget(zone_);
 
     CreerMenus();
     CreerRangeeOutils();
@@ -77,16 +77,16 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     // manager has framed the window, so event() shrinks the client once to keep 700 x 500.
     move(kGauche, kHaut);
     resize(kLargeurImage, kHauteurImage);
-    connect(Zone, &ZoneImage::ZoomChange, this, [this] {
-        Agrandir1->setEnabled(Zone->PeutAgrandir());
-        PleinEcran1->setChecked(Zone->PleinEcran());
+    connect(zone_, &ZoneImage::ZoomChange, this, [this] {
+        Agrandir1->setEnabled(zone_->PeutAgrandir());
+        PleinEcran1->setChecked(zone_->PleinEcran());
     });
-    Zone->Restaurer();
+    zone_->Restaurer();
 }
 
 TkestForm::~TkestForm() = default;
 
-QAction* TkestForm::nouvelleAction(QMenu* menu, const char* nom, const QString& texte,
+QAction* TkestForm::NouvelleAction(QMenu* menu, const char* nom, const QString& texte,
                                    const QString& aide) {
     QAction* action = menu->addAction(texte);
     action->setObjectName(QString::fromLatin1(nom));
@@ -109,27 +109,27 @@ void TkestForm::CreerMenus() {
     };
 
     Fichier1 = menu("Fichier1", tr("&Fichier"));
-    Quitter1 = nouvelleAction(Fichier1, "Quitter1", tr("&Quitter"), tr("Sort de l'application"));
+    Quitter1 = NouvelleAction(Fichier1, "Quitter1", tr("&Quitter"), tr("Sort de l'application"));
     relier(Quitter1, &TkestForm::Quitter1Click);
 
     Edit1 = menu("Edit1", tr("&Edit"));
-    Copy1 = nouvelleAction(Edit1, "Copy1", tr("&Copier"), QString());
+    Copy1 = NouvelleAction(Edit1, "Copy1", tr("&Copier"), QString());
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     // Anywhere in the main window, whichever control has the focus.
     Copy1->setShortcutContext(Qt::ApplicationShortcut);
     relier(Copy1, &TkestForm::Copy1Click);
 
     Simulation1 = menu("Simulation1", tr("&Simulation"));
-    Play1 = nouvelleAction(Simulation1, "Play1", tr("&Play"), tr("Lance la simulation"));
+    Play1 = NouvelleAction(Simulation1, "Play1", tr("&Play"), tr("Lance la simulation"));
     relier(Play1, &TkestForm::Play1Click);
-    Stop1 = nouvelleAction(Simulation1, "Stop1", tr("&Stop"), tr("Arrête la simulation"));
+    Stop1 = NouvelleAction(Simulation1, "Stop1", tr("&Stop"), tr("Arrête la simulation"));
     relier(Stop1, &TkestForm::Stop1Click);
 
     // A tool window's item: its mark is the window's (FenetreOutil); Qt flips the mark before
     // telling, so it is put back and the window decides.
     const auto outil = [&](const char* nom, const QString& texte, const QString& aide,
                            void (TkestForm::*handler)()) {
-        QAction* action = nouvelleAction(Options1, nom, texte, aide);
+        QAction* action = NouvelleAction(Options1, nom, texte, aide);
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, [this, action, handler](bool coche) {
             action->setChecked(!coche);
@@ -151,28 +151,28 @@ void TkestForm::CreerMenus() {
         &TkestForm::Alimentation1Click);
 
     Options1->addSeparator();
-    Agrandir1 = nouvelleAction(Options1, "Agrandir1", tr("A&grandir"),
+    Agrandir1 = NouvelleAction(Options1, "Agrandir1", tr("A&grandir"),
                                tr("Agrandit l'image et la fenêtre"));
     // Ctrl+= too: the same key as Ctrl++ without Shift on many keyboards.
     Agrandir1->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     relier(Agrandir1, &TkestForm::Agrandir1Click);
     Reduire1 =
-        nouvelleAction(Options1, "Reduire1", tr("&Réduire"), tr("Réduit l'image et la fenêtre"));
+        NouvelleAction(Options1, "Reduire1", tr("&Réduire"), tr("Réduit l'image et la fenêtre"));
     Reduire1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     relier(Reduire1, &TkestForm::Reduire1Click);
-    TailleNormale1 = nouvelleAction(Options1, "TailleNormale1", tr("&Taille normale"),
+    TailleNormale1 = NouvelleAction(Options1, "TailleNormale1", tr("&Taille normale"),
                                     tr("Affiche l'image à sa taille d'origine"));
     TailleNormale1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     relier(TailleNormale1, &TkestForm::TailleNormale1Click);
-    PleinEcran1 = nouvelleAction(Options1, "PleinEcran1", tr("&Plein écran"),
+    PleinEcran1 = NouvelleAction(Options1, "PleinEcran1", tr("&Plein écran"),
                                  tr("Affiche l'image sur tout l'écran (Échap pour revenir)"));
     PleinEcran1->setCheckable(true);
     PleinEcran1->setShortcut(QKeySequence(Qt::Key_F11));
     relier(PleinEcran1, &TkestForm::PleinEcran1Click);
 
     Aide1 = menu("Aide1", tr("&Aide"));
-    Aproposde1 = nouvelleAction(Aide1, "Aproposde1", tr("&A propos de ..."),
+    Aproposde1 = NouvelleAction(Aide1, "Aproposde1", tr("&A propos de ..."),
                                 tr("Affiche des informations à propos du logiciel"));
     relier(Aproposde1, &TkestForm::Aproposde1Click);
 }
@@ -180,7 +180,7 @@ void TkestForm::CreerMenus() {
 void TkestForm::CreerRangeeOutils() {
     const QString aideVitesse = tr("Choisi la vitesse de l'animation");
 
-    SpeedButton1 = new QPushButton(tr("Play"), Zone);
+    SpeedButton1 = new QPushButton(tr("Play"), zone_);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setFont(PoliceInterface(true));
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
@@ -189,7 +189,7 @@ void TkestForm::CreerRangeeOutils() {
     connect(SpeedButton1, &QPushButton::clicked, this, [this] { Garde([this] { Run1Click(); }); });
 
     // The bar's position is the tick interval in milliseconds: left is fast, right is slow.
-    ScrollBar1 = new QScrollBar(Qt::Horizontal, Zone);
+    ScrollBar1 = new QScrollBar(Qt::Horizontal, zone_);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
     ScrollBar1->setRange(10, 200);
     ScrollBar1->setValue(60);
@@ -202,19 +202,19 @@ void TkestForm::CreerRangeeOutils() {
     connect(ScrollBar1, &QScrollBar::valueChanged, this,
             [this](int position) { Garde([&] { ScrollBar1Change(position); }); });
 
-    Label2 = NouveauLibelle(QStringLiteral("Label2"), tr("Rapide"), Zone, 448, 16);
+    Label2 = NouveauLibelle(QStringLiteral("Label2"), tr("Rapide"), zone_, 448, 16);
     Label2->setStatusTip(aideVitesse);
-    Label1 = NouveauLibelle(QStringLiteral("Label1"), tr("Lent"), Zone, 569, 16, true);
+    Label1 = NouveauLibelle(QStringLiteral("Label1"), tr("Lent"), zone_, 569, 16, true);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label1->setStatusTip(aideVitesse);
 
     CheckBoxAfficheVect =
-        NouvelleCase("CheckBoxAfficheVect", tr("Vecteurs"), tr("Affiche les vecteurs"), Zone, 2);
+        NouvelleCase("CheckBoxAfficheVect", tr("Vecteurs"), tr("Affiche les vecteurs"), zone_, 2);
     CheckBoxAfficheOnde = NouvelleCase("CheckBoxAfficheOnde", tr("Onde"),
-                                       tr("Affiche l'onde associée à la kest"), Zone, 18);
+                                       tr("Affiche l'onde associée à la kest"), zone_, 18);
     CheckBoxAfficheBobinage =
         NouvelleCase("CheckBoxAfficheBobinage", tr("Bobinage"),
-                     tr("Affiche l'emplacement des bobines de chaque phase"), Zone, 34);
+                     tr("Affiche l'emplacement des bobines de chaque phase"), zone_, 34);
     for (QCheckBox* c : {CheckBoxAfficheVect, CheckBoxAfficheOnde, CheckBoxAfficheBobinage})
         connect(c, &QCheckBox::clicked, this,
                 [this] { Garde([this] { CheckBoxAfficheClick(); }); });
@@ -242,19 +242,19 @@ void TkestForm::CreerHorloge() {
     connect(Timer1, &QTimer::timeout, this, [this] { Garde([this] { Timer1Timer(); }); });
 }
 
-double TkestForm::Zoom() const { return Zone->Zoom(); }
+double TkestForm::Zoom() const { return zone_->Zoom(); }
 
-bool TkestForm::PleinEcran() const { return Zone->PleinEcran(); }
+bool TkestForm::PleinEcran() const { return zone_->PleinEcran(); }
 
-double TkestForm::FacteurImage() const { return Zone->FacteurImage(); }
+double TkestForm::FacteurImage() const { return zone_->FacteurImage(); }
 
-void TkestForm::Agrandir1Click() { Zone->Agrandir(); }
+void TkestForm::Agrandir1Click() { zone_->Agrandir(); }
 
-void TkestForm::Reduire1Click() { Zone->Reduire(); }
+void TkestForm::Reduire1Click() { zone_->Reduire(); }
 
-void TkestForm::TailleNormale1Click() { Zone->TailleNormale(); }
+void TkestForm::TailleNormale1Click() { zone_->TailleNormale(); }
 
-void TkestForm::PleinEcran1Click() { Zone->BasculerPleinEcran(); }
+void TkestForm::PleinEcran1Click() { zone_->BasculerPleinEcran(); }
 
 TOptionsDlg& TkestForm::CreerOptionsDlg() {
     if (!OptionsDlg) {
@@ -322,7 +322,7 @@ void TkestForm::LireSeparateur(const QLocale& locale) {
 }
 
 void TkestForm::Redessiner() {
-    Zone->update();
+    zone_->update();
     // Every change of the state ends here; the spectrum recomputes only when the winding
     // itself changed, so a clock tick costs it a comparison.
     if (HarmoniquesDlg && HarmoniquesDlg->isVisible()) HarmoniquesDlg->Suivre(etat_, separateur_);
@@ -436,7 +436,7 @@ void TkestForm::Harmoniques1Click() {
 }
 
 void TkestForm::Copy1Click() {
-    Copier(etat_, LireAffichage(), Zone->TailleCopie(), EcranCourant(),
+    Copier(etat_, LireAffichage(), zone_->TailleCopie(), EcranCourant(),
            *QGuiApplication::clipboard());
 }
 
@@ -447,7 +447,7 @@ void TkestForm::Aproposde1Click() {
 
 bool TkestForm::event(QEvent* e) {
     if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && windowHandle())
-        Zone->CadreConnu(windowHandle()->frameMargins());
+        zone_->CadreConnu(windowHandle()->frameMargins());
     return QMainWindow::event(e);
 }
 

@@ -111,7 +111,7 @@ private:
     void Rattacher(FenetreOutil& fenetre, QAction* action);
     void CreerRangeeOutils();
     void CreerHorloge();
-    QAction* nouvelleAction(QMenu* menu, const char* nom, const QString& texte,
+    QAction* NouvelleAction(QMenu* menu, const char* nom, const QString& texte,
                             const QString& aide);
     // The clock's on/off flag: setting the value already held does nothing.
     void RegleMarche(bool marche);
@@ -150,7 +150,7 @@ private:
     QAction* PleinEcran1 = nullptr;
 
     State etat_;  // written only by the rules of model/Regles.h, called from this window
-    ZoneImage* Zone = nullptr;                    // the drawing area, the central widget
+    ZoneImage* zone_ = nullptr;                   // the drawing area, the central widget
     TOptionsDlg* OptionsDlg = nullptr;            // a child of this window
     THarmoniquesDlg* HarmoniquesDlg = nullptr;    // a child of this window
     TAlimentationDlg* AlimentationDlg = nullptr;  // a child of this window
