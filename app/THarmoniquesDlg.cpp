@@ -65,6 +65,10 @@ QString NomSensTraduit(Sens sens) {
             return QCoreApplication::translate("kest::THarmoniquesDlg", "direct");
         case Sens::Inverse:
             return QCoreApplication::translate("kest::THarmoniquesDlg", "inverse");
+        case Sens::Pulsant:
+            return QCoreApplication::translate("kest::THarmoniquesDlg", "pulsant");
+        case Sens::Elliptique:
+            return QCoreApplication::translate("kest::THarmoniquesDlg", "elliptique");
         case Sens::Absent:
             break;
     }
@@ -219,7 +223,7 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     inverses_.clear();
     for (int h = 1; h <= kOrdresTableau; ++h) {
         if (equilibree) {
-            const double r = analyse.Relatif(h).value_or(0.0);
+            const double r = analyse.RelatifInstantane(h).value_or(0.0);
             directs_.append(analyse.sens[h] == Sens::Direct ? r : 0.0);
             inverses_.append(analyse.sens[h] == Sens::Inverse ? r : 0.0);
         } else {
@@ -240,12 +244,7 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
                                         : tr("Amplitude / fondamental équilibré"));
     Echelonner();
 
-    const std::vector<int> ordres = OrdresFenetre(s);
-    lignes_ = LignesHarmoniques(s, analyse, ordres);
-    // Any other supply makes each order's crest, and so A(h)/A(1) and the distortion, pulsate
-    // with time; the window shows what stays: the forward and backward parts and their ratio.
-    if (!equilibree)
-        for (LigneHarmonique& l : lignes_) l.relatif.reset();
+    lignes_ = LignesHarmoniques(s, analyse, OrdresFenetre(s, analyse));
     const auto partie = [&](const std::optional<double>& v) {
         return v ? Nombre(*v, separateur) : QStringLiteral("—");
     };

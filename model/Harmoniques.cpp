@@ -5,6 +5,7 @@
 #include <cmath>
 #include <complex>
 #include <cstdio>
+#include <limits>
 
 #include "model/Alimentation.h"
 #include "model/Physique.h"
@@ -190,7 +191,7 @@ Facteurs FacteursBobinage(const State& s, int h) {
             case Sens::Inverse:
                 f.ke = std::cos((h + 1) * kPi / 12);
                 break;
-            case Sens::Absent:
+            default:  // absent: the balanced phases give no other kind of wave
                 f.ke = 0.0;
                 break;
         }
@@ -207,6 +208,11 @@ double AmplitudeAnalytique(const State& s, int h) {
 }
 
 std::optional<double> Harmoniques::Relatif(int h) const {
+    if (pulse) return std::nullopt;
+    return RelatifInstantane(h);
+}
+
+std::optional<double> Harmoniques::RelatifInstantane(int h) const {
     if (h < 1 || h > kOrdreMax || !(amplitude[1] > 0.0)) return std::nullopt;
     if (sens[1] == Sens::Absent) return std::nullopt;
     return amplitude[h] / amplitude[1];
@@ -258,19 +264,28 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     }
     if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
 
-    // Balanced, an order's crest is constant in time; otherwise its larger part decides.
+    // Balanced, an order's crest is constant in time; otherwise each of its parts is.
+    sp.pulse = !equilibree;
     const bool fondamental = AFondamental(sp, s.Imax);
     const double base = equilibree ? (fondamental ? sp.amplitude[1] : 0.0) : sp.equilibre;
     const double seuil = base > 0.0 ? kSeuilAbsent * base : 1e-9 * std::abs(s.Imax);
     for (int h = 1; h <= kOrdreMax; ++h) {
-        const double present = equilibree ? sp.amplitude[h] : std::max(sp.direct[h], sp.inverse[h]);
-        if (!(present > seuil))
-            sp.sens[h] = Sens::Absent;
+        if (equilibree) {
+            sp.sens[h] = !(sp.amplitude[h] > seuil)      ? Sens::Absent
+                         : sp.direct[h] >= sp.inverse[h] ? Sens::Direct
+                                                         : Sens::Inverse;
+            continue;
+        }
+        const bool avant = sp.direct[h] > seuil, arriere = sp.inverse[h] > seuil;
+        if (avant && arriere)
+            sp.sens[h] = std::abs(sp.direct[h] - sp.inverse[h]) <= kEcartPulsant * base
+                             ? Sens::Pulsant
+                             : Sens::Elliptique;
         else
-            sp.sens[h] = sp.direct[h] >= sp.inverse[h] ? Sens::Direct : Sens::Inverse;
+            sp.sens[h] = avant ? Sens::Direct : arriere ? Sens::Inverse : Sens::Absent;
     }
     if (!(base > 0.0)) sp.sens[1] = Sens::Absent;
-    if (fondamental) {
+    if (fondamental && equilibree) {
         double somme = 0.0;
         for (int h = kPremierOrdreDistorsion; h <= kOrdreMax; ++h)
             somme += sp.amplitude[h] * sp.amplitude[h];
@@ -279,7 +294,60 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     return sp;
 }
 
-std::vector<int> OrdresFenetre(const State& s) {
+bool ChampFondamental::Pulsant() const { return std::abs(direct - inverse) <= kEcartPulsant; }
+
+ChampFondamental ChampDuFondamental(const State& s) {
+    ChampFondamental c;
+    if (s.p < 1 || !std::isfinite(s.Omega) || s.Omega == 0.0) return c;
+    // The order-1 coefficient at t = 0 and a quarter period later splits into the two parts
+    // (as in HarmoniquesNumeriques); a part of coefficient a has its crest at −arg a.
+    std::optional<Formes> formes;
+    if (Etagee(s)) formes = FormesEtagees(s);
+    State e = s;
+    e.alimentation = Alimentation::Equilibree;
+    e.t = 0.0;
+    const double unite = std::abs(Transformee(e, formes)[1]);
+    if (!(unite > 1e-9 * std::abs(s.Imax))) return c;
+    State debut = s, quart = s;
+    debut.t = 0.0;
+    quart.t = kPiSur2 / s.Omega;
+    const Complexe c1 = Transformee(debut, formes)[1];
+    const Complexe c2 = Transformee(quart, formes)[1];
+    const Complexe i(0.0, 1.0);
+    const Complexe avant = (c1 + i * c2) * 0.5, arriere = (c1 - i * c2) * 0.5;
+    c.direct = std::abs(avant) / unite;
+    c.inverse = std::abs(arriere) / unite;
+    c.phaseDirect = -std::arg(avant);
+    c.phaseInverse = -std::arg(arriere);
+    c.existe = true;
+    return c;
+}
+
+Crete CreteResultante(const ChampFondamental& c, double wt) {
+    const double direct = c.phaseDirect + wt, inverse = c.phaseInverse - wt;
+    const Complexe v = std::polar(c.direct, direct) + std::polar(c.inverse, inverse);
+    const double amplitude = std::abs(v);
+    // A standing wave lies on the axis halfway between its two parts' crests, on one side while
+    // its amplitude is positive, on the other (the next crest) while it is negative.
+    const double axe = (c.phaseDirect + c.phaseInverse) * 0.5;
+    if (c.Pulsant()) {
+        if (!(amplitude > kEcartPulsant * (c.direct + c.inverse))) return {amplitude, axe};
+        const double ecart = std::remainder(std::arg(v) - axe, kDeuxPi);
+        return {amplitude, std::abs(ecart) > kPiSur2 ? axe + kPi : axe};
+    }
+    // Otherwise the crest turns with the larger part and never leaves its side: measured from
+    // it, the resultant stays within a quarter turn.
+    const double reference = c.direct >= c.inverse ? direct : inverse;
+    return {amplitude, reference + std::remainder(std::arg(v) - reference, kDeuxPi)};
+}
+
+std::vector<int> OrdresFenetre(const State& s, const Harmoniques& analyse) {
+    if (analyse.pulse) {
+        std::vector<int> ordres;
+        for (int h = 1; h <= kOrdresTableau; ++h)
+            if (analyse.sens[h] != Sens::Absent) ordres.push_back(h);
+        return ordres;
+    }
     // A full-pitch coil's wave has half-wave symmetry: no even order. The pitch factor of the
     // 2nd, sin(Y), says so whatever the writing of π (its 15-digit text reads back a hair off).
     if (!(std::abs(FacteursBobinage(s, 2).kp) > 1e-9)) return {1, 5, 7, 11, 13};
@@ -307,6 +375,8 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
         }
         if (l.sens == Sens::Direct) l.vitesse = 1.0 / h;
         if (l.sens == Sens::Inverse) l.vitesse = -1.0 / h;
+        if (l.sens == Sens::Pulsant || l.sens == Sens::Elliptique)
+            l.vitesse = std::numeric_limits<double>::quiet_NaN();
         lignes.push_back(l);
     }
     return lignes;
@@ -343,10 +413,17 @@ std::string PorteeDistorsion() {
                    {std::to_string(kPremierOrdreDistorsion), std::to_string(kOrdreMax)});
 }
 
+std::string NotePulsation() {
+    return Traduit("Harmoniques",
+                   "alimentation déséquilibrée : la crête de chaque rang pulse avec le temps, "
+                   "A(h)/A(1) et la distorsion ne sont pas donnés ; les parties directe et "
+                   "inverse, fixes, le sont");
+}
+
 std::string TexteDistorsion(const Harmoniques& analyse, std::string_view separateur) {
     return "distorsion (" + PorteeDistorsion() + ")\t" +
            (analyse.distorsion ? TexteFacteur(*analyse.distorsion, separateur) : std::string()) +
-           '\n';
+           '\n' + (analyse.pulse ? "# " + NotePulsation() + '\n' : std::string());
 }
 
 std::string NomSens(Sens sens) {
@@ -355,6 +432,10 @@ std::string NomSens(Sens sens) {
             return "direct";
         case Sens::Inverse:
             return "inverse";
+        case Sens::Pulsant:
+            return "pulsant";
+        case Sens::Elliptique:
+            return "elliptique";
         case Sens::Absent:
             break;
     }
@@ -364,7 +445,9 @@ std::string NomSens(Sens sens) {
 std::string TexteVitesse(const LigneHarmonique& ligne) {
     if (ligne.sens == Sens::Absent) return "0";
     const std::string fraction = ligne.h == 1 ? "1" : "1/" + std::to_string(ligne.h);
-    return ligne.sens == Sens::Inverse ? "-" + fraction : fraction;
+    if (ligne.sens == Sens::Inverse) return "-" + fraction;
+    if (ligne.sens == Sens::Direct) return fraction;
+    return "±" + fraction;
 }
 
 std::string TexteTableau(std::span<const LigneHarmonique> lignes, std::string_view separateur) {
@@ -374,7 +457,9 @@ std::string TexteTableau(std::span<const LigneHarmonique> lignes, std::string_vi
         for (const double v : {l.facteurs.kp, l.facteurs.kd, l.facteurs.ke, l.facteurs.kw})
             texte += '\t' + TexteFacteur(v, separateur);
         texte += '\t' + (l.relatif ? TexteFacteur(*l.relatif, separateur) : std::string());
-        texte += '\t' + NomSens(l.sens) + '\t' + TexteFacteur(l.vitesse, separateur);
+        texte += '\t' + NomSens(l.sens) + '\t' +
+                 (std::isnan(l.vitesse) ? "±" + TexteFacteur(1.0 / l.h, separateur)
+                                        : TexteFacteur(l.vitesse, separateur));
         for (const std::optional<double>& v : {l.direct, l.inverse})
             texte += '\t' + (v ? TexteFacteur(*v, separateur) : std::string());
         texte += '\n';
@@ -385,6 +470,7 @@ std::string TexteTableau(std::span<const LigneHarmonique> lignes, std::string_vi
 std::string JsonTableau(const State& s, const Harmoniques& analyse,
                         std::span<const LigneHarmonique> lignes) {
     std::string json = "{\"bobinage\": " + JsonTexte(NomBobinage(s, ".")) +
+                       (analyse.pulse ? ", \"note\": " + JsonTexte(NotePulsation()) : "") +
                        ", \"distorsion\": " + Json(analyse.distorsion) +
                        ", \"distorsion_rangs\": [" + std::to_string(kPremierOrdreDistorsion) +
                        ", " + std::to_string(kOrdreMax) + "], \"ordres\": [";

@@ -32,8 +32,14 @@ inline constexpr int kOrdresTableau = 25;          // orders of the chart and of
 // Below this fraction of the fundamental an order is indistinguishable from the sampling
 // error: it is reported absent, without a direction.
 inline constexpr double kSeuilAbsent = 1e-3;
+// Two parts of an order closer than this fraction of the balanced fundamental are equal: the
+// order pulsates.
+inline constexpr double kEcartPulsant = 1e-9;
 
-enum class Sens { Absent, Direct, Inverse };
+// How order h turns. Under the balanced supply every order is one wave, forward or backward;
+// any other supply splits it into a forward and a backward part: "pulsant" when the two are
+// equal (a standing wave), "elliptique" when both are present but unequal.
+enum class Sens { Absent, Direct, Inverse, Pulsant, Elliptique };
 
 // Winding factors of order h, signed as in the textbooks; kw = kp·kd·ke.
 struct Facteurs {
@@ -60,17 +66,22 @@ struct Harmoniques {
     std::array<double, kOrdreMax + 1> direct{};   // its forward-turning part
     std::array<double, kOrdreMax + 1> inverse{};  // its backward-turning part
     // The direction of order h: the balanced supply's crest of order h against 1e-3 of its
-    // fundamental; any other supply, the larger of its two parts against 1e-3 of `equilibre`.
+    // fundamental; any other supply, each of its two parts against 1e-3 of `equilibre`
+    // (Pulsant when they differ by no more than kEcartPulsant of it).
     std::array<Sens, kOrdreMax + 1> sens{};
     // The crest of the fundamental the balanced supply gives the same winding (0 when it has
     // none): the unit of the forward and backward parts of every supply.
     double equilibre = 0.0;
+    // Any supply but the balanced one: every order's crest pulsates with time, so neither
+    // A(h)/A(1) nor the distortion is a property of the winding; only the parts are.
+    bool pulse = false;
     // sqrt(Σ A(h)²)/A(1) over orders kPremierOrdreDistorsion .. kOrdreMax (more than the
-    // table lists); empty when there is no fundamental to compare with.
+    // table lists); empty when there is no fundamental to compare with, or when `pulse`.
     std::optional<double> distorsion;
-    // A(h)/A(1) at the state's time, or empty when there is no fundamental. Constant in time
-    // for the balanced supply; any other makes it pulsate: its parts below do not.
+    // A(h)/A(1), or empty when there is no fundamental or when `pulse`.
     std::optional<double> Relatif(int h) const;
+    // A(h)/A(1) at the state's instant whatever the supply (the chart of the balanced supply).
+    std::optional<double> RelatifInstantane(int h) const;
     // The forward and backward parts of order h per unit of the balanced fundamental
     // (model/Alimentation.h gives their formulas), or empty when the winding has none.
     std::optional<double> DirectRelatif(int h) const;
@@ -93,18 +104,49 @@ struct LigneHarmonique {
     Facteurs facteurs;
     std::optional<double> relatif;
     Sens sens = Sens::Absent;
-    double vitesse = 0.0;  // +1/h forward, −1/h backward, 0 absent
+    // +1/h forward, −1/h backward, 0 absent; not a number for two parts (±1/h, TexteVitesse)
+    double vitesse = 0.0;
     // The forward and backward parts per unit of the balanced fundamental.
     std::optional<double> direct;
     std::optional<double> inverse;
 };
 
-// The window's orders: 1, 5, 7, 11, 13, with 2 and 4 first when the pitch factor of order 2
-// is not negligible (|k_p(2)| > 1e-9: the coil is not full-pitch).
-std::vector<int> OrdresFenetre(const State& s);
+// The fundamental of the resultant as the arrows and the crest markers show it, taken from the
+// model's own resultant (its order-1 coefficient, as HarmoniquesNumeriques measures it), so that
+// the picture agrees with the spectrum for every winding: a short coil's shifted axis and the
+// double star included. Its two parts are fixed in time; the electrical angle of each crest
+// moves with the time angle wt = Omega·t.
+struct ChampFondamental {
+    double direct = 0.0;        // forward part per unit of the balanced fundamental
+    double inverse = 0.0;       // backward part, same unit
+    double phaseDirect = 0.0;   // the forward crest stands at the electrical angle phaseDirect + wt
+    double phaseInverse = 0.0;  // the backward crest at phaseInverse − wt
+    bool existe = false;        // false when the winding has no fundamental (no arrows then)
+    bool Pulsant() const;       // equal parts (within kEcartPulsant): a standing wave
+};
+ChampFondamental ChampDuFondamental(const State& s);
+
+// The resultant fundamental's crest at the time angle wt: its amplitude (same unit) and its
+// electrical angle. The angle moves continuously with wt, following the larger part, so that
+// drawn at angle/p it stays on one crest of the p the air gap carries; a pulsating field's crest
+// stays on its axis and flips to the next crest (by π electrical) when the amplitude passes
+// through zero, and at a zero amplitude it lies on that axis.
+struct Crete {
+    double amplitude = 0.0;
+    double angle = 0.0;
+};
+Crete CreteResultante(const ChampFondamental& c, double wt);
+
+// The window's orders under the balanced supply: 1, 5, 7, 11, 13, with 2 and 4 first when the
+// pitch factor of order 2 is not negligible (|k_p(2)| > 1e-9: the coil is not full-pitch).
+// Under any other supply: every order of the chart (1 .. kOrdresTableau) that has a part.
+std::vector<int> OrdresFenetre(const State& s, const Harmoniques& analyse);
 // 1 .. kOrdresTableau, for the chart and the exported table.
 std::vector<int> OrdresExport();
 
+// The rows of the given orders. What they show does not change with time: under a supply other
+// than the balanced one an order's crest pulsates, so its A(h)/A(1) is left empty and its parts
+// are given instead.
 std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques& analyse,
                                                std::span<const int> ordres);
 
@@ -115,12 +157,16 @@ std::string NomBobinage(const State& s, std::string_view separateur = ",");
 std::string TexteFacteur(double v, std::string_view separateur = ".");
 // "rangs 2 à 49": the orders the distortion sums, for every place that shows it.
 std::string PorteeDistorsion();
+// Why an unbalanced supply's export gives no A(h)/A(1) and no distortion (the text's last line
+// after a "# ", the JSON's "note").
+std::string NotePulsation();
 // The distortion as the exported text's last line: "distorsion (rangs 2 à 49)\t0.0320\n", the
-// ratio left empty when there is no fundamental.
+// ratio left empty when there is no fundamental or under an unbalanced supply (then followed by
+// the note).
 std::string TexteDistorsion(const Harmoniques& analyse, std::string_view separateur = ".");
-// "direct", "inverse", "absent".
+// "direct", "inverse", "pulsant", "elliptique", "absent".
 std::string NomSens(Sens sens);
-// "1/5", "-1/5" (backward), "0" (absent).
+// "1/5", "-1/5" (backward), "±1/5" (two parts), "0" (absent).
 std::string TexteVitesse(const LigneHarmonique& ligne);
 
 // Tab-separated, a header line (h k_p k_d k_e k_w A(h)/A(1) sens vitesse direct inverse) then

@@ -2,6 +2,7 @@
 #include "model/Physique.h"
 
 #include <cmath>
+#include <complex>
 
 #include "model/Alimentation.h"
 #include "model/Regles.h"
@@ -25,14 +26,13 @@ double AngleAxe(const State& s, int k, int j) {
 
 namespace {
 
-// Phase k's current per unit of Imax, delayed by `retard` more: a_k·sin(Omega·t − δ_k − retard)
-// for a supply other than the balanced one. Phase 2 of an open phase is exactly phase 1's
-// opposite, so that the two line currents sum to zero.
-double CourantUnitaire(const State& s, int k, double retard) {
-    if (s.alimentation == Alimentation::PhaseCoupee && k == 1)
-        return -CourantUnitaire(s, 0, retard);
+// Phase k's current per unit of Imax, a_k·sin(Omega·t − δ_k), for a supply other than the
+// balanced one. Phase 2 of an open phase is exactly phase 1's opposite, so that the two line
+// currents sum to zero.
+double CourantUnitaire(const State& s, int k) {
+    if (s.alimentation == Alimentation::PhaseCoupee && k == 1) return -CourantUnitaire(s, 0);
     const PhaseAlimentation ph = ParametresPhase(s, k);
-    return ph.a * std::sin(s.Omega * s.t - ph.delta - retard);
+    return ph.a * std::sin(s.Omega * s.t - ph.delta);
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ Courant CourantPhase(const State& s, int k) {
         const double phi = s.Omega * s.t - k * kDeuxPiSur3;
         return {phi, std::sin(phi) * s.Imax};
     }
-    return {s.Omega * s.t - ParametresPhase(s, k).delta, CourantUnitaire(s, k, 0.0) * s.Imax};
+    return {s.Omega * s.t - ParametresPhase(s, k).delta, CourantUnitaire(s, k) * s.Imax};
 }
 
 double Reste(double x, double y) {
@@ -94,8 +94,17 @@ std::vector<double> BordsPhase(const State& s, int k) {
 }
 
 double SecondeEtoile(const State& s, int k) {
-    if (s.alimentation != Alimentation::Equilibree) return CourantUnitaire(s, k, kPiSur6);
-    return std::sin(s.Omega * s.t - k * kDeuxPiSur3 - kPiSur6);
+    if (s.alimentation == Alimentation::Equilibree)
+        return std::sin(s.Omega * s.t - k * kDeuxPiSur3 - kPiSur6);
+    // The second star is fed through a star–delta transformer: it delays the forward sequence
+    // by π/6 and advances the backward one by π/6, and a zero-sequence current does not pass.
+    // Phase k's current is Im(phasor·e^{j·Omega·t}); the forward sequence's phasor of phase k
+    // is D·e^{−j·k·2π/3}, the backward one's B·e^{+j·k·2π/3} (model/Alimentation.h).
+    const Sequences sq = ComposantesSymetriques(s, 1);
+    const double decalage = k * kDeuxPiSur3;
+    const std::complex<double> phaseur = sq.direct * std::polar(1.0, -decalage - kPiSur6) +
+                                         sq.inverse * std::polar(1.0, decalage + kPiSur6);
+    return (phaseur * std::polar(1.0, s.Omega * s.t)).imag();
 }
 
 double ForcePhase(const State& s, int k, double theta) {

@@ -43,10 +43,11 @@ std::vector<double> BordsPhase(const State& s, int k);
 // which is exact there (the difference of two doubles within a factor 2 of each other).
 double Reste(double x, double y);
 
-// The double star's second-star current of phase k per unit of Imax: it lags the first star
-// by π/6 in time, a_k·sin(Omega·t − δ_k − π/6) (balanced: sin(Omega·t − k·2π/3 − π/6)). It is the
-// same at every air-gap angle of one picture, so a sweep computes it once and hands it to the
-// overload below.
+// The double star's second-star current of phase k per unit of Imax. The second star is fed
+// through a star–delta transformer: the forward sequence of the supply comes out π/6 later, the
+// backward sequence π/6 earlier, and the zero sequence not at all (balanced:
+// sin(Omega·t − k·2π/3 − π/6)). It is the same at every air-gap angle of one picture, so a sweep
+// computes it once and hands it to the overload below.
 double SecondeEtoile(const State& s, int k);
 // ForcePhase(s, k, theta), with SecondeEtoile(s, k) already computed: the same value, bit for bit.
 double ForcePhase(const State& s, int k, double theta, double secondeEtoile);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <cmath>
-#include <complex>
+#include <vector>
 
-#include "model/Alimentation.h"
+#include "model/Harmoniques.h"
 #include "model/Textes.h"
 #include "scene/Pixel.h"
 #include "scene/Plan.h"
@@ -77,17 +78,18 @@ void DessineChampResultant(DrawingSurface& d, double theta, int n, Affichage a, 
     Champ(d, theta, kStator, n, 0.04, a, fleches);
 }
 
-// Crest of the perfect resultant (p·theta = Omega·t) on the sum curve and as a stator radius,
+// The crest marker on the sum curve and as a stator radius, at the mechanical angle `crete`,
 // then the fixed axis of phase 1 on its curve and on the space-vector circle.
-void DessineMarqueurs(DrawingSurface& d, const State& etat) {
+void DessineMarqueurs(DrawingSurface& d, const State& etat, double crete) {
     d.SetPenWidth(2);
-    const int x0 = Pixel(kPixelsParRadian * std::fmod(etat.Omega * etat.t / etat.p, kDeuxPi));
+    double x = std::fmod(crete, kDeuxPi);
+    if (x < 0) x += kDeuxPi;  // a crest behind the origin (never for the balanced supply)
+    const int x0 = Pixel(kPixelsParRadian * x);
     d.MoveTo(x0, kBaseSomme);
     d.LineTo(x0, Pixel(kBaseSomme - etat.AmplTotale));
-    const Point crete =
-        PointPolaire(etat.Omega * etat.t / etat.p, kStator.rayon, kStator.cx, kStator.cy);
+    const Point rayon = PointPolaire(crete, kStator.rayon, kStator.cx, kStator.cy);
     d.MoveTo(kStator.cx, kStator.cy);
-    d.LineTo(crete.x, crete.y);
+    d.LineTo(rayon.x, rayon.y);
 
     d.SetPenColor(kRouge);
     const int x1 = Pixel(((kDeuxPiSur3 + kPiSur2) * kPixelsParRadian) / etat.p);
@@ -98,16 +100,20 @@ void DessineMarqueurs(DrawingSurface& d, const State& etat) {
     d.LineTo(axe1.x, axe1.y);
 }
 
+double AngleCrete(const State& etat, const ChampFondamental* champ) {
+    // The balanced supply's crest is the perfect resultant's, p·theta = Omega·t.
+    if (!champ || !champ->existe) return etat.Omega * etat.t / etat.p;
+    return CreteResultante(*champ, etat.Omega * etat.t).angle / etat.p;
+}
+
 namespace {
 
-// Arrow from the stator's centre to the untruncated tip (x, y), barbs as the radial arrows'.
-// An arrow shorter than half a pixel (a part that vanishes: the backward part of a balanced
-// supply, the forward one of a reversed supply) points right: its angle would be rounding noise.
+// A stator arrow from the centre to the untruncated tip (x, y), barbs as the radial arrows'.
 void FlecheCentrale(DrawingSurface& d, double x, double y) {
     const Cercle& c = kStator;
     d.MoveTo(c.cx, c.cy);
     d.LineTo(Pixel(x), Pixel(y));
-    const double a = std::hypot(x - c.cx, c.cy - y) < 0.5 ? 0.0 : std::atan2(c.cy - y, x - c.cx);
+    const double a = std::atan2(c.cy - y, x - c.cx);
     const double b1 = a - kBarbeRadiale;
     const double b2 = a + kBarbeRadiale;
     d.MoveTo(Pixel(kLongueurBarbe * std::cos(b1) + x), Pixel(y - kLongueurBarbe * std::sin(b1)));
@@ -115,74 +121,138 @@ void FlecheCentrale(DrawingSurface& d, double x, double y) {
     d.LineTo(Pixel(kLongueurBarbe * std::cos(b2) + x), Pixel(y - kLongueurBarbe * std::sin(b2)));
 }
 
-// The fundamental's space vector in the stator circle at electrical time angle wt, per unit of
-// the balanced fundamental: the forward part D·e^{j·wt} turns with wt, the backward part
-// −conj(B·e^{j·wt}) against it (their crests at wt + arg D and π − wt − arg B,
-// model/Alimentation.h). Both come from the one e^{j·wt}, so that equal parts (a single phase)
-// cancel exactly across their axis. The plane is the fundamental's electrical one; with one
-// pole pair it is the air gap itself.
-struct ChampsContraires {
-    std::complex<double> direct, inverse;
+// One of the stator's arrows: the crest of a wave at the mechanical angle `angle`, its length
+// kStator.rayon per unit of the balanced fundamental.
+struct Fleche {
+    double x, y;  // the untruncated tip
+    double angle;
+    double longueur;  // pixels
 };
-ChampsContraires Champs(const Sequences& s, double wt) {
-    const std::complex<double> u(std::cos(wt), std::sin(wt));
-    return {s.direct * u, -std::conj(s.inverse * u)};
+Fleche FlecheEnCrete(double amplitude, double angleElectrique, int p) {
+    const double angle = angleElectrique / p;
+    const double longueur = kStator.rayon * amplitude;
+    return {longueur * std::cos(angle) + kStator.cx, kStator.cy - longueur * std::sin(angle), angle,
+            longueur};
 }
 
-// Screen position of a space vector v drawn kStator.rayon long per unit.
-double EcranX(std::complex<double> v) { return kStator.rayon * v.real() + kStator.cx; }
-double EcranY(std::complex<double> v) { return kStator.cy - kStator.rayon * v.imag(); }
+struct Boite {
+    double x1, y1, x2, y2;
+    bool Coupe(const Boite& b) const { return x1 < b.x2 && b.x1 < x2 && y1 < b.y2 && b.y1 < y2; }
+};
 
-// The arrow of v and its label beyond its tip, placed from the tip's pixel so that a part too
-// short to have a direction puts its label right of the centre.
-void ChampEtiquete(DrawingSurface& d, std::complex<double> v, const char* nom) {
-    const double x = EcranX(v), y = EcranY(v);
-    FlecheCentrale(d, x, y);
-    const Point pointe{Pixel(x), Pixel(y)};
-    const int dx = pointe.x - kStator.cx, dy = pointe.y - kStator.cy;
-    const double longueur = std::hypot(dx, dy);
-    const double ex = longueur > 0 ? kEcartEtiquette * dx / longueur : 0.0;
-    const double ey = longueur > 0 ? kEcartEtiquette * dy / longueur : 0.0;
-    d.TextOut(Pixel(pointe.x + ex) - (dx < 0 ? kLargeurEtiquette : 0),
-              Pixel(pointe.y + ey) - kDemiHauteurEtiquette, nom);
+// Does the segment from the stator's centre to (x, y) come within a pixel and a half of the
+// box (the box and the shaft are both truncated when drawn)? Sampled every half pixel: the
+// shafts are at most a few hundred pixels long.
+bool Traverse(const Boite& b, double x, double y) {
+    constexpr double marge = 1.5;
+    const double longueur = std::hypot(x - kStator.cx, y - kStator.cy);
+    const int pas = static_cast<int>(std::min(longueur, 4000.0) * 2) + 1;
+    for (int i = 0; i <= pas; ++i) {
+        const double px = kStator.cx + (x - kStator.cx) * i / pas;
+        const double py = kStator.cy + (y - kStator.cy) * i / pas;
+        if (px >= b.x1 - marge && px <= b.x2 + marge && py >= b.y1 - marge && py <= b.y2 + marge)
+            return true;
+    }
+    return false;
+}
+
+// The frame's captions above the stator circle ("Fresnel", "Vecteur spatial"), in the window's
+// font, in either language.
+constexpr Boite kLegendes{kEtiquetteFresnelX, kEtiquetteY, kEtiquetteVecteurX + 100.0,
+                          kEtiquetteY + 2.0 * kDemiHauteurEtiquette};
+
+// Where a label goes: beside its arrow's tip, in the first of eight directions (along the
+// arrow first, then turning away from it both ways) whose box keeps clear of every shaft and
+// of the labels already placed, the frame's captions and the picture's edges, kEcartEtiquette
+// from the tip, or failing that a step farther. The box is the label's kLargeurEtiquette ×
+// 2·kDemiHauteurEtiquette.
+Boite PlaceEtiquette(const Fleche& f, const std::vector<Fleche>& fleches,
+                     const std::vector<Boite>& placees) {
+    const double demiL = kLargeurEtiquette * 0.5, demiH = kDemiHauteurEtiquette;
+    Boite premiere{};
+    // Nearest first; when every direction is taken (a long shaft on each side), a step farther.
+    for (const double ecart : {kEcartEtiquette, kEcartEtiquette + 14, kEcartEtiquette + 28})
+        for (int i = 0; i < 8; ++i) {
+            // 0, +45°, −45°, +90°, −90°, +135°, −135°, 180°
+            const double tour = ((i + 1) / 2) * (kPi / 4) * (i % 2 == 1 ? 1 : -1);
+            const double a = f.angle + tour;
+            const double ux = std::cos(a), uy = -std::sin(a);
+            // From the tip to the box's centre: the gap plus the box's half-extent along u.
+            const double r = ecart + demiL * std::abs(ux) + demiH * std::abs(uy);
+            const double cx = f.x + r * ux, cy = f.y + r * uy;
+            const Boite b{cx - demiL, cy - demiH, cx + demiL, cy + demiH};
+            if (ecart == kEcartEtiquette && i == 0) premiere = b;
+            bool libre = !b.Coupe(kLegendes) && b.x1 >= 0 && b.y1 >= 0 && b.x2 <= kLargeurImage &&
+                         b.y2 <= kHauteurImage;
+            for (const Fleche& autre : fleches) libre = libre && !Traverse(b, autre.x, autre.y);
+            for (const Boite& autre : placees) libre = libre && !autre.Coupe(b);
+            if (libre) return b;
+        }
+    return premiere;
 }
 
 }  // namespace
 
 // An unbalanced supply's two counter-rotating fields on the stator circle: the locus of the
-// resultant's tip over one period (an ellipse; a segment for a pulsating field), then the
-// forward and backward arrows from the centre and their sum, the resultant arrow, each arrow
-// tip labelled. Leaves the pen purple, solid, 2 px.
-void DessineChampsContraires(DrawingSurface& d, const State& etat) {
-    const Sequences s = ComposantesSymetriques(etat, 1);
+// resultant's crest over the periods that close it (an ellipse, or for p pole pairs its p-lobed
+// image; a pair of radii for a pulsating field), the resultant's arrow, then the forward and
+// backward arrows over it, each at a crest of its own wave as the curves draw it, and their
+// labels. A part shorter than kLongueurVisible draws neither arrow nor label. Leaves the pen
+// solid, 2 px, in the last arrow's colour.
+void DessineChampsContraires(DrawingSurface& d, const State& etat, const ChampFondamental& champ) {
+    if (!champ.existe) return;
+    const int p = etat.p;
     const double wt = etat.Omega * etat.t;
 
     d.SetPenColor(kCouleurResultante);
     d.SetPenStyle(PenStyle::Dot);
     d.SetPenWidth(kLargeurLieu);
-    // Sampled at the middles of kPointsLieu equal steps: no sample falls on an angle whose
-    // cosine or sine is a whole fraction, whose pixel would hang on the last bit of the sum.
+    // Sampled at the middles of equal steps of the time angle: no sample falls on an angle whose
+    // cosine or sine is a whole fraction, whose pixel would hang on the last bit of the sum. A
+    // turning field's crest needs p periods to come back to where it started, a pulsating one
+    // one period.
+    const int points = kPointsLieu * (champ.Pulsant() ? 1 : p);
     const auto pointLieu = [&](int i) {
-        const ChampsContraires c = Champs(s, (kDeuxPi * (i + 0.5)) / kPointsLieu);
-        return Point{Pixel(EcranX(c.direct + c.inverse)), Pixel(EcranY(c.direct + c.inverse))};
+        const Crete c = CreteResultante(champ, (kDeuxPi * (i + 0.5)) / kPointsLieu);
+        const Fleche f = FlecheEnCrete(c.amplitude, c.angle, p);
+        return Point{Pixel(f.x), Pixel(f.y)};
     };
     const Point debut = pointLieu(0);
     d.MoveTo(debut.x, debut.y);
-    for (int i = 1; i < kPointsLieu; ++i) {
-        const Point p = pointLieu(i);
-        d.LineTo(p.x, p.y);
+    for (int i = 1; i < points; ++i) {
+        const Point q = pointLieu(i);
+        d.LineTo(q.x, q.y);
     }
     d.LineTo(debut.x, debut.y);  // closed on its first point exactly
 
-    const ChampsContraires c = Champs(s, wt);
+    const Crete crete = CreteResultante(champ, wt);
+    const Fleche resultante = FlecheEnCrete(crete.amplitude, crete.angle, p);
+    const Fleche direct = FlecheEnCrete(champ.direct, champ.phaseDirect + wt, p);
+    const Fleche inverse = FlecheEnCrete(champ.inverse, champ.phaseInverse - wt, p);
+
     d.SetPenStyle(PenStyle::Solid);
     d.SetPenWidth(kLargeurChamps);
-    d.SetPenColor(kCouleurDirect);
-    ChampEtiquete(d, c.direct, Traduit("ChampTournant", "direct"));
-    d.SetPenColor(kCouleurInverse);
-    ChampEtiquete(d, c.inverse, Traduit("ChampTournant", "inverse"));
-    d.SetPenColor(kCouleurResultante);
-    FlecheCentrale(d, EcranX(c.direct + c.inverse), EcranY(c.direct + c.inverse));
+    std::vector<Fleche> dessinees;
+    const auto dessine = [&](const Fleche& f, Couleur couleur) {
+        if (!(f.longueur >= kLongueurVisible)) return false;
+        d.SetPenColor(couleur);
+        FlecheCentrale(d, f.x, f.y);
+        dessinees.push_back(f);
+        return true;
+    };
+    dessine(resultante, kCouleurResultante);
+    const bool avecDirect = dessine(direct, kCouleurDirect);
+    const bool avecInverse = dessine(inverse, kCouleurInverse);
+
+    std::vector<Boite> placees;
+    const auto etiquette = [&](const Fleche& f, Couleur couleur, const char* nom) {
+        const Boite b = PlaceEtiquette(f, dessinees, placees);
+        placees.push_back(b);
+        d.SetPenColor(couleur);
+        d.TextOut(Pixel(b.x1), Pixel(b.y1), nom);
+    };
+    if (avecDirect) etiquette(direct, kCouleurDirect, Traduit("ChampTournant", "direct"));
+    if (avecInverse) etiquette(inverse, kCouleurInverse, Traduit("ChampTournant", "inverse"));
 }
 
 }  // namespace kest

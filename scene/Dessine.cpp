@@ -16,9 +16,14 @@ void Dessine(DrawingSurface& d, State& etat, Affichage affichage) {
     if (affichage.Bobinage) DessineBobinageStator(d, etat);
     DessineFresnel(d, etat);
     DessineBalayage(d, etat, affichage);
-    DessineMarqueurs(d, etat);
-    // The balanced supply's picture ends here, call for call as it always has.
-    if (etat.alimentation != Alimentation::Equilibree) DessineChampsContraires(d, etat);
+    if (etat.alimentation == Alimentation::Equilibree) {
+        // The balanced supply's picture ends here, call for call as it always has.
+        DessineMarqueurs(d, etat, AngleCrete(etat, nullptr));
+        return;
+    }
+    const ChampFondamental champ = ChampDuFondamental(etat);
+    DessineMarqueurs(d, etat, AngleCrete(etat, &champ));
+    DessineChampsContraires(d, etat, champ);
 }
 
 }  // namespace kest

@@ -66,11 +66,11 @@ inline constexpr int kBasePhase1 = kBasePhase0 + kEcartPhases * 1;  // the one p
 inline constexpr int kLongueurTiret = 3;
 
 // An unbalanced supply (never the balanced one, whose picture stays as it is): the phasors are
-// kLongueurPhaseur·a_k long, and the stator circle carries the fundamental's space vector split
-// into its forward and backward parts, kStator.rayon long per unit of the balanced fundamental
-// (the balanced supply's forward arrow would lie on the crest marker), and the locus of its tip
-// over one period, drawn with kPointsLieu chords. New colours; the arrows 2 px wide, the locus
-// dotted.
+// kLongueurPhaseur·a_k long, and the stator circle carries the fundamental of the resultant
+// split into its forward and backward parts, each arrow at a crest of its wave (mechanical angle
+// = electrical / p) and kStator.rayon long per unit of the balanced fundamental (the balanced
+// supply's forward arrow would lie on the crest marker), and the locus of the resultant's crest,
+// drawn with kPointsLieu chords per period. New colours; the arrows 2 px wide, the locus dotted.
 inline constexpr Couleur kCouleurDirect = 0x0080FF;      // orange (255, 128, 0)
 inline constexpr Couleur kCouleurInverse = 0xA0A000;     // teal (0, 160, 160)
 inline constexpr Couleur kCouleurResultante = 0x800080;  // purple (128, 0, 128)
@@ -78,11 +78,13 @@ inline constexpr int kLargeurChamps = 2;                 // the three arrows
 inline constexpr int kLargeurLieu = 1;  // the dotted locus: a wide dotted line costs a paint
                                         // more than the rest of the picture
 inline constexpr int kPointsLieu = 36;
-// Each arrow's label ("direct", "inverse") stands kEcartEtiquette beyond its tip along the
-// arrow, its box (about kLargeurEtiquette × 2·kDemiHauteurEtiquette in the window's font) on the
-// arrow's side: to the left of that point for an arrow pointing left, else to its right.
+// A part shorter than this (pixels) has no direction worth showing: no arrow, no label.
+inline constexpr double kLongueurVisible = 3.0;
+// Each arrow's label ("direct", "inverse") stands kEcartEtiquette from its tip, its box (about
+// kLargeurEtiquette × 2·kDemiHauteurEtiquette in the window's font) along the arrow, or turned
+// away from it until it clears the shafts and the other label.
 inline constexpr double kEcartEtiquette = 6.0;
-inline constexpr int kLargeurEtiquette = 40;
+inline constexpr int kLargeurEtiquette = 52;
 inline constexpr int kDemiHauteurEtiquette = 7;
 
 // The labels under the Fresnel diagram and the space-vector circle (top-left corner).

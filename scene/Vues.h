@@ -5,6 +5,7 @@
 // that the one before left, and sets only what it changes.
 
 #include "model/Affichage.h"
+#include "model/Harmoniques.h"
 #include "model/State.h"
 #include "scene/DrawingSurface.h"
 #include "scene/Pixel.h"
@@ -28,8 +29,11 @@ void DessineBalayage(DrawingSurface& d, State& etat, Affichage affichage);
 // space-vector circle and the resultant (offset n) on the stator circle.
 void DessineChampPhase1(DrawingSurface& d, double theta, int M, Affichage a, bool fleches);
 void DessineChampResultant(DrawingSurface& d, double theta, int n, Affichage a, bool fleches);
-void DessineMarqueurs(DrawingSurface& d, const State& etat);
+// The crest the markers mark, in mechanical radians: the perfect resultant's, Omega·t/p, under
+// the balanced supply (champ null); under any other, the crest of the resultant's fundamental.
+double AngleCrete(const State& etat, const ChampFondamental* champ);
+void DessineMarqueurs(DrawingSurface& d, const State& etat, double crete);
 // Only for a supply other than the balanced one, after the markers.
-void DessineChampsContraires(DrawingSurface& d, const State& etat);
+void DessineChampsContraires(DrawingSurface& d, const State& etat, const ChampFondamental& champ);
 
 }  // namespace kest

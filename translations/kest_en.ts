@@ -265,6 +265,10 @@ Link:
         <source>rangs %1 à %2</source>
         <translation>orders %1 to %2</translation>
     </message>
+    <message>
+        <source>alimentation déséquilibrée : la crête de chaque rang pulse avec le temps, A(h)/A(1) et la distorsion ne sont pas donnés ; les parties directe et inverse, fixes, le sont</source>
+        <translation>unbalanced supply: the crest of every order pulsates with time, so A(h)/A(1) and the distortion are not given; the forward and backward parts, which are constant, are</translation>
+    </message>
 </context>
 <context>
     <name>Lancement</name>
@@ -739,6 +743,14 @@ Examples:
     <message>
         <source>vitesse</source>
         <translation>speed</translation>
+    </message>
+    <message>
+        <source>pulsant</source>
+        <translation>pulsating</translation>
+    </message>
+    <message>
+        <source>elliptique</source>
+        <translation>elliptical</translation>
     </message>
 </context>
 <context>

@@ -691,7 +691,9 @@ TEST(KestExport, SpectrumTableIsTheModels) {
         const Resultat texte = Lance(QStringList{"--spectre"} + k.arguments);
         EXPECT_EQ(texte.statut, 0) << texte.erreurs.toStdString();
         EXPECT_EQ(texte.sortie.toStdString(), TexteTableau(lignes) + TexteDistorsion(sp));
-        EXPECT_EQ(texte.sortie.count('\n'), 27);  // a header, orders 1 to 25, the distortion
+        // A header, orders 1 to 25, the distortion, and for an unbalanced supply the note
+        // saying why it has no A(h)/A(1) and no distortion.
+        EXPECT_EQ(texte.sortie.count('\n'), sp.pulse ? 28 : 27);
         const Resultat json = Lance(QStringList{"--spectre", "--format", "json"} + k.arguments);
         EXPECT_EQ(json.statut, 0);
         EXPECT_EQ(json.sortie.toStdString(), JsonTableau(k.etat, sp, lignes));
@@ -702,6 +704,28 @@ TEST(KestExport, SpectrumTableIsTheModels) {
     ASSERT_EQ(h1.size(), 10);
     EXPECT_NEAR(h1[8].toDouble(), 1.0 / 3, 1e-3);
     EXPECT_NEAR(h1[9].toDouble(), 1.0 / 3, 1e-3);
+    // It only pulsates: no direction, no speed of its own, no instant's A(h)/A(1) or distortion,
+    // whatever the instant; equal parts are "pulsant" at every tick, not a rounding's direction.
+    EXPECT_EQ(h1[6], "pulsant");
+    EXPECT_EQ(h1[7], "±1.0000");
+    EXPECT_TRUE(h1[5].isEmpty());
+    for (const char* ticks : {"0", "1", "10", "25"}) {
+        const Resultat r =
+            Lance({"--spectre", "--alimentation", "monophasee", "--m", "2", "--distribution",
+                   "reelle", "--ticks", ticks, "--format", "json"});
+        EXPECT_NE(r.sortie.indexOf("\"distorsion\": null"), -1) << ticks;
+        EXPECT_NE(r.sortie.indexOf("\"note\": "), -1);
+        for (const QByteArray& ligne : r.sortie.split('\n'))
+            if (ligne.contains("{\"h\": 5,") || ligne.contains("{\"h\": 1,"))
+                EXPECT_TRUE(ligne.contains("\"relatif\": null, \"sens\": \"pulsant\""))
+                    << ligne.toStdString();
+    }
+    // A lost phase: two equal halves too, never "inverse -1.0000".
+    const QList<QByteArray> coupee = Lance({"--spectre", "--alimentation", "phase-coupee"})
+                                         .sortie.split('\n')
+                                         .value(1)
+                                         .split('\t');
+    EXPECT_EQ(coupee.value(6), "pulsant");
     QTemporaryDir dossier;
     const Resultat fichier = Lance({"--spectre", "--sortie", "t.tsv", "--m", "3"}, dossier.path());
     EXPECT_EQ(fichier.statut, 0);

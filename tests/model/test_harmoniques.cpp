@@ -153,8 +153,16 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
                     double avant = 3.0 / (kPi * h) * std::abs(f.kp * f.kd) / a1;
                     double arriere = avant;
                     if (d == DoubleEtoile) {
-                        avant *= std::abs(std::cos((h - 1) * kPi / 12));
-                        arriere *= std::abs(std::cos((h + 1) * kPi / 12));
+                        // Through the star–delta transformer each sequence reaches the second
+                        // star with the shift that makes its own waves of order h add as the
+                        // balanced supply's do: the factor depends on h alone, the same for
+                        // both directions. The zero sequence (multiples of 3) flows in the
+                        // first star only: half the winding.
+                        const double ke = h % 3 == 1   ? std::cos((h - 1) * kPi / 12)
+                                          : h % 3 == 2 ? std::cos((h + 1) * kPi / 12)
+                                                       : 0.5;
+                        avant *= std::abs(ke);
+                        arriere *= std::abs(ke);
                     }
                     if (d == Parfaite) avant = arriere = h == 1 ? 1.0 : 0.0;
                     const Sequences sq = ComposantesSymetriques(s, h);
@@ -237,10 +245,14 @@ TEST(Harmoniques, TableTextAndJson) {
     grand.Y = 1e100;  // accepted by the dialog; its tenths of a degree would not fit the title
     EXPECT_EQ(NomBobinage(grand),
               "p = 2, m = 3, 36 encoches, Y = 5,72958e+101° électriques, Double étoile");
-    EXPECT_EQ(OrdresFenetre(s), (std::vector<int>{1, 2, 4, 5, 7, 11, 13}));
-    EXPECT_EQ(OrdresFenetre(Bobinage(1, 2)), (std::vector<int>{1, 5, 7, 11, 13}));
+    EXPECT_EQ(OrdresFenetre(s, HarmoniquesNumeriques(s)),
+              (std::vector<int>{1, 2, 4, 5, 7, 11, 13}));
+    EXPECT_EQ(OrdresFenetre(Bobinage(1, 2), HarmoniquesNumeriques(Bobinage(1, 2))),
+              (std::vector<int>{1, 5, 7, 11, 13}));
     // π as the dialog writes it back after an untouched Enter: still full pitch.
-    EXPECT_EQ(OrdresFenetre(Bobinage(1, 2, 3.14159265358979)), (std::vector<int>{1, 5, 7, 11, 13}));
+    EXPECT_EQ(OrdresFenetre(Bobinage(1, 2, 3.14159265358979),
+                            HarmoniquesNumeriques(Bobinage(1, 2, 3.14159265358979))),
+              (std::vector<int>{1, 5, 7, 11, 13}));
 
     const State d = Bobinage(1, 2);
     const Harmoniques sp = HarmoniquesNumeriques(d);
@@ -286,3 +298,26 @@ TEST(Harmoniques, TableTextAndJson) {
 }
 
 }  // namespace
+
+// Under an unbalanced supply an order is "pulsant" only when its two parts are equal, and the
+// window lists exactly the orders that have a part: a single phase's odd orders, the multiples
+// of 3 included, and no even one for a full-pitch coil.
+TEST(Harmoniques, UnbalancedOrdersAndTheirKinds) {
+    State mono = Bobinage(1, 2);
+    mono.alimentation = Alimentation::Monophasee;
+    const Harmoniques sp = HarmoniquesNumeriques(mono);
+    EXPECT_EQ(OrdresFenetre(mono, sp),
+              (std::vector<int>{1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25}));
+    EXPECT_EQ(sp.sens[1], Sens::Pulsant);
+    EXPECT_FALSE(sp.distorsion);
+    EXPECT_FALSE(sp.Relatif(1));
+    // A hint of a second phase makes the parts differ by a few hundred-thousandths: elliptical.
+    State presque = mono;
+    presque.alimentation = Alimentation::Libre;
+    presque.amplitudesLibres[0] = 1, presque.amplitudesLibres[1] = 1e-4;
+    presque.amplitudesLibres[2] = 0;
+    EXPECT_EQ(HarmoniquesNumeriques(presque).sens[1], Sens::Elliptique);
+    State inverse = Bobinage(2, 3, 5 * kPi / 6, DoubleEtoile);
+    inverse.alimentation = Alimentation::SequenceInverse;
+    EXPECT_EQ(HarmoniquesNumeriques(inverse).sens[1], Sens::Inverse);
+}

@@ -3,6 +3,7 @@
 
 #include <bit>
 #include <cmath>
+#include <complex>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -117,29 +118,54 @@ TEST(CourantPhase, TheFiveSupplies) {
                       std::bit_cast<std::uint64_t>(std::sin(w - k * 2.0943951023931953) * 1.5));
             EXPECT_EQ(SecondeEtoile(s, k), std::sin(w - k * 2.0943951023931953 - kPiSur6));
         }
+        // The double star's second star is fed through a star–delta transformer: the forward
+        // sequence comes out π/6 later, the backward one π/6 earlier, the zero sequence not at
+        // all. A single phase is a third of each sequence; a lost phase's sequences are
+        // written here from its line currents themselves, r3·sin(w + π/6)·(1, −1, 0).
+        const auto avant = [&](int k) { return std::sin(w - k * 2 * kPi / 3 - kPi / 6); };
+        const auto arriere = [&](int k) { return std::sin(w + k * 2 * kPi / 3 + kPi / 6); };
+        const auto coupee = [&](int k) {
+            // I0 = r3·e^{jπ/6}, I1 = −I0: forward (I0 − a·I0)/3 and backward (I0 − a²·I0)/3.
+            const std::complex<double> i0 = std::polar(r3, kPi / 6);
+            const std::complex<double> a = std::polar(1.0, 2 * kPi / 3);
+            const std::complex<double> d = (i0 - a * i0) / 3.0, b = (i0 - a * a * i0) / 3.0;
+            const std::complex<double> ph = d * std::polar(1.0, -k * 2 * kPi / 3 - kPi / 6) +
+                                            b * std::polar(1.0, k * 2 * kPi / 3 + kPi / 6);
+            return (ph * std::polar(1.0, w)).imag();
+        };
         const struct {
             Alimentation alimentation;
             double attendu[3];
+            double secondeEtoile[3];
         } cas[] = {
             {Alimentation::SequenceInverse,
-             {std::sin(w), std::sin(w + 2 * kPi / 3), std::sin(w + 4 * kPi / 3)}},
-            {Alimentation::Monophasee, {std::sin(w), 0, 0}},
+             {std::sin(w), std::sin(w + 2 * kPi / 3), std::sin(w + 4 * kPi / 3)},
+             {arriere(0), arriere(1), arriere(2)}},
+            {Alimentation::Monophasee,
+             {std::sin(w), 0, 0},
+             {(avant(0) + arriere(0)) / 3, (avant(1) + arriere(1)) / 3,
+              (avant(2) + arriere(2)) / 3}},
             {Alimentation::PhaseCoupee,
-             {r3 * std::sin(w + kPi / 6), -r3 * std::sin(w + kPi / 6), 0}},
+             {r3 * std::sin(w + kPi / 6), -r3 * std::sin(w + kPi / 6), 0},
+             {coupee(0), coupee(1), coupee(2)}},
             {Alimentation::Libre,
-             {std::sin(w), std::sin(w - 2 * kPi / 3), std::sin(w - 4 * kPi / 3)}},
+             {std::sin(w), std::sin(w - 2 * kPi / 3), std::sin(w - 4 * kPi / 3)},
+             {avant(0), avant(1), avant(2)}},
         };
         for (const auto& c : cas) {
             ChoisirAlimentation(s, c.alimentation);
             for (int k = 0; k < 3; ++k) {
                 EXPECT_NEAR(CourantPhase(s, k).valeur, 1.5 * c.attendu[k], 1e-9)
                     << NomAlimentation(c.alimentation) << " k=" << k << " t=" << t;
-                // The second star is the same supply π/6 later.
-                State tot = s;
-                tot.t = t - kPiSur6 / s.Omega;
-                EXPECT_NEAR(SecondeEtoile(s, k), CourantPhase(tot, k).valeur / 1.5, 1e-9);
+                EXPECT_NEAR(SecondeEtoile(s, k), c.secondeEtoile[k], 1e-9)
+                    << NomAlimentation(c.alimentation) << " k=" << k << " t=" << t;
             }
         }
+        // Three equal currents in phase are a pure zero sequence: nothing reaches the second star.
+        State zero = s;
+        zero.alimentation = Alimentation::Libre;
+        zero.dephasagesLibres[1] = zero.dephasagesLibres[2] = 0.0;
+        for (int k = 0; k < 3; ++k) EXPECT_NEAR(SecondeEtoile(zero, k), 0.0, 1e-12);
         ChoisirAlimentation(s, Alimentation::PhaseCoupee);
         EXPECT_EQ(
             (CourantPhase(s, 0).valeur + CourantPhase(s, 1).valeur) + CourantPhase(s, 2).valeur,

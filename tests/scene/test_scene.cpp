@@ -265,8 +265,10 @@ struct Champs {
     std::vector<Point> lieu;            // the dotted locus: its MoveTo, then its LineTo
 };
 
+// A part too short to have a direction draws no arrow: its tip is then the centre.
 Champs ChampsDessines(const RecordingSurface& r) {
-    Champs c{};
+    const Point centre{kStator.cx, kStator.cy};
+    Champs c{centre, centre, centre, {}};
     bool vus[3] = {};
     for (const Appel& a : r.appels) {
         if (a.stylo.couleur == kCouleurResultante && a.stylo.style == PenStyle::Dot &&
@@ -280,7 +282,7 @@ Champs ChampsDessines(const RecordingSurface& r) {
         for (int i = 0; i < 3; ++i)
             if (a.stylo.couleur == couleurs[i] && !vus[i]) *tips[i] = {a.x1, a.y1}, vus[i] = true;
     }
-    EXPECT_TRUE(vus[0] && vus[1] && vus[2]);
+    EXPECT_TRUE(vus[0] || vus[1] || vus[2]);
     return c;
 }
 

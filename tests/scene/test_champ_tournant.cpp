@@ -1,0 +1,276 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rotating field of an unbalanced supply, judged by the wave it stands beside: every arrow
+// on a crest of its own wave as the model's MMF draws it, over pole pairs, coil pitches,
+// distributions and supplies; the crest markers on the resultant's crest; labels apart.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <complex>
+#include <optional>
+#include <string>
+
+#include "model/Alimentation.h"
+#include "model/Physique.h"
+#include "scene/Dessine.h"
+#include "scene/Plan.h"
+#include "tests/support/RecordingSurface.h"
+
+using namespace kest;
+using namespace kest::test;
+
+namespace {
+
+using Complexe = std::complex<double>;
+
+enum Distribution { Parfaite, Reelle, DoubleEtoile };
+
+State Bobinage(int p, int m, double y, Distribution d) {
+    State s;
+    s.p = p, s.m = m, s.Y = y, s.Reelle = d == Reelle, s.DoubleEtoile = d == DoubleEtoile;
+    s.NbEncoches = 6 * p * m;
+    s.Alpha = kDeuxPi / s.NbEncoches;
+    return s;
+}
+
+// The resultant's coefficient of mechanical order p, (1/π)·∫ F(θ)·e^{−i·p·θ} dθ over the turn,
+// by a plain Riemann sum of the model's MMF over 4096 points: the wave the curves and the polar
+// wave draw, read without the spectrum's exact-step transform.
+Complexe Coefficient(State s) {
+    for (int k = 0; k < 3; ++k) s.I[k] = CourantPhase(s, k).valeur;
+    constexpr int n = 4096;
+    Complexe c;
+    for (int i = 0; i < n; ++i) {
+        const double theta = kDeuxPi * (i + 0.5) / n;
+        const double f =
+            (ForcePhase(s, 0, theta) + ForcePhase(s, 1, theta)) + ForcePhase(s, 2, theta);
+        c += f * std::polar(1.0, -s.p * theta);
+    }
+    return c * (2.0 / n);
+}
+
+// The forward and backward parts of the fundamental at the state's instant (a quarter period
+// later a forward wave has turned by −π/2, a backward one by +π/2), and the balanced unit.
+struct Parties {
+    Complexe resultante, direct, inverse;
+    double unite;
+};
+Parties PartiesDe(const State& s) {
+    State plusTard = s, equilibre = s;
+    plusTard.t = s.t + kPiSur2 / s.Omega;
+    equilibre.alimentation = Alimentation::Equilibree;
+    const Complexe c1 = Coefficient(s), c2 = Coefficient(plusTard);
+    const Complexe i(0.0, 1.0);
+    return {c1, (c1 + i * c2) * 0.5, (c1 - i * c2) * 0.5, std::abs(Coefficient(equilibre))};
+}
+
+// The tip of the arrow drawn from the stator's centre in this colour, 2 px wide (the first such
+// segment), if any.
+std::optional<Point> Pointe(const RecordingSurface& r, Couleur couleur) {
+    for (const auto& g : r.segments())
+        if (g.x1 == kStator.cx && g.y1 == kStator.cy && g.stylo.couleur == couleur &&
+            g.stylo.largeur == kLargeurChamps && g.stylo.style == PenStyle::Solid)
+            return Point{g.x2, g.y2};
+    return std::nullopt;
+}
+
+// Is the drawn tip within a pixel (its truncation; the Riemann sum adds a few hundredths) of some
+// crest of the wave of coefficient c, drawn kStator.rayon long per unit? A crest of Re(c·e^{i·p·θ})
+// stands at θ = (−arg c + 2πj)/p.
+::testing::AssertionResult SurUneCrete(Point pointe, Complexe c, double unite, int p) {
+    const double longueur = kStator.rayon * std::abs(c) / unite;
+    double meilleur = 1e9;
+    for (int j = 0; j < p; ++j) {
+        const double a = (-std::arg(c) + kDeuxPi * j) / p;
+        const double x = longueur * std::cos(a) + kStator.cx,
+                     y = kStator.cy - longueur * std::sin(a);
+        meilleur = std::min(meilleur, std::max(std::abs(pointe.x - x), std::abs(pointe.y - y)));
+    }
+    if (meilleur <= 1.05) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "tip (" << pointe.x << ", " << pointe.y << ") is " << meilleur
+           << " px from the nearest crest of a wave " << longueur << " px long";
+}
+
+struct Supply {
+    const char* nom;
+    Alimentation kind;
+    double amplitudes[3];
+    double dephasages[3];
+};
+const Supply kSupplies[] = {
+    {"inverse", Alimentation::SequenceInverse, {1, 1, 1}, {0, 120, 240}},
+    {"monophasee", Alimentation::Monophasee, {1, 1, 1}, {0, 120, 240}},
+    {"phase-coupee", Alimentation::PhaseCoupee, {1, 1, 1}, {0, 120, 240}},
+    {"libre elliptique", Alimentation::Libre, {0.5, 1.5, 2.0}, {0, 100, 250}},
+    {"libre presque inverse", Alimentation::Libre, {1.0, 0.8, 1.2}, {10, -110, 95}},
+};
+
+State Avec(State s, const Supply& a, double t) {
+    s.alimentation = a.kind;
+    for (int k = 0; k < 3; ++k)
+        s.amplitudesLibres[k] = a.amplitudes[k], s.dephasagesLibres[k] = a.dephasages[k];
+    s.t = t;
+    return s;
+}
+
+}  // namespace
+
+// Every arrow points at a crest of its own wave, as long as its amplitude; the black radius of
+// the closing markers stands on the resultant's crest and reaches the circle; a part too short to
+// have a direction draws no arrow.
+TEST(ChampsContraires, ArrowsAndMarkerStandOnTheCrestsOfTheDrawnWave) {
+    int dessins = 0;
+    for (const int p : {1, 2, 3})
+        for (const double y : {kPi, 2.0, 5 * kPi / 6})
+            for (const Distribution d : {Parfaite, Reelle, DoubleEtoile})
+                for (const Supply& a : kSupplies)
+                    for (const double t : {0.0, 0.0013, 0.005, 0.0071}) {
+                        State s = Avec(Bobinage(p, 2, y, d), a, t);
+                        SCOPED_TRACE(std::string(a.nom) + " p=" + std::to_string(p) +
+                                     " Y=" + std::to_string(y) + " d=" + std::to_string(d) +
+                                     " t=" + std::to_string(t));
+                        const Parties w = PartiesDe(s);
+                        RecordingSurface r;
+                        Dessine(r, s, {});
+                        ++dessins;
+                        const struct {
+                            Couleur couleur;
+                            Complexe c;
+                        } fleches[] = {{kCouleurResultante, w.resultante},
+                                       {kCouleurDirect, w.direct},
+                                       {kCouleurInverse, w.inverse}};
+                        for (const auto& f : fleches) {
+                            const double longueur = kStator.rayon * std::abs(f.c) / w.unite;
+                            const std::optional<Point> pointe = Pointe(r, f.couleur);
+                            if (longueur < kLongueurVisible - 0.01) {
+                                EXPECT_FALSE(pointe) << std::hex << f.couleur;
+                            } else if (longueur > kLongueurVisible + 0.01) {
+                                ASSERT_TRUE(pointe) << std::hex << f.couleur;
+                                EXPECT_TRUE(SurUneCrete(*pointe, f.c, w.unite, p))
+                                    << std::hex << f.couleur;
+                            }
+                        }
+                        // The marker's radius: the resultant's crest, at the circle.
+                        const std::optional<Point> rayon = Pointe(r, kNoir);
+                        ASSERT_TRUE(rayon);
+                        if (std::abs(w.resultante) / w.unite > 0.05)
+                            EXPECT_TRUE(
+                                SurUneCrete(*rayon, w.resultante / std::abs(w.resultante), 1.0, p));
+                    }
+    EXPECT_EQ(dessins, 3 * 3 * 3 * 5 * 4);
+}
+
+// The markers follow the field that is there: under the reversed supply the black radius and
+// the black bar turn with the backward field, on the resultant's crest, not with the balanced
+// one's Omega·t/p.
+TEST(ChampsContraires, ReversedSupplyMarkersFollowTheBackwardField) {
+    for (const int p : {1, 2})
+        for (const int ticks : {0, 25}) {
+            State s = Avec(Bobinage(p, 2, kPi, Reelle), kSupplies[0], ticks * 0.0002);
+            const Parties w = PartiesDe(s);
+            RecordingSurface r;
+            Dessine(r, s, {});
+            const std::optional<Point> rayon = Pointe(r, kNoir);
+            ASSERT_TRUE(rayon);
+            EXPECT_TRUE(SurUneCrete(*rayon, w.resultante / std::abs(w.resultante), 1.0, p))
+                << "p=" << p << " ticks=" << ticks;
+            // The bar on the sum curve stands at the same crest's x, 50 px per radian.
+            const double crete = std::atan2(kStator.cy - rayon->y, rayon->x - kStator.cx);
+            int barre = -1;
+            for (const auto& g : r.segments())
+                if (g.stylo.couleur == kNoir && g.stylo.largeur == 2 && g.x1 == g.x2 &&
+                    g.y1 == kBaseSomme && g.y2 == static_cast<int>(kBaseSomme - s.AmplTotale))
+                    barre = g.x1;
+            double attendu = std::fmod(crete, kDeuxPi);
+            if (attendu < 0) attendu += kDeuxPi;
+            EXPECT_NEAR(barre, kPixelsParRadian * attendu, 1.5) << "p=" << p << " ticks=" << ticks;
+        }
+}
+
+// The two labels never overlap each other nor any arrow's shaft, over the supplies and a hundred
+// instants of a period, with one and two pole pairs.
+TEST(ChampsContraires, LabelsStayApartAndOffTheShafts) {
+    for (const int p : {1, 2})
+        for (const Supply& a : kSupplies)
+            for (int i = 0; i < 100; ++i) {
+                State s = Avec(Bobinage(p, 2, kPi, Reelle), a, i * 0.0002);
+                RecordingSurface r;
+                Dessine(r, s, {});
+                struct Boite {
+                    int x1, y1, x2, y2;
+                };
+                std::vector<Boite> boites;
+                for (const Appel& c : r.appels)
+                    if (c.op == Op::TextOut &&
+                        (c.stylo.couleur == kCouleurDirect || c.stylo.couleur == kCouleurInverse))
+                        boites.push_back({c.x1, c.y1, c.x1 + kLargeurEtiquette,
+                                          c.y1 + 2 * kDemiHauteurEtiquette});
+                const std::string ou =
+                    std::string(a.nom) + " p=" + std::to_string(p) + " i=" + std::to_string(i);
+                // Clear of the frame's captions ("Fresnel", "Vecteur spatial") above the circle.
+                for (const Boite& b : boites)
+                    EXPECT_TRUE(b.y1 >= kEtiquetteY + 2 * kDemiHauteurEtiquette ||
+                                b.y2 <= kEtiquetteY || b.x2 <= kEtiquetteFresnelX ||
+                                b.x1 >= kEtiquetteVecteurX + 100)
+                        << ou;
+                if (boites.size() == 2)
+                    EXPECT_FALSE(boites[0].x1 < boites[1].x2 && boites[1].x1 < boites[0].x2 &&
+                                 boites[0].y1 < boites[1].y2 && boites[1].y1 < boites[0].y2)
+                        << ou;
+                for (const Couleur couleur :
+                     {kCouleurResultante, kCouleurDirect, kCouleurInverse}) {
+                    const std::optional<Point> q = Pointe(r, couleur);
+                    if (!q) continue;
+                    for (const Boite& b : boites)
+                        for (int j = 0; j <= 200; ++j) {
+                            const double x = kStator.cx + (q->x - kStator.cx) * j / 200.0;
+                            const double y = kStator.cy + (q->y - kStator.cy) * j / 200.0;
+                            ASSERT_FALSE(x > b.x1 && x < b.x2 && y > b.y1 && y < b.y2)
+                                << ou << " shaft " << std::hex << couleur;
+                        }
+                }
+            }
+}
+
+// With two pole pairs the resultant's arrow and the markers move continuously with time: they
+// follow one crest (no jump to the next, π away), and the locus goes all the way round.
+TEST(ChampsContraires, CrestMovesContinuouslyAndLocusCloses) {
+    for (const Supply& a : {kSupplies[0], kSupplies[3], kSupplies[4]}) {
+        SCOPED_TRACE(a.nom);
+        double avant = 0.0;
+        for (int i = 0; i <= 200; ++i) {
+            State s = Avec(Bobinage(2, 2, 5 * kPi / 6, Reelle), a, i * 0.0001);
+            RecordingSurface r;
+            Dessine(r, s, {});
+            const std::optional<Point> rayon = Pointe(r, kNoir);
+            ASSERT_TRUE(rayon);
+            const double angle = std::atan2(kStator.cy - rayon->y, rayon->x - kStator.cx);
+            // A tenth of a millisecond turns a crest by 1.8° electrical, 0.9° mechanical.
+            if (i > 0) EXPECT_LT(std::abs(std::remainder(angle - avant, kDeuxPi)), 0.1) << i;
+            avant = angle;
+            // The bar on the sum curve stays on the curve, at the same crest.
+            for (const auto& g : r.segments())
+                if (g.stylo.couleur == kNoir && g.stylo.largeur == 2 && g.x1 == g.x2 &&
+                    g.y1 == kBaseSomme && g.y2 == static_cast<int>(kBaseSomme - s.AmplTotale)) {
+                    EXPECT_GE(g.x1, 0);
+                    EXPECT_LE(g.x1, kLongueurCourbe);
+                    EXPECT_NEAR(std::cos(g.x1 / double(kPixelsParRadian)), std::cos(angle), 0.05);
+                    EXPECT_NEAR(std::sin(g.x1 / double(kPixelsParRadian)), std::sin(angle), 0.05);
+                }
+            if (i > 0) continue;
+            // The dotted locus: no gap of more than a twelfth of a turn around the centre.
+            std::vector<double> angles;
+            for (const Appel& c : r.appels)
+                if (c.stylo.couleur == kCouleurResultante && c.stylo.style == PenStyle::Dot)
+                    angles.push_back(std::atan2(kStator.cy - c.y1, c.x1 - kStator.cx));
+            std::sort(angles.begin(), angles.end());
+            ASSERT_FALSE(angles.empty());
+            double trou = angles.front() + kDeuxPi - angles.back();
+            for (std::size_t j = 1; j < angles.size(); ++j)
+                trou = std::max(trou, angles[j] - angles[j - 1]);
+            EXPECT_LT(trou, kDeuxPi / 12);
+        }
+    }
+}
