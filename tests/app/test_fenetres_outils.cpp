@@ -52,6 +52,12 @@ TEST_F(FenetresOutils, EveryOpeningOrderCoversNeitherThePictureNorAnother) {
             EXPECT_FALSE(Fenetre(kFenetres[i])->isVisible()) << nom;
             EXPECT_FALSE(Action(kItems[i])->isChecked()) << nom;
         }
+        // Alone again, the last one goes back to the picture's right: hidden ones take no room.
+        Action(kItems[ordre[2]])->trigger();
+        EXPECT_EQ(Fenetre(kFenetres[ordre[2]])->frameGeometry().topLeft(),
+                  QPoint(form.frameGeometry().right() + 9, form.frameGeometry().top()))
+            << nom;
+        Action(kItems[ordre[2]])->trigger();
     } while (std::next_permutation(ordre.begin(), ordre.end()));
     EXPECT_TRUE(messages.empty());
 }

@@ -125,8 +125,11 @@ TEST_F(ZoomEcran, FullScreenShowsTheWholePictureCentredBesideTheToolRow) {
     ASSERT_EQ(image.size(), QSize(700, 500));
     const QRect normal = Dessin(image);
 
+    const QWidget* bouton = Zone()->findChild<QWidget*>(QStringLiteral("SpeedButton1"));
+    const int aDroite = Zone()->width() - bouton->x();
     Touche(Qt::Key_F11);
     ASSERT_TRUE(form->PleinEcran());
+    EXPECT_EQ(Zone()->width() - bouton->x(), aDroite);  // the tool row at the right edge
     const double k = form->FacteurImage();
     EXPECT_GT(k, 1.5);
     const QList<QWidget*> rangee = Zone()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
