@@ -119,8 +119,8 @@ configuration donnée : les options de kest-export, ou un lien de la page
 (--lien) pour ouvrir ce que la page montre à cette adresse.
 
 )")) + AideConfiguration() +
-           Traduit("Lancement", R"(
-  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+           Remplit(Traduit("Lancement", R"(
+  --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
                     français pour toute autre langue)
   --help            affiche cette aide
@@ -131,13 +131,13 @@ fenêtre s'ouvre ; 1 sans écran.
 Exemples :
   kest --p 2 --m 3 --distribution reelle --sans-onde
   kest --lien 'https://…/kest/#p=2&m=3&distribution=reelle'
-)");
+)"),
+                   {CodesDesLangues()});
 }
 
 QTranslator* InstallerTraductionQt(QCoreApplication& application) {
     auto traduction = std::make_unique<QTranslator>();
-    const QString nom = LangueChoisie() == Langue::Anglais ? QStringLiteral("qtbase_en")
-                                                           : QStringLiteral("qtbase_fr");
+    const QString nom = TraductionQt(LangueChoisie());
     if (!traduction->load(nom, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return nullptr;
     if (!QCoreApplication::installTranslator(traduction.get())) return nullptr;
     traduction->setParent(&application);

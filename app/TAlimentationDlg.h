@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <iterator>
 #include <string>
 
 #include "app/FenetreOutil.h"
@@ -24,8 +25,9 @@ class TAlimentationDlg : public FenetreOutil {
 public:
     explicit TAlimentationDlg(QWidget* parent = nullptr);
 
-    // Shows the state: its kind's button, then the free values with the locale's separator.
-    void Remplir(const State& etat, const std::string& separateur);
+    // Shows the state: its kind's button, then (unless `textes` is false: a refused Enter keeps
+    // what the user typed) the free values with the locale's separator.
+    void Remplir(const State& etat, const std::string& separateur, bool textes = true);
 
     void FormKeyDown();
 
@@ -40,7 +42,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    QRadioButton* Boutons[5] = {};
+    static constexpr int kNombreAlimentations = static_cast<int>(std::size(kTypesAlimentation));
+    QRadioButton* Boutons[kNombreAlimentations] = {};
     QLineEdit* Amplitudes[3] = {};
     QLineEdit* Dephasages[3] = {};
 };

@@ -30,13 +30,12 @@
 
 #include "app/BoiteErreur.h"
 #include "model/Alimentation.h"
+#include "render/PainterSurface.h"
+#include "scene/Plan.h"
 
 namespace kest {
 
 namespace {
-
-const QColor kCouleurDirect(0x1f, 0x5f, 0xbf);
-const QColor kCouleurInverse(0xd0, 0x40, 0x20);
 
 // The same winding and supply, as far as the spectrum goes: the time and the scene's working
 // arrays are left out.
@@ -142,10 +141,10 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre) : FenetreOutil(fenetre) {
 void THarmoniquesDlg::CreerGraphique() {
     Directs = new QBarSet(tr("Direct (sens du fondamental)"));
     Directs->setObjectName(QStringLiteral("Directs"));
-    Directs->setColor(kCouleurDirect);
+    Directs->setColor(VersQColor(kCouleurDirect));  // as the picture draws the parts
     Inverses = new QBarSet(tr("Inverse (sens contraire)"));
     Inverses->setObjectName(QStringLiteral("Inverses"));
-    Inverses->setColor(kCouleurInverse);
+    Inverses->setColor(VersQColor(kCouleurInverse));
     // Stacked, each order's bar stands on its own label: side by side, the two sets would
     // put every bar beside it.
     Empilees = new QStackedBarSeries;
@@ -241,7 +240,7 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
         voulue->append(Inverses);
     }
     Amplitudes->setTitleText(equilibree ? QStringLiteral("A(h) / A(1)")
-                                        : tr("Amplitude / fondamental équilibré"));
+                                        : tr("A(h) / A(1) équilibré"));
     Echelonner();
 
     lignes_ = LignesHarmoniques(s, analyse, OrdresFenetre(s, analyse));

@@ -296,7 +296,14 @@ void TkestForm::AppliquerAlimentation(Alimentation alimentation) {
 
 void TkestForm::AppliquerAlimentationLibre(const SaisieAlimentation& saisie) {
     Garde([&] {
-        kest::AppliquerAlimentationLibre(etat_, saisie, separateur_);
+        try {
+            kest::AppliquerAlimentationLibre(etat_, saisie, separateur_);
+        } catch (const Erreur&) {
+            // The correct fields are stored and "Libre" chosen; the wrong one keeps its text.
+            AlimentationDlg->Remplir(etat_, separateur_, false);
+            Redessiner();
+            throw;
+        }
         // "Libre" is now the kind: its button follows, and the fields show what was stored.
         AlimentationDlg->Remplir(etat_, separateur_);
         Redessiner();

@@ -12,6 +12,7 @@
 #include "model/Conversions.h"
 #include "model/Erreur.h"
 #include "model/Textes.h"
+#include "render/Langue.h"
 #include "render/PainterSurface.h"
 #include "scene/Plan.h"
 
@@ -52,7 +53,7 @@ Spectre :
                     JSON avec --format json ; --sortie est alors facultative
                     (défaut : la sortie standard)
 
-  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+  --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
                     français pour toute autre langue)
   --help            affiche cette aide
@@ -77,7 +78,7 @@ Exemples :
 
 std::string TexteAide() {
     return std::string(Traduit("kest-export", kAideDebut)) + AideConfiguration() +
-           Traduit("kest-export", kAideFin);
+           Remplit(Traduit("kest-export", kAideFin), {CodesDesLangues()});
 }
 
 // The help states the picture's size and the window's grey in words.

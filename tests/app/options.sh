@@ -29,6 +29,12 @@ attend 2 "kest : Division par zéro en virgule flottante." "${sans_ecran[@]}" --
 attend 2 "kest : L'option p (du lien) est donnée deux fois." \
     "${sans_ecran[@]}" --p 2 --lien 'https://exemple.org/kest/#p=3'
 attend 2 "kest : Clé inconnue « cle » dans le lien." "${sans_ecran[@]}" --lien 'cle=1'
+attend 2 "kest : L'option p (du lien) est donnée deux fois." "${sans_ecran[@]}" --lien '#p=2&p=3'
+attend 2 "kest : L'option --lien est donnée deux fois." \
+    "${sans_ecran[@]}" --lien '#p=2' --lien=m=3
+attend 2 "kest : L'option --langue est donnée deux fois." \
+    "${sans_ecran[@]}" --langue fr --langue=fr
+attend 2 "kest : '1e308' n'est pas un temps correct (0 à 2000 s)." "${sans_ecran[@]}" --t 1e308
 attend 1 "kest : impossible d'ouvrir l'écran (la variable DISPLAY est vide)" \
     "${sans_ecran[@]}" --p 2 --lien '#m=3'
 attend 2 "kest : Option inconnue « --couleur » (voir kest --help)." \

@@ -107,7 +107,7 @@ Lecture Lire() {
 }
 
 TEST(Langue, FrenchIsTheSourceWithoutACatalogue) {
-    ASSERT_EQ(kest::LangueChoisie(), kest::Langue::Francais);
+    ASSERT_EQ(kest::LangueChoisie(), kest::kFrancais);
     const Lecture l = Lire();
     EXPECT_EQ(l.menus, QStringList({"&Fichier", "&Edit", "&Simulation", "&Options", "&Aide"}));
     EXPECT_EQ(l.aideVitesse, QStringLiteral("Choisi la vitesse de l'animation"));
@@ -118,7 +118,7 @@ TEST(Langue, FrenchIsTheSourceWithoutACatalogue) {
 }
 
 TEST(Langue, EnglishFromTheBuiltInCatalogue) {
-    kest::ChoisitLangue(kest::Langue::Anglais);
+    kest::ChoisitLangue(*kest::LangueDuNom("en"));
     kest::InstalleCatalogue();
     const Lecture l = Lire();
     EXPECT_EQ(l.menus, QStringList({"&File", "&Edit", "&Simulation", "&Options", "&Help"}));
@@ -128,7 +128,7 @@ TEST(Langue, EnglishFromTheBuiltInCatalogue) {
     EXPECT_EQ(l.messages, std::vector<std::string>{"'abc' is not a valid integer value"});
     EXPECT_EQ(l.etiquettes, (std::vector<std::string>{"Phasors", "Space vector"}));
     // Back to French: the model's and the scene's texts are the sources again.
-    kest::ChoisitLangue(kest::Langue::Francais);
+    kest::ChoisitLangue(kest::kFrancais);
     EXPECT_EQ(Etiquettes(), (std::vector<std::string>{"Fresnel", "Vecteur spatial"}));
 }
 
@@ -196,7 +196,7 @@ void Textes(QWidget& fenetre, QStringList& textes) {
 // The English window through its menus, its three tool windows under each supply, the About
 // box and both copies: no text a user reads there is a French source that has English.
 TEST(Langue, TheEnglishWindowShowsNoFrenchText) {
-    kest::ChoisitLangue(kest::Langue::Anglais);
+    kest::ChoisitLangue(*kest::LangueDuNom("en"));
     kest::InstalleCatalogue();
     const Sources francais = LireSources();
     ASSERT_TRUE(
