@@ -794,6 +794,14 @@ Examples:
         <translation>Forward / backward</translation>
     </message>
     <message>
+        <source>sens</source>
+        <translation>direction</translation>
+    </message>
+    <message>
+        <source>vitesse</source>
+        <translation>speed</translation>
+    </message>
+    <message>
         <source>pulsant</source>
         <translation>pulsating</translation>
     </message>
@@ -1018,6 +1026,10 @@ Examples:
     <message>
         <source>Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée ou libres ; champs direct et inverse</source>
         <translation>Currents of the three phases: balanced, reversed, one phase alone, one phase open or free; forward and backward fields</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;image sur tout l&apos;écran (Échap pour revenir)</source>
+        <translation>Shows the picture on the whole screen (Esc to come back)</translation>
     </message>
 </context>
 <context>
