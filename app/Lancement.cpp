@@ -48,6 +48,19 @@ bool SurX(int argc, char* argv[]) {
     return premiere == "xcb";
 }
 
+// The arguments without --langue and its value, or --langue=…: LangueDemandee reads (and
+// checks) them before anything else.
+std::vector<std::string> SansLangue(const std::vector<std::string>& arguments) {
+    std::vector<std::string> reste;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--langue")
+            ++i;
+        else if (!arguments[i].starts_with("--langue="))
+            reste.push_back(arguments[i]);
+    }
+    return reste;
+}
+
 }  // namespace
 
 std::optional<std::string> EcranInaccessible(int argc, char* argv[]) {
@@ -76,14 +89,10 @@ std::optional<std::string> EcranInaccessible(int argc, char* argv[]) {
 LigneDeCommande LitLigneDeCommande(const std::vector<std::string>& arguments) {
     LigneDeCommande ligne;
     Options options;
-    std::vector<std::string> propres = PrendOptions(arguments, options);
-    for (std::size_t i = 0; i < propres.size(); ++i) {
-        std::string& argument = propres[i];
+    for (std::string& argument : PrendOptions(SansLangue(arguments), options)) {
         if (argument == "--help" || argument == "-h")
             ligne.aide = true;
-        else if (argument == "--langue")
-            ++i;  // its value, read (and checked) by LangueDemandee before anything else
-        else if (!argument.starts_with("--langue="))
+        else
             ligne.reste.push_back(std::move(argument));
     }
     if (!ligne.aide) ligne.configuration = FormeConfiguration(options);
@@ -92,7 +101,7 @@ LigneDeCommande LitLigneDeCommande(const std::vector<std::string>& arguments) {
 
 void RefuseLeReste(const std::vector<std::string>& arguments) {
     Options options;
-    const std::vector<std::string> reste = PrendOptions(arguments, options);
+    const std::vector<std::string> reste = PrendOptions(SansLangue(arguments), options);
     if (reste.empty()) return;
     const std::string& a = reste.front();
     if (a.size() > 1 && a[0] == '-')
@@ -110,8 +119,8 @@ configuration donnée : les options de kest-export, ou un lien de la page
 (--lien) pour ouvrir ce que la page montre à cette adresse.
 
 )")) + AideConfiguration() +
-           Traduit("Lancement", R"(
-  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+           Remplit(Traduit("Lancement", R"(
+  --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
                     français pour toute autre langue)
   --help            affiche cette aide
@@ -122,13 +131,13 @@ fenêtre s'ouvre ; 1 sans écran.
 Exemples :
   kest --p 2 --m 3 --distribution reelle --sans-onde
   kest --lien 'https://…/kest/#p=2&m=3&distribution=reelle'
-)");
+)"),
+                   {CodesDesLangues()});
 }
 
 QTranslator* InstallerTraductionQt(QCoreApplication& application) {
     auto traduction = std::make_unique<QTranslator>();
-    const QString nom = LangueChoisie() == Langue::Anglais ? QStringLiteral("qtbase_en")
-                                                           : QStringLiteral("qtbase_fr");
+    const QString nom = TraductionQt(LangueChoisie());
     if (!traduction->load(nom, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return nullptr;
     if (!QCoreApplication::installTranslator(traduction.get())) return nullptr;
     traduction->setParent(&application);

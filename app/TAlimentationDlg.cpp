@@ -1,59 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TAlimentationDlg.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStatusTipEvent>
 #include <QVBoxLayout>
 
-#include "app/BoiteErreur.h"
-#include "app/Disposition.h"
-#include "app/THarmoniquesDlg.h"
+#include "model/Textes.h"
+#include "render/PainterSurface.h"
+#include "scene/Vues.h"
 
 namespace kest {
 
-namespace {
-
-constexpr Alimentation kAlimentations[5] = {Alimentation::Equilibree, Alimentation::SequenceInverse,
-                                            Alimentation::Monophasee, Alimentation::PhaseCoupee,
-                                            Alimentation::Libre};
-
-}  // namespace
-
-TAlimentationDlg::TAlimentationDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+TAlimentationDlg::TAlimentationDlg(QWidget* parent) : FenetreOutil(parent) {
     setObjectName(QStringLiteral("AlimentationDlg"));
     setWindowTitle(tr("Alimentation"));
-    setFont(PoliceInterface());
-    setModal(false);
 
-    const QString aides[5] = {
-        tr("Trois courants égaux décalés de 120° : un champ tournant d'amplitude constante"),
-        tr("Phases 2 et 3 échangées : le champ tourne dans l'autre sens"),
-        tr("La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés"),
-        tr("Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse"),
-        tr("Amplitudes et déphasages choisis : un champ elliptique")};
     auto* colonne = new QVBoxLayout(this);
     auto* groupe = new QGroupBox(tr("Alimentation"), this);
     groupe->setObjectName(QStringLiteral("GroupeAlimentation"));
     auto* boutons = new QVBoxLayout(groupe);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kNombreAlimentations; ++i) {
+        const TypeAlimentation& type = kTypesAlimentation[i];
         // Siblings in one box: selecting one clears the others.
-        Boutons[i] =
-            new QRadioButton(QString::fromStdString(NomAlimentation(kAlimentations[i])), groupe);
+        Boutons[i] = new QRadioButton(QString::fromStdString(NomAlimentation(type.type)), groupe);
         Boutons[i]->setObjectName(QStringLiteral("RBAlimentation%1").arg(i));
-        Boutons[i]->setStatusTip(aides[i]);
+        Boutons[i]->setStatusTip(QString::fromUtf8(Traduit("Alimentation", type.aide)));
         boutons->addWidget(Boutons[i]);
         // Selected by a click, the keyboard or the program alike: reported once.
         connect(Boutons[i], &QRadioButton::toggled, this, [this, i](bool selectionne) {
-            if (selectionne) emit AlimentationChoisie(kAlimentations[i]);
+            if (selectionne) emit AlimentationChoisie(kTypesAlimentation[i].type);
         });
     }
     colonne->addWidget(groupe);
@@ -63,8 +42,17 @@ TAlimentationDlg::TAlimentationDlg(QWidget* parent)
     auto* grille = new QGridLayout(libre);
     grille->addWidget(new QLabel(tr("Amplitude (× Imax, 0 à 2)"), libre), 0, 1);
     grille->addWidget(new QLabel(tr("Retard (degrés)"), libre), 0, 2);
+    // Each row in its phase's colour, as the picture draws the phase; the red one is the phase
+    // that the "Vecteur spatial" circle shows alone.
+    const QString couleurs[3] = {tr("bleu"), tr("rouge : cercle « Vecteur spatial »"), tr("vert")};
     for (int k = 0; k < 3; ++k) {
-        grille->addWidget(new QLabel(tr("Phase %1").arg(k + 1), libre), k + 1, 0);
+        auto* phase = new QLabel(libre);
+        phase->setObjectName(QStringLiteral("LabelPhase%1").arg(k + 1));
+        const QColor c = VersQColor(kCouleurPhase[k]);
+        phase->setText(
+            QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2 <small>(%3)</small>")
+                .arg(c.name(), tr("Phase %1").arg(k + 1), couleurs[k].toHtmlEscaped()));
+        grille->addWidget(phase, k + 1, 0);
         Amplitudes[k] = new QLineEdit(libre);
         Amplitudes[k]->setObjectName(QStringLiteral("IDC_amplitude%1").arg(k + 1));
         Amplitudes[k]->setStatusTip(
@@ -84,9 +72,10 @@ TAlimentationDlg::TAlimentationDlg(QWidget* parent)
     colonne->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TAlimentationDlg::Remplir(const State& etat, const std::string& separateur) {
-    for (int i = 0; i < 5; ++i)
-        if (kAlimentations[i] == etat.alimentation) Boutons[i]->setChecked(true);
+void TAlimentationDlg::Remplir(const State& etat, const std::string& separateur, bool textes) {
+    for (int i = 0; i < kNombreAlimentations; ++i)
+        if (kTypesAlimentation[i].type == etat.alimentation) Boutons[i]->setChecked(true);
+    if (!textes) return;
     const SaisieAlimentation affichee = SaisieAlimentationAffichee(etat, separateur);
     for (int k = 0; k < 3; ++k) {
         Amplitudes[k]->setText(QString::fromStdString(affichee.amplitudes[k]));
@@ -94,14 +83,6 @@ void TAlimentationDlg::Remplir(const State& etat, const std::string& separateur)
         Amplitudes[k]->setCursorPosition(0);
         Dephasages[k]->setCursorPosition(0);
     }
-}
-
-void TAlimentationDlg::PlacerAupres(const QRect& cadre) {
-    // The main window's screen: a window not shown yet may not know its own.
-    const QScreen* ecran = parentWidget() ? parentWidget()->screen() : screen();
-    const QRect disponible =
-        ecran ? ecran->availableGeometry() : QRect(cadre.topLeft(), QSize(1 << 15, 1 << 15));
-    move(PositionAupres(cadre, frameGeometry().size(), disponible));
 }
 
 void TAlimentationDlg::FormKeyDown() {
@@ -113,25 +94,12 @@ void TAlimentationDlg::FormKeyDown() {
     emit ValeursEntrees(saisie);
 }
 
-void TAlimentationDlg::FormClose() {
-    hide();
-    emit Fermee();
-}
-
-bool TAlimentationDlg::event(QEvent* e) {
-    if (e->type() == QEvent::StatusTip) {
-        emit AideAffichee(static_cast<QStatusTipEvent*>(e)->tip());
-        return true;
-    }
-    return QDialog::event(e);
-}
-
 bool TAlimentationDlg::eventFilter(QObject* objet, QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         const int touche = static_cast<QKeyEvent*>(e)->key();
         if (touche == Qt::Key_Return || touche == Qt::Key_Enter) FormKeyDown();
     }
-    return QDialog::eventFilter(objet, e);
+    return FenetreOutil::eventFilter(objet, e);
 }
 
 void TAlimentationDlg::keyPressEvent(QKeyEvent* e) {
@@ -140,12 +108,7 @@ void TAlimentationDlg::keyPressEvent(QKeyEvent* e) {
         e->ignore();
         return;
     }
-    QDialog::keyPressEvent(e);
-}
-
-void TAlimentationDlg::closeEvent(QCloseEvent* e) {
-    e->accept();
-    Garde([this] { FormClose(); });
+    FenetreOutil::keyPressEvent(e);
 }
 
 }  // namespace kest

@@ -12,6 +12,7 @@
 #include "model/Conversions.h"
 #include "model/Erreur.h"
 #include "model/Textes.h"
+#include "render/Langue.h"
 #include "render/PainterSurface.h"
 #include "scene/Plan.h"
 
@@ -59,7 +60,7 @@ Spectre :
   --etoile          dessine, au lieu de l'image, l'étoile des encoches du
                     bobinage par encoches (emf, svg ou png)
 
-  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+  --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
                     français pour toute autre langue)
   --help            affiche cette aide
@@ -84,7 +85,7 @@ Exemples :
 
 std::string TexteAide() {
     return std::string(Traduit("kest-export", kAideDebut)) + AideConfiguration() +
-           Traduit("kest-export", kAideFin);
+           Remplit(Traduit("kest-export", kAideFin), {CodesDesLangues()});
 }
 
 // The help states the picture's size and the window's grey in words.

@@ -2,6 +2,8 @@
 #include "model/Alimentation.h"
 
 #include <cmath>
+#include <iterator>
+#include <optional>
 
 #include "model/Conversions.h"
 #include "model/Erreur.h"
@@ -9,30 +11,16 @@
 
 namespace kest {
 
-namespace {
-
-// √3/2: the line current of a star without neutral whose phase 3 is open, per unit of Imax.
-constexpr double kRacine3Sur2 = 0.8660254037844386;
-
-}  // namespace
+const TypeAlimentation& TypeDe(Alimentation a) {
+    for (const TypeAlimentation& t : kTypesAlimentation)
+        if (t.type == a) return t;
+    return kTypesAlimentation[0];
+}
 
 PhaseAlimentation ParametresPhase(const State& s, int k) {
-    switch (s.alimentation) {
-        case Alimentation::Equilibree:
-            return {1.0, k * kDeuxPiSur3};
-        case Alimentation::SequenceInverse:
-            return {1.0, -(k * kDeuxPiSur3)};
-        case Alimentation::Monophasee:
-            return {k == 0 ? 1.0 : 0.0, 0.0};
-        case Alimentation::PhaseCoupee:
-            // Phases 1 and 2 carry the line current between their terminals, in opposition.
-            if (k == 0) return {kRacine3Sur2, -kPiSur6};
-            if (k == 1) return {kRacine3Sur2, kPi - kPiSur6};
-            return {0.0, 0.0};
-        case Alimentation::Libre:
-            return {s.amplitudesLibres[k], s.dephasagesLibres[k] * kPi / 180.0};
-    }
-    return {};
+    if (s.alimentation == Alimentation::Libre)
+        return {s.amplitudesLibres[k], s.dephasagesLibres[k] * kPi / 180.0};
+    return TypeDe(s.alimentation).phases[k];
 }
 
 Sequences ComposantesSymetriques(const State& s, int h) {
@@ -48,48 +36,38 @@ Sequences ComposantesSymetriques(const State& s, int h) {
     return r;
 }
 
-std::string NomAlimentation(Alimentation a) {
-    switch (a) {
-        case Alimentation::Equilibree:
-            return Traduit("Alimentation", "Équilibrée");
-        case Alimentation::SequenceInverse:
-            return Traduit("Alimentation", "Séquence inverse");
-        case Alimentation::Monophasee:
-            return Traduit("Alimentation", "Monophasée");
-        case Alimentation::PhaseCoupee:
-            return Traduit("Alimentation", "Phase 3 coupée");
-        case Alimentation::Libre:
-            break;
-    }
-    return Traduit("Alimentation", "Libre");
-}
+std::string NomAlimentation(Alimentation a) { return Traduit("Alimentation", TypeDe(a).nom); }
 
 void ChoisirAlimentation(State& s, Alimentation a) { s.alimentation = a; }
 
 void AppliquerAlimentationLibre(State& s, const SaisieAlimentation& saisie,
                                 std::string_view separateur) {
-    // Everything is read before anything is stored: a bad field changes nothing.
-    double amplitudes[3], dephasages[3];
+    // Every field is read; the correct ones are kept, the first wrong one is reported by name.
+    std::optional<std::string> erreur;
+    const auto lis = [&](const std::string& texte, double min, double max, const char* message,
+                         std::string_view champ, double& valeur) {
+        try {
+            const double v = TexteVersReel(texte, separateur);
+            if (!(v >= min && v <= max))
+                throw Erreur(Remplit(
+                    Traduit("Alimentation", message),
+                    {texte, ReelVersTexte(min, separateur), ReelVersTexte(max, separateur)}));
+            valeur = v;
+        } catch (const Erreur& e) {
+            if (!erreur) erreur = Remplit(Traduit("Alimentation", "%1 : %2"), {champ, e.what()});
+        }
+    };
     for (int k = 0; k < 3; ++k) {
-        amplitudes[k] = TexteVersReel(saisie.amplitudes[k], separateur);
-        if (!(amplitudes[k] >= 0.0 && amplitudes[k] <= kAmplitudeMax))
-            throw Erreur(
-                Remplit(Traduit("Alimentation", "'%1' n'est pas une amplitude correcte (0 à %2)"),
-                        {saisie.amplitudes[k], ReelVersTexte(kAmplitudeMax, separateur)}));
-    }
-    for (int k = 0; k < 3; ++k) {
-        dephasages[k] = TexteVersReel(saisie.dephasages[k], separateur);
-        if (!(dephasages[k] >= -kDephasageMax && dephasages[k] <= kDephasageMax))
-            throw Erreur(
-                Remplit(Traduit("Alimentation", "'%1' n'est pas un déphasage correct (%2 à %3)"),
-                        {saisie.dephasages[k], ReelVersTexte(-kDephasageMax, separateur),
-                         ReelVersTexte(kDephasageMax, separateur)}));
-    }
-    for (int k = 0; k < 3; ++k) {
-        s.amplitudesLibres[k] = amplitudes[k];
-        s.dephasagesLibres[k] = dephasages[k];
+        const std::string numero = std::to_string(k + 1);
+        lis(saisie.amplitudes[k], 0.0, kAmplitudeMax,
+            ATraduire("Alimentation", "'%1' n'est pas une amplitude correcte (%2 à %3)"),
+            Remplit(Traduit("Alimentation", "Amplitude %1"), {numero}), s.amplitudesLibres[k]);
+        lis(saisie.dephasages[k], -kDephasageMax, kDephasageMax,
+            ATraduire("Alimentation", "'%1' n'est pas un déphasage correct (%2 à %3)"),
+            Remplit(Traduit("Alimentation", "Retard %1"), {numero}), s.dephasagesLibres[k]);
     }
     s.alimentation = Alimentation::Libre;
+    if (erreur) throw Erreur(*erreur);
 }
 
 SaisieAlimentation SaisieAlimentationAffichee(const State& s, std::string_view separateur) {
@@ -103,20 +81,12 @@ SaisieAlimentation SaisieAlimentationAffichee(const State& s, std::string_view s
 
 namespace {
 
-constexpr Alimentation kToutes[] = {Alimentation::Equilibree, Alimentation::SequenceInverse,
-                                    Alimentation::Monophasee, Alimentation::PhaseCoupee,
-                                    Alimentation::Libre};
-
 // "x,y,z" -> its three texts; anything else is refused with what the list holds.
-void TroisValeurs(const std::string& liste, std::string (&valeurs)[3], const char* quoi) {
+void TroisValeurs(const std::string& liste, std::string (&valeurs)[3], const char* message) {
     std::string_view reste = liste;
     for (int k = 0; k < 3; ++k) {
         const auto virgule = reste.find(',');
-        if ((k < 2) == (virgule == std::string_view::npos))
-            throw Erreur(Remplit(Traduit("Alimentation",
-                                         "'%1' n'est pas une liste de trois %2 "
-                                         "séparées par des virgules"),
-                                 {liste, quoi}));
+        if ((k < 2) == (virgule == std::string_view::npos)) throw Erreur(Remplit(message, {liste}));
         valeurs[k] = std::string(reste.substr(0, virgule));
         if (k < 2) reste.remove_prefix(virgule + 1);
     }
@@ -129,20 +99,16 @@ std::string Liste(const double (&valeurs)[3]) {
 
 }  // namespace
 
-std::string CleAlimentation(Alimentation a) {
-    switch (a) {
-        case Alimentation::Equilibree:
-            return "equilibree";
-        case Alimentation::SequenceInverse:
-            return "inverse";
-        case Alimentation::Monophasee:
-            return "monophasee";
-        case Alimentation::PhaseCoupee:
-            return "phase-coupee";
-        case Alimentation::Libre:
-            break;
+std::string CleAlimentation(Alimentation a) { return TypeDe(a).cle; }
+
+std::string ClesAlimentation() {
+    std::string cles;
+    const std::size_t n = std::size(kTypesAlimentation);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0) cles += i + 1 < n ? ", " : Traduit("Alimentation", " ou ");
+        cles += kTypesAlimentation[i].cle;
     }
-    return "libre";
+    return cles;
 }
 
 void LireOptionsAlimentation(State& s, const OptionsAlimentation& options) {
@@ -150,16 +116,15 @@ void LireOptionsAlimentation(State& s, const OptionsAlimentation& options) {
     Alimentation choisie = libres ? Alimentation::Libre : s.alimentation;
     if (options.alimentation) {
         bool connue = false;
-        for (const Alimentation a : kToutes)
-            if (*options.alimentation == CleAlimentation(a)) {
-                choisie = a;
+        for (const TypeAlimentation& t : kTypesAlimentation)
+            if (*options.alimentation == t.cle) {
+                choisie = t.type;
                 connue = true;
             }
         if (!connue)
-            throw Erreur(Remplit(Traduit("Alimentation",
-                                         "'%1' n'est pas une alimentation correcte (equilibree, "
-                                         "inverse, monophasee, phase-coupee ou libre)"),
-                                 {*options.alimentation}));
+            throw Erreur(
+                Remplit(Traduit("Alimentation", "'%1' n'est pas une alimentation correcte (%2)"),
+                        {*options.alimentation, ClesAlimentation()}));
         if (libres && choisie != Alimentation::Libre)
             throw Erreur(
                 Traduit("Alimentation",
@@ -171,10 +136,19 @@ void LireOptionsAlimentation(State& s, const OptionsAlimentation& options) {
     }
     SaisieAlimentation saisie = SaisieAlimentationAffichee(s, ".");
     if (options.amplitudes)
-        TroisValeurs(*options.amplitudes, saisie.amplitudes, Traduit("Alimentation", "amplitudes"));
+        TroisValeurs(*options.amplitudes, saisie.amplitudes,
+                     Traduit("Alimentation",
+                             "'%1' n'est pas une liste de trois amplitudes séparées par des "
+                             "virgules"));
     if (options.dephasages)
-        TroisValeurs(*options.dephasages, saisie.dephasages, Traduit("Alimentation", "déphasages"));
-    AppliquerAlimentationLibre(s, saisie, ".");
+        TroisValeurs(*options.dephasages, saisie.dephasages,
+                     Traduit("Alimentation",
+                             "'%1' n'est pas une liste de trois déphasages séparés par des "
+                             "virgules"));
+    // Options form a state or are refused whole: nothing is kept from a list with a wrong value.
+    State essai = s;
+    AppliquerAlimentationLibre(essai, saisie, ".");
+    s = essai;
 }
 
 OptionsAlimentation OptionsAlimentationEcrites(const State& s) {

@@ -35,8 +35,60 @@ struct PhaseAlimentation {
     double delta = 0.0;
 };
 
-// What the state's supply gives phase k (0..2). "Phase 3 coupée": (√3/2, −π/6),
-// (√3/2, 5π/6), (0, 0); "Libre": the free amplitude and its lag turned into radians.
+// Marks a text of a table for the catalogue (the catalogue's tools read it as they read
+// Traduit's); the edition translates it where it shows it, with Traduit(contexte, texte).
+constexpr const char* ATraduire(const char* /*contexte*/, const char* texte) { return texte; }
+
+// The supply kinds, one row each, in the order every edition lists them: the window's buttons,
+// the page's panel, the exporter's help and the links are built from this table. Adding a
+// preset is an enumerator in model/State.h, a row here and its texts in the catalogue.
+struct TypeAlimentation {
+    Alimentation type;
+    const char* cle;   // the command line's word and the link's value
+    const char* nom;   // the label (context "Alimentation")
+    const char* aide;  // the hint of its button (context "Alimentation")
+    // The three phases of a preset; "Libre" reads the state's own values instead.
+    PhaseAlimentation phases[3];
+};
+inline constexpr double kRacine3Sur2 = 0.8660254037844386;  // √3/2
+inline constexpr TypeAlimentation kTypesAlimentation[] = {
+    {Alimentation::Equilibree,
+     "equilibree",
+     ATraduire("Alimentation", "Équilibrée"),
+     ATraduire("Alimentation",
+               "Trois courants égaux décalés de 120° : un champ tournant d'amplitude constante"),
+     {{1.0, 0 * kDeuxPiSur3}, {1.0, 1 * kDeuxPiSur3}, {1.0, 2 * kDeuxPiSur3}}},
+    {Alimentation::SequenceInverse,
+     "inverse",
+     ATraduire("Alimentation", "Séquence inverse"),
+     ATraduire("Alimentation", "Phases 2 et 3 échangées : le champ tourne dans l'autre sens"),
+     {{1.0, -(0 * kDeuxPiSur3)}, {1.0, -(1 * kDeuxPiSur3)}, {1.0, -(2 * kDeuxPiSur3)}}},
+    {Alimentation::Monophasee,
+     "monophasee",
+     ATraduire("Alimentation", "Monophasée"),
+     ATraduire("Alimentation",
+               "La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés"),
+     {{1.0, 0.0}, {0.0, 0.0}, {0.0, 0.0}}},
+    // A star without neutral that lost phase 3: phases 1 and 2 carry the line current between
+    // their terminals, in opposition (CourantPhase makes the second exactly the first's
+    // opposite).
+    {Alimentation::PhaseCoupee,
+     "phase-coupee",
+     ATraduire("Alimentation", "Phase 3 coupée"),
+     ATraduire("Alimentation", "Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse"),
+     {{kRacine3Sur2, -kPiSur6}, {kRacine3Sur2, kPi - kPiSur6}, {0.0, 0.0}}},
+    {Alimentation::Libre,
+     "libre",
+     ATraduire("Alimentation", "Libre"),
+     ATraduire("Alimentation", "Amplitudes et déphasages choisis : un champ elliptique"),
+     {}},
+};
+
+// The row of a kind.
+const TypeAlimentation& TypeDe(Alimentation a);
+
+// What the state's supply gives phase k (0..2): its row's phases, or for "Libre" the free
+// amplitude and its lag turned into radians.
 PhaseAlimentation ParametresPhase(const State& s, int k);
 
 // D_h and B_h above for the state's supply (h >= 1).
@@ -46,8 +98,7 @@ struct Sequences {
 };
 Sequences ComposantesSymetriques(const State& s, int h);
 
-// The names the program shows: "Équilibrée", "Séquence inverse", "Monophasée",
-// "Phase 3 coupée", "Libre".
+// The name the program shows, translated: "Équilibrée", "Séquence inverse"…
 std::string NomAlimentation(Alimentation a);
 
 // A radio button of the supply: the kind only, applied at once.
@@ -64,11 +115,13 @@ inline constexpr double kAmplitudeMax = 2.0;     // the free amplitudes go from 
 inline constexpr double kDephasageMax = 3600.0;  // the free lags go from -3600 to 3600 degrees
 
 // Enter in a field of "Libre": reads the six texts with the locale's separator (as the options
-// dialog reads Y); when all are correct, stores them and selects "Libre". The first incorrect
-// text throws Erreur with its French message and nothing is changed: "'x' n'est pas une valeur
-// en virgule flottante correcte", "Débordement en virgule flottante", or
-// "'x' n'est pas une amplitude correcte (0 à 2)" or "'x' n'est pas un déphasage correct
-// (-3600 à 3600)"; the bound keeps the lag in radians finite, so the currents are numbers.
+// dialog reads Y), stores every correct one and selects "Libre". An incorrect text is not
+// stored: the first one throws Erreur, after the correct ones are kept, with its field's name
+// and its French message, "Retard 2 : 'x' n'est pas une valeur en virgule flottante correcte",
+// "… Débordement en virgule flottante", "Amplitude 1 : 'x' n'est pas une amplitude correcte
+// (0 à 2)" or "Retard 3 : 'x' n'est pas un déphasage correct (-3600 à 3600)"; the bound keeps
+// the lag in radians finite, so the currents are numbers. A stale wrong text in one field thus
+// never blocks a correct change in another.
 void AppliquerAlimentationLibre(State& s, const SaisieAlimentation& saisie,
                                 std::string_view separateur);
 
@@ -86,6 +139,8 @@ struct OptionsAlimentation {
 
 // The option word of a kind: "equilibree", "inverse", "monophasee", "phase-coupee", "libre".
 std::string CleAlimentation(Alimentation a);
+// The option words of every kind: "equilibree, inverse, monophasee, phase-coupee ou libre".
+std::string ClesAlimentation();
 
 // Sets the supply from the options given; amplitudes or lags imply "libre", and what is not
 // given keeps the state's free values. A refused text throws Erreur with a French message

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <optional>
 
@@ -16,8 +17,10 @@
 namespace kest {
 
 const char* AideConfiguration() {
-    return Traduit("Configuration",
-                   R"(État du bobinage (règles et messages de la boîte « Options ») :
+    // Filled with the supplies' words from their table; kept until the next call.
+    static std::string aide;
+    aide = Remplit(Traduit("Configuration",
+                           R"(État du bobinage (règles et messages de la boîte « Options ») :
   --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
   --m N             nombre d'encoches par pôle et par phase (-99 à 99, pas 0)
   --Y X             ouverture des bobines, en radians électriques (pas diamétral : pi)
@@ -36,9 +39,8 @@ Bobinage par encoches (règles et messages de la fenêtre « Bobinage ») :
   12 encoches) ; il garde p, et se dispose par l'étoile des encoches.
 
 Alimentation (règles et messages de la fenêtre « Alimentation ») :
-  --alimentation A  equilibree, inverse (phases 2 et 3 échangées), monophasee
-                    (phase 1 seule), phase-coupee (étoile sans neutre, phase 3
-                    ouverte) ou libre (défaut : equilibree)
+  --alimentation A  %1
+                    (défaut : equilibree ; la fenêtre « Alimentation » les décrit)
   --amplitudes A1,A2,A3
                     alimentation libre : amplitudes des trois courants, en
                     unités de Imax (0 à 2 ; défaut : 1,1,1)
@@ -51,7 +53,7 @@ Alimentation (règles et messages de la fenêtre « Alimentation ») :
 Instant :
   --ticks N         N tops d'horloge depuis t = 0, t avancé top par top comme
                     l'horloge de la fenêtre (0 à 10000000 ; défaut : 0)
-  --t X             le temps t en secondes (0 ou plus)
+  --t X             le temps t en secondes (0 à 2000)
 
 Vues :
   --sans-vecteurs   sans les vecteurs du champ
@@ -68,7 +70,9 @@ Lien :
   --lien LIEN       la configuration d'un lien de la page (l'adresse entière ou
                     ce qui suit « # », par exemple « p=2&m=3&distribution=reelle »)
   Chaque option ne se donne qu'une fois, lien compris.
-)");
+)"),
+                   {ClesAlimentation()});
+    return aide.c_str();
 }
 
 namespace {
@@ -197,7 +201,12 @@ std::vector<std::string> PrendOptions(const std::vector<std::string>& arguments,
                 if (std::find(vues.begin(), vues.end(), "lien") != vues.end())
                     throw Erreur(Traduit("Configuration", "L'option --lien est donnée deux fois"));
                 vues.push_back("lien");
-                for (auto& [cle, v] : LitLien(*valeur)) ajoute(cle + " (du lien)", cle, v);
+                // A key repeated in the link, or given before it on the command line, is
+                // refused by FormeConfiguration, with the message the page gives.
+                for (auto& [cle, v] : LitLien(*valeur)) {
+                    vues.push_back(cle);
+                    options.emplace_back(cle, v);
+                }
             } else {
                 ajoute(nom, nom.substr(2), *valeur);
             }
@@ -244,9 +253,10 @@ Configuration Forme(const Options& options, std::string_view separateur, bool av
         if (!EstCle(cle))
             throw Erreur(
                 Remplit(Traduit("Configuration", "Clé inconnue « %1 » dans le lien"), {cle}));
+        // The command line refuses its own repeats (PrendOptions): a repeat here is a link's.
         if (std::find(vues.begin(), vues.end(), cle) != vues.end())
-            throw Erreur(
-                Remplit(Traduit("Configuration", "L'option %1 est donnée deux fois"), {cle}));
+            throw Erreur(Remplit(
+                Traduit("Configuration", "L'option %1 (du lien) est donnée deux fois"), {cle}));
         vues.push_back(cle);
     }
 
@@ -314,10 +324,14 @@ Configuration Forme(const Options& options, std::string_view separateur, bool av
             for (int k = 0; k < n; ++k) AvancerTemps(c.etat);
     }
     if (t) {
+        // The time is bounded as the ticks are: beyond, the angle Omega·t loses its meaning (and
+        // past about 1e306 s it overflows) and the picture would be drawn from nonsense.
         const double temps = TexteVersReel(AvecPoint(*t, separateur), ".");
-        if (!(temps >= 0.0))
-            throw Erreur(Remplit(
-                Traduit("Configuration", "'%1' n'est pas un temps correct (0 s ou plus)"), {*t}));
+        const double borne = kTicksMax * kAngleTop / c.etat.Omega;
+        if (!(temps >= 0.0 && c.etat.Omega * temps <= kTicksMax * kAngleTop))
+            throw Erreur(
+                Remplit(Traduit("Configuration", "'%1' n'est pas un temps correct (0 à %2 s)"),
+                        {*t, EntierVersTexte(static_cast<int>(std::lround(borne)))}));
         c.etat.t = temps;
     }
     return c;

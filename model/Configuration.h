@@ -33,7 +33,8 @@ using Options = std::vector<std::pair<std::string, std::string>>;
 // The command line's configuration options, taken out of the arguments: "--p 2", "--p=2",
 // "--sans-onde", "--lien URL"… Returns the arguments left for the program's own options, in
 // their order. Throws Erreur for a value missing after its option and for an option given twice
-// (one rule for every option: a repeated one is refused, never silently overridden).
+// (one rule for every option: a repeated one is refused, never silently overridden). A key of a
+// link given again, in the link or before it, is refused by FormeConfiguration, as in the page.
 std::vector<std::string> PrendOptions(const std::vector<std::string>& arguments, Options& options);
 
 // The options of a link: the part after '#' of a URL, or the fragment alone ("p=2&m=3"), keys
@@ -44,7 +45,8 @@ Options LitLien(std::string_view lien);
 // Forms a configuration from the defaults through the dialog's rules: p, m and Y as by Enter in
 // the dialog over what it shows (the distribution with them), then the clock, the views and the
 // time. Numbers are written with a point; the separator of the reader's locale is accepted too
-// (a French reader types "3,5"). Throws Erreur with the message of the first refused option.
+// (a French reader types "3,5"). The time t is bounded as the ticks are (kTicksMax ticks of the
+// clock). Throws Erreur with the message of the first refused option.
 Configuration FormeConfiguration(const Options& options, std::string_view separateur = ".");
 
 // A link's reading for a page or a window that must show something whatever the link holds:

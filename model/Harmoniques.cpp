@@ -261,6 +261,8 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
         sp.direct[h] = std::abs((c1[h] + i * c2[h]) * 0.5);
         sp.inverse[h] = std::abs((c1[h] - i * c2[h]) * 0.5);
     }
+    // c_1 = A·e^{−i·φ} for a fundamental A·cos(x − φ).
+    sp.creteFondamental = -std::arg(c1[1]);
     // The unit of the forward and backward parts: the fundamental the balanced supply gives
     // the same winding.
     const bool equilibree = s.alimentation == Alimentation::Equilibree;

@@ -73,6 +73,9 @@ struct Harmoniques {
     // The crest of the fundamental the balanced supply gives the same winding (0 when it has
     // none): the unit of the forward and backward parts of every supply.
     double equilibre = 0.0;
+    // The electrical angle (radians, in [−π, π)) where the fundamental has its crest at the
+    // state's time; 0 without a fundamental.
+    double creteFondamental = 0.0;
     // Any supply but the balanced one: every order's crest pulsates with time, so neither
     // A(h)/A(1) nor the distortion is a property of the winding; only the parts are.
     bool pulse = false;

@@ -84,6 +84,6 @@ bool RegleIntervalle(int& intervalle, int ms) {
     return true;
 }
 
-void AvancerTemps(State& etat) { etat.t = 0.06283185307179587 / etat.Omega + etat.t; }
+void AvancerTemps(State& etat) { etat.t = kAngleTop / etat.Omega + etat.t; }
 
 }  // namespace kest

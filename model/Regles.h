@@ -52,7 +52,8 @@ void ChoisirDistribution(State& etat, bool reelle, bool doubleEtoile);
 // the interval changed.
 bool RegleIntervalle(int& intervalle, int ms);
 
-// One clock tick: 2π/100 of the electrical angle.
+// One clock tick: 2π/100 of the electrical angle, Omega·t.
+inline constexpr double kAngleTop = 0.06283185307179587;
 void AvancerTemps(State& etat);
 
 }  // namespace kest

@@ -19,10 +19,6 @@ void InstalleTraducteur(Traducteur traducteur);
 
 const char* Traduit(const char* contexte, const char* source);
 
-// Marks a text of a constant table for the catalogue and returns it unchanged: the table keeps
-// the French source, and its reader passes it through Traduit with the same context.
-constexpr const char* ATraduire(const char* /*contexte*/, const char* texte) { return texte; }
-
 // The model's text with %1, %2… replaced by the values, in one pass: a value that holds "%2"
 // stays as typed.
 std::string Remplit(std::string_view modele, std::initializer_list<std::string_view> valeurs);

@@ -39,5 +39,18 @@ if command -v appstreamcli >/dev/null; then
     appstreamcli validate-tree --no-net "$prefix" || fautes=1
 fi
 
+# The Debian package names, among its dependencies or recommendations, the package that brings
+# Qt's own French translation, which the program loads from the system.
+if command -v dpkg >/dev/null && qm=$(dpkg -S '*/qtbase_fr.qm' 2>/dev/null); then
+    paquet=${qm%%:*}
+    if grep -E '^set\(CPACK_DEBIAN_PACKAGE_(DEPENDS|RECOMMENDS) ' "$build/CPackConfig.cmake" |
+        grep -qw -- "$paquet"; then
+        echo "ok     - the package names $paquet (qtbase_fr.qm)"
+    else
+        echo "NOT OK - the package names neither in Depends nor in Recommends $paquet (qtbase_fr.qm)"
+        fautes=1
+    fi
+fi
+
 rm -rf "$prefix"
 exit "$fautes"

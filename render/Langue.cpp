@@ -4,33 +4,36 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTranslator>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "model/Erreur.h"
 #include "model/Textes.h"
+#include "render/Langues.h"
 
 namespace kest {
 
 namespace {
 
-Langue choisie = Langue::Francais;
+Langue choisie = kFrancais;
 
-// The English catalogue, compiled from translations/kest_en.ts into the program's resources.
+// The chosen language's catalogue, compiled from its .ts file into the program's resources.
 QTranslator& Catalogue() {
     static QTranslator catalogue;
     return catalogue;
 }
 
-// The model's and the scene's texts through the catalogue. A translation found once is kept
-// for the rest of the run, so that the text handed back outlives the call.
+// The model's and the scene's texts through the catalogue. A translation found once is kept,
+// by language, for the rest of the run, so that the text handed back outlives the call.
 const char* TraduitParLeCatalogue(const char* contexte, const char* source) {
     static std::mutex verrou;
-    static std::map<std::pair<std::string, std::string>, std::string> textes;
+    static std::map<std::tuple<std::size_t, std::string, std::string>, std::string> textes;
     const std::lock_guard<std::mutex> garde(verrou);
-    auto cle = std::make_pair(std::string(contexte), std::string(source));
+    auto cle = std::make_tuple(choisie.rang, std::string(contexte), std::string(source));
     auto trouve = textes.find(cle);
     if (trouve == textes.end()) {
         const QString traduction = Catalogue().translate(contexte, source);
@@ -43,17 +46,33 @@ const char* TraduitParLeCatalogue(const char* contexte, const char* source) {
 }  // namespace
 
 Langue LangueDuSysteme() {
-    for (const QString& langue : QLocale::system().uiLanguages()) {
-        if (langue.startsWith(QLatin1String("en"))) return Langue::Anglais;
-        if (langue.startsWith(QLatin1String("fr"))) return Langue::Francais;
+    // "en", "en-GB", "en_US" name English; "eng" or "enx" name no language of the list.
+    for (const QString& nom : QLocale::system().uiLanguages()) {
+        for (std::size_t rang = 0; rang < std::size(kLangues); ++rang) {
+            const QLatin1String code(kLangues[rang].code);
+            if (nom.startsWith(code) &&
+                (nom.size() == code.size() || nom[code.size()] == u'-' || nom[code.size()] == u'_'))
+                return Langue{rang};
+        }
     }
-    return Langue::Francais;
+    return kFrancais;
 }
 
 std::optional<Langue> LangueDuNom(std::string_view nom) {
-    if (nom == "fr") return Langue::Francais;
-    if (nom == "en") return Langue::Anglais;
+    for (std::size_t rang = 0; rang < std::size(kLangues); ++rang)
+        if (nom == kLangues[rang].code) return Langue{rang};
     return std::nullopt;
+}
+
+std::string_view CodeDeLangue(Langue langue) { return kLangues[langue.rang].code; }
+
+QString TraductionQt(Langue langue) { return QString::fromLatin1(kLangues[langue.rang].qt); }
+
+std::string CodesDesLangues() {
+    std::string codes;
+    for (const LigneLangue& l : kLangues)
+        codes += (codes.empty() ? "" : ", ") + std::string(l.code);
+    return codes;
 }
 
 std::optional<Langue> LangueDemandee(const std::vector<std::string>& arguments) {
@@ -63,7 +82,8 @@ std::optional<Langue> LangueDemandee(const std::vector<std::string>& arguments) 
         std::optional<std::string_view> valeur;
         if (a == "--langue") {
             if (i + 1 >= arguments.size())
-                throw Erreur(Traduit("Langue", "L'option --langue attend une valeur (fr ou en)"));
+                throw Erreur(Remplit(Traduit("Langue", "L'option --langue attend une valeur (%1)"),
+                                     {CodesDesLangues()}));
             valeur = arguments[++i];
         } else if (a.starts_with("--langue=")) {
             valeur = a.substr(9);
@@ -72,15 +92,16 @@ std::optional<Langue> LangueDemandee(const std::vector<std::string>& arguments) 
         if (langue) throw Erreur(Traduit("Langue", "L'option --langue est donnée deux fois"));
         langue = LangueDuNom(*valeur);
         if (!langue)
-            throw Erreur(Remplit(Traduit("Langue", "'%1' n'est pas une langue correcte (fr ou en)"),
-                                 {*valeur}));
+            throw Erreur(Remplit(Traduit("Langue", "'%1' n'est pas une langue correcte (%2)"),
+                                 {*valeur, CodesDesLangues()}));
     }
     return langue;
 }
 
 void ChoisitLangue(Langue langue) {
     choisie = langue;
-    if (langue == Langue::Anglais && Catalogue().load(QStringLiteral(":/traductions/kest_en.qm"))) {
+    const QString catalogue = QString::fromLatin1(kLangues[langue.rang].catalogue);
+    if (!catalogue.isEmpty() && Catalogue().load(catalogue)) {
         InstalleTraducteur(&TraduitParLeCatalogue);
     } else {
         InstalleTraducteur(nullptr);
@@ -94,7 +115,7 @@ QString Texte(const char* contexte, const char* source) {
 }
 
 void InstalleCatalogue() {
-    if (choisie == Langue::Anglais && !Catalogue().isEmpty())
+    if (choisie != kFrancais && !Catalogue().isEmpty())
         QCoreApplication::installTranslator(&Catalogue());
 }
 

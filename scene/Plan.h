@@ -92,10 +92,26 @@ inline constexpr int kEtiquetteY = 170;
 inline constexpr int kEtiquetteFresnelX = 385;
 inline constexpr int kEtiquetteVecteurX = 460;
 
+// The picture's two blocks, for a screen taller than wide that stacks them: the curves of the
+// unrolled air gap (left) and the circles with the phasors (right). Each holds what its side
+// draws for every winding and every supply whose currents stay within Imax: the curves and their
+// dotted lines, the Fresnel diagram from its dotted axis, the circles with their outer conductors,
+// waves, arrows and labels.
+struct Bloc {
+    int x, y, largeur, hauteur;
+};
+inline constexpr Bloc kBlocCourbes{0, 0, 330, 350};
+inline constexpr Bloc kBlocCercles{345, 10, 310, 435};
+// Stacked, top to bottom: the circles above the curves, as a reader meets them first.
+inline constexpr Bloc kBlocsEmpiles[] = {kBlocCercles, kBlocCourbes};
+
 // The arrows of a circle use its centre row as their curve's baseline: phase 1's curve runs
 // level with the space-vector circle's centre, the sum's with the stator's.
 static_assert(kVecteurSpatial.cy == kBasePhase1);
 static_assert(kStator.cy == kBaseSomme);
 static_assert(kLongueurCourbe == static_cast<int>(kPixelsParRadian * kDeuxPi));
+static_assert(kLongueurCourbe < kBlocCourbes.x + kBlocCourbes.largeur &&
+              kBlocCourbes.x + kBlocCourbes.largeur <= kBlocCercles.x);
+static_assert(kFresnelX - kLongueurPhaseur >= kBlocCercles.x);
 
 }  // namespace kest

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The catalogue of texts, translations/kest_en.ts: French sources, English translations.
-#   scripts/catalogue.sh            brings the catalogue up to date with the sources (new texts
+# The catalogues of texts, one per language of translations/langues.txt (translations/kest_en.ts…):
+# French sources, their translations.
+#   scripts/catalogue.sh            brings the catalogues up to date with the sources (new texts
 #                                   come in unfinished, texts gone from the sources go); then
 #                                   translate the new ones (Qt Linguist, or by hand in the file)
 #   scripts/catalogue.sh --verifie  changes nothing; fails when a text of the sources is missing
-#                                   from the catalogue or untranslated, or an entry is stale
+#                                   from a catalogue or untranslated, or an entry is stale
 # The programs' texts are found in tr() and translate() calls, the model's and the scene's by
 # the name Traduit, the page's scripts' by qsTranslate, and index.html's by web/catalogue.mjs.
 set -euo pipefail
@@ -14,7 +15,9 @@ lupdate=${LUPDATE:-}
 [ -n "$lupdate" ] || lupdate=$(command -v lupdate || true)
 [ -n "$lupdate" ] || lupdate=/usr/lib/qt6/bin/lupdate
 node=$(command -v node || command -v nodejs) || { echo "node is missing: scripts/deps.sh test" >&2; exit 1; }
-catalogue=$racine/translations/kest_en.ts
+# The list's rows: code, catalogue ("-" for the source language, the first row), Qt's, label.
+mapfile -t lignes < <(grep -v '^#' "$racine/translations/langues.txt" | awk 'NF >= 4 { print $1, $2 }')
+source_=${lignes[0]%% *}
 
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
@@ -22,18 +25,23 @@ trap 'rm -rf "$travail"' EXIT
 sources=("$racine"/app "$racine"/cli "$racine"/model "$racine"/render "$racine"/scene "$racine"/web
          "$travail/page.js")
 options=(-silent -I "$racine" -locations none -extensions cpp,h,js
-         -tr-function-alias QT_TRANSLATE_NOOP+=Traduit,QT_TRANSLATE_NOOP+=ATraduire -source-language fr -target-language en)
+         -tr-function-alias QT_TRANSLATE_NOOP+=Traduit,QT_TRANSLATE_NOOP+=ATraduire
+         -source-language "$source_")
 
-if [ "${1:-}" != "--verifie" ]; then
-    "$lupdate" "${options[@]}" -no-obsolete "${sources[@]}" -ts "$catalogue"
-    exit 0
-fi
-
-cp "$catalogue" "$travail/kest_en.ts"
-"$lupdate" "${options[@]}" "${sources[@]}" -ts "$travail/kest_en.ts" >/dev/null
-# Each faulty message on one line: its context, its source and what is wrong with it.
-"$node" - "$travail/kest_en.ts" <<'JS'
+echec=0
+for ligne in "${lignes[@]:1}"; do
+    code=${ligne%% *}
+    catalogue=$racine/translations/${ligne#* }
+    if [ "${1:-}" != "--verifie" ]; then
+        "$lupdate" "${options[@]}" -target-language "$code" -no-obsolete "${sources[@]}" -ts "$catalogue"
+        continue
+    fi
+    cp "$catalogue" "$travail/verifie.ts"
+    "$lupdate" "${options[@]}" -target-language "$code" "${sources[@]}" -ts "$travail/verifie.ts" >/dev/null
+    # Each faulty message on one line: its context, its source and what is wrong with it.
+    "$node" - "$travail/verifie.ts" "${catalogue#"$racine"/}" <<'JS' || echec=1
 const xml = require('fs').readFileSync(process.argv[2], 'utf8');
+const nomCatalogue = process.argv[3];
 const defauts = [];
 let total = 0;
 for (const c of xml.matchAll(/<context>([\s\S]*?)<\/context>/g)) {
@@ -51,8 +59,10 @@ for (const c of xml.matchAll(/<context>([\s\S]*?)<\/context>/g)) {
 }
 if (defauts.length) {
   console.log(defauts.join('\n'));
-  console.error('translations/kest_en.ts is not up to date: run scripts/catalogue.sh and translate');
+  console.error(`${nomCatalogue} is not up to date: run scripts/catalogue.sh and translate`);
   process.exit(1);
 }
-console.log(`catalogue complete: ${total} texts translated`);
+console.log(`${nomCatalogue} complete: ${total} texts translated`);
 JS
+done
+exit "$echec"

@@ -24,32 +24,64 @@
         <translation>Free</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; n&apos;est pas une amplitude correcte (0 à %2)</source>
-        <translation>&apos;%1&apos; is not a valid amplitude (0 to %2)</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas une liste de trois %2 séparées par des virgules</source>
-        <translation>&apos;%1&apos; is not a list of three %2 separated by commas</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas une alimentation correcte (equilibree, inverse, monophasee, phase-coupee ou libre)</source>
-        <translation>&apos;%1&apos; is not a valid supply (equilibree, inverse, monophasee, phase-coupee or libre)</translation>
-    </message>
-    <message>
         <source>Les amplitudes et les déphasages ne valent qu&apos;avec l&apos;alimentation libre</source>
         <translation>The amplitudes and the lags apply only with the free supply</translation>
     </message>
     <message>
-        <source>amplitudes</source>
-        <translation>amplitudes</translation>
-    </message>
-    <message>
-        <source>déphasages</source>
-        <translation>lags</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; n&apos;est pas un déphasage correct (%2 à %3)</source>
         <translation>&apos;%1&apos; is not a valid lag (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une amplitude correcte (%2 à %3)</source>
+        <translation>&apos;%1&apos; is not a valid amplitude (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>Amplitude %1</source>
+        <translation>Amplitude %1</translation>
+    </message>
+    <message>
+        <source>Retard %1</source>
+        <translation>Lag %1</translation>
+    </message>
+    <message>
+        <source> ou </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une alimentation correcte (%2)</source>
+        <translation>&apos;%1&apos; is not a valid supply (%2)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une liste de trois amplitudes séparées par des virgules</source>
+        <translation>&apos;%1&apos; is not a list of three amplitudes separated by commas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une liste de trois déphasages séparés par des virgules</source>
+        <translation>&apos;%1&apos; is not a list of three lags separated by commas</translation>
+    </message>
+    <message>
+        <source>Trois courants égaux décalés de 120° : un champ tournant d&apos;amplitude constante</source>
+        <translation>Three equal currents 120° apart: a rotating field of constant amplitude</translation>
+    </message>
+    <message>
+        <source>Phases 2 et 3 échangées : le champ tourne dans l&apos;autre sens</source>
+        <translation>Phases 2 and 3 exchanged: the field turns the other way</translation>
+    </message>
+    <message>
+        <source>La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés</source>
+        <translation>Phase 1 alone: a pulsating field, the sum of two opposite rotating fields</translation>
+    </message>
+    <message>
+        <source>Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse</source>
+        <translation>Star without neutral, phase 3 open: I1 = −I2, the field pulsates</translation>
+    </message>
+    <message>
+        <source>Amplitudes et déphasages choisis : un champ elliptique</source>
+        <translation>Chosen amplitudes and lags: an elliptical field</translation>
     </message>
 </context>
 <context>
@@ -113,8 +145,12 @@
         <translation>a valid number of clock ticks</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; n&apos;est pas un temps correct (0 s ou plus)</source>
-        <translation>&apos;%1&apos; is not a valid time (0 s or more)</translation>
+        <source>L&apos;option %1 (du lien) est donnée deux fois</source>
+        <translation>The option %1 (in the link) is given twice</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un temps correct (0 à %2 s)</source>
+        <translation>&apos;%1&apos; is not a valid time (0 to %2 s)</translation>
     </message>
     <message>
         <source>État du bobinage (règles et messages de la boîte « Options ») :
@@ -136,9 +172,8 @@ Bobinage par encoches (règles et messages de la fenêtre « Bobinage ») :
   12 encoches) ; il garde p, et se dispose par l&apos;étoile des encoches.
 
 Alimentation (règles et messages de la fenêtre « Alimentation ») :
-  --alimentation A  equilibree, inverse (phases 2 et 3 échangées), monophasee
-                    (phase 1 seule), phase-coupee (étoile sans neutre, phase 3
-                    ouverte) ou libre (défaut : equilibree)
+  --alimentation A  %1
+                    (défaut : equilibree ; la fenêtre « Alimentation » les décrit)
   --amplitudes A1,A2,A3
                     alimentation libre : amplitudes des trois courants, en
                     unités de Imax (0 à 2 ; défaut : 1,1,1)
@@ -151,7 +186,7 @@ Alimentation (règles et messages de la fenêtre « Alimentation ») :
 Instant :
   --ticks N         N tops d&apos;horloge depuis t = 0, t avancé top par top comme
                     l&apos;horloge de la fenêtre (0 à 10000000 ; défaut : 0)
-  --t X             le temps t en secondes (0 ou plus)
+  --t X             le temps t en secondes (0 à 2000)
 
 Vues :
   --sans-vecteurs   sans les vecteurs du champ
@@ -189,9 +224,8 @@ Slot winding (rules and messages of the &quot;Bobinage&quot; window):
   p, and is laid out by the star of slots.
 
 Supply (rules and messages of the &quot;Alimentation&quot; window):
-  --alimentation A  equilibree (balanced), inverse (phases 2 and 3 exchanged),
-                    monophasee (phase 1 alone), phase-coupee (star without
-                    neutral, phase 3 open) or libre (free; default: equilibree)
+  --alimentation A  %1
+                    (default: equilibree; the “Alimentation” window describes them)
   --amplitudes A1,A2,A3
                     free supply: amplitudes of the three currents, in units of
                     Imax (0 to 2; default: 1,1,1)
@@ -204,7 +238,7 @@ Supply (rules and messages of the &quot;Alimentation&quot; window):
 Instant:
   --ticks N         N clock ticks from t = 0, t advanced tick by tick as the
                     window&apos;s clock does (0 to 10000000; default: 0)
-  --t X             the time t in seconds (0 or more)
+  --t X             the time t in seconds (0 to 2000)
 
 Views:
   --sans-vecteurs   without the field&apos;s vectors
@@ -247,6 +281,41 @@ Link:
     <message>
         <source>Impossible d&apos;ouvrir le Presse-papiers</source>
         <translation>Cannot open the clipboard</translation>
+    </message>
+</context>
+<context>
+    <name>Description</name>
+    <message>
+        <source>Alimentation : %1</source>
+        <translation>Supply: %1</translation>
+    </message>
+    <message>
+        <source>Alimentation : %1, amplitudes %2 ; %3 ; %4 × Imax, retards %5 ; %6 ; %7°</source>
+        <translation>Supply: %1, amplitudes %2; %3; %4 × Imax, lags %5; %6; %7°</translation>
+    </message>
+    <message>
+        <source>Champ résultant : nul</source>
+        <translation>Resultant field: none</translation>
+    </message>
+    <message>
+        <source>%1° électriques</source>
+        <translation>%1° electrical</translation>
+    </message>
+    <message>
+        <source>Champ résultant : %1 × celui d&apos;une phase, pulse sans tourner, à %2</source>
+        <translation>Resultant field: %1 × that of one phase, pulsating without turning, at %2</translation>
+    </message>
+    <message>
+        <source>Champ résultant : %1 × celui d&apos;une phase, tourne dans le sens direct, à %2</source>
+        <translation>Resultant field: %1 × that of one phase, turning forward, at %2</translation>
+    </message>
+    <message>
+        <source>Champ résultant : %1 × celui d&apos;une phase, tourne dans le sens inverse, à %2</source>
+        <translation>Resultant field: %1 × that of one phase, turning backward, at %2</translation>
+    </message>
+    <message>
+        <source>Bobinage : %1</source>
+        <translation>Winding: %1</translation>
     </message>
 </context>
 <context>
@@ -388,7 +457,7 @@ given configuration: the options of kest-export, or a link of the page
     </message>
     <message>
         <source>
-  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+  --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
                     français pour toute autre langue)
   --help            affiche cette aide
@@ -401,7 +470,7 @@ Exemples :
   kest --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos;
 </source>
         <translation>
-  --langue L        language of the texts: fr or en (default: the one of the
+  --langue L        language of the texts: %1 (default: the one of the
                     regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
                     French for any other language)
   --help            shows this help
@@ -418,16 +487,16 @@ Examples:
 <context>
     <name>Langue</name>
     <message>
-        <source>L&apos;option --langue attend une valeur (fr ou en)</source>
-        <translation>The option --langue needs a value (fr or en)</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas une langue correcte (fr ou en)</source>
-        <translation>&apos;%1&apos; is not a valid language (fr or en)</translation>
-    </message>
-    <message>
         <source>L&apos;option --langue est donnée deux fois</source>
         <translation>The option --langue is given twice</translation>
+    </message>
+    <message>
+        <source>L&apos;option --langue attend une valeur (%1)</source>
+        <translation>The option --langue needs a value (%1)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une langue correcte (%2)</source>
+        <translation>&apos;%1&apos; is not a valid language (%2)</translation>
     </message>
 </context>
 <context>
@@ -580,7 +649,7 @@ Spectre :
   --etoile          dessine, au lieu de l&apos;image, l&apos;étoile des encoches du
                     bobinage par encoches (emf, svg ou png)
 
-  --langue L        langue des textes : fr ou en (défaut : celle des réglages
+  --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
                     français pour toute autre langue)
   --help            affiche cette aide
@@ -630,7 +699,7 @@ Star of slots:
   --etoile          draws, instead of the picture, the star of slots of the
                     slot winding (emf, svg or png)
 
-  --langue L        language of the texts: fr or en (default: the one of the
+  --langue L        language of the texts: %1 (default: the one of the
                     regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
                     French for any other language)
   --help            shows this help
@@ -698,26 +767,6 @@ Examples:
         <translation>Supply</translation>
     </message>
     <message>
-        <source>Trois courants égaux décalés de 120° : un champ tournant d&apos;amplitude constante</source>
-        <translation>Three equal currents 120° apart: a rotating field of constant amplitude</translation>
-    </message>
-    <message>
-        <source>Phases 2 et 3 échangées : le champ tourne dans l&apos;autre sens</source>
-        <translation>Phases 2 and 3 exchanged: the field turns the other way</translation>
-    </message>
-    <message>
-        <source>La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés</source>
-        <translation>Phase 1 alone: a pulsating field, the sum of two opposite rotating fields</translation>
-    </message>
-    <message>
-        <source>Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse</source>
-        <translation>Star without neutral, phase 3 open: I1 = −I2, the field pulsates</translation>
-    </message>
-    <message>
-        <source>Amplitudes et déphasages choisis : un champ elliptique</source>
-        <translation>Chosen amplitudes and lags: an elliptical field</translation>
-    </message>
-    <message>
         <source>Libre (Entrée applique)</source>
         <translation>Free (Enter applies)</translation>
     </message>
@@ -740,6 +789,18 @@ Examples:
     <message>
         <source>Retard du courant de la phase %1 sur la phase 1 seule, en degrés</source>
         <translation>Lag of the current of phase %1 behind phase 1 alone, in degrees</translation>
+    </message>
+    <message>
+        <source>bleu</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>rouge : cercle « Vecteur spatial »</source>
+        <translation>red: the “Space vector” circle</translation>
+    </message>
+    <message>
+        <source>vert</source>
+        <translation>green</translation>
     </message>
 </context>
 <context>
@@ -825,10 +886,6 @@ Examples:
         <translation>Unbalance factor: amplitude of the fundamental&apos;s backward field relative to its forward field&apos;s</translation>
     </message>
     <message>
-        <source>Amplitude / fondamental équilibré</source>
-        <translation>Amplitude / balanced fundamental</translation>
-    </message>
-    <message>
         <source>Taux de déséquilibre (inverse / direct du fondamental) : %1 %</source>
         <translation>Unbalance factor (backward / forward of the fundamental): %1 %</translation>
     </message>
@@ -841,12 +898,24 @@ Examples:
         <translation>Forward / backward</translation>
     </message>
     <message>
+        <source>sens</source>
+        <translation>direction</translation>
+    </message>
+    <message>
+        <source>vitesse</source>
+        <translation>speed</translation>
+    </message>
+    <message>
         <source>pulsant</source>
         <translation>pulsating</translation>
     </message>
     <message>
         <source>elliptique</source>
         <translation>elliptical</translation>
+    </message>
+    <message>
+        <source>A(h) / A(1) équilibré</source>
+        <translation>A(h) / balanced A(1)</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1130,10 @@ Examples:
     <message>
         <source>Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée ou libres ; champs direct et inverse</source>
         <translation>Currents of the three phases: balanced, reversed, one phase alone, one phase open or free; forward and backward fields</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;image sur tout l&apos;écran (Échap pour revenir)</source>
+        <translation>Shows the picture on the whole screen (Esc to come back)</translation>
     </message>
 </context>
 <context>
@@ -1428,6 +1501,22 @@ Examples:
     <message>
         <source>Phase 3</source>
         <translation>Phase 3</translation>
+    </message>
+    <message>
+        <source>(bleu)</source>
+        <translation>(blue)</translation>
+    </message>
+    <message>
+        <source>(vert)</source>
+        <translation>(green)</translation>
+    </message>
+    <message>
+        <source>La phase 2, en rouge, est celle que montre seule le cercle « Vecteur spatial »</source>
+        <translation>Phase 2, in red, is the one the “Space vector” circle shows alone</translation>
+    </message>
+    <message>
+        <source>(rouge)</source>
+        <translation>(red)</translation>
     </message>
 </context>
 </TS>

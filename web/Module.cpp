@@ -16,14 +16,16 @@
 
 #include "model/Alimentation.h"
 #include "model/Configuration.h"
-#include "model/Encoches.h"
 #include "model/Conversions.h"
+#include "model/Description.h"
+#include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
 #include "model/State.h"
 #include "model/Textes.h"
 #include "scene/Dessine.h"
 #include "scene/Plan.h"
+#include "scene/Vues.h"
 #include "web/Appels.h"
 
 namespace {
@@ -135,7 +137,8 @@ EMSCRIPTEN_KEEPALIVE int kest_intervalle() { return intervalle; }
 
 // The supply panel. kest_choisir_alimentation: a radio button, 0 "Équilibrée" .. 4 "Libre" in
 // the order of kest::Alimentation. kest_appliquer_alimentation: Enter in one of its six fields,
-// their texts as typed; returns null, or the message of the error box with nothing changed.
+// their texts as typed; returns null, or the message of the error box (the correct fields are
+// kept, the wrong one is named).
 EMSCRIPTEN_KEEPALIVE void kest_choisir_alimentation(int alimentation) {
     if (alimentation < 0 || alimentation > static_cast<int>(kest::Alimentation::Libre)) return;
     kest::ChoisirAlimentation(etat, static_cast<kest::Alimentation>(alimentation));
@@ -146,9 +149,14 @@ EMSCRIPTEN_KEEPALIVE const char* kest_appliquer_alimentation(const char* a1, con
                                                              const char* d2, const char* d3,
                                                              const char* separateur) {
     const kest::SaisieAlimentation saisie{{a1, a2, a3}, {d1, d2, d3}};
+    // A refused field leaves the correct ones stored: the picture changes all the same.
+    const kest::State avant = etat;
     const char* erreur =
         Essaie([&] { kest::AppliquerAlimentationLibre(etat, saisie, separateur); });
-    if (!erreur) aRedessiner = true;
+    aRedessiner = !erreur || avant.alimentation != etat.alimentation;
+    for (int k = 0; k < 3; ++k)
+        aRedessiner = aRedessiner || avant.amplitudesLibres[k] != etat.amplitudesLibres[k] ||
+                      avant.dephasagesLibres[k] != etat.dephasagesLibres[k];
     return erreur;
 }
 // What the six fields show: kest_alimentation_texte(0..2) the amplitudes, (3..5) the lags.
@@ -191,8 +199,9 @@ EMSCRIPTEN_KEEPALIVE const char* kest_choisir_bobinage(int type) {
 }
 EMSCRIPTEN_KEEPALIVE const char* kest_appliquer_encoches(const char* encoches, const char* couches,
                                                          const char* pas) {
-    const char* erreur =
-        Essaie([&] { kest::AppliquerEncoches(etat, kest::SaisieEncoches{encoches, couches, pas}); });
+    const char* erreur = Essaie([&] {
+        kest::AppliquerEncoches(etat, kest::SaisieEncoches{encoches, couches, pas});
+    });
     if (!erreur) aRedessiner = true;
     return erreur;
 }
@@ -298,9 +307,29 @@ EMSCRIPTEN_KEEPALIVE const char* kest_nom_distribution(int i) {
     nom = kest::NomDistribution(static_cast<kest::Distribution>(i));
     return nom.c_str();
 }
+// What the picture shows, for a screen reader (model/Description.h), in the module's language.
+EMSCRIPTEN_KEEPALIVE const char* kest_description(const char* separateur) {
+    static std::string texte;
+    texte = kest::DescriptionImage(etat, separateur);
+    return texte.c_str();
+}
+// The picture's blocks stacked on a tall screen, top to bottom (scene/Plan.h): their number, and
+// champ 0..3 of block i: x, y, width, height in the picture's pixels.
+EMSCRIPTEN_KEEPALIVE int kest_nb_blocs() {
+    return static_cast<int>(std::size(kest::kBlocsEmpiles));
+}
+EMSCRIPTEN_KEEPALIVE int kest_bloc(int i, int champ) {
+    if (i < 0 || i >= kest_nb_blocs()) return 0;
+    const kest::Bloc& b = kest::kBlocsEmpiles[i];
+    return champ == 0 ? b.x : champ == 1 ? b.y : champ == 2 ? b.largeur : b.hauteur;
+}
 EMSCRIPTEN_KEEPALIVE int kest_largeur_image() { return kest::kLargeurImage; }
 EMSCRIPTEN_KEEPALIVE int kest_hauteur_image() { return kest::kHauteurImage; }
 EMSCRIPTEN_KEEPALIVE unsigned kest_couleur_fenetre() { return kest::kCouleurFenetre; }
+// Phase k's colour in the picture (0x00BBGGRR), for the supply panel's swatches.
+EMSCRIPTEN_KEEPALIVE unsigned kest_couleur_phase(int k) {
+    return k >= 0 && k < 3 ? kest::kCouleurPhase[k] : 0u;
+}
 // The brush colour a picture made for the outside (SVG, PNG) starts with.
 EMSCRIPTEN_KEEPALIVE unsigned kest_brosse_neuve() { return kest::web::kBrosseNeuve; }
 

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's side of the catalogue of texts (translations/kest_en.ts), run by node:
+// The page's side of the catalogues of texts (translations/langues.txt and its catalogues), run
+// by node:
 //   node web/catalogue.mjs sources web/index.html   the page's French texts, written as
 //       qsTranslate("page", …) calls, so that lupdate puts them in the catalogue beside the
 //       scripts' and the programs' (scripts/catalogue.sh feeds it this output)
-//   node web/catalogue.mjs table translations/kest_en.ts <site>/textes.js   the English table
-//       that langue.js reads, every finished translation of the catalogue
+//   node web/catalogue.mjs table translations/langues.txt <site>/textes.js   what langue.js
+//       reads: the list of languages (code, menu label) and, for each language that has a
+//       catalogue, every finished translation of it
 // A text of index.html is a run of text and <u> (the access letter, written &X) between two
 // other tags, or a data-hint, aria-label or description; translate="no" keeps an element's
 // texts out. langue.js finds the same texts in the page.
 import { readFileSync, writeFileSync } from 'node:fs';
+import { dirname, join } from 'node:path';
 
 const ENTITES = { amp: '&', lt: '<', gt: '>', quot: '"', apos: "'", nbsp: '\u00a0' };
 const decode = (s) => s.replace(/&(#x[0-9a-f]+|#[0-9]+|[a-z]+);/gi, (m, e) => {
@@ -55,25 +58,45 @@ function sources(chemin) {
   process.stdout.write(lignes.join('\n') + '\n');
 }
 
-function table(ts, sortie) {
+// The rows of translations/langues.txt: code, catalogue ('-' for French, the source), Qt's own
+// translation, the menu's label.
+export function langues(chemin) {
+  return readFileSync(chemin, 'utf8').split('\n').filter((l) => l.trim() && !l.startsWith('#'))
+    .map((l) => {
+      const [, code, catalogue, qt, libelle] = /^(\S+)\s+(\S+)\s+(\S+)\s+(.+?)\s*$/.exec(l);
+      return { code, catalogue, qt, libelle };
+    });
+}
+
+// A catalogue's finished translations, by context and source.
+function traductions(ts) {
   const xml = readFileSync(ts, 'utf8');
-  const en = {};
+  const table = {};
   for (const c of xml.matchAll(/<context>([\s\S]*?)<\/context>/g)) {
     const nom = decode(/<name>([\s\S]*?)<\/name>/.exec(c[1])[1]);
     for (const m of c[1].matchAll(/<message>([\s\S]*?)<\/message>/g)) {
       const source = /<source>([\s\S]*?)<\/source>/.exec(m[1]);
       const traduction = /<translation>([\s\S]*?)<\/translation>/.exec(m[1]);
-      if (source && traduction) en[nom + '\u0004' + decode(source[1])] = decode(traduction[1]);
+      if (source && traduction) table[nom + '\u0004' + decode(source[1])] = decode(traduction[1]);
     }
   }
-  writeFileSync(sortie, '// Made from translations/kest_en.ts by web/catalogue.mjs: do not edit.\n' +
-    `self.KestTextes = ${JSON.stringify({ en: en })};\n`);
+  return table;
+}
+
+function table(liste, sortie) {
+  const lignes = langues(liste);
+  const textes = {};
+  for (const l of lignes.filter((l) => l.catalogue !== '-'))
+    textes[l.code] = traductions(join(dirname(liste), l.catalogue));
+  writeFileSync(sortie, '// Made from translations/langues.txt by web/catalogue.mjs: do not edit.\n' +
+    `self.KestLangues = ${JSON.stringify(lignes.map((l) => ({ code: l.code, libelle: l.libelle })))};\n` +
+    `self.KestTextes = ${JSON.stringify(textes)};\n`);
 }
 
 const [mode, a, b] = process.argv.slice(2);
 if (mode === 'sources') sources(a);
 else if (mode === 'table') table(a, b);
 else {
-  process.stderr.write('usage: node web/catalogue.mjs sources index.html | table kest_en.ts textes.js\n');
+  process.stderr.write('usage: node web/catalogue.mjs sources index.html | table langues.txt textes.js\n');
   process.exit(2);
 }

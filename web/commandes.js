@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls wired to the module, the clock and the picture, with the desktop's
 // keyboard: the speed bar's steps, hints in the status line, Ctrl+C, F for the full screen.
+// Uses: KestMenus (menus.js), KestLangue and qsTranslate (langue.js). Defines: KestCommandes.
 (function (racine) {
   'use strict';
   const $ = (id) => document.getElementById(id);
@@ -38,15 +39,28 @@
     return regle;
   }
 
+  // A narrow screen (a phone, either way up): kest.css lays the panels out as sheets in the
+  // page's flow, below the picture or beside it, where they never cover it.
+  const ETROIT = matchMedia('(max-width: 699px), (max-height: 499px)');
+
   // The panels (Options, Alimentation) stand beside the picture, one under the other, when the
   // picture keeps at least its own size there; otherwise over its right edge. Dragged by its
-  // title, a panel stays where it is put.
+  // title, a panel stays where it is put. On a narrow screen the style sheet places them.
   function panneaux(noyau, ids) {
     const zone = $('zone');
     const MARGE = 8;
     const liste = ids.map((id) => ({ d: $(id), deplace: false }));
     function place() {
       const c = noyau.constantes;
+      $('panneaux').classList.toggle('ouverts', liste.some((p) => !p.d.hidden));
+      if (ETROIT.matches) {
+        for (const p of liste) {
+          p.deplace = false;
+          p.d.style.left = p.d.style.right = p.d.style.top = '';
+        }
+        zone.style.marginRight = '';
+        return;
+      }
       const haut = zone.getBoundingClientRect().top;
       let y = haut + MARGE;
       let largeur = 0;
@@ -70,7 +84,7 @@
       const d = p.d;
       const titre = d.querySelector('header');
       titre.addEventListener('pointerdown', (ev) => {
-        if (ev.button !== 0 || ev.target.closest('button')) return;
+        if (ev.button !== 0 || ev.target.closest('button') || ETROIT.matches) return;
         const r = d.getBoundingClientRect();
         const dx = ev.clientX - r.left;
         const dy = ev.clientY - r.top;
@@ -93,6 +107,7 @@
       });
     }
     window.addEventListener('resize', place);
+    ETROIT.addEventListener('change', place);
     return place;
   }
 
@@ -103,6 +118,12 @@
     const boutons = noyau.ALIMENTATIONS.map((_, i) => $('RBAlimentation' + i));
     const amplitudes = [1, 2, 3].map((k) => $('IDC_amplitude' + k));
     const dephasages = [1, 2, 3].map((k) => $('IDC_dephasage' + k));
+    // Each phase's row carries its colour in the picture, from the module.
+    [1, 2, 3].forEach((k) => {
+      const c = noyau.M._kest_couleur_phase(k - 1) >>> 0;
+      $('LignePhase' + k).querySelector('.pastille').style.color =
+        `rgb(${c & 255}, ${(c >> 8) & 255}, ${(c >> 16) & 255})`;
+    });
     function remplir() {
       const s = noyau.alimentationAffichee(separateur());
       boutons[s.alimentation].checked = true;
@@ -130,8 +151,11 @@
         ev.preventDefault();
         const message = noyau.appliquerAlimentation(amplitudes.map((x) => x.value),
           dephasages.map((x) => x.value), separateur());
-        if (message) erreur(message);
-        else remplir();
+        // A refused field is named; the correct ones are kept and "Libre" is chosen.
+        if (message) {
+          erreur(message);
+          boutons[noyau.alimentationAffichee(separateur()).alimentation].checked = true;
+        } else remplir();
         ecran.suit();
         change();
       });
@@ -269,6 +293,17 @@
     };
     document.addEventListener('mouseover', aide);
     document.addEventListener('focusin', aide);
+    // A finger has no hover: a long press shows the hint too.
+    let appui = null;
+    const lache = () => {
+      clearTimeout(appui);
+      appui = null;
+    };
+    document.addEventListener('pointerdown', (ev) => {
+      lache();
+      if (ev.pointerType !== 'mouse') appui = setTimeout(() => aide(ev), 500);
+    });
+    for (const nom of ['pointerup', 'pointercancel']) document.addEventListener(nom, lache);
     document.addEventListener('keydown', (ev) => {
       const saisie = ev.target.closest && ev.target.closest('input:not([type]), input[type=text]');
       if (ev.ctrlKey && !ev.altKey && (ev.key === 'c' || ev.key === 'C') && !saisie &&
@@ -281,9 +316,7 @@
       }
     });
     window.addEventListener('languagechange', () => { separateur = separateurDecimal(); });
-    // The language menu; the clock's caption follows a new choice.
-    $('LangueFr').addEventListener('click', () => KestLangue.choisit('fr'));
-    $('LangueEn').addEventListener('click', () => KestLangue.choisit('en'));
+    // The clock's caption follows a new choice in the language menu.
     KestLangue.suit(() => marche(horloge.enMarche()));
 
     return {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The clock: one AvancerTemps per interval of the speed bar while it runs; nothing runs while
 // the page is hidden. The interval and its rule are the module's.
+// Uses: nothing (a Noyau handed in). Defines: KestHorloge.
 (function (racine) {
   'use strict';
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's start and its automation interface (window.kest): the module loads, the controls
 // are wired, the first picture is drawn. Physics and rules stay in the module.
+// Uses: KestNoyau (noyau.js), createKestModule (kest-module.js), KestEcran (ecran.js), KestHorloge
+//  (horloge.js), KestCommandes (commandes.js), KestLangue (langue.js), KestLien (lien.js). Defines:
+//  kest.
 (function () {
   'use strict';
   const $ = (id) => document.getElementById(id);
@@ -49,12 +52,15 @@
     };
     // The page's address for the configuration on screen (what "Lien" copies).
     kest.lien = lien.adresse;
+    // Where the picture lies on its canvas (its blocks on a tall screen).
+    kest.layout = ecran.disposition;
     kest.svg = ecran.svg;
     kest.png = ecran.png;
 
     new ResizeObserver(ecran.ajuste).observe($('zone'));
     window.addEventListener('resize', ecran.ajuste);
     ecran.ajuste();  // draws the first picture
+    ecran.decritDans($('Description'), commandes.separateur);
     kest.premiereImage = performance.now();
     // Offline once opened from a web host; a page opened from the disk has nothing to keep.
     if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol))

@@ -1,23 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's language. Every text is French in the page and the scripts; the English ones come
-// from textes.js, the table made at build time from the catalogue translations/kest_en.ts. The
-// browser's languages choose (English for en*, French otherwise), unless the "Langue /
-// Language" menu has chosen: that choice is kept in the browser. The scripts ask for their
+// The page's language. Every text is French in the page and the scripts; the others come from
+// textes.js, made at build time from the list translations/langues.txt (KestLangues: each
+// language's code and menu label) and its catalogues (KestTextes). The browser's languages
+// choose (the first the list has, French otherwise), unless the "Langue / Language" menu,
+// one item per language, has chosen: that choice is kept in the browser. The scripts ask for their
 // texts with qsTranslate(context, French text), the form that the catalogue's tools read.
+// Uses: KestTextes and KestLangues (textes.js). Defines: KestLangue, qsTranslate.
 (function (racine) {
   'use strict';
   const CLE = 'kest.langue';
-  const LANGUES = ['fr', 'en'];
+  const LISTE = racine.KestLangues || [{ code: 'fr', libelle: 'Français' }];
+  const LANGUES = LISTE.map((l) => l.code);
+  const FRANCAIS = LANGUES[0];  // the source language, first in the list
   const abonnes = [];
-  let langue = 'fr';
+  let langue = FRANCAIS;
 
   function duNavigateur() {
     for (const l of navigator.languages || [navigator.language || '']) {
       const nom = String(l).toLowerCase();
-      if (nom.startsWith('en')) return 'en';
-      if (nom.startsWith('fr')) return 'fr';
+      const code = LANGUES.find((c) => nom === c || nom.startsWith(c + '-'));
+      if (code) return code;
     }
-    return 'fr';
+    return FRANCAIS;
   }
   function gardee() {
     try {
@@ -30,7 +34,7 @@
 
   // The translation of a French text, or null when the language is French or has none.
   function cherche(contexte, source) {
-    if (langue === 'fr') return null;
+    if (langue === FRANCAIS) return null;
     const table = (racine.KestTextes || {})[langue] || {};
     const t = table[contexte + '\u0004' + source];
     return t === undefined ? null : t;
@@ -106,10 +110,7 @@
   function applique() {
     document.documentElement.lang = langue;
     for (const s of sites) s.ecrit(texte('page', s.source));
-    for (const id of ['LangueFr', 'LangueEn']) {
-      const b = document.getElementById(id);
-      if (b) b.setAttribute('aria-checked', String(b.lang === langue));
-    }
+    for (const b of boutons) b.setAttribute('aria-checked', String(b.lang === langue));
   }
 
   // Chooses the language, keeps the choice, rewrites the page and tells the subscribers.
@@ -121,6 +122,23 @@
     langue = l;
     applique();
     for (const f of abonnes) f(langue);
+  }
+
+  // The language menu's items, in the list's order: "Langue" and the code, as LangueEn; each
+  // label written in its own language, its &X the access letter.
+  const boutons = [];
+  const menu = document.getElementById('Langues');
+  for (const l of menu ? LISTE : []) {
+    const b = document.createElement('button');
+    b.type = 'button';
+    b.id = 'Langue' + l.code[0].toUpperCase() + l.code.slice(1);
+    b.lang = l.code;
+    b.setAttribute('role', 'menuitemradio');
+    b.setAttribute('aria-checked', 'false');
+    remplace([b.appendChild(document.createTextNode(''))], l.libelle);
+    b.addEventListener('click', () => choisit(l.code));
+    menu.appendChild(b);
+    boutons.push(b);
   }
 
   langue = gardee() || duNavigateur();

@@ -2,6 +2,7 @@
 // The page's address holds its configuration: read at load and whenever its fragment changes,
 // written back as the user changes things (the address replaced, no history entry per click),
 // and copied whole by "Lien" and "Copier le lien". What a link holds and means is the module's.
+// Uses: qsTranslate (langue.js). Defines: KestLien.
 (function (racine) {
   'use strict';
   const $ = (id) => document.getElementById(id);

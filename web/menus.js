@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar and the modal boxes, with the desktop's keyboard: access keys, arrows, Escape,
 // and the focus kept on a box's button.
+// Uses: nothing. Defines: KestMenus.
 (function (racine) {
   'use strict';
 

@@ -2,6 +2,7 @@
 // The JavaScript face of the WebAssembly module (kest-module.js): the state rules, one frame's
 // drawing calls and the one reader of those calls. The page and the node tests use it alike;
 // it computes nothing itself.
+// Uses: createKestModule (kest-module.js), handed to ouvrir. Defines: KestNoyau.
 (function (racine) {
   'use strict';
 
@@ -37,8 +38,8 @@
     };
   }
 
-  // The forms of the operation codes, the names of the styles, the picture's size, the
-  // window's colour and a fresh surface's brush colour, as the module has them.
+  // The forms of the operation codes, the names of the styles, the picture's size and blocks,
+  // the window's colour and a fresh surface's brush colour, as the module has them.
   function constantes(M) {
     const texte = (p) => M.UTF8ToString(p);
     const appels = [];
@@ -50,7 +51,13 @@
       for (let p; (p = M._kest_nom_style(brosse, n.length));) n.push(texte(p));
       return n;
     };
-    return { appels: appels, PenStyle: noms(0), BrushStyle: noms(1),
+    // The blocks that a tall screen stacks, top to bottom.
+    const blocs = [];
+    for (let i = 0, n = M._kest_nb_blocs(); i < n; ++i) {
+      const v = [0, 1, 2, 3].map((champ) => M._kest_bloc(i, champ));
+      blocs.push({ x: v[0], y: v[1], largeur: v[2], hauteur: v[3] });
+    }
+    return { appels: appels, PenStyle: noms(0), BrushStyle: noms(1), blocs: blocs,
       largeur: M._kest_largeur_image(), hauteur: M._kest_hauteur_image(),
       fond: M._kest_couleur_fenetre() >>> 0, brosseNeuve: M._kest_brosse_neuve() >>> 0 };
   }
@@ -74,6 +81,7 @@
     this._reelVersTexte = M.cwrap('kest_reel_vers_texte', 'number', ['number', 'string']);
     this._texteVersReel = M.cwrap('kest_texte_vers_reel', 'number', ['string', 'string', 'number']);
     this._lisLien = M.cwrap('kest_lis_lien', 'number', ['string', 'string']);
+    this._description = M.cwrap('kest_description', 'string', ['string']);
     this._tampon = M._malloc(8);
     this.textes = [];
     this.constantes = constantes(M);
@@ -156,6 +164,8 @@
       Y: M.UTF8ToString(M._kest_saisie_texte(2)), reelle: M._kest_saisie_reelle() !== 0,
       doubleEtoile: M._kest_saisie_double_etoile() !== 0 };
   };
+  // What the picture shows, told in the module's language (winding, supply, field).
+  Noyau.prototype.description = function (separateur) { return this._description(separateur); };
   // The distribution the picture draws: 0 Parfaite, 1 Réelle, 2 Double étoile.
   Noyau.prototype.distribution = function () { return this.M._kest_distribution(); };
   Noyau.prototype.etat = function () {

@@ -2,6 +2,7 @@
 // The replay of one frame's calls: the rules of the desktop's surface (render/PainterSurface)
 // that shape the output, written once, and three outputs under them: the canvas, the SVG text
 // and the PNG picture.
+// Uses: nothing (a Noyau handed in). Defines: KestRejeu.
 (function (racine) {
   'use strict';
 
@@ -210,15 +211,37 @@
       // Pen and brush for the window's canvas, starting as the window's surface does.
       crayonFenetre: () => nouveauCrayon(c.fond),
       // Paints the window's background, then the frame, on a canvas of `e` device pixels per
-      // picture pixel.
-      canvas(ctx, image, crayon, e) {
+      // picture pixel. With `blocs` ({x, y, largeur, hauteur} of the picture, and dx, dy: where
+      // its corner goes, in device pixels), the whole frame is replayed once per block, each
+      // clipped to its block and moved by whole device pixels; each replay starts from the pen
+      // and brush that the frame started with.
+      canvas(ctx, image, crayon, e, blocs) {
         ctx.setTransform(1, 0, 0, 1, 0, 0);
         ctx.fillStyle = css(c.fond);
         ctx.fillRect(0, 0, ctx.canvas.width, ctx.canvas.height);
         ctx.lineCap = 'butt';
-        const sortie = sortieCanvas(ctx, crayon, e);
-        sortie.stylo();
-        rejoue(sortie, crayon, image);
+        if (!blocs) {
+          const sortie = sortieCanvas(ctx, crayon, e);
+          sortie.stylo();
+          rejoue(sortie, crayon, image);
+          return;
+        }
+        const debut = Object.assign({}, crayon);
+        for (const b of blocs) {
+          Object.assign(crayon, debut);
+          const x = Math.round(b.x * e);
+          const y = Math.round(b.y * e);
+          ctx.save();
+          ctx.setTransform(1, 0, 0, 1, b.dx - x, b.dy - y);
+          ctx.beginPath();
+          ctx.rect(x, y, Math.round((b.x + b.largeur) * e) - x,
+            Math.round((b.y + b.hauteur) * e) - y);
+          ctx.clip();
+          const sortie = sortieCanvas(ctx, crayon, e);
+          sortie.stylo();
+          rejoue(sortie, crayon, image);
+          ctx.restore();
+        }
       },
       // The frame as SVG text, on no background, from a fresh surface.
       svg(image) {

@@ -297,7 +297,7 @@ TEST_F(Options, FirstOpeningAndEnterInYUnedited) {
     EXPECT_FALSE(Bouton("RBReelle")->isChecked());
     EXPECT_TRUE(Action("Dimensions1")->isChecked());
     const kest::TOptionsDlg& dialogue = form.CreerOptionsDlg();
-    EXPECT_EQ(dialogue.frameGeometry().topLeft(), QPoint(700, 200));
+    EXPECT_FALSE(dialogue.frameGeometry().intersects(form.frameGeometry()));
     EXPECT_EQ(dialogue.size(), QSize(287, 168));
     EXPECT_EQ(dialogue.windowTitle(), "Options");
     // The 15-digit rounding of π is stored: Y is no longer exactly π.
@@ -436,28 +436,33 @@ TEST_F(Fenetre, AlimentationWindow) {
         QString texte;
         std::string message;
     } refus[] = {
-        {"IDC_amplitude1", "2,5", "'2,5' n'est pas une amplitude correcte (0 à 2)"},
-        {"IDC_amplitude2", "-0,1", "'-0,1' n'est pas une amplitude correcte (0 à 2)"},
-        {"IDC_amplitude3", "1.5", "'1.5' n'est pas une valeur en virgule flottante correcte"},
-        {"IDC_dephasage1", "abc", "'abc' n'est pas une valeur en virgule flottante correcte"},
-        {"IDC_dephasage3", "1e999", "Débordement en virgule flottante"},
+        {"IDC_amplitude1", "2,5", "Amplitude 1 : '2,5' n'est pas une amplitude correcte (0 à 2)"},
+        {"IDC_amplitude3", "-0,1", "Amplitude 3 : '-0,1' n'est pas une amplitude correcte (0 à 2)"},
+        {"IDC_amplitude3", "1.5",
+         "Amplitude 3 : '1.5' n'est pas une valeur en virgule flottante correcte"},
+        {"IDC_dephasage1", "abc",
+         "Retard 1 : 'abc' n'est pas une valeur en virgule flottante correcte"},
+        {"IDC_dephasage3", "1e999", "Retard 3 : Débordement en virgule flottante"},
     };
     for (const auto& k : refus) {
         SCOPED_TRACE(k.champ);
+        Bouton("RBAlimentation2")->click();
         form.CreerAlimentationDlg().Remplir(form.Etat(), form.Separateur());
-        saisir("IDC_amplitude2", "0,5");  // a correct field beside: not stored either
+        saisir("IDC_amplitude2", "0,5");  // a correct field beside: stored all the same
         saisir(k.champ, k.texte);
         messages.clear();
         const int peintures = Peintures([&] { QTest::keyClick(Edit(k.champ), Qt::Key_Return); });
         EXPECT_EQ(messages, std::vector<std::string>{k.message});
-        EXPECT_EQ(peintures, 0);
+        EXPECT_EQ(peintures, 1);
         const kest::State& s = form.Etat();
-        EXPECT_EQ(s.alimentation, Alimentation::Monophasee);
-        EXPECT_EQ(std::vector<double>(s.amplitudesLibres, s.amplitudesLibres + 3),
-                  (std::vector<double>{1, 1, 1}));
-        EXPECT_EQ(std::vector<double>(s.dephasagesLibres, s.dephasagesLibres + 3),
-                  (std::vector<double>{0, 120, 240}));
-        EXPECT_EQ(Edit(k.champ)->text(), k.texte);  // what was typed stays
+        EXPECT_EQ(s.alimentation, Alimentation::Libre);
+        EXPECT_TRUE(Bouton("RBAlimentation4")->isChecked());
+        EXPECT_EQ(s.amplitudesLibres[1], 0.5);
+        EXPECT_EQ(Edit(k.champ)->text(), k.texte);  // what was typed stays, to be mended
+        // The refused value is not stored: the field's previous value is.
+        const double amplitude0 = s.amplitudesLibres[0], dephasage2 = s.dephasagesLibres[2];
+        EXPECT_EQ(amplitude0, 1.0);
+        EXPECT_EQ(dephasage2, 240.0);
     }
     form.CreerAlimentationDlg().Remplir(form.Etat(), form.Separateur());
     saisir("IDC_amplitude2", "0,5");

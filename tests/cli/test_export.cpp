@@ -329,11 +329,18 @@ TEST(KestExport, ALinkDrawsItsConfiguration) {
     // The page's speed in a link changes nothing in a still picture or a table.
     EXPECT_EQ(Lance({"--lien", "#intervalle=120&marche=1", "--sortie", emf}).statut, 0);
     EXPECT_EQ(Lance({"--lien", "#intervalle=120", "--spectre"}).statut, 0);
-    const Resultat mauvais =
-        Lance({"--lien", "https://exemple.org/kest/#p=2&cle=1", "--sortie", emf});
-    EXPECT_EQ(mauvais.statut, 2);
-    EXPECT_TRUE(mauvais.erreurs.contains("Clé inconnue « cle » dans le lien."))
-        << mauvais.erreurs.toStdString();
+    // The links that every edition refuses alike (tests/support/liens_refuses.json).
+    QFile refuses(QStringLiteral(KEST_LIENS_REFUSES));
+    ASSERT_TRUE(refuses.open(QIODevice::ReadOnly));
+    for (const QJsonValue& cas : QJsonDocument::fromJson(refuses.readAll()).array()) {
+        const QString lien = cas[QStringLiteral("lien")].toString();
+        SCOPED_TRACE(lien.toStdString());
+        const Resultat r = Lance({"--lien", lien, "--sortie", dossier.filePath("refus.emf")});
+        EXPECT_EQ(r.statut, 2);
+        EXPECT_EQ(QString::fromUtf8(r.erreurs),
+                  "kest-export : " + cas[QStringLiteral("message")].toString() + ".\n");
+    }
+    EXPECT_FALSE(QFile::exists(dossier.filePath("refus.emf")));
 }
 
 // Refused values and options: the French message, status 2, nothing written; an output that
@@ -356,7 +363,10 @@ TEST(KestExport, RefusalsAndFailuresLeaveNoFile) {
         {{"--ticks", "-1"},
          2,
          "'-1' n'est pas un nombre de tops d'horloge correct (0 à 10000000)."},
-        {{"--t", "-0.5"}, 2, "'-0.5' n'est pas un temps correct (0 s ou plus)."},
+        {{"--t", "-0.5"}, 2, "'-0.5' n'est pas un temps correct (0 à 2000 s)."},
+        {{"--t", "1e308"}, 2, "'1e308' n'est pas un temps correct (0 à 2000 s)."},
+        {{"--lien", "#p=2", "--lien", "#m=3"}, 2, "L'option --lien est donnée deux fois."},
+        {{"--langue", "fr", "--langue=fr"}, 2, "L'option --langue est donnée deux fois."},
         {{"--ticks", "3", "--t", "1"}, 2, "--ticks et --t s'excluent"},
         {{"--echelle", "9"}, 2, "'9' n'est pas une échelle correcte (1 à 8)."},
         {{"--echelle", "2", "--format", "svg"}, 2, "ne valent que pour les formats png et gif"},
@@ -624,6 +634,31 @@ TEST(KestExport, InterruptionLeavesTheOldFile) {
     }
 }
 
+// Started under nohup, the export ignores a hang-up (its terminal closing) and finishes the file.
+TEST(KestExport, NohupKeepsTheExportThroughAHangUp) {
+    QTemporaryDir dossier;
+    QProcess p;
+    p.setWorkingDirectory(dossier.path());
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(QStringLiteral("nohup"),
+            {QStringLiteral(KEST_EXPORT), "--p", "9", "--m", "9", "--distribution", "reelle",
+             "--echelle", "8", "--images", "15", "--sortie", "long.gif"});
+    ASSERT_TRUE(p.waitForStarted());
+    bool commence = false;
+    for (int k = 0; k < 6000 && !commence && p.state() != QProcess::NotRunning; ++k) {
+        commence = !QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).isEmpty();
+        if (!commence) QThread::msleep(10);
+    }
+    ASSERT_TRUE(commence);
+    ASSERT_EQ(p.state(), QProcess::Running);
+    kill(pid_t(p.processId()), SIGHUP);
+    ASSERT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(Contenu(dossier.path()), QStringList{"long.gif"});
+    EXPECT_EQ(DecodeGif(dossier.filePath("long.gif")).delais.size(), 15u);
+}
+
 // The standard output carries the picture; the help is French and exits 0.
 TEST(KestExport, StandardOutputAndHelp) {
     const Resultat svg = Lance({"--format", "svg", "--sortie", "-", "--p", "2"});
@@ -647,7 +682,7 @@ TEST(KestExport, EnglishEdition) {
     const Resultat aide = Lance({"--langue", "en", "--help"});
     EXPECT_EQ(aide.statut, 0);
     EXPECT_TRUE(aide.sortie.startsWith("Usage: kest-export [OPTIONS] --sortie FILE\n"));
-    EXPECT_TRUE(aide.sortie.contains("  --langue L        language of the texts: fr or en"));
+    EXPECT_TRUE(aide.sortie.contains("  --langue L        language of the texts: fr, en"));
     const char* const entier = "kest-export: 'x' is not a valid integer value.\n";
     const char* const entierFr = "kest-export : 'x' n'est pas une valeur entière correcte.\n";
     const struct {
@@ -659,7 +694,7 @@ TEST(KestExport, EnglishEdition) {
         {{"--langue=en", "--p", "x", "--sortie", "a.svg"}, QStringLiteral("fr_FR.UTF-8"), entier},
         {{"--p", "x", "--sortie", "a.svg"}, QStringLiteral("fr_FR.UTF-8"), entierFr},
         {{"--langue", "fr", "--p", "x", "--sortie", "a.svg"}, anglais, entierFr},
-        {{"--langue", "de"}, anglais, "kest-export: 'de' is not a valid language (fr or en).\n"},
+        {{"--langue", "de"}, anglais, "kest-export: 'de' is not a valid language (fr, en).\n"},
     };
     for (const auto& c : cas) {
         const Resultat r = Lance(c.arguments, QDir::tempPath(), RLIM_INFINITY, c.lang);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "model/Configuration.h"
 #include "model/Erreur.h"
@@ -86,7 +88,8 @@ TEST(Configuration, EachRefusedValueOfABadLinkStaysAtItsDefault) {
         {"#cle=1&p=2", {"Clé inconnue « cle » dans le lien"}, 2, 2},
         {"#p=abc&m=3", {"'abc' n'est pas une valeur entière correcte"}, 1, 3},
         {"#m=0&p=3", {"Division par zéro en virgule flottante"}, 3, 2},
-        {"#p=2&p=3", {"L'option p est donnée deux fois"}, 2, 2},
+        {"#p=2&p=3", {"L'option p (du lien) est donnée deux fois"}, 2, 2},
+        {"#t=1e308&p=2", {"'1e308' n'est pas un temps correct (0 à 2000 s)"}, 2, 2},
         {"#p=%32&m%3D=1&onde=2",
          {"Clé inconnue « m= » dans le lien",
           "'2' n'est pas une valeur correcte pour onde (0 ou 1)"},
@@ -134,19 +137,79 @@ TEST(Configuration, TheCommandLineLeavesTheProgramItsOptionsAndRefusesRepeats) {
     EXPECT_EQ((std::vector<std::string>{"--sortie", "f.svg", "--echelle=2"}),
               PrendOptions({"--sortie", "f.svg", "--m=3", "--echelle=2", "--sans-onde"}, options));
     EXPECT_EQ((Options{{"m", "3"}, {"onde", "0"}}), options);
+    // As the desktop and the exporter read their command line.
     const auto refuse = [](std::vector<std::string> arguments) {
         Options o;
         try {
             PrendOptions(arguments, o);
+            FormeConfiguration(o);
         } catch (const Erreur& e) {
             return e.message();
         }
         return std::string();
     };
-    EXPECT_EQ("L'option --p est donnée deux fois", refuse({"--p", "2", "--p=3"}));
-    EXPECT_EQ("L'option p (du lien) est donnée deux fois", refuse({"--p", "2", "--lien", "#p=3"}));
-    EXPECT_EQ("L'option --sans-onde est donnée deux fois", refuse({"--sans-onde", "--sans-onde"}));
-    EXPECT_EQ("L'option --m attend une valeur", refuse({"--m"}));
+    const struct {
+        std::vector<std::string> arguments;
+        const char* message;
+    } cas[] = {
+        {{"--p", "2", "--p=3"}, "L'option --p est donnée deux fois"},
+        {{"--sans-onde", "--sans-onde"}, "L'option --sans-onde est donnée deux fois"},
+        {{"--m"}, "L'option --m attend une valeur"},
+        // A link's repeated key gives the page's message, wherever the first one stands.
+        {{"--p", "2", "--lien", "#p=3"}, "L'option p (du lien) est donnée deux fois"},
+        {{"--lien", "#m=3&p=2&p=3"}, "L'option p (du lien) est donnée deux fois"},
+        {{"--lien", "#p=3", "--p", "2"}, "L'option --p est donnée deux fois"},
+        {{"--lien", "#p=3", "--lien", "#m=3"}, "L'option --lien est donnée deux fois"},
+        {{"--lien=#p=3", "--lien", "#p=3"}, "L'option --lien est donnée deux fois"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.arguments.front());
+        EXPECT_EQ(c.message, refuse(c.arguments));
+    }
+    Options o;
+    PrendOptions({"--lien", "#p=3"}, o);
+    EXPECT_EQ(2, FormeConfiguration(o).etat.m);
+}
+
+// The clock stops at kTicksMax ticks (2000 s at 50 Hz); a time beyond, whose angle Omega·t
+// loses its meaning or overflows (from about 1e306 s), is refused like a negative one.
+TEST(Configuration, TheTimeIsBoundedAsTheTicksAre) {
+    const struct {
+        const char* t;
+        bool accepte;
+    } cas[] = {
+        {"0", true},      {"1999.9999", true}, {"2000", true},  {"2000.001", false},
+        {"1e306", false}, {"1e308", false},    {"-0.5", false}, {"1e5", false},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.t);
+        std::string message;
+        try {
+            EXPECT_EQ(std::stod(c.t), FormeConfiguration({{"t", c.t}}).etat.t);
+        } catch (const Erreur& e) {
+            message = e.message();
+        }
+        EXPECT_EQ(
+            c.accepte ? "" : "'" + std::string(c.t) + "' n'est pas un temps correct (0 à 2000 s)",
+            message);
+    }
+    // The clock's own last tick is a time the configuration accepts.
+    const double fin = FormeConfiguration({{"ticks", std::to_string(kTicksMax)}}).etat.t;
+    char texte[32];
+    std::snprintf(texte, sizeof texte, "%.17g", fin);
+    EXPECT_EQ(fin, FormeConfiguration({{"t", texte}}).etat.t);
+}
+
+// An address without a fragment opens the defaults, whether it has a scheme or not.
+TEST(Configuration, AnAddressWithoutFragmentGivesTheDefaults) {
+    for (const char* adresse : {"https://exemple.org/kest/", "exemple.org/kest/",
+                                "localhost:8080/kest/index.html", "kest"}) {
+        SCOPED_TRACE(adresse);
+        Options options;
+        ASSERT_TRUE(PrendOptions({"--lien", adresse}, options).empty());
+        EXPECT_EQ("", EcritLien(FormeConfiguration(options)));
+        EXPECT_TRUE(LitLien(adresse).empty());
+    }
 }
 
 }  // namespace

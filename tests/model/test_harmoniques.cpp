@@ -199,6 +199,20 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
     EXPECT_NE(HarmoniquesNumeriques(mono).sens[3], Sens::Absent);
 }
 
+// The distortion sums every order from 2 to 49, each to the precision of the transform: the
+// slot harmonics 6m·k ± 1 of m = 4 and m = 8 fall on 47 and 49, the short coil brings the even
+// orders, so that a sum ending at 48 or starting at 3 is seen.
+TEST(Harmoniques, TheDistortionSumsOrdersTwoToFortyNine) {
+    for (const State& s : {Bobinage(1, 4), Bobinage(2, 8, 2.5), Bobinage(1, 4, 5 * kPi / 6)}) {
+        const std::string ligne = "p=" + std::to_string(s.p) + " m=" + std::to_string(s.m);
+        const double a1 = AmplitudeAnalytique(s, 1);
+        ASSERT_GT(AmplitudeAnalytique(s, 49), 1e-3 * a1) << ligne;
+        double somme = 0;
+        for (int h = 2; h <= 49; ++h) somme += std::pow(AmplitudeAnalytique(s, h), 2);
+        EXPECT_NEAR(*HarmoniquesNumeriques(s).distorsion, std::sqrt(somme) / a1, 1e-9) << ligne;
+    }
+}
+
 TEST(Harmoniques, DirectionsDistortionAndTheStateLeftAlone) {
     State s = Bobinage(1, 2);
     s.t = 0.004;

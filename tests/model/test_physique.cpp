@@ -200,8 +200,10 @@ TEST(ForcePhase, SinglePhaseIsTwoEqualCounterRotatingFields) {
         }
 }
 
-// The six fields of "Libre": read with the locale's separator, all or nothing.
-TEST(AppliquerAlimentationLibre, ReadsAllOrChangesNothing) {
+// The six fields of "Libre": read with the locale's separator; a wrong field is named and not
+// stored, and does not stop the correct ones (a stale "inf" in one field never blocks a change in
+// another).
+TEST(AppliquerAlimentationLibre, KeepsTheCorrectFieldsAndNamesTheWrongOne) {
     State s;
     AppliquerAlimentationLibre(s, {{"1", "0,5", "2"}, {"0", "-90", "1e2"}}, ",");
     EXPECT_EQ(s.alimentation, Alimentation::Libre);
@@ -210,37 +212,56 @@ TEST(AppliquerAlimentationLibre, ReadsAllOrChangesNothing) {
     EXPECT_NEAR(ParametresPhase(s, 1).delta, -kPi / 2, 1e-15);
     EXPECT_EQ(SaisieAlimentationAffichee(s, ",").amplitudes[1], "0,5");
 
-    ChoisirAlimentation(s, Alimentation::Monophasee);
     const struct {
         SaisieAlimentation saisie;
         const char* message;
+        double amplitudes[3], dephasages[3];  // what is stored
     } refus[] = {
-        {{{"1", "2,5", "1"}, {"0", "120", "240"}},
-         "'2,5' n'est pas une amplitude correcte (0 à 2)"},
+        {{{"1,5", "2,5", "1"}, {"0", "120", "240"}},
+         "Amplitude 2 : '2,5' n'est pas une amplitude correcte (0 à 2)",
+         {1.5, 1, 1},
+         {0, 120, 240}},
         {{{"1", "1", "-0,1"}, {"0", "120", "240"}},
-         "'-0,1' n'est pas une amplitude correcte (0 à 2)"},
+         "Amplitude 3 : '-0,1' n'est pas une amplitude correcte (0 à 2)",
+         {1, 1, 1},
+         {0, 120, 240}},
         {{{"1", "1", "abc"}, {"0", "120", "240"}},
-         "'abc' n'est pas une valeur en virgule flottante correcte"},
-        {{{"1", "1", "1"}, {"0", "1.5", "240"}},
-         "'1.5' n'est pas une valeur en virgule flottante correcte"},
-        {{{"1", "1", "1"}, {"0", "120", "1e999"}}, "Débordement en virgule flottante"},
-        {{{"1", "1", "1"}, {"1e308", "0", "0"}},
-         "'1e308' n'est pas un déphasage correct (-3600 à 3600)"},
+         "Amplitude 3 : 'abc' n'est pas une valeur en virgule flottante correcte",
+         {1, 1, 1},
+         {0, 120, 240}},
+        {{{"1", "1", "1"}, {"0", "1.5", "250"}},
+         "Retard 2 : '1.5' n'est pas une valeur en virgule flottante correcte",
+         {1, 1, 1},
+         {0, 120, 250}},
+        {{{"1", "1", "1"}, {"inf", "0", "1e999"}},
+         "Retard 1 : 'inf' n'est pas une valeur en virgule flottante correcte",
+         {1, 1, 1},
+         {0, 0, 240}},
+        {{{"0,25", "1", "1"}, {"0", "120", "1e999"}},
+         "Retard 3 : Débordement en virgule flottante",
+         {0.25, 1, 1},
+         {0, 120, 240}},
     };
     for (const auto& r : refus) {
-        State avant = s;
+        State essai;
+        ChoisirAlimentation(essai, Alimentation::Monophasee);
         try {
-            AppliquerAlimentationLibre(s, r.saisie, ",");
+            AppliquerAlimentationLibre(essai, r.saisie, ",");
             ADD_FAILURE() << r.message;
         } catch (const Erreur& e) {
             EXPECT_EQ(e.message(), r.message);
         }
-        EXPECT_EQ(s.alimentation, Alimentation::Monophasee);
+        EXPECT_EQ(essai.alimentation, Alimentation::Libre) << r.message;
         for (int k = 0; k < 3; ++k) {
-            EXPECT_EQ(s.amplitudesLibres[k], avant.amplitudesLibres[k]);
-            EXPECT_EQ(s.dephasagesLibres[k], avant.dephasagesLibres[k]);
+            EXPECT_EQ(essai.amplitudesLibres[k], r.amplitudes[k]) << r.message << k;
+            EXPECT_EQ(essai.dephasagesLibres[k], r.dephasages[k]) << r.message << k;
         }
     }
+    // Options are a whole: a wrong value in a list changes nothing.
+    State options;
+    EXPECT_THROW(LireOptionsAlimentation(options, {std::nullopt, "0.5,1,1", "0,x,0"}), Erreur);
+    EXPECT_EQ(options.alimentation, Alimentation::Equilibree);
+    EXPECT_EQ(options.amplitudesLibres[0], 1.0);
 }
 
 // Three sinusoidal phases fed in balance make a wave of constant amplitude turning at Omega/p.

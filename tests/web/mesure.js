@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speed and weight of the page in headless Chromium, for web/README.md. Not a test: it prints
 // the medians. Usage: KEST_SITE=<built site> NODE_PATH=<node_modules> node tests/web/mesure.js
+// [telephone]: with "telephone", a phone held upright (390 × 844, 3 device pixels per pixel, touch).
 'use strict';
 const fs = require('node:fs');
 const path = require('node:path');
 const zlib = require('node:zlib');
 const { lanceNavigateur, sert } = require('./navigateur.js');
 
+const ECRAN = process.argv[2] === 'telephone'
+  ? { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true }
+  : { width: 760, height: 640, deviceScaleFactor: 1 };
 const mediane = (v) => v.slice().sort((a, b) => a - b)[Math.floor(v.length / 2)];
 
 // One frame as the clock makes it: a tick, the scene in wasm and the canvas replay; with `vide`
@@ -35,13 +39,13 @@ function images(p, n, vide) {
     // A fresh context each time: no service worker, no cache.
     const contexte = await navigateur.createBrowserContext();
     const p = await contexte.newPage();
-    await p.setViewport({ width: 760, height: 640, deviceScaleFactor: 1 });
+    await p.setViewport(ECRAN);
     await p.goto(url);
     premieres.push(await p.evaluate(() => kest.pret.then(() => kest.premiereImage)));
     await contexte.close();
   }
   const p = await navigateur.newPage();
-  await p.setViewport({ width: 760, height: 640, deviceScaleFactor: 1 });
+  await p.setViewport(ECRAN);
   await p.goto(url);
   await p.evaluate(() => kest.pret);
   await images(p, 50, true);

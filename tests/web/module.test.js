@@ -198,6 +198,16 @@ test('un lien se lit comme sur le bureau et dans kest-export, et se réécrit à
     `${bilan.ecarts} différents d'un pixel`);
 });
 
+// The links that every edition refuses, with the message of the one parser:
+// tests/support/liens_refuses.json.
+test('a link is refused with the same message as on the desktop and in kest-export', () => {
+  for (const { lien, message } of require(path.join(__dirname, '..', 'support',
+    'liens_refuses.json'))) {
+    assert.equal(natif('lien', lien).erreur, message, lien);
+    assert.deepEqual(noyau.lisLien(lien, '.').refus, [message], lien);
+  }
+});
+
 function versDouble(hexa) {
   const v = new DataView(new ArrayBuffer(8));
   v.setBigUint64(0, BigInt('0x' + hexa));
@@ -269,3 +279,34 @@ test('un bobinage par encoches : l\'état le nomme, et ses refus sont ceux des d
     }
     noyau.reinitialise();
   });
+
+// Each page script names in its header the page's names it uses and the ones it defines; the
+// page loads every script after those it uses. A name used but not listed, or a script tag
+// moved above one it needs, fails here rather than in a browser.
+test('each page script\'s header names what it uses, and index.html loads those first', () => {
+  const fs = require('node:fs');
+  const html = fs.readFileSync(path.join(site, 'index.html'), 'utf8');
+  const ordre = Array.from(html.matchAll(/<script src="([^"]+)"/g), (m) => m[1]);
+  const NOM = /\b(Kest[A-Z]\w*|qsTranslate|createKestModule)\b/g;
+  const fournit = { 'textes.js': ['KestTextes', 'KestLangues'],
+    'kest-module.js': ['createKestModule'] };
+  const utilise = {};
+  for (const f of ordre.filter((f) => !fournit[f])) {
+    const texte = fs.readFileSync(path.join(site, f), 'utf8');
+    const tete = texte.split('\n').filter((l) => l.startsWith('//')).join(' ').replace(/\s*\/\/\s*/g, ' ');
+    const m = /Uses: (.*?)\. Defines: (.*?)\./.exec(tete);
+    assert.ok(m, `${f}: no "Uses: … Defines: …" header`);
+    fournit[f] = m[2].split(', ');
+    utilise[f] = Array.from(new Set(Array.from(m[1].matchAll(NOM), (x) => x[1]))).sort();
+    const code = texte.replace(/^\s*\/\/.*$/gm, '');
+    const vus = Array.from(new Set(Array.from(code.matchAll(NOM), (x) => x[1])))
+      .filter((n) => !fournit[f].includes(n)).sort();
+    assert.deepEqual(vus, utilise[f], f);
+  }
+  for (const [f, noms] of Object.entries(utilise)) {
+    for (const n of noms) {
+      const source = Object.keys(fournit).find((g) => fournit[g].includes(n));
+      assert.ok(source && ordre.indexOf(source) < ordre.indexOf(f), `${f} uses ${n} before it exists`);
+    }
+  }
+});

@@ -201,10 +201,11 @@ test('Monophasée par le panneau Alimentation, une amplitude refusée ne change 
     const v = (t) => t.replace('.', avant.separateur);
     await saisit(page, '#IDC_amplitude1', v('2.5'));
     assert.equal(await page.$eval('#ErreurTexte', (d) => d.textContent),
-      `'${v('2.5')}' n'est pas une amplitude correcte (0 à 2).`);
+      `Amplitude 1 : '${v('2.5')}' n'est pas une amplitude correcte (0 à 2).`);
+    // The wrong field is named and not stored; the correct ones are, and "Libre" is chosen.
     const apres = await etat(page);
     assert.deepEqual([apres.alimentation, apres.amplitudes, apres.dephasages],
-      ['Monophasée', [1, 1, 1], [0, 120, 240]]);
+      ['Libre', [1, 1, 1], [0, 120, 240]]);
     await page.click('#ErreurDlg button');
 
     await saisit(page, '#IDC_amplitude1', '1');
@@ -420,7 +421,7 @@ test('un mauvais lien : le message du panneau dans la boîte d\'erreur, la valeu
   const cas = [
     ['#cle=1&p=2', 'Clé inconnue « cle » dans le lien.', { p: 2, m: 2 }],
     ['#m=0', duPanneau, { p: 1, m: 2 }],
-    ['#p=2&p=3', 'L\'option p est donnée deux fois.', { p: 2, m: 2 }],
+    ['#p=2&p=3', 'L\'option p (du lien) est donnée deux fois.', { p: 2, m: 2 }],
     ['#' + 'x=1&'.repeat(2560), 'Clé inconnue « x » dans le lien.', { p: 1, m: 2 }],
     ['#%70=3&distribution=double%2Detoile&onde=%30', null,
       { p: 3, m: 2, distribution: 'Double étoile', vues: { vecteurs: true, onde: false,
@@ -489,6 +490,39 @@ test('le lien réécrit après un changement dans le panneau rouvre cet état ; 
     assert.deepEqual(await q.evaluate(() => kest.calls()), appels);
     await q.close();
     await p.close();
+  });
+
+// What the links and the menu must keep, seen through the page's real controls.
+test('back at the defaults, the address has no bare "#"; the language menu is the list\'s',
+  async () => {
+    const p = await navigateur.newPage();
+    surveille(p);
+    await p.setViewport({ width: 760, height: 640, deviceScaleFactor: 1 });
+    await ouvre(p, url + '#onde=0');
+    await p.click('#CheckBoxAfficheOnde');
+    await p.waitForFunction((a) => location.href === a, {}, url);
+    assert.equal(await p.evaluate(() => kest.lien()), url);
+    const liste = fs.readFileSync(path.join(__dirname, '..', '..', 'translations', 'langues.txt'),
+      'utf8').split('\n').filter((l) => l.trim() && !l.startsWith('#'))
+      .map((l) => l.split(/\s+/)[0]);
+    assert.deepEqual(await p.$$eval('#Langues button', (b) => b.map((x) => x.lang)), liste);
+    // Each item chooses its language, kept for the next opening.
+    for (const code of [...liste.slice(1), liste[0]]) {
+      await p.$eval(`#Langues button[lang="${code}"]`, (b) => b.click());
+      assert.equal(await p.evaluate(() => document.documentElement.lang), code);
+    }
+    await p.close();
+    // A browser that names only a regional English (en-GB) gets the English page.
+    const q = await navigateur.newPage();
+    surveille(q);
+    await q.evaluateOnNewDocument(() => {
+      localStorage.clear();
+      Object.defineProperty(navigator, 'languages', { get: () => ['en-GB'] });
+    });
+    await ouvre(q, url);
+    assert.equal(await q.evaluate(() => document.documentElement.lang), 'en');
+    await q.evaluate(() => localStorage.clear());
+    await q.close();
   });
 
 test('ce que la page charge pèse moins de 150 ko compressés', () => {
