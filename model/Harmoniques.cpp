@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "model/Alimentation.h"
+#include "model/Encoches.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
 #include "model/Textes.h"
@@ -394,6 +395,7 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
 }
 
 std::string NomBobinage(const State& s, std::string_view separateur) {
+    if (s.typeBobinage == TypeBobinage::Encoches) return NomBobinageEncoches(s);
     // Tenths of a degree up to a million degrees; beyond, six significant digits, so that the
     // text always fits.
     const double enDegres = s.Y * 180.0 / kPi;

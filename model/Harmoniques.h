@@ -159,7 +159,8 @@ std::vector<int> OrdresExport();
 std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques& analyse,
                                                std::span<const int> ordres);
 
-// "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle"; separateur is the decimal mark.
+// "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle"; separateur is the decimal mark. A
+// slot winding: "12 encoches, p = 5, 2 couche(s), pas de 1 encoche(s)".
 std::string NomBobinage(const State& s, std::string_view separateur = ",");
 // A factor or ratio as the table shows it: four decimals, `separateur` as the decimal mark,
 // never "-0.0000".

@@ -326,4 +326,7 @@ TEST(SlotWinding, KindsAreListedOnce) {
     EXPECT_STREQ(GenreDe(TypeBobinage::Classique).nom, "classique");
     EXPECT_STREQ(GenreDe(TypeBobinage::Encoches).cle, "encoches");
     EXPECT_EQ(LibelleBobinage(TypeBobinage::Encoches), "Par encoches");
+    // Every place that names the winding names the slot winding.
+    EXPECT_EQ(NomBobinage(Encoches(12, 5, 2, 1)),
+              "12 encoches, p = 5, 2 couche(s), pas de 1 encoche(s)");
 }
