@@ -1518,5 +1518,57 @@ Examples:
         <source>(rouge)</source>
         <translation>(red)</translation>
     </message>
+    <message>
+        <source>Bobinage classique ou par encoches : encoches, couches et pas des bobines, disposés par l&apos;étoile des encoches</source>
+        <translation>Classic winding or a winding in slots: slots, layers and coil span, laid out by the star of slots</translation>
+    </message>
+    <message>
+        <source>p, m, Y et la distribution de la boîte « Dimensions »</source>
+        <translation>p, m, Y and the distribution of the &quot;Dimensions&quot; box</translation>
+    </message>
+    <message>
+        <source>Q encoches, une ou deux couches, disposées par l&apos;étoile des encoches</source>
+        <translation>Q slots, one or two layers, laid out by the star of slots</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;encoches Q, multiple de 3</source>
+        <translation>Number of slots Q, a multiple of 3</translation>
+    </message>
+    <message>
+        <source>1 ou 2 couches</source>
+        <translation>1 or 2 layers</translation>
+    </message>
+    <message>
+        <source>Ouverture des bobines en encoches, de 1 (bobines sur dent) à Q/2</source>
+        <translation>Coil span in slots, from 1 (coils around a tooth) to Q/2</translation>
+    </message>
+    <message>
+        <source>&amp;Bobinage</source>
+        <translation>&amp;Winding</translation>
+    </message>
+    <message>
+        <source>Classique</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Par encoches</source>
+        <translation>In slots</translation>
+    </message>
+    <message>
+        <source>Par encoches (Entrée applique)</source>
+        <translation>In slots (Enter applies)</translation>
+    </message>
+    <message>
+        <source>Encoches</source>
+        <translation>Slots</translation>
+    </message>
+    <message>
+        <source>Couches</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Pas</source>
+        <translation>Span</translation>
+    </message>
 </context>
 </TS>

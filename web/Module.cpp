@@ -208,6 +208,10 @@ EMSCRIPTEN_KEEPALIVE const char* kest_appliquer_encoches(const char* encoches, c
 EMSCRIPTEN_KEEPALIVE const char* kest_genre_bobinage() {
     return kest::GenreDe(etat.typeBobinage).nom;
 }
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_encoches() {
+    message = kest::NomBobinageEncoches(etat);
+    return message.c_str();
+}
 EMSCRIPTEN_KEEPALIVE int kest_encoches(int i) {
     return i == 0 ? etat.encoches : i == 1 ? etat.couches : etat.pas;
 }

@@ -125,6 +125,10 @@
     const r = this._appliquerEncoches(encoches, couches, pas);
     return r ? this.M.UTF8ToString(r) : null;
   };
+  // "12 encoches, p = 5, 2 couche(s), pas de 1 encoche(s)": the slot winding the state keeps.
+  Noyau.prototype.nomEncoches = function () {
+    return this.M.UTF8ToString(this.M._kest_nom_encoches());
+  };
   Noyau.prototype.avancer = function (n) { this.M._kest_avancer(n); };
   // The module's texts in the page's language (fr: the French sources).
   Noyau.prototype.langue = function (l) { this.M._kest_langue(l === 'fr' ? 0 : 1); };
