@@ -295,17 +295,12 @@ void TkestForm::AppliquerAlimentation(Alimentation alimentation) {
 }
 
 void TkestForm::AppliquerAlimentationLibre(const SaisieAlimentation& saisie) {
+    // The correct fields are stored and "Libre" chosen even when one is refused: the button
+    // follows, the fields show what was stored, and a refused one keeps its text to be mended.
+    bool refuse = true;
+    Garde([&] { kest::AppliquerAlimentationLibre(etat_, saisie, separateur_), refuse = false; });
     Garde([&] {
-        try {
-            kest::AppliquerAlimentationLibre(etat_, saisie, separateur_);
-        } catch (const Erreur&) {
-            // The correct fields are stored and "Libre" chosen; the wrong one keeps its text.
-            AlimentationDlg->Remplir(etat_, separateur_, false);
-            Redessiner();
-            throw;
-        }
-        // "Libre" is now the kind: its button follows, and the fields show what was stored.
-        AlimentationDlg->Remplir(etat_, separateur_);
+        AlimentationDlg->Remplir(etat_, separateur_, !refuse);
         Redessiner();
     });
 }
