@@ -48,6 +48,19 @@ bool SurX(int argc, char* argv[]) {
     return premiere == "xcb";
 }
 
+// The arguments without --langue and its value, or --langue=…: LangueDemandee reads (and
+// checks) them before anything else.
+std::vector<std::string> SansLangue(const std::vector<std::string>& arguments) {
+    std::vector<std::string> reste;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--langue")
+            ++i;
+        else if (!arguments[i].starts_with("--langue="))
+            reste.push_back(arguments[i]);
+    }
+    return reste;
+}
+
 }  // namespace
 
 std::optional<std::string> EcranInaccessible(int argc, char* argv[]) {
@@ -76,14 +89,10 @@ std::optional<std::string> EcranInaccessible(int argc, char* argv[]) {
 LigneDeCommande LitLigneDeCommande(const std::vector<std::string>& arguments) {
     LigneDeCommande ligne;
     Options options;
-    std::vector<std::string> propres = PrendOptions(arguments, options);
-    for (std::size_t i = 0; i < propres.size(); ++i) {
-        std::string& argument = propres[i];
+    for (std::string& argument : PrendOptions(SansLangue(arguments), options)) {
         if (argument == "--help" || argument == "-h")
             ligne.aide = true;
-        else if (argument == "--langue")
-            ++i;  // its value, read (and checked) by LangueDemandee before anything else
-        else if (!argument.starts_with("--langue="))
+        else
             ligne.reste.push_back(std::move(argument));
     }
     if (!ligne.aide) ligne.configuration = FormeConfiguration(options);
@@ -92,7 +101,7 @@ LigneDeCommande LitLigneDeCommande(const std::vector<std::string>& arguments) {
 
 void RefuseLeReste(const std::vector<std::string>& arguments) {
     Options options;
-    const std::vector<std::string> reste = PrendOptions(arguments, options);
+    const std::vector<std::string> reste = PrendOptions(SansLangue(arguments), options);
     if (reste.empty()) return;
     const std::string& a = reste.front();
     if (a.size() > 1 && a[0] == '-')

@@ -1,33 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TAlimentationDlg.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStatusTipEvent>
 #include <QVBoxLayout>
 
-#include "app/BoiteErreur.h"
-#include "app/Disposition.h"
-#include "app/THarmoniquesDlg.h"
 #include "model/Textes.h"
 #include "render/PainterSurface.h"
 #include "scene/Vues.h"
 
 namespace kest {
 
-TAlimentationDlg::TAlimentationDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+TAlimentationDlg::TAlimentationDlg(QWidget* parent) : FenetreOutil(parent) {
     setObjectName(QStringLiteral("AlimentationDlg"));
     setWindowTitle(tr("Alimentation"));
-    setFont(PoliceInterface());
-    setModal(false);
 
     auto* colonne = new QVBoxLayout(this);
     auto* groupe = new QGroupBox(tr("Alimentation"), this);
@@ -95,14 +85,6 @@ void TAlimentationDlg::Remplir(const State& etat, const std::string& separateur,
     }
 }
 
-void TAlimentationDlg::PlacerAupres(const QRect& cadre) {
-    // The main window's screen: a window not shown yet may not know its own.
-    const QScreen* ecran = parentWidget() ? parentWidget()->screen() : screen();
-    const QRect disponible =
-        ecran ? ecran->availableGeometry() : QRect(cadre.topLeft(), QSize(1 << 15, 1 << 15));
-    move(PositionAupres(cadre, frameGeometry().size(), disponible));
-}
-
 void TAlimentationDlg::FormKeyDown() {
     SaisieAlimentation saisie;
     for (int k = 0; k < 3; ++k) {
@@ -112,25 +94,12 @@ void TAlimentationDlg::FormKeyDown() {
     emit ValeursEntrees(saisie);
 }
 
-void TAlimentationDlg::FormClose() {
-    hide();
-    emit Fermee();
-}
-
-bool TAlimentationDlg::event(QEvent* e) {
-    if (e->type() == QEvent::StatusTip) {
-        emit AideAffichee(static_cast<QStatusTipEvent*>(e)->tip());
-        return true;
-    }
-    return QDialog::event(e);
-}
-
 bool TAlimentationDlg::eventFilter(QObject* objet, QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         const int touche = static_cast<QKeyEvent*>(e)->key();
         if (touche == Qt::Key_Return || touche == Qt::Key_Enter) FormKeyDown();
     }
-    return QDialog::eventFilter(objet, e);
+    return FenetreOutil::eventFilter(objet, e);
 }
 
 void TAlimentationDlg::keyPressEvent(QKeyEvent* e) {
@@ -139,12 +108,7 @@ void TAlimentationDlg::keyPressEvent(QKeyEvent* e) {
         e->ignore();
         return;
     }
-    QDialog::keyPressEvent(e);
-}
-
-void TAlimentationDlg::closeEvent(QCloseEvent* e) {
-    e->accept();
-    Garde([this] { FormClose(); });
+    FenetreOutil::keyPressEvent(e);
 }
 
 }  // namespace kest

@@ -20,9 +20,7 @@
 #include <QLegend>
 #include <QMimeData>
 #include <QPainter>
-#include <QScreen>
 #include <QStackedBarSeries>
-#include <QStatusTipEvent>
 #include <QSvgGenerator>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -31,7 +29,6 @@
 #include <memory>
 
 #include "app/BoiteErreur.h"
-#include "app/Disposition.h"
 #include "model/Alimentation.h"
 #include "render/PainterSurface.h"
 #include "scene/Plan.h"
@@ -77,15 +74,35 @@ QString NomSensTraduit(Sens sens) {
     return QCoreApplication::translate("kest::THarmoniquesDlg", "absent");
 }
 
+// The words of the copied table that the screen shows in its language: the column titles that
+// are words, and the directions.
+[[maybe_unused]] const char* const kMotsCopie[] = {
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "sens"),
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "vitesse"),
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "direct"),
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "inverse")};
+
+// The model's table (model/Harmoniques.h) in the window's language: the words of its header
+// and the direction of each row go through the catalogue; numbers and symbols stay.
+QString TableauTraduit(const std::string& tableau) {
+    constexpr int kColonneSens = 6;
+    QStringList lignes = QString::fromStdString(tableau).split(QLatin1Char('\n'));
+    for (int i = 0; i < lignes.size(); ++i) {
+        QStringList champs = lignes[i].split(QLatin1Char('\t'));
+        for (int c = 0; c < champs.size(); ++c)
+            if (i == 0 || c == kColonneSens)
+                champs[c] = QCoreApplication::translate("kest::THarmoniquesDlg",
+                                                        champs[c].toUtf8().constData());
+        lignes[i] = champs.join(QLatin1Char('\t'));
+    }
+    return lignes.join(QLatin1Char('\n'));
+}
+
 }  // namespace
 
-THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
-    : QDialog(fenetre, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre) : FenetreOutil(fenetre) {
     setObjectName(QStringLiteral("HarmoniquesDlg"));
     setWindowTitle(tr("Spectre"));
-    setFont(PoliceInterface());
-    setModal(false);
 
     auto* colonne = new QVBoxLayout(this);
     auto* entete = new QHBoxLayout;
@@ -101,9 +118,9 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
     connect(CBAgrandir, &QCheckBox::toggled, this, [this] { Echelonner(); });
     entete->addWidget(CBAgrandir);
     colonne->addLayout(entete);
-    createChart();
+    CreerGraphique();
     colonne->addWidget(Graphique, 1);
-    createTable();
+    CreerTableau();
     colonne->addWidget(Tableau);
     LabelDistorsion = new QLabel(this);
     LabelDistorsion->setObjectName(QStringLiteral("LabelDistorsion"));
@@ -121,7 +138,7 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre)
     resize(760, 600);
 }
 
-void THarmoniquesDlg::createChart() {
+void THarmoniquesDlg::CreerGraphique() {
     Directs = new QBarSet(tr("Direct (sens du fondamental)"));
     Directs->setObjectName(QStringLiteral("Directs"));
     Directs->setColor(VersQColor(kCouleurDirect));  // as the picture draws the parts
@@ -174,7 +191,7 @@ void THarmoniquesDlg::createChart() {
         tr("Amplitude de chaque harmonique rapportée au fondamental ; Ctrl+C copie le spectre"));
 }
 
-void THarmoniquesDlg::createTable() {
+void THarmoniquesDlg::CreerTableau() {
     Tableau = new QTableWidget(0, 8, this);
     Tableau->setObjectName(QStringLiteral("Tableau"));
     Tableau->setHorizontalHeaderLabels(
@@ -332,33 +349,6 @@ QString THarmoniquesDlg::TexteDesequilibre() const { return LabelDesequilibre->t
 
 QStringList THarmoniquesDlg::Graduations() const { return Amplitudes->categoriesLabels(); }
 
-QPoint PositionAupres(const QRect& fenetre, const QSize& taille, const QRect& ecran) {
-    constexpr int ecart = 8;
-    // To the right, below, to the left: the first side with room on the screen.
-    const int droite = fenetre.right() + 1 + ecart;
-    const int dessous = fenetre.bottom() + 1 + ecart;
-    const int gauche = fenetre.left() - ecart - taille.width();
-    const int haut = std::clamp(fenetre.top(), ecran.top(),
-                                std::max(ecran.top(), ecran.bottom() + 1 - taille.height()));
-    const int x = std::clamp(fenetre.left(), ecran.left(),
-                             std::max(ecran.left(), ecran.right() + 1 - taille.width()));
-    if (droite + taille.width() <= ecran.right() + 1) return {droite, haut};
-    if (dessous + taille.height() <= ecran.bottom() + 1) return {x, dessous};
-    if (gauche >= ecran.left()) return {gauche, haut};
-    // No side has room: the widest one, the window as far from the picture as the screen lets.
-    const int placeDroite = ecran.right() + 1 - droite;
-    const int placeGauche = fenetre.left() - ecart - ecran.left();
-    return {placeDroite >= placeGauche ? ecran.right() + 1 - taille.width() : ecran.left(), haut};
-}
-
-void THarmoniquesDlg::PlacerAupres(const QRect& fenetre) {
-    // The main window's screen: a window not shown yet may not know its own.
-    const QScreen* ecran = parentWidget() ? parentWidget()->screen() : screen();
-    const QRect disponible =
-        ecran ? ecran->availableGeometry() : QRect(fenetre.topLeft(), QSize(1 << 15, 1 << 15));
-    move(PositionAupres(fenetre, frameGeometry().size(), disponible));
-}
-
 QList<qreal> THarmoniquesDlg::Barres(Sens sens) const {
     const QBarSet* set = sens == Sens::Inverse ? Inverses : Directs;
     QList<qreal> valeurs;
@@ -373,7 +363,7 @@ QStringList THarmoniquesDlg::Categories() const {
 }
 
 QString THarmoniquesDlg::TexteLignes() const {
-    return QString::fromStdString(TexteTableau(lignes_, separateur_));
+    return TableauTraduit(TexteTableau(lignes_, separateur_));
 }
 
 void THarmoniquesDlg::Copier(QClipboard& clipboard) const {
@@ -405,10 +395,6 @@ void THarmoniquesDlg::Copier(QClipboard& clipboard) const {
 }
 
 bool THarmoniquesDlg::event(QEvent* e) {
-    if (e->type() == QEvent::StatusTip) {
-        emit AideAffichee(static_cast<QStatusTipEvent*>(e)->tip());
-        return true;
-    }
     // Ctrl+C is the main window's application-wide "Copier": claimed here while this window
     // is active, so that the spectrum is copied rather than the field picture.
     if (e->type() == QEvent::ShortcutOverride &&
@@ -416,7 +402,7 @@ bool THarmoniquesDlg::event(QEvent* e) {
         e->accept();
         return true;
     }
-    return QDialog::event(e);
+    return FenetreOutil::event(e);
 }
 
 void THarmoniquesDlg::keyPressEvent(QKeyEvent* e) {
@@ -424,12 +410,7 @@ void THarmoniquesDlg::keyPressEvent(QKeyEvent* e) {
         Garde([this] { Copier(*QGuiApplication::clipboard()); });
         return;
     }
-    QDialog::keyPressEvent(e);
-}
-
-void THarmoniquesDlg::reject() {
-    hide();
-    emit Ferme();
+    FenetreOutil::keyPressEvent(e);
 }
 
 }  // namespace kest

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
 #include <QStringList>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/FenetreOutil.h"
 #include "model/Harmoniques.h"
 #include "model/State.h"
 
@@ -24,15 +24,10 @@ class QTableWidget;
 
 namespace kest {
 
-// Where a window of `taille` goes beside `fenetre` (both frames, in screen pixels) on the
-// available area `ecran`: to its right when there is room, else below, else to its left, never
-// over it while one side has room.
-QPoint PositionAupres(const QRect& fenetre, const QSize& taille, const QRect& ecran);
-
 // The "Spectre" window: the harmonics of the resultant MMF as a bar chart, the winding factors
-// that explain them as a table, and the distortion. Non-modal, created hidden on the first
+// that explain them as a table, and the distortion. A tool window, created hidden on the first
 // opening and kept until the end. It reads the state it is handed and never writes it.
-class THarmoniquesDlg : public QDialog {
+class THarmoniquesDlg : public FenetreOutil {
     Q_OBJECT
 
 public:
@@ -43,9 +38,6 @@ public:
     // forward and backward parts and their ratio), so a clock tick costs a comparison.
     // `forcer` recomputes anyway.
     void Suivre(const State& s, const std::string& separateur, bool forcer = false);
-
-    // Moves the window beside the main window's frame, on the screen it is on.
-    void PlacerAupres(const QRect& fenetre);
 
     // Ctrl+C: the chart as SVG and PNG, and the table as tab-separated text.
     void Copier(QClipboard& clipboard) const;
@@ -64,21 +56,13 @@ public:
     const std::vector<LigneHarmonique>& Lignes() const { return lignes_; }
     QString TexteLignes() const;
 
-signals:
-    // The close box: the menu's check mark follows.
-    void Ferme();
-    // The help line of the control under the pointer: the window has no status bar of its own.
-    void AideAffichee(const QString& aide);
-
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    // The close box and Escape: hidden, kept, and the menu told.
-    void reject() override;
 
 private:
-    void createChart();
-    void createTable();
+    void CreerGraphique();
+    void CreerTableau();
     void Afficher(const State& s, const std::string& separateur);
     // The value axis (0–1, or up to the largest harmonic with "Agrandir les harmoniques") and
     // the bars it holds.

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStatusTipEvent>
 
 #include "app/BoiteErreur.h"
 #include "app/Disposition.h"
@@ -23,22 +22,18 @@ const char* const kAideDistribution =
 
 }  // namespace
 
-TOptionsDlg::TOptionsDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+TOptionsDlg::TOptionsDlg(QWidget* parent) : FenetreOutil(parent) {
     setObjectName(QStringLiteral("OptionsDlg"));
     setWindowTitle(tr("Options"));
-    setFont(PoliceInterface());
-    setModal(false);
     setFixedSize(287, 168);
 
-    IDC_p = nouvelEdit("IDC_p", tr("Nombre de paire de pôles p :"),
+    IDC_p = NouvelEdit("IDC_p", tr("Nombre de paire de pôles p :"),
                        tr("choisi le nombre de paires de pôles du bobinage"), 8, 33);
     IDC_m =
-        nouvelEdit("IDC_m", tr("Nombre d'encoches par pôle et par phase m :"),
+        NouvelEdit("IDC_m", tr("Nombre d'encoches par pôle et par phase m :"),
                    tr("choisi le nombre d'encoche par pôle et par phase de chaque bobine"), 32, 33);
     IDC_Y =
-        nouvelEdit("IDC_Y", tr("Ouverture des bobines Y :"),
+        NouvelEdit("IDC_Y", tr("Ouverture des bobines Y :"),
                    tr("Permet d'imposer le raccourcicement polaire (pas diamétral : Pi)"), 56, 57);
 
     // Only a captioned frame: the buttons are the dialog's own, laid over it.
@@ -46,16 +41,16 @@ TOptionsDlg::TOptionsDlg(QWidget* parent)
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setStatusTip(tr(kAideDistribution));
     RadioGroup1->setGeometry(80, 88, 129, 73);
-    RBParfaite = nouveauBouton("RBParfaite", tr("Parfaite"), 104, 73);
-    RBReelle = nouveauBouton("RBReelle", tr("Réelle"), 120, 73);
-    RBDoubleetoile = nouveauBouton("RBDoubleetoile", tr("Double étoile"), 136, 97);
+    RBParfaite = NouveauBouton("RBParfaite", tr("Parfaite"), 104, 73);
+    RBReelle = NouveauBouton("RBReelle", tr("Réelle"), 120, 73);
+    RBDoubleetoile = NouveauBouton("RBDoubleetoile", tr("Double étoile"), 136, 97);
 
     setTabOrder(IDC_p, IDC_m);
     setTabOrder(IDC_m, IDC_Y);
     setTabOrder(IDC_Y, RBParfaite);
 }
 
-QLineEdit* TOptionsDlg::nouvelEdit(const char* nom, const QString& libelle, const QString& aide,
+QLineEdit* TOptionsDlg::NouvelEdit(const char* nom, const QString& libelle, const QString& aide,
                                    int y, int largeur) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(nom));
@@ -70,7 +65,7 @@ QLineEdit* TOptionsDlg::nouvelEdit(const char* nom, const QString& libelle, cons
     return edit;
 }
 
-QRadioButton* TOptionsDlg::nouveauBouton(const char* nom, const QString& texte, int y,
+QRadioButton* TOptionsDlg::NouveauBouton(const char* nom, const QString& texte, int y,
                                          int largeur) {
     // Siblings under one parent: selecting one clears the others; none is selected at first.
     auto* bouton = new QRadioButton(texte, this);
@@ -115,20 +110,12 @@ void TOptionsDlg::FormClose() {
     emit Fermee();
 }
 
-bool TOptionsDlg::event(QEvent* e) {
-    if (e->type() == QEvent::StatusTip) {
-        emit AideAffichee(static_cast<QStatusTipEvent*>(e)->tip());
-        return true;
-    }
-    return QDialog::event(e);
-}
-
 bool TOptionsDlg::eventFilter(QObject* objet, QEvent* e) {
     if (e->type() == QEvent::KeyPress) {
         const int touche = static_cast<QKeyEvent*>(e)->key();
         if (touche == Qt::Key_Return || touche == Qt::Key_Enter) FormKeyDown();
     }
-    return QDialog::eventFilter(objet, e);  // the key goes on to the edit
+    return FenetreOutil::eventFilter(objet, e);  // the key goes on to the edit
 }
 
 void TOptionsDlg::keyPressEvent(QKeyEvent* e) {
@@ -137,7 +124,7 @@ void TOptionsDlg::keyPressEvent(QKeyEvent* e) {
         e->ignore();
         return;
     }
-    QDialog::keyPressEvent(e);
+    FenetreOutil::keyPressEvent(e);
 }
 
 void TOptionsDlg::closeEvent(QCloseEvent* e) {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
 #include <QString>
 #include <string>
 
+#include "app/FenetreOutil.h"
 #include "model/Regles.h"
 #include "model/State.h"
 
@@ -14,10 +14,10 @@ class QRadioButton;
 
 namespace kest {
 
-// The winding options: a non-modal dialog, created hidden with the main window and kept
-// until the end. It holds no values of its own and never touches the state: it shows what it
+// The winding options: a tool window, created hidden with the main window and kept until the
+// end. It holds no values of its own and never touches the state: it shows what it
 // is given and reports what the user does, and the window applies the rules.
-class TOptionsDlg : public QDialog {
+class TOptionsDlg : public FenetreOutil {
     Q_OBJECT
 
 public:
@@ -36,22 +36,16 @@ signals:
     void ValeursEntrees(const kest::Saisie& saisie);
     // A distribution button became selected, by the user or by Remplir.
     void DistributionChoisie(bool reelle, bool doubleEtoile);
-    // Hidden by its own close box or the system menu.
-    void Fermee();
-    // The help line of the control under the pointer (empty when it leaves): the dialog has
-    // no status bar of its own.
-    void AideAffichee(const QString& aide);
 
 protected:
-    bool event(QEvent* e) override;
     bool eventFilter(QObject* objet, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    QLineEdit* nouvelEdit(const char* nom, const QString& libelle, const QString& aide, int y,
+    QLineEdit* NouvelEdit(const char* nom, const QString& libelle, const QString& aide, int y,
                           int largeur);
-    QRadioButton* nouveauBouton(const char* nom, const QString& texte, int y, int largeur);
+    QRadioButton* NouveauBouton(const char* nom, const QString& texte, int y, int largeur);
 
     QLineEdit* IDC_p = nullptr;
     QLineEdit* IDC_m = nullptr;

@@ -10,17 +10,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
-#include <QSettings>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
-#include <iterator>
 
 #include "app/BoiteErreur.h"
 #include "app/Copier.h"
@@ -29,9 +24,9 @@
 #include "app/TAlimentationDlg.h"
 #include "app/THarmoniquesDlg.h"
 #include "app/TOptionsDlg.h"
+#include "app/ZoneImage.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
-#include "render/Agrandissement.h"
 #include "scene/Dessine.h"
 #include "scene/Plan.h"
 
@@ -43,11 +38,6 @@ namespace {
 // frame included.
 constexpr int kGauche = 100;
 constexpr int kHaut = 100;
-
-// The zoom steps of "Agrandir" and "Réduire", and where the choice is kept between runs.
-constexpr double kZooms[] = {1.0, 1.5, 2.0, 3.0, 4.0};
-const char* const kOrganisation = "kest";
-const char* const kApplication = "kest";
 
 QCheckBox* NouvelleCase(const char* nom, const QString& texte, const QString& aide, QWidget* parent,
                         int y) {
@@ -69,11 +59,8 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);
 
-    Zone = new QWidget(this);
-    Zone->setObjectName(QStringLiteral("Zone"));
-    Zone->setAutoFillBackground(true);  // the erase before each paint
-    Zone->installEventFilter(this);
-    setCentralWidget(Zone);
+    zone_ = new ZoneImage(this, [this](DrawingSurface& surface) { FormPaint(surface); });
+    setCentralWidget(zone_);
 
     CreerMenus();
     CreerRangeeOutils();
@@ -81,11 +68,6 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setFixedHeight(19);  // the classic status bar, docked full width at the bottom
-
-    // The surface starts with the window's font and text colour and a solid brush of the
-    // background; it then keeps whatever each paint leaves set.
-    surface_ = std::make_unique<PainterSurface>(font(), palette.color(QPalette::WindowText),
-                                                palette.color(QPalette::Window));
 
     // The state's defaults come with State itself; then the clock, off, at the bar's speed.
     CreerHorloge();
@@ -95,13 +77,16 @@ TkestForm::TkestForm(QWidget* parent) : QMainWindow(parent) {
     // manager has framed the window, so event() shrinks the client once to keep 700 x 500.
     move(kGauche, kHaut);
     resize(kLargeurImage, kHauteurImage);
-    clientNormal_ = cadreNormal_ = QSize(kLargeurImage, kHauteurImage);
-    CreerZoom();
+    connect(zone_, &ZoneImage::ZoomChange, this, [this] {
+        Agrandir1->setEnabled(zone_->PeutAgrandir());
+        PleinEcran1->setChecked(zone_->PleinEcran());
+    });
+    zone_->Restaurer();
 }
 
 TkestForm::~TkestForm() = default;
 
-QAction* TkestForm::nouvelleAction(QMenu* menu, const char* nom, const QString& texte,
+QAction* TkestForm::NouvelleAction(QMenu* menu, const char* nom, const QString& texte,
                                    const QString& aide) {
     QAction* action = menu->addAction(texte);
     action->setObjectName(QString::fromLatin1(nom));
@@ -124,73 +109,70 @@ void TkestForm::CreerMenus() {
     };
 
     Fichier1 = menu("Fichier1", tr("&Fichier"));
-    Quitter1 = nouvelleAction(Fichier1, "Quitter1", tr("&Quitter"), tr("Sort de l'application"));
+    Quitter1 = NouvelleAction(Fichier1, "Quitter1", tr("&Quitter"), tr("Sort de l'application"));
     relier(Quitter1, &TkestForm::Quitter1Click);
 
     Edit1 = menu("Edit1", tr("&Edit"));
-    Copy1 = nouvelleAction(Edit1, "Copy1", tr("&Copier"), QString());
+    Copy1 = NouvelleAction(Edit1, "Copy1", tr("&Copier"), QString());
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     // Anywhere in the main window, whichever control has the focus.
     Copy1->setShortcutContext(Qt::ApplicationShortcut);
     relier(Copy1, &TkestForm::Copy1Click);
 
     Simulation1 = menu("Simulation1", tr("&Simulation"));
-    Play1 = nouvelleAction(Simulation1, "Play1", tr("&Play"), tr("Lance la simulation"));
+    Play1 = NouvelleAction(Simulation1, "Play1", tr("&Play"), tr("Lance la simulation"));
     relier(Play1, &TkestForm::Play1Click);
-    Stop1 = nouvelleAction(Simulation1, "Stop1", tr("&Stop"), tr("Arrête la simulation"));
+    Stop1 = NouvelleAction(Simulation1, "Stop1", tr("&Stop"), tr("Arrête la simulation"));
     relier(Stop1, &TkestForm::Stop1Click);
 
+    // A tool window's item: its mark is the window's (FenetreOutil); Qt flips the mark before
+    // telling, so it is put back and the window decides.
+    const auto outil = [&](const char* nom, const QString& texte, const QString& aide,
+                           void (TkestForm::*handler)()) {
+        QAction* action = NouvelleAction(Options1, nom, texte, aide);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, action, handler](bool coche) {
+            action->setChecked(!coche);
+            Garde([&] { (this->*handler)(); });
+        });
+        return action;
+    };
     Options1 = menu("Options1", tr("&Options"));
-    Dimensions1 = nouvelleAction(Options1, "Dimensions1", tr("&Dimensions"),
-                                 tr("Dimensions des bobines et options diverses"));
-    Dimensions1->setCheckable(true);
-    // Qt flips the mark before telling; the handler decides from the mark as it was.
-    connect(Dimensions1, &QAction::triggered, this, [this](bool coche) {
-        Dimensions1->setChecked(!coche);
-        Garde([this] { Dimensions1Click(); });
-    });
-    Harmoniques1 = nouvelleAction(Options1, "Harmoniques1", tr("&Spectre"),
-                                  tr("Harmoniques de la force magnétomotrice et facteurs "
-                                     "de bobinage"));
-    Harmoniques1->setCheckable(true);
-    connect(Harmoniques1, &QAction::triggered, this, [this](bool coche) {
-        Harmoniques1->setChecked(!coche);
-        Garde([this] { Harmoniques1Click(); });
-    });
-    Alimentation1 = nouvelleAction(
-        Options1, "Alimentation1", tr("&Alimentation"),
+    Dimensions1 =
+        outil("Dimensions1", tr("&Dimensions"), tr("Dimensions des bobines et options diverses"),
+              &TkestForm::Dimensions1Click);
+    Harmoniques1 = outil("Harmoniques1", tr("&Spectre"),
+                         tr("Harmoniques de la force magnétomotrice et facteurs de bobinage"),
+                         &TkestForm::Harmoniques1Click);
+    Alimentation1 = outil(
+        "Alimentation1", tr("&Alimentation"),
         tr("Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée "
-           "ou libres ; champs direct et inverse"));
-    Alimentation1->setCheckable(true);
-    connect(Alimentation1, &QAction::triggered, this, [this](bool coche) {
-        Alimentation1->setChecked(!coche);
-        Garde([this] { Alimentation1Click(); });
-    });
+           "ou libres ; champs direct et inverse"),
+        &TkestForm::Alimentation1Click);
 
     Options1->addSeparator();
-    Agrandir1 = nouvelleAction(Options1, "Agrandir1", tr("A&grandir"),
+    Agrandir1 = NouvelleAction(Options1, "Agrandir1", tr("A&grandir"),
                                tr("Agrandit l'image et la fenêtre"));
     // Ctrl+= too: the same key as Ctrl++ without Shift on many keyboards.
     Agrandir1->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     relier(Agrandir1, &TkestForm::Agrandir1Click);
     Reduire1 =
-        nouvelleAction(Options1, "Reduire1", tr("&Réduire"), tr("Réduit l'image et la fenêtre"));
+        NouvelleAction(Options1, "Reduire1", tr("&Réduire"), tr("Réduit l'image et la fenêtre"));
     Reduire1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     relier(Reduire1, &TkestForm::Reduire1Click);
-    TailleNormale1 = nouvelleAction(Options1, "TailleNormale1", tr("&Taille normale"),
+    TailleNormale1 = NouvelleAction(Options1, "TailleNormale1", tr("&Taille normale"),
                                     tr("Affiche l'image à sa taille d'origine"));
     TailleNormale1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     relier(TailleNormale1, &TkestForm::TailleNormale1Click);
-    PleinEcran1 = nouvelleAction(Options1, "PleinEcran1", tr("&Plein écran"),
-                                 QStringLiteral("Affiche l'image sur tout l'écran (Échap pour "
-                                                "revenir)"));
+    PleinEcran1 = NouvelleAction(Options1, "PleinEcran1", tr("&Plein écran"),
+                                 tr("Affiche l'image sur tout l'écran (Échap pour revenir)"));
     PleinEcran1->setCheckable(true);
     PleinEcran1->setShortcut(QKeySequence(Qt::Key_F11));
     relier(PleinEcran1, &TkestForm::PleinEcran1Click);
 
     Aide1 = menu("Aide1", tr("&Aide"));
-    Aproposde1 = nouvelleAction(Aide1, "Aproposde1", tr("&A propos de ..."),
+    Aproposde1 = NouvelleAction(Aide1, "Aproposde1", tr("&A propos de ..."),
                                 tr("Affiche des informations à propos du logiciel"));
     relier(Aproposde1, &TkestForm::Aproposde1Click);
 }
@@ -198,7 +180,7 @@ void TkestForm::CreerMenus() {
 void TkestForm::CreerRangeeOutils() {
     const QString aideVitesse = tr("Choisi la vitesse de l'animation");
 
-    SpeedButton1 = new QPushButton(tr("Play"), Zone);
+    SpeedButton1 = new QPushButton(tr("Play"), zone_);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->setFont(PoliceInterface(true));
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
@@ -207,7 +189,7 @@ void TkestForm::CreerRangeeOutils() {
     connect(SpeedButton1, &QPushButton::clicked, this, [this] { Garde([this] { Run1Click(); }); });
 
     // The bar's position is the tick interval in milliseconds: left is fast, right is slow.
-    ScrollBar1 = new QScrollBar(Qt::Horizontal, Zone);
+    ScrollBar1 = new QScrollBar(Qt::Horizontal, zone_);
     ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
     ScrollBar1->setRange(10, 200);
     ScrollBar1->setValue(60);
@@ -220,19 +202,19 @@ void TkestForm::CreerRangeeOutils() {
     connect(ScrollBar1, &QScrollBar::valueChanged, this,
             [this](int position) { Garde([&] { ScrollBar1Change(position); }); });
 
-    Label2 = NouveauLibelle(QStringLiteral("Label2"), tr("Rapide"), Zone, 448, 16);
+    Label2 = NouveauLibelle(QStringLiteral("Label2"), tr("Rapide"), zone_, 448, 16);
     Label2->setStatusTip(aideVitesse);
-    Label1 = NouveauLibelle(QStringLiteral("Label1"), tr("Lent"), Zone, 569, 16, true);
+    Label1 = NouveauLibelle(QStringLiteral("Label1"), tr("Lent"), zone_, 569, 16, true);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label1->setStatusTip(aideVitesse);
 
     CheckBoxAfficheVect =
-        NouvelleCase("CheckBoxAfficheVect", tr("Vecteurs"), tr("Affiche les vecteurs"), Zone, 2);
+        NouvelleCase("CheckBoxAfficheVect", tr("Vecteurs"), tr("Affiche les vecteurs"), zone_, 2);
     CheckBoxAfficheOnde = NouvelleCase("CheckBoxAfficheOnde", tr("Onde"),
-                                       tr("Affiche l'onde associée à la kest"), Zone, 18);
+                                       tr("Affiche l'onde associée à la kest"), zone_, 18);
     CheckBoxAfficheBobinage =
         NouvelleCase("CheckBoxAfficheBobinage", tr("Bobinage"),
-                     tr("Affiche l'emplacement des bobines de chaque phase"), Zone, 34);
+                     tr("Affiche l'emplacement des bobines de chaque phase"), zone_, 34);
     for (QCheckBox* c : {CheckBoxAfficheVect, CheckBoxAfficheOnde, CheckBoxAfficheBobinage})
         connect(c, &QCheckBox::clicked, this,
                 [this] { Garde([this] { CheckBoxAfficheClick(); }); });
@@ -260,122 +242,27 @@ void TkestForm::CreerHorloge() {
     connect(Timer1, &QTimer::timeout, this, [this] { Garde([this] { Timer1Timer(); }); });
 }
 
-void TkestForm::CreerZoom() {
-    for (QWidget* c : std::initializer_list<QWidget*>{SpeedButton1, ScrollBar1, Label1, Label2,
-                                                      CheckBoxAfficheVect, CheckBoxAfficheOnde,
-                                                      CheckBoxAfficheBobinage})
-        rangee_.emplace_back(c, c->pos());
-    echap_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    echap_->setEnabled(false);
-    connect(echap_, &QShortcut::activated, this, [this] { Garde([this] { PleinEcran1Click(); }); });
+double TkestForm::Zoom() const { return zone_->Zoom(); }
 
-    // The last run's choice; anything else than one of the steps is the normal size.
-    const QSettings reglages(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
-    bool nombre = false;
-    const double zoom = reglages.value(QStringLiteral("zoom")).toDouble(&nombre);
-    if (nombre && std::find(std::begin(kZooms), std::end(kZooms), zoom) != std::end(kZooms))
-        RegleZoom(zoom);
-    if (reglages.value(QStringLiteral("pleinEcran")).toString() == QStringLiteral("true"))
-        ReglePleinEcran(true);
-}
+bool TkestForm::PleinEcran() const { return zone_->PleinEcran(); }
 
-double TkestForm::FacteurImage() const {
-    return pleinEcran_ ? AgrandissementAjuste(Zone->size()) : zoom_;
-}
+double TkestForm::FacteurImage() const { return zone_->FacteurImage(); }
 
-QSize TkestForm::TailleCopie() const {
-    return zoom_ == 1.0 && !pleinEcran_ ? frameGeometry().size() : cadreNormal_;
-}
+void TkestForm::Agrandir1Click() { zone_->Agrandir(); }
 
-QSize TkestForm::TailleClient(double k) const {
-    if (k == 1.0) return clientNormal_;
-    const int barres = MainMenu1->sizeHint().height() + StatusBar1->minimumHeight();
-    const int hauteur = std::max(0, clientNormal_.height() - barres);
-    return QSize(static_cast<int>(clientNormal_.width() * k),
-                 static_cast<int>(hauteur * k) + barres);
-}
+void TkestForm::Reduire1Click() { zone_->Reduire(); }
 
-void TkestForm::RegleZoom(double k) {
-    if (k == zoom_ && !pleinEcran_) return;  // at 100 %, a size of the user's own stays
-    ReglePleinEcran(false);
-    if (zoom_ == 1.0) {
-        clientNormal_ = size();
-        cadreNormal_ = frameGeometry().size();
-    }
-    zoom_ = k;
-    resize(TailleClient(k));
-    PlacerRangee();
-    Redessiner();
-}
+void TkestForm::TailleNormale1Click() { zone_->TailleNormale(); }
 
-void TkestForm::ReglePleinEcran(bool plein) {
-    if (plein == pleinEcran_) return;
-    if (plein) {
-        if (zoom_ == 1.0) {
-            clientNormal_ = size();
-            cadreNormal_ = frameGeometry().size();
-        }
-        positionNormale_ = pos();
-    }
-    pleinEcran_ = plein;
-    PleinEcran1->setChecked(plein);
-    echap_->setEnabled(plein);
-    if (plein) {
-        setWindowState(windowState() | Qt::WindowFullScreen);
-        // Without a window manager nobody sizes the window: it takes the screen itself.
-        if (const QScreen* ecran = screen()) setGeometry(ecran->geometry());
-    } else {
-        setWindowState(windowState() & ~Qt::WindowFullScreen);
-        move(positionNormale_);
-        resize(TailleClient(zoom_));
-    }
-    PlacerRangee();
-    Redessiner();
-}
-
-void TkestForm::PlacerRangee() {
-    const int dx = pleinEcran_ || zoom_ != 1.0 ? Zone->width() - clientNormal_.width() : 0;
-    for (const auto& [controle, position] : rangee_) controle->move(position + QPoint(dx, 0));
-}
-
-void TkestForm::Memoriser() const {
-    QSettings reglages(QString::fromLatin1(kOrganisation), QString::fromLatin1(kApplication));
-    reglages.setValue(QStringLiteral("zoom"), zoom_);
-    reglages.setValue(QStringLiteral("pleinEcran"), pleinEcran_);
-}
-
-void TkestForm::Agrandir1Click() {
-    const auto plus = std::upper_bound(std::begin(kZooms), std::end(kZooms), zoom_);
-    RegleZoom(plus == std::end(kZooms) ? zoom_ : *plus);
-    Memoriser();
-}
-
-void TkestForm::Reduire1Click() {
-    const auto moins = std::lower_bound(std::begin(kZooms), std::end(kZooms), zoom_);
-    RegleZoom(moins == std::begin(kZooms) ? zoom_ : *(moins - 1));
-    Memoriser();
-}
-
-void TkestForm::TailleNormale1Click() {
-    RegleZoom(1.0);
-    Memoriser();
-}
-
-void TkestForm::PleinEcran1Click() {
-    ReglePleinEcran(!pleinEcran_);
-    Memoriser();
-}
+void TkestForm::PleinEcran1Click() { zone_->BasculerPleinEcran(); }
 
 TOptionsDlg& TkestForm::CreerOptionsDlg() {
     if (!OptionsDlg) {
         OptionsDlg = new TOptionsDlg(this);
+        Rattacher(*OptionsDlg, Dimensions1);
         connect(OptionsDlg, &TOptionsDlg::ValeursEntrees, this, &TkestForm::AppliquerOptions);
         connect(OptionsDlg, &TOptionsDlg::DistributionChoisie, this,
                 &TkestForm::AppliquerDistribution);
-        connect(OptionsDlg, &TOptionsDlg::Fermee, this, &TkestForm::OptionsFermees);
-        // The dialog's help lines show in this window's status bar.
-        connect(OptionsDlg, &TOptionsDlg::AideAffichee, StatusBar1,
-                [this](const QString& aide) { StatusBar1->showMessage(aide); });
     }
     return *OptionsDlg;
 }
@@ -383,10 +270,7 @@ TOptionsDlg& TkestForm::CreerOptionsDlg() {
 THarmoniquesDlg& TkestForm::CreerHarmoniquesDlg() {
     if (!HarmoniquesDlg) {
         HarmoniquesDlg = new THarmoniquesDlg(this);
-        connect(HarmoniquesDlg, &THarmoniquesDlg::Ferme, this,
-                [this] { Harmoniques1->setChecked(false); });
-        connect(HarmoniquesDlg, &THarmoniquesDlg::AideAffichee, StatusBar1,
-                [this](const QString& aide) { StatusBar1->showMessage(aide); });
+        Rattacher(*HarmoniquesDlg, Harmoniques1);
     }
     return *HarmoniquesDlg;
 }
@@ -394,14 +278,11 @@ THarmoniquesDlg& TkestForm::CreerHarmoniquesDlg() {
 TAlimentationDlg& TkestForm::CreerAlimentationDlg() {
     if (!AlimentationDlg) {
         AlimentationDlg = new TAlimentationDlg(this);
+        Rattacher(*AlimentationDlg, Alimentation1);
         connect(AlimentationDlg, &TAlimentationDlg::AlimentationChoisie, this,
                 &TkestForm::AppliquerAlimentation);
         connect(AlimentationDlg, &TAlimentationDlg::ValeursEntrees, this,
                 &TkestForm::AppliquerAlimentationLibre);
-        connect(AlimentationDlg, &TAlimentationDlg::Fermee, this,
-                [this] { Alimentation1->setChecked(false); });
-        connect(AlimentationDlg, &TAlimentationDlg::AideAffichee, StatusBar1,
-                [this](const QString& aide) { StatusBar1->showMessage(aide); });
     }
     return *AlimentationDlg;
 }
@@ -414,38 +295,27 @@ void TkestForm::AppliquerAlimentation(Alimentation alimentation) {
 }
 
 void TkestForm::AppliquerAlimentationLibre(const SaisieAlimentation& saisie) {
+    // The correct fields are stored and "Libre" chosen even when one is refused: the button
+    // follows, the fields show what was stored, and a refused one keeps its text to be mended.
+    bool refuse = true;
+    Garde([&] { kest::AppliquerAlimentationLibre(etat_, saisie, separateur_), refuse = false; });
     Garde([&] {
-        try {
-            kest::AppliquerAlimentationLibre(etat_, saisie, separateur_);
-        } catch (const Erreur&) {
-            // The correct fields are stored and "Libre" chosen; the wrong one keeps its text.
-            AlimentationDlg->Remplir(etat_, separateur_, false);
-            Redessiner();
-            throw;
-        }
-        // "Libre" is now the kind: its button follows, and the fields show what was stored.
-        AlimentationDlg->Remplir(etat_, separateur_);
+        AlimentationDlg->Remplir(etat_, separateur_, !refuse);
         Redessiner();
     });
 }
 
+void TkestForm::Rattacher(FenetreOutil& fenetre, QAction* action) {
+    fenetre.Relier(action);
+    // The window's help lines show in this window's status bar.
+    connect(&fenetre, &FenetreOutil::AideAffichee, StatusBar1,
+            [this](const QString& aide) { StatusBar1->showMessage(aide); });
+}
+
 void TkestForm::Alimentation1Click() {
     TAlimentationDlg& fenetre = CreerAlimentationDlg();
-    if (Alimentation1->isChecked()) {
-        fenetre.hide();
-        Alimentation1->setChecked(false);
-        return;
-    }
-    fenetre.Remplir(etat_, separateur_);
-    // Beside the picture, and beside the Spectre window when it is open there.
-    QRect cadre = frameGeometry();
-    if (HarmoniquesDlg && HarmoniquesDlg->isVisible())
-        cadre = cadre.united(HarmoniquesDlg->frameGeometry());
-    fenetre.PlacerAupres(cadre);
-    fenetre.show();
-    fenetre.raise();
-    fenetre.activateWindow();
-    Alimentation1->setChecked(true);
+    if (!fenetre.isVisible()) fenetre.Remplir(etat_, separateur_);
+    fenetre.Basculer();
 }
 
 void TkestForm::LireSeparateur(const QLocale& locale) {
@@ -454,7 +324,7 @@ void TkestForm::LireSeparateur(const QLocale& locale) {
 }
 
 void TkestForm::Redessiner() {
-    Zone->update();
+    zone_->update();
     // Every change of the state ends here; the spectrum recomputes only when the winding
     // itself changed, so a clock tick costs it a comparison.
     if (HarmoniquesDlg && HarmoniquesDlg->isVisible()) HarmoniquesDlg->Suivre(etat_, separateur_);
@@ -473,8 +343,6 @@ void TkestForm::AppliquerDistribution(bool reelle, bool doubleEtoile) {
         Redessiner();
     });
 }
-
-void TkestForm::OptionsFermees() { Dimensions1->setChecked(false); }
 
 void TkestForm::RemplacerEtatPourTest(const State& etat) {
     etat_ = etat;
@@ -503,18 +371,7 @@ Affichage TkestForm::LireAffichage() const {
                      CheckBoxAfficheBobinage->isChecked()};
 }
 
-void TkestForm::FormPaint() {
-    QPainter painter(Zone);
-    // Zoomed, the same calls through a scaled painter; at 100 % the painter is left as it is.
-    if (pleinEcran_) {
-        const double k = FacteurImage();
-        Agrandit(painter, k, OrigineCentree(Zone->size(), k));
-    } else if (zoom_ != 1.0) {
-        Agrandit(painter, zoom_);
-    }
-    const PainterSurface::Attache attache(*surface_, painter);
-    Dessine(*surface_, etat_, LireAffichage());
-}
+void TkestForm::FormPaint(DrawingSurface& surface) { Dessine(surface, etat_, LireAffichage()); }
 
 void TkestForm::CheckBoxAfficheClick() { Redessiner(); }
 
@@ -567,40 +424,22 @@ void TkestForm::DemarrerTimer() {
     if (!Timer1->isActive()) throw Erreur(tr("Pas assez de timers disponibles").toStdString());
 }
 
+// Each tool window is filled from the state before it opens, then placed beside the picture.
 void TkestForm::Dimensions1Click() {
     TOptionsDlg& dialogue = CreerOptionsDlg();
-    if (Dimensions1->isChecked()) {
-        dialogue.hide();
-        Dimensions1->setChecked(false);
-        return;
-    }
-    dialogue.Remplir(etat_, separateur_);
-    // 100 px inside the main window's right edge and below its top, frames included.
-    const QRect cadre = frameGeometry();
-    dialogue.move(cadre.left() + cadre.width() - 100, cadre.top() + 100);
-    dialogue.show();
-    dialogue.raise();
-    dialogue.activateWindow();
-    Dimensions1->setChecked(true);
+    if (!dialogue.isVisible()) dialogue.Remplir(etat_, separateur_);
+    dialogue.Basculer();
 }
 
 void TkestForm::Harmoniques1Click() {
     THarmoniquesDlg& fenetre = CreerHarmoniquesDlg();
-    if (Harmoniques1->isChecked()) {
-        fenetre.hide();
-        Harmoniques1->setChecked(false);
-        return;
-    }
-    fenetre.Suivre(etat_, separateur_, true);
-    fenetre.PlacerAupres(frameGeometry());
-    fenetre.show();
-    fenetre.raise();
-    fenetre.activateWindow();
-    Harmoniques1->setChecked(true);
+    if (!fenetre.isVisible()) fenetre.Suivre(etat_, separateur_, true);
+    fenetre.Basculer();
 }
 
 void TkestForm::Copy1Click() {
-    Copier(etat_, LireAffichage(), TailleCopie(), EcranCourant(), *QGuiApplication::clipboard());
+    Copier(etat_, LireAffichage(), zone_->TailleCopie(), EcranCourant(),
+           *QGuiApplication::clipboard());
 }
 
 void TkestForm::Aproposde1Click() {
@@ -609,16 +448,8 @@ void TkestForm::Aproposde1Click() {
 }
 
 bool TkestForm::event(QEvent* e) {
-    if (!cadreAjuste_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize) &&
-        windowHandle()) {
-        const QMargins cadre = windowHandle()->frameMargins();
-        if (!cadre.isNull()) {
-            cadreAjuste_ = true;
-            clientNormal_ = QSize(kLargeurImage - cadre.left() - cadre.right(),
-                                  kHauteurImage - cadre.top() - cadre.bottom());
-            if (!pleinEcran_) resize(TailleClient(zoom_));
-        }
-    }
+    if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && windowHandle())
+        zone_->CadreConnu(windowHandle()->frameMargins());
     return QMainWindow::event(e);
 }
 
@@ -628,11 +459,6 @@ void TkestForm::changeEvent(QEvent* e) {
 }
 
 bool TkestForm::eventFilter(QObject* objet, QEvent* e) {
-    if (objet == Zone && e->type() == QEvent::Resize) PlacerRangee();
-    if (objet == Zone && e->type() == QEvent::Paint) {
-        Garde([this] { FormPaint(); });
-        return true;
-    }
     if (objet == ScrollBar1 && e->type() == QEvent::KeyPress) {
         // The desktop's scroll-bar keys: Left/Up and Page Up toward the minimum, Right/Down
         // and Page Down toward the maximum (Qt's scroll bar inverts some of them).

@@ -3,17 +3,14 @@
 
 #include <QLocale>
 #include <QMainWindow>
-#include <memory>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "model/Affichage.h"
 #include "model/Alimentation.h"
 #include "model/Configuration.h"
 #include "model/Regles.h"
 #include "model/State.h"
-#include "render/PainterSurface.h"
+#include "scene/DrawingSurface.h"
 
 class QAction;
 class QCheckBox;
@@ -22,12 +19,13 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QScrollBar;
-class QShortcut;
 class QStatusBar;
 class QTimer;
 
 namespace kest {
 
+class FenetreOutil;
+class ZoneImage;
 class TOptionsDlg;
 class THarmoniquesDlg;
 class TAlimentationDlg;
@@ -73,23 +71,19 @@ public:
     // repaint. A distribution sets the two flags only.
     void AppliquerOptions(const Saisie& saisie);
     void AppliquerDistribution(bool reelle, bool doubleEtoile);
-    // The options dialog was closed by its own close box: the menu's check mark follows.
-    void OptionsFermees();
 
-    // The picture's zoom, one of 1, 1.5, 2, 3 and 4, and whether the window fills the screen,
-    // where the picture is fitted to it instead; both are kept for the next start.
-    double Zoom() const { return zoom_; }
-    bool PleinEcran() const { return pleinEcran_; }
-    // The factor the picture is drawn at now, and the copy's outer size: the window's own at
-    // 100 %, else the one it has at 100 %, so that a copy is the same picture at any zoom.
+    // The picture's zoom, one of 1, 1.5, 2, 3 and 4, whether the window fills the screen, where
+    // the picture is fitted to it instead, and the factor it is drawn at now (app/ZoneImage.h).
+    double Zoom() const;
+    bool PleinEcran() const;
     double FacteurImage() const;
-    QSize TailleCopie() const;
 
     // Tests only: starts a case from a given state, repainted as after any change.
     void RemplacerEtatPourTest(const State& etat);
 
-    // Handlers, named after the control and the event.
-    void FormPaint();
+    // Handlers, named after the control and the event. FormPaint draws the picture on the
+    // drawing area's surface.
+    void FormPaint(DrawingSurface& surface);
     void CheckBoxAfficheClick();
     void Quitter1Click();
     void Run1Click();
@@ -113,20 +107,11 @@ protected:
 
 private:
     void CreerMenus();
+    // A tool window's menu item and help lines.
+    void Rattacher(FenetreOutil& fenetre, QAction* action);
     void CreerRangeeOutils();
     void CreerHorloge();
-    void CreerZoom();
-    // The zoom: the window takes the size of the picture at k and the tool row follows its
-    // right edge; it leaves full screen first. The choice is written for the next start.
-    void RegleZoom(double k);
-    void ReglePleinEcran(bool plein);
-    void Memoriser() const;
-    // The window's client size at zoom k: the drawing area scaled, the menu and status bars not.
-    QSize TailleClient(double k) const;
-    // The tool row keeps its distance to the drawing area's right edge when the picture is
-    // larger than at 100 %, and its own places at 100 %.
-    void PlacerRangee();
-    QAction* nouvelleAction(QMenu* menu, const char* nom, const QString& texte,
+    QAction* NouvelleAction(QMenu* menu, const char* nom, const QString& texte,
                             const QString& aide);
     // The clock's on/off flag: setting the value already held does nothing.
     void RegleMarche(bool marche);
@@ -163,23 +148,14 @@ private:
     QAction* Reduire1 = nullptr;
     QAction* TailleNormale1 = nullptr;
     QAction* PleinEcran1 = nullptr;
-    QShortcut* echap_ = nullptr;  // Escape, which only leaves full screen
 
     State etat_;  // written only by the rules of model/Regles.h, called from this window
-    QWidget* Zone = nullptr;  // the drawing area, the central widget
-    std::unique_ptr<PainterSurface> surface_;
+    ZoneImage* zone_ = nullptr;                   // the drawing area, the central widget
     TOptionsDlg* OptionsDlg = nullptr;            // a child of this window
     THarmoniquesDlg* HarmoniquesDlg = nullptr;    // a child of this window
     TAlimentationDlg* AlimentationDlg = nullptr;  // a child of this window
     bool horlogeMarche_ = false;
-    bool cadreAjuste_ = false;
     std::string separateur_ = ".";
-    double zoom_ = 1.0;
-    bool pleinEcran_ = false;
-    QSize clientNormal_;  // the window's client and outer sizes at 100 %
-    QSize cadreNormal_;
-    QPoint positionNormale_;                           // where the window was before full screen
-    std::vector<std::pair<QWidget*, QPoint>> rangee_;  // the tool row's controls at 100 %
 };
 
 }  // namespace kest

@@ -51,7 +51,14 @@ Spectre :
                     bobinage, amplitude relative, sens et vitesse), en texte
                     séparé par des tabulations avec une ligne d'en-tête, ou en
                     JSON avec --format json ; --sortie est alors facultative
-                    (défaut : la sortie standard)
+                    (défaut : la sortie standard) ; pour un bobinage par
+                    encoches, les ordres mécaniques 1 à max(25, 5p) (l'ordre p
+                    est l'onde de travail, les ordres inférieurs des
+                    sous-harmoniques), avec « ordres_mecaniques »: true en JSON
+
+Étoile des encoches :
+  --etoile          dessine, au lieu de l'image, l'étoile des encoches du
+                    bobinage par encoches (emf, svg ou png)
 
   --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
@@ -113,7 +120,7 @@ Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
     // --langue is read before anything else (render/Langue.h); here it is only let through.
     static const char* const kAvecValeur[] = {"--sortie", "--format", "--echelle",
                                               "--fond",   "--images", "--langue"};
-    static const char* const kDrapeaux[] = {"--spectre", "--help", "-h"};
+    static const char* const kDrapeaux[] = {"--spectre", "--etoile", "--help", "-h"};
     Valeurs v;
     std::set<std::string> drapeaux;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -132,6 +139,7 @@ Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
             if (!drapeaux.insert(nom == "-h" ? "--help" : nom).second) throw deuxFois();
             if (nom == "--help" || nom == "-h") c.aide = true;
             if (nom == "--spectre") c.harmoniques = true;
+            if (nom == "--etoile") c.etoile = true;
         } else if (est(kAvecValeur)) {
             if (!valeur) {
                 if (i + 1 >= arguments.size())
@@ -248,11 +256,20 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
     c.etat = configuration.etat;
     c.affichage = configuration.affichage;
     c.animation.intervalleMs = configuration.intervalle;
+    if (c.harmoniques && c.etoile)
+        throw Erreur(
+            Traduit("kest-export", "--spectre et --etoile s'excluent : donnez l'un ou l'autre"));
     if (c.harmoniques) {
         LitSpectre(v, c);
         return c;
     }
+    if (c.etoile && c.etat.typeBobinage != TypeBobinage::Encoches)
+        throw Erreur(Traduit("kest-export",
+                             "--etoile demande un bobinage par encoches (--encoches, --couches "
+                             "ou --pas)"));
     LitFichier(v, c);
+    if (c.etoile && c.format == Format::Gif)
+        throw Erreur(Traduit("kest-export", "L'étoile des encoches s'écrit en emf, svg ou png"));
     LitRendu(v, c);
     return c;
 }

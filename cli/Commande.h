@@ -20,6 +20,7 @@ enum class Format { Emf, Svg, Png, Gif, Texte, Json };
 struct Commande {
     bool aide = false;
     bool harmoniques = false;  // the harmonics table instead of a picture
+    bool etoile = false;       // the star of slots instead of the picture
     State etat;
     Affichage affichage;
     Format format = Format::Png;

@@ -11,6 +11,7 @@
 
 #include "cli/Commande.h"
 #include "cli/Sortie.h"
+#include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "model/Harmoniques.h"
 #include "model/Textes.h"
@@ -18,6 +19,7 @@
 #include "render/Ecran.h"
 #include "render/Enregistrement.h"
 #include "render/Langue.h"
+#include "scene/Etoile.h"
 #include "scene/Plan.h"
 
 namespace {
@@ -44,7 +46,10 @@ void Produit(Commande& c) {
                  [&](std::string_view octets) { sortie.Ecrit(octets); });
     } else {
         Enregistrement r =
-            Enregistre(c.etat, c.affichage, taille, kEcranReference, kPpiReference, texte, c.rendu);
+            c.etoile ? EnregistreFigure([&](DrawingSurface& d) { DessineEtoile(d, c.etat); },
+                                        taille, kEcranReference, kPpiReference, texte, c.rendu)
+                     : Enregistre(c.etat, c.affichage, taille, kEcranReference, kPpiReference,
+                                  texte, c.rendu);
         QByteArray octets;
         if (c.format == Format::Emf) octets = r.emf;
         if (c.format == Format::Svg) octets = r.svg;
@@ -60,8 +65,18 @@ void Produit(Commande& c) {
     sortie.Valide();
 }
 
-// The harmonics table of the state, as the harmonics window computes it.
+// The harmonics table of the state, as the harmonics window computes it: in mechanical orders
+// for a slot winding.
 void ProduitHarmoniques(const Commande& c) {
+    if (c.etat.typeBobinage == TypeBobinage::Encoches) {
+        const std::vector<LigneMecanique> lignes =
+            LignesMecaniques(c.etat, SpectreEncoches(c.etat));
+        FichierSortie sortie(c.sortie);
+        sortie.Ecrit(c.format == Format::Json ? JsonTableauMecanique(c.etat, lignes)
+                                              : TexteTableauMecanique(lignes, c.etat.p));
+        sortie.Valide();
+        return;
+    }
     const Harmoniques analyse = HarmoniquesNumeriques(c.etat);
     const std::vector<int> ordres = OrdresExport();
     const std::vector<LigneHarmonique> lignes = LignesHarmoniques(c.etat, analyse, ordres);

@@ -9,6 +9,7 @@
 
 #include "model/Alimentation.h"
 #include "model/Conversions.h"
+#include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
 #include "model/Textes.h"
@@ -28,6 +29,14 @@ const char* AideConfiguration() {
   régionaux. Dès que --p, --m ou --Y est donné, l'état est formé comme par la
   touche Entrée dans la boîte : les valeurs non données sont celles qu'elle
   affiche (p = 1, m = 2, Y = 3.14159265358979).
+
+Bobinage par encoches (règles et messages de la fenêtre « Bobinage ») :
+  --encoches Q      nombre d'encoches (3 à 720, multiple de 3)
+  --couches C       1 ou 2 couches (défaut : 2)
+  --pas N           ouverture des bobines en encoches, de 1 (bobines sur dent)
+                    à Q/2 (défaut : 1)
+  L'une de ces options suffit à choisir le bobinage par encoches (défaut :
+  12 encoches) ; il garde p, et se dispose par l'étoile des encoches.
 
 Alimentation (règles et messages de la fenêtre « Alimentation ») :
   --alimentation A  %1
@@ -81,6 +90,9 @@ constexpr Cle kCles[] = {{"p"},
                          {"m"},
                          {"Y"},
                          {"distribution"},
+                         {"encoches"},
+                         {"couches"},
+                         {"pas"},
                          {"alimentation"},
                          {"amplitudes"},
                          {"dephasages"},
@@ -274,6 +286,17 @@ Configuration Forme(const Options& options, std::string_view separateur, bool av
         ChoisirDistribution(c.etat, reelle, doubleEtoile);
     }
 
+    // A slot winding, as by Enter in the "Bobinage" panel with the p just formed: any of its three
+    // options selects it, and what is not given is what the panel shows.
+    const std::string *q = valeur("encoches"), *couches = valeur("couches"), *pas = valeur("pas");
+    if (q || couches || pas) {
+        SaisieEncoches saisie = SaisieEncochesAffichee(c.etat);
+        if (q) saisie.encoches = *q;
+        if (couches) saisie.couches = *couches;
+        if (pas) saisie.pas = *pas;
+        AppliquerEncoches(c.etat, saisie);
+    }
+
     // The supply, as its window sets it; the lists separate their numbers with commas, so
     // their decimal mark is always the point.
     OptionsAlimentation alimentation;
@@ -360,6 +383,14 @@ std::string EcritLien(const Configuration& c) {
             break;
         case Distribution::Parfaite:
             break;
+    }
+    if (e.typeBobinage == TypeBobinage::Encoches) {
+        // The number of slots always, as it names the slot winding; the rest when not the panel's
+        // defaults.
+        options.emplace_back("encoches", EntierVersTexte(e.encoches));
+        if (e.couches != defaut.etat.couches)
+            options.emplace_back("couches", EntierVersTexte(e.couches));
+        if (e.pas != defaut.etat.pas) options.emplace_back("pas", EntierVersTexte(e.pas));
     }
     const OptionsAlimentation alimentation = OptionsAlimentationEcrites(e);
     if (alimentation.alimentation) options.emplace_back("alimentation", *alimentation.alimentation);

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "model/Alimentation.h"
+#include "model/Encoches.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
 #include "model/Textes.h"
@@ -33,21 +34,6 @@ std::string Json(double v) {
 }
 
 std::string Json(const std::optional<double>& v) { return v ? Json(*v) : "null"; }
-
-std::string JsonTexte(std::string_view texte) {
-    std::string r = "\"";
-    for (const char c : texte) {
-        if (static_cast<unsigned char>(c) < 0x20) {  // a control character, as \u00XX
-            char echappe[8];
-            std::snprintf(echappe, sizeof echappe, "\\u%04x", static_cast<unsigned char>(c));
-            r += echappe;
-            continue;
-        }
-        if (c == '"' || c == '\\') r += '\\';
-        r += c;
-    }
-    return r + '"';
-}
 
 using Spectre = std::array<Complexe, kOrdreMax + 1>;
 
@@ -149,6 +135,30 @@ Spectre Transformee(const State& s, const std::optional<Formes>& formes) {
 }
 
 }  // namespace
+
+std::string JsonTexte(std::string_view texte) {
+    std::string r = "\"";
+    for (const char c : texte) {
+        if (static_cast<unsigned char>(c) < 0x20) {  // a control character, as \u00XX
+            char echappe[8];
+            std::snprintf(echappe, sizeof echappe, "\\u%04x", static_cast<unsigned char>(c));
+            r += echappe;
+            continue;
+        }
+        if (c == '"' || c == '\\') r += '\\';
+        r += c;
+    }
+    return r + '"';
+}
+
+std::string JsonNombre(double v) { return Json(v); }
+
+std::complex<double> CoefficientResultant(const State& s, int h) {
+    if (h < 1 || h > kOrdreMax || s.p < 1) return {};
+    std::optional<Formes> formes;
+    if (Etagee(s)) formes = FormesEtagees(s);
+    return Transformee(s, formes)[h];
+}
 
 Sens SensTheorique(int h) {
     switch (h % 3) {
@@ -385,6 +395,7 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
 }
 
 std::string NomBobinage(const State& s, std::string_view separateur) {
+    if (s.typeBobinage == TypeBobinage::Encoches) return NomBobinageEncoches(s);
     // Tenths of a degree up to a million degrees; beyond, six significant digits, so that the
     // text always fits.
     const double enDegres = s.Y * 180.0 / kPi;

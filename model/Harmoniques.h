@@ -16,6 +16,7 @@
 // instance).
 
 #include <array>
+#include <complex>
 #include <optional>
 #include <span>
 #include <string>
@@ -100,6 +101,11 @@ struct Harmoniques {
 // Works on a copy: s (its I and F included) is left as it was.
 Harmoniques HarmoniquesNumeriques(const State& s);
 
+// The resultant's complex coefficient of electrical order h (1 … kOrdreMax, else 0) at the
+// state's instant, c_h = (1/π)·∫ F·e^{−i·h·x} dx over one pole-pair span (x = p·θ): the same
+// number as the mechanical order h·p over the whole turn (model/Encoches.h).
+std::complex<double> CoefficientResultant(const State& s, int h);
+
 // One row of the table: the analytic factors, the numeric amplitude relative to the
 // fundamental and the direction, and the speed as a signed fraction of the fundamental's.
 struct LigneHarmonique {
@@ -153,7 +159,8 @@ std::vector<int> OrdresExport();
 std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques& analyse,
                                                std::span<const int> ordres);
 
-// "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle"; separateur is the decimal mark.
+// "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle"; separateur is the decimal mark. A
+// slot winding: "12 encoches, p = 5, 2 couche(s), pas de 1 encoche(s)".
 std::string NomBobinage(const State& s, std::string_view separateur = ",");
 // A factor or ratio as the table shows it: four decimals, `separateur` as the decimal mark,
 // never "-0.0000".
@@ -167,6 +174,10 @@ std::string NotePulsation();
 // ratio left empty when there is no fundamental or under an unbalanced supply (then followed by
 // the note).
 std::string TexteDistorsion(const Harmoniques& analyse, std::string_view separateur = ".");
+// A number as JSON writes it (ten significant digits, null when not finite), and a text
+// between quotes with its quotes, backslashes and control characters escaped.
+std::string JsonNombre(double v);
+std::string JsonTexte(std::string_view texte);
 // "direct", "inverse", "pulsant", "elliptique", "absent".
 std::string NomSens(Sens sens);
 // "1/5", "-1/5" (backward), "±1/5" (two parts), "0" (absent).

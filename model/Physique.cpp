@@ -5,6 +5,7 @@
 #include <complex>
 
 #include "model/Alimentation.h"
+#include "model/Encoches.h"
 #include "model/Regles.h"
 
 namespace kest {
@@ -108,6 +109,7 @@ double SecondeEtoile(const State& s, int k) {
 }
 
 double ForcePhase(const State& s, int k, double theta) {
+    if (s.typeBobinage == TypeBobinage::Encoches) return ForceEncoches(s, k, theta);
     return ForcePhase(s, k, theta, s.DoubleEtoile ? SecondeEtoile(s, k) : 0.0);
 }
 

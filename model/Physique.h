@@ -28,8 +28,9 @@ struct Courant {
 };
 Courant CourantPhase(const State& s, int k);
 
-// MMF of phase k at air-gap angle theta for the chosen distribution. Reads s.I[k], so the
-// currents of the pass must already be stored.
+// MMF of phase k at air-gap angle theta for the chosen distribution, or the slot winding's
+// staircase (model/Encoches.h, which a sweep lays out once). Reads s.I[k], so the currents of
+// the pass must already be stored.
 double ForcePhase(const State& s, int k, double theta);
 
 // The air-gap angles in [0, 2π/p) where the stepped MMF of phase k can change: both sides of

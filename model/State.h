@@ -31,6 +31,13 @@ enum class Alimentation {
     Libre,        // "Libre": the amplitudes and lags typed by the user
 };
 
+// The winding: the classic one (p, m, Y and a distribution: the default) or a winding laid
+// out in slots by the star of slots (model/Encoches.h).
+enum class TypeBobinage {
+    Classique,  // "Classique": m slots per pole and phase, one coil opening Y
+    Encoches,   // "Par encoches": Q slots, 1 or 2 layers, coils of a span in slots
+};
+
 struct State {
     int p = 1;                 // pole pairs, always >= 1
     int m = 2;                 // slots per pole and per phase (not range-checked: may be <= 0)
@@ -56,6 +63,12 @@ struct State {
     Alimentation alimentation = Alimentation::Equilibree;
     double amplitudesLibres[3] = {1.0, 1.0, 1.0};
     double dephasagesLibres[3] = {0.0, 120.0, 240.0};
+    // The winding's kind, after the supply. A slot winding reads p, the slots, the layers and
+    // the coil span in slots; it leaves m, Y and the distribution as they are for the classic one.
+    TypeBobinage typeBobinage = TypeBobinage::Classique;
+    int encoches = 12;
+    int couches = 2;
+    int pas = 1;
 };
 
 }  // namespace kest

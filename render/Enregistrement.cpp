@@ -69,6 +69,12 @@ QColor BrosseInitiale(const Rendu& rendu) {
 
 Enregistrement Enregistre(State& etat, Affichage affichage, QSize taille, const Ecran& ecran,
                           int ppi, QColor texte, const Rendu& rendu) {
+    return EnregistreFigure([&](DrawingSurface& d) { Dessine(d, etat, affichage); }, taille, ecran,
+                            ppi, texte, rendu);
+}
+
+Enregistrement EnregistreFigure(const std::function<void(DrawingSurface&)>& dessin, QSize taille,
+                                const Ecran& ecran, int ppi, QColor texte, const Rendu& rendu) {
     if (rendu.agrandissement < 1 || rendu.agrandissement > 8 || taille.isEmpty())
         throw Erreur(RessourcesInsuffisantes());
     std::optional<EmfSurface> emf;
@@ -101,9 +107,9 @@ Enregistrement Enregistre(State& etat, Affichage affichage, QSize taille, const 
         const PainterSurface::Attache attachePng(surfacePng, peintrePng);
         if (emf) {
             Diffusion tout{&*emf, &surfaceSvg, &surfacePng};
-            Dessine(tout, etat, affichage);
+            dessin(tout);
         } else {
-            Dessine(surfacePng, etat, affichage);
+            dessin(surfacePng);
         }
     }  // the painters end here, which writes out the SVG
 

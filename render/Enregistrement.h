@@ -5,10 +5,12 @@
 #include <QColor>
 #include <QImage>
 #include <QSize>
+#include <functional>
 
 #include "model/Affichage.h"
 #include "model/State.h"
 #include "render/Ecran.h"
+#include "scene/DrawingSurface.h"
 
 namespace kest {
 
@@ -38,6 +40,10 @@ struct Rendu {
 // with a French message on failure. Changes nothing of etat but I and F.
 Enregistrement Enregistre(State& etat, Affichage affichage, QSize taille, const Ecran& ecran,
                           int ppi, QColor texte, const Rendu& rendu = {});
+
+// The same for any figure of the scene's layer drawn on the surfaces (the star of slots).
+Enregistrement EnregistreFigure(const std::function<void(DrawingSurface&)>& dessin, QSize taille,
+                                const Ecran& ecran, int ppi, QColor texte, const Rendu& rendu = {});
 
 // The brush the image's surface starts with: the background when it is opaque, else white.
 QColor BrosseInitiale(const Rendu& rendu);

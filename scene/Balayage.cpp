@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
+#include <memory>
 
+#include "model/Encoches.h"
 #include "model/Physique.h"
 #include "scene/Pixel.h"
 #include "scene/Plan.h"
@@ -16,10 +18,14 @@ void DessineBalayage(DrawingSurface& d, State& etat, Affichage affichage) {
     double secondeEtoile[3] = {0.0, 0.0, 0.0};
     if (etat.DoubleEtoile)
         for (int k = 0; k < 3; ++k) secondeEtoile[k] = SecondeEtoile(etat, k);
+    // A slot winding is laid out once, not per sample.
+    std::shared_ptr<const BobinageEncoches> encoches;
+    if (etat.typeBobinage == TypeBobinage::Encoches) encoches = BobinageDe(etat);
     double theta = 0.0;
     while (theta < kDeuxPi) {
         for (int k = 0; k < 3; ++k) {
-            etat.F[k] = ForcePhase(etat, k, theta, secondeEtoile[k]);
+            etat.F[k] = encoches ? ForcePhase(etat, *encoches, k, theta)
+                                 : ForcePhase(etat, k, theta, secondeEtoile[k]);
             d.SetPenColor(kCouleurPhase[k]);
             const int y = Pixel(etat.Gain * etat.F[k] + kBasePhase0 + kEcartPhases * k);
             d.MoveTo(Pixel(kPixelsParRadian * theta), y);

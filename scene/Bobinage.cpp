@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <memory>
+
+#include "model/Encoches.h"
 #include "model/Physique.h"
 #include "scene/Pixel.h"
 #include "scene/Plan.h"
@@ -49,6 +52,39 @@ void PhaseSurCercle(DrawingSurface& d, const State& etat, const Cercle& c, int k
     PasseAxes(d, etat, c, k);
 }
 
+// A slot winding's sides of phase k and one sign: the top layer on the circle, the bottom one on
+// the outer ring, as the double star's two stars.
+void PasseFaisceaux(DrawingSurface& d, const BobinageEncoches& b, const Cercle& c, int k,
+                    int signe) {
+    for (const Faisceau& f : b.FaisceauxPhase(k, signe))
+        Conducteur(d, b.AngleEncoche(f.encoche), f.couche == 0 ? c.rayon : c.anneauExt, c.cx, c.cy);
+}
+
+// The same order as a classic phase: return sides filled, go sides hollow, then the axes at
+// the crests of the phase's working wave under each pole pair.
+void PhaseEncoches(DrawingSurface& d, const BobinageEncoches& b, const State& etat, const Cercle& c,
+                   int k) {
+    d.SetBrushStyle(BrushStyle::Solid);
+    PasseFaisceaux(d, b, c, k, -1);
+    d.SetBrushStyle(BrushStyle::Clear);
+    PasseFaisceaux(d, b, c, k, 1);
+    d.SetPenStyle(PenStyle::Dot);
+    if (b.Vide()) return;
+    const double axe = b.AxePhase(k);
+    for (int j = 1; j <= etat.p; ++j) {
+        const Point fin = PointPolaire((kDeuxPi * j + axe) / etat.p, c.longueurAxe, c.cx, c.cy);
+        d.MoveTo(c.cx, c.cy);
+        d.LineTo(fin.x, fin.y);
+    }
+}
+
+void Phase(DrawingSurface& d, const State& etat, const Cercle& c, int k) {
+    if (etat.typeBobinage == TypeBobinage::Encoches)
+        PhaseEncoches(d, *BobinageDe(etat), etat, c, k);
+    else
+        PhaseSurCercle(d, etat, c, k);
+}
+
 }  // namespace
 
 // Phase 1 alone on the space-vector circle, under its black outline.
@@ -56,15 +92,20 @@ void DessineBobinagePhase1(DrawingSurface& d, const State& etat) {
     d.SetBrushColor(kRouge);
     d.SetPenColor(kRouge);
     d.SetPenStyle(PenStyle::Solid);
-    PhaseSurCercle(d, etat, kVecteurSpatial, 1);
+    Phase(d, etat, kVecteurSpatial, 1);
 }
 
 // All three phases over the stator outline, each over the phases before it.
 void DessineBobinageStator(DrawingSurface& d, const State& etat) {
+    std::shared_ptr<const BobinageEncoches> encoches;
+    if (etat.typeBobinage == TypeBobinage::Encoches) encoches = BobinageDe(etat);
     for (int k = 0; k < 3; ++k) {
         d.SetBrushColor(kCouleurPhase[k]);
         d.SetPenColor(kCouleurPhase[k]);
-        PhaseSurCercle(d, etat, kStator, k);
+        if (encoches)
+            PhaseEncoches(d, *encoches, etat, kStator, k);
+        else
+            PhaseSurCercle(d, etat, kStator, k);
         d.SetPenStyle(PenStyle::Solid);
     }
 }

@@ -145,6 +145,14 @@
         <translation>a valid number of clock ticks</translation>
     </message>
     <message>
+        <source>L&apos;option %1 (du lien) est donnée deux fois</source>
+        <translation>The option %1 (in the link) is given twice</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un temps correct (0 à %2 s)</source>
+        <translation>&apos;%1&apos; is not a valid time (0 to %2 s)</translation>
+    </message>
+    <message>
         <source>État du bobinage (règles et messages de la boîte « Options ») :
   --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
   --m N             nombre d&apos;encoches par pôle et par phase (-99 à 99, pas 0)
@@ -154,6 +162,14 @@
   régionaux. Dès que --p, --m ou --Y est donné, l&apos;état est formé comme par la
   touche Entrée dans la boîte : les valeurs non données sont celles qu&apos;elle
   affiche (p = 1, m = 2, Y = 3.14159265358979).
+
+Bobinage par encoches (règles et messages de la fenêtre « Bobinage ») :
+  --encoches Q      nombre d&apos;encoches (3 à 720, multiple de 3)
+  --couches C       1 ou 2 couches (défaut : 2)
+  --pas N           ouverture des bobines en encoches, de 1 (bobines sur dent)
+                    à Q/2 (défaut : 1)
+  L&apos;une de ces options suffit à choisir le bobinage par encoches (défaut :
+  12 encoches) ; il garde p, et se dispose par l&apos;étoile des encoches.
 
 Alimentation (règles et messages de la fenêtre « Alimentation ») :
   --alimentation A  %1
@@ -199,6 +215,14 @@ Lien :
   in the dialog: the values not given are those it shows (p = 1, m = 2,
   Y = 3.14159265358979).
 
+Slot winding (rules and messages of the &quot;Bobinage&quot; window):
+  --encoches Q      number of slots (3 to 720, a multiple of 3)
+  --couches C       1 or 2 layers (default: 2)
+  --pas N           coil span in slots, from 1 (coils around a tooth) to Q/2
+                    (default: 1)
+  Any of these options chooses the slot winding (default: 12 slots); it keeps
+  p, and is laid out by the star of slots.
+
 Supply (rules and messages of the &quot;Alimentation&quot; window):
   --alimentation A  %1
                     (default: equilibree; the “Alimentation” window describes them)
@@ -231,14 +255,6 @@ Link:
                     or what follows &quot;#&quot;, for example &quot;p=2&amp;m=3&amp;distribution=reelle&quot;)
   Each option is given only once, the link included.
 </translation>
-    </message>
-    <message>
-        <source>L&apos;option %1 (du lien) est donnée deux fois</source>
-        <translation>The option %1 (in the link) is given twice</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas un temps correct (0 à %2 s)</source>
-        <translation>&apos;%1&apos; is not a valid time (0 to %2 s)</translation>
     </message>
 </context>
 <context>
@@ -303,10 +319,72 @@ Link:
     </message>
 </context>
 <context>
+    <name>Encoches</name>
+    <message>
+        <source>Classique</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Par encoches</source>
+        <translation>In slots</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un nombre d&apos;encoches correct (3 à %2)</source>
+        <translation>&apos;%1&apos; is not a valid number of slots (3 to %2)</translation>
+    </message>
+    <message>
+        <source>%1 encoches ne forment pas de bobinage triphasé : le nombre d&apos;encoches doit être un multiple de 3</source>
+        <translation>%1 slots make no three-phase winding: the number of slots must be a multiple of 3</translation>
+    </message>
+    <message>
+        <source>%1 encoches et %2 paires de pôles ne forment pas de bobinage triphasé équilibré : Q / (3·pgcd(Q, p)) doit être entier</source>
+        <translation>%1 slots and %2 pole pairs make no balanced three-phase winding: Q / (3·gcd(Q, p)) must be whole</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un nombre de couches correct (1 ou 2)</source>
+        <translation>&apos;%1&apos; is not a valid number of layers (1 or 2)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un pas de bobine correct (1 à %2 encoches)</source>
+        <translation>&apos;%1&apos; is not a valid coil span (1 to %2 slots)</translation>
+    </message>
+    <message>
+        <source>Un bobinage à une couche demande un nombre d&apos;encoches multiple de 6 (%1 encoches)</source>
+        <translation>A one-layer winding needs a number of slots that is a multiple of 6 (%1 slots)</translation>
+    </message>
+    <message>
+        <source>Avec une couche, des bobines de %1 encoches ne ferment pas le bobinage de %2 encoches : chaque encoche doit recevoir un seul côté de bobine</source>
+        <translation>With one layer, coils of %1 slots do not close the winding of %2 slots: each slot must hold one coil side</translation>
+    </message>
+    <message>
+        <source>Des bobines de %1 encoches annulent l&apos;onde de travail de ce bobinage : choisissez un autre pas</source>
+        <translation>Coils of %1 slots cancel this winding&apos;s working wave: choose another span</translation>
+    </message>
+    <message>
+        <source>Avec une couche, des bobines de %1 encoches ne donnent pas trois phases équilibrées : choisissez un autre pas</source>
+        <translation>With one layer, coils of %1 slots do not give three balanced phases: choose another span</translation>
+    </message>
+    <message>
+        <source>%1 encoches, p = %2, %3 couche(s), pas de %4 encoche(s)</source>
+        <translation>%1 slots, p = %2, %3 layer(s), span of %4 slot(s)</translation>
+    </message>
+</context>
+<context>
     <name>Erreur</name>
     <message>
         <source>Ressources système insuffisantes</source>
         <translation>Not enough system resources</translation>
+    </message>
+</context>
+<context>
+    <name>Etoile</name>
+    <message>
+        <source>Étoile des encoches : %1</source>
+        <translation>Star of slots: %1</translation>
+    </message>
+    <message>
+        <source>q = Q/(6p) = %1, périodicité pgcd(Q, p) = %2</source>
+        <translation>q = Q/(6p) = %1, periodicity gcd(Q, p) = %2</translation>
     </message>
 </context>
 <context>
@@ -562,7 +640,14 @@ Spectre :
                     bobinage, amplitude relative, sens et vitesse), en texte
                     séparé par des tabulations avec une ligne d&apos;en-tête, ou en
                     JSON avec --format json ; --sortie est alors facultative
-                    (défaut : la sortie standard)
+                    (défaut : la sortie standard) ; pour un bobinage par
+                    encoches, les ordres mécaniques 1 à max(25, 5p) (l&apos;ordre p
+                    est l&apos;onde de travail, les ordres inférieurs des
+                    sous-harmoniques), avec « ordres_mecaniques »: true en JSON
+
+Étoile des encoches :
+  --etoile          dessine, au lieu de l&apos;image, l&apos;étoile des encoches du
+                    bobinage par encoches (emf, svg ou png)
 
   --langue L        langue des textes : %1 (défaut : celle des réglages
                     régionaux, LANGUAGE, LC_ALL, LC_MESSAGES ou LANG ; le
@@ -605,7 +690,14 @@ Spectrum:
                     factors, relative amplitude, direction and speed), as text
                     separated by tabs with a header line, or as JSON with
                     --format json; --sortie is then optional (default: the
-                    standard output)
+                    standard output); for a slot winding, the mechanical
+                    orders 1 to max(25, 5p) (order p is the working wave, the
+                    lower orders sub-harmonics), with &quot;ordres_mecaniques&quot;: true
+                    in JSON
+
+Star of slots:
+  --etoile          draws, instead of the picture, the star of slots of the
+                    slot winding (emf, svg or png)
 
   --langue L        language of the texts: %1 (default: the one of the
                     regional settings, LANGUAGE, LC_ALL, LC_MESSAGES or LANG;
@@ -627,6 +719,18 @@ Examples:
   kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
   kest-export --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos; --sortie figure.svg
 </translation>
+    </message>
+    <message>
+        <source>--spectre et --etoile s&apos;excluent : donnez l&apos;un ou l&apos;autre</source>
+        <translation>--spectre and --etoile exclude each other: give one or the other</translation>
+    </message>
+    <message>
+        <source>--etoile demande un bobinage par encoches (--encoches, --couches ou --pas)</source>
+        <translation>--etoile needs a slot winding (--encoches, --couches or --pas)</translation>
+    </message>
+    <message>
+        <source>L&apos;étoile des encoches s&apos;écrit en emf, svg ou png</source>
+        <translation>The star of slots is written as emf, svg or png</translation>
     </message>
 </context>
 <context>
@@ -792,6 +896,14 @@ Examples:
     <message>
         <source>Direct / inverse</source>
         <translation>Forward / backward</translation>
+    </message>
+    <message>
+        <source>sens</source>
+        <translation>direction</translation>
+    </message>
+    <message>
+        <source>vitesse</source>
+        <translation>speed</translation>
     </message>
     <message>
         <source>pulsant</source>
@@ -1018,6 +1130,10 @@ Examples:
     <message>
         <source>Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée ou libres ; champs direct et inverse</source>
         <translation>Currents of the three phases: balanced, reversed, one phase alone, one phase open or free; forward and backward fields</translation>
+    </message>
+    <message>
+        <source>Affiche l&apos;image sur tout l&apos;écran (Échap pour revenir)</source>
+        <translation>Shows the picture on the whole screen (Esc to come back)</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1517,58 @@ Examples:
     <message>
         <source>(rouge)</source>
         <translation>(red)</translation>
+    </message>
+    <message>
+        <source>Bobinage classique ou par encoches : encoches, couches et pas des bobines, disposés par l&apos;étoile des encoches</source>
+        <translation>Classic winding or a winding in slots: slots, layers and coil span, laid out by the star of slots</translation>
+    </message>
+    <message>
+        <source>p, m, Y et la distribution de la boîte « Dimensions »</source>
+        <translation>p, m, Y and the distribution of the &quot;Dimensions&quot; box</translation>
+    </message>
+    <message>
+        <source>Q encoches, une ou deux couches, disposées par l&apos;étoile des encoches</source>
+        <translation>Q slots, one or two layers, laid out by the star of slots</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;encoches Q, multiple de 3</source>
+        <translation>Number of slots Q, a multiple of 3</translation>
+    </message>
+    <message>
+        <source>1 ou 2 couches</source>
+        <translation>1 or 2 layers</translation>
+    </message>
+    <message>
+        <source>Ouverture des bobines en encoches, de 1 (bobines sur dent) à Q/2</source>
+        <translation>Coil span in slots, from 1 (coils around a tooth) to Q/2</translation>
+    </message>
+    <message>
+        <source>&amp;Bobinage</source>
+        <translation>&amp;Winding</translation>
+    </message>
+    <message>
+        <source>Classique</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Par encoches</source>
+        <translation>In slots</translation>
+    </message>
+    <message>
+        <source>Par encoches (Entrée applique)</source>
+        <translation>In slots (Enter applies)</translation>
+    </message>
+    <message>
+        <source>Encoches</source>
+        <translation>Slots</translation>
+    </message>
+    <message>
+        <source>Couches</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Pas</source>
+        <translation>Span</translation>
     </message>
 </context>
 </TS>

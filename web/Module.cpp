@@ -18,6 +18,7 @@
 #include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Description.h"
+#include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
 #include "model/State.h"
@@ -182,6 +183,37 @@ EMSCRIPTEN_KEEPALIVE double kest_amplitude_libre(int k) {
 }
 EMSCRIPTEN_KEEPALIVE double kest_dephasage_libre(int k) {
     return k >= 0 && k < 3 ? etat.dephasagesLibres[k] : 0.0;
+}
+
+// The winding panel ("Bobinage"). kest_choisir_bobinage: the kind, 0 "Classique", 1 "Par
+// encoches" in the order of kest::TypeBobinage; kest_appliquer_encoches: Enter in one of its
+// three fields, their texts as typed. Each returns null, or the message of the error box with
+// nothing changed. kest_genre_bobinage: the kind's word ("classique", "encoches");
+// kest_encoches(0, 1, 2): the slots, the layers and the span kept in the state.
+EMSCRIPTEN_KEEPALIVE const char* kest_choisir_bobinage(int type) {
+    if (type < 0 || type > static_cast<int>(kest::TypeBobinage::Encoches)) return nullptr;
+    const char* erreur =
+        Essaie([&] { kest::ChoisirTypeBobinage(etat, static_cast<kest::TypeBobinage>(type)); });
+    if (!erreur) aRedessiner = true;
+    return erreur;
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_appliquer_encoches(const char* encoches, const char* couches,
+                                                         const char* pas) {
+    const char* erreur = Essaie([&] {
+        kest::AppliquerEncoches(etat, kest::SaisieEncoches{encoches, couches, pas});
+    });
+    if (!erreur) aRedessiner = true;
+    return erreur;
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_genre_bobinage() {
+    return kest::GenreDe(etat.typeBobinage).nom;
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_encoches() {
+    message = kest::NomBobinageEncoches(etat);
+    return message.c_str();
+}
+EMSCRIPTEN_KEEPALIVE int kest_encoches(int i) {
+    return i == 0 ? etat.encoches : i == 1 ? etat.couches : etat.pas;
 }
 
 // What the panel shows for the state: kest_saisie_texte(0, 1, 2) for p, m and Y, and the flags

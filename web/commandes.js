@@ -163,6 +163,49 @@
     return { remplir: remplir };
   }
 
+  // The winding panel: a kind's button applies at once (a slot winding that p no longer makes is
+  // refused), Enter in one of its three fields hands their texts to the module's rules; a
+  // message goes to the error box. Either changes the configuration, which the address follows.
+  function relieBobinage(noyau, ecran, erreur, place, change) {
+    const boutons = [$('RBBobinage0'), $('RBBobinage1')];
+    const champs = ['IDC_encoches', 'IDC_couches', 'IDC_pas'].map($);
+    function remplir() {
+      const e = noyau.etat();
+      boutons[e.bobinage === 'encoches' ? 1 : 0].checked = true;
+      [e.encoches, e.couches, e.pas].forEach((v, i) => { champs[i].value = String(v); });
+      $('NomEncoches').textContent = noyau.nomEncoches();
+    }
+    function montre(m) {
+      if (m) remplir();
+      $('BobinageDlg').hidden = !m;
+      $('Bobinage1').setAttribute('aria-checked', String(m));
+      place();
+      if (m) boutons.find((b) => b.checked).focus();
+    }
+    $('Bobinage1').addEventListener('click', () => montre($('BobinageDlg').hidden));
+    $('FermerBobinage').addEventListener('click', () => montre(false));
+    boutons.forEach((b, i) => b.addEventListener('change', () => {
+      if (!b.checked) return;
+      const message = noyau.choisirBobinage(i);
+      if (message) erreur(message);
+      remplir();
+      ecran.suit();
+      change();
+    }));
+    for (const e of champs) {
+      e.addEventListener('keydown', (ev) => {
+        if (ev.key !== 'Enter') return;
+        ev.preventDefault();
+        const message = noyau.appliquerEncoches(...champs.map((x) => x.value));
+        if (message) erreur(message);
+        else remplir();
+        ecran.suit();
+        change();
+      });
+    }
+    return { remplir: remplir };
+  }
+
   // Wires every control; returns what the automation interface and the address read, and the
   // means to show a configuration read from a link.
   function relie(noyau, ecran, horloge) {
@@ -205,7 +248,7 @@
       noyau.choisirDistribution(reelle.checked, doubleEtoile.checked);
       ecran.suit();
     }
-    const placeOptions = panneaux(noyau, ['OptionsDlg', 'AlimentationDlg']);
+    const placeOptions = panneaux(noyau, ['OptionsDlg', 'AlimentationDlg', 'BobinageDlg']);
     // The panel shows the state.
     function remplitOptions() {
       const s = noyau.saisieAffichee(separateur);
@@ -247,6 +290,7 @@
     }
     const alimentation = relieAlimentation(noyau, ecran, erreur, () => separateur, placeOptions,
       change);
+    const bobinage = relieBobinage(noyau, ecran, erreur, placeOptions, change);
 
     // Pictures out, all from the frame on screen.
     function telecharge(blob, nom) {
@@ -335,6 +379,7 @@
         marche(c.enMarche);
         if (!$('OptionsDlg').hidden) remplitOptions();
         if (!$('AlimentationDlg').hidden) alimentation.remplir();
+        if (!$('BobinageDlg').hidden) bobinage.remplir();
         ecran.demandeDessin();
         if (c.refus.length) erreur(c.refus[0]);
       },

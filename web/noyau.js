@@ -67,6 +67,8 @@
     this._appliquer = M.cwrap('kest_appliquer', 'number',
       ['string', 'string', 'string', 'number', 'number', 'string']);
     this._saisieAffichee = M.cwrap('kest_saisie_affichee', null, ['string']);
+    this._appliquerEncoches = M.cwrap('kest_appliquer_encoches', 'number',
+      ['string', 'string', 'string']);
     this._appliquerAlimentation = M.cwrap('kest_appliquer_alimentation', 'number',
       ['string', 'string', 'string', 'string', 'string', 'string', 'string']);
     this._alimentationAffichee = M.cwrap('kest_alimentation_affichee', null, ['string']);
@@ -112,6 +114,20 @@
     const texte = (i) => M.UTF8ToString(M._kest_alimentation_texte(i));
     return { alimentation: M._kest_alimentation(), amplitudes: [0, 1, 2].map(texte),
       dephasages: [3, 4, 5].map(texte) };
+  };
+  // The winding panel: a kind chosen (0 classique, 1 par encoches), or Enter over its three
+  // fields; each returns null, or the error box's message with nothing changed.
+  Noyau.prototype.choisirBobinage = function (i) {
+    const r = this.M._kest_choisir_bobinage(i);
+    return r ? this.M.UTF8ToString(r) : null;
+  };
+  Noyau.prototype.appliquerEncoches = function (encoches, couches, pas) {
+    const r = this._appliquerEncoches(encoches, couches, pas);
+    return r ? this.M.UTF8ToString(r) : null;
+  };
+  // "12 encoches, p = 5, 2 couche(s), pas de 1 encoche(s)": the slot winding the state keeps.
+  Noyau.prototype.nomEncoches = function () {
+    return this.M.UTF8ToString(this.M._kest_nom_encoches());
   };
   Noyau.prototype.avancer = function (n) { this.M._kest_avancer(n); };
   // The module's texts in the page's language (fr: the French sources).
@@ -163,7 +179,9 @@
       distribution: this.DISTRIBUTIONS[this.distribution()],
       alimentation: this.ALIMENTATIONS[M._kest_alimentation()],
       amplitudes: k.map((i) => M._kest_amplitude_libre(i)),
-      dephasages: k.map((i) => M._kest_dephasage_libre(i)) };
+      dephasages: k.map((i) => M._kest_dephasage_libre(i)),
+      bobinage: M.UTF8ToString(M._kest_genre_bobinage()), encoches: M._kest_encoches(0),
+      couches: M._kest_encoches(1), pas: M._kest_encoches(2) };
   };
 
   // Draws one frame; returns it as {numero, longueur, deja, textes}. Its calls stay in the

@@ -297,7 +297,7 @@ TEST_F(Options, FirstOpeningAndEnterInYUnedited) {
     EXPECT_FALSE(Bouton("RBReelle")->isChecked());
     EXPECT_TRUE(Action("Dimensions1")->isChecked());
     const kest::TOptionsDlg& dialogue = form.CreerOptionsDlg();
-    EXPECT_EQ(dialogue.frameGeometry().topLeft(), QPoint(700, 200));
+    EXPECT_FALSE(dialogue.frameGeometry().intersects(form.frameGeometry()));
     EXPECT_EQ(dialogue.size(), QSize(287, 168));
     EXPECT_EQ(dialogue.windowTitle(), "Options");
     // The 15-digit rounding of π is stored: Y is no longer exactly π.

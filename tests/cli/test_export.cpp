@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
+#include <cstring>
 #include <set>
 #include <string>
 #include <tuple>
@@ -27,9 +28,11 @@
 #include "model/Alimentation.h"
 #include "model/Configuration.h"
 #include "model/Conversions.h"
+#include "model/Encoches.h"
 #include "model/Harmoniques.h"
 #include "model/Regles.h"
 #include "scene/Dessine.h"
+#include "scene/Etoile.h"
 #include "tests/support/LectureEmf.h"
 #include "tests/support/LectureSvg.h"
 #include "tests/support/RecordingSurface.h"
@@ -139,6 +142,15 @@ const struct Cas {
      }(),
      {},
      false},
+    {"slot winding 12/10, 9 ticks",
+     {"--p", "5", "--encoches", "12", "--couches", "2", "--pas", "1", "--ticks", "9"},
+     [] {
+         State s = Etat("5", "2", "3.14159265358979", false, false, 9);
+         AppliquerEncoches(s, {"12", "2", "1"});
+         return s;
+     }(),
+     {},
+     false},  // its staircases hold zero-length arrows, which the SVG drops
 };
 
 // The EMF and the SVG hold the very calls the scene makes for that state on the recording
@@ -772,6 +784,64 @@ TEST(KestExport, SpectrumTableIsTheModels) {
         EXPECT_EQ(r.statut, 2) << refus.join(' ').toStdString();
         EXPECT_TRUE(r.sortie.isEmpty());
         EXPECT_FALSE(QFile::exists(dossier.filePath("r.tsv")));
+    }
+}
+
+// A slot winding: its spectrum in mechanical orders, the star's figure as the scene draws it,
+// and its refusals, which write nothing.
+TEST(KestExport, SlotWindingSpectrumStarAndRefusals) {
+    const Resultat json = Lance({"--p", "5", "--encoches", "12", "--couches", "2", "--pas", "1",
+                                 "--spectre", "--format", "json"});
+    ASSERT_EQ(json.statut, 0) << json.erreurs.toStdString();
+    const std::string j = json.sortie.toStdString();
+    EXPECT_NE(j.find("\"ordres_mecaniques\": true"), std::string::npos);
+    const auto nombre = [&](int nu, const char* cle) {
+        const auto ligne = j.find("{\"nu\": " + std::to_string(nu) + ",");
+        const auto champ = j.find(std::string("\"") + cle + "\": ", ligne);
+        return std::stod(j.substr(champ + std::strlen(cle) + 4));
+    };
+    EXPECT_NEAR(nombre(5, "kw"), 0.9330, 1e-4);
+    EXPECT_NEAR(nombre(5, "relatif"), 1.0, 1e-12);
+    EXPECT_GT(nombre(1, "relatif"), 0.3);  // the sub-harmonic
+    EXPECT_NEAR(nombre(7, "kw"), 0.9330, 1e-4);
+    EXPECT_NE(j.find("{\"nu\": 25,"), std::string::npos);
+    EXPECT_EQ(j.find("{\"nu\": 26,"), std::string::npos);
+    const Resultat texte =
+        Lance({"--p", "2", "--encoches", "24", "--couches", "1", "--pas", "6", "--spectre"});
+    EXPECT_EQ(texte.sortie.split('\n').value(2).split('\t').value(1), "0.9659");
+
+    QTemporaryDir dossier;
+    const QString emf = dossier.filePath("etoile.emf");
+    ASSERT_EQ(Lance({"--p", "4", "--encoches", "9", "--etoile", "--sortie", emf}).statut, 0);
+    State etat;
+    etat.p = 4;
+    AppliquerEncoches(etat, {"9", "2", "1"});
+    test::RecordingSurface r;
+    DessineEtoile(r, etat);
+    const QByteArray o = Lit(emf);
+    const test::Emf e = test::LitEmf(std::string_view(o.constData(), std::size_t(o.size())));
+    ASSERT_TRUE(e.valide);
+    AttendMemesAppels(e.appels, r.appels);
+
+    const struct {
+        QStringList arguments;
+        const char* message;
+    } refus[] = {
+        {{"--encoches", "10"}, "10 encoches ne forment pas de bobinage triphasé"},
+        {{"--p", "6", "--encoches", "12"}, "Q / (3·pgcd(Q, p))"},
+        {{"--p", "4", "--encoches", "9", "--couches", "1"}, "multiple de 6 (9 encoches)"},
+        {{"--encoches", "12", "--pas", "0"}, "'0' n'est pas un pas de bobine correct (1 à 6"},
+        {{"--encoches", "12", "--pas", "7"}, "'7' n'est pas un pas de bobine correct (1 à 6"},
+        {{"--etoile", "--p", "2"}, "--etoile demande un bobinage par encoches"},
+        {{"--etoile", "--encoches", "12", "--format", "gif"}, "emf, svg ou png"},
+        {{"--etoile", "--spectre", "--encoches", "12"}, "s'excluent"},
+    };
+    for (const auto& k : refus) {
+        const Resultat res = Lance(k.arguments + QStringList{"--sortie", "r.png"}, dossier.path());
+        EXPECT_EQ(res.statut, 2) << k.arguments.join(' ').toStdString();
+        EXPECT_TRUE(res.erreurs.toStdString().find(k.message) != std::string::npos)
+            << res.erreurs.toStdString();
+        EXPECT_FALSE(QFile::exists(dossier.filePath("r.png")));
     }
 }
 

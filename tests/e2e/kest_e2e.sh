@@ -343,8 +343,9 @@ if menu o d; then
     if attend 10 presente Options; then
         options=$(fenetre_titree Options)
         read -r ox oy _ _ < <(geometrie "$options")
-        ex=$((gx + gw - 100))
-        ey=$((gy + 100))
+        # Beside the picture, 8 px right of the main frame, tops aligned.
+        ex=$((gx + gw + 8))
+        ey=$gy
         verifie "Options > Dimensions (Alt+O, D) opens \"Options\" at ($ox, $oy), expected ($ex, $ey)" \
             test "$ox $oy" = "$ex $ey"
         # The pole-pair field IDC_p: left 224, top 8, 33 x 21 in the dialog's client area.
@@ -486,8 +487,8 @@ cadre_exterieur() {
 
 # --- Under a real window manager -----------------------------------------------------------
 # openbox frames the windows: the main window's frame, title bar and borders included, must
-# still be 700x500 at (100, 100), and the options dialog's frame must open 100 px inside the
-# main frame's right edge and 100 px below its top.
+# still be 700x500 at (100, 100), and the options dialog's frame must open beside it, 8 px to
+# its right with the same top, as a tool window.
 controle_openbox() {
     if ! command -v openbox >/dev/null 2>&1; then
         echo "# skipped: the window-manager run (openbox is not installed)"
@@ -524,10 +525,17 @@ controle_openbox() {
     if menu o d && attend 10 presente Options; then
         local options ox oy ow oh
         options=$(fenetre_titree Options)
-        attend 5 eval 'read -r ox oy ow oh < <(cadre_exterieur "$options"); [ "$ox $oy" = "$((fx + fw - 100)) $((fy + 100))" ]'
+        attend 5 eval 'read -r ox oy ow oh < <(cadre_exterieur "$options"); [ "$ox $oy" = "$((fx + fw + 8)) $fy" ]'
         read -r ox oy ow oh < <(cadre_exterieur "$options")
-        verifie "under openbox the Options dialog's outer frame opens at ($ox, $oy), expected ($((fx + fw - 100)), $((fy + 100)))" \
-            test "$ox $oy" = "$((fx + fw - 100)) $((fy + 100))"
+        verifie "under openbox the Options dialog's outer frame opens at ($ox, $oy), expected ($((fx + fw + 8)), $fy)" \
+            test "$ox $oy" = "$((fx + fw + 8)) $fy"
+        # A tool window: openbox lets it be closed, not maximised (it still offers to minimise
+        # a utility window, with its transient parent).
+        local type actions
+        type=$(xprop -id "$options" _NET_WM_WINDOW_TYPE 2>/dev/null)
+        actions=$(xprop -id "$options" _NET_WM_ALLOWED_ACTIONS 2>/dev/null)
+        verifie "under openbox the Options dialog is a utility window that can be closed, not maximised ($type; $actions)" \
+            eval '[[ $type == *"= _NET_WM_WINDOW_TYPE_UTILITY"* && $actions == *_NET_WM_ACTION_CLOSE* && $actions != *MAXIMIZE* ]]'
         menu o d && verifie "under openbox Options > Dimensions again hides the dialog" \
             attend 10 absente Options
     else

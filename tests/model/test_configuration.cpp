@@ -32,6 +32,10 @@ void ExpectMemes(const Configuration& a, const Configuration& b, const std::stri
                              sizeof a.etat.amplitudesLibres));
     EXPECT_EQ(0, std::memcmp(a.etat.dephasagesLibres, b.etat.dephasagesLibres,
                              sizeof a.etat.dephasagesLibres));
+    EXPECT_EQ(a.etat.typeBobinage, b.etat.typeBobinage);
+    EXPECT_EQ(a.etat.encoches, b.etat.encoches);
+    EXPECT_EQ(a.etat.couches, b.etat.couches);
+    EXPECT_EQ(a.etat.pas, b.etat.pas);
 }
 
 TEST(Configuration, ALinkFormsAgainTheConfigurationThatWroteIt) {
@@ -46,6 +50,9 @@ TEST(Configuration, ALinkFormsAgainTheConfigurationThatWroteIt) {
         {"--alimentation", "phase-coupee", "--p", "2"},
         {"--amplitudes", "1,0.5,1.75", "--dephasages", "0,90,-200.25"},
         {"--lien", "#dephasages=10,20,1e-5"},
+        {"--p", "5", "--encoches", "12"},
+        {"--lien", "#pas=6&p=2&couches=1&encoches=24"},
+        {"--p", "2", "--couches", "2", "--pas", "7", "--encoches", "36"},
     };
     for (const auto& ligne : lignes) {
         Options options;
@@ -63,6 +70,10 @@ TEST(Configuration, ALinkFormsAgainTheConfigurationThatWroteIt) {
               EcritLien(FormeConfiguration(LitLien("amplitudes=1,0.5,1"))));
     EXPECT_EQ("Y=3.14159265358979",
               EcritLien(FormeConfiguration({{"p", "1"}})));  // not the exact π of the defaults
+    // The slots always, the layers and the span when not the defaults.
+    EXPECT_EQ("p=5&encoches=12", EcritLien(FormeConfiguration(LitLien("encoches=12&p=5"))));
+    EXPECT_EQ("p=2&encoches=24&couches=1&pas=6",
+              EcritLien(FormeConfiguration(LitLien("pas=6&couches=1&p=2&encoches=24"))));
     EXPECT_EQ("p=2&m=3&distribution=reelle&onde=0&intervalle=100&marche=1",
               EcritLien(FormeConfiguration(
                   LitLien("marche=1&onde=0&distribution=reelle&m=3&intervalle=100&p=2"))));
@@ -89,6 +100,16 @@ TEST(Configuration, EachRefusedValueOfABadLinkStaysAtItsDefault) {
           "'5' n'est pas un intervalle en millisecondes correct (10 à 200)"},
          1,
          2},
+        {"#encoches=10&p=2",
+         {"10 encoches ne forment pas de bobinage triphasé : le nombre d'encoches doit être un "
+          "multiple de 3"},
+         2,
+         2},
+        {"#p=6&encoches=12",
+         {"12 encoches et 6 paires de pôles ne forment pas de bobinage triphasé équilibré : Q / "
+          "(3·pgcd(Q, p)) doit être entier"},
+         6,
+         2},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.lien);
@@ -98,6 +119,7 @@ TEST(Configuration, EachRefusedValueOfABadLinkStaysAtItsDefault) {
         EXPECT_EQ(c.p, conf.etat.p);
         EXPECT_EQ(c.m, conf.etat.m);
         EXPECT_TRUE(conf.affichage.Onde);
+        EXPECT_EQ(conf.etat.typeBobinage, TypeBobinage::Classique);
     }
     // A French reader's comma, and a long junk fragment that neither hangs nor blanks anything.
     std::vector<std::string> refus;

@@ -254,6 +254,32 @@ test('Y se lit comme sur le bureau, à l\'arrondi étendu près', () => {
   assert.match(noyau.texteVersReel('3.5', ',').erreur, /'3.5' n'est pas une valeur en virgule/);
 });
 
+test('un bobinage par encoches : l\'état le nomme, et ses refus sont ceux des deux autres éditions',
+  () => {
+    noyau.reinitialise();
+    assert.equal(noyau.etat().bobinage, 'classique');
+    assert.equal(noyau.appliquer('5', '2', '3.14159265358979', false, false, '.'), null);
+    assert.equal(noyau.appliquerEncoches('12', '2', '1'), null);
+    assert.deepEqual([noyau.etat().bobinage, noyau.etat().encoches, noyau.etat().couches,
+      noyau.etat().pas], ['encoches', 12, 2, 1]);
+    assert.equal(noyau.choisirBobinage(0), null);
+    assert.equal(noyau.etat().bobinage, 'classique');
+    for (const lien of ['#encoches=10', '#p=6&encoches=12', '#p=4&encoches=9&couches=1',
+      '#encoches=12&pas=0', '#p=5&encoches=12&pas=7']) {
+      const n = natif('lien', lien);
+      assert.ok(n.erreur, lien);
+      const c = noyau.lisLien(lien, '.');
+      assert.deepEqual(c.refus, [n.erreur], lien);
+      // The panel's Enter over the same numbers says the same and changes nothing.
+      const cle = (k, d) => (new URLSearchParams(lien.slice(1))).get(k) || d;
+      const avant = noyau.etat();
+      assert.equal(noyau.appliquerEncoches(cle('encoches', '12'), cle('couches', '2'),
+        cle('pas', '1')), n.erreur, lien);
+      assert.deepEqual(noyau.etat(), avant, lien);
+    }
+    noyau.reinitialise();
+  });
+
 // Each page script names in its header the page's names it uses and the ones it defines; the
 // page loads every script after those it uses. A name used but not listed, or a script tag
 // moved above one it needs, fails here rather than in a browser.

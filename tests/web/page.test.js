@@ -220,6 +220,43 @@ test('Monophasée par le panneau Alimentation, une amplitude refusée ne change 
     assert.equal((await etat(page)).alimentation, 'Équilibrée');
   });
 
+test('Par encoches par le panneau Bobinage : 10 encoches refusées sans rien changer, puis 12/10',
+  async () => {
+    const p0 = String((await etat(page)).p);
+    await menu(page, 4, '#Dimensions1');
+    await saisit(page, '#IDC_p', '5');
+    await page.click('#FermerOptions');
+    await menu(page, 4, '#Bobinage1');
+    assert.equal(await page.$eval('#BobinageDlg', (d) => d.hidden), false);
+    assert.equal(await page.$eval('#RBBobinage0', (e) => e.checked), true);
+    await saisit(page, '#IDC_encoches', '10');
+    assert.equal(await page.$eval('#ErreurTexte', (d) => d.textContent),
+      '10 encoches ne forment pas de bobinage triphasé : le nombre d\'encoches doit être un ' +
+      'multiple de 3.');
+    await page.click('#ErreurDlg button');
+    assert.equal((await etat(page)).bobinage, 'classique');
+
+    await saisit(page, '#IDC_encoches', '12');
+    const e = await etat(page);
+    assert.deepEqual([e.bobinage, e.encoches, e.couches, e.pas, e.p], ['encoches', 12, 2, 1, 5]);
+    assert.equal(await page.$eval('#RBBobinage1', (b) => b.checked), true);
+    assert.equal(await page.$eval('#NomEncoches', (d) => d.textContent),
+      '12 encoches, p = 5, 2 couche(s), pas de 1 encoche(s)');
+    await page.waitForFunction(() => location.hash.includes('encoches=12'));
+    // 24 conductor circles on the stator's two rings, 8 of phase 1 on the space-vector circle.
+    const cercles = (await page.evaluate(() => kest.calls()))
+      .filter((a) => a[0] === 'Ellipse' && a[3] - a[1] === 8);
+    assert.equal(cercles.length, 32);
+
+    await page.click('#RBBobinage0');
+    assert.equal((await etat(page)).bobinage, 'classique');
+    await page.click('#FermerBobinage');
+    assert.equal(await page.$eval('#BobinageDlg', (d) => d.hidden), true);
+    await menu(page, 4, '#Dimensions1');
+    await saisit(page, '#IDC_p', p0);
+    await page.click('#FermerOptions');
+  });
+
 test('le SVG téléchargé se lit et contient la scène', async () => {
   const dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'kest-svg-'));
   const cdp = await page.createCDPSession();

@@ -1,0 +1,513 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/Encoches.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <numeric>
+#include <tuple>
+
+#include "model/Alimentation.h"
+#include "model/Conversions.h"
+#include "model/Erreur.h"
+#include "model/Physique.h"
+#include "model/Regles.h"
+#include "model/Textes.h"
+
+namespace kest {
+
+const GenreBobinage kGenresBobinage[2] = {
+    {TypeBobinage::Classique, "classique", "", "", ATraduire("Encoches", "Classique")},
+    {TypeBobinage::Encoches, "encoches", "encoches", "--encoches",
+     ATraduire("Encoches", "Par encoches")},
+};
+
+const GenreBobinage& GenreDe(TypeBobinage type) {
+    for (const GenreBobinage& g : kGenresBobinage)
+        if (g.type == type) return g;
+    return kGenresBobinage[0];
+}
+
+std::string LibelleBobinage(TypeBobinage type) {
+    return Traduit("Encoches", GenreDe(type).libelle);
+}
+
+namespace {
+
+using Complexe = std::complex<double>;
+
+// The star's sectors in turn: +A, −C, +B, −A, +C, −B.
+constexpr int kPhaseSecteur[6] = {0, 2, 1, 0, 2, 1};
+constexpr int kSigneSecteur[6] = {1, -1, 1, -1, 1, -1};
+
+// The 60° sector of slot s's phasor s·p·2π/Q, in whole numbers so that a phasor on a sector's
+// edge always falls in the sector it opens.
+int Secteur(int s, int p, int Q) { return int(6 * ((long long)s * p % Q) / Q); }
+
+// The largest power of two dividing the span: a one-layer winding keeps every other group of
+// that many coils, so that each coil's return falls in a slot the kept coils leave free.
+int Groupe(int pas) { return pas & -pas; }
+
+// The slot table of a winding whose sizes are in range: slot by slot, top layer first. A
+// one-layer winding whose coils do not give each slot exactly one side gives an empty table.
+std::vector<Faisceau> Dispose(int Q, int p, int couches, int pas) {
+    std::vector<Faisceau> table;
+    if (couches == 2) {
+        std::vector<Faisceau> haut(Q), bas(Q);
+        for (int s = 0; s < Q; ++s) {
+            const int sect = Secteur(s, p, Q);
+            haut[s] = {s, 0, kPhaseSecteur[sect], kSigneSecteur[sect]};
+            const int r = (s + pas) % Q;
+            bas[r] = {r, 1, kPhaseSecteur[sect], -kSigneSecteur[sect]};
+        }
+        for (int s = 0; s < Q; ++s) table.push_back(haut[s]), table.push_back(bas[s]);
+        return table;
+    }
+    std::vector<Faisceau> cote(Q);
+    std::vector<int> occupe(Q, 0);
+    const int g = Groupe(pas);
+    for (int s = 0; s < Q; ++s) {
+        if ((s / g) % 2 != 0) continue;
+        const int sect = Secteur(s, p, Q);
+        const int r = (s + pas) % Q;
+        cote[s] = {s, 0, kPhaseSecteur[sect], kSigneSecteur[sect]};
+        cote[r] = {r, 0, kPhaseSecteur[sect], -kSigneSecteur[sect]};
+        ++occupe[s], ++occupe[r];
+    }
+    if (std::any_of(occupe.begin(), occupe.end(), [](int n) { return n != 1; })) return {};
+    return cote;
+}
+
+// Σ σ·e^{iν·2π·s/Q} over phase k's sides: the star's phasors at order ν, the angle reduced in
+// whole numbers first.
+Complexe SommePhaseurs(const std::vector<Faisceau>& table, int Q, int k, int nu) {
+    Complexe somme;
+    for (const Faisceau& f : table)
+        if (f.phase == k)
+            somme += double(f.signe) *
+                     std::polar(1.0, kDeuxPi * double((long long)nu * f.encoche % Q) / Q);
+    return somme;
+}
+
+double Ramene(double theta) {
+    double x = Reste(theta, kDeuxPi);
+    if (x < 0) x += kDeuxPi;
+    return x < kDeuxPi ? x : 0.0;
+}
+
+}  // namespace
+
+void VerifieEncoches(int Q, int p, int couches, int pas) {
+    // The state keeps p >= 1; a program's state may not, and the star needs it.
+    if (p < 1)
+        throw Erreur(Remplit(
+            Traduit("Regles", "'%1' n'est pas un nombre de paires de pôles correct (1 à %2)"),
+            {std::to_string(p), std::to_string(kPMax)}));
+    if (Q < 3 || Q > kEncochesMax)
+        throw Erreur(
+            Remplit(Traduit("Encoches", "'%1' n'est pas un nombre d'encoches correct (3 à %2)"),
+                    {std::to_string(Q), std::to_string(kEncochesMax)}));
+    if (Q % 3 != 0)
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "%1 encoches ne forment pas de bobinage triphasé : le nombre "
+                                     "d'encoches doit être un multiple de 3"),
+                             {std::to_string(Q)}));
+    const int t = std::gcd(Q, p);
+    if ((Q / t) % 3 != 0)
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "%1 encoches et %2 paires de pôles ne forment pas de "
+                                     "bobinage triphasé équilibré : Q / (3·pgcd(Q, p)) doit être "
+                                     "entier"),
+                             {std::to_string(Q), std::to_string(p)}));
+    if (couches != 1 && couches != 2)
+        throw Erreur(
+            Remplit(Traduit("Encoches", "'%1' n'est pas un nombre de couches correct (1 ou 2)"),
+                    {std::to_string(couches)}));
+    if (pas < 1 || pas > Q / 2)
+        throw Erreur(Remplit(
+            Traduit("Encoches", "'%1' n'est pas un pas de bobine correct (1 à %2 encoches)"),
+            {std::to_string(pas), std::to_string(Q / 2)}));
+    if (couches == 1 && Q % 6 != 0)
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "Un bobinage à une couche demande un nombre d'encoches "
+                                     "multiple de 6 (%1 encoches)"),
+                             {std::to_string(Q)}));
+    const std::vector<Faisceau> table = Dispose(Q, p, couches, pas);
+    if (table.empty())
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "Avec une couche, des bobines de %1 encoches ne ferment pas "
+                                     "le bobinage de %2 encoches : chaque encoche doit recevoir "
+                                     "un seul côté de bobine"),
+                             {std::to_string(pas), std::to_string(Q)}));
+    // The three phases must be one winding turned by 2π/3 electrical: as many sides each and
+    // working-wave phasors 120° apart.
+    int nombre[3] = {0, 0, 0};
+    for (const Faisceau& f : table) ++nombre[f.phase];
+    const double n = nombre[0];
+    const Complexe a = SommePhaseurs(table, Q, 0, p);
+    if (!(std::abs(a) > 1e-9 * n))
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "Des bobines de %1 encoches annulent l'onde de travail de ce "
+                                     "bobinage : choisissez un autre pas"),
+                             {std::to_string(pas)}));
+    const Complexe tour = std::polar(1.0, kDeuxPiSur3);
+    if (nombre[1] != nombre[0] || nombre[2] != nombre[0] ||
+        std::abs(SommePhaseurs(table, Q, 1, p) - a * tour) > 1e-9 * n ||
+        std::abs(SommePhaseurs(table, Q, 2, p) - a * tour * tour) > 1e-9 * n)
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "Avec une couche, des bobines de %1 encoches ne donnent pas "
+                                     "trois phases équilibrées : choisissez un autre pas"),
+                             {std::to_string(pas)}));
+}
+
+std::vector<PhaseurEtoile> EtoileDesEncoches(int Q, int p) {
+    std::vector<PhaseurEtoile> etoile(Q);
+    for (int i = 0; i < Q; ++i) {
+        const int sect = Secteur(i, 1, Q);  // the sector of the phasor at i·2π/Q
+        etoile[i] = {i, kPhaseSecteur[sect], kSigneSecteur[sect], {}};
+    }
+    for (int s = 0; s < Q; ++s) etoile[(long long)s * p % Q].encoches.push_back(s);
+    std::erase_if(etoile, [](const PhaseurEtoile& ph) { return ph.encoches.empty(); });
+    return etoile;
+}
+
+std::string TexteEncochesParPoleEtPhase(int Q, int p) {
+    const int d = std::gcd(Q, 6 * p);
+    const int n = Q / d, q = 6 * p / d;
+    return q == 1 ? std::to_string(n) : std::to_string(n) + "/" + std::to_string(q);
+}
+
+SaisieEncoches SaisieEncochesAffichee(const State& s) {
+    return {EntierVersTexte(s.encoches), EntierVersTexte(s.couches), EntierVersTexte(s.pas)};
+}
+
+void AppliquerEncoches(State& s, const SaisieEncoches& saisie) {
+    const int Q = TexteVersEntier(saisie.encoches);
+    const int couches = TexteVersEntier(saisie.couches);
+    const int pas = TexteVersEntier(saisie.pas);
+    VerifieEncoches(Q, s.p, couches, pas);
+    s.encoches = Q, s.couches = couches, s.pas = pas;
+    s.typeBobinage = TypeBobinage::Encoches;
+}
+
+void ChoisirTypeBobinage(State& s, TypeBobinage type) {
+    if (type == TypeBobinage::Encoches) VerifieEncoches(s.encoches, s.p, s.couches, s.pas);
+    s.typeBobinage = type;
+}
+
+BobinageEncoches::BobinageEncoches(const State& s) {
+    try {
+        VerifieEncoches(s.encoches, s.p, s.couches, s.pas);
+    } catch (const Erreur&) {
+        return;  // an empty winding
+    }
+    Q_ = s.encoches;
+    p_ = s.p;
+    periodicite_ = std::gcd(Q_, p_);
+    faisceaux_ = Dispose(Q_, p_, s.couches, s.pas);
+    PlaceEncoches();
+    // Each phase holds N = 2Q/3 sides with two layers, Q/3 with one.
+    const int n = int(faisceaux_.size()) / 3;
+    echelon_ = 2.0 * p_ / n;
+    for (int k = 0; k < 3; ++k) {
+        // (angle in [0, 2π), slot, sign) of the phase's sides, around the air gap.
+        std::vector<std::tuple<double, int, int>> cotes;
+        for (const Faisceau& f : faisceaux_)
+            if (f.phase == k)
+                cotes.emplace_back(Ramene(place_[f.encoche].angle), f.encoche, f.signe);
+        std::sort(cotes.begin(), cotes.end());
+        Escalier& e = escaliers_[k];
+        // Whole numbers of steps up to each edge, so that the full turn comes back to 0 exactly.
+        std::vector<int> cumul, encoches;
+        int total = 0;
+        for (const auto& [angle, encoche, signe] : cotes) {
+            total += signe;
+            if (!encoches.empty() && encoches.back() == encoche) {
+                cumul.back() = total;
+            } else {
+                e.bords.push_back(angle);
+                encoches.push_back(encoche);
+                cumul.push_back(total);
+            }
+        }
+        // Zero mean, in whole slot pitches: from 0 the staircase is 0 up to the first edge and
+        // cumul[j] from edge j to the next; the last interval's value, cumul = 0, wraps round.
+        long long aire = 0;
+        for (std::size_t j = 0; j + 1 < encoches.size(); ++j)
+            aire += (long long)cumul[j] * ((encoches[j + 1] - encoches[j] + Q_) % Q_);
+        const double moyenne = echelon_ * double(aire) / Q_;
+        for (const int c : cumul) e.valeurs.push_back(c * echelon_ - moyenne);
+    }
+    // What a paint reads: each phase's sides in drawing order and its axis. As the classic
+    // winding draws a belt: the slot within its belt, then the pole pair, then the layer.
+    const auto cle = [&](const Faisceau& f) {
+        return std::tuple(place_[f.encoche].rang, place_[f.encoche].j, f.couche);
+    };
+    for (int k = 0; k < 3; ++k) {
+        for (const int signe : {-1, 1}) {
+            std::vector<Faisceau>& r = ordre_[k][signe > 0];
+            for (const Faisceau& f : faisceaux_)
+                if (f.phase == k && f.signe == signe) r.push_back(f);
+            std::sort(r.begin(), r.end(),
+                      [&](const Faisceau& a, const Faisceau& b) { return cle(a) < cle(b); });
+        }
+        // The working wave of the phase is |c|·cos(p·θ + arg c): its crest at p·θ = −arg c.
+        axes_[k] = -std::arg(Coefficient(k, p_));
+        if (axes_[k] < 0) axes_[k] += kDeuxPi;
+    }
+}
+
+void BobinageEncoches::PlaceEncoches() {
+    // Slot s lies in its sector's belt, written as the classic winding writes its conductors:
+    // the belt of phase k (+π for a return belt) under pole pair j at (2π·j + k·2π/3 + π)/p,
+    // the slot o pitches from the belt's first slot, less a centring of d pitches:
+    //     ((o − d)·2π/Q) + (2π·j + k·2π/3 [+ π])/p.
+    // d puts the sum of phase A's conductor phasors at electrical angle 0, so that its working
+    // wave's axis stands a quarter period on, where the classic winding's stands; for the
+    // classic winding's own layout that is (q − 1)/2, q = Q/(6p), its belts centred on their
+    // middle, taken exactly. Any j gives the same angle; the classic one, the belt's
+    // j = 1 … p, gives the same doubles where the two windings are the same. In sixths of a turn
+    // the sector's belt starts at b: +A 0, +B 2, +C 4, −A 3, −B 5, and −C 7 (k·2π/3 + π is past
+    // a turn).
+    constexpr int kDebut[6] = {0, 7, 2, 3, 4, 5};
+    place_.resize(Q_);
+    const double q = Q_ / (6.0 * p_);
+    double d = std::arg(SommePhaseurs(faisceaux_, Q_, 0, p_)) * Q_ / (kDeuxPi * p_);
+    if (std::abs(d - (q - 1) * 0.5) < 1e-9) d = (q - 1) * 0.5;
+    for (int s = 0; s < Q_; ++s) {
+        const int sect = Secteur(s, p_, Q_);
+        const int b = kDebut[sect];
+        // 6p·(s − (6j + b)·q) = 6p·s − (6j + b)·Q, in whole numbers; j' = the turn below s.
+        const long long a = 6LL * p_ * s - (long long)b * Q_;
+        long long jp = a / (6LL * Q_);
+        if (a < jp * 6LL * Q_) --jp;
+        const double o = double(a - jp * 6LL * Q_) / (6.0 * p_);
+        int j = int(((jp % p_) + p_) % p_);
+        if (j == 0) j = p_;
+        double electrique = kDeuxPi * j + kPhaseSecteur[sect] * kDeuxPiSur3;
+        if (kSigneSecteur[sect] < 0) electrique = electrique + kPi;
+        place_[s] = {(o - d) * (kDeuxPi / Q_) + electrique / p_, o, j};
+    }
+}
+
+double BobinageEncoches::AngleEncoche(int s) const { return place_[s].angle; }
+
+const std::vector<Faisceau>& BobinageEncoches::FaisceauxPhase(int k, int signe) const {
+    return ordre_[k][signe > 0];
+}
+
+double BobinageEncoches::ForceUnitaire(int k, double theta) const {
+    const Escalier& e = escaliers_[k];
+    if (e.bords.empty()) return 0.0;
+    // A sample on a conductor, within the rounding of an angle summed along the air gap, takes
+    // the value past it.
+    constexpr double kSurLeConducteur = 1e-12;
+    const auto it =
+        std::upper_bound(e.bords.begin(), e.bords.end(), Ramene(theta) + kSurLeConducteur);
+    // Before the first edge the last value wraps round (0 up to rounding: a whole turn sums to
+    // no step).
+    return it == e.bords.begin() ? e.valeurs.back()
+                                 : e.valeurs[std::size_t(it - e.bords.begin()) - 1];
+}
+
+std::complex<double> BobinageEncoches::Coefficient(int k, int nu) const {
+    // F steps by σ·échelon at each side θ_c: c_ν = (1/(iπν))·Σ σ·échelon·e^{−iνθ_c}.
+    Complexe somme;
+    if (nu < 1) return somme;
+    for (const Faisceau& f : faisceaux_)
+        if (f.phase == k) somme += double(f.signe) * std::polar(1.0, -nu * place_[f.encoche].angle);
+    return somme * echelon_ / Complexe(0.0, kPi * nu);
+}
+
+double BobinageEncoches::Facteur(int nu) const {
+    if (Vide() || nu < 1) return 0.0;
+    return std::abs(SommePhaseurs(faisceaux_, Q_, 0, nu)) / (double(faisceaux_.size()) / 3);
+}
+
+double ForcePhase(const State& s, const BobinageEncoches& b, int k, double theta) {
+    return s.I[k] * b.ForceUnitaire(k, theta);
+}
+
+double ForceEncoches(const State& s, int k, double theta) {
+    return ForcePhase(s, *BobinageDe(s), k, theta);
+}
+
+std::shared_ptr<const BobinageEncoches> BobinageDe(const State& s) {
+    // The last winding laid out in this thread: a paint's views and a spectrum ask for the same
+    // one many times, and the state changes its winding only by a dialog's Enter.
+    thread_local std::shared_ptr<const BobinageEncoches> dernier;
+    thread_local std::tuple<int, int, int, int> cle;
+    const auto demande = std::tuple(s.encoches, s.p, s.couches, s.pas);
+    if (!dernier || cle != demande) {
+        dernier = std::make_shared<const BobinageEncoches>(s);
+        cle = demande;
+    }
+    return dernier;
+}
+
+namespace {
+
+// The resultant's coefficients of orders 1 … n at the instant of s, phase by phase at unit
+// current then weighted by the currents of its supply.
+std::vector<Complexe> Coefficients(const State& s, const BobinageEncoches& b, int n) {
+    std::vector<Complexe> c(n + 1);
+    for (int k = 0; k < 3; ++k) {
+        const double i = CourantPhase(s, k).valeur;
+        for (int nu = 1; nu <= n; ++nu) c[nu] += i * b.Coefficient(k, nu);
+    }
+    return c;
+}
+
+}  // namespace
+
+std::complex<double> CoefficientMecanique(const State& s, int nu) {
+    if (nu < 1 || s.p < 1) return {};
+    if (s.typeBobinage == TypeBobinage::Encoches) {
+        const auto b = BobinageDe(s);
+        Complexe c;
+        for (int k = 0; k < 3; ++k) c += CourantPhase(s, k).valeur * b->Coefficient(k, nu);
+        return c;
+    }
+    // The classic winding repeats under every pole pair: only the multiples of p.
+    if (nu % s.p != 0) return {};
+    return CoefficientResultant(s, nu / s.p);
+}
+
+int OrdreMecaniqueMax(int p) { return std::max(25, 5 * p); }
+
+SpectreMecanique SpectreEncoches(const State& s) {
+    SpectreMecanique sp;
+    if (s.p < 1) return sp;  // no star without pole pairs: no order at all
+    const int n = OrdreMecaniqueMax(s.p);
+    sp.ordreTravail = s.p;
+    sp.amplitude.assign(n + 1, 0.0);
+    sp.direct.assign(n + 1, 0.0);
+    sp.inverse.assign(n + 1, 0.0);
+    sp.sens.assign(n + 1, Sens::Absent);
+    const BobinageEncoches& b = *BobinageDe(s);
+    // A quarter period later a forward wave's coefficient has turned by −π/2, a backward one's
+    // by +π/2: c1 = a + b and c2 = −i·a + i·b give both parts of each order.
+    State plusTard = s;
+    plusTard.t = s.t + kPiSur2 / s.Omega;
+    if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
+    const std::vector<Complexe> c1 = Coefficients(s, b, n);
+    const std::vector<Complexe> c2 = Coefficients(plusTard, b, n);
+    const Complexe i(0.0, 1.0);
+    for (int nu = 1; nu <= n; ++nu) {
+        sp.amplitude[nu] = std::abs(c1[nu]);
+        sp.direct[nu] = std::abs((c1[nu] + i * c2[nu]) * 0.5);
+        sp.inverse[nu] = std::abs((c1[nu] - i * c2[nu]) * 0.5);
+    }
+    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    if (equilibree) {
+        sp.equilibre = sp.amplitude[s.p];
+    } else {
+        State e = s;
+        e.alimentation = Alimentation::Equilibree;
+        Complexe c;
+        for (int k = 0; k < 3; ++k) c += CourantPhase(e, k).valeur * b.Coefficient(k, s.p);
+        sp.equilibre = std::abs(c);
+    }
+    if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
+    // Balanced, an order's crest is constant in time; otherwise its larger part decides.
+    const double base = equilibree ? sp.amplitude[s.p] : sp.equilibre;
+    const double seuil =
+        base > 1e-9 * std::abs(s.Imax) ? kSeuilAbsent * base : 1e-9 * std::abs(s.Imax);
+    sp.pulse = !equilibree;
+    for (int nu = 1; nu <= n; ++nu) {
+        if (equilibree) {
+            if (sp.amplitude[nu] > seuil)
+                sp.sens[nu] = sp.direct[nu] >= sp.inverse[nu] ? Sens::Direct : Sens::Inverse;
+            continue;
+        }
+        // Each part is fixed in time: an order with both pulsates (equal parts) or turns
+        // elliptically, as the classic spectrum says it.
+        const bool avant = sp.direct[nu] > seuil, arriere = sp.inverse[nu] > seuil;
+        if (avant && arriere)
+            sp.sens[nu] = std::abs(sp.direct[nu] - sp.inverse[nu]) <= kEcartPulsant * base
+                              ? Sens::Pulsant
+                              : Sens::Elliptique;
+        else
+            sp.sens[nu] = avant ? Sens::Direct : arriere ? Sens::Inverse : Sens::Absent;
+    }
+    return sp;
+}
+
+std::optional<double> SpectreMecanique::Relatif(int nu) const {
+    if (pulse || nu < 1 || nu > OrdreMax() || ordreTravail > OrdreMax()) return std::nullopt;
+    if (sens[ordreTravail] == Sens::Absent || !(amplitude[ordreTravail] > 0.0)) return std::nullopt;
+    return amplitude[nu] / amplitude[ordreTravail];
+}
+
+std::optional<double> SpectreMecanique::DirectRelatif(int nu) const {
+    if (nu < 1 || nu > OrdreMax() || !(equilibre > 0.0)) return std::nullopt;
+    return direct[nu] / equilibre;
+}
+
+std::optional<double> SpectreMecanique::InverseRelatif(int nu) const {
+    if (nu < 1 || nu > OrdreMax() || !(equilibre > 0.0)) return std::nullopt;
+    return inverse[nu] / equilibre;
+}
+
+std::vector<LigneMecanique> LignesMecaniques(const State& s, const SpectreMecanique& spectre) {
+    const auto b = BobinageDe(s);
+    std::vector<LigneMecanique> lignes;
+    for (int nu = 1; nu <= spectre.OrdreMax(); ++nu) {
+        LigneMecanique l;
+        l.nu = nu;
+        l.kw = b->Facteur(nu);
+        l.relatif = spectre.Relatif(nu);
+        l.sens = spectre.sens[nu];
+        l.direct = spectre.DirectRelatif(nu);
+        l.inverse = spectre.InverseRelatif(nu);
+        // Order ν turns at ω/ν mechanical, the working wave at ω/p.
+        if (l.sens == Sens::Direct) l.vitesse = double(s.p) / nu;
+        if (l.sens == Sens::Inverse) l.vitesse = -double(s.p) / nu;
+        if (l.sens == Sens::Pulsant || l.sens == Sens::Elliptique)
+            l.vitesse = std::numeric_limits<double>::quiet_NaN();
+        lignes.push_back(l);
+    }
+    return lignes;
+}
+
+std::string NomBobinageEncoches(const State& s) {
+    return Remplit(Traduit("Encoches", "%1 encoches, p = %2, %3 couche(s), pas de %4 encoche(s)"),
+                   {std::to_string(s.encoches), std::to_string(s.p), std::to_string(s.couches),
+                    std::to_string(s.pas)});
+}
+
+std::string TexteTableauMecanique(const std::vector<LigneMecanique>& lignes, int p) {
+    std::string texte = "nu\tk_w\tA(nu)/A(p)\tsens\tvitesse\tdirect\tinverse\n";
+    for (const LigneMecanique& l : lignes) {
+        texte += std::to_string(l.nu) + '\t' + TexteFacteur(l.kw) + '\t' +
+                 (l.relatif ? TexteFacteur(*l.relatif) : std::string()) + '\t' + NomSens(l.sens) +
+                 '\t' +
+                 (std::isnan(l.vitesse) ? "±" + TexteFacteur(double(p) / l.nu)
+                                        : TexteFacteur(l.vitesse));
+        for (const std::optional<double>& v : {l.direct, l.inverse})
+            texte += '\t' + (v ? TexteFacteur(*v) : std::string());
+        texte += '\n';
+    }
+    return texte;
+}
+
+std::string JsonTableauMecanique(const State& s, const std::vector<LigneMecanique>& lignes) {
+    std::string json = "{\"bobinage\": " + JsonTexte(NomBobinageEncoches(s)) +
+                       ", \"ordres_mecaniques\": true, \"ordre_travail\": " + std::to_string(s.p) +
+                       ", \"ordres\": [";
+    bool premiere = true;
+    for (const LigneMecanique& l : lignes) {
+        json += premiere ? "\n  " : ",\n  ";
+        premiere = false;
+        json += "{\"nu\": " + std::to_string(l.nu) + ", \"kw\": " + JsonNombre(l.kw) +
+                ", \"relatif\": " + (l.relatif ? JsonNombre(*l.relatif) : "null") +
+                ", \"sens\": " + JsonTexte(NomSens(l.sens)) +
+                ", \"vitesse\": " + JsonNombre(l.vitesse) +
+                ", \"direct\": " + (l.direct ? JsonNombre(*l.direct) : "null") +
+                ", \"inverse\": " + (l.inverse ? JsonNombre(*l.inverse) : "null") + "}";
+    }
+    return json + "\n], \"alimentation\": " + JsonTexte(NomAlimentation(s.alimentation)) + "}\n";
+}
+
+}  // namespace kest

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Slot windings laid out by the star of slots: Q slots, p pole pairs, one or two layers and
+// coils of `pas` slots (1: a tooth coil), the windings of today's machines, fractional-slot
+// ones included.
+//
+// Slot s (0 … Q−1) sits at the mechanical angle AngleEncoche(s), growing by 2π/Q. In the star
+// of slots its EMF phasor has the electrical angle s·p·2π/Q; the star's 60° sectors [0°, 60°),
+// [60°, 120°) … belong in turn to +A, −C, +B, −A, +C, −B (A, B, C are the picture's phases 0, 1,
+// 2). Two layers: the go side of coil s lies in slot s's top layer with the phase and sign of
+// slot s's sector, its return in slot s + pas's bottom layer with the opposite sign. One layer:
+// every other coil is kept (every other group of g coils, g the largest power of two dividing
+// the span), so that each slot holds one side.
+//
+// The MMF of a phase is the staircase of its conductors' currents around the air gap, zero
+// mean, a step of ±I·2p/N at each of its N conductors (up at a go side, down at a return): the
+// ampere-turns per pole pair of the classic "Réelle" winding, whose m coils per belt step by
+// I/m each. So the slot winding with Q = 6·p·m, one layer and coils of 3m slots is the classic
+// p, m, Y = π, "Réelle" winding, conductor for conductor.
+//
+// Orders here are mechanical: order ν has ν periods per turn; ν = p is the working wave and
+// ν < p are sub-harmonics. The classic winding's electrical order h is the mechanical order h·p.
+
+#include <complex>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/Harmoniques.h"
+#include "model/State.h"
+
+namespace kest {
+
+// The kinds of winding, listed once: every edition builds its choices, options and link keys
+// from this table.
+struct GenreBobinage {
+    TypeBobinage type;
+    const char* nom;      // "classique", "encoches": the kind's word in kest.state()
+    const char* cle;      // the link key whose presence selects the kind ("" for the default)
+    const char* option;   // the command line's option that selects it ("" for the default)
+    const char* libelle;  // the label's French source, shown through LibelleBobinage
+};
+extern const GenreBobinage kGenresBobinage[2];
+const GenreBobinage& GenreDe(TypeBobinage type);
+// "Classique", "Par encoches", in the user's language.
+std::string LibelleBobinage(TypeBobinage type);
+
+inline constexpr int kEncochesMax = 720;
+
+// Throws Erreur with the French message of the first fault: p below 1, Q outside 3 … kEncochesMax,
+// Q not a multiple of 3, Q/(3·gcd(Q, p)) not whole, layers other than 1 or 2, a span outside 1 …
+// Q/2, one layer with Q/6 not whole or a span whose coils cannot hold one side per slot, three
+// phases that are not the same winding 120° apart, or a span that cancels the working wave.
+void VerifieEncoches(int encoches, int p, int couches, int pas);
+
+// What the "Bobinage" panel holds when Enter is pressed: the three texts as typed.
+struct SaisieEncoches {
+    std::string encoches;
+    std::string couches;
+    std::string pas;
+};
+// The panel's texts for a state.
+SaisieEncoches SaisieEncochesAffichee(const State& s);
+// Enter in the panel: reads the three texts, checks the winding with the state's p, then stores
+// it and selects the slot winding. A refusal throws Erreur and changes nothing.
+void AppliquerEncoches(State& s, const SaisieEncoches& saisie);
+// A kind chosen: the slot winding kept in the state is checked against p first (Erreur, and
+// nothing changed, when the two make no winding).
+void ChoisirTypeBobinage(State& s, TypeBobinage type);
+
+// One coil side in a slot.
+struct Faisceau {
+    int encoche = 0;  // slot, 0 … Q−1
+    int couche = 0;   // 0 the top layer (the picture's inner ring), 1 the bottom one (outer)
+    int phase = 0;    // 0, 1, 2
+    int signe = 1;    // +1 a go side (hollow in the picture), −1 a return side (filled)
+};
+
+// One phasor of the star of slots: at the electrical angle indice·2π/Q (indice = s·p mod Q),
+// with its sector's phase and sign and the slots (0 … Q−1) whose EMF it is.
+struct PhaseurEtoile {
+    int indice = 0;
+    int phase = 0;
+    int signe = 1;
+    std::vector<int> encoches;
+};
+// The star of Q slots and p pole pairs (Q >= 1, p >= 1): its distinct phasors in ascending angle,
+// each gcd(Q, p) slots.
+std::vector<PhaseurEtoile> EtoileDesEncoches(int encoches, int p);
+// q = Q/(6p), slots per pole and phase, as a reduced fraction: "2", "2/5".
+std::string TexteEncochesParPoleEtPhase(int encoches, int p);
+
+// The state's slot winding, laid out once (per paint, per spectrum) and then read many times.
+// Members a program left invalid make an empty winding: no conductor, no MMF.
+class BobinageEncoches {
+public:
+    explicit BobinageEncoches(const State& s);
+
+    bool Vide() const { return faisceaux_.empty(); }
+    int Periodicite() const { return periodicite_; }  // gcd(Q, p): repeats per turn
+    // Mechanical angle of slot s: the origin puts phase A's working wave's axis a quarter
+    // period after 0, as the classic winding's, and the equivalent classic winding's
+    // conductors where the classic one draws them (the middle of phase A's first belt at 0).
+    double AngleEncoche(int s) const;
+    // The slot table: slot by slot, top layer first.
+    const std::vector<Faisceau>& Faisceaux() const { return faisceaux_; }
+    // Phase k's sides of one sign in the order the picture draws them: as the classic winding
+    // draws a belt, the slot within its belt, then the pole pair, then the layer.
+    const std::vector<Faisceau>& FaisceauxPhase(int k, int signe) const;
+    // Electrical angle of phase k's axis: the crest of its working wave for a positive current.
+    double AxePhase(int k) const { return axes_[k]; }
+
+    // Phase k's MMF at unit current, at any mechanical angle theta.
+    double ForceUnitaire(int k, double theta) const;
+    // c_ν = (1/π)·∫ F·e^{−iνθ} dθ of phase k's MMF at unit current, exactly (ν >= 1).
+    std::complex<double> Coefficient(int k, int nu) const;
+    // Winding factor of mechanical order ν from the star: |Σ of phase A's conductor phasors
+    // σ·e^{iν·2π·s/Q}| over their number.
+    double Facteur(int nu) const;
+
+private:
+    // A phase's staircase at unit current: its edges in [0, 2π), ascending, and the value from
+    // each edge to the next (the last one wraps to the first).
+    struct Escalier {
+        std::vector<double> bords;
+        std::vector<double> valeurs;
+    };
+    // Where slot s lies: its angle, and its rank in its belt and pole pair as the classic
+    // winding counts them (the order the picture draws a phase's sides in).
+    struct Place {
+        double angle;
+        double rang;
+        int j;
+    };
+    void PlaceEncoches();
+
+    int Q_ = 0, p_ = 1, periodicite_ = 1;
+    std::vector<Place> place_;
+    double echelon_ = 0.0;
+    std::vector<Faisceau> faisceaux_;
+    Escalier escaliers_[3];
+    std::vector<Faisceau> ordre_[3][2];  // returns, go sides
+    double axes_[3] = {0.0, 0.0, 0.0};
+};
+
+// The state's slot winding, laid out once and kept while the state keeps Q, p, the layers and
+// the span: what a paint and a spectrum read.
+std::shared_ptr<const BobinageEncoches> BobinageDe(const State& s);
+
+// Phase k's MMF for the state's current s.I[k], the winding laid out once.
+double ForcePhase(const State& s, const BobinageEncoches& b, int k, double theta);
+// The same, laying the winding out on every call: for a single value, not a sweep.
+double ForceEncoches(const State& s, int k, double theta);
+
+// The complex Fourier coefficient of the resultant MMF at mechanical order ν >= 1 at the
+// state's instant and for its supply, c_ν = (1/π)·∫_0^{2π} F(θ)·e^{−iνθ} dθ: |c_ν| is the crest
+// of order ν, at θ = −arg(c_ν)/ν. Any winding: the classic one has only the multiples of p,
+// its electrical order ν/p.
+std::complex<double> CoefficientMecanique(const State& s, int nu);
+
+// The highest mechanical order of the spectrum: max(25, 5p).
+int OrdreMecaniqueMax(int p);
+
+// The spectrum of a slot winding in mechanical orders, as HarmoniquesNumeriques gives a classic
+// winding's: the crest of each order and its forward and backward parts at the state's time.
+struct SpectreMecanique {
+    int ordreTravail = 1;  // p
+    // Index ν = 1 … OrdreMecaniqueMax(p); index 0 is unused.
+    std::vector<double> amplitude, direct, inverse;
+    std::vector<Sens> sens;
+    // The working wave's crest under the balanced supply: the unit of the parts.
+    double equilibre = 0.0;
+    // An unbalanced supply: the crests pulsate, only the parts are fixed in time (no A(ν)/A(p)).
+    bool pulse = false;
+    int OrdreMax() const { return int(amplitude.size()) - 1; }
+    // A(ν)/A(p), empty without a working wave or when `pulse`.
+    std::optional<double> Relatif(int nu) const;
+    std::optional<double> DirectRelatif(int nu) const;
+    std::optional<double> InverseRelatif(int nu) const;
+};
+SpectreMecanique SpectreEncoches(const State& s);
+
+// One row of the mechanical table; the speed is a signed fraction of the working wave's.
+struct LigneMecanique {
+    int nu = 1;
+    double kw = 0.0;
+    std::optional<double> relatif;
+    Sens sens = Sens::Absent;
+    double vitesse = 0.0;  // ±p/ν, 0 when absent, not a number for two parts
+    std::optional<double> direct;
+    std::optional<double> inverse;
+};
+std::vector<LigneMecanique> LignesMecaniques(const State& s, const SpectreMecanique& spectre);
+
+// "12 encoches, p = 5, 2 couches, pas de 1 encoche(s)".
+std::string NomBobinageEncoches(const State& s);
+// Tab-separated: a header (ν k_w A(ν)/A(p) sens vitesse direct inverse), then one line per row;
+// an order of two parts turns at ±p/ν.
+std::string TexteTableauMecanique(const std::vector<LigneMecanique>& lignes, int p);
+// {"bobinage": ..., "ordres_mecaniques": true, "ordre_travail": p, "ordres": [{"nu": 1,
+// "kw": ..., "relatif": x|null, "sens": ..., "vitesse": ..., "direct": ..., "inverse": ...}],
+// "alimentation": ...}
+std::string JsonTableauMecanique(const State& s, const std::vector<LigneMecanique>& lignes);
+
+}  // namespace kest

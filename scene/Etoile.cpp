@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scene/Etoile.h"
+
+#include <string>
+
+#include "model/Encoches.h"
+#include "model/Textes.h"
+#include "scene/Pixel.h"
+#include "scene/Plan.h"
+#include "scene/Vues.h"
+
+namespace kest {
+
+namespace {
+
+constexpr int kCentreX = 350;
+constexpr int kCentreY = 270;
+constexpr int kRayonEtoile = 170;
+constexpr int kRayonSecteurs = 240;
+constexpr int kRayonNoms = 222;     // the sectors' names
+constexpr int kRayonNumeros = 186;  // the slots' numbers, beyond the phasors' tips
+// A label's box is about this wide per character and this high: its middle is put on its point.
+constexpr int kDemiLargeurCaractere = 3;
+constexpr int kDemiHauteurTexte = 7;
+
+void TexteCentre(DrawingSurface& d, double angle, int rayon, const std::string& texte) {
+    const Point p = PointPolaire(angle, rayon, kCentreX, kCentreY);
+    d.TextOut(p.x - kDemiLargeurCaractere * int(texte.size()), p.y - kDemiHauteurTexte, texte);
+}
+
+}  // namespace
+
+void DessineEtoile(DrawingSurface& d, const State& etat) {
+    d.SetPenColor(kNoir);
+    d.SetPenStyle(PenStyle::Solid);
+    d.SetPenWidth(1);
+    d.SetBrushStyle(BrushStyle::Clear);
+    d.TextOut(10, 10,
+              Remplit(Traduit("Etoile", "Étoile des encoches : %1"), {NomBobinageEncoches(etat)}));
+    const bool valide = BobinageDe(etat)->Vide() == false;
+    if (valide)
+        d.TextOut(10, 28,
+                  Remplit(Traduit("Etoile", "q = Q/(6p) = %1, périodicité pgcd(Q, p) = %2"),
+                          {TexteEncochesParPoleEtPhase(etat.encoches, etat.p),
+                           std::to_string(BobinageDe(etat)->Periodicite())}));
+
+    // The sectors: dotted edges every 60°, each named in its phase's colour at its middle.
+    static const char* const kNoms[6] = {"+A", "-C", "+B", "-A", "+C", "-B"};
+    constexpr int kPhase[6] = {0, 2, 1, 0, 2, 1};
+    d.SetPenColor(kGris);
+    d.SetPenStyle(PenStyle::Dot);
+    for (int i = 0; i < 6; ++i) {
+        const Point fin = PointPolaire(i * kPi / 3, kRayonSecteurs, kCentreX, kCentreY);
+        d.MoveTo(kCentreX, kCentreY);
+        d.LineTo(fin.x, fin.y);
+    }
+    for (int i = 0; i < 6; ++i) {
+        d.SetPenColor(kCouleurPhase[kPhase[i]]);
+        TexteCentre(d, (2 * i + 1) * kPi / 6, kRayonNoms, kNoms[i]);
+    }
+    if (!valide) return;
+
+    // The phasors, 2 px wide, each numbered with its slots.
+    d.SetPenStyle(PenStyle::Solid);
+    d.SetPenWidth(2);
+    for (const PhaseurEtoile& ph : EtoileDesEncoches(etat.encoches, etat.p)) {
+        const double angle = kDeuxPi * ph.indice / etat.encoches;
+        d.SetPenColor(kCouleurPhase[ph.phase]);
+        const Point fin = PointPolaire(angle, kRayonEtoile, kCentreX, kCentreY);
+        d.MoveTo(kCentreX, kCentreY);
+        d.LineTo(fin.x, fin.y);
+        std::string numeros;
+        for (const int s : ph.encoches)
+            numeros += (numeros.empty() ? "" : ",") + std::to_string(s + 1);
+        TexteCentre(d, angle, kRayonNumeros, numeros);
+    }
+    d.SetPenWidth(1);
+}
+
+}  // namespace kest
