@@ -471,6 +471,18 @@ std::vector<LigneMecanique> LignesMecaniques(const State& s, const SpectreMecani
     return lignes;
 }
 
+std::vector<std::vector<std::string>> TableEncoches(const BobinageEncoches& b) {
+    static const char* const kNoms[3] = {"A", "B", "C"};
+    std::vector<std::vector<std::string>> table;
+    // Faisceaux() runs slot by slot, top layer first: each row fills in slot order.
+    for (const Faisceau& f : b.Faisceaux()) {
+        if (f.couche >= int(table.size())) table.resize(std::size_t(f.couche) + 1);
+        table[std::size_t(f.couche)].push_back(kNoms[f.phase] +
+                                               std::string(f.signe > 0 ? "+" : "−"));
+    }
+    return table;
+}
+
 std::string NomBobinageEncoches(const State& s) {
     return Remplit(Traduit("Encoches", "%1 encoches, p = %2, %3 couche(s), pas de %4 encoche(s)"),
                    {std::to_string(s.encoches), std::to_string(s.p), std::to_string(s.couches),

@@ -145,6 +145,11 @@ private:
     double axes_[3] = {0.0, 0.0, 0.0};
 };
 
+// The slot table as a designer reads it: one row per layer, the top layer first, each slot's
+// side in slot order as its phase and sign, "A+" for a go side of A, "B−" for a return of B. An
+// empty winding has no row.
+std::vector<std::vector<std::string>> TableEncoches(const BobinageEncoches& b);
+
 // The state's slot winding, laid out once and kept while the state keeps Q, p, the layers and
 // the span: what a paint and a spectrum read.
 std::shared_ptr<const BobinageEncoches> BobinageDe(const State& s);

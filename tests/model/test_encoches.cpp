@@ -69,6 +69,31 @@ TEST(SlotWinding, TablesOfTheTwelveSlotTenPoleWindings) {
     EXPECT_EQ(Table(Encoches(12, 5, 1, 1)), "+A -A -B +B +C -C -A +A +B -B -C +C");
 }
 
+// The panel's table: a row per layer, each slot's side as the designer writes it, in slot order.
+TEST(SlotWinding, SlotTableHasOneRowPerLayer) {
+    const auto rangees = [](const State& s) {
+        std::vector<std::string> r;
+        for (const auto& rangee : TableEncoches(BobinageEncoches(s))) {
+            std::string t;
+            for (const std::string& cote : rangee) t += (t.empty() ? "" : " ") + cote;
+            r.push_back(t);
+        }
+        return r;
+    };
+    const struct {
+        State etat;
+        std::vector<std::string> rangees;
+    } cas[] = {
+        {Encoches(12, 5, 2, 1),
+         {"A+ B+ B− C− C+ A+ A− B− B+ C+ C− A−", "A+ A− B− B+ C+ C− A− A+ B+ B− C− C+"}},
+        {Encoches(12, 5, 1, 1), {"A+ A− B− B+ C+ C− A− A+ B+ B− C− C+"}},
+        {Encoches(24, 2, 1, 6),
+         {"A+ A+ C− C− B+ B+ A− A− C+ C+ B− B− A+ A+ C− C− B+ B+ A− A− C+ C+ B− B−"}},
+        {Encoches(12, 6, 2, 1), {}},  // no winding: no row
+    };
+    for (const auto& c : cas) EXPECT_EQ(rangees(c.etat), c.rangees) << NomBobinageEncoches(c.etat);
+}
+
 // The spectrum is the exact transform of the staircase the picture draws; the factors come from
 // the star. For balanced currents they must meet: each order either cancels over the three
 // phases or turns with A(ν) = 3p·k_w(ν)·Imax/(π·ν).
