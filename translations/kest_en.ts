@@ -1570,5 +1570,33 @@ Examples:
         <source>Pas</source>
         <translation>Span</translation>
     </message>
+    <message>
+        <source>Encoche</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Couche %1</source>
+        <translation>Layer %1</translation>
+    </message>
+    <message>
+        <source>Table des encoches : la phase et le sens de chaque côté de bobine, couche par couche</source>
+        <translation>Slot table: the phase and direction of each coil side, layer by layer</translation>
+    </message>
+    <message>
+        <source>Étoile des encoches : le phaseur de chaque encoche, numéroté, dans la couleur de sa phase, et les secteurs de 60° des phases</source>
+        <translation>Star of slots: each slot&apos;s phasor, numbered, in its phase&apos;s colour, and the phases&apos; 60° sectors</translation>
+    </message>
+    <message>
+        <source>Étoile des encoches</source>
+        <translation>Star of slots</translation>
+    </message>
+    <message>
+        <source>q = Q/(6p)</source>
+        <translation>q = Q/(6p)</translation>
+    </message>
+    <message>
+        <source>Périodicité pgcd(Q, p)</source>
+        <translation>Periodicity gcd(Q, p)</translation>
+    </message>
 </context>
 </TS>

@@ -24,6 +24,7 @@
 #include "model/State.h"
 #include "model/Textes.h"
 #include "scene/Dessine.h"
+#include "scene/Etoile.h"
 #include "scene/Plan.h"
 #include "scene/Vues.h"
 #include "web/Appels.h"
@@ -32,6 +33,10 @@ namespace {
 
 kest::State etat;
 kest::web::ListeAppels appels(kest::kCouleurFenetre);  // the window's surface
+// The star of slots of the "Bobinage" panel, a figure of its own: a fresh surface's brush.
+kest::web::ListeAppels etoile(kest::web::kBrosseNeuve);
+// Liste 0 the picture, 1 the star of slots.
+kest::web::ListeAppels& Liste(int liste) { return liste == 1 ? etoile : appels; }
 std::string message;  // the French text of the last failure, or of the last conversion
 kest::Saisie affichee;
 kest::SaisieAlimentation alimentationAffichee;
@@ -215,6 +220,27 @@ EMSCRIPTEN_KEEPALIVE const char* kest_nom_encoches() {
 EMSCRIPTEN_KEEPALIVE int kest_encoches(int i) {
     return i == 0 ? etat.encoches : i == 1 ? etat.couches : etat.pas;
 }
+// What a designer reads of the slot winding the state keeps: q = Q/(6p) as a fraction ("2/5"),
+// the periodicity gcd(Q, p) (0 when the members make no winding with p), and the slot table,
+// a line per layer (top first), each slot's side ("A+", "B−") separated by spaces.
+EMSCRIPTEN_KEEPALIVE const char* kest_encoches_par_pole_et_phase() {
+    static std::string texte;
+    texte = kest::TexteEncochesParPoleEtPhase(etat.encoches, etat.p);
+    return texte.c_str();
+}
+EMSCRIPTEN_KEEPALIVE int kest_periodicite() {
+    const auto b = kest::BobinageDe(etat);
+    return b->Vide() ? 0 : b->Periodicite();
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_table_encoches() {
+    static std::string texte;
+    texte.clear();
+    for (const std::vector<std::string>& couche : kest::TableEncoches(*kest::BobinageDe(etat))) {
+        if (!texte.empty()) texte += '\n';
+        for (std::size_t s = 0; s < couche.size(); ++s) texte += (s ? " " : "") + couche[s];
+    }
+    return texte.c_str();
+}
 
 // What the panel shows for the state: kest_saisie_texte(0, 1, 2) for p, m and Y, and the flags
 // of the button to select.
@@ -243,16 +269,27 @@ EMSCRIPTEN_KEEPALIVE int kest_dessine(int vecteurs, int onde, int bobinage) {
     aRedessiner = false;
     return static_cast<int>(appels.codes.size());
 }
-EMSCRIPTEN_KEEPALIVE const int* kest_appels() { return appels.codes.data(); }
-// The ellipses of the frame that the painted picture leaves out (web/Appels.h): their number,
-// and their offsets in the list at kest_appels(), ascending.
-EMSCRIPTEN_KEEPALIVE int kest_nb_deja_dessinees() {
-    return static_cast<int>(appels.dejaDessinees.size());
+// Draws the star of slots of the slot winding the state keeps (scene/Etoile.h) into liste 1;
+// returns the number of integers in its list.
+EMSCRIPTEN_KEEPALIVE int kest_dessine_etoile() {
+    etoile.NouvelleImage();
+    kest::DessineEtoile(etoile, etat);
+    return static_cast<int>(etoile.codes.size());
 }
-EMSCRIPTEN_KEEPALIVE const int* kest_deja_dessinees() { return appels.dejaDessinees.data(); }
-EMSCRIPTEN_KEEPALIVE const char* kest_texte(int index) {
-    return index >= 0 && index < static_cast<int>(appels.textes.size())
-               ? appels.textes[static_cast<std::size_t>(index)].c_str()
+// The calls of liste 0 (the picture) or 1 (the star of slots), and their texts.
+EMSCRIPTEN_KEEPALIVE const int* kest_appels(int liste) { return Liste(liste).codes.data(); }
+// The ellipses of a list's frame that the painted picture leaves out (web/Appels.h): their
+// number, and their offsets in the list at kest_appels(liste), ascending.
+EMSCRIPTEN_KEEPALIVE int kest_nb_deja_dessinees(int liste) {
+    return static_cast<int>(Liste(liste).dejaDessinees.size());
+}
+EMSCRIPTEN_KEEPALIVE const int* kest_deja_dessinees(int liste) {
+    return Liste(liste).dejaDessinees.data();
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_texte(int liste, int index) {
+    const std::vector<std::string>& textes = Liste(liste).textes;
+    return index >= 0 && index < static_cast<int>(textes.size())
+               ? textes[static_cast<std::size_t>(index)].c_str()
                : "";
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls wired to the module, the clock and the picture, with the desktop's
 // keyboard: the speed bar's steps, hints in the status line, Ctrl+C, F for the full screen.
-// Uses: KestMenus (menus.js), KestLangue and qsTranslate (langue.js). Defines: KestCommandes.
+// Uses: KestMenus (menus.js), KestLangue and qsTranslate (langue.js), KestRejeu (rejeu.js).
+// Defines: KestCommandes.
 (function (racine) {
   'use strict';
   const $ = (id) => document.getElementById(id);
@@ -169,12 +170,52 @@
   function relieBobinage(noyau, ecran, erreur, place, change) {
     const boutons = [$('RBBobinage0'), $('RBBobinage1')];
     const champs = ['IDC_encoches', 'IDC_couches', 'IDC_pas'].map($);
+    const etoile = $('Etoile');
+    const rejeu = KestRejeu.pour(noyau);
+    // The star of slots, drawn by the scene into the module's second list and replayed at one
+    // canvas pixel per device pixel, the picture's proportions kept.
+    function dessineEtoile() {
+      if ($('BobinageDlg').hidden) return;
+      const c = noyau.constantes;
+      const l = etoile.clientWidth;
+      const r = window.devicePixelRatio || 1;
+      etoile.style.height = Math.round(l * c.hauteur / c.largeur) + 'px';
+      etoile.width = Math.max(1, Math.round(l * r));
+      etoile.height = Math.max(1, Math.round(l * c.hauteur / c.largeur * r));
+      rejeu.figure(etoile.getContext('2d'), noyau.dessineEtoile(), etoile.width / c.largeur);
+    }
+    // The slot table: a column per slot, numbered from 1, a row per layer.
+    function table(rangees) {
+      const t = document.createElement('table');
+      const cellule = (tr, nom, texte, portee) => {
+        const x = tr.appendChild(document.createElement(nom));
+        x.textContent = texte;
+        if (portee) x.scope = portee;
+      };
+      if (!rangees.length) return t;
+      const numeros = t.createTHead().insertRow();
+      cellule(numeros, 'th', qsTranslate('page', 'Encoche'), 'row');
+      rangees[0].forEach((_, s) => cellule(numeros, 'th', String(s + 1), 'col'));
+      const corps = t.createTBody();
+      rangees.forEach((rangee, i) => {
+        const tr = corps.insertRow();
+        cellule(tr, 'th', qsTranslate('page', 'Couche %1').replace('%1', String(i + 1)), 'row');
+        for (const cote of rangee) cellule(tr, 'td', cote);
+      });
+      return t;
+    }
     function remplir() {
       const e = noyau.etat();
       boutons[e.bobinage === 'encoches' ? 1 : 0].checked = true;
       [e.encoches, e.couches, e.pas].forEach((v, i) => { champs[i].value = String(v); });
       $('NomEncoches').textContent = noyau.nomEncoches();
+      const lecture = noyau.lectureEncoches();
+      $('EncochesParPole').textContent = lecture.q;
+      $('Periodicite').textContent = lecture.periodicite ? String(lecture.periodicite) : '—';
+      $('TableEncoches').replaceChildren(table(lecture.table));
+      dessineEtoile();
     }
+    new ResizeObserver(dessineEtoile).observe(etoile);
     function montre(m) {
       if (m) remplir();
       $('BobinageDlg').hidden = !m;
@@ -277,6 +318,7 @@
         const message = noyau.appliquer($('IDC_p').value, $('IDC_m').value, $('IDC_Y').value,
           reelle.checked, doubleEtoile.checked, separateur);
         if (message) erreur(message);
+        if (!$('BobinageDlg').hidden) bobinage.remplir();
         ecran.suit();
         change();
       });
@@ -369,6 +411,10 @@
       // f() runs after each change of the configuration by the user.
       surChangement(f) {
         quandChange = f;
+      },
+      // The module's texts in a new language: the panels that show them show them again.
+      relit() {
+        if (!$('BobinageDlg').hidden) bobinage.remplir();
       },
       // A configuration read from a link (noyau.lisLien): the controls show it, and the first
       // refused option's message goes to the error box, as a bad value typed in the panel does.

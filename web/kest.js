@@ -33,6 +33,7 @@
     KestLangue.suit((l) => {
       noyau.langue(l);
       ecran.dessine();
+      commandes.relit();
     });
     // The configuration of the address, before the first picture.
     const lien = KestLien.relie(noyau, commandes, horloge, vues);

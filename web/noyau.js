@@ -83,10 +83,12 @@
     this._lisLien = M.cwrap('kest_lis_lien', 'number', ['string', 'string']);
     this._description = M.cwrap('kest_description', 'string', ['string']);
     this._tampon = M._malloc(8);
-    this.textes = [];
+    // Per list of the module (0 the picture, 1 the star of slots): the texts met so far, and
+    // the number of the last frame drawn.
+    this._textes = [[], []];
+    this._numeros = [0, 0];
     this.constantes = constantes(M);
     this._lis = lecteur(this.constantes);
-    this._image = 0;  // the number of the last frame drawn
   }
 
   // Enter in the options panel: the texts as typed and the two radio buttons' states. Returns
@@ -160,6 +162,17 @@
       vues.bobinage ? 1 : 0, enMarche ? 1 : 0));
   };
 
+  // What a designer reads of the slot winding the state keeps: {q: "2/5" (Q/(6p)), periodicite:
+  // gcd(Q, p), 0 when it makes no winding with p, table: a row per layer, top first, of each
+  // slot's side ("A+", "B−")}.
+  Noyau.prototype.lectureEncoches = function () {
+    const M = this.M;
+    const table = M.UTF8ToString(M._kest_table_encoches());
+    return { q: M.UTF8ToString(M._kest_encoches_par_pole_et_phase()),
+      periodicite: M._kest_periodicite(),
+      table: table ? table.split('\n').map((l) => l.split(' ')) : [] };
+  };
+
   // What the options panel shows for the state: {p, m, Y, reelle, doubleEtoile}.
   Noyau.prototype.saisieAffichee = function (separateur) {
     const M = this.M;
@@ -184,16 +197,26 @@
       couches: M._kest_encoches(1), pas: M._kest_encoches(2) };
   };
 
-  // Draws one frame; returns it as {numero, longueur, deja, textes}. Its calls stay in the
-  // module's memory until the next frame is drawn, and only while it is the last one can it be
-  // read.
+  // Draws one frame; returns it as {liste, numero, longueur, deja, textes}. Its calls stay in
+  // the module's memory until the next frame of its list is drawn, and only while it is the
+  // last one can it be read.
   Noyau.prototype.dessine = function (vues) {
     const M = this.M;
-    const n = M._kest_dessine(vues.vecteurs ? 1 : 0, vues.onde ? 1 : 0, vues.bobinage ? 1 : 0);
-    for (let i = this.textes.length; M.UTF8ToString(M._kest_texte(i)) !== ''; ++i)
-      this.textes.push(M.UTF8ToString(M._kest_texte(i)));
-    return { numero: ++this._image, longueur: n, deja: M._kest_nb_deja_dessinees(),
-      textes: this.textes };
+    return this._image(0, M._kest_dessine(vues.vecteurs ? 1 : 0, vues.onde ? 1 : 0,
+      vues.bobinage ? 1 : 0));
+  };
+  // The star of slots of the slot winding the state keeps (the "Bobinage" panel's figure), a
+  // frame of its own list, read as the picture's.
+  Noyau.prototype.dessineEtoile = function () {
+    return this._image(1, this.M._kest_dessine_etoile());
+  };
+  Noyau.prototype._image = function (liste, n) {
+    const M = this.M;
+    const textes = this._textes[liste];
+    for (let i = textes.length; M.UTF8ToString(M._kest_texte(liste, i)) !== ''; ++i)
+      textes.push(M.UTF8ToString(M._kest_texte(liste, i)));
+    return { liste: liste, numero: ++this._numeros[liste], longueur: n,
+      deja: M._kest_nb_deja_dessinees(liste), textes: textes };
   };
 
   // Hands each call of the frame to the surface's method of the same name.
@@ -202,13 +225,13 @@
   };
   // The same for painting: the ellipses that the module found add nothing are left out.
   Noyau.prototype.peins = function (image, surface) {
-    const debut = this.M._kest_deja_dessinees() >> 2;
+    const debut = this.M._kest_deja_dessinees(image.liste) >> 2;
     this._rejoue(image, surface, this.M.HEAP32.subarray(debut, debut + image.deja));
   };
   Noyau.prototype._rejoue = function (image, surface, sauf) {
-    if (image.numero !== this._image) throw new Error('image remplacée');
+    if (image.numero !== this._numeros[image.liste]) throw new Error('image remplacée');
     // A view made now: the memory may have grown since the frame was drawn.
-    const debut = this.M._kest_appels() >> 2;
+    const debut = this.M._kest_appels(image.liste) >> 2;
     this._lis(this.M.HEAP32.subarray(debut, debut + image.longueur), image.textes, surface, sauf);
   };
 

@@ -11,6 +11,9 @@
 //   dump_calls lien <link>
 //     the configuration that kest and kest-export form from "--lien <link>" (strictly), the
 //     link it writes back, and its frame's calls and marks, as for scene;
+//   dump_calls etoile <link>
+//     the star of slots (scene/Etoile.h) of the configuration formed from the link as for lien:
+//     {"appels": [...]};
 //   dump_calls lire <count> <seed>
 //     texts of the coil-opening field with the value read here and the correctly rounded one.
 
@@ -26,6 +29,7 @@
 #include "model/Erreur.h"
 #include "model/Regles.h"
 #include "scene/Dessine.h"
+#include "scene/Etoile.h"
 #include "tests/web/Aleatoire.h"
 #include "tests/web/Json.h"
 
@@ -106,6 +110,22 @@ int Lien(const char* lien) {
     return 0;
 }
 
+int Etoile(const char* lien) {
+    kest::Options options;
+    kest::Configuration c;
+    try {
+        kest::PrendOptions({"--lien", lien}, options);
+        c = kest::FormeConfiguration(options);
+    } catch (const kest::Erreur& e) {
+        std::printf("{\"erreur\":%s}\n", Json(e.message()).c_str());
+        return 0;
+    }
+    SurfaceJson surface;
+    kest::DessineEtoile(surface, c.etat);
+    std::printf("{\"appels\":[%s]}\n", surface.sortie.c_str());
+    return 0;
+}
+
 // The state after the rule on the three texts, the distribution, the supply when given (its
 // kind, 0 "Équilibrée" .. 4 "Libre", then six free texts, "-" for a radio button alone) and
 // `ticks` ticks; then `frames` frames, one tick apart, one JSON line each.
@@ -179,10 +199,11 @@ int main(int argc, char** argv) {
     if (mode == "serie" && argc == 16)
         return Scene(argv + 2, std::strtol(argv[8], nullptr, 10), argv + 9);
     if (mode == "lien" && argc == 3) return Lien(argv[2]);
+    if (mode == "etoile" && argc == 3) return Etoile(argv[2]);
     if (mode == "lire" && argc == 4)
         return Lire(std::strtol(argv[2], nullptr, 10), std::strtoull(argv[3], nullptr, 10));
     std::fprintf(stderr,
                  "usage: dump_calls scene|serie p m Y distribution ticks vues [frames "
-                 "[alimentation a1 a2 a3 d1 d2 d3]] | lien L | lire n graine\n");
+                 "[alimentation a1 a2 a3 d1 d2 d3]] | lien L | etoile L | lire n graine\n");
     return 2;
 }

@@ -280,6 +280,52 @@ test('un bobinage par encoches : l\'état le nomme, et ses refus sont ceux des d
     noyau.reinitialise();
   });
 
+// The "Bobinage" panel's star is the scene's own: the module's list against the native
+// DessineEtoile calls, for windings with and without a periodicity, one layer and two. Between
+// two stars the picture's list is untouched, and the picture's frame stays readable.
+test('l\'étoile des encoches du panneau Bobinage : les appels du module sont ceux de la scène native',
+  () => {
+    noyau.reinitialise();
+    const image = noyau.dessine({ vecteurs: true, onde: true, bobinage: true });
+    const avant = noyau.appels(image);
+    for (const lien of ['p=5&encoches=12&couches=2&pas=1', 'p=4&encoches=9&couches=2&pas=1',
+      'p=2&encoches=24&couches=1&pas=6', 'p=2&encoches=36&couches=2&pas=7']) {
+      assert.deepEqual(noyau.lisLien('#' + lien, '.').refus, [], lien);
+      const etoile = noyau.dessineEtoile();
+      assert.deepEqual(noyau.appels(etoile), natif('etoile', lien).appels, lien);
+      noyau.dessineEtoile();
+      assert.throws(() => noyau.appels(etoile), /image remplacée/, lien);
+    }
+    assert.deepEqual(noyau.appels(image), avant);
+    noyau.reinitialise();
+  });
+
+// What a designer reads beside the star, from the model: q = Q/(6p), the periodicity gcd(Q, p)
+// and the slot table, a row per layer.
+test('le panneau Bobinage lit q, la périodicité et la table des encoches dans le module', () => {
+  const cas = [
+    ['p=5&encoches=12&couches=2&pas=1', '2/5', 1,
+      ['A+ B+ B− C− C+ A+ A− B− B+ C+ C− A−', 'A+ A− B− B+ C+ C− A− A+ B+ B− C− C+']],
+    ['p=2&encoches=24&couches=1&pas=6', '2', 2,
+      ['A+ A+ C− C− B+ B+ A− A− C+ C+ B− B− A+ A+ C− C− B+ B+ A− A− C+ C+ B− B−']],
+    ['p=4&encoches=9&couches=2&pas=1', '3/8', 1, null],
+  ];
+  for (const [lien, q, periodicite, table] of cas) {
+    noyau.lisLien('#' + lien, '.');
+    const l = noyau.lectureEncoches();
+    assert.deepEqual([l.q, l.periodicite], [q, periodicite], lien);
+    assert.equal(l.table.length, noyau.etat().couches, lien);
+    for (const rangee of l.table) assert.equal(rangee.length, noyau.etat().encoches, lien);
+    if (table) assert.deepEqual(l.table.map((r) => r.join(' ')), table, lien);
+  }
+  // The classic winding kept, p = 6 leaves the slot members of no winding: no table.
+  noyau.reinitialise();
+  assert.equal(noyau.appliquer('6', '1', '3.14159265358979', false, false, '.'), null);
+  const l = noyau.lectureEncoches();
+  assert.deepEqual([l.periodicite, l.table], [0, []]);
+  noyau.reinitialise();
+});
+
 // Each page script names in its header the page's names it uses and the ones it defines; the
 // page loads every script after those it uses. A name used but not listed, or a script tag
 // moved above one it needs, fails here rather than in a browser.

@@ -247,9 +247,37 @@ test('Par encoches par le panneau Bobinage : 10 encoches refusées sans rien cha
     const cercles = (await page.evaluate(() => kest.calls()))
       .filter((a) => a[0] === 'Ellipse' && a[3] - a[1] === 8);
     assert.equal(cercles.length, 32);
+    // What a designer reads: q, the periodicity, the slot table and the star of slots drawn.
+    const lecture = () => page.evaluate(() => {
+      const texte = (s) => Array.from(document.querySelectorAll(s), (x) => x.textContent);
+      const toile = document.getElementById('Etoile');
+      const px = toile.getContext('2d').getImageData(0, 0, toile.width, toile.height).data;
+      let colores = 0;  // pixels of a phase's colour: red, green or blue alone
+      for (let i = 0; i < px.length; i += 4) {
+        const [r, g, b] = [px[i], px[i + 1], px[i + 2]];
+        colores += (r > 150 && g < 90 && b < 90) || (g > 100 && r < 90 && b < 90) ||
+          (b > 150 && r < 90 && g < 90);
+      }
+      return { q: texte('#EncochesParPole')[0], periodicite: texte('#Periodicite')[0],
+        numeros: texte('#TableEncoches thead th'),
+        couches: texte('#TableEncoches tbody tr').length,
+        haut: texte('#TableEncoches tbody tr:first-child td').join(' '),
+        rapport: toile.width / toile.height, colores: colores };
+    });
+    let l = await lecture();
+    assert.deepEqual([l.q, l.periodicite, l.numeros.length, l.numeros[12], l.couches, l.haut],
+      ['2/5', '1', 13, '12', 2, 'A+ B+ B− C− C+ A+ A− B− B+ C+ C− A−']);
+    assert.ok(Math.abs(l.rapport - 700 / 500) < 0.02, String(l.rapport));
+    assert.ok(l.colores > 100, String(l.colores));
 
     await page.click('#RBBobinage0');
     assert.equal((await etat(page)).bobinage, 'classique');
+    // A new p in the Dimensions panel: the open panel reads the slot members again.
+    await menu(page, 4, '#Dimensions1');
+    await saisit(page, '#IDC_p', '4');
+    l = await lecture();
+    assert.deepEqual([l.q, l.periodicite], ['1/2', '4']);
+    await page.click('#FermerOptions');
     await page.click('#FermerBobinage');
     assert.equal(await page.$eval('#BobinageDlg', (d) => d.hidden), true);
     await menu(page, 4, '#Dimensions1');
