@@ -23,6 +23,13 @@ constexpr int kRayonNumeros = 186;  // the slots' numbers, beyond the phasors' t
 constexpr int kDemiLargeurCaractere = 3;
 constexpr int kDemiHauteurTexte = 7;
 
+// The frame holds the sectors' edges and names, whose boxes are at most 2·kDemiHauteurTexte high.
+static_assert(kCadreEtoile.x <= kCentreX - kRayonSecteurs &&
+              kCadreEtoile.x + kCadreEtoile.largeur >= kCentreX + kRayonSecteurs &&
+              kCadreEtoile.y <= kCentreY - kRayonNoms - kDemiHauteurTexte &&
+              kCadreEtoile.y + kCadreEtoile.hauteur >= kCentreY + kRayonNoms + kDemiHauteurTexte &&
+              kRayonNumeros < kRayonNoms && kCadreEtoile.y + kCadreEtoile.hauteur <= kHauteurImage);
+
 void TexteCentre(DrawingSurface& d, double angle, int rayon, const std::string& texte) {
     const Point p = PointPolaire(angle, rayon, kCentreX, kCentreY);
     d.TextOut(p.x - kDemiLargeurCaractere * int(texte.size()), p.y - kDemiHauteurTexte, texte);

@@ -3,6 +3,7 @@
 
 #include "model/State.h"
 #include "scene/DrawingSurface.h"
+#include "scene/Plan.h"
 
 namespace kest {
 
@@ -12,5 +13,9 @@ namespace kest {
 // angles, counter-clockwise from the right. Slot members that make no winding draw the title
 // and the sectors only.
 void DessineEtoile(DrawingSurface& d, const State& etat);
+
+// Where the star lies on its figure (the sectors, their names and the numbered phasors, the two
+// title lines above it left out): what a small view of the figure shows.
+inline constexpr Bloc kCadreEtoile{105, 41, 490, 459};
 
 }  // namespace kest

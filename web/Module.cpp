@@ -364,6 +364,11 @@ EMSCRIPTEN_KEEPALIVE int kest_bloc(int i, int champ) {
     const kest::Bloc& b = kest::kBlocsEmpiles[i];
     return champ == 0 ? b.x : champ == 1 ? b.y : champ == 2 ? b.largeur : b.hauteur;
 }
+// Champ 0..3 of the star's frame on its figure (scene/Etoile.h): x, y, width, height.
+EMSCRIPTEN_KEEPALIVE int kest_cadre_etoile(int champ) {
+    const kest::Bloc& b = kest::kCadreEtoile;
+    return champ == 0 ? b.x : champ == 1 ? b.y : champ == 2 ? b.largeur : b.hauteur;
+}
 EMSCRIPTEN_KEEPALIVE int kest_largeur_image() { return kest::kLargeurImage; }
 EMSCRIPTEN_KEEPALIVE int kest_hauteur_image() { return kest::kHauteurImage; }
 EMSCRIPTEN_KEEPALIVE unsigned kest_couleur_fenetre() { return kest::kCouleurFenetre; }

@@ -50,6 +50,7 @@
   function panneaux(noyau, ids) {
     const zone = $('zone');
     const MARGE = 8;
+    const HAUTEUR_MIN = 120;  // px: a panel low on the screen still shows a few rows
     const liste = ids.map((id) => ({ d: $(id), deplace: false }));
     function place() {
       const c = noyau.constantes;
@@ -57,7 +58,7 @@
       if (ETROIT.matches) {
         for (const p of liste) {
           p.deplace = false;
-          p.d.style.left = p.d.style.right = p.d.style.top = '';
+          p.d.style.left = p.d.style.right = p.d.style.top = p.d.style.maxHeight = '';
         }
         zone.style.marginRight = '';
         return;
@@ -70,6 +71,8 @@
         p.d.style.left = '';
         p.d.style.right = MARGE + 'px';
         p.d.style.top = y + 'px';
+        // A panel that would run past the bottom of the window scrolls within what is left.
+        p.d.style.maxHeight = Math.max(HAUTEUR_MIN, innerHeight - y - MARGE) + 'px';
         y += p.d.offsetHeight + MARGE;
         largeur = Math.max(largeur, p.d.offsetWidth + 2 * MARGE);
       }
@@ -172,17 +175,18 @@
     const champs = ['IDC_encoches', 'IDC_couches', 'IDC_pas'].map($);
     const etoile = $('Etoile');
     const rejeu = KestRejeu.pour(noyau);
-    // The star of slots, drawn by the scene into the module's second list and replayed at one
-    // canvas pixel per device pixel, the picture's proportions kept.
+    // The star of slots, drawn by the scene into the module's second list and replayed as the
+    // picture is, at one canvas pixel per device pixel: the star's frame of the figure only.
     function dessineEtoile() {
       if ($('BobinageDlg').hidden) return;
-      const c = noyau.constantes;
+      const cadre = noyau.constantes.cadreEtoile;
       const l = etoile.clientWidth;
       const r = window.devicePixelRatio || 1;
-      etoile.style.height = Math.round(l * c.hauteur / c.largeur) + 'px';
+      etoile.style.height = Math.round(l * cadre.hauteur / cadre.largeur) + 'px';
       etoile.width = Math.max(1, Math.round(l * r));
-      etoile.height = Math.max(1, Math.round(l * c.hauteur / c.largeur * r));
-      rejeu.figure(etoile.getContext('2d'), noyau.dessineEtoile(), etoile.width / c.largeur);
+      etoile.height = Math.max(1, Math.round(l * cadre.hauteur / cadre.largeur * r));
+      rejeu.canvas(etoile.getContext('2d'), noyau.dessineEtoile(), rejeu.crayonFenetre(),
+        etoile.width / cadre.largeur, [Object.assign({ dx: 0, dy: 0 }, cadre)]);
     }
     // The slot table: a column per slot, numbered from 1, a row per layer.
     function table(rangees) {

@@ -39,6 +39,7 @@
   }
 
   // The forms of the operation codes, the names of the styles, the picture's size and blocks,
+  // the star of slots' frame,
   // the window's colour and a fresh surface's brush colour, as the module has them.
   function constantes(M) {
     const texte = (p) => M.UTF8ToString(p);
@@ -57,7 +58,11 @@
       const v = [0, 1, 2, 3].map((champ) => M._kest_bloc(i, champ));
       blocs.push({ x: v[0], y: v[1], largeur: v[2], hauteur: v[3] });
     }
+    // The star of slots' frame on its figure, what the "Bobinage" panel shows of it.
+    const c = [0, 1, 2, 3].map((champ) => M._kest_cadre_etoile(champ));
+    const cadreEtoile = { x: c[0], y: c[1], largeur: c[2], hauteur: c[3] };
     return { appels: appels, PenStyle: noms(0), BrushStyle: noms(1), blocs: blocs,
+      cadreEtoile: cadreEtoile,
       largeur: M._kest_largeur_image(), hauteur: M._kest_hauteur_image(),
       fond: M._kest_couleur_fenetre() >>> 0, brosseNeuve: M._kest_brosse_neuve() >>> 0 };
   }

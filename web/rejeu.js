@@ -246,18 +246,6 @@
           ctx.restore();
         }
       },
-      // A figure of its own (the star of slots) on a canvas of `e` device pixels per picture
-      // pixel: a fresh surface on white, as the exporter's figure starts.
-      figure(ctx, image, e) {
-        ctx.setTransform(1, 0, 0, 1, 0, 0);
-        ctx.fillStyle = css(c.brosseNeuve);
-        ctx.fillRect(0, 0, ctx.canvas.width, ctx.canvas.height);
-        ctx.lineCap = 'butt';
-        const crayon = nouveauCrayon(c.brosseNeuve);
-        const sortie = sortieCanvas(ctx, crayon, e);
-        sortie.stylo();
-        rejoue(sortie, crayon, image);
-      },
       // The frame as SVG text, on no background, from a fresh surface.
       svg(image) {
         const crayon = nouveauCrayon(c.brosseNeuve);

@@ -267,7 +267,7 @@ test('Par encoches par le panneau Bobinage : 10 encoches refusées sans rien cha
     let l = await lecture();
     assert.deepEqual([l.q, l.periodicite, l.numeros.length, l.numeros[12], l.couches, l.haut],
       ['2/5', '1', 13, '12', 2, 'A+ B+ B− C− C+ A+ A− B− B+ C+ C− A−']);
-    assert.ok(Math.abs(l.rapport - 700 / 500) < 0.02, String(l.rapport));
+    assert.ok(Math.abs(l.rapport - 490 / 459) < 0.02, String(l.rapport));
     assert.ok(l.colores > 100, String(l.colores));
 
     await page.click('#RBBobinage0');
