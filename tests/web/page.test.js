@@ -262,12 +262,14 @@ test('Par encoches par le panneau Bobinage : 10 encoches refusées sans rien cha
         numeros: texte('#TableEncoches thead th'),
         couches: texte('#TableEncoches tbody tr').length,
         haut: texte('#TableEncoches tbody tr:first-child td').join(' '),
-        rapport: toile.width / toile.height, colores: colores };
+        rapport: toile.width / toile.height, colores: colores,
+        rapportAffiche: toile.getBoundingClientRect().width / toile.getBoundingClientRect().height };
     });
     let l = await lecture();
     assert.deepEqual([l.q, l.periodicite, l.numeros.length, l.numeros[12], l.couches, l.haut],
       ['2/5', '1', 13, '12', 2, 'A+ B+ B− C− C+ A+ A− B− B+ C+ C− A−']);
-    assert.ok(Math.abs(l.rapport - 490 / 459) < 0.02, String(l.rapport));
+    for (const r of [l.rapport, l.rapportAffiche])
+      assert.ok(Math.abs(r - 490 / 459) < 0.02, String(r));
     assert.ok(l.colores > 100, String(l.colores));
 
     await page.click('#RBBobinage0');
@@ -277,6 +279,10 @@ test('Par encoches par le panneau Bobinage : 10 encoches refusées sans rien cha
     await saisit(page, '#IDC_p', '4');
     l = await lecture();
     assert.deepEqual([l.q, l.periodicite], ['1/2', '4']);
+    // 12 slots and 6 pole pairs make no three-phase winding: no periodicity, no table.
+    await saisit(page, '#IDC_p', '6');
+    l = await lecture();
+    assert.deepEqual([l.q, l.periodicite, l.couches], ['1/3', '—', 0]);
     await page.click('#FermerOptions');
     await page.click('#FermerBobinage');
     assert.equal(await page.$eval('#BobinageDlg', (d) => d.hidden), true);
