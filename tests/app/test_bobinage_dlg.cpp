@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QImage>
 #include <QLabel>
@@ -203,6 +204,43 @@ TEST_F(FenetreBobinage, SpectreShowsTheMechanicalOrdersAndMarksTheWorkingWave) {
         for (int nu = 1; nu < c.p; ++nu) sous |= tableau->item(nu - 1, 3)->text() != "absent";
         EXPECT_EQ(sous, c.sousHarmonique) << c.q;
     }
+}
+
+TEST_F(FenetreBobinage, TheWindowFollowsTheStateChangedElsewhere) {
+    Entrer("12", "2", "1");
+    // p from the options dialog: q follows.
+    Action("Dimensions1")->trigger();
+    auto* p = Trouver<QLineEdit>("IDC_p");
+    p->setText("4");
+    QTest::keyClick(p, Qt::Key_Return);
+    ASSERT_TRUE(messages.empty()) << messages.front();
+    EXPECT_EQ(Trouver<QLabel>("LabelQ")->text(), "q = Q/(6p) = 1/2");
+    EXPECT_EQ(Trouver<QLabel>("LabelPeriodicite")->text(), "Périodicité pgcd(Q, p) = 4");
+    // A link opened with other slots: the name, the texts and the star follow.
+    kest::Configuration lien = form.ConfigurationCourante();
+    lien.etat.encoches = 24;
+    lien.etat.pas = 2;
+    form.Configurer(lien);
+    EXPECT_EQ(Trouver<QLabel>("NomEncoches")->text().left(11), "24 encoches");
+    EXPECT_EQ(Trouver<QLineEdit>("IDC_encoches")->text(), "24");
+    EXPECT_EQ(Trouver<QTableWidget>("TableEncoches")->columnCount(), 24);
+}
+
+TEST_F(FenetreBobinage, SpectreFollowsTheSlotsAndItsEnlargedScaleCutsTheWorkingWave) {
+    Entrer("12", "2", "1");
+    Action("Harmoniques1")->trigger();
+    kest::THarmoniquesDlg& spectre = form.CreerHarmoniquesDlg();
+    const QString sep = QString::fromStdString(form.Separateur());
+    // The largest order beside the working wave is ν = 7 at 5/7 of it: a scale up to 0.8 that
+    // cuts the bar of ν = 5, whose value is written on it.
+    spectre.findChild<QCheckBox*>("CBAgrandir")->setChecked(true);
+    EXPECT_EQ(spectre.ValeurCoupee(), QString("1.0000").replace(".", sep));
+    EXPECT_EQ(spectre.Graduations().last(), QString("0.8").replace(".", sep));
+    // 9 slots, same p: the window computes again (9 / 10, tooth coils: k_w 0.9452).
+    Entrer("9", "2", "1");
+    auto* tableau = spectre.findChild<QTableWidget*>("Tableau");
+    EXPECT_EQ(tableau->item(4, 1)->text(), QString("0.9452").replace(".", sep));
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace
