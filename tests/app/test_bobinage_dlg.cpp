@@ -219,7 +219,6 @@ TEST_F(FenetreBobinage, TheWindowFollowsTheStateChangedElsewhere) {
     // A link opened with other slots: the name, the texts and the star follow.
     kest::Configuration lien = form.ConfigurationCourante();
     lien.etat.encoches = 24;
-    lien.etat.pas = 2;
     form.Configurer(lien);
     EXPECT_EQ(Trouver<QLabel>("NomEncoches")->text().left(11), "24 encoches");
     EXPECT_EQ(Trouver<QLineEdit>("IDC_encoches")->text(), "24");
