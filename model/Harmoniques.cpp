@@ -38,14 +38,16 @@ std::string Json(const std::optional<double>& v) { return v ? Json(*v) : "null";
 using Spectre = std::array<Complexe, kOrdreMax + 1>;
 
 // Samples of the ideal distribution per pole-pair span: its resultant is a pure sine of the
-// fundamental, which any count above 2·kOrdreMax + 1 transforms exactly.
+// fundamental, which any count above 2·h + 1 transforms exactly up to order h: 128 for the
+// spectrum, 8 for the fundamental alone.
 constexpr int kEchantillonsParfaite = 128;
+constexpr int kEchantillonsFondamental = 8;
 
 // The ideal distribution's transform at one instant, currents stored: c_h = (2/N)·Σ
 // F(x_n)·e^{−i·h·x_n}, x_n the electrical angle of sample n at the middle of its step. |c_h| is the
 // crest of order h.
-void TransformeeParfaite(const State& s, Spectre& c) {
-    constexpr int n = kEchantillonsParfaite;
+void TransformeeParfaite(const State& s, Spectre& c, int ordres = kOrdreMax) {
+    const int n = ordres > 1 ? kEchantillonsParfaite : kEchantillonsFondamental;
     c.fill(Complexe());
     for (int i = 0; i < n; ++i) {
         const double x = kPi * (2 * i + 1) / n;
@@ -54,7 +56,7 @@ void TransformeeParfaite(const State& s, Spectre& c) {
             (ForcePhase(s, 0, theta) + ForcePhase(s, 1, theta)) + ForcePhase(s, 2, theta);
         const Complexe z = std::polar(1.0, -x);  // e^{−i·h·x} by powers
         Complexe w = z;
-        for (int h = 1; h <= kOrdreMax; ++h, w *= z) c[h] += f * w;
+        for (int h = 1; h <= ordres; ++h, w *= z) c[h] += f * w;
     }
     for (auto& v : c) v *= 2.0 / n;
 }
@@ -72,7 +74,7 @@ struct Formes {
 // sides, so c_h = (1/π)·∫ F·e^{−i·h·x} dx over one pole-pair span is a sum over its steps,
 // (1/(i·π·h))·Σ_j ΔF_j·e^{−i·h·x_j} with ΔF_j the step at edge x_j. The value on each interval
 // is the model's own ForcePhase at its middle.
-Formes FormesEtagees(const State& s) {
+Formes FormesEtagees(const State& s, int ordres = kOrdreMax) {
     Formes formes{};
     State unite = s;
     const double pas = kDeuxPi / s.p;
@@ -105,30 +107,30 @@ Formes FormesEtagees(const State& s) {
             if (d1 == 0.0 && d2 == 0.0) continue;
             const Complexe z = std::polar(1.0, -(s.p * bords[j]));  // e^{−i·x_j}
             Complexe w = z;
-            for (int h = 1; h <= kOrdreMax; ++h) {
+            for (int h = 1; h <= ordres; ++h) {
                 c1[h] += (d1 / h) * w;
                 c2[h] += (d2 / h) * w;
                 w *= z;
             }
         }
-        for (int h = 1; h <= kOrdreMax; ++h) c1[h] *= facteur, c2[h] *= facteur;
+        for (int h = 1; h <= ordres; ++h) c1[h] *= facteur, c2[h] *= facteur;
     }
     return formes;
 }
 
 // The resultant's transform at the instant of s, for its supply.
-Spectre Transformee(const State& s, const std::optional<Formes>& formes) {
+Spectre Transformee(const State& s, const std::optional<Formes>& formes, int ordres = kOrdreMax) {
     // A copy: the scene's working currents and MMFs stay as the last paint left them.
     State copie = s;
     for (int k = 0; k < 3; ++k) copie.I[k] = CourantPhase(copie, k).valeur;
     Spectre c{};
     if (!formes) {
-        TransformeeParfaite(copie, c);
+        TransformeeParfaite(copie, c, ordres);
         return c;
     }
     for (int k = 0; k < 3; ++k) {
         const double s2 = s.DoubleEtoile ? SecondeEtoile(copie, k) : 0.0;
-        for (int h = 1; h <= kOrdreMax; ++h)
+        for (int h = 1; h <= ordres; ++h)
             c[h] += copie.I[k] * formes->premiere[k][h] + s2 * formes->seconde[k][h];
     }
     return c;
@@ -311,20 +313,25 @@ bool ChampFondamental::Pulsant() const { return std::abs(direct - inverse) <= kE
 ChampFondamental ChampDuFondamental(const State& s) {
     ChampFondamental c;
     if (s.p < 1 || !std::isfinite(s.Omega) || s.Omega == 0.0) return c;
-    // The order-1 coefficient at t = 0 and a quarter period later splits into the two parts
-    // (as in HarmoniquesNumeriques); a part of coefficient a has its crest at −arg a.
+    // The working wave's coefficient (mechanical order p: the classic winding's electrical order
+    // 1) at t = 0 and a quarter period later splits into the two parts (as in
+    // HarmoniquesNumeriques); a part of coefficient a has its crest at −arg a, electrical.
     std::optional<Formes> formes;
-    if (Etagee(s)) formes = FormesEtagees(s);
+    const bool encoches = s.typeBobinage == TypeBobinage::Encoches;
+    if (!encoches && Etagee(s)) formes = FormesEtagees(s, 1);
+    const auto coefficient = [&](const State& x) {
+        return encoches ? CoefficientMecanique(x, x.p) : Transformee(x, formes, 1)[1];
+    };
     State e = s;
     e.alimentation = Alimentation::Equilibree;
     e.t = 0.0;
-    const double unite = std::abs(Transformee(e, formes)[1]);
+    const double unite = std::abs(coefficient(e));
     if (!(unite > 1e-9 * std::abs(s.Imax))) return c;
     State debut = s, quart = s;
     debut.t = 0.0;
     quart.t = kPiSur2 / s.Omega;
-    const Complexe c1 = Transformee(debut, formes)[1];
-    const Complexe c2 = Transformee(quart, formes)[1];
+    const Complexe c1 = coefficient(debut);
+    const Complexe c2 = coefficient(quart);
     const Complexe i(0.0, 1.0);
     const Complexe avant = (c1 + i * c2) * 0.5, arriere = (c1 - i * c2) * 0.5;
     c.direct = std::abs(avant) / unite;
