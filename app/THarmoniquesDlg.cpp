@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/THarmoniquesDlg.h"
 
-#include "render/Tableaux.h"
-
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -33,6 +31,7 @@
 #include "app/BoiteErreur.h"
 #include "model/Alimentation.h"
 #include "render/PainterSurface.h"
+#include "render/Tableaux.h"
 #include "scene/Plan.h"
 
 namespace kest {
