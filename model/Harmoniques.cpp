@@ -6,6 +6,8 @@
 #include <complex>
 #include <cstdio>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "model/Alimentation.h"
 #include "model/Encoches.h"
@@ -284,7 +286,36 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
 
 bool ChampFondamental::Pulsant() const { return std::abs(direct - inverse) <= kEcartPulsant; }
 
+namespace {
+
+// The fundamental's parts do not change with time: a picture a tick later asks for the same
+// ones. Everything of the state but t, I and F enters them; the size check makes a new member
+// of State come here to be counted.
+bool MemesParties(const State& a, const State& b) {
+    static_assert(sizeof(State) == 208, "a new member of State: does it move the fundamental?");
+    const auto cle = [](const State& x) {
+        return std::tie(x.p, x.m, x.NbEncoches, x.Y, x.Imax, x.Omega, x.Alpha, x.Reelle,
+                        x.DoubleEtoile, x.alimentation, x.amplitudesLibres[0],
+                        x.amplitudesLibres[1], x.amplitudesLibres[2], x.dephasagesLibres[0],
+                        x.dephasagesLibres[1], x.dephasagesLibres[2], x.typeBobinage, x.encoches,
+                        x.couches, x.pas);
+    };
+    return cle(a) == cle(b);
+}
+
+ChampFondamental CalculeChamp(const State& s);
+
+}  // namespace
+
 ChampFondamental ChampDuFondamental(const State& s) {
+    thread_local std::optional<std::pair<State, ChampFondamental>> dernier;
+    if (!dernier || !MemesParties(dernier->first, s)) dernier.emplace(s, CalculeChamp(s));
+    return dernier->second;
+}
+
+namespace {
+
+ChampFondamental CalculeChamp(const State& s) {
     ChampFondamental c;
     if (s.p < 1 || !std::isfinite(s.Omega) || s.Omega == 0.0) return c;
     // The working wave's coefficient (mechanical order p: the classic winding's electrical order
@@ -312,13 +343,18 @@ ChampFondamental ChampDuFondamental(const State& s) {
     c.inverse = std::abs(arriere) / unite;
     c.phaseDirect = -std::arg(avant);
     c.phaseInverse = -std::arg(arriere);
+    c.vecteurDirect = std::polar(c.direct, c.phaseDirect);
+    c.vecteurInverse = std::polar(c.inverse, c.phaseInverse);
     c.existe = true;
     return c;
 }
 
+}  // namespace
+
 Crete CreteResultante(const ChampFondamental& c, double wt) {
     const double direct = c.phaseDirect + wt, inverse = c.phaseInverse - wt;
-    const Complexe v = std::polar(c.direct, direct) + std::polar(c.inverse, inverse);
+    const Complexe u(std::cos(wt), std::sin(wt));
+    const Complexe v = c.vecteurDirect * u + c.vecteurInverse * std::conj(u);
     const double amplitude = std::abs(v);
     // A standing wave lies on the axis halfway between its two parts' crests, on one side while
     // its amplitude is positive, on the other (the next crest) while it is negative.

@@ -131,7 +131,10 @@ struct ChampFondamental {
     double phaseDirect = 0.0;   // the forward crest stands at the electrical angle phaseDirect + wt
     double phaseInverse = 0.0;  // the backward crest at phaseInverse − wt
     bool existe = false;        // false when the winding has no fundamental (no arrows then)
-    bool Pulsant() const;       // equal parts (within kEcartPulsant): a standing wave
+    // The two parts' space vectors at wt = 0, direct·e^{i·phaseDirect} and
+    // inverse·e^{i·phaseInverse}: at wt they have turned by e^{±i·wt}.
+    std::complex<double> vecteurDirect, vecteurInverse;
+    bool Pulsant() const;  // equal parts (within kEcartPulsant): a standing wave
 };
 ChampFondamental ChampDuFondamental(const State& s);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <vector>
 
 #include "model/Harmoniques.h"
@@ -217,7 +218,15 @@ void DessineChampsContraires(DrawingSurface& d, const State& etat, const ChampFo
     // one period.
     const int points = kPointsLieu * (champ.Pulsant() ? 1 : p);
     const auto pointLieu = [&](int i) {
-        const Crete c = CreteResultante(champ, (kDeuxPi * (i + 0.5)) / kPointsLieu);
+        const double wt = (kDeuxPi * (i + 0.5)) / kPointsLieu;
+        if (p == 1) {  // one crest: the space vector itself, without its angle
+            const std::complex<double> u(std::cos(wt), std::sin(wt));
+            const std::complex<double> v =
+                champ.vecteurDirect * u + champ.vecteurInverse * std::conj(u);
+            return Point{Pixel(kStator.rayon * v.real() + kStator.cx),
+                         Pixel(kStator.cy - kStator.rayon * v.imag())};
+        }
+        const Crete c = CreteResultante(champ, wt);
         const Fleche f = FlecheEnCrete(c.amplitude, c.angle, p);
         return Point{Pixel(f.x), Pixel(f.y)};
     };
