@@ -32,6 +32,7 @@
 #include "app/BoiteErreur.h"
 #include "model/Alimentation.h"
 #include "render/PainterSurface.h"
+#include "render/Tableaux.h"
 #include "scene/Plan.h"
 
 namespace kest {

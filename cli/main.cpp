@@ -14,6 +14,7 @@
 #include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "model/Harmoniques.h"
+#include "render/Tableaux.h"
 #include "model/Textes.h"
 #include "render/Animation.h"
 #include "render/Ecran.h"

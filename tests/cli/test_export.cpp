@@ -30,6 +30,7 @@
 #include "model/Conversions.h"
 #include "model/Encoches.h"
 #include "model/Harmoniques.h"
+#include "render/Tableaux.h"
 #include "model/Regles.h"
 #include "scene/Dessine.h"
 #include "scene/Etoile.h"
