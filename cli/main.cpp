@@ -14,12 +14,12 @@
 #include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "model/Harmoniques.h"
-#include "render/Tableaux.h"
 #include "model/Textes.h"
 #include "render/Animation.h"
 #include "render/Ecran.h"
 #include "render/Enregistrement.h"
 #include "render/Langue.h"
+#include "render/Tableaux.h"
 #include "scene/Etoile.h"
 #include "scene/Plan.h"
 
