@@ -5,12 +5,14 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPalette>
+#include <functional>
 #include <memory>
 #include <new>
 
 #include "model/Erreur.h"
 #include "model/Textes.h"
 #include "render/Enregistrement.h"
+#include "scene/Plan.h"
 
 namespace kest {
 
@@ -23,12 +25,8 @@ const char* const kTypesEmf[] = {
     "application/x-openoffice-emf;windows_formatname=\"Image EMF\"",
 };
 
-// One run of Dessine recorded as EMF, SVG and PNG; nothing reaches the clipboard here.
-std::unique_ptr<QMimeData> DonneesCopie(State& etat, Affichage affichage, QSize taille,
-                                        const Ecran& ecran) {
-    const QColor texte = QGuiApplication::palette().color(QPalette::WindowText);
-    const Enregistrement images =
-        Enregistre(etat, affichage, taille, ecran, PixelsParPouce(), texte);
+// One recording as EMF, SVG and PNG; nothing reaches the clipboard here.
+std::unique_ptr<QMimeData> Donnees(const Enregistrement& images) {
     auto donnees = std::make_unique<QMimeData>();
     for (const char* type : kTypesEmf) donnees->setData(QString::fromLatin1(type), images.emf);
     donnees->setData(QStringLiteral("image/svg+xml"), images.svg);
@@ -36,13 +34,13 @@ std::unique_ptr<QMimeData> DonneesCopie(State& etat, Affichage affichage, QSize 
     return donnees;
 }
 
-}  // namespace
+QColor CouleurTexte() { return QGuiApplication::palette().color(QPalette::WindowText); }
 
-void Copier(State& etat, Affichage affichage, QSize tailleExterieure, const Ecran& ecran,
-            QClipboard& clipboard) {
+// Records, then replaces the clipboard only once the recording is closed.
+void Poser(const std::function<Enregistrement()>& enregistre, QClipboard& clipboard) {
     std::unique_ptr<QMimeData> donnees;
     try {
-        donnees = DonneesCopie(etat, affichage, tailleExterieure, ecran);
+        donnees = Donnees(enregistre());
     } catch (const std::bad_alloc&) {
         throw Erreur(RessourcesInsuffisantes());
     }
@@ -53,6 +51,28 @@ void Copier(State& etat, Affichage affichage, QSize tailleExterieure, const Ecra
     clipboard.setMimeData(donnees.release(), QClipboard::Clipboard);
     if (clipboard.mimeData(QClipboard::Clipboard) != pose)
         throw Erreur(Traduit("Copier", "Impossible d'ouvrir le Presse-papiers"));
+}
+
+}  // namespace
+
+void Copier(State& etat, Affichage affichage, QSize tailleExterieure, const Ecran& ecran,
+            QClipboard& clipboard) {
+    Poser(
+        [&] {
+            return Enregistre(etat, affichage, tailleExterieure, ecran, PixelsParPouce(),
+                              CouleurTexte());
+        },
+        clipboard);
+}
+
+void CopierFigure(const std::function<void(DrawingSurface&)>& dessin, const Ecran& ecran,
+                  QClipboard& clipboard) {
+    Poser(
+        [&] {
+            return EnregistreFigure(dessin, QSize(kLargeurImage, kHauteurImage), ecran,
+                                    PixelsParPouce(), CouleurTexte());
+        },
+        clipboard);
 }
 
 }  // namespace kest

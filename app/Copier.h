@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QSize>
+#include <functional>
 
 #include "model/Affichage.h"
 #include "model/State.h"
 #include "render/Ecran.h"
+#include "scene/DrawingSurface.h"
 
 class QClipboard;
 
@@ -16,5 +18,9 @@ namespace kest {
 // message on failure, the clipboard then keeping what it held. Changes nothing of etat but I, F.
 void Copier(State& etat, Affichage affichage, QSize tailleExterieure, const Ecran& ecran,
             QClipboard& clipboard);
+
+// The same for a figure of the scene (the star of slots), drawn once at the picture's size.
+void CopierFigure(const std::function<void(DrawingSurface&)>& dessin, const Ecran& ecran,
+                  QClipboard& clipboard);
 
 }  // namespace kest

@@ -27,10 +27,12 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numeric>
 
 #include "app/BoiteErreur.h"
 #include "model/Alimentation.h"
 #include "render/PainterSurface.h"
+#include "render/Tableaux.h"
 #include "scene/Plan.h"
 
 namespace kest {
@@ -44,7 +46,9 @@ bool MemeBobinage(const State& a, const State& b) {
            a.Alpha == b.Alpha && a.Imax == b.Imax && a.Omega == b.Omega && a.Reelle == b.Reelle &&
            a.DoubleEtoile == b.DoubleEtoile && a.alimentation == b.alimentation &&
            std::equal(a.amplitudesLibres, a.amplitudesLibres + 3, b.amplitudesLibres) &&
-           std::equal(a.dephasagesLibres, a.dephasagesLibres + 3, b.dephasagesLibres);
+           std::equal(a.dephasagesLibres, a.dephasagesLibres + 3, b.dephasagesLibres) &&
+           a.typeBobinage == b.typeBobinage && a.encoches == b.encoches && a.couches == b.couches &&
+           a.pas == b.pas;
 }
 
 QString Nombre(double v, const std::string& separateur) {
@@ -82,10 +86,10 @@ QString NomSensTraduit(Sens sens) {
     QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "direct"),
     QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "inverse")};
 
-// The model's table (model/Harmoniques.h) in the window's language: the words of its header
-// and the direction of each row go through the catalogue; numbers and symbols stay.
-QString TableauTraduit(const std::string& tableau) {
-    constexpr int kColonneSens = 6;
+// The model's table (model/Harmoniques.h, model/Encoches.h) in the window's language: the words
+// of its header and the direction of each row (column `kColonneSens`) go through the catalogue;
+// numbers and symbols stay.
+QString TableauTraduit(const std::string& tableau, int kColonneSens) {
     QStringList lignes = QString::fromStdString(tableau).split(QLatin1Char('\n'));
     for (int i = 0; i < lignes.size(); ++i) {
         QStringList champs = lignes[i].split(QLatin1Char('\t'));
@@ -97,6 +101,15 @@ QString TableauTraduit(const std::string& tableau) {
     }
     return lignes.join(QLatin1Char('\n'));
 }
+
+// The orders 1 … n as the chart's categories.
+QStringList Numeros(int n) {
+    QStringList c;
+    for (int h = 1; h <= n; ++h) c.append(QString::number(h));
+    return c;
+}
+
+QString AvecMoins(QString texte) { return texte.replace(QLatin1Char('-'), QChar(0x2212)); }
 
 }  // namespace
 
@@ -160,15 +173,15 @@ void THarmoniquesDlg::CreerGraphique() {
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->setAnimationOptions(QChart::NoAnimation);
 
-    auto* rangs = new QBarCategoryAxis;
-    rangs->append(Categories());
-    rangs->setTitleText(tr("Rang h (électrique)"));
-    QFont petite = rangs->labelsFont();
+    Rangs = new QBarCategoryAxis;
+    Rangs->append(Numeros(kOrdresTableau));
+    Rangs->setTitleText(tr("Rang h (électrique)"));
+    QFont petite = Rangs->labelsFont();
     petite.setPixelSize(10);  // 25 orders side by side must not be elided
-    rangs->setLabelsFont(petite);
-    chart_->addAxis(rangs, Qt::AlignBottom);
-    Empilees->attachAxis(rangs);
-    Cote->attachAxis(rangs);
+    Rangs->setLabelsFont(petite);
+    chart_->addAxis(Rangs, Qt::AlignBottom);
+    Empilees->attachAxis(Rangs);
+    Cote->attachAxis(Rangs);
     // Labelled by hand, so that the numbers take the locale's separator as the table does.
     Amplitudes = new QCategoryAxis;
     Amplitudes->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -194,9 +207,7 @@ void THarmoniquesDlg::CreerGraphique() {
 void THarmoniquesDlg::CreerTableau() {
     Tableau = new QTableWidget(0, 8, this);
     Tableau->setObjectName(QStringLiteral("Tableau"));
-    Tableau->setHorizontalHeaderLabels(
-        {QStringLiteral("h"), QStringLiteral("k_p"), QStringLiteral("k_d"), QStringLiteral("k_e"),
-         QStringLiteral("k_w"), QStringLiteral("A(h)/A(1)"), tr("Sens"), tr("Vitesse")});
+    Colonnes(false);
     Tableau->verticalHeader()->hide();
     Tableau->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tableau->setSelectionMode(QAbstractItemView::NoSelection);
@@ -207,6 +218,28 @@ void THarmoniquesDlg::CreerTableau() {
            "(k_w) ; vitesse en fraction de celle du fondamental"));
 }
 
+void THarmoniquesDlg::Colonnes(bool encoches) {
+    if (encoches) {
+        Tableau->setColumnCount(5);
+        Tableau->setHorizontalHeaderLabels({QStringLiteral("ν"), QStringLiteral("k_w"),
+                                            QStringLiteral("A(ν)/A(p)"), tr("Sens"),
+                                            tr("Vitesse")});
+        return;
+    }
+    Tableau->setColumnCount(8);
+    Tableau->setHorizontalHeaderLabels(
+        {QStringLiteral("h"), QStringLiteral("k_p"), QStringLiteral("k_d"), QStringLiteral("k_e"),
+         QStringLiteral("k_w"), QStringLiteral("A(h)/A(1)"), tr("Sens"), tr("Vitesse")});
+}
+
+void THarmoniquesDlg::AjusterHauteur(int maximum) {
+    Tableau->resizeRowsToContents();
+    int hauteur = Tableau->horizontalHeader()->height() + 2 * Tableau->frameWidth();
+    for (int r = 0; r < std::min(Tableau->rowCount(), maximum); ++r)
+        hauteur += Tableau->rowHeight(r);
+    Tableau->setFixedHeight(hauteur);
+}
+
 void THarmoniquesDlg::Suivre(const State& s, const std::string& separateur, bool forcer) {
     if (!forcer && montre_ && MemeBobinage(*montre_, s) && separateur == separateur_) return;
     Afficher(s, separateur);
@@ -215,6 +248,17 @@ void THarmoniquesDlg::Suivre(const State& s, const std::string& separateur, bool
 void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     montre_ = s;
     separateur_ = separateur;
+    if (s.typeBobinage == TypeBobinage::Encoches) {
+        AfficherEncoches(s, separateur);
+        return;
+    }
+    lignesEncoches_.clear();
+    travail_ = 0;
+    if (Tableau->columnCount() != 8) {
+        Colonnes(false);
+        Rangs->setCategories(Numeros(kOrdresTableau));
+        Rangs->setTitleText(tr("Rang h (électrique)"));
+    }
     const Harmoniques analyse = HarmoniquesNumeriques(s);
 
     const bool equilibree = s.alimentation == Alimentation::Equilibree;
@@ -230,15 +274,7 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
             inverses_.append(analyse.InverseRelatif(h).value_or(0.0));
         }
     }
-    // The sets move to the series the supply calls for; a set belongs to one series at a time.
-    QAbstractBarSeries* voulue = equilibree ? static_cast<QAbstractBarSeries*>(Empilees) : Cote;
-    QAbstractBarSeries* autre = equilibree ? static_cast<QAbstractBarSeries*>(Cote) : Empilees;
-    if (autre->count() > 0) {
-        autre->take(Directs);
-        autre->take(Inverses);
-        voulue->append(Directs);
-        voulue->append(Inverses);
-    }
+    ChoisirSeries(equilibree);
     Amplitudes->setTitleText(equilibree ? QStringLiteral("A(h) / A(1)")
                                         : tr("A(h) / A(1) équilibré"));
     Echelonner();
@@ -261,17 +297,14 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
             equilibree ? partie(l.relatif)
                        : partie(l.direct) + QStringLiteral(" / ") + partie(l.inverse),
             NomSensTraduit(l.sens),
-            QString::fromStdString(TexteVitesse(l)).replace(QLatin1Char('-'), QChar(0x2212))};
+            AvecMoins(QString::fromStdString(TexteVitesse(l)))};
         for (int c = 0; c < 8; ++c) {
             auto* item = new QTableWidgetItem(cellules[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             Tableau->setItem(r, c, item);
         }
     }
-    Tableau->resizeRowsToContents();
-    int hauteur = Tableau->horizontalHeader()->height() + 2 * Tableau->frameWidth();
-    for (int r = 0; r < Tableau->rowCount(); ++r) hauteur += Tableau->rowHeight(r);
-    Tableau->setFixedHeight(hauteur);
+    AjusterHauteur(Tableau->rowCount());
 
     LabelBobinage->setText(QString::fromStdString(NomBobinage(s, separateur)));
     // Only the balanced phases cancel the multiples of 3; any other supply is named instead.
@@ -294,11 +327,98 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
              : tr("Taux de déséquilibre : sans objet (pas de champ direct)"));
 }
 
+void THarmoniquesDlg::ChoisirSeries(bool equilibree) {
+    // The sets move to the series the supply calls for; a set belongs to one series at a time.
+    QAbstractBarSeries* voulue = equilibree ? static_cast<QAbstractBarSeries*>(Empilees) : Cote;
+    QAbstractBarSeries* autre = equilibree ? static_cast<QAbstractBarSeries*>(Cote) : Empilees;
+    if (autre->count() > 0) {
+        autre->take(Directs);
+        autre->take(Inverses);
+        voulue->append(Directs);
+        voulue->append(Inverses);
+    }
+}
+
+void THarmoniquesDlg::AfficherEncoches(const State& s, const std::string& separateur) {
+    const SpectreMecanique spectre = SpectreEncoches(s);
+    lignesEncoches_ = LignesMecaniques(s, spectre);
+    lignes_.clear();
+    travail_ = s.p - 1;
+    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    directs_.clear();
+    inverses_.clear();
+    for (const LigneMecanique& l : lignesEncoches_) {
+        if (equilibree) {
+            const double r = l.relatif.value_or(0.0);
+            directs_.append(l.sens == Sens::Direct ? r : 0.0);
+            inverses_.append(l.sens == Sens::Inverse ? r : 0.0);
+        } else {
+            directs_.append(l.direct.value_or(0.0));
+            inverses_.append(l.inverse.value_or(0.0));
+        }
+    }
+    ChoisirSeries(equilibree);
+    Rangs->setCategories(Numeros(spectre.OrdreMax()));
+    Rangs->setTitleText(tr("Ordre ν (mécanique) ; onde de travail ν = p = %1").arg(s.p));
+    Amplitudes->setTitleText(equilibree ? QStringLiteral("A(ν) / A(p)")
+                                        : tr("A(ν) / A(p) équilibré"));
+    Echelonner();
+
+    Colonnes(true);
+    Tableau->horizontalHeaderItem(2)->setText(equilibree ? QStringLiteral("A(ν)/A(p)")
+                                                         : tr("Direct / inverse"));
+    const auto partie = [&](const std::optional<double>& v) {
+        return v ? Nombre(*v, separateur) : QStringLiteral("—");
+    };
+    Tableau->setRowCount(static_cast<int>(lignesEncoches_.size()));
+    for (int r = 0; r < Tableau->rowCount(); ++r) {
+        const LigneMecanique& l = lignesEncoches_[r];
+        // Order ν turns at p/ν of the working wave's speed, both ways for two parts.
+        const int g = std::gcd(s.p, l.nu);
+        const QString fraction = l.nu == g ? QString::number(s.p / g)
+                                           : QStringLiteral("%1/%2").arg(s.p / g).arg(l.nu / g);
+        const QString vitesse = l.sens == Sens::Absent    ? QStringLiteral("0")
+                                : l.sens == Sens::Direct  ? fraction
+                                : l.sens == Sens::Inverse ? QStringLiteral("−") + fraction
+                                                          : QStringLiteral("±") + fraction;
+        const bool travail = l.nu == s.p;
+        const QString cellules[] = {
+            travail ? QStringLiteral("%1 = p").arg(l.nu) : QString::number(l.nu),
+            Nombre(l.kw, separateur),
+            equilibree ? partie(l.relatif)
+                       : partie(l.direct) + QStringLiteral(" / ") + partie(l.inverse),
+            NomSensTraduit(l.sens), vitesse};
+        for (int c = 0; c < 5; ++c) {
+            auto* item = new QTableWidgetItem(cellules[c]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (travail) item->setBackground(VersQColor(kCouleurDirect).lighter(170));
+            Tableau->setItem(r, c, item);
+        }
+    }
+    AjusterHauteur(10);
+    // The working wave's row in sight.
+    Tableau->scrollToItem(Tableau->item(travail_, 0), QAbstractItemView::PositionAtCenter);
+
+    LabelBobinage->setText(QString::fromStdString(NomBobinage(s, separateur)));
+    chart_->setTitle(equilibree
+                         ? tr("Harmoniques de la f.m.m. résultante en ordres mécaniques, "
+                              "sous-harmoniques avant ν = p")
+                         : tr("Harmoniques de la f.m.m. résultante, alimentation « %1 »")
+                               .arg(QString::fromStdString(NomAlimentation(s.alimentation))));
+    LabelDistorsion->setVisible(false);
+    const double direct = spectre.direct[s.p];
+    LabelDesequilibre->setText(
+        direct > kSeuilAbsent * spectre.equilibre && spectre.equilibre > 0
+            ? tr("Taux de déséquilibre (inverse / direct du fondamental) : %1 %")
+                  .arg(Nombre(spectre.inverse[s.p] / direct * 100, separateur).chopped(2))
+            : tr("Taux de déséquilibre : sans objet (pas de champ direct)"));
+}
+
 void THarmoniquesDlg::Echelonner() {
     // The largest harmonic above the fundamental, for the enlarged scale.
     double plusGrand = 0.0;
-    for (int i = 1; i < directs_.size(); ++i)
-        plusGrand = std::max({plusGrand, directs_[i], inverses_[i]});
+    for (int i = 0; i < directs_.size(); ++i)
+        if (i != travail_) plusGrand = std::max({plusGrand, directs_[i], inverses_[i]});
     const bool agrandir = CBAgrandir->isChecked() && plusGrand > kSeuilAbsent;
     // Five steps of 1, 2 or 5 times a power of ten, the last at or above the largest bar.
     double pas = 0.2;
@@ -337,8 +457,8 @@ void THarmoniquesDlg::PlacerValeurFondamental() {
     // Beside the top of the first order's bar, where the plot cuts it: the bar is narrower
     // than the number.
     const QRectF zone = chart_->plotArea();
-    const double largeur = zone.width() / kOrdresTableau;
-    ValeurFondamental->setPos(zone.left() + largeur * 0.85, zone.top() + 2);
+    const double largeur = zone.width() / Rangs->count();
+    ValeurFondamental->setPos(zone.left() + largeur * travail_ + largeur * 0.85, zone.top() + 2);
 }
 
 QString THarmoniquesDlg::ValeurCoupee() const {
@@ -356,14 +476,12 @@ QList<qreal> THarmoniquesDlg::Barres(Sens sens) const {
     return valeurs;
 }
 
-QStringList THarmoniquesDlg::Categories() const {
-    QStringList c;
-    for (int h = 1; h <= kOrdresTableau; ++h) c.append(QString::number(h));
-    return c;
-}
+QStringList THarmoniquesDlg::Categories() const { return Rangs->categories(); }
 
 QString THarmoniquesDlg::TexteLignes() const {
-    return TableauTraduit(TexteTableau(lignes_, separateur_));
+    if (!lignesEncoches_.empty())
+        return TableauTraduit(TexteTableauMecanique(lignesEncoches_, montre_->p), 3);
+    return TableauTraduit(TexteTableau(lignes_, separateur_), 6);
 }
 
 void THarmoniquesDlg::Copier(QClipboard& clipboard) const {

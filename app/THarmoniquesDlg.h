@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "app/FenetreOutil.h"
+#include "model/Encoches.h"
 #include "model/Harmoniques.h"
 #include "model/State.h"
 
 class QBarSeries;
 class QBarSet;
 class QStackedBarSeries;
+class QBarCategoryAxis;
 class QCategoryAxis;
 class QChart;
 class QChartView;
@@ -25,8 +27,10 @@ class QTableWidget;
 namespace kest {
 
 // The "Spectre" window: the harmonics of the resultant MMF as a bar chart, the winding factors
-// that explain them as a table, and the distortion. A tool window, created hidden on the first
-// opening and kept until the end. It reads the state it is handed and never writes it.
+// that explain them as a table, and the distortion. A slot winding's are its mechanical orders
+// ν = 1 … max(25, 5p), the working wave ν = p marked, each with its winding factor. A tool window,
+// created hidden on the first opening and kept until the end. It reads the state it is handed and
+// never writes it.
 class THarmoniquesDlg : public FenetreOutil {
     Q_OBJECT
 
@@ -54,6 +58,8 @@ public:
     // "Taux de déséquilibre …": the fundamental's backward part over its forward part.
     QString TexteDesequilibre() const;
     const std::vector<LigneHarmonique>& Lignes() const { return lignes_; }
+    // A slot winding's rows (empty for the classic winding).
+    const std::vector<LigneMecanique>& LignesEncoches() const { return lignesEncoches_; }
     QString TexteLignes() const;
 
 protected:
@@ -64,6 +70,12 @@ private:
     void CreerGraphique();
     void CreerTableau();
     void Afficher(const State& s, const std::string& separateur);
+    void AfficherEncoches(const State& s, const std::string& separateur);
+    void ChoisirSeries(bool equilibree);
+    // The table's columns: the classic winding's eight, or a slot winding's five.
+    void Colonnes(bool encoches);
+    // The table as tall as its rows, at most `maximum` of them before it scrolls.
+    void AjusterHauteur(int maximum);
     // The value axis (0–1, or up to the largest harmonic with "Agrandir les harmoniques") and
     // the bars it holds.
     void Echelonner();
@@ -77,6 +89,7 @@ private:
     QBarSeries* Cote = nullptr;
     QBarSet* Directs = nullptr;
     QBarSet* Inverses = nullptr;
+    QBarCategoryAxis* Rangs = nullptr;
     QCategoryAxis* Amplitudes = nullptr;
     QGraphicsSimpleTextItem* ValeurFondamental = nullptr;
     QCheckBox* CBAgrandir = nullptr;
@@ -86,6 +99,8 @@ private:
     QLabel* LabelDesequilibre = nullptr;
     std::optional<State> montre_;  // the winding on display
     std::vector<LigneHarmonique> lignes_;
+    std::vector<LigneMecanique> lignesEncoches_;
+    int travail_ = 0;                  // the working wave's bar: the fundamental's, or order p's
     QList<qreal> directs_, inverses_;  // the bars' values before any cut
     std::string separateur_ = ".";
 };

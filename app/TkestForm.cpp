@@ -149,6 +149,7 @@ void TkestForm::CreerMenus() {
         tr("Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée "
            "ou libres ; champs direct et inverse"),
         &TkestForm::Alimentation1Click);
+    Bobinage1 = outil("Bobinage1", tr("&Bobinage"), AideBobinage(), &TkestForm::Bobinage1Click);
 
     Options1->addSeparator();
     Agrandir1 = NouvelleAction(Options1, "Agrandir1", tr("A&grandir"),
@@ -325,9 +326,7 @@ void TkestForm::LireSeparateur(const QLocale& locale) {
 
 void TkestForm::Redessiner() {
     zone_->update();
-    // Every change of the state ends here; the spectrum recomputes only when the winding
-    // itself changed, so a clock tick costs it a comparison.
-    if (HarmoniquesDlg && HarmoniquesDlg->isVisible()) HarmoniquesDlg->Suivre(etat_, separateur_);
+    SuivreOutils();  // every change of the state ends here
 }
 
 void TkestForm::AppliquerOptions(const Saisie& saisie) {

@@ -29,6 +29,8 @@ class ZoneImage;
 class TOptionsDlg;
 class THarmoniquesDlg;
 class TAlimentationDlg;
+class TBobinageDlg;
+struct SaisieEncoches;
 
 // The main window: menu, tool row, status bar and, below the menu, the drawing area where
 // the scene is painted at fixed client pixels. It owns the simulation state and the clock.
@@ -61,6 +63,14 @@ public:
     void AppliquerAlimentation(Alimentation alimentation);
     void AppliquerAlimentationLibre(const SaisieAlimentation& saisie);
     void Alimentation1Click();
+
+    // The "Bobinage" window, created hidden on the first call and living as long as the window.
+    // What it reports goes through the slot winding's rules (model/Encoches.h): a kind at once,
+    // the slots, layers and span with Enter; a refusal is shown and changes nothing.
+    TBobinageDlg& CreerBobinageDlg();
+    void AppliquerGenreBobinage(TypeBobinage type);
+    void AppliquerSaisieEncoches(const SaisieEncoches& saisie);
+    void Bobinage1Click();
 
     // The decimal separator of numbers in the dialog, as UTF-8; "." when the locale has none.
     const std::string& Separateur() const { return separateur_; }
@@ -120,6 +130,9 @@ private:
     // Asks for a repaint of the picture: the whole drawing area, background erased first.
     // Every change of the state ends here, and so does a change of the views.
     void Redessiner();
+    // The tool windows shown follow the state: each computes again only what changed.
+    void SuivreOutils();
+    static QString AideBobinage();
 
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Fichier1 = nullptr;
@@ -131,6 +144,7 @@ private:
     QAction* Dimensions1 = nullptr;
     QAction* Harmoniques1 = nullptr;
     QAction* Alimentation1 = nullptr;
+    QAction* Bobinage1 = nullptr;
     QMenu* Aide1 = nullptr;
     QAction* Aproposde1 = nullptr;
     QTimer* Timer1 = nullptr;
@@ -154,6 +168,7 @@ private:
     TOptionsDlg* OptionsDlg = nullptr;            // a child of this window
     THarmoniquesDlg* HarmoniquesDlg = nullptr;    // a child of this window
     TAlimentationDlg* AlimentationDlg = nullptr;  // a child of this window
+    TBobinageDlg* BobinageDlg = nullptr;          // a child of this window
     bool horlogeMarche_ = false;
     std::string separateur_ = ".";
 };

@@ -19,6 +19,7 @@
 #include "render/Ecran.h"
 #include "render/Enregistrement.h"
 #include "render/Langue.h"
+#include "render/Tableaux.h"
 #include "scene/Etoile.h"
 #include "scene/Plan.h"
 

@@ -489,37 +489,4 @@ std::string NomBobinageEncoches(const State& s) {
                     std::to_string(s.pas)});
 }
 
-std::string TexteTableauMecanique(const std::vector<LigneMecanique>& lignes, int p) {
-    std::string texte = "nu\tk_w\tA(nu)/A(p)\tsens\tvitesse\tdirect\tinverse\n";
-    for (const LigneMecanique& l : lignes) {
-        texte += std::to_string(l.nu) + '\t' + TexteFacteur(l.kw) + '\t' +
-                 (l.relatif ? TexteFacteur(*l.relatif) : std::string()) + '\t' + NomSens(l.sens) +
-                 '\t' +
-                 (std::isnan(l.vitesse) ? "±" + TexteFacteur(double(p) / l.nu)
-                                        : TexteFacteur(l.vitesse));
-        for (const std::optional<double>& v : {l.direct, l.inverse})
-            texte += '\t' + (v ? TexteFacteur(*v) : std::string());
-        texte += '\n';
-    }
-    return texte;
-}
-
-std::string JsonTableauMecanique(const State& s, const std::vector<LigneMecanique>& lignes) {
-    std::string json = "{\"bobinage\": " + JsonTexte(NomBobinageEncoches(s)) +
-                       ", \"ordres_mecaniques\": true, \"ordre_travail\": " + std::to_string(s.p) +
-                       ", \"ordres\": [";
-    bool premiere = true;
-    for (const LigneMecanique& l : lignes) {
-        json += premiere ? "\n  " : ",\n  ";
-        premiere = false;
-        json += "{\"nu\": " + std::to_string(l.nu) + ", \"kw\": " + JsonNombre(l.kw) +
-                ", \"relatif\": " + (l.relatif ? JsonNombre(*l.relatif) : "null") +
-                ", \"sens\": " + JsonTexte(NomSens(l.sens)) +
-                ", \"vitesse\": " + JsonNombre(l.vitesse) +
-                ", \"direct\": " + (l.direct ? JsonNombre(*l.direct) : "null") +
-                ", \"inverse\": " + (l.inverse ? JsonNombre(*l.inverse) : "null") + "}";
-    }
-    return json + "\n], \"alimentation\": " + JsonTexte(NomAlimentation(s.alimentation)) + "}\n";
-}
-
 }  // namespace kest

@@ -201,12 +201,5 @@ std::vector<LigneMecanique> LignesMecaniques(const State& s, const SpectreMecani
 
 // "12 encoches, p = 5, 2 couches, pas de 1 encoche(s)".
 std::string NomBobinageEncoches(const State& s);
-// Tab-separated: a header (ν k_w A(ν)/A(p) sens vitesse direct inverse), then one line per row;
-// an order of two parts turns at ±p/ν.
-std::string TexteTableauMecanique(const std::vector<LigneMecanique>& lignes, int p);
-// {"bobinage": ..., "ordres_mecaniques": true, "ordre_travail": p, "ordres": [{"nu": 1,
-// "kw": ..., "relatif": x|null, "sens": ..., "vitesse": ..., "direct": ..., "inverse": ...}],
-// "alimentation": ...}
-std::string JsonTableauMecanique(const State& s, const std::vector<LigneMecanique>& lignes);
 
 }  // namespace kest

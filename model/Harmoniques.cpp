@@ -6,6 +6,8 @@
 #include <complex>
 #include <cstdio>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "model/Alimentation.h"
 #include "model/Encoches.h"
@@ -26,26 +28,19 @@ bool AFondamental(const Harmoniques& sp, double imax) {
     return sp.amplitude[1] > 1e-9 * std::abs(imax) && sp.amplitude[1] > 0.0;
 }
 
-std::string Json(double v) {
-    if (!std::isfinite(v)) return "null";
-    char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.10g", v);
-    return tampon;
-}
-
-std::string Json(const std::optional<double>& v) { return v ? Json(*v) : "null"; }
-
 using Spectre = std::array<Complexe, kOrdreMax + 1>;
 
 // Samples of the ideal distribution per pole-pair span: its resultant is a pure sine of the
-// fundamental, which any count above 2·kOrdreMax + 1 transforms exactly.
+// fundamental, which any count above 2·h + 1 transforms exactly up to order h: 128 for the
+// spectrum, 8 for the fundamental alone.
 constexpr int kEchantillonsParfaite = 128;
+constexpr int kEchantillonsFondamental = 8;
 
 // The ideal distribution's transform at one instant, currents stored: c_h = (2/N)·Σ
 // F(x_n)·e^{−i·h·x_n}, x_n the electrical angle of sample n at the middle of its step. |c_h| is the
 // crest of order h.
-void TransformeeParfaite(const State& s, Spectre& c) {
-    constexpr int n = kEchantillonsParfaite;
+void TransformeeParfaite(const State& s, Spectre& c, int ordres = kOrdreMax) {
+    const int n = ordres > 1 ? kEchantillonsParfaite : kEchantillonsFondamental;
     c.fill(Complexe());
     for (int i = 0; i < n; ++i) {
         const double x = kPi * (2 * i + 1) / n;
@@ -54,7 +49,7 @@ void TransformeeParfaite(const State& s, Spectre& c) {
             (ForcePhase(s, 0, theta) + ForcePhase(s, 1, theta)) + ForcePhase(s, 2, theta);
         const Complexe z = std::polar(1.0, -x);  // e^{−i·h·x} by powers
         Complexe w = z;
-        for (int h = 1; h <= kOrdreMax; ++h, w *= z) c[h] += f * w;
+        for (int h = 1; h <= ordres; ++h, w *= z) c[h] += f * w;
     }
     for (auto& v : c) v *= 2.0 / n;
 }
@@ -72,7 +67,7 @@ struct Formes {
 // sides, so c_h = (1/π)·∫ F·e^{−i·h·x} dx over one pole-pair span is a sum over its steps,
 // (1/(i·π·h))·Σ_j ΔF_j·e^{−i·h·x_j} with ΔF_j the step at edge x_j. The value on each interval
 // is the model's own ForcePhase at its middle.
-Formes FormesEtagees(const State& s) {
+Formes FormesEtagees(const State& s, int ordres = kOrdreMax) {
     Formes formes{};
     State unite = s;
     const double pas = kDeuxPi / s.p;
@@ -105,53 +100,36 @@ Formes FormesEtagees(const State& s) {
             if (d1 == 0.0 && d2 == 0.0) continue;
             const Complexe z = std::polar(1.0, -(s.p * bords[j]));  // e^{−i·x_j}
             Complexe w = z;
-            for (int h = 1; h <= kOrdreMax; ++h) {
+            for (int h = 1; h <= ordres; ++h) {
                 c1[h] += (d1 / h) * w;
                 c2[h] += (d2 / h) * w;
                 w *= z;
             }
         }
-        for (int h = 1; h <= kOrdreMax; ++h) c1[h] *= facteur, c2[h] *= facteur;
+        for (int h = 1; h <= ordres; ++h) c1[h] *= facteur, c2[h] *= facteur;
     }
     return formes;
 }
 
 // The resultant's transform at the instant of s, for its supply.
-Spectre Transformee(const State& s, const std::optional<Formes>& formes) {
+Spectre Transformee(const State& s, const std::optional<Formes>& formes, int ordres = kOrdreMax) {
     // A copy: the scene's working currents and MMFs stay as the last paint left them.
     State copie = s;
     for (int k = 0; k < 3; ++k) copie.I[k] = CourantPhase(copie, k).valeur;
     Spectre c{};
     if (!formes) {
-        TransformeeParfaite(copie, c);
+        TransformeeParfaite(copie, c, ordres);
         return c;
     }
     for (int k = 0; k < 3; ++k) {
         const double s2 = s.DoubleEtoile ? SecondeEtoile(copie, k) : 0.0;
-        for (int h = 1; h <= kOrdreMax; ++h)
+        for (int h = 1; h <= ordres; ++h)
             c[h] += copie.I[k] * formes->premiere[k][h] + s2 * formes->seconde[k][h];
     }
     return c;
 }
 
 }  // namespace
-
-std::string JsonTexte(std::string_view texte) {
-    std::string r = "\"";
-    for (const char c : texte) {
-        if (static_cast<unsigned char>(c) < 0x20) {  // a control character, as \u00XX
-            char echappe[8];
-            std::snprintf(echappe, sizeof echappe, "\\u%04x", static_cast<unsigned char>(c));
-            r += echappe;
-            continue;
-        }
-        if (c == '"' || c == '\\') r += '\\';
-        r += c;
-    }
-    return r + '"';
-}
-
-std::string JsonNombre(double v) { return Json(v); }
 
 std::complex<double> CoefficientResultant(const State& s, int h) {
     if (h < 1 || h > kOrdreMax || s.p < 1) return {};
@@ -308,36 +286,75 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
 
 bool ChampFondamental::Pulsant() const { return std::abs(direct - inverse) <= kEcartPulsant; }
 
+namespace {
+
+// The fundamental's parts do not change with time: a picture a tick later asks for the same
+// ones. Everything of the state but t, I and F enters them; the size check makes a new member
+// of State come here to be counted.
+bool MemesParties(const State& a, const State& b) {
+    static_assert(sizeof(State) == 208, "a new member of State: does it move the fundamental?");
+    const auto cle = [](const State& x) {
+        return std::tie(x.p, x.m, x.NbEncoches, x.Y, x.Imax, x.Omega, x.Alpha, x.Reelle,
+                        x.DoubleEtoile, x.alimentation, x.amplitudesLibres[0],
+                        x.amplitudesLibres[1], x.amplitudesLibres[2], x.dephasagesLibres[0],
+                        x.dephasagesLibres[1], x.dephasagesLibres[2], x.typeBobinage, x.encoches,
+                        x.couches, x.pas);
+    };
+    return cle(a) == cle(b);
+}
+
+ChampFondamental CalculeChamp(const State& s);
+
+}  // namespace
+
 ChampFondamental ChampDuFondamental(const State& s) {
+    thread_local std::optional<std::pair<State, ChampFondamental>> dernier;
+    if (!dernier || !MemesParties(dernier->first, s)) dernier.emplace(s, CalculeChamp(s));
+    return dernier->second;
+}
+
+namespace {
+
+ChampFondamental CalculeChamp(const State& s) {
     ChampFondamental c;
     if (s.p < 1 || !std::isfinite(s.Omega) || s.Omega == 0.0) return c;
-    // The order-1 coefficient at t = 0 and a quarter period later splits into the two parts
-    // (as in HarmoniquesNumeriques); a part of coefficient a has its crest at −arg a.
+    // The working wave's coefficient (mechanical order p: the classic winding's electrical order
+    // 1) at t = 0 and a quarter period later splits into the two parts (as in
+    // HarmoniquesNumeriques); a part of coefficient a has its crest at −arg a, electrical.
     std::optional<Formes> formes;
-    if (Etagee(s)) formes = FormesEtagees(s);
+    const bool encoches = s.typeBobinage == TypeBobinage::Encoches;
+    if (!encoches && Etagee(s)) formes = FormesEtagees(s, 1);
+    const auto coefficient = [&](const State& x) {
+        return encoches ? CoefficientMecanique(x, x.p) : Transformee(x, formes, 1)[1];
+    };
     State e = s;
     e.alimentation = Alimentation::Equilibree;
     e.t = 0.0;
-    const double unite = std::abs(Transformee(e, formes)[1]);
+    const double unite = std::abs(coefficient(e));
     if (!(unite > 1e-9 * std::abs(s.Imax))) return c;
     State debut = s, quart = s;
     debut.t = 0.0;
     quart.t = kPiSur2 / s.Omega;
-    const Complexe c1 = Transformee(debut, formes)[1];
-    const Complexe c2 = Transformee(quart, formes)[1];
+    const Complexe c1 = coefficient(debut);
+    const Complexe c2 = coefficient(quart);
     const Complexe i(0.0, 1.0);
     const Complexe avant = (c1 + i * c2) * 0.5, arriere = (c1 - i * c2) * 0.5;
     c.direct = std::abs(avant) / unite;
     c.inverse = std::abs(arriere) / unite;
     c.phaseDirect = -std::arg(avant);
     c.phaseInverse = -std::arg(arriere);
+    c.vecteurDirect = std::polar(c.direct, c.phaseDirect);
+    c.vecteurInverse = std::polar(c.inverse, c.phaseInverse);
     c.existe = true;
     return c;
 }
 
+}  // namespace
+
 Crete CreteResultante(const ChampFondamental& c, double wt) {
     const double direct = c.phaseDirect + wt, inverse = c.phaseInverse - wt;
-    const Complexe v = std::polar(c.direct, direct) + std::polar(c.inverse, inverse);
+    const Complexe u(std::cos(wt), std::sin(wt));
+    const Complexe v = c.vecteurDirect * u + c.vecteurInverse * std::conj(u);
     const double amplitude = std::abs(v);
     // A standing wave lies on the axis halfway between its two parts' crests, on one side while
     // its amplitude is positive, on the other (the next crest) while it is negative.
@@ -433,12 +450,6 @@ std::string NotePulsation() {
                    "inverse, fixes, le sont");
 }
 
-std::string TexteDistorsion(const Harmoniques& analyse, std::string_view separateur) {
-    return "distorsion (" + PorteeDistorsion() + ")\t" +
-           (analyse.distorsion ? TexteFacteur(*analyse.distorsion, separateur) : std::string()) +
-           '\n' + (analyse.pulse ? "# " + NotePulsation() + '\n' : std::string());
-}
-
 std::string NomSens(Sens sens) {
     switch (sens) {
         case Sens::Direct:
@@ -461,43 +472,6 @@ std::string TexteVitesse(const LigneHarmonique& ligne) {
     if (ligne.sens == Sens::Inverse) return "-" + fraction;
     if (ligne.sens == Sens::Direct) return fraction;
     return "±" + fraction;
-}
-
-std::string TexteTableau(std::span<const LigneHarmonique> lignes, std::string_view separateur) {
-    std::string texte = "h\tk_p\tk_d\tk_e\tk_w\tA(h)/A(1)\tsens\tvitesse\tdirect\tinverse\n";
-    for (const LigneHarmonique& l : lignes) {
-        texte += std::to_string(l.h);
-        for (const double v : {l.facteurs.kp, l.facteurs.kd, l.facteurs.ke, l.facteurs.kw})
-            texte += '\t' + TexteFacteur(v, separateur);
-        texte += '\t' + (l.relatif ? TexteFacteur(*l.relatif, separateur) : std::string());
-        texte += '\t' + NomSens(l.sens) + '\t' +
-                 (std::isnan(l.vitesse) ? "±" + TexteFacteur(1.0 / l.h, separateur)
-                                        : TexteFacteur(l.vitesse, separateur));
-        for (const std::optional<double>& v : {l.direct, l.inverse})
-            texte += '\t' + (v ? TexteFacteur(*v, separateur) : std::string());
-        texte += '\n';
-    }
-    return texte;
-}
-
-std::string JsonTableau(const State& s, const Harmoniques& analyse,
-                        std::span<const LigneHarmonique> lignes) {
-    std::string json = "{\"bobinage\": " + JsonTexte(NomBobinage(s, ".")) +
-                       (analyse.pulse ? ", \"note\": " + JsonTexte(NotePulsation()) : "") +
-                       ", \"distorsion\": " + Json(analyse.distorsion) +
-                       ", \"distorsion_rangs\": [" + std::to_string(kPremierOrdreDistorsion) +
-                       ", " + std::to_string(kOrdreMax) + "], \"ordres\": [";
-    bool premiere = true;
-    for (const LigneHarmonique& l : lignes) {
-        json += premiere ? "\n  " : ",\n  ";
-        premiere = false;
-        json += "{\"h\": " + std::to_string(l.h) + ", \"kp\": " + Json(l.facteurs.kp) +
-                ", \"kd\": " + Json(l.facteurs.kd) + ", \"ke\": " + Json(l.facteurs.ke) +
-                ", \"kw\": " + Json(l.facteurs.kw) + ", \"relatif\": " + Json(l.relatif) +
-                ", \"sens\": " + JsonTexte(NomSens(l.sens)) + ", \"vitesse\": " + Json(l.vitesse) +
-                ", \"direct\": " + Json(l.direct) + ", \"inverse\": " + Json(l.inverse) + "}";
-    }
-    return json + "\n], \"alimentation\": " + JsonTexte(NomAlimentation(s.alimentation)) + "}\n";
 }
 
 }  // namespace kest

@@ -131,7 +131,10 @@ struct ChampFondamental {
     double phaseDirect = 0.0;   // the forward crest stands at the electrical angle phaseDirect + wt
     double phaseInverse = 0.0;  // the backward crest at phaseInverse − wt
     bool existe = false;        // false when the winding has no fundamental (no arrows then)
-    bool Pulsant() const;       // equal parts (within kEcartPulsant): a standing wave
+    // The two parts' space vectors at wt = 0, direct·e^{i·phaseDirect} and
+    // inverse·e^{i·phaseInverse}: at wt they have turned by e^{±i·wt}.
+    std::complex<double> vecteurDirect, vecteurInverse;
+    bool Pulsant() const;  // equal parts (within kEcartPulsant): a standing wave
 };
 ChampFondamental ChampDuFondamental(const State& s);
 
@@ -170,27 +173,9 @@ std::string PorteeDistorsion();
 // Why an unbalanced supply's export gives no A(h)/A(1) and no distortion (the text's last line
 // after a "# ", the JSON's "note").
 std::string NotePulsation();
-// The distortion as the exported text's last line: "distorsion (rangs 2 à 49)\t0.0320\n", the
-// ratio left empty when there is no fundamental or under an unbalanced supply (then followed by
-// the note).
-std::string TexteDistorsion(const Harmoniques& analyse, std::string_view separateur = ".");
-// A number as JSON writes it (ten significant digits, null when not finite), and a text
-// between quotes with its quotes, backslashes and control characters escaped.
-std::string JsonNombre(double v);
-std::string JsonTexte(std::string_view texte);
 // "direct", "inverse", "pulsant", "elliptique", "absent".
 std::string NomSens(Sens sens);
 // "1/5", "-1/5" (backward), "±1/5" (two parts), "0" (absent).
 std::string TexteVitesse(const LigneHarmonique& ligne);
-
-// Tab-separated, a header line (h k_p k_d k_e k_w A(h)/A(1) sens vitesse direct inverse) then
-// one line per row, each line ending in '\n'; numbers with
-// four decimals and `separateur` as the decimal mark; an undefined ratio is left empty.
-std::string TexteTableau(std::span<const LigneHarmonique> lignes,
-                         std::string_view separateur = ".");
-// {"bobinage": ..., "distorsion": x|null, "distorsion_rangs": [2, 49], "ordres":
-// [{"h":1,"kp":..,"kd":..,"ke":..,"kw":.., "relatif":x|null,"sens":"direct","vitesse":1.0}, ...]}
-std::string JsonTableau(const State& s, const Harmoniques& analyse,
-                        std::span<const LigneHarmonique> lignes);
 
 }  // namespace kest

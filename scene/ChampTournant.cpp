@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <vector>
 
 #include "model/Harmoniques.h"
@@ -141,19 +142,23 @@ struct Boite {
 };
 
 // Does the segment from the stator's centre to (x, y) come within a pixel and a half of the
-// box (the box and the shaft are both truncated when drawn)? Sampled every half pixel: the
-// shafts are at most a few hundred pixels long.
+// box (the box and the shaft are both truncated when drawn)? The segment is clipped to the
+// widened box (Liang–Barsky): it meets it when some part of it survives.
 bool Traverse(const Boite& b, double x, double y) {
     constexpr double marge = 1.5;
-    const double longueur = std::hypot(x - kStator.cx, y - kStator.cy);
-    const int pas = static_cast<int>(std::min(longueur, 4000.0) * 2) + 1;
-    for (int i = 0; i <= pas; ++i) {
-        const double px = kStator.cx + (x - kStator.cx) * i / pas;
-        const double py = kStator.cy + (y - kStator.cy) * i / pas;
-        if (px >= b.x1 - marge && px <= b.x2 + marge && py >= b.y1 - marge && py <= b.y2 + marge)
-            return true;
-    }
-    return false;
+    const double dx = x - kStator.cx, dy = y - kStator.cy;
+    double entree = 0.0, sortie = 1.0;
+    const auto borne = [&](double pente, double ecart) {  // keeps pente·u <= ecart
+        if (pente == 0.0) return ecart >= 0.0;
+        const double u = ecart / pente;
+        if (pente < 0.0)
+            entree = std::max(entree, u);
+        else
+            sortie = std::min(sortie, u);
+        return entree <= sortie;
+    };
+    return borne(-dx, kStator.cx - (b.x1 - marge)) && borne(dx, (b.x2 + marge) - kStator.cx) &&
+           borne(-dy, kStator.cy - (b.y1 - marge)) && borne(dy, (b.y2 + marge) - kStator.cy);
 }
 
 // The frame's captions above the stator circle ("Fresnel", "Vecteur spatial"), in the window's
@@ -213,7 +218,15 @@ void DessineChampsContraires(DrawingSurface& d, const State& etat, const ChampFo
     // one period.
     const int points = kPointsLieu * (champ.Pulsant() ? 1 : p);
     const auto pointLieu = [&](int i) {
-        const Crete c = CreteResultante(champ, (kDeuxPi * (i + 0.5)) / kPointsLieu);
+        const double wt = (kDeuxPi * (i + 0.5)) / kPointsLieu;
+        if (p == 1) {  // one crest: the space vector itself, without its angle
+            const std::complex<double> u(std::cos(wt), std::sin(wt));
+            const std::complex<double> v =
+                champ.vecteurDirect * u + champ.vecteurInverse * std::conj(u);
+            return Point{Pixel(kStator.rayon * v.real() + kStator.cx),
+                         Pixel(kStator.cy - kStator.rayon * v.imag())};
+        }
+        const Crete c = CreteResultante(champ, wt);
         const Fleche f = FlecheEnCrete(c.amplitude, c.angle, p);
         return Point{Pixel(f.x), Pixel(f.y)};
     };

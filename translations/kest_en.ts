@@ -804,6 +804,85 @@ Examples:
     </message>
 </context>
 <context>
+    <name>kest::TBobinageDlg</name>
+    <message>
+        <source>Bobinage</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>p, m, Y et la distribution de la boîte « Dimensions »</source>
+        <translation>p, m, Y and the distribution of the &quot;Dimensions&quot; box</translation>
+    </message>
+    <message>
+        <source>Q encoches, une ou deux couches, disposées par l&apos;étoile des encoches</source>
+        <translation>Q slots, one or two layers, laid out by the star of slots</translation>
+    </message>
+    <message>
+        <source>Par encoches (Entrée applique)</source>
+        <translation>In slots (Enter applies)</translation>
+    </message>
+    <message>
+        <source>Encoches</source>
+        <translation>Slots</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;encoches Q, multiple de 3</source>
+        <translation>Number of slots Q, a multiple of 3</translation>
+    </message>
+    <message>
+        <source>Couches</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>1 ou 2 couches</source>
+        <translation>1 or 2 layers</translation>
+    </message>
+    <message>
+        <source>Pas</source>
+        <translation>Span</translation>
+    </message>
+    <message>
+        <source>Ouverture des bobines en encoches, de 1 (bobines sur dent) à Q/2</source>
+        <translation>Coil span in slots, from 1 (coils around a tooth) to Q/2</translation>
+    </message>
+    <message>
+        <source>Encoches par pôle et par phase, en fraction</source>
+        <translation>Slots per pole and phase, as a fraction</translation>
+    </message>
+    <message>
+        <source>Nombre de fois que le bobinage se répète sur un tour ; au-dessous de p, la force magnétomotrice a des sous-harmoniques</source>
+        <translation>How many times the winding repeats around a turn; below p, the MMF has sub-harmonics</translation>
+    </message>
+    <message>
+        <source>Phase et sens du faisceau de chaque encoche, par couche : A+ aller, A− retour</source>
+        <translation>Phase and direction of each slot&apos;s coil side, per layer: A+ go, A− return</translation>
+    </message>
+    <message>
+        <source>Étoile des encoches : la f.é.m. de chaque encoche, numérotée, dans le secteur de sa phase ; Ctrl+C copie l&apos;étoile</source>
+        <translation>Star of slots: the EMF of each slot, numbered, in its phase&apos;s sector; Ctrl+C copies the star</translation>
+    </message>
+    <message>
+        <source>q = Q/(6p) = %1</source>
+        <translation>q = Q/(6p) = %1</translation>
+    </message>
+    <message>
+        <source>Périodicité pgcd(Q, p) = %1</source>
+        <translation>Periodicity gcd(Q, p) = %1</translation>
+    </message>
+    <message>
+        <source>Couche unique</source>
+        <translation>Single layer</translation>
+    </message>
+    <message>
+        <source>Couche haute</source>
+        <translation>Top layer</translation>
+    </message>
+    <message>
+        <source>Couche basse</source>
+        <translation>Bottom layer</translation>
+    </message>
+</context>
+<context>
     <name>kest::THarmoniquesDlg</name>
     <message>
         <source>direct</source>
@@ -916,6 +995,18 @@ Examples:
     <message>
         <source>A(h) / A(1) équilibré</source>
         <translation>A(h) / balanced A(1)</translation>
+    </message>
+    <message>
+        <source>Ordre ν (mécanique) ; onde de travail ν = p = %1</source>
+        <translation>Order ν (mechanical); working wave ν = p = %1</translation>
+    </message>
+    <message>
+        <source>A(ν) / A(p) équilibré</source>
+        <translation>A(ν) / A(p) balanced</translation>
+    </message>
+    <message>
+        <source>Harmoniques de la f.m.m. résultante en ordres mécaniques, sous-harmoniques avant ν = p</source>
+        <translation>Harmonics of the resultant MMF in mechanical orders, sub-harmonics before ν = p</translation>
     </message>
 </context>
 <context>
@@ -1134,6 +1225,14 @@ Examples:
     <message>
         <source>Affiche l&apos;image sur tout l&apos;écran (Échap pour revenir)</source>
         <translation>Shows the picture on the whole screen (Esc to come back)</translation>
+    </message>
+    <message>
+        <source>&amp;Bobinage</source>
+        <translation>&amp;Winding</translation>
+    </message>
+    <message>
+        <source>Bobinage classique ou par encoches : encoches, couches et pas des bobines, disposés par l&apos;étoile des encoches</source>
+        <translation>Classic winding or a winding in slots: slots, layers and coil span, laid out by the star of slots</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,7 @@
 #include "model/Encoches.h"
 #include "model/Harmoniques.h"
 #include "model/Regles.h"
+#include "render/Tableaux.h"
 #include "scene/Dessine.h"
 #include "scene/Etoile.h"
 #include "tests/support/LectureEmf.h"

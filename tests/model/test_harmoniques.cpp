@@ -249,68 +249,6 @@ TEST(Harmoniques, DirectionsDistortionAndTheStateLeftAlone) {
                 AmplitudeAnalytique(Bobinage(99, 99, kPi, DoubleEtoile), 1), 1e-3);
 }
 
-TEST(Harmoniques, TableTextAndJson) {
-    State s = Bobinage(2, 3, 5 * kPi / 6);
-    EXPECT_EQ(NomBobinage(s), "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle");
-    s.DoubleEtoile = true;
-    s.Y = 2.5;
-    EXPECT_EQ(NomBobinage(s), "p = 2, m = 3, 36 encoches, Y = 143,2° électriques, Double étoile");
-    State grand = s;
-    grand.Y = 1e100;  // accepted by the dialog; its tenths of a degree would not fit the title
-    EXPECT_EQ(NomBobinage(grand),
-              "p = 2, m = 3, 36 encoches, Y = 5,72958e+101° électriques, Double étoile");
-    EXPECT_EQ(OrdresFenetre(s, HarmoniquesNumeriques(s)),
-              (std::vector<int>{1, 2, 4, 5, 7, 11, 13}));
-    EXPECT_EQ(OrdresFenetre(Bobinage(1, 2), HarmoniquesNumeriques(Bobinage(1, 2))),
-              (std::vector<int>{1, 5, 7, 11, 13}));
-    // π as the dialog writes it back after an untouched Enter: still full pitch.
-    EXPECT_EQ(OrdresFenetre(Bobinage(1, 2, 3.14159265358979),
-                            HarmoniquesNumeriques(Bobinage(1, 2, 3.14159265358979))),
-              (std::vector<int>{1, 5, 7, 11, 13}));
-
-    const State d = Bobinage(1, 2);
-    const Harmoniques sp = HarmoniquesNumeriques(d);
-    const auto lignes = LignesHarmoniques(d, sp, OrdresExport());
-    ASSERT_EQ(lignes.size(), 25u);
-    EXPECT_EQ(lignes[4].h, 5);
-    EXPECT_EQ(lignes[4].vitesse, -0.2);
-    EXPECT_EQ(TexteVitesse(lignes[4]), "-1/5");
-    EXPECT_EQ(TexteVitesse(lignes[0]), "1");
-    EXPECT_EQ(TexteVitesse(lignes[2]), "0");
-    const std::string texte = TexteTableau(lignes, ",");
-    EXPECT_EQ(texte.substr(0, texte.find('\n')),
-              "h\tk_p\tk_d\tk_e\tk_w\tA(h)/A(1)\tsens\tvitesse\tdirect\tinverse");
-    EXPECT_EQ(std::count(texte.begin(), texte.end(), '\n'), 26);
-    EXPECT_NE(
-        texte.find("\n1\t1,0000\t0,9659\t1,0000\t0,9659\t1,0000\tdirect\t1,0000\t1,0000\t0,0000\n"),
-        std::string::npos);
-    EXPECT_NE(
-        texte.find(
-            "\n5\t1,0000\t0,2588\t1,0000\t0,2588\t0,0536\tinverse\t-0,2000\t0,0000\t0,0536\n"),
-        std::string::npos)
-        << texte;
-    EXPECT_EQ(TexteDistorsion(sp, ","),
-              "distorsion (rangs 2 à 49)\t" + TexteFacteur(*sp.distorsion, ",") + "\n");
-    const std::string json = JsonTableau(d, sp, lignes);
-    EXPECT_EQ(
-        json.rfind("{\"bobinage\": \"p = 1, m = 2, 12 encoches, Y = 180° électriques, Réelle\", "
-                   "\"distorsion\": 0.",
-                   0),
-        0u);
-    EXPECT_NE(json.find("{\"h\": 5, \"kp\": 1, \"kd\": 0.2588190451, \"ke\": 1, \"kw\": "
-                        "0.2588190451, \"relatif\": 0.05"),
-              std::string::npos)
-        << json;
-    EXPECT_NE(json.find("\"sens\": \"inverse\", \"vitesse\": -0.2, \"direct\": "),
-              std::string::npos);
-    EXPECT_NE(json.find("\"inverse\": 0.05358983849}"), std::string::npos);
-    EXPECT_NE(json.find("], \"alimentation\": \"Équilibrée\"}\n"), std::string::npos);
-    const State vide = Bobinage(1, -1);
-    EXPECT_NE(JsonTableau(vide, HarmoniquesNumeriques(vide), {})
-                  .find("\"distorsion\": null, \"distorsion_rangs\": [2, 49], \"ordres\": ["),
-              std::string::npos);
-}
-
 }  // namespace
 
 // Under an unbalanced supply an order is "pulsant" only when its two parts are equal, and the

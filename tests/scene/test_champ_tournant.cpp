@@ -274,3 +274,34 @@ TEST(ChampsContraires, CrestMovesContinuouslyAndLocusCloses) {
         }
     }
 }
+
+// A slot winding's arrows point at the crests of its working wave, mechanical order p, among
+// the sub-harmonics and the other orders the staircase carries.
+TEST(ChampsContraires, SlotWindingArrowsStandOnTheWorkingWave) {
+    const struct {
+        int q, p, couches, pas;
+    } bobinages[] = {{12, 5, 2, 1}, {9, 4, 2, 1}, {36, 2, 2, 7}, {24, 2, 1, 6}};
+    for (const auto& b : bobinages)
+        for (const Supply& a : kSupplies)
+            for (const double t : {0.0, 0.0037}) {
+                State s;
+                s.p = b.p, s.typeBobinage = TypeBobinage::Encoches, s.encoches = b.q;
+                s.couches = b.couches, s.pas = b.pas;
+                s = Avec(s, a, t);
+                SCOPED_TRACE(std::string(a.nom) + " Q=" + std::to_string(b.q) +
+                             " p=" + std::to_string(b.p) + " t=" + std::to_string(t));
+                const Parties w = PartiesDe(s);
+                RecordingSurface r;
+                Dessine(r, s, {});
+                for (const auto& [couleur, c] :
+                     {std::pair{kCouleurResultante, w.resultante},
+                      std::pair{kCouleurDirect, w.direct}, std::pair{kCouleurInverse, w.inverse}}) {
+                    const double longueur = kStator.rayon * std::abs(c) / w.unite;
+                    const std::optional<Point> pointe = Pointe(r, couleur);
+                    if (longueur > kLongueurVisible + 0.01) {
+                        ASSERT_TRUE(pointe);
+                        EXPECT_TRUE(SurUneCrete(*pointe, c, w.unite, b.p)) << std::hex << couleur;
+                    }
+                }
+            }
+}

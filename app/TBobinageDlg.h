@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+#include <iterator>
+#include <memory>
+
+#include "app/FenetreOutil.h"
+#include "model/Encoches.h"
+#include "model/State.h"
+#include "scene/DrawingSurface.h"
+
+class QClipboard;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTableWidget;
+
+namespace kest {
+
+class PainterSurface;
+
+// The star of slots of a state, drawn by the scene on a surface that lives as long as the
+// widget, fitted to the widget and centred as the full-screen picture is.
+class ZoneEtoile : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ZoneEtoile(QWidget* parent);
+    ~ZoneEtoile() override;
+
+    void Montrer(const State& etat);
+    // The figure's drawing calls, at the picture's 700 × 500.
+    void Dessiner(DrawingSurface& d) const;
+    // The picture's size: hard pixels at 100 %; smaller when the user shrinks the window.
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    State etat_;
+    std::unique_ptr<PainterSurface> surface_;
+};
+
+// The winding window: the kind (classique or par encoches) applied at once, the slots, layers
+// and span applied with Enter, then what a designer reads of the slot winding: its name, q, its
+// periodicity, the slot table per layer and the star of slots. Like the other tool windows it
+// holds no values of its own and never touches the state: it shows what it is given and
+// reports what the user does. Ctrl+C copies the star as the main window copies its picture.
+class TBobinageDlg : public FenetreOutil {
+    Q_OBJECT
+
+public:
+    explicit TBobinageDlg(QWidget* parent = nullptr);
+
+    // Shows the state: its kind's button and the slot winding it keeps; the three texts too
+    // unless `textes` is false (a refused Enter keeps what the user typed).
+    void Remplir(const State& etat, bool textes = true);
+    // After any change of the state: fills again only when p or the winding differs from the
+    // one shown, so that a clock tick costs a comparison and leaves the texts being typed.
+    void Suivre(const State& etat);
+    void FormKeyDown();
+    // The star as EMF, SVG and PNG, the picture's size; throws Erreur as the main copy does.
+    void Copier(QClipboard& clipboard) const;
+
+signals:
+    // A button selected by the user.
+    void GenreChoisi(kest::TypeBobinage type);
+    // Enter in one of the three fields: their texts as typed.
+    void ValeursEntrees(const kest::SaisieEncoches& saisie);
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void RemplirTableau(const State& etat);
+
+    static constexpr int kNombreGenres = static_cast<int>(std::size(kGenresBobinage));
+    QRadioButton* Boutons[kNombreGenres] = {};
+    QLineEdit* IDC_encoches = nullptr;
+    QLineEdit* IDC_couches = nullptr;
+    QLineEdit* IDC_pas = nullptr;
+    QLabel* LabelNom = nullptr;
+    QLabel* LabelQ = nullptr;
+    QLabel* LabelPeriodicite = nullptr;
+    QTableWidget* TableEncoches = nullptr;
+    ZoneEtoile* Etoile = nullptr;
+    State montre_;
+    bool rempli_ = false;
+};
+
+}  // namespace kest
