@@ -1674,10 +1674,6 @@ Examples:
         <translation>Slot</translation>
     </message>
     <message>
-        <source>Couche %1</source>
-        <translation>Layer %1</translation>
-    </message>
-    <message>
         <source>Table des encoches : la phase et le sens de chaque côté de bobine, couche par couche</source>
         <translation>Slot table: the phase and direction of each coil side, layer by layer</translation>
     </message>
@@ -1696,6 +1692,18 @@ Examples:
     <message>
         <source>Périodicité pgcd(Q, p)</source>
         <translation>Periodicity gcd(Q, p)</translation>
+    </message>
+    <message>
+        <source>Couche unique</source>
+        <translation>Single layer</translation>
+    </message>
+    <message>
+        <source>Couche haute</source>
+        <translation>Top layer</translation>
+    </message>
+    <message>
+        <source>Couche basse</source>
+        <translation>Bottom layer</translation>
     </message>
 </context>
 </TS>

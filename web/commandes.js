@@ -188,7 +188,7 @@
       rejeu.canvas(etoile.getContext('2d'), noyau.dessineEtoile(), rejeu.crayonFenetre(),
         etoile.width / cadre.largeur, [Object.assign({ dx: 0, dy: 0 }, cadre)]);
     }
-    // The slot table: a column per slot, numbered from 1, a row per layer.
+    // The slot table: a column per slot, numbered from 1, a row per layer, the top one first.
     function table(rangees) {
       const t = document.createElement('table');
       const cellule = (tr, nom, texte, portee) => {
@@ -201,9 +201,12 @@
       cellule(numeros, 'th', qsTranslate('page', 'Encoche'), 'row');
       rangees[0].forEach((_, s) => cellule(numeros, 'th', String(s + 1), 'col'));
       const corps = t.createTBody();
+      // The layers named as the desktop's window names them.
+      const noms = rangees.length === 1 ? [qsTranslate('page', 'Couche unique')]
+        : [qsTranslate('page', 'Couche haute'), qsTranslate('page', 'Couche basse')];
       rangees.forEach((rangee, i) => {
         const tr = corps.insertRow();
-        cellule(tr, 'th', qsTranslate('page', 'Couche %1').replace('%1', String(i + 1)), 'row');
+        cellule(tr, 'th', noms[i], 'row');
         for (const cote of rangee) cellule(tr, 'td', cote);
       });
       return t;
