@@ -13,20 +13,12 @@
 #include "model/Erreur.h"
 #include "model/Harmoniques.h"
 #include "model/Physique.h"
+#include "tests/support/Bobinage.h"
 
 using namespace kest;
+using namespace kest::test;
 
 namespace {
-
-enum Distribution { Parfaite, Reelle, DoubleEtoile };
-
-State Bobinage(int p, int m, double y = kPi, Distribution d = Reelle) {
-    State s;
-    s.p = p, s.m = m, s.Y = y, s.Reelle = d == Reelle, s.DoubleEtoile = d == DoubleEtoile;
-    s.NbEncoches = 6 * p * m;
-    if (m != 0) s.Alpha = kDeuxPi / s.NbEncoches;  // m = 0 keeps the previous pitch, as the dialog
-    return s;
-}
 
 TEST(Facteurs, TextbookValues) {
     EXPECT_NEAR(FacteursBobinage(Bobinage(1, 2), 1).kd, 0.9659, 5e-5);

@@ -9,22 +9,10 @@
 #include "model/Alimentation.h"
 #include "model/Harmoniques.h"
 #include "render/Tableaux.h"
+#include "tests/support/Bobinage.h"
 
 using namespace kest;
-
-namespace {
-
-enum Distribution { Parfaite, Reelle, DoubleEtoile };
-
-State Bobinage(int p, int m, double y = kPi, Distribution d = Reelle) {
-    State s;
-    s.p = p, s.m = m, s.Y = y, s.Reelle = d == Reelle, s.DoubleEtoile = d == DoubleEtoile;
-    s.NbEncoches = 6 * p * m;
-    if (m != 0) s.Alpha = kDeuxPi / s.NbEncoches;  // m = 0 keeps the previous pitch, as the dialog
-    return s;
-}
-
-}  // namespace
+using namespace kest::test;
 
 TEST(Tableaux, TableTextAndJson) {
     State s = Bobinage(2, 3, 5 * kPi / 6);

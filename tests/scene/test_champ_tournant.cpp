@@ -15,6 +15,7 @@
 #include "model/Physique.h"
 #include "scene/Dessine.h"
 #include "scene/Plan.h"
+#include "tests/support/Bobinage.h"
 #include "tests/support/RecordingSurface.h"
 
 using namespace kest;
@@ -23,16 +24,6 @@ using namespace kest::test;
 namespace {
 
 using Complexe = std::complex<double>;
-
-enum Distribution { Parfaite, Reelle, DoubleEtoile };
-
-State Bobinage(int p, int m, double y, Distribution d) {
-    State s;
-    s.p = p, s.m = m, s.Y = y, s.Reelle = d == Reelle, s.DoubleEtoile = d == DoubleEtoile;
-    s.NbEncoches = 6 * p * m;
-    s.Alpha = kDeuxPi / s.NbEncoches;
-    return s;
-}
 
 // The resultant's coefficient of mechanical order p, (1/π)·∫ F(θ)·e^{−i·p·θ} dθ over the turn,
 // by a plain Riemann sum of the model's MMF over 4096 points: the wave the curves and the polar

@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "model/Alimentation.h"
@@ -90,16 +91,22 @@ std::string Etat(const kest::State& s) {
            ",\"Y\":" + Nombre(s.Y) + ",\"t\":" + Nombre(s.t) + "}";
 }
 
-int Lien(const char* lien) {
+// The configuration of a link, or its refusal printed as {"erreur": …}.
+std::optional<kest::Configuration> DuLien(const char* lien) {
     kest::Options options;
-    kest::Configuration c;
     try {
         kest::PrendOptions({"--lien", lien}, options);
-        c = kest::FormeConfiguration(options);
+        return kest::FormeConfiguration(options);
     } catch (const kest::Erreur& e) {
         std::printf("{\"erreur\":%s}\n", Json(e.message()).c_str());
-        return 0;
+        return std::nullopt;
     }
+}
+
+int Lien(const char* lien) {
+    const std::optional<kest::Configuration> lu = DuLien(lien);
+    if (!lu) return 0;
+    kest::Configuration c = *lu;
     const kest::Affichage& a = c.affichage;
     std::printf(
         "{\"lien\":%s,%s,\"vues\":{\"vecteurs\":%s,\"onde\":%s,\"bobinage\":%s},"
@@ -111,17 +118,10 @@ int Lien(const char* lien) {
 }
 
 int Etoile(const char* lien) {
-    kest::Options options;
-    kest::Configuration c;
-    try {
-        kest::PrendOptions({"--lien", lien}, options);
-        c = kest::FormeConfiguration(options);
-    } catch (const kest::Erreur& e) {
-        std::printf("{\"erreur\":%s}\n", Json(e.message()).c_str());
-        return 0;
-    }
+    const std::optional<kest::Configuration> c = DuLien(lien);
+    if (!c) return 0;
     SurfaceJson surface;
-    kest::DessineEtoile(surface, c.etat);
+    kest::DessineEtoile(surface, c->etat);
     std::printf("{\"appels\":[%s]}\n", surface.sortie.c_str());
     return 0;
 }

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// A classic winding as the options dialog forms it, for the tests that sweep windings.
+
+#include "model/State.h"
+
+namespace kest::test {
+
+enum Distribution { Parfaite, Reelle, DoubleEtoile };
+
+inline State Bobinage(int p, int m, double y = kPi, Distribution d = Reelle) {
+    State s;
+    s.p = p, s.m = m, s.Y = y, s.Reelle = d == Reelle, s.DoubleEtoile = d == DoubleEtoile;
+    s.NbEncoches = 6 * p * m;
+    if (m != 0) s.Alpha = kDeuxPi / s.NbEncoches;  // m = 0 keeps the previous pitch, as the dialog
+    return s;
+}
+
+}  // namespace kest::test
