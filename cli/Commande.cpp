@@ -138,7 +138,7 @@ Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
         if (est(kDrapeaux) && !valeur) {
             if (!drapeaux.insert(nom == "-h" ? "--help" : nom).second) throw deuxFois();
             if (nom == "--help" || nom == "-h") c.aide = true;
-            if (nom == "--spectre") c.harmoniques = true;
+            if (nom == "--spectre") c.spectre = true;
             if (nom == "--etoile") c.etoile = true;
         } else if (est(kAvecValeur)) {
             if (!valeur) {
@@ -256,10 +256,10 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
     c.etat = configuration.etat;
     c.affichage = configuration.affichage;
     c.animation.intervalleMs = configuration.intervalle;
-    if (c.harmoniques && c.etoile)
+    if (c.spectre && c.etoile)
         throw Erreur(
             Traduit("kest-export", "--spectre et --etoile s'excluent : donnez l'un ou l'autre"));
-    if (c.harmoniques) {
+    if (c.spectre) {
         LitSpectre(v, c);
         return c;
     }

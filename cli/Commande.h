@@ -19,8 +19,8 @@ enum class Format { Emf, Svg, Png, Gif, Texte, Json };
 // the picture's format and rendering, and where it goes.
 struct Commande {
     bool aide = false;
-    bool harmoniques = false;  // the harmonics table instead of a picture
-    bool etoile = false;       // the star of slots instead of the picture
+    bool spectre = false;  // the harmonics table instead of a picture
+    bool etoile = false;   // the star of slots instead of the picture
     State etat;
     Affichage affichage;
     Format format = Format::Png;

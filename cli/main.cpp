@@ -13,7 +13,7 @@
 #include "cli/Sortie.h"
 #include "model/Encoches.h"
 #include "model/Erreur.h"
-#include "model/Harmoniques.h"
+#include "model/Spectre.h"
 #include "model/Textes.h"
 #include "render/Animation.h"
 #include "render/Ecran.h"
@@ -68,7 +68,7 @@ void Produit(Commande& c) {
 
 // The harmonics table of the state, as the harmonics window computes it: in mechanical orders
 // for a slot winding.
-void ProduitHarmoniques(const Commande& c) {
+void ProduitSpectre(const Commande& c) {
     if (c.etat.typeBobinage == TypeBobinage::Encoches) {
         const std::vector<LigneMecanique> lignes =
             LignesMecaniques(c.etat, SpectreEncoches(c.etat));
@@ -78,9 +78,9 @@ void ProduitHarmoniques(const Commande& c) {
         sortie.Valide();
         return;
     }
-    const Harmoniques analyse = HarmoniquesNumeriques(c.etat);
+    const Spectre analyse = SpectreNumerique(c.etat);
     const std::vector<int> ordres = OrdresExport();
-    const std::vector<LigneHarmonique> lignes = LignesHarmoniques(c.etat, analyse, ordres);
+    const std::vector<LigneSpectre> lignes = LignesSpectre(c.etat, analyse, ordres);
     const std::string texte = c.format == Format::Json
                                   ? JsonTableau(c.etat, analyse, lignes)
                                   : TexteTableau(lignes) + TexteDistorsion(analyse);
@@ -130,9 +130,9 @@ int main(int argc, char* argv[]) {
     // A closed pipe is a write error to report, not a silent death.
     std::signal(SIGPIPE, SIG_IGN);
     ProtegeSortie();
-    if (commande.harmoniques) {
+    if (commande.spectre) {
         RecoitInterruptions();
-        return Execute([&] { ProduitHarmoniques(commande); });
+        return Execute([&] { ProduitSpectre(commande); });
     }
     // Fonts and painting need a Qt application, never a display: the offscreen platform,
     // whatever the caller's environment names.

@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Harmoniques.h"
+#include "model/Spectre.h"
 #include "model/State.h"
 
 namespace kest {
@@ -168,7 +168,7 @@ std::complex<double> CoefficientMecanique(const State& s, int nu);
 // The highest mechanical order of the spectrum: max(25, 5p).
 int OrdreMecaniqueMax(int p);
 
-// The spectrum of a slot winding in mechanical orders, as HarmoniquesNumeriques gives a classic
+// The spectrum of a slot winding in mechanical orders, as SpectreNumerique gives a classic
 // winding's: the crest of each order and its forward and backward parts at the state's time.
 struct SpectreMecanique {
     int ordreTravail = 1;  // p

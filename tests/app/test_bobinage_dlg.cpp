@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "app/TBobinageDlg.h"
-#include "app/THarmoniquesDlg.h"
 #include "app/TOptionsDlg.h"
+#include "app/TSpectreDlg.h"
 #include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "scene/Etoile.h"
@@ -189,8 +189,8 @@ TEST_F(FenetreBobinage, SpectreShowsTheMechanicalOrdersAndMarksTheWorkingWave) {
         }
         ASSERT_TRUE(messages.empty()) << messages.front();
         ASSERT_EQ(form.Etat().p, c.p);
-        if (!Action("Harmoniques1")->isChecked()) Action("Harmoniques1")->trigger();
-        kest::THarmoniquesDlg& spectre = form.CreerHarmoniquesDlg();
+        if (!Action("Spectre1")->isChecked()) Action("Spectre1")->trigger();
+        kest::TSpectreDlg& spectre = form.CreerSpectreDlg();
         QStringList ordres;
         for (int nu = 1; nu <= c.ordres; ++nu) ordres << QString::number(nu);
         EXPECT_EQ(spectre.Categories(), ordres) << c.q;
@@ -227,8 +227,8 @@ TEST_F(FenetreBobinage, TheWindowFollowsTheStateChangedElsewhere) {
 
 TEST_F(FenetreBobinage, SpectreFollowsTheSlotsAndItsEnlargedScaleCutsTheWorkingWave) {
     Entrer("12", "2", "1");
-    Action("Harmoniques1")->trigger();
-    kest::THarmoniquesDlg& spectre = form.CreerHarmoniquesDlg();
+    Action("Spectre1")->trigger();
+    kest::TSpectreDlg& spectre = form.CreerSpectreDlg();
     const QString sep = QString::fromStdString(form.Separateur());
     // The largest order beside the working wave is ν = 7 at 5/7 of it: a scale up to 0.8 that
     // cuts the bar of ν = 5, whose value is written on it.

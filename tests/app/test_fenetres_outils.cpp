@@ -25,9 +25,8 @@ protected:
     }
 };
 
-constexpr std::array<const char*, 3> kItems = {"Dimensions1", "Harmoniques1", "Alimentation1"};
-constexpr std::array<const char*, 3> kFenetres = {"OptionsDlg", "HarmoniquesDlg",
-                                                  "AlimentationDlg"};
+constexpr std::array<const char*, 3> kItems = {"Dimensions1", "Spectre1", "Alimentation1"};
+constexpr std::array<const char*, 3> kFenetres = {"OptionsDlg", "SpectreDlg", "AlimentationDlg"};
 
 TEST_F(FenetresOutils, EveryOpeningOrderCoversNeitherThePictureNorAnother) {
     std::array<int, 3> ordre = {0, 1, 2};

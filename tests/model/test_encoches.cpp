@@ -10,9 +10,9 @@
 #include "model/Alimentation.h"
 #include "model/Encoches.h"
 #include "model/Erreur.h"
-#include "model/Harmoniques.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
+#include "model/Spectre.h"
 
 using namespace kest;
 
@@ -201,10 +201,9 @@ TEST(SlotWinding, ClassicCoefficientAtOrderPIsTheElectricalFundamental) {
     State s;
     s.p = 3, s.m = 2, s.Reelle = true, s.NbEncoches = 36, s.Alpha = kDeuxPi / 36, s.t = 0.004;
     const std::complex<double> c = CoefficientMecanique(s, 3);
-    EXPECT_NEAR(std::abs(c), HarmoniquesNumeriques(s).amplitude[1], 1e-12);
+    EXPECT_NEAR(std::abs(c), SpectreNumerique(s).amplitude[1], 1e-12);
     EXPECT_EQ(std::abs(CoefficientMecanique(s, 4)), 0.0);
-    EXPECT_NEAR(std::abs(CoefficientMecanique(s, 15)), HarmoniquesNumeriques(s).amplitude[5],
-                1e-12);
+    EXPECT_NEAR(std::abs(CoefficientMecanique(s, 15)), SpectreNumerique(s).amplitude[5], 1e-12);
 }
 
 // Q = 6pm, one layer, full pitch is the classic "Réelle" winding: the same MMF everywhere.

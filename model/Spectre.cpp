@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/Harmoniques.h"
+#include "model/Spectre.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,11 +24,11 @@ using Complexe = std::complex<double>;
 bool Etagee(const State& s) { return DistributionDe(s) != Distribution::Parfaite; }
 
 // Below this the fundamental is taken as missing: nothing to compare the orders with.
-bool AFondamental(const Harmoniques& sp, double imax) {
+bool AFondamental(const Spectre& sp, double imax) {
     return sp.amplitude[1] > 1e-9 * std::abs(imax) && sp.amplitude[1] > 0.0;
 }
 
-using Spectre = std::array<Complexe, kOrdreMax + 1>;
+using Coefficients = std::array<Complexe, kOrdreMax + 1>;
 
 // Samples of the ideal distribution per pole-pair span: its resultant is a pure sine of the
 // fundamental, which any count above 2·h + 1 transforms exactly up to order h: 128 for the
@@ -39,7 +39,7 @@ constexpr int kEchantillonsFondamental = 8;
 // The ideal distribution's transform at one instant, currents stored: c_h = (2/N)·Σ
 // F(x_n)·e^{−i·h·x_n}, x_n the electrical angle of sample n at the middle of its step. |c_h| is the
 // crest of order h.
-void TransformeeParfaite(const State& s, Spectre& c, int ordres = kOrdreMax) {
+void TransformeeParfaite(const State& s, Coefficients& c, int ordres = kOrdreMax) {
     const int n = ordres > 1 ? kEchantillonsParfaite : kEchantillonsFondamental;
     c.fill(Complexe());
     for (int i = 0; i < n; ++i) {
@@ -59,8 +59,8 @@ void TransformeeParfaite(const State& s, Spectre& c, int ordres = kOrdreMax) {
 // MMF is linear in the currents, so the resultant's transform at any instant and for any
 // supply is Σ_k I[k]·premiere[k] + s2_k·seconde[k], s2_k the second star's current.
 struct Formes {
-    Spectre premiere[3];
-    Spectre seconde[3];
+    Coefficients premiere[3];
+    Coefficients seconde[3];
 };
 
 // Exact up to rounding whatever the winding: each phase's MMF is constant between its coil
@@ -91,8 +91,8 @@ Formes FormesEtagees(const State& s, int ordres = kOrdreMax) {
                 f2[j] = ForcePhase(unite, k, milieu, 1.0);
             }
         }
-        Spectre& c1 = formes.premiere[k];
-        Spectre& c2 = formes.seconde[k];
+        Coefficients& c1 = formes.premiere[k];
+        Coefficients& c2 = formes.seconde[k];
         for (std::size_t j = 0; j < n; ++j) {
             const std::size_t avant = j == 0 ? n - 1 : j - 1;
             const double d1 = f1[j] - f1[avant];
@@ -112,11 +112,12 @@ Formes FormesEtagees(const State& s, int ordres = kOrdreMax) {
 }
 
 // The resultant's transform at the instant of s, for its supply.
-Spectre Transformee(const State& s, const std::optional<Formes>& formes, int ordres = kOrdreMax) {
+Coefficients Transformee(const State& s, const std::optional<Formes>& formes,
+                         int ordres = kOrdreMax) {
     // A copy: the scene's working currents and MMFs stay as the last paint left them.
     State copie = s;
     for (int k = 0; k < 3; ++k) copie.I[k] = CourantPhase(copie, k).valeur;
-    Spectre c{};
+    Coefficients c{};
     if (!formes) {
         TransformeeParfaite(copie, c, ordres);
         return c;
@@ -195,34 +196,34 @@ double AmplitudeAnalytique(const State& s, int h) {
     return 3.0 / (kPi * h) * std::abs(FacteursBobinage(s, h).kw) * std::abs(s.Imax);
 }
 
-std::optional<double> Harmoniques::Relatif(int h) const {
+std::optional<double> Spectre::Relatif(int h) const {
     if (pulse) return std::nullopt;
     return RelatifInstantane(h);
 }
 
-std::optional<double> Harmoniques::RelatifInstantane(int h) const {
+std::optional<double> Spectre::RelatifInstantane(int h) const {
     if (h < 1 || h > kOrdreMax || !(amplitude[1] > 0.0)) return std::nullopt;
     if (sens[1] == Sens::Absent) return std::nullopt;
     return amplitude[h] / amplitude[1];
 }
 
-std::optional<double> Harmoniques::DirectRelatif(int h) const {
+std::optional<double> Spectre::DirectRelatif(int h) const {
     if (h < 1 || h > kOrdreMax || !(equilibre > 0.0)) return std::nullopt;
     return direct[h] / equilibre;
 }
 
-std::optional<double> Harmoniques::InverseRelatif(int h) const {
+std::optional<double> Spectre::InverseRelatif(int h) const {
     if (h < 1 || h > kOrdreMax || !(equilibre > 0.0)) return std::nullopt;
     return inverse[h] / equilibre;
 }
 
-std::optional<double> Harmoniques::TauxDesequilibre() const {
+std::optional<double> Spectre::TauxDesequilibre() const {
     if (!(direct[1] > 1e-9 * equilibre) || !(equilibre > 0.0)) return std::nullopt;
     return inverse[1] / direct[1];
 }
 
-Harmoniques HarmoniquesNumeriques(const State& s) {
-    Harmoniques sp;
+Spectre SpectreNumerique(const State& s) {
+    Spectre sp;
     if (s.p < 1) return sp;
     // A quarter period later a forward wave's phasor has turned by −π/2, a backward one's by
     // +π/2: c1 = a + b and c2 = −i·a + i·b give both parts of each order.
@@ -231,8 +232,8 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     State plusTard = s;
     plusTard.t = s.t + kPiSur2 / s.Omega;
     if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
-    const Spectre c1 = Transformee(s, formes);
-    const Spectre c2 = Transformee(plusTard, formes);
+    const Coefficients c1 = Transformee(s, formes);
+    const Coefficients c2 = Transformee(plusTard, formes);
 
     const Complexe i(0.0, 1.0);
     for (int h = 1; h <= kOrdreMax; ++h) {
@@ -320,7 +321,7 @@ ChampFondamental CalculeChamp(const State& s) {
     if (s.p < 1 || !std::isfinite(s.Omega) || s.Omega == 0.0) return c;
     // The working wave's coefficient (mechanical order p: the classic winding's electrical order
     // 1) at t = 0 and a quarter period later splits into the two parts (as in
-    // HarmoniquesNumeriques); a part of coefficient a has its crest at −arg a, electrical.
+    // SpectreNumerique); a part of coefficient a has its crest at −arg a, electrical.
     std::optional<Formes> formes;
     const bool encoches = s.typeBobinage == TypeBobinage::Encoches;
     if (!encoches && Etagee(s)) formes = FormesEtagees(s, 1);
@@ -370,7 +371,7 @@ Crete CreteResultante(const ChampFondamental& c, double wt) {
     return {amplitude, reference + std::remainder(std::arg(v) - reference, kDeuxPi)};
 }
 
-std::vector<int> OrdresFenetre(const State& s, const Harmoniques& analyse) {
+std::vector<int> OrdresFenetre(const State& s, const Spectre& analyse) {
     if (analyse.pulse) {
         std::vector<int> ordres;
         for (int h = 1; h <= kOrdresTableau; ++h)
@@ -389,11 +390,11 @@ std::vector<int> OrdresExport() {
     return ordres;
 }
 
-std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques& analyse,
-                                               std::span<const int> ordres) {
-    std::vector<LigneHarmonique> lignes;
+std::vector<LigneSpectre> LignesSpectre(const State& s, const Spectre& analyse,
+                                        std::span<const int> ordres) {
+    std::vector<LigneSpectre> lignes;
     for (const int h : ordres) {
-        LigneHarmonique l;
+        LigneSpectre l;
         l.h = h;
         l.facteurs = FacteursBobinage(s, h);
         if (h >= 1 && h <= kOrdreMax) {
@@ -423,7 +424,7 @@ std::string NomBobinage(const State& s, std::string_view separateur) {
     if (y == "-0") y = "0";
     if (const auto point = y.find('.'); point != std::string::npos)
         y.replace(point, 1, separateur.empty() ? std::string_view(".") : separateur);
-    return Remplit(Traduit("Harmoniques", "p = %1, m = %2, %3 encoches, Y = %4° électriques, %5"),
+    return Remplit(Traduit("Spectre", "p = %1, m = %2, %3 encoches, Y = %4° électriques, %5"),
                    {std::to_string(s.p), std::to_string(s.m), std::to_string(s.NbEncoches), y,
                     NomDistribution(DistributionDe(s))});
 }
@@ -439,12 +440,12 @@ std::string TexteFacteur(double v, std::string_view separateur) {
 }
 
 std::string PorteeDistorsion() {
-    return Remplit(Traduit("Harmoniques", "rangs %1 à %2"),
+    return Remplit(Traduit("Spectre", "rangs %1 à %2"),
                    {std::to_string(kPremierOrdreDistorsion), std::to_string(kOrdreMax)});
 }
 
 std::string NotePulsation() {
-    return Traduit("Harmoniques",
+    return Traduit("Spectre",
                    "alimentation déséquilibrée : la crête de chaque rang pulse avec le temps, "
                    "A(h)/A(1) et la distorsion ne sont pas donnés ; les parties directe et "
                    "inverse, fixes, le sont");
@@ -466,7 +467,7 @@ std::string NomSens(Sens sens) {
     return "absent";
 }
 
-std::string TexteVitesse(const LigneHarmonique& ligne) {
+std::string TexteVitesse(const LigneSpectre& ligne) {
     if (ligne.sens == Sens::Absent) return "0";
     const std::string fraction = ligne.h == 1 ? "1" : "1/" + std::to_string(ligne.h);
     if (ligne.sens == Sens::Inverse) return "-" + fraction;
