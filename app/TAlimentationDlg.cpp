@@ -26,12 +26,12 @@ TAlimentationDlg::TAlimentationDlg(QWidget* parent) : FenetreOutil(parent) {
     for (int i = 0; i < kNombreAlimentations; ++i) {
         const TypeAlimentation& type = kTypesAlimentation[i];
         // Siblings in one box: selecting one clears the others.
-        Boutons[i] = new QRadioButton(QString::fromStdString(NomAlimentation(type.type)), groupe);
-        Boutons[i]->setObjectName(QStringLiteral("RBAlimentation%1").arg(i));
-        Boutons[i]->setStatusTip(QString::fromUtf8(Traduit("Alimentation", type.aide)));
-        boutons->addWidget(Boutons[i]);
+        boutons_[i] = new QRadioButton(QString::fromStdString(NomAlimentation(type.type)), groupe);
+        boutons_[i]->setObjectName(QStringLiteral("RBAlimentation%1").arg(i));
+        boutons_[i]->setStatusTip(QString::fromUtf8(Traduit("Alimentation", type.aide)));
+        boutons->addWidget(boutons_[i]);
         // Selected by a click, the keyboard or the program alike: reported once.
-        connect(Boutons[i], &QRadioButton::toggled, this, [this, i](bool selectionne) {
+        connect(boutons_[i], &QRadioButton::toggled, this, [this, i](bool selectionne) {
             if (selectionne) emit AlimentationChoisie(kTypesAlimentation[i].type);
         });
     }
@@ -53,20 +53,20 @@ TAlimentationDlg::TAlimentationDlg(QWidget* parent) : FenetreOutil(parent) {
             QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2 <small>(%3)</small>")
                 .arg(c.name(), tr("Phase %1").arg(k + 1), couleurs[k].toHtmlEscaped()));
         grille->addWidget(phase, k + 1, 0);
-        Amplitudes[k] = new QLineEdit(libre);
-        Amplitudes[k]->setObjectName(QStringLiteral("IDC_amplitude%1").arg(k + 1));
-        Amplitudes[k]->setStatusTip(
+        amplitudes_[k] = new QLineEdit(libre);
+        amplitudes_[k]->setObjectName(QStringLiteral("IDC_amplitude%1").arg(k + 1));
+        amplitudes_[k]->setStatusTip(
             tr("Amplitude du courant de la phase %1 en unités de Imax, de 0 à 2").arg(k + 1));
-        Dephasages[k] = new QLineEdit(libre);
-        Dephasages[k]->setObjectName(QStringLiteral("IDC_dephasage%1").arg(k + 1));
-        Dephasages[k]->setStatusTip(
+        dephasages_[k] = new QLineEdit(libre);
+        dephasages_[k]->setObjectName(QStringLiteral("IDC_dephasage%1").arg(k + 1));
+        dephasages_[k]->setStatusTip(
             tr("Retard du courant de la phase %1 sur la phase 1 seule, en degrés").arg(k + 1));
-        for (QLineEdit* edit : {Amplitudes[k], Dephasages[k]}) {
+        for (QLineEdit* edit : {amplitudes_[k], dephasages_[k]}) {
             edit->setFixedWidth(70);
             edit->installEventFilter(this);
         }
-        grille->addWidget(Amplitudes[k], k + 1, 1);
-        grille->addWidget(Dephasages[k], k + 1, 2);
+        grille->addWidget(amplitudes_[k], k + 1, 1);
+        grille->addWidget(dephasages_[k], k + 1, 2);
     }
     colonne->addWidget(libre);
     colonne->setSizeConstraint(QLayout::SetFixedSize);
@@ -74,22 +74,22 @@ TAlimentationDlg::TAlimentationDlg(QWidget* parent) : FenetreOutil(parent) {
 
 void TAlimentationDlg::Remplir(const State& etat, const std::string& separateur, bool textes) {
     for (int i = 0; i < kNombreAlimentations; ++i)
-        if (kTypesAlimentation[i].type == etat.alimentation) Boutons[i]->setChecked(true);
+        if (kTypesAlimentation[i].type == etat.alimentation) boutons_[i]->setChecked(true);
     if (!textes) return;
     const SaisieAlimentation affichee = SaisieAlimentationAffichee(etat, separateur);
     for (int k = 0; k < 3; ++k) {
-        Amplitudes[k]->setText(QString::fromStdString(affichee.amplitudes[k]));
-        Dephasages[k]->setText(QString::fromStdString(affichee.dephasages[k]));
-        Amplitudes[k]->setCursorPosition(0);
-        Dephasages[k]->setCursorPosition(0);
+        amplitudes_[k]->setText(QString::fromStdString(affichee.amplitudes[k]));
+        dephasages_[k]->setText(QString::fromStdString(affichee.dephasages[k]));
+        amplitudes_[k]->setCursorPosition(0);
+        dephasages_[k]->setCursorPosition(0);
     }
 }
 
 void TAlimentationDlg::FormKeyDown() {
     SaisieAlimentation saisie;
     for (int k = 0; k < 3; ++k) {
-        saisie.amplitudes[k] = Amplitudes[k]->text().toStdString();
-        saisie.dephasages[k] = Dephasages[k]->text().toStdString();
+        saisie.amplitudes[k] = amplitudes_[k]->text().toStdString();
+        saisie.dephasages[k] = dephasages_[k]->text().toStdString();
     }
     emit ValeursEntrees(saisie);
 }

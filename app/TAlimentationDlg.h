@@ -43,9 +43,9 @@ protected:
 
 private:
     static constexpr int kNombreAlimentations = static_cast<int>(std::size(kTypesAlimentation));
-    QRadioButton* Boutons[kNombreAlimentations] = {};
-    QLineEdit* Amplitudes[3] = {};
-    QLineEdit* Dephasages[3] = {};
+    QRadioButton* boutons_[kNombreAlimentations] = {};
+    QLineEdit* amplitudes_[3] = {};
+    QLineEdit* dephasages_[3] = {};
 };
 
 }  // namespace kest

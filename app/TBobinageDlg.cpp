@@ -50,10 +50,10 @@ void ZoneEtoile::Dessiner(DrawingSurface& d) const { DessineEtoile(d, etat_); }
 
 void ZoneEtoile::paintEvent(QPaintEvent*) {
     Garde([this] {
-        QPainter painter(this);
+        QPainter peintre(this);
         const double k = AgrandissementAjuste(size());
-        Agrandit(painter, k, OrigineCentree(size(), k));
-        const PainterSurface::Attache attache(*surface_, painter);
+        Agrandit(peintre, k, OrigineCentree(size(), k));
+        const PainterSurface::Attache attache(*surface_, peintre);
         Dessiner(*surface_);
     });
 }
@@ -71,13 +71,13 @@ TBobinageDlg::TBobinageDlg(QWidget* parent) : FenetreOutil(parent) {
         tr("p, m, Y et la distribution de la boîte « Dimensions »"),
         tr("Q encoches, une ou deux couches, disposées par l'étoile des encoches")};
     for (int i = 0; i < kNombreGenres; ++i) {
-        Boutons[i] = new QRadioButton(
+        boutons_[i] = new QRadioButton(
             QString::fromStdString(LibelleBobinage(kGenresBobinage[i].type)), genres);
-        Boutons[i]->setObjectName(QStringLiteral("RBBobinage%1").arg(i));
-        Boutons[i]->setStatusTip(aides[i]);
-        boutons->addWidget(Boutons[i]);
+        boutons_[i]->setObjectName(QStringLiteral("RBBobinage%1").arg(i));
+        boutons_[i]->setStatusTip(aides[i]);
+        boutons->addWidget(boutons_[i]);
         // Remplir blocks the signals: only the user's choice is reported.
-        connect(Boutons[i], &QRadioButton::toggled, this, [this, i](bool selectionne) {
+        connect(boutons_[i], &QRadioButton::toggled, this, [this, i](bool selectionne) {
             if (selectionne) emit GenreChoisi(kGenresBobinage[i].type);
         });
     }
@@ -133,19 +133,19 @@ TBobinageDlg::TBobinageDlg(QWidget* parent) : FenetreOutil(parent) {
     TableEncoches->setStatusTip(
         tr("Phase et sens du faisceau de chaque encoche, par couche : A+ aller, A− retour"));
     colonne->addWidget(TableEncoches);
-    Etoile = new ZoneEtoile(this);
-    Etoile->setStatusTip(
+    etoile_ = new ZoneEtoile(this);
+    etoile_->setStatusTip(
         tr("Étoile des encoches : la f.é.m. de chaque encoche, numérotée, dans le secteur de "
            "sa phase ; Ctrl+C copie l'étoile"));
-    colonne->addWidget(Etoile, 1);
+    colonne->addWidget(etoile_, 1);
 }
 
 void TBobinageDlg::Remplir(const State& etat, bool textes) {
     montre_ = etat;
     rempli_ = true;
     for (int i = 0; i < kNombreGenres; ++i) {
-        const QSignalBlocker bloque(Boutons[i]);
-        Boutons[i]->setChecked(kGenresBobinage[i].type == etat.typeBobinage);
+        const QSignalBlocker bloque(boutons_[i]);
+        boutons_[i]->setChecked(kGenresBobinage[i].type == etat.typeBobinage);
     }
     if (textes) {
         const SaisieEncoches affichee = SaisieEncochesAffichee(etat);
@@ -161,7 +161,7 @@ void TBobinageDlg::Remplir(const State& etat, bool textes) {
         tr("q = Q/(6p) = %1")
             .arg(QString::fromStdString(TexteEncochesParPoleEtPhase(etat.encoches, etat.p))));
     RemplirTableau(etat);
-    Etoile->Montrer(etat);
+    etoile_->Montrer(etat);
 }
 
 void TBobinageDlg::RemplirTableau(const State& etat) {
@@ -209,7 +209,7 @@ void TBobinageDlg::FormKeyDown() {
 }
 
 void TBobinageDlg::Copier(QClipboard& clipboard) const {
-    CopierFigure([this](DrawingSurface& d) { Etoile->Dessiner(d); }, EcranCourant(), clipboard);
+    CopierFigure([this](DrawingSurface& d) { etoile_->Dessiner(d); }, EcranCourant(), clipboard);
 }
 
 bool TBobinageDlg::event(QEvent* e) {

@@ -79,7 +79,7 @@ private:
     void RemplirTableau(const State& etat);
 
     static constexpr int kNombreGenres = static_cast<int>(std::size(kGenresBobinage));
-    QRadioButton* Boutons[kNombreGenres] = {};
+    QRadioButton* boutons_[kNombreGenres] = {};
     QLineEdit* IDC_encoches = nullptr;
     QLineEdit* IDC_couches = nullptr;
     QLineEdit* IDC_pas = nullptr;
@@ -87,7 +87,7 @@ private:
     QLabel* LabelQ = nullptr;
     QLabel* LabelPeriodicite = nullptr;
     QTableWidget* TableEncoches = nullptr;
-    ZoneEtoile* Etoile = nullptr;
+    ZoneEtoile* etoile_ = nullptr;
     State montre_;
     bool rempli_ = false;
 };

@@ -160,39 +160,39 @@ void TSpectreDlg::CreerGraphique() {
     Inverses->setColor(VersQColor(kCouleurInverse));
     // Stacked, each order's bar stands on its own label: side by side, the two sets would
     // put every bar beside it.
-    Empilees = new QStackedBarSeries;
-    Empilees->append(Directs);
-    Empilees->append(Inverses);
-    Empilees->setBarWidth(0.6);
-    Cote = new QBarSeries;
-    Cote->setBarWidth(0.7);
+    empilees_ = new QStackedBarSeries;
+    empilees_->append(Directs);
+    empilees_->append(Inverses);
+    empilees_->setBarWidth(0.6);
+    cote_ = new QBarSeries;
+    cote_->setBarWidth(0.7);
 
     chart_ = new QChart;
-    chart_->addSeries(Empilees);
-    chart_->addSeries(Cote);
+    chart_->addSeries(empilees_);
+    chart_->addSeries(cote_);
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->setAnimationOptions(QChart::NoAnimation);
 
-    Rangs = new QBarCategoryAxis;
-    Rangs->append(Numeros(kOrdresTableau));
-    Rangs->setTitleText(tr("Rang h (électrique)"));
-    QFont petite = Rangs->labelsFont();
+    rangs_ = new QBarCategoryAxis;
+    rangs_->append(Numeros(kOrdresTableau));
+    rangs_->setTitleText(tr("Rang h (électrique)"));
+    QFont petite = rangs_->labelsFont();
     petite.setPixelSize(10);  // 25 orders side by side must not be elided
-    Rangs->setLabelsFont(petite);
-    chart_->addAxis(Rangs, Qt::AlignBottom);
-    Empilees->attachAxis(Rangs);
-    Cote->attachAxis(Rangs);
+    rangs_->setLabelsFont(petite);
+    chart_->addAxis(rangs_, Qt::AlignBottom);
+    empilees_->attachAxis(rangs_);
+    cote_->attachAxis(rangs_);
     // Labelled by hand, so that the numbers take the locale's separator as the table does.
-    Amplitudes = new QCategoryAxis;
-    Amplitudes->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    Amplitudes->setTitleText(QStringLiteral("A(h) / A(1)"));
-    chart_->addAxis(Amplitudes, Qt::AlignLeft);
-    Empilees->attachAxis(Amplitudes);
-    Cote->attachAxis(Amplitudes);
+    amplitudes_ = new QCategoryAxis;
+    amplitudes_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    amplitudes_->setTitleText(QStringLiteral("A(h) / A(1)"));
+    chart_->addAxis(amplitudes_, Qt::AlignLeft);
+    empilees_->attachAxis(amplitudes_);
+    cote_->attachAxis(amplitudes_);
     // The fundamental's value, written on its bar when the scale cuts it.
-    ValeurFondamental = new QGraphicsSimpleTextItem(chart_);
-    ValeurFondamental->setZValue(10);
-    ValeurFondamental->hide();
+    valeurFondamental_ = new QGraphicsSimpleTextItem(chart_);
+    valeurFondamental_->setZValue(10);
+    valeurFondamental_->hide();
     connect(chart_, &QChart::plotAreaChanged, this, [this] { PlacerValeurFondamental(); });
 
     Graphique = new QChartView(chart_, this);  // the view owns the chart
@@ -256,8 +256,8 @@ void TSpectreDlg::Afficher(const State& s, const std::string& separateur) {
     travail_ = 0;
     if (Tableau->columnCount() != 8) {
         Colonnes(false);
-        Rangs->setCategories(Numeros(kOrdresTableau));
-        Rangs->setTitleText(tr("Rang h (électrique)"));
+        rangs_->setCategories(Numeros(kOrdresTableau));
+        rangs_->setTitleText(tr("Rang h (électrique)"));
     }
     const Spectre analyse = SpectreNumerique(s);
 
@@ -275,8 +275,8 @@ void TSpectreDlg::Afficher(const State& s, const std::string& separateur) {
         }
     }
     ChoisirSeries(equilibree);
-    Amplitudes->setTitleText(equilibree ? QStringLiteral("A(h) / A(1)")
-                                        : tr("A(h) / A(1) équilibré"));
+    amplitudes_->setTitleText(equilibree ? QStringLiteral("A(h) / A(1)")
+                                         : tr("A(h) / A(1) équilibré"));
     Echelonner();
 
     lignes_ = LignesSpectre(s, analyse, OrdresFenetre(s, analyse));
@@ -329,8 +329,8 @@ void TSpectreDlg::Afficher(const State& s, const std::string& separateur) {
 
 void TSpectreDlg::ChoisirSeries(bool equilibree) {
     // The sets move to the series the supply calls for; a set belongs to one series at a time.
-    QAbstractBarSeries* voulue = equilibree ? static_cast<QAbstractBarSeries*>(Empilees) : Cote;
-    QAbstractBarSeries* autre = equilibree ? static_cast<QAbstractBarSeries*>(Cote) : Empilees;
+    QAbstractBarSeries* voulue = equilibree ? static_cast<QAbstractBarSeries*>(empilees_) : cote_;
+    QAbstractBarSeries* autre = equilibree ? static_cast<QAbstractBarSeries*>(cote_) : empilees_;
     if (autre->count() > 0) {
         autre->take(Directs);
         autre->take(Inverses);
@@ -358,10 +358,10 @@ void TSpectreDlg::AfficherEncoches(const State& s, const std::string& separateur
         }
     }
     ChoisirSeries(equilibree);
-    Rangs->setCategories(Numeros(spectre.OrdreMax()));
-    Rangs->setTitleText(tr("Ordre ν (mécanique) ; onde de travail ν = p = %1").arg(s.p));
-    Amplitudes->setTitleText(equilibree ? QStringLiteral("A(ν) / A(p)")
-                                        : tr("A(ν) / A(p) équilibré"));
+    rangs_->setCategories(Numeros(spectre.OrdreMax()));
+    rangs_->setTitleText(tr("Ordre ν (mécanique) ; onde de travail ν = p = %1").arg(s.p));
+    amplitudes_->setTitleText(equilibree ? QStringLiteral("A(ν) / A(p)")
+                                         : tr("A(ν) / A(p) équilibré"));
     Echelonner();
 
     Colonnes(true);
@@ -432,12 +432,12 @@ void TSpectreDlg::Echelonner() {
     const int decimales = std::max(1, static_cast<int>(-std::floor(std::log10(pas) + 1e-9)));
 
     // Labels sit on the categories' upper ends: a sliver of a category below 0 carries "0".
-    for (const QString& libelle : Amplitudes->categoriesLabels()) Amplitudes->remove(libelle);
-    Amplitudes->setStartValue(-1e-9 * maximum);
-    Amplitudes->append(Graduation(0.0, decimales, separateur_), 0.0);
+    for (const QString& libelle : amplitudes_->categoriesLabels()) amplitudes_->remove(libelle);
+    amplitudes_->setStartValue(-1e-9 * maximum);
+    amplitudes_->append(Graduation(0.0, decimales, separateur_), 0.0);
     for (int i = 1; pas * i <= maximum * (1 + 1e-9); ++i)
-        Amplitudes->append(Graduation(pas * i, decimales, separateur_), pas * i);
-    Amplitudes->setRange(0.0, maximum);
+        amplitudes_->append(Graduation(pas * i, decimales, separateur_), pas * i);
+    amplitudes_->setRange(0.0, maximum);
 
     QList<qreal> directs = directs_, inverses = inverses_;
     double coupee = 0.0;
@@ -447,27 +447,27 @@ void TSpectreDlg::Echelonner() {
     for (QBarSet* set : {Directs, Inverses}) set->remove(0, set->count());
     Directs->append(directs);
     Inverses->append(inverses);
-    ValeurFondamental->setText(coupee > 0 ? Nombre(coupee, separateur_) : QString());
-    ValeurFondamental->setVisible(coupee > 0);
+    valeurFondamental_->setText(coupee > 0 ? Nombre(coupee, separateur_) : QString());
+    valeurFondamental_->setVisible(coupee > 0);
     PlacerValeurFondamental();
 }
 
 void TSpectreDlg::PlacerValeurFondamental() {
-    if (!ValeurFondamental->isVisible()) return;
+    if (!valeurFondamental_->isVisible()) return;
     // Beside the top of the first order's bar, where the plot cuts it: the bar is narrower
     // than the number.
     const QRectF zone = chart_->plotArea();
-    const double largeur = zone.width() / Rangs->count();
-    ValeurFondamental->setPos(zone.left() + largeur * travail_ + largeur * 0.85, zone.top() + 2);
+    const double largeur = zone.width() / rangs_->count();
+    valeurFondamental_->setPos(zone.left() + largeur * travail_ + largeur * 0.85, zone.top() + 2);
 }
 
 QString TSpectreDlg::ValeurCoupee() const {
-    return ValeurFondamental->isVisible() ? ValeurFondamental->text() : QString();
+    return valeurFondamental_->isVisible() ? valeurFondamental_->text() : QString();
 }
 
 QString TSpectreDlg::TexteDesequilibre() const { return LabelDesequilibre->text(); }
 
-QStringList TSpectreDlg::Graduations() const { return Amplitudes->categoriesLabels(); }
+QStringList TSpectreDlg::Graduations() const { return amplitudes_->categoriesLabels(); }
 
 QList<qreal> TSpectreDlg::Barres(Sens sens) const {
     const QBarSet* set = sens == Sens::Inverse ? Inverses : Directs;
@@ -476,7 +476,7 @@ QList<qreal> TSpectreDlg::Barres(Sens sens) const {
     return valeurs;
 }
 
-QStringList TSpectreDlg::Categories() const { return Rangs->categories(); }
+QStringList TSpectreDlg::Categories() const { return rangs_->categories(); }
 
 QString TSpectreDlg::TexteLignes() const {
     if (!lignesEncoches_.empty())

@@ -85,13 +85,13 @@ private:
     QChart* chart_ = nullptr;
     // The balanced supply stacks its two sets, one of them 0 at each order, so that each bar
     // stands on its label; any other supply has both parts at an order, side by side.
-    QStackedBarSeries* Empilees = nullptr;
-    QBarSeries* Cote = nullptr;
+    QStackedBarSeries* empilees_ = nullptr;
+    QBarSeries* cote_ = nullptr;
     QBarSet* Directs = nullptr;
     QBarSet* Inverses = nullptr;
-    QBarCategoryAxis* Rangs = nullptr;
-    QCategoryAxis* Amplitudes = nullptr;
-    QGraphicsSimpleTextItem* ValeurFondamental = nullptr;
+    QBarCategoryAxis* rangs_ = nullptr;
+    QCategoryAxis* amplitudes_ = nullptr;
+    QGraphicsSimpleTextItem* valeurFondamental_ = nullptr;
     QCheckBox* CBAgrandir = nullptr;
     QTableWidget* Tableau = nullptr;
     QLabel* LabelBobinage = nullptr;

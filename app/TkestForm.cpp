@@ -103,9 +103,9 @@ void TkestForm::CreerMenus() {
         return m;
     };
     // Every handler runs under the guard: an error is shown and the program goes on.
-    const auto relier = [this](QAction* action, void (TkestForm::*handler)()) {
+    const auto relier = [this](QAction* action, void (TkestForm::*gestionnaire)()) {
         connect(action, &QAction::triggered, this,
-                [this, handler] { Garde([&] { (this->*handler)(); }); });
+                [this, gestionnaire] { Garde([&] { (this->*gestionnaire)(); }); });
     };
 
     Fichier1 = menu("Fichier1", tr("&Fichier"));
@@ -128,12 +128,12 @@ void TkestForm::CreerMenus() {
     // A tool window's item: its mark is the window's (FenetreOutil); Qt flips the mark before
     // telling, so it is put back and the window decides.
     const auto outil = [&](const char* nom, const QString& texte, const QString& aide,
-                           void (TkestForm::*handler)()) {
+                           void (TkestForm::*gestionnaire)()) {
         QAction* action = NouvelleAction(Options1, nom, texte, aide);
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, action, handler](bool coche) {
+        connect(action, &QAction::triggered, this, [this, action, gestionnaire](bool coche) {
             action->setChecked(!coche);
-            Garde([&] { (this->*handler)(); });
+            Garde([&] { (this->*gestionnaire)(); });
         });
         return action;
     };
@@ -402,7 +402,7 @@ void TkestForm::ScrollBar1Change(int position) {
     if (!RegleIntervalle(intervalle, position)) return;
     Timer1->stop();
     Timer1->setInterval(intervalle);
-    if (horlogeMarche_) DemarrerTimer();
+    if (horlogeMarche_) DemarrerHorloge();
 }
 
 void TkestForm::Timer1Timer() {
@@ -414,10 +414,10 @@ void TkestForm::RegleMarche(bool marche) {
     if (marche == horlogeMarche_) return;  // no restart, no tick gained or lost
     horlogeMarche_ = marche;
     Timer1->stop();
-    if (marche) DemarrerTimer();
+    if (marche) DemarrerHorloge();
 }
 
-void TkestForm::DemarrerTimer() {
+void TkestForm::DemarrerHorloge() {
     Timer1->start();
     // The flag stays on without ticks, so the next switch-off clears the situation.
     if (!Timer1->isActive()) throw Erreur(tr("Pas assez de timers disponibles").toStdString());

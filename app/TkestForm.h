@@ -125,7 +125,7 @@ private:
                             const QString& aide);
     // The clock's on/off flag: setting the value already held does nothing.
     void RegleMarche(bool marche);
-    void DemarrerTimer();
+    void DemarrerHorloge();
     Affichage LireAffichage() const;
     // Asks for a repaint of the picture: the whole drawing area, background erased first.
     // Every change of the state ends here, and so does a change of the views.

@@ -60,15 +60,15 @@ void ZoneImage::Restaurer() {
 
 void ZoneImage::paintEvent(QPaintEvent*) {
     Garde([this] {
-        QPainter painter(this);
+        QPainter peintre(this);
         // Zoomed, the same calls through a scaled painter; at 100 % the painter is left as it is.
         if (pleinEcran_) {
             const double k = FacteurImage();
-            Agrandit(painter, k, OrigineCentree(size(), k));
+            Agrandit(peintre, k, OrigineCentree(size(), k));
         } else if (zoom_ != 1.0) {
-            Agrandit(painter, zoom_);
+            Agrandit(peintre, zoom_);
         }
-        const PainterSurface::Attache attache(*surface_, painter);
+        const PainterSurface::Attache attache(*surface_, peintre);
         dessin_(*surface_);
     });
 }

@@ -84,8 +84,8 @@ void Peinture(benchmark::State& st, Distribution d, Bobinage b, Alimentation a) 
     QImage image(kLargeurImage, kHauteurImage, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : st) {
         image.fill(fond);
-        QPainter painter(&image);
-        const PainterSurface::Attache attache(surface, painter);
+        QPainter peintre(&image);
+        const PainterSurface::Attache attache(surface, peintre);
         Dessine(surface, etat, Affichage{});
     }
     benchmark::DoNotOptimize(image.constBits());
@@ -150,8 +150,8 @@ void SceneApresPeinture(benchmark::State& st) {
         QImage image(kLargeurImage, kHauteurImage, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         PainterSurface surface(QApplication::font(), Qt::black, Qt::white);
-        QPainter painter(&image);
-        const PainterSurface::Attache attache(surface, painter);
+        QPainter peintre(&image);
+        const PainterSurface::Attache attache(surface, peintre);
         Dessine(surface, etat, Affichage{});
     }
     Neant neant;

@@ -5,19 +5,19 @@ namespace kest {
 
 void EllipsesRepetees::Dimensionne(int largeur, int hauteur) {
     FinDeSerie();
-    largeurDevice_ = largeur > 0 && hauteur > 0 ? largeur : 0;
-    hauteurDevice_ = largeur > 0 && hauteur > 0 ? hauteur : 0;
+    largeur_ = largeur > 0 && hauteur > 0 ? largeur : 0;
+    hauteur_ = largeur > 0 && hauteur > 0 ? hauteur : 0;
     // All marks are clear between runs: the array is made again only for a new size.
-    const std::size_t pixels = std::size_t(largeurDevice_) * std::size_t(hauteurDevice_);
+    const std::size_t pixels = std::size_t(largeur_) * std::size_t(hauteur_);
     if (marques_.size() != pixels) marques_.assign(pixels, 0);
 }
 
 bool EllipsesRepetees::DejaDessinee(int x1, int y1, int x2, int y2) {
-    if (x1 < 0 || y1 < 0 || x1 >= largeurDevice_ || y1 >= hauteurDevice_) return false;
+    if (x1 < 0 || y1 < 0 || x1 >= largeur_ || y1 >= hauteur_) return false;
     const std::int64_t largeur = std::int64_t{x2} - x1, hauteur = std::int64_t{y2} - y1;
     if (marquees_.empty()) largeurBoite_ = largeur, hauteurBoite_ = hauteur;
     if (largeur != largeurBoite_ || hauteur != hauteurBoite_) return false;
-    const std::size_t coin = std::size_t(y1) * std::size_t(largeurDevice_) + std::size_t(x1);
+    const std::size_t coin = std::size_t(y1) * std::size_t(largeur_) + std::size_t(x1);
     if (marques_[coin]) return true;
     marques_[coin] = 1;
     marquees_.push_back(coin);

@@ -24,7 +24,7 @@ public:
     void FinDeSerie();
 
 private:
-    int largeurDevice_ = 0, hauteurDevice_ = 0;
+    int largeur_ = 0, hauteur_ = 0;                     // the device's, in pixels
     std::int64_t largeurBoite_ = 0, hauteurBoite_ = 0;  // the box size marked in this run
     std::vector<std::uint8_t> marques_;                 // by top-left corner, one per device pixel
     std::vector<std::size_t> marquees_;  // the marked corners, cleared at the run's end

@@ -31,30 +31,30 @@ QColor VersQColor(Couleur c) {
                   static_cast<int>((c >> 16) & 0xFF));
 }
 
-PainterSurface::PainterSurface(const QFont& font, QColor texte, QColor fond)
-    : font_(font), texte_(texte), brosse_(fond.rgba()) {
+PainterSurface::PainterSurface(const QFont& police, QColor texte, QColor fond)
+    : police_(police), texte_(texte), brosse_(fond.rgba()) {
     // Text in plain pixels of the text colour, like the rest of the picture.
-    font_.setStyleStrategy(QFont::NoAntialias);
+    police_.setStyleStrategy(QFont::NoAntialias);
 }
 
-void PainterSurface::Begin(QPainter& painter) {
-    painter_ = &painter;
+void PainterSurface::Begin(QPainter& peintre) {
+    peintre_ = &peintre;
     // Hard pixels, as the picture's integer coordinates were laid out for.
-    painter_->setRenderHint(QPainter::Antialiasing, false);
-    painter_->setFont(font_);
-    painter_->setBackgroundMode(Qt::TransparentMode);
+    peintre_->setRenderHint(QPainter::Antialiasing, false);
+    peintre_->setFont(police_);
+    peintre_->setBackgroundMode(Qt::TransparentMode);
     // Only hard pixels are skipped or grouped; a vector recording keeps every call.
-    const QPaintEngine* moteur = painter.paintEngine();
+    const QPaintEngine* moteur = peintre.paintEngine();
     raster_ = moteur && moteur->type() == QPaintEngine::Raster;
     // A widget below the menu bar paints through a whole-pixel shift: still one device pixel
     // for each logical one.
-    const QTransform t = painter.deviceTransform();
+    const QTransform t = peintre.deviceTransform();
     pixelsDirects_ = raster_ && t.type() <= QTransform::TxTranslate &&
                      t.dx() == std::trunc(t.dx()) && t.dy() == std::trunc(t.dy());
-    const QPaintDevice* device = painter.device();
-    ppp_ = device ? device->logicalDpiY() : 96;
-    ellipses_.Dimensionne(raster_ && device ? device->width() : 0,
-                          raster_ && device ? device->height() : 0);
+    const QPaintDevice* support = peintre.device();
+    ppp_ = support ? support->logicalDpiY() : 96;
+    ellipses_.Dimensionne(raster_ && support ? support->width() : 0,
+                          raster_ && support ? support->height() : 0);
     // A caller of many colours or texts: start again, between paints, where no list refers to
     // them.
     if (stylos_.size() >= 64) stylos_.clear();
@@ -67,11 +67,11 @@ void PainterSurface::Begin(QPainter& painter) {
 }
 
 void PainterSurface::End() noexcept {
-    if (!painter_) return;
+    if (!peintre_) return;
     Rejoue();
     ellipses_.FinDeSerie();
     appels_.clear();
-    painter_ = nullptr;
+    peintre_ = nullptr;
 }
 
 void PainterSurface::Note(Ordre ordre, int a, int b, int c, int d) {
@@ -81,12 +81,12 @@ void PainterSurface::Note(Ordre ordre, int a, int b, int c, int d) {
 void PainterSurface::MoveTo(int x, int y) { position_ = QPoint(x, y); }
 
 void PainterSurface::LineTo(int x, int y) {
-    if (painter_) Note(Ordre::Ligne, position_.x(), position_.y(), x, y);
+    if (peintre_) Note(Ordre::Ligne, position_.x(), position_.y(), x, y);
     position_ = QPoint(x, y);
 }
 
 void PainterSurface::Ellipse(int x1, int y1, int x2, int y2) {
-    if (!painter_) return;
+    if (!peintre_) return;
     // With hard pixels and a transparent background, every pixel that such an ellipse or a
     // line of the run touches takes the one opaque pen colour, whatever lies below: the
     // picture is the union of what the run drew, and a repeated box adds nothing to it.
@@ -97,7 +97,7 @@ void PainterSurface::Ellipse(int x1, int y1, int x2, int y2) {
 
 void PainterSurface::TextOut(int x, int y, const std::string& text) {
     ellipses_.FinDeSerie();
-    if (painter_) Note(Ordre::Texte, static_cast<int>(Mesure(text)), x, y);
+    if (peintre_) Note(Ordre::Texte, static_cast<int>(Mesure(text)), x, y);
 }
 
 std::size_t PainterSurface::Mesure(const std::string& text) {
@@ -106,7 +106,7 @@ std::size_t PainterSurface::Mesure(const std::string& text) {
     for (std::size_t i = 0; i < textes_.size(); ++i)
         if (textes_[i].utf8 == text && textes_[i].ppp == ppp_) return i;
     const QString chaine = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetrics fm(font_, painter_->device());
+    const QFontMetrics fm(police_, peintre_->device());
     QStaticText statique(chaine);
     statique.setTextFormat(Qt::PlainText);
     textes_.push_back(Texte{text, ppp_, statique, fm.horizontalAdvance(chaine), fm.height()});
@@ -139,7 +139,7 @@ void PainterSurface::SetBrushStyle(BrushStyle s) {
 }
 
 void PainterSurface::ChoisirStylo() {
-    if (!painter_) return;
+    if (!peintre_) return;
     const auto memeStylo = [this](const StyloFait& f) {
         return f.couleur == stylo_ && f.style == styloStyle_ && f.largeur == largeur_;
     };
@@ -171,7 +171,7 @@ QPen PainterSurface::NouveauStylo() const {
 }
 
 void PainterSurface::ChoisirBrosse() {
-    if (!painter_) return;
+    if (!peintre_) return;
     const auto memeBrosse = [this](const BrosseFaite& f) {
         return f.couleur == brosse_ && f.style == brosseStyle_;
     };
@@ -227,12 +227,12 @@ void PainterSurface::Rejoue() noexcept {
 
 void PainterSurface::MetStylo() noexcept {
     if (remise_.styloMis == remise_.styloVoulu) return;
-    painter_->setPen(stylos_[remise_.styloVoulu].pen);
+    peintre_->setPen(stylos_[remise_.styloVoulu].pen);
     remise_.styloMis = remise_.styloVoulu;
 }
 
 void PainterSurface::VideLignes() noexcept {
-    if (remise_.enAttente > 0) painter_->drawLines(lignes_.data(), remise_.enAttente);
+    if (remise_.enAttente > 0) peintre_->drawLines(lignes_.data(), remise_.enAttente);
     remise_.enAttente = 0;
 }
 
@@ -251,7 +251,7 @@ void PainterSurface::RejoueLigne(const Appel& a) noexcept {
     MetStylo();
     if (!remise_.groupe || !SensDuTrace(a.a, a.b, a.c, a.d)) {
         VideLignes();
-        painter_->drawLine(QPoint(a.a, a.b), QPoint(a.c, a.d));
+        peintre_->drawLine(QPoint(a.a, a.b), QPoint(a.c, a.d));
         return;
     }
     lignes_[static_cast<std::size_t>(remise_.enAttente++)] = QLine(a.a, a.b, a.c, a.d);
@@ -266,7 +266,7 @@ bool PainterSurface::RemplitLigne(const Appel& a) noexcept {
     const bool niveau = a.b == a.d && a.c > a.a, aplomb = a.a == a.c && a.d > a.b;
     if (!(niveau || aplomb) || longueur >= (1 << 24)) return false;
     const int l = static_cast<int>(longueur);
-    painter_->fillRect(niveau ? QRect(a.a, a.b, l, 1) : QRect(a.a, a.b, 1, l),
+    peintre_->fillRect(niveau ? QRect(a.a, a.b, l, 1) : QRect(a.a, a.b, 1, l),
                        stylos_[remise_.styloVoulu].teinte);
     return true;
 }
@@ -275,11 +275,11 @@ void PainterSurface::RejoueEllipse(const Appel& a) noexcept {
     VideLignes();
     MetStylo();
     if (remise_.brosseMise != remise_.brosseVoulue) {
-        painter_->setBrush(brosses_[remise_.brosseVoulue].brush);
+        peintre_->setBrush(brosses_[remise_.brosseVoulue].brush);
         remise_.brosseMise = remise_.brosseVoulue;
     }
     // Plain double arithmetic: saturated coordinates (±1e6) must not overflow a width.
-    painter_->drawEllipse(QRectF(a.a, a.b, double(a.c) - a.a, double(a.d) - a.b));
+    peintre_->drawEllipse(QRectF(a.a, a.b, double(a.c) - a.a, double(a.d) - a.b));
 }
 
 void PainterSurface::RejoueTexte(const Appel& a) noexcept {
@@ -289,9 +289,9 @@ void PainterSurface::RejoueTexte(const Appel& a) noexcept {
     // background; with a clear brush whatever lies below shows through.
     const BrosseFaite& b = brosses_[remise_.brosseVoulue];
     if (b.style == BrushStyle::Solid)
-        painter_->fillRect(QRect(a.b, a.c, t.largeur, t.hauteur), b.teinte);
-    painter_->setPen(texte_);
-    painter_->drawStaticText(QPoint(a.b, a.c), t.statique);
+        peintre_->fillRect(QRect(a.b, a.c, t.largeur, t.hauteur), b.teinte);
+    peintre_->setPen(texte_);
+    peintre_->drawStaticText(QPoint(a.b, a.c), t.statique);
     remise_.styloMis = kAucun;
 }
 

@@ -32,14 +32,14 @@ class PainterSurface : public DrawingSurface {
 public:
     // The initial settings: the font, the text colour and a solid brush of the given colour;
     // the pen starts black, solid, 1 pixel wide.
-    PainterSurface(const QFont& font, QColor texte, QColor fond);
+    PainterSurface(const QFont& police, QColor texte, QColor fond);
 
-    // One paint: the surface draws on `painter` from here until the end of the scope, when
+    // One paint: the surface draws on `peintre` from here until the end of the scope, when
     // the calls it received reach the painter.
     class Attache {
     public:
-        Attache(PainterSurface& surface, QPainter& painter) : surface_(surface) {
-            surface_.Begin(painter);
+        Attache(PainterSurface& surface, QPainter& peintre) : surface_(surface) {
+            surface_.Begin(peintre);
         }
         ~Attache() { surface_.End(); }
         Attache(const Attache&) = delete;
@@ -60,7 +60,7 @@ public:
     void SetBrushStyle(BrushStyle s) override;
 
 private:
-    void Begin(QPainter& painter);
+    void Begin(QPainter& peintre);
     void End() noexcept;
 
     struct Texte {
@@ -100,12 +100,12 @@ private:
     };
     Remise remise_{};
 
-    QPainter* painter_ = nullptr;  // only while an Attache binds it
+    QPainter* peintre_ = nullptr;  // only while an Attache binds it
     bool raster_ = false;          // hard pixels, where skipping keeps every pixel
     bool pixelsDirects_ =
         false;  // and no scaling (whole-pixel shifts only): lines grouped or filled
     int ppp_ = 0;
-    QFont font_;
+    QFont police_;
     QColor texte_;
     QPoint position_;
     QRgb stylo_ = 0xFF000000u;  // opaque black

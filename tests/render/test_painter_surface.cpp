@@ -39,8 +39,8 @@ QImage Peindre(PainterSurface& surface, const std::function<void(PainterSurface&
                int ppp = 96) {
     QImage image = Image(ppp);
     {
-        QPainter painter(&image);
-        const PainterSurface::Attache attache(surface, painter);
+        QPainter peintre(&image);
+        const PainterSurface::Attache attache(surface, peintre);
         dessin(surface);
     }
     return image;
@@ -117,14 +117,14 @@ TEST(PainterSurface, TextUsesTheTextColourOnABoxOfTheSolidBrush) {
         const QImage image = Peindre(
             s, [&](PainterSurface& d) { d.TextOut(10, 10, texte.toStdString()); }, ppp);
         QImage attendue = Image(ppp);
-        QPainter painter(&attendue);
-        painter.setFont(police);
+        QPainter peintre(&attendue);
+        peintre.setFont(police);
         const QFontMetrics fm(police, &attendue);
         if (style == BrushStyle::Solid)
-            painter.fillRect(QRect(10, 10, fm.horizontalAdvance(texte), fm.height()), Qt::blue);
-        painter.setPen(kTexte);
-        painter.drawText(QPoint(10, 10 + fm.ascent()), texte);
-        painter.end();
+            peintre.fillRect(QRect(10, 10, fm.horizontalAdvance(texte), fm.height()), Qt::blue);
+        peintre.setPen(kTexte);
+        peintre.drawText(QPoint(10, 10 + fm.ascent()), texte);
+        peintre.end();
         EXPECT_TRUE(image == attendue) << int(style) << " " << ppp;
     }
 }
@@ -142,14 +142,14 @@ void AttendMemesPixels(const std::function<void(kest::DrawingSurface&)>& dessin,
         images[rejoue] = QImage(700, 500, format);
         images[rejoue].fill(QColor(236, 233, 216));
         QPicture enregistrement;
-        QPainter painter;
-        painter.begin(rejoue ? static_cast<QPaintDevice*>(&enregistrement) : &images[rejoue]);
-        if (!rejoue) painter.translate(decalage);
+        QPainter peintre;
+        peintre.begin(rejoue ? static_cast<QPaintDevice*>(&enregistrement) : &images[rejoue]);
+        if (!rejoue) peintre.translate(decalage);
         {
-            const PainterSurface::Attache attache(s, painter);
+            const PainterSurface::Attache attache(s, peintre);
             dessin(s);
         }
-        painter.end();
+        peintre.end();
         if (rejoue) QPainter(&images[1]).drawPicture(decalage, enregistrement);
     }
     EXPECT_TRUE(images[0] == images[1]);
@@ -216,8 +216,8 @@ TEST(PainterSurface, TheSceneRunsWithCleanUpperHalvesInAQtProcess) {
     for (int peinture = 0; peinture < 2; ++peinture) {
         image.fill(kFond);
         kest::test::SondeVectorielle sonde(surface);
-        QPainter painter(&image);
-        const PainterSurface::Attache attache(surface, painter);
+        QPainter peintre(&image);
+        const PainterSurface::Attache attache(surface, peintre);
         kest::State s;
         kest::Dessine(sonde, s, kest::Affichage{});
         EXPECT_GT(sonde.appels, 1000);
