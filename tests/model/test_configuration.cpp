@@ -56,7 +56,7 @@ TEST(Configuration, ALinkFormsAgainTheConfigurationThatWroteIt) {
     };
     for (const auto& ligne : lignes) {
         Options options;
-        ASSERT_TRUE(PrendOptions(ligne, options).empty());
+        ASSERT_TRUE(PrendOptions(ligne, options).empty()) << testing::PrintToString(ligne);
         const Configuration c = FormeConfiguration(options);
         const std::string lien = EcritLien(c);
         ExpectMemes(c, FormeConfiguration(LitLien("#" + lien)), lien);

@@ -101,6 +101,7 @@ TEST(SlotWinding, SpectrumOfTheStaircaseMeetsTheStar) {
     const State etats[] = {Encoches(12, 5, 2, 1), Encoches(9, 4, 2, 1),  Encoches(36, 2, 2, 7),
                            Encoches(24, 2, 1, 6), Encoches(18, 4, 2, 2), Encoches(12, 5, 1, 1)};
     for (State s : etats) {
+        SCOPED_TRACE(NomBobinageEncoches(s));
         s.t = 0.0037;
         const SpectreMecanique sp = SpectreEncoches(s);
         ASSERT_EQ(sp.OrdreMax(), std::max(25, 5 * s.p));
@@ -121,6 +122,7 @@ TEST(SlotWinding, SpectrumOfTheStaircaseMeetsTheStar) {
 // p·k_w(ν)/(3ν·k_w(p)) of the balanced working wave, triplen orders included.
 TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
     for (State s : {Encoches(12, 5, 2, 1), Encoches(9, 4, 2, 1), Encoches(24, 2, 1, 6)}) {
+        SCOPED_TRACE(NomBobinageEncoches(s));
         s.alimentation = Alimentation::Monophasee;
         s.t = 0.0021;
         const SpectreMecanique sp = SpectreEncoches(s);
@@ -287,6 +289,7 @@ TEST(SlotWinding, APoleCountThatBreaksTheWindingIsRefused) {
 // A state a program formed with p below 1 draws no winding and has no spectrum, without a fault.
 TEST(SlotWinding, NoPolePairsNoWinding) {
     for (const int p : {0, -5}) {
+        SCOPED_TRACE("p=" + std::to_string(p));
         EXPECT_THROW(VerifieEncoches(12, p, 2, 1), Erreur);
         const State s = Encoches(12, p, 2, 1);
         EXPECT_TRUE(BobinageEncoches(s).Vide());
@@ -300,6 +303,7 @@ TEST(SlotWinding, NoPolePairsNoWinding) {
 TEST(SlotWinding, ClassicLayoutGivesTheClassicConductorAngles) {
     for (int p = 1; p <= 4; ++p) {
         for (int m = 1; m <= 5; ++m) {
+            SCOPED_TRACE("p=" + std::to_string(p) + " m=" + std::to_string(m));
             State classique;
             classique.p = p, classique.m = m, classique.Reelle = true;
             classique.NbEncoches = 6 * p * m, classique.Alpha = kDeuxPi / classique.NbEncoches;
@@ -329,6 +333,7 @@ TEST(SlotWinding, ClassicLayoutGivesTheClassicConductorAngles) {
 // them, with the phase and sign of the top layer the table gives those slots.
 TEST(SlotWinding, StarHoldsEachSlotOnItsPhasor) {
     for (const State& s : {Encoches(12, 5, 2, 1), Encoches(36, 2, 2, 7), Encoches(9, 4, 2, 1)}) {
+        SCOPED_TRACE(NomBobinageEncoches(s));
         const BobinageEncoches b(s);
         int total = 0;
         for (const PhaseurEtoile& ph : EtoileDesEncoches(s.encoches, s.p)) {

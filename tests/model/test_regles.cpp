@@ -169,7 +169,8 @@ TEST(ChoisirDistribution, WritesOnlyTheFlags) {
         s.m = 0, s.Reelle = !reelle, s.DoubleEtoile = !etoile;  // m disagrees with the slots
         ChoisirDistribution(s, reelle, etoile);
         EXPECT_EQ(std::tuple(s.Reelle, s.DoubleEtoile, s.m, s.NbEncoches, s.Alpha),
-                  std::tuple(reelle, etoile, 0, 12, kDeuxPi / 12));
+                  std::tuple(reelle, etoile, 0, 12, kDeuxPi / 12))
+            << "reelle=" << reelle << " etoile=" << etoile;
     }
 }
 

@@ -183,7 +183,8 @@ TEST(Spectre, ForwardAndBackwardPartsOfEverySupply) {
         s.alimentation = l.alimentation;
         const Spectre sp = SpectreNumerique(s);
         EXPECT_NEAR(sp.DirectRelatif(1).value(), l.avant, 1e-9) << NomAlimentation(l.alimentation);
-        EXPECT_NEAR(sp.InverseRelatif(1).value(), l.arriere, 1e-9);
+        EXPECT_NEAR(sp.InverseRelatif(1).value(), l.arriere, 1e-9)
+            << NomAlimentation(l.alimentation);
     }
     // A single phase has a pulsating third, the balanced supply none.
     State mono = Bobinage(1, 2, 5 * kPi / 6);
@@ -235,7 +236,8 @@ TEST(Spectre, DirectionsDistortionAndTheStateLeftAlone) {
     for (State g : {Bobinage(99, 99, kPi, DoubleEtoile), Bobinage(1, 1)}) {
         g.m = g.m == 1 ? 99 : g.m;
         const Spectre r = SpectreNumerique(g);
-        for (int h = 1; h <= kOrdreMax; ++h) ASSERT_TRUE(std::isfinite(r.amplitude[h]));
+        for (int h = 1; h <= kOrdreMax; ++h)
+            ASSERT_TRUE(std::isfinite(r.amplitude[h])) << NomBobinage(g) << " h=" << h;
     }
     EXPECT_NEAR(SpectreNumerique(Bobinage(99, 99, kPi, DoubleEtoile)).amplitude[1],
                 AmplitudeAnalytique(Bobinage(99, 99, kPi, DoubleEtoile), 1), 1e-3);

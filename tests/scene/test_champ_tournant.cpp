@@ -17,6 +17,7 @@
 #include "scene/Plan.h"
 #include "tests/support/Bobinage.h"
 #include "tests/support/RecordingSurface.h"
+#include "tests/support/Scene.h"
 
 using namespace kest;
 using namespace kest::test;
@@ -164,7 +165,7 @@ TEST(ChampsContraires, ReversedSupplyMarkersFollowTheBackwardField) {
             RecordingSurface r;
             Dessine(r, s, {});
             const std::optional<Point> rayon = Pointe(r, kNoir);
-            ASSERT_TRUE(rayon);
+            ASSERT_TRUE(rayon) << "p=" << p << " ticks=" << ticks;
             EXPECT_TRUE(SurUneCrete(*rayon, w.resultante / std::abs(w.resultante), 1.0, p))
                 << "p=" << p << " ticks=" << ticks;
             // The bar on the sum curve stands at the same crest's x, 50 px per radian.
@@ -295,4 +296,150 @@ TEST(ChampsContraires, SlotWindingArrowsStandOnTheWorkingWave) {
                     }
                 }
             }
+}
+
+TEST(ChampTournant, ChecksSwitchWavesAndArrows) {
+    auto lignes = [](Affichage a) {
+        State s;
+        return Dessiner(s, a).segments().size();
+    };
+    const size_t rien = lignes({false, false, false});
+    EXPECT_EQ(lignes({false, true, false}) - rien, 2u * 150u);  // one chord per sample and circle
+    // An arrow sample draws on each circle an axial and a radial arrow of 3 lines each: 31 of
+    // the 150 samples, one in five give or take those the accumulated angle's rounding moves
+    // across the edge of the window.
+    EXPECT_EQ(lignes({true, false, false}) - rien, 12u * 31);
+}
+
+// An unbalanced supply: the phasors follow their amplitudes, and the stator circle carries the
+// forward and backward fields of the fundamental, their sum and the locus of its tip.
+namespace {
+
+struct Champs {
+    Point direct, inverse, resultante;  // each arrow's tip, the first segment from the centre
+    std::vector<Point> lieu;            // the dotted locus: its MoveTo, then its LineTo
+};
+
+// A part too short to have a direction draws no arrow: its tip is then the centre.
+Champs ChampsDessines(const RecordingSurface& r) {
+    const Point centre{kStator.cx, kStator.cy};
+    Champs c{centre, centre, centre, {}};
+    bool vus[3] = {};
+    for (const Appel& a : r.appels) {
+        if (a.stylo.couleur == kCouleurResultante && a.stylo.style == PenStyle::Dot &&
+            a.op != Op::TextOut)
+            c.lieu.push_back({a.x1, a.y1});
+        if (a.op != Op::LineTo || a.stylo.style != PenStyle::Solid ||
+            a.stylo.largeur != kLargeurChamps || a.depuisX != kStator.cx || a.depuisY != kStator.cy)
+            continue;
+        const Couleur couleurs[3] = {kCouleurDirect, kCouleurInverse, kCouleurResultante};
+        Point* tips[3] = {&c.direct, &c.inverse, &c.resultante};
+        for (int i = 0; i < 3; ++i)
+            if (a.stylo.couleur == couleurs[i] && !vus[i]) *tips[i] = {a.x1, a.y1}, vus[i] = true;
+    }
+    EXPECT_TRUE(vus[0] || vus[1] || vus[2]);
+    return c;
+}
+
+double Longueur(Point p) { return std::hypot(p.x - kStator.cx, p.y - kStator.cy); }
+
+}  // namespace
+
+TEST(Alimentation, PhasorsForwardBackwardAndLocus) {
+    const Couleur kPhases[3] = {kBleu, kRouge, kVert};
+    State libre;
+    libre.amplitudesLibres[0] = 0.5, libre.amplitudesLibres[1] = 1.5;
+    libre.amplitudesLibres[2] = 2.0;
+    libre.dephasagesLibres[1] = 100, libre.dephasagesLibres[2] = 250;
+    const struct {
+        Alimentation alimentation;
+        double a[3];     // the phasors' lengths per unit of 40 px
+        double d, i;     // forward and backward fields per unit of the balanced one
+        double largeur;  // the locus' half-width across the resultant's largest extent
+    } cas[] = {
+        {Alimentation::SequenceInverse, {1, 1, 1}, 0.0, 1.0, 1.0},
+        {Alimentation::Monophasee, {1, 0, 0}, 1.0 / 3, 1.0 / 3, 0.0},
+        {Alimentation::PhaseCoupee, {0.8660254, 0.8660254, 0}, 0.5, 0.5, 0.0},
+        {Alimentation::Libre, {0.5, 1.5, 2.0}, -1, -1, -1},
+    };
+    for (const auto& k : cas) {
+        for (const double t : {0.0, 0.0013, 0.0071}) {
+            SCOPED_TRACE(NomAlimentation(k.alimentation) + " t=" + std::to_string(t));
+            State s = libre;
+            s.alimentation = k.alimentation;
+            s.t = t;
+            const RecordingSurface r = Dessiner(s);
+            // The three phasors from the Fresnel centre, 40·a_k long (truncation: within √2).
+            int n = 0;
+            for (const auto& g : r.segments())
+                if (g.x1 == kFresnelX && g.y1 == kFresnelY && g.stylo.largeur == 1 &&
+                    g.stylo.style == PenStyle::Solid && n < 3) {
+                    EXPECT_EQ(g.stylo.couleur, kPhases[n]);
+                    EXPECT_NEAR(std::hypot(g.x2 - kFresnelX, g.y2 - kFresnelY),
+                                kLongueurPhaseur * k.a[n], 1.5)
+                        << n;
+                    ++n;
+                }
+            EXPECT_EQ(n, 3);
+
+            const Champs c = ChampsDessines(r);
+            if (k.d >= 0) {
+                EXPECT_NEAR(Longueur(c.direct), kStator.rayon * k.d, 1.5);
+                EXPECT_NEAR(Longueur(c.inverse), kStator.rayon * k.i, 1.5);
+            }
+            // The resultant is the sum of the two fields, each tip truncated once.
+            EXPECT_LE(std::abs((c.direct.x - kStator.cx) + (c.inverse.x - kStator.cx) -
+                               (c.resultante.x - kStator.cx)),
+                      2);
+            EXPECT_LE(std::abs((c.direct.y - kStator.cy) + (c.inverse.y - kStator.cy) -
+                               (c.resultante.y - kStator.cy)),
+                      2);
+            // The locus is closed, and a pulsating field's is a segment through the centre.
+            ASSERT_GE(c.lieu.size(), 3u);
+            EXPECT_EQ(c.lieu.front().x, c.lieu.back().x);
+            EXPECT_EQ(c.lieu.front().y, c.lieu.back().y);
+            if (k.largeur == 0.0) {
+                // Along the line through the centre and the locus' farthest point, within the
+                // truncation of both points.
+                const Point loin =
+                    *std::max_element(c.lieu.begin(), c.lieu.end(),
+                                      [](Point a, Point b) { return Longueur(a) < Longueur(b); });
+                const double axe = std::atan2(-(loin.y - kStator.cy), loin.x - kStator.cx);
+                for (const Point& p : c.lieu)
+                    EXPECT_LE(std::abs(-(p.x - kStator.cx) * std::sin(axe) -
+                                       (p.y - kStator.cy) * std::cos(axe)),
+                              3.0);
+            }
+            if (k.largeur == 1.0) {  // reversed: a circle of the balanced radius
+                for (const Point& p : c.lieu) EXPECT_NEAR(Longueur(p), kStator.rayon, 1.5);
+            }
+        }
+    }
+}
+
+// "Libre" with the balanced values draws the balanced field by its parts: the forward arrow on
+// the perfect resultant's crest, no backward field, a circular locus; and a balanced supply
+// with other free values stored draws the default picture call for call, also after an
+// unbalanced picture on the same surface.
+TEST(Alimentation, BalancedByItsPartsAndDefaultUntouched) {
+    State libre;
+    libre.alimentation = Alimentation::Libre;
+    libre.t = 0.0042;
+    const RecordingSurface r = Dessiner(libre);
+    const Champs c = ChampsDessines(r);
+    const Point crete = PointPolaire(libre.Omega * libre.t, kStator.rayon, kStator.cx, kStator.cy);
+    EXPECT_LE(std::abs(c.direct.x - crete.x) + std::abs(c.direct.y - crete.y), 2);
+    EXPECT_LE(Longueur(c.inverse), 1.0);
+    for (const Point& p : c.lieu) EXPECT_NEAR(Longueur(p), kStator.rayon, 1.5);
+
+    State defaut;
+    defaut.t = 0.0042;
+    State autre = defaut;
+    autre.amplitudesLibres[0] = 0.2, autre.dephasagesLibres[2] = 17;
+    RecordingSurface apres;
+    Dessine(apres, libre, {});
+    apres.appels.clear();
+    Dessine(apres, autre, {});
+    EXPECT_TRUE(MemesTraits(Dessiner(defaut).appels, Dessiner(autre).appels));
+    EXPECT_TRUE(MemesTraits(Dessiner(defaut).appels, apres.appels));
 }

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A slot winding's picture: the classic one where the two windings are the same, and what the
-// star of slots and the MMF say where they are not.
+// The winding's conductors and coil axes on the two circles: the classic winding's, and a slot
+// winding's picture, the classic one where the two windings are the same, and what the star of
+// slots and the MMF say where they are not.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
+#include <iterator>
 #include <map>
 #include <sstream>
+#include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "model/Encoches.h"
 #include "model/Regles.h"
@@ -16,17 +22,114 @@
 #include "scene/Plan.h"
 #include "scene/Vues.h"
 #include "tests/support/RecordingSurface.h"
+#include "tests/support/Scene.h"
 
 using namespace kest;
 using namespace kest::test;
 
 namespace {
 
-RecordingSurface Dessiner(State s, Affichage a = {}) {
-    RecordingSurface r;
-    Dessine(r, s, a);
-    return r;
+// Conductor circles (radius 4) with their centre, pen colour and fill.
+struct Conducteur {
+    int x, y;
+    Couleur couleur;
+    bool plein;
+    bool operator==(const Conducteur&) const = default;
+};
+std::vector<Conducteur> Conducteurs(const RecordingSurface& r) {
+    std::vector<Conducteur> out;
+    for (const Appel& a : r.appels)
+        if (a.op == Op::Ellipse && a.x2 - a.x1 == 8 && a.y2 - a.y1 == 8)
+            out.push_back(
+                {a.x1 + 4, a.y1 + 4, a.stylo.couleur, a.brosse.style == BrushStyle::Solid});
+    return out;
 }
+
+// Dotted segments drawn from a centre in the phase colours: the coil axes.
+int Axes(const RecordingSurface& r, int cx, int cy, std::vector<Couleur> couleurs) {
+    int n = 0;
+    for (const auto& s : r.segments())
+        n += s.x1 == cx && s.y1 == cy && s.stylo.style == PenStyle::Dot &&
+             std::count(couleurs.begin(), couleurs.end(), s.stylo.couleur);
+    return n;
+}
+
+}  // namespace
+
+TEST(Bobinage, ConductorPositions) {
+    struct Ligne {
+        bool doubleEtoile;
+        Couleur couleur;
+        bool plein;
+        std::vector<std::pair<int, int>> centres;
+    } lignes[] = {
+        {false, kBleu, false, {{596, 325}, {596, 274}}},  // phase 0 go sides, hollow
+        {false, kBleu, true, {{403, 274}, {403, 325}}},   // and its return sides, filled
+        {false, kRouge, false, {{484, 42}, {457, 57}}},   // phase 1 on the space-vector circle
+        {false, kRouge, true, {{515, 157}}},
+        // Phase 0 go sides, i = 1 then 2: the first star on the inner ring at 330° and 0°, the
+        // second on the outer ring (107) at 0° and 30°.
+        {true, kBleu, false, {{586, 349}, {607, 300}, {600, 300}, {592, 246}}},
+    };
+    for (const auto& l : lignes) {
+        SCOPED_TRACE("row " + std::to_string(&l - lignes));
+        State s;
+        s.DoubleEtoile = l.doubleEtoile;
+        const auto cs = Conducteurs(Dessiner(s));
+        for (const auto& [x, y] : l.centres)
+            EXPECT_NE(std::find(cs.begin(), cs.end(), Conducteur{x, y, l.couleur, l.plein}),
+                      cs.end())
+                << x << "," << y;
+        if (l.doubleEtoile) continue;
+        // Hollow circles over the filled ones of the same phase; phases drawn 0, 1, 2.
+        ASSERT_EQ(cs.size(), 4u + 12u);
+        EXPECT_TRUE(cs[4].couleur == kBleu && cs[4].plein && !cs[6].plein);
+        EXPECT_EQ(cs.back().couleur, kVert);
+    }
+}
+
+TEST(Bobinage, CountsFollowTheWinding) {
+    struct Ligne {
+        const char* nom;
+        int p, m;
+        bool doubleEtoile;
+        size_t cerclesStator, cerclesPetit;
+        int axesStator, axesPetit;
+    } lignes[] = {
+        {"default", 1, 2, false, 12, 4, 3, 1},   {"double star", 1, 2, true, 24, 8, 3, 1},
+        {"p=3 m=1", 3, 1, false, 18, 6, 9, 3},   {"m=0 draws axes only", 2, 0, false, 0, 0, 6, 2},
+        {"negative m", 1, -3, true, 0, 0, 3, 1},
+    };
+    for (const auto& l : lignes) {
+        State s;
+        s.p = l.p;
+        s.m = l.m;
+        s.DoubleEtoile = l.doubleEtoile;
+        s.Alpha = kDeuxPi / (6 * l.p * (l.m == 0 ? 1 : l.m));
+        RecordingSurface r = Dessiner(s);
+        auto cs = Conducteurs(r);
+        size_t petit = std::count_if(cs.begin(), cs.end(), [](auto& c) { return c.y < 180; });
+        EXPECT_EQ(cs.size() - petit, l.cerclesStator) << l.nom;
+        EXPECT_EQ(petit, l.cerclesPetit) << l.nom;
+        EXPECT_EQ(Axes(r, 500, 300, {kBleu, kRouge, kVert}), l.axesStator) << l.nom;
+        EXPECT_EQ(Axes(r, 500, 100, {kRouge}), l.axesPetit) << l.nom;
+    }
+}
+
+TEST(Bobinage, UntickedLeavesEverythingElseAlone) {
+    State s1, s2;
+    RecordingSurface avec = Dessiner(s1), sans = Dessiner(s2, {true, true, false});
+    // Removing the winding calls leaves exactly the other calls, with the same pens. The frame
+    // is the first 16 calls; after it the winding is conductor circles and dotted axis lines.
+    std::vector<Appel> reste(avec.appels.begin(), avec.appels.begin() + 16);
+    std::copy_if(
+        avec.appels.begin() + 16, avec.appels.end(), std::back_inserter(reste), [](const Appel& a) {
+            return !(a.op == Op::Ellipse && a.x2 - a.x1 == 8) && a.stylo.style != PenStyle::Dot;
+        });
+    EXPECT_TRUE(MemesTraits(reste, sans.appels));
+}
+
+namespace {
 
 State Classique(int p, int m, int ticks) {
     State s;
@@ -106,15 +209,9 @@ TEST(SlotWindingPicture, FullPitchOneLayerDrawsTheClassicRealPicture) {
 
 namespace {
 
-struct Cercle3 {
-    int x, y;
-    Couleur couleur;
-    bool plein;
-};
-
 // The conductor circles (radius 4) drawn about a centre, with their distance from it.
-std::vector<std::pair<Cercle3, double>> Conducteurs(const RecordingSurface& r, const Cercle& c) {
-    std::vector<std::pair<Cercle3, double>> out;
+std::vector<std::pair<Conducteur, double>> Conducteurs(const RecordingSurface& r, const Cercle& c) {
+    std::vector<std::pair<Conducteur, double>> out;
     for (const Appel& a : r.appels) {
         if (a.op != Op::Ellipse || a.x2 - a.x1 != 8) continue;
         const int x = a.x1 + 4, y = a.y1 + 4;
@@ -175,7 +272,7 @@ TEST(SlotWindingPicture, SumCurveCarriesTheModelsOrders) {
             if (seg.stylo.couleur == kNoir && seg.y1 == seg.y2 && seg.x2 - seg.x1 == 3 &&
                 seg.x1 < kLongueurCourbe)
                 f.push_back((seg.y1 - kBaseSomme) / e.Gain);
-        ASSERT_EQ(int(f.size()), e.Echelle);
+        ASSERT_EQ(int(f.size()), e.Echelle) << NomBobinageEncoches(e);
         for (const int nu : {1, p}) {
             std::complex<double> c;
             for (std::size_t n = 0; n < f.size(); ++n)

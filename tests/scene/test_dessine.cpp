@@ -2,20 +2,24 @@
 // Every line and circle of the picture worked out from the geometry of the views, for a few
 // states, and looked for among the calls the scene records: the phasors, the conductors and
 // coil axes, the curves' dashes, the polar waves, the arrows and the closing markers. What is
-// left over must be the frame: its dotted lines and the two black circles.
+// left over must be the frame: its dotted lines and the two black circles. And the one
+// conversion to a pixel (scene/Pixel.h), which keeps a state no dialog forms drawable.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <compare>
+#include <limits>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "scene/Dessine.h"
+#include "scene/Pixel.h"
 #include "tests/support/RecordingSurface.h"
+#include "tests/support/Scene.h"
 
 using namespace kest;
 using namespace kest::test;
@@ -260,3 +264,23 @@ TEST(Geometrie, EveryViewWhereTheGeometryPutsIt) {
 }
 
 }  // namespace
+
+TEST(Pixel, TruncatesTowardZeroAndSaturates) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double v[] = {17.5, -2.5, -0.9, 1e308, -1e308, inf, -inf, std::nan("")};
+    const int attendu[] = {17, -2, 0, kPixelMax, -kPixelMax, kPixelMax, -kPixelMax, kPixelMax};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(Pixel(v[i]), attendu[i]) << v[i];
+}
+
+TEST(Dessine, AbsurdCoilOpeningsStayDrawable) {
+    for (int i = 0; i < 4; ++i) {
+        State s;
+        s.Y = i < 2 ? 1e308 : -1e308;
+        s.Reelle = true;
+        s.DoubleEtoile = i % 2;
+        s.t = 0.001;
+        for (const Appel& a : Dessiner(s).appels)
+            EXPECT_TRUE(std::abs(a.x1) <= kPixelMax + 200 && std::abs(a.y1) <= kPixelMax + 400)
+                << i;
+    }
+}
