@@ -123,7 +123,7 @@ TEST(SlotWinding, SpectrumOfTheStaircaseMeetsTheStar) {
 TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
     for (State s : {Encoches(12, 5, 2, 1), Encoches(9, 4, 2, 1), Encoches(24, 2, 1, 6)}) {
         SCOPED_TRACE(NomBobinageEncoches(s));
-        s.alimentation = Alimentation::Monophasee;
+        s.alimentation = AlimentationDe("monophasee");
         s.t = 0.0021;
         const SpectreMecanique sp = SpectreEncoches(s);
         const BobinageEncoches b(s);
@@ -157,7 +157,7 @@ TEST(SlotWinding, SubHarmonicsOnlyWhereTheStarHasThem) {
 // make the parts differ.
 TEST(SlotWinding, CoefficientIsTheTransformOfTheDrawnMmf) {
     for (const Alimentation a :
-         {Alimentation::Equilibree, Alimentation::Monophasee, Alimentation::SequenceInverse}) {
+         {Alimentation::Equilibree, AlimentationDe("monophasee"), AlimentationDe("inverse")}) {
         State s = Encoches(12, 5, 2, 1);
         s.alimentation = a;
         s.t = 0.0031;

@@ -113,7 +113,7 @@ TEST(ForcePhase, SinglePhaseIsTwoEqualCounterRotatingFields) {
             SCOPED_TRACE("p=" + std::to_string(p) + " t=" + std::to_string(t));
             State s = Bobinage(p, 2);
             s.t = t;
-            ChoisirAlimentation(s, Alimentation::Monophasee);
+            ChoisirAlimentation(s, AlimentationDe("monophasee"));
             StockerCourants(s);
             const Sequences sq = ComposantesSymetriques(s, 1);
             EXPECT_NEAR(std::abs(sq.direct), 1.0 / 3, 1e-15);
