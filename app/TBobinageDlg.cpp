@@ -67,14 +67,11 @@ TBobinageDlg::TBobinageDlg(QWidget* parent) : FenetreOutil(parent) {
     auto* genres = new QGroupBox(tr("Bobinage"), this);
     genres->setObjectName(QStringLiteral("GroupeBobinage"));
     auto* boutons = new QVBoxLayout(genres);
-    const QString aides[kNombreGenres] = {
-        tr("p, m, Y et la distribution de la boîte « Dimensions »"),
-        tr("Q encoches, une ou deux couches, disposées par l'étoile des encoches")};
     for (int i = 0; i < kNombreGenres; ++i) {
         Boutons[i] = new QRadioButton(
             QString::fromStdString(LibelleBobinage(kGenresBobinage[i].type)), genres);
         Boutons[i]->setObjectName(QStringLiteral("RBBobinage%1").arg(i));
-        Boutons[i]->setStatusTip(aides[i]);
+        Boutons[i]->setStatusTip(QString::fromStdString(AideBobinage(kGenresBobinage[i].type)));
         boutons->addWidget(Boutons[i]);
         // Remplir blocks the signals: only the user's choice is reported.
         connect(Boutons[i], &QRadioButton::toggled, this, [this, i](bool selectionne) {

@@ -109,13 +109,18 @@
   // fields (three amplitudes, three lags in degrees, as typed), which returns null or the
   // French message with nothing changed.
   Noyau.prototype.choisirAlimentation = function (i) { this.M._kest_choisir_alimentation(i); };
-  // A supply kind's name and its button's hint, in the page's language.
+  // A kind's name and its button's hint, of the supply or of the winding, in the page's
+  // language; null past the last kind. genre(): the winding's kind, an index of that list.
+  const texteOuNull = (M, p) => (p ? M.UTF8ToString(p) : null);
   Noyau.prototype.nomAlimentation = function (i) {
-    return this.M.UTF8ToString(this.M._kest_nom_alimentation(i));
+    return texteOuNull(this.M, this.M._kest_nom_alimentation(i));
   };
   Noyau.prototype.aideAlimentation = function (i) {
-    return this.M.UTF8ToString(this.M._kest_aide_alimentation(i));
+    return texteOuNull(this.M, this.M._kest_aide_alimentation(i));
   };
+  Noyau.prototype.nomGenre = function (i) { return texteOuNull(this.M, this.M._kest_nom_genre(i)); };
+  Noyau.prototype.aideGenre = function (i) { return texteOuNull(this.M, this.M._kest_aide_genre(i)); };
+  Noyau.prototype.genre = function () { return this.M._kest_type_bobinage(); };
   Noyau.prototype.appliquerAlimentation = function (amplitudes, dephasages, separateur) {
     const r = this._appliquerAlimentation(amplitudes[0], amplitudes[1], amplitudes[2],
       dephasages[0], dephasages[1], dephasages[2], separateur);

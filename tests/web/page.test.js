@@ -614,6 +614,7 @@ test('un navigateur en anglais, puis « Français » dans le menu Langue / Langu
       // The supply buttons, made from the module's table: first and last, name and hint.
       alimentations: Array.from(document.querySelectorAll('#GroupeAlimentation label'),
         (l) => [l.textContent.trim(), l.dataset.hint]).filter((_, i, t) => !i || i === t.length - 1),
+      genres: Array.from(document.querySelectorAll('#GroupeBobinage label'), (l) => l.textContent.trim()),
     }));
     const anglais = await lire();
     assert.deepEqual(anglais.menus, ['<u>F</u>ile', '<u>E</u>dit', '<u>S</u>imulation',
@@ -627,6 +628,7 @@ test('un navigateur en anglais, puis « Français » dans le menu Langue / Langu
     assert.deepEqual(anglais.alimentations, [['Balanced',
       'Three equal currents 120° apart: a rotating field of constant amplitude'], ['Free',
       'Chosen amplitudes and lags: an elliptical field']]);
+    assert.deepEqual(anglais.genres, ['Classic', 'In slots']);
     await menu(p, 4, '#Dimensions1');
     assert.equal(await p.$eval('label[for=IDC_p]', (e) => e.textContent), 'Number of pole pairs p:');
     await saisit(p, '#IDC_p', 'abc');
@@ -642,6 +644,7 @@ test('un navigateur en anglais, puis « Français » dans le menu Langue / Langu
     assert.equal(francais.aide, 'Choisi la vitesse de l\'animation');
     assert.deepEqual(francais.etiquettes, ['Fresnel', 'Vecteur spatial']);
     assert.deepEqual(francais.alimentations.map((a) => a[0]), ['Équilibrée', 'Libre']);
+    assert.deepEqual(francais.genres, ['Classique', 'Par encoches']);
     await ouvre(p, url);
     assert.deepEqual((await lire()).etiquettes, ['Fresnel', 'Vecteur spatial']);
   } finally {
