@@ -11,7 +11,8 @@ const path = require('node:path');
 
 const site = process.env.KEST_SITE;
 const dump = process.env.KEST_DUMP_CALLS;
-const { ouvrir } = require(path.join(site, 'noyau.js'));
+const web = path.join(__dirname, '..', '..', 'web');
+const { ouvrir } = require(path.join(web, 'noyau.js')).KestNoyau;
 const createKestModule = require(path.join(site, 'kest-module.js'));
 // The same module with Frontieres.h force-included, as dump_calls is: it also names the calls of
 // a frame that rest on a conversion at a whole pixel.
@@ -326,33 +327,33 @@ test('le panneau Bobinage lit q, la périodicité et la table des encoches dans 
   noyau.reinitialise();
 });
 
-// Each page script names in its header the page's names it uses and the ones it defines; the
-// page loads every script after those it uses. A name used but not listed, or a script tag
-// moved above one it needs, fails here rather than in a browser.
-test('each page script\'s header names what it uses, and index.html loads those first', () => {
+// The page's scripts are ES modules from web/kest.js down, made one classic script at build
+// time, where they share one scope: there a name of another module used without its import, or
+// a module placed before one it imports, runs until the order of the script changes. The names
+// of the page's two other scripts (textes.js, kest-module.js) are read from `self`.
+test('each page module imports the names it uses, and the page\'s script holds it once after its imports', () => {
   const fs = require('node:fs');
-  const html = fs.readFileSync(path.join(site, 'index.html'), 'utf8');
-  const ordre = Array.from(html.matchAll(/<script src="([^"]+)"/g), (m) => m[1]);
-  const NOM = /\b(Kest[A-Z]\w*|qsTranslate|createKestModule)\b/g;
-  const fournit = { 'textes.js': ['KestTextes', 'KestLangues'],
-    'kest-module.js': ['createKestModule'] };
-  const utilise = {};
-  for (const f of ordre.filter((f) => !fournit[f])) {
-    const texte = fs.readFileSync(path.join(site, f), 'utf8');
-    const tete = texte.split('\n').filter((l) => l.startsWith('//')).join(' ').replace(/\s*\/\/\s*/g, ' ');
-    const m = /Uses: (.*?)\. Defines: (.*?)\./.exec(tete);
-    assert.ok(m, `${f}: no "Uses: … Defines: …" header`);
-    fournit[f] = m[2].split(', ');
-    utilise[f] = Array.from(new Set(Array.from(m[1].matchAll(NOM), (x) => x[1]))).sort();
-    const code = texte.replace(/^\s*\/\/.*$/gm, '');
-    const vus = Array.from(new Set(Array.from(code.matchAll(NOM), (x) => x[1])))
-      .filter((n) => !fournit[f].includes(n)).sort();
-    assert.deepEqual(vus, utilise[f], f);
+  const script = fs.readFileSync(path.join(site, 'kest.js'), 'utf8');
+  assert.doesNotMatch(script, /^\s*(import|export)\b/m);
+  const NOM = /(?<![.\w])(Kest[A-Z]\w*|qsTranslate|createKestModule)\b/g;
+  const liste = (noms) => noms.replace(/[{}]/g, '').split(',').map((n) => n.trim());
+  const place = {};
+  const importe = {};
+  const modules = ['kest.js'];
+  for (const f of modules) {
+    const source = fs.readFileSync(path.join(web, f), 'utf8');
+    const imports = Array.from(source.matchAll(/^import \{(.*)\} from '\.\/(.*)';$/gm));
+    const exportes = Array.from(source.matchAll(/^export (?:const|function) (\{.*?\}|\w+)/gm))
+      .flatMap((m) => liste(m[1]));
+    const code = source.replace(/^import .*\n/gm, '').replace(/^export /gm, '').trim();
+    const noms = Array.from(code.replace(/^\s*\/\/.*$/gm, '').matchAll(NOM), (m) => m[1]);
+    assert.deepEqual(Array.from(new Set(noms)).filter((n) => !exportes.includes(n)).sort(),
+      imports.flatMap((m) => liste(m[1])).sort(), f);
+    place[f] = script.indexOf(code);
+    assert.ok(place[f] >= 0 && script.indexOf(code, place[f] + 1) < 0, `${f} once in the script`);
+    importe[f] = imports.map((m) => m[2]);
+    for (const g of importe[f]) if (!modules.includes(g)) modules.push(g);
   }
-  for (const [f, noms] of Object.entries(utilise)) {
-    for (const n of noms) {
-      const source = Object.keys(fournit).find((g) => fournit[g].includes(n));
-      assert.ok(source && ordre.indexOf(source) < ordre.indexOf(f), `${f} uses ${n} before it exists`);
-    }
-  }
+  for (const [f, liste] of Object.entries(importe))
+    for (const g of liste) assert.ok(place[g] < place[f], `${f} comes after ${g}`);
 });
