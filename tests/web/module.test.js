@@ -113,7 +113,7 @@ function memeQueLaPage(texte, d, ticks, vues, alim) {
   assert.deepEqual(appels[0], appels[1], `${texte.join(' ')} (${d}), ${ticks} ticks`);
 }
 
-test('les appels du module sont ceux du programme natif', () => {
+test('the module\'s calls are the native program\'s', () => {
   const bilan = { appels: 0, marques: 0, ecarts: 0 };
   // Five windings over two supply periods, every view on.
   for (const [texte, d] of [[['defaut', '', ''], 0], [['2', '3', '2.5'], 1],
@@ -143,7 +143,7 @@ test('les appels du module sont ceux du programme natif', () => {
   assert.ok(bilan.ecarts <= bilan.appels / 100000, `${bilan.ecarts} écarts pour ${bilan.appels}`);
 });
 
-test('les deux drapeaux à la fois : la double étoile l\'emporte (état, panneau, image)',
+test('with both flags set, the double star wins (state, panel, picture)',
   () => {
     const v = { vecteurs: true, onde: true, bobinage: true };
     const image = (reelle, doubleEtoile) => {
@@ -163,7 +163,7 @@ test('les deux drapeaux à la fois : la double étoile l\'emporte (état, pannea
 // The links that every edition reads: tests/support/liens.json.
 const LIENS = require(path.join(__dirname, '..', 'support', 'liens.json'));
 
-test('un lien se lit comme sur le bureau et dans kest-export, et se réécrit à l\'identique', () => {
+test('a link is read as on the desktop and in kest-export, and written back the same', () => {
   const bilan = { appels: 0, marques: 0, ecarts: 0 };
   for (const lien of LIENS) {
     // The command line's strict reading, which kest and kest-export share.
@@ -215,7 +215,7 @@ function versDouble(hexa) {
   return v.getFloat64(0);
 }
 
-test('Y s\'écrit comme sur le bureau', () => {
+test('Y is written as on the desktop', () => {
   const lignes = execFileSync(process.env.KEST_ECRIRE_REELS || dump.replace(/dump_calls$/,
     'ecrire_reels'), ['100000', '7'], { maxBuffer: 1 << 26 }).toString().trim().split('\n');
   assert.equal(lignes.length, 100000);
@@ -227,7 +227,7 @@ test('Y s\'écrit comme sur le bureau', () => {
   assert.equal(noyau.reelVersTexte(2.5e-5, '.'), '2.5E-5');
 });
 
-test('Y se lit comme sur le bureau, à l\'arrondi étendu près', () => {
+test('Y is read as on the desktop, up to the extended rounding', () => {
   const n = 100000;
   const cas = natif('lire', n, 11);
   let arrondis = 0;
@@ -255,7 +255,7 @@ test('Y se lit comme sur le bureau, à l\'arrondi étendu près', () => {
   assert.match(noyau.texteVersReel('3.5', ',').erreur, /'3.5' n'est pas une valeur en virgule/);
 });
 
-test('un bobinage par encoches : l\'état le nomme, et ses refus sont ceux des deux autres éditions',
+test('a slot winding is named by the state, and refused as the two other editions refuse it',
   () => {
     noyau.reinitialise();
     assert.equal(noyau.etat().bobinage, 'classique');
@@ -284,7 +284,7 @@ test('un bobinage par encoches : l\'état le nomme, et ses refus sont ceux des d
 // The "Bobinage" panel's star is the scene's own: the module's list against the native
 // DessineEtoile calls, for windings with and without a periodicity, one layer and two. Between
 // two stars the picture's list is untouched, and the picture's frame stays readable.
-test('l\'étoile des encoches du panneau Bobinage : les appels du module sont ceux de la scène native',
+test('the Bobinage panel\'s star of slots is drawn with the native scene\'s calls',
   () => {
     noyau.reinitialise();
     const image = noyau.dessine({ vecteurs: true, onde: true, bobinage: true });
@@ -303,7 +303,7 @@ test('l\'étoile des encoches du panneau Bobinage : les appels du module sont ce
 
 // What a designer reads beside the star, from the model: q = Q/(6p), the periodicity gcd(Q, p)
 // and the slot table, a row per layer.
-test('le panneau Bobinage lit q, la périodicité et la table des encoches dans le module', () => {
+test('the Bobinage panel reads q, the periodicity and the slot table from the module', () => {
   const cas = [
     ['p=5&encoches=12&couches=2&pas=1', '2/5', 1,
       ['A+ B+ B− C− C+ A+ A− B− B+ C+ C− A−', 'A+ A− B− B+ C+ C− A− A+ B+ B− C− C+']],
