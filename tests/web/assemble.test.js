@@ -14,7 +14,8 @@ async function assemble(modules) {
   const { assemble } = await import(path.join(__dirname, '..', '..', 'web', 'assemble.mjs'));
   const dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'kest-assemble-'));
   try {
-    for (const [f, texte] of Object.entries(modules)) fs.writeFileSync(path.join(dossier, f), texte);
+    for (const [f, texte] of Object.entries(modules))
+      fs.writeFileSync(path.join(dossier, f), texte);
     return assemble(path.join(dossier, 'a.js'));
   } finally {
     fs.rmSync(dossier, { recursive: true });
@@ -40,21 +41,23 @@ test('each module runs once, after those it imports, strict, its names kept from
 });
 
 test('what the script could not run as the modules would is refused', async () => {
+  const importeB = "import { B } from './b.js';\n";
   const CAS = [
     { nom: 'a name that the module does not export', erreur: /a\.js: b\.js exports no C$/,
       modules: { 'a.js': "import { B, C } from './b.js';\n", 'b.js': 'export const B = 1;\n' } },
     { nom: 'imports in a loop', erreur: /imports in a loop: b\.js -> c\.js -> b\.js$/,
-      modules: { 'a.js': "import { B } from './b.js';\n",
+      modules: { 'a.js': importeB,
         'b.js': "import { C } from './c.js';\nexport const B = 1;\n",
         'c.js': "import { B } from './b.js';\nexport const C = 1;\n" } },
-    { nom: 'an import of another form', erreur: /a\.js: not understood: import B from '\.\/b\.js';$/,
+    { nom: 'an import of another form',
+      erreur: /a\.js: not understood: import B from '\.\/b\.js';$/,
       modules: { 'a.js': "import B from './b.js';\n", 'b.js': 'export const B = 1;\n' } },
     { nom: 'an export of another form', erreur: /b\.js: not understood: export \{ B \};$/,
-      modules: { 'a.js': "import { B } from './b.js';\n", 'b.js': 'const B = 1;\nexport { B };\n' } },
+      modules: { 'a.js': importeB, 'b.js': 'const B = 1;\nexport { B };\n' } },
     { nom: 'an export inside a block', erreur: /b\.js: not understood: export const B = 1;$/,
-      modules: { 'a.js': "import { B } from './b.js';\n", 'b.js': '{\n  export const B = 1;\n}\n' } },
+      modules: { 'a.js': importeB, 'b.js': '{\n  export const B = 1;\n}\n' } },
     { nom: 'a module that is not there', erreur: /ENOENT/,
-      modules: { 'a.js': "import { B } from './b.js';\n" } },
+      modules: { 'a.js': importeB } },
   ];
   for (const c of CAS) await assert.rejects(assemble(c.modules), c.erreur, c.nom);
 });
