@@ -3,7 +3,6 @@
 // drawing calls and the one reader of those calls. The page and the node tests use it alike;
 // it computes nothing itself.
 export const KestNoyau = (function () {
-
   // The reader of a call list, from the forms that the module gives for its codes: each call
   // goes to the surface's method of the same name (MoveTo, LineTo, … as in DrawingSurface), its
   // arguments read: colours as 0x00BBGGRR numbers, texts as strings, styles by name. The
