@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "model/Textes.h"
 #include "render/PainterSurface.h"
 #include "scene/Vues.h"
 
@@ -24,15 +23,15 @@ TAlimentationDlg::TAlimentationDlg(QWidget* parent) : FenetreOutil(parent) {
     groupe->setObjectName(QStringLiteral("GroupeAlimentation"));
     auto* boutons = new QVBoxLayout(groupe);
     for (int i = 0; i < kNombreAlimentations; ++i) {
-        const TypeAlimentation& type = kTypesAlimentation[i];
+        const auto type = static_cast<Alimentation>(i);
         // Siblings in one box: selecting one clears the others.
-        Boutons[i] = new QRadioButton(QString::fromStdString(NomAlimentation(type.type)), groupe);
+        Boutons[i] = new QRadioButton(QString::fromStdString(NomAlimentation(type)), groupe);
         Boutons[i]->setObjectName(QStringLiteral("RBAlimentation%1").arg(i));
-        Boutons[i]->setStatusTip(QString::fromUtf8(Traduit("Alimentation", type.aide)));
+        Boutons[i]->setStatusTip(QString::fromStdString(AideAlimentation(type)));
         boutons->addWidget(Boutons[i]);
         // Selected by a click, the keyboard or the program alike: reported once.
         connect(Boutons[i], &QRadioButton::toggled, this, [this, i](bool selectionne) {
-            if (selectionne) emit AlimentationChoisie(kTypesAlimentation[i].type);
+            if (selectionne) emit AlimentationChoisie(static_cast<Alimentation>(i));
         });
     }
     colonne->addWidget(groupe);
@@ -74,7 +73,7 @@ TAlimentationDlg::TAlimentationDlg(QWidget* parent) : FenetreOutil(parent) {
 
 void TAlimentationDlg::Remplir(const State& etat, const std::string& separateur, bool textes) {
     for (int i = 0; i < kNombreAlimentations; ++i)
-        if (kTypesAlimentation[i].type == etat.alimentation) Boutons[i]->setChecked(true);
+        if (static_cast<Alimentation>(i) == etat.alimentation) Boutons[i]->setChecked(true);
     if (!textes) return;
     const SaisieAlimentation affichee = SaisieAlimentationAffichee(etat, separateur);
     for (int k = 0; k < 3; ++k) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-#include <iterator>
 #include <string>
 
 #include "app/FenetreOutil.h"
@@ -42,7 +41,6 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    static constexpr int kNombreAlimentations = static_cast<int>(std::size(kTypesAlimentation));
     QRadioButton* Boutons[kNombreAlimentations] = {};
     QLineEdit* Amplitudes[3] = {};
     QLineEdit* Dephasages[3] = {};

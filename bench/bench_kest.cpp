@@ -186,10 +186,11 @@ void Enregistre() {
     // An unbalanced supply adds the two fields and their locus to the same winding.
     for (const auto& [nom, d] : distributions)
         benchmark::RegisterBenchmark((std::string("Scene/defaut/") + nom + "/Monophasee").c_str(),
-                                     SceneSeule, d, Bobinage::Defaut, Alimentation::Monophasee)
+                                     SceneSeule, d, Bobinage::Defaut, AlimentationDe("monophasee"))
             ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Peinture/defaut/Parfaite/Monophasee", Peinture,
-                                 Distribution::Parfaite, Bobinage::Defaut, Alimentation::Monophasee)
+                                 Distribution::Parfaite, Bobinage::Defaut,
+                                 AlimentationDe("monophasee"))
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Scene/p99m99/DoubleEtoile", SceneSeule,
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand,
@@ -211,7 +212,7 @@ void Enregistre() {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("HarmoniquesFenetre/p99m99/DoubleEtoile/Monophasee",
                                  HarmoniquesFenetre, Distribution::DoubleEtoile,
-                                 Bobinage::PlusGrand, Alimentation::Monophasee)
+                                 Bobinage::PlusGrand, AlimentationDe("monophasee"))
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Copier/defaut", Copie)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Tick/AvancerTemps", TickModele);

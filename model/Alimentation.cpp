@@ -12,13 +12,12 @@
 namespace kest {
 
 const TypeAlimentation& TypeDe(Alimentation a) {
-    for (const TypeAlimentation& t : kTypesAlimentation)
-        if (t.type == a) return t;
-    return kTypesAlimentation[0];
+    const int i = static_cast<int>(a);
+    return kTypesAlimentation[EstAlimentation(i) ? i : 0];
 }
 
 PhaseAlimentation ParametresPhase(const State& s, int k) {
-    if (s.alimentation == Alimentation::Libre)
+    if (s.alimentation == kAlimentationLibre)
         return {s.amplitudesLibres[k], s.dephasagesLibres[k] * kPi / 180.0};
     return TypeDe(s.alimentation).phases[k];
 }
@@ -37,6 +36,7 @@ Sequences ComposantesSymetriques(const State& s, int h) {
 }
 
 std::string NomAlimentation(Alimentation a) { return Traduit("Alimentation", TypeDe(a).nom); }
+std::string AideAlimentation(Alimentation a) { return Traduit("Alimentation", TypeDe(a).aide); }
 
 void ChoisirAlimentation(State& s, Alimentation a) { s.alimentation = a; }
 
@@ -66,7 +66,7 @@ void AppliquerAlimentationLibre(State& s, const SaisieAlimentation& saisie,
             ATraduire("Alimentation", "'%1' n'est pas un déphasage correct (%2 à %3)"),
             Remplit(Traduit("Alimentation", "Retard %1"), {numero}), s.dephasagesLibres[k]);
     }
-    s.alimentation = Alimentation::Libre;
+    s.alimentation = kAlimentationLibre;
     if (erreur) throw Erreur(*erreur);
 }
 
@@ -113,19 +113,19 @@ std::string ClesAlimentation() {
 
 void LireOptionsAlimentation(State& s, const OptionsAlimentation& options) {
     const bool libres = options.amplitudes || options.dephasages;
-    Alimentation choisie = libres ? Alimentation::Libre : s.alimentation;
+    Alimentation choisie = libres ? kAlimentationLibre : s.alimentation;
     if (options.alimentation) {
         bool connue = false;
-        for (const TypeAlimentation& t : kTypesAlimentation)
-            if (*options.alimentation == t.cle) {
-                choisie = t.type;
+        for (int i = 0; i < kNombreAlimentations; ++i)
+            if (*options.alimentation == kTypesAlimentation[i].cle) {
+                choisie = static_cast<Alimentation>(i);
                 connue = true;
             }
         if (!connue)
             throw Erreur(
                 Remplit(Traduit("Alimentation", "'%1' n'est pas une alimentation correcte (%2)"),
                         {*options.alimentation, ClesAlimentation()}));
-        if (libres && choisie != Alimentation::Libre)
+        if (libres && choisie != kAlimentationLibre)
             throw Erreur(
                 Traduit("Alimentation",
                         "Les amplitudes et les déphasages ne valent qu'avec l'alimentation libre"));
@@ -155,7 +155,7 @@ OptionsAlimentation OptionsAlimentationEcrites(const State& s) {
     OptionsAlimentation o;
     if (s.alimentation == Alimentation::Equilibree) return o;
     o.alimentation = CleAlimentation(s.alimentation);
-    if (s.alimentation == Alimentation::Libre) {
+    if (s.alimentation == kAlimentationLibre) {
         o.amplitudes = Liste(s.amplitudesLibres);
         o.dephasages = Liste(s.dephasagesLibres);
     }

@@ -21,6 +21,7 @@
 // both parts on the model's own resultant.
 
 #include <complex>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,31 +41,31 @@ struct PhaseAlimentation {
 constexpr const char* ATraduire(const char* /*contexte*/, const char* texte) { return texte; }
 
 // The supply kinds, one row each, in the order every edition lists them: the window's buttons,
-// the page's panel, the exporter's help and the links are built from this table. Adding a
-// preset is an enumerator in model/State.h, a row here and its texts in the catalogue.
+// the page's panel, the exporter's help and parsing and the links are built from this table,
+// and a kind is the index of its row. Adding a preset is a row here (before "libre", which the
+// windows show last with its fields) and its two texts in the catalogue.
 struct TypeAlimentation {
-    Alimentation type;
     const char* cle;   // the command line's word and the link's value
     const char* nom;   // the label (context "Alimentation")
     const char* aide;  // the hint of its button (context "Alimentation")
     // The three phases of a preset; "Libre" reads the state's own values instead.
     PhaseAlimentation phases[3];
+    // Phase 2 carries exactly phase 1's opposite: two phases in series, as in a star without
+    // neutral that lost phase 3, so that the two line currents sum to zero bit for bit.
+    bool secondeOpposee = false;
 };
 inline constexpr double kRacine3Sur2 = 0.8660254037844386;  // √3/2
 inline constexpr TypeAlimentation kTypesAlimentation[] = {
-    {Alimentation::Equilibree,
-     "equilibree",
+    {"equilibree",
      ATraduire("Alimentation", "Équilibrée"),
      ATraduire("Alimentation",
                "Trois courants égaux décalés de 120° : un champ tournant d'amplitude constante"),
      {{1.0, 0 * kDeuxPiSur3}, {1.0, 1 * kDeuxPiSur3}, {1.0, 2 * kDeuxPiSur3}}},
-    {Alimentation::SequenceInverse,
-     "inverse",
+    {"inverse",
      ATraduire("Alimentation", "Séquence inverse"),
      ATraduire("Alimentation", "Phases 2 et 3 échangées : le champ tourne dans l'autre sens"),
      {{1.0, -(0 * kDeuxPiSur3)}, {1.0, -(1 * kDeuxPiSur3)}, {1.0, -(2 * kDeuxPiSur3)}}},
-    {Alimentation::Monophasee,
-     "monophasee",
+    {"monophasee",
      ATraduire("Alimentation", "Monophasée"),
      ATraduire("Alimentation",
                "La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés"),
@@ -72,19 +73,34 @@ inline constexpr TypeAlimentation kTypesAlimentation[] = {
     // A star without neutral that lost phase 3: phases 1 and 2 carry the line current between
     // their terminals, in opposition (CourantPhase makes the second exactly the first's
     // opposite).
-    {Alimentation::PhaseCoupee,
-     "phase-coupee",
+    {"phase-coupee",
      ATraduire("Alimentation", "Phase 3 coupée"),
      ATraduire("Alimentation", "Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse"),
-     {{kRacine3Sur2, -kPiSur6}, {kRacine3Sur2, kPi - kPiSur6}, {0.0, 0.0}}},
-    {Alimentation::Libre,
-     "libre",
+     {{kRacine3Sur2, -kPiSur6}, {kRacine3Sur2, kPi - kPiSur6}, {0.0, 0.0}},
+     true},
+    {"libre",
      ATraduire("Alimentation", "Libre"),
      ATraduire("Alimentation", "Amplitudes et déphasages choisis : un champ elliptique"),
      {}},
 };
 
-// The row of a kind.
+inline constexpr int kNombreAlimentations = static_cast<int>(std::size(kTypesAlimentation));
+
+// The kind whose key is `cle`, found at compile time: a key that no row has does not compile.
+consteval Alimentation AlimentationDe(std::string_view cle) {
+    for (int i = 0; i < kNombreAlimentations; ++i)
+        if (cle == kTypesAlimentation[i].cle) return static_cast<Alimentation>(i);
+    throw "aucune alimentation n'a cette clé";
+}
+// The free supply, whose amplitudes and lags are the state's own.
+inline constexpr Alimentation kAlimentationLibre = AlimentationDe("libre");
+static_assert(AlimentationDe("equilibree") == Alimentation::Equilibree,
+              "the balanced supply is row 0, the state's default");
+
+// Whether a number is a kind: an index of the table (the page and the tests hand integers).
+constexpr bool EstAlimentation(int i) { return i >= 0 && i < kNombreAlimentations; }
+
+// The row of a kind (the first row for a number that is none).
 const TypeAlimentation& TypeDe(Alimentation a);
 
 // What the state's supply gives phase k (0..2): its row's phases, or for "Libre" the free
@@ -100,6 +116,8 @@ Sequences ComposantesSymetriques(const State& s, int h);
 
 // The name the program shows, translated: "Équilibrée", "Séquence inverse"…
 std::string NomAlimentation(Alimentation a);
+// The hint of its button, translated.
+std::string AideAlimentation(Alimentation a);
 
 // A radio button of the supply: the kind only, applied at once.
 void ChoisirAlimentation(State& s, Alimentation a);

@@ -24,7 +24,7 @@ std::string Decimales(double v, std::string_view separateur) {
 
 std::string DescriptionAlimentation(const State& s, std::string_view separateur) {
     const std::string nom = NomAlimentation(s.alimentation);
-    if (s.alimentation != Alimentation::Libre)
+    if (s.alimentation != kAlimentationLibre)
         return Remplit(Traduit("Description", "Alimentation : %1"), {nom});
     const SaisieAlimentation v = SaisieAlimentationAffichee(s, separateur);
     return Remplit(
@@ -41,7 +41,7 @@ std::string DescriptionChamp(const State& s, std::string_view separateur) {
     // Phase 1 alone: a pulsating field whose crest, at the peak of its current, is the sum of
     // its forward and backward parts.
     State seule = s;
-    seule.alimentation = Alimentation::Monophasee;
+    seule.alimentation = AlimentationDe("monophasee");
     const Harmoniques une = HarmoniquesNumeriques(seule);
     const double unite = une.direct[1] + une.inverse[1];
     const double rapport = champ.amplitude[1] / unite;

@@ -28,10 +28,10 @@ double AngleAxe(const State& s, int k, int j) {
 namespace {
 
 // Phase k's current per unit of Imax, a_k·sin(Omega·t − δ_k), for a supply other than the
-// balanced one. Phase 2 of an open phase is exactly phase 1's opposite, so that the two line
-// currents sum to zero.
+// balanced one. Phase 2 of two phases in series (an open phase) is exactly phase 1's opposite,
+// so that the two line currents sum to zero.
 double CourantUnitaire(const State& s, int k) {
-    if (s.alimentation == Alimentation::PhaseCoupee && k == 1) return -CourantUnitaire(s, 0);
+    if (k == 1 && TypeDe(s.alimentation).secondeOpposee) return -CourantUnitaire(s, 0);
     const PhaseAlimentation ph = ParametresPhase(s, k);
     return ph.a * std::sin(s.Omega * s.t - ph.delta);
 }

@@ -19,17 +19,12 @@ inline constexpr double kDeuxPiSur3 = 2.0943951023931953;
 inline constexpr double kPiSur2 = 1.5707963267948966;
 inline constexpr double kPiSur6 = 0.5235987755982988;
 
-// The supply of the three phases: phase k carries a_k·Imax·sin(Omega·t − δ_k). The balanced
-// supply (δ_k = k·2π/3, a_k = 1) is the default, computed as Omega·t − k·2π/3 and
-// Imax·sin(phi) in that order of operations; model/Alimentation.h gives the a_k and δ_k of
-// each kind and its rules.
-enum class Alimentation {
-    Equilibree,       // "Équilibrée": a_k = 1, δ_k = k·2π/3
-    SequenceInverse,  // "Séquence inverse": a_k = 1, δ_k = −k·2π/3 (phases 2 and 3 exchanged)
-    Monophasee,       // "Monophasée": phase 1 alone, a = (1, 0, 0), δ = 0
-    PhaseCoupee,  // "Phase 3 coupée": star without neutral, I1 = −I2 = (√3/2)·Imax·sin(Ωt + π/6)
-    Libre,        // "Libre": the amplitudes and lags typed by the user
-};
+// The supply of the three phases: phase k carries a_k·Imax·sin(Omega·t − δ_k). A kind of supply
+// is the index of its row in kTypesAlimentation (model/Alimentation.h), which gives each kind's
+// a_k and δ_k, its key and its texts. Row 0, the balanced supply (δ_k = k·2π/3, a_k = 1), is the
+// default and the one named here: it is computed as Omega·t − k·2π/3 and Imax·sin(phi) in that
+// order of operations. The other rows are named by their keys (AlimentationDe("libre")).
+enum class Alimentation : int { Equilibree = 0 };
 
 // The winding: the classic one (p, m, Y and a distribution: the default) or a winding laid
 // out in slots by the star of slots (model/Encoches.h).

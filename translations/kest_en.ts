@@ -1506,26 +1506,6 @@ Examples:
         <translation>Currents of the three phases: balanced, reversed, one phase alone, one phase open or free; forward and backward fields</translation>
     </message>
     <message>
-        <source>Trois courants égaux décalés de 120° : un champ tournant d&apos;amplitude constante</source>
-        <translation>Three equal currents 120° apart: a rotating field of constant amplitude</translation>
-    </message>
-    <message>
-        <source>Phases 2 et 3 échangées : le champ tourne dans l&apos;autre sens</source>
-        <translation>Phases 2 and 3 exchanged: the field turns the other way</translation>
-    </message>
-    <message>
-        <source>La phase 1 seule : un champ pulsant, somme de deux champs tournants opposés</source>
-        <translation>Phase 1 alone: a pulsating field, the sum of two opposite rotating fields</translation>
-    </message>
-    <message>
-        <source>Étoile sans neutre, phase 3 ouverte : I1 = −I2, le champ pulse</source>
-        <translation>Star without neutral, phase 3 open: I1 = −I2, the field pulsates</translation>
-    </message>
-    <message>
-        <source>Amplitudes et déphasages choisis : un champ elliptique</source>
-        <translation>Chosen amplitudes and lags: an elliptical field</translation>
-    </message>
-    <message>
         <source>Amplitude du courant de la phase 1 en unités de Imax, de 0 à 2</source>
         <translation>Amplitude of the current of phase 1 in units of Imax, from 0 to 2</translation>
     </message>
@@ -1556,26 +1536,6 @@ Examples:
     <message>
         <source>Alimentation</source>
         <translation>Supply</translation>
-    </message>
-    <message>
-        <source>Équilibrée</source>
-        <translation>Balanced</translation>
-    </message>
-    <message>
-        <source>Séquence inverse</source>
-        <translation>Negative sequence</translation>
-    </message>
-    <message>
-        <source>Monophasée</source>
-        <translation>Single-phase</translation>
-    </message>
-    <message>
-        <source>Phase 3 coupée</source>
-        <translation>Phase 3 open</translation>
-    </message>
-    <message>
-        <source>Libre</source>
-        <translation>Free</translation>
     </message>
     <message>
         <source>Libre (Entrée applique)</source>

@@ -141,12 +141,12 @@ EMSCRIPTEN_KEEPALIVE int kest_regle_intervalle(int ms) {
 }
 EMSCRIPTEN_KEEPALIVE int kest_intervalle() { return intervalle; }
 
-// The supply panel. kest_choisir_alimentation: a radio button, 0 "Équilibrée" .. 4 "Libre" in
-// the order of kest::Alimentation. kest_appliquer_alimentation: Enter in one of its six fields,
-// their texts as typed; returns null, or the message of the error box (the correct fields are
-// kept, the wrong one is named).
+// The supply panel, its buttons made from the table of kinds. kest_choisir_alimentation: a radio
+// button, a row of kest::kTypesAlimentation (0 "Équilibrée" … "Libre" last).
+// kest_appliquer_alimentation: Enter in one of its six fields, their texts as typed; returns null,
+// or the message of the error box (the correct fields are kept, the wrong one is named).
 EMSCRIPTEN_KEEPALIVE void kest_choisir_alimentation(int alimentation) {
-    if (alimentation < 0 || alimentation > static_cast<int>(kest::Alimentation::Libre)) return;
+    if (!kest::EstAlimentation(alimentation)) return;
     kest::ChoisirAlimentation(etat, static_cast<kest::Alimentation>(alimentation));
     aRedessiner = true;
 }
@@ -176,11 +176,16 @@ EMSCRIPTEN_KEEPALIVE const char* kest_alimentation_texte(int champ) {
         .c_str();
 }
 EMSCRIPTEN_KEEPALIVE int kest_alimentation() { return static_cast<int>(etat.alimentation); }
-// The name the program shows for a kind ("Équilibrée", …), or null past the last one.
+// The name the program shows for a kind ("Équilibrée", …), or null past the last one; the
+// hint of its button. Both in the page's language.
 EMSCRIPTEN_KEEPALIVE const char* kest_nom_alimentation(int alimentation) {
-    if (alimentation < 0 || alimentation > static_cast<int>(kest::Alimentation::Libre))
-        return nullptr;
+    if (!kest::EstAlimentation(alimentation)) return nullptr;
     message = kest::NomAlimentation(static_cast<kest::Alimentation>(alimentation));
+    return message.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_aide_alimentation(int alimentation) {
+    if (!kest::EstAlimentation(alimentation)) return nullptr;
+    message = kest::AideAlimentation(static_cast<kest::Alimentation>(alimentation));
     return message.c_str();
 }
 // The free values stored, phase k (0..2): amplitude per unit of Imax, lag in degrees.

@@ -120,7 +120,24 @@ export const KestCommandes = (function () {
   // their texts to the module, whose rules answer; a message goes to the error box. Either
   // changes the configuration, which the address follows.
   function relieAlimentation(noyau, ecran, erreur, separateur, place, change) {
-    const boutons = noyau.ALIMENTATIONS.map((_, i) => $('RBAlimentation' + i));
+    // One button per kind of the module's table, in its order, named in the page's language.
+    const boutons = noyau.ALIMENTATIONS.map((_, i) => {
+      const b = document.createElement('input');
+      b.type = 'radio';
+      b.name = 'alimentation';
+      b.id = 'RBAlimentation' + i;
+      const etiquette = document.createElement('label');
+      etiquette.append(b, document.createTextNode(''));
+      $('GroupeAlimentation').appendChild(etiquette);
+      return b;
+    });
+    function nomme() {
+      boutons.forEach((b, i) => {
+        b.nextSibling.data = ' ' + noyau.nomAlimentation(i);
+        b.parentNode.dataset.hint = noyau.aideAlimentation(i);
+      });
+    }
+    nomme();
     const amplitudes = [1, 2, 3].map((k) => $('IDC_amplitude' + k));
     const dephasages = [1, 2, 3].map((k) => $('IDC_dephasage' + k));
     // Each phase's row carries its colour in the picture, from the module.
@@ -165,7 +182,7 @@ export const KestCommandes = (function () {
         change();
       });
     }
-    return { remplir: remplir };
+    return { remplir: remplir, nomme: nomme };
   }
 
   // The winding panel: a kind's button applies at once (a slot winding that p no longer makes is
@@ -422,6 +439,7 @@ export const KestCommandes = (function () {
       },
       // The module's texts in a new language: the panels that show them show them again.
       relit() {
+        alimentation.nomme();
         if (!$('BobinageDlg').hidden) bobinage.remplir();
       },
       // A configuration read from a link (noyau.lisLien): the controls show it, and the first

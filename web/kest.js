@@ -37,9 +37,10 @@ import { KestLien } from './lien.js';
       noyau.avancer(1);
       ecran.suit();
     });
-    const commandes = KestCommandes.relie(noyau, ecran, horloge);
-    // The module's messages and the picture's labels in the page's language.
+    // The module's messages, the panels' texts it gives and the picture's labels in the page's
+    // language, from the first.
     noyau.langue(KestLangue.courante());
+    const commandes = KestCommandes.relie(noyau, ecran, horloge);
     KestLangue.suit((l) => {
       noyau.langue(l);
       ecran.dessine();

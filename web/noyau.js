@@ -106,6 +106,13 @@ export const KestNoyau = (function () {
   // fields (three amplitudes, three lags in degrees, as typed), which returns null or the
   // French message with nothing changed.
   Noyau.prototype.choisirAlimentation = function (i) { this.M._kest_choisir_alimentation(i); };
+  // A supply kind's name and its button's hint, in the page's language.
+  Noyau.prototype.nomAlimentation = function (i) {
+    return this.M.UTF8ToString(this.M._kest_nom_alimentation(i));
+  };
+  Noyau.prototype.aideAlimentation = function (i) {
+    return this.M.UTF8ToString(this.M._kest_aide_alimentation(i));
+  };
   Noyau.prototype.appliquerAlimentation = function (amplitudes, dephasages, separateur) {
     const r = this._appliquerAlimentation(amplitudes[0], amplitudes[1], amplitudes[2],
       dephasages[0], dephasages[1], dephasages[2], separateur);

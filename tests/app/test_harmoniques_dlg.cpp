@@ -137,7 +137,7 @@ TEST_F(FenetreHarmoniques, FollowsTheDialog) {
 // With a single phase every crest pulsates, and at t = 0 there is no current at all; what the
 // window shows at the clock's ticks is what it computes afresh at that instant.
 TEST_F(FenetreHarmoniques, AnUnbalancedSupplyShowsWhatTicksDoNotChange) {
-    form.AppliquerAlimentation(kest::Alimentation::Monophasee);
+    form.AppliquerAlimentation(kest::AlimentationDe("monophasee"));
     Action("Harmoniques1")->trigger();
     const auto montre = [this] {
         auto* tableau = Trouver<QTableWidget>("Tableau");

@@ -424,7 +424,7 @@ TEST_F(Fenetre, AlimentationWindow) {
     EXPECT_TRUE(Bouton("RBAlimentation0")->isChecked());
     EXPECT_EQ(Edit("IDC_dephasage2")->text(), "120");
     EXPECT_EQ(Peintures([&] { Bouton("RBAlimentation2")->click(); }), 1);
-    EXPECT_EQ(form.Etat().alimentation, Alimentation::Monophasee);
+    EXPECT_EQ(form.Etat().alimentation, kest::AlimentationDe("monophasee"));
 
     const auto saisir = [&](const char* nom, const QString& texte) {
         Edit(nom)->selectAll();
@@ -455,7 +455,7 @@ TEST_F(Fenetre, AlimentationWindow) {
         EXPECT_EQ(messages, std::vector<std::string>{k.message});
         EXPECT_EQ(peintures, 1);
         const kest::State& s = form.Etat();
-        EXPECT_EQ(s.alimentation, Alimentation::Libre);
+        EXPECT_EQ(s.alimentation, kest::kAlimentationLibre);
         EXPECT_TRUE(Bouton("RBAlimentation4")->isChecked());
         EXPECT_EQ(s.amplitudesLibres[1], 0.5);
         EXPECT_EQ(Edit(k.champ)->text(), k.texte);  // what was typed stays, to be mended
@@ -470,7 +470,7 @@ TEST_F(Fenetre, AlimentationWindow) {
     messages.clear();
     EXPECT_EQ(Peintures([&] { QTest::keyClick(Edit("IDC_dephasage1"), Qt::Key_Enter); }), 1);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(form.Etat().alimentation, Alimentation::Libre);
+    EXPECT_EQ(form.Etat().alimentation, kest::kAlimentationLibre);
     EXPECT_EQ(form.Etat().amplitudesLibres[1], 0.5);
     EXPECT_EQ(form.Etat().dephasagesLibres[2], 200.25);
     EXPECT_TRUE(Bouton("RBAlimentation4")->isChecked());

@@ -126,7 +126,7 @@ const struct Cas {
      {"--alimentation", "monophasee", "--ticks", "13"},
      [] {
          State s;
-         ChoisirAlimentation(s, Alimentation::Monophasee);
+         ChoisirAlimentation(s, AlimentationDe("monophasee"));
          for (int k = 0; k < 13; ++k) AvancerTemps(s);
          return s;
      }(),
@@ -136,7 +136,7 @@ const struct Cas {
      {"--dephasages", "0,90,200.5", "--ticks", "4", "--m", "3"},
      [] {
          State s = Etat("1", "3", "3.14159265358979", false, false, 0);
-         s.alimentation = Alimentation::Libre;
+         s.alimentation = kAlimentationLibre;
          s.dephasagesLibres[1] = 90, s.dephasagesLibres[2] = 200.5;
          for (int k = 0; k < 4; ++k) AvancerTemps(s);
          return s;
@@ -720,14 +720,14 @@ TEST(KestExport, SpectrumTableIsTheModels) {
         {{"--alimentation", "monophasee", "--m", "3", "--distribution", "reelle"},
          [] {
              State s = Etat("1", "3", "3.14159265358979", true, false, 0);
-             ChoisirAlimentation(s, Alimentation::Monophasee);
+             ChoisirAlimentation(s, AlimentationDe("monophasee"));
              return s;
          }()},
         {{"--amplitudes", "1,0.5,1", "--ticks", "3"},
          [] {
              State s;
              for (int k = 0; k < 3; ++k) AvancerTemps(s);
-             s.alimentation = Alimentation::Libre;
+             s.alimentation = kAlimentationLibre;
              s.amplitudesLibres[1] = 0.5;
              return s;
          }()},

@@ -35,7 +35,7 @@ std::complex<double> Fondamental(State s) {
 }
 
 double UnePhase(State s) {
-    ChoisirAlimentation(s, Alimentation::Monophasee);
+    ChoisirAlimentation(s, AlimentationDe("monophasee"));
     double crete = 0.0;
     for (int i = 0; i < 200; ++i) {
         s.t = i * (2 * kPi / s.Omega) / 200;
@@ -73,17 +73,17 @@ TEST(Description, TheFieldIsTheSampledResultantsFundamental) {
          "tourne dans le sens direct"},
         {"reversed",
          {"1", "1", "2", true},
-         Alimentation::SequenceInverse,
+         AlimentationDe("inverse"),
          13,
          "tourne dans le sens inverse"},
         {"single phase",
          {"3", "2", "3.14159265358979", true},
-         Alimentation::Monophasee,
+         AlimentationDe("monophasee"),
          12,
          "pulse sans tourner"},
         {"open phase",
          {"1", "2", "3.14159265358979"},
-         Alimentation::PhaseCoupee,
+         AlimentationDe("phase-coupee"),
          71,
          "pulse sans tourner"},
     };
@@ -103,7 +103,7 @@ TEST(Description, TheFieldIsTheSampledResultantsFundamental) {
         // Three equal phases 120° apart make 3/2 of one (the double star's phase pairs two
         // stars π/6 apart, which sum differently alone and together).
         if (!s.DoubleEtoile && (c.alimentation == Alimentation::Equilibree ||
-                                c.alimentation == Alimentation::SequenceInverse)) {
+                                c.alimentation == AlimentationDe("inverse"))) {
             EXPECT_EQ(m[1].str() + "," + m[2].str(), "1,50") << c.nom;
         }
         EXPECT_EQ(m[3].str(), c.sens) << c.nom;
@@ -120,7 +120,7 @@ TEST(Description, ThePictureNamesTheWindingAndTheSupply) {
               "Bobinage : p = 1, m = 2, 12 encoches, Y = 180° électriques, Parfaite. "
               "Alimentation : Équilibrée. Champ résultant : 1,50 × celui d'une phase, tourne dans "
               "le sens direct, à 0°.");
-    ChoisirAlimentation(s, Alimentation::Monophasee);
+    ChoisirAlimentation(s, AlimentationDe("monophasee"));
     EXPECT_NE(DescriptionImage(s, ",").find(". Alimentation : Monophasée. Champ"),
               std::string::npos);
     AppliquerAlimentationLibre(s, {{"1", "0.5", "0"}, {"0", "90", "240"}}, ".");

@@ -121,7 +121,7 @@ TEST(SlotWinding, SpectrumOfTheStaircaseMeetsTheStar) {
 // p·k_w(ν)/(3ν·k_w(p)) of the balanced working wave, triplen orders included.
 TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
     for (State s : {Encoches(12, 5, 2, 1), Encoches(9, 4, 2, 1), Encoches(24, 2, 1, 6)}) {
-        s.alimentation = Alimentation::Monophasee;
+        s.alimentation = AlimentationDe("monophasee");
         s.t = 0.0021;
         const SpectreMecanique sp = SpectreEncoches(s);
         const BobinageEncoches b(s);
@@ -155,7 +155,7 @@ TEST(SlotWinding, SubHarmonicsOnlyWhereTheStarHasThem) {
 // make the parts differ.
 TEST(SlotWinding, CoefficientIsTheTransformOfTheDrawnMmf) {
     for (const Alimentation a :
-         {Alimentation::Equilibree, Alimentation::Monophasee, Alimentation::SequenceInverse}) {
+         {Alimentation::Equilibree, AlimentationDe("monophasee"), AlimentationDe("inverse")}) {
         State s = Encoches(12, 5, 2, 1);
         s.alimentation = a;
         s.t = 0.0031;

@@ -106,8 +106,8 @@ TEST(Harmoniques, AnalyticAgreesWithTheModelOverEveryWinding) {
 // that direction, cos((h − 1)·π/12) forward and cos((h + 1)·π/12) backward.
 TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
     std::vector<State> supplies;
-    for (Alimentation a : {Alimentation::Equilibree, Alimentation::SequenceInverse,
-                           Alimentation::Monophasee, Alimentation::PhaseCoupee}) {
+    for (Alimentation a : {Alimentation::Equilibree, AlimentationDe("inverse"),
+                           AlimentationDe("monophasee"), AlimentationDe("phase-coupee")}) {
         State s;
         ChoisirAlimentation(s, a);
         supplies.push_back(s);
@@ -116,7 +116,7 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
     std::uniform_real_distribution<double> amplitude(0.0, 2.0), degres(-360.0, 360.0);
     for (int i = 0; i < 4; ++i) {
         State s;
-        s.alimentation = Alimentation::Libre;
+        s.alimentation = kAlimentationLibre;
         for (int k = 0; k < 3; ++k)
             s.amplitudesLibres[k] = amplitude(hasard), s.dephasagesLibres[k] = degres(hasard);
         supplies.push_back(s);
@@ -175,9 +175,9 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
         Alimentation alimentation;
         double avant, arriere;
     } lecons[] = {{Alimentation::Equilibree, 1, 0},
-                  {Alimentation::SequenceInverse, 0, 1},
-                  {Alimentation::Monophasee, 1.0 / 3, 1.0 / 3},
-                  {Alimentation::PhaseCoupee, 0.5, 0.5}};
+                  {AlimentationDe("inverse"), 0, 1},
+                  {AlimentationDe("monophasee"), 1.0 / 3, 1.0 / 3},
+                  {AlimentationDe("phase-coupee"), 0.5, 0.5}};
     for (const auto& l : lecons) {
         State s = Bobinage(1, 2);
         s.alimentation = l.alimentation;
@@ -187,7 +187,7 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
     }
     // A single phase has a pulsating third, the balanced supply none.
     State mono = Bobinage(1, 2, 5 * kPi / 6);
-    mono.alimentation = Alimentation::Monophasee;
+    mono.alimentation = AlimentationDe("monophasee");
     EXPECT_NE(HarmoniquesNumeriques(mono).sens[3], Sens::Absent);
 }
 
@@ -248,7 +248,7 @@ TEST(Harmoniques, DirectionsDistortionAndTheStateLeftAlone) {
 // of 3 included, and no even one for a full-pitch coil.
 TEST(Harmoniques, UnbalancedOrdersAndTheirKinds) {
     State mono = Bobinage(1, 2);
-    mono.alimentation = Alimentation::Monophasee;
+    mono.alimentation = AlimentationDe("monophasee");
     const Harmoniques sp = HarmoniquesNumeriques(mono);
     EXPECT_EQ(OrdresFenetre(mono, sp),
               (std::vector<int>{1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25}));
@@ -257,11 +257,11 @@ TEST(Harmoniques, UnbalancedOrdersAndTheirKinds) {
     EXPECT_FALSE(sp.Relatif(1));
     // A hint of a second phase makes the parts differ by a few hundred-thousandths: elliptical.
     State presque = mono;
-    presque.alimentation = Alimentation::Libre;
+    presque.alimentation = kAlimentationLibre;
     presque.amplitudesLibres[0] = 1, presque.amplitudesLibres[1] = 1e-4;
     presque.amplitudesLibres[2] = 0;
     EXPECT_EQ(HarmoniquesNumeriques(presque).sens[1], Sens::Elliptique);
     State inverse = Bobinage(2, 3, 5 * kPi / 6, DoubleEtoile);
-    inverse.alimentation = Alimentation::SequenceInverse;
+    inverse.alimentation = AlimentationDe("inverse");
     EXPECT_EQ(HarmoniquesNumeriques(inverse).sens[1], Sens::Inverse);
 }

@@ -138,17 +138,17 @@ TEST(CourantPhase, TheFiveSupplies) {
             double attendu[3];
             double secondeEtoile[3];
         } cas[] = {
-            {Alimentation::SequenceInverse,
+            {AlimentationDe("inverse"),
              {std::sin(w), std::sin(w + 2 * kPi / 3), std::sin(w + 4 * kPi / 3)},
              {arriere(0), arriere(1), arriere(2)}},
-            {Alimentation::Monophasee,
+            {AlimentationDe("monophasee"),
              {std::sin(w), 0, 0},
              {(avant(0) + arriere(0)) / 3, (avant(1) + arriere(1)) / 3,
               (avant(2) + arriere(2)) / 3}},
-            {Alimentation::PhaseCoupee,
+            {AlimentationDe("phase-coupee"),
              {r3 * std::sin(w + kPi / 6), -r3 * std::sin(w + kPi / 6), 0},
              {coupee(0), coupee(1), coupee(2)}},
-            {Alimentation::Libre,
+            {kAlimentationLibre,
              {std::sin(w), std::sin(w - 2 * kPi / 3), std::sin(w - 4 * kPi / 3)},
              {avant(0), avant(1), avant(2)}},
         };
@@ -163,13 +163,20 @@ TEST(CourantPhase, TheFiveSupplies) {
         }
         // Three equal currents in phase are a pure zero sequence: nothing reaches the second star.
         State zero = s;
-        zero.alimentation = Alimentation::Libre;
+        zero.alimentation = kAlimentationLibre;
         zero.dephasagesLibres[1] = zero.dephasagesLibres[2] = 0.0;
         for (int k = 0; k < 3; ++k) EXPECT_NEAR(SecondeEtoile(zero, k), 0.0, 1e-12);
-        ChoisirAlimentation(s, Alimentation::PhaseCoupee);
+        ChoisirAlimentation(s, AlimentationDe("phase-coupee"));
         EXPECT_EQ(
             (CourantPhase(s, 0).valeur + CourantPhase(s, 1).valeur) + CourantPhase(s, 2).valeur,
             0.0);
+    }
+    // Two phases in series carry one current, bit for bit, at every instant.
+    State s;
+    ChoisirAlimentation(s, AlimentationDe("phase-coupee"));
+    for (int n = 0; n < 1000; ++n) {
+        s.t = n * 1.7e-4;
+        ASSERT_EQ(CourantPhase(s, 1).valeur, -CourantPhase(s, 0).valeur) << s.t;
     }
 }
 
@@ -181,7 +188,7 @@ TEST(ForcePhase, SinglePhaseIsTwoEqualCounterRotatingFields) {
         for (double t : {0.0, 0.0013, 0.0172}) {
             State s = Bobinage(p, 2);
             s.t = t;
-            ChoisirAlimentation(s, Alimentation::Monophasee);
+            ChoisirAlimentation(s, AlimentationDe("monophasee"));
             StockerCourants(s);
             const Sequences sq = ComposantesSymetriques(s, 1);
             EXPECT_NEAR(std::abs(sq.direct), 1.0 / 3, 1e-15);
@@ -206,7 +213,7 @@ TEST(ForcePhase, SinglePhaseIsTwoEqualCounterRotatingFields) {
 TEST(AppliquerAlimentationLibre, KeepsTheCorrectFieldsAndNamesTheWrongOne) {
     State s;
     AppliquerAlimentationLibre(s, {{"1", "0,5", "2"}, {"0", "-90", "1e2"}}, ",");
-    EXPECT_EQ(s.alimentation, Alimentation::Libre);
+    EXPECT_EQ(s.alimentation, kAlimentationLibre);
     EXPECT_EQ(s.amplitudesLibres[1], 0.5);
     EXPECT_EQ(s.dephasagesLibres[2], 100.0);
     EXPECT_NEAR(ParametresPhase(s, 1).delta, -kPi / 2, 1e-15);
@@ -244,14 +251,14 @@ TEST(AppliquerAlimentationLibre, KeepsTheCorrectFieldsAndNamesTheWrongOne) {
     };
     for (const auto& r : refus) {
         State essai;
-        ChoisirAlimentation(essai, Alimentation::Monophasee);
+        ChoisirAlimentation(essai, AlimentationDe("monophasee"));
         try {
             AppliquerAlimentationLibre(essai, r.saisie, ",");
             ADD_FAILURE() << r.message;
         } catch (const Erreur& e) {
             EXPECT_EQ(e.message(), r.message);
         }
-        EXPECT_EQ(essai.alimentation, Alimentation::Libre) << r.message;
+        EXPECT_EQ(essai.alimentation, kAlimentationLibre) << r.message;
         for (int k = 0; k < 3; ++k) {
             EXPECT_EQ(essai.amplitudesLibres[k], r.amplitudes[k]) << r.message << k;
             EXPECT_EQ(essai.dephasagesLibres[k], r.dephasages[k]) << r.message << k;
@@ -414,3 +421,21 @@ TEST(ForcePhase, TwoPolePairsRepeatAfterHalfATurn) {
 }
 
 }  // namespace
+
+// A kind of supply is a row of its table: each row's key reads back its own row, is written
+// back by a link, is listed in the refusal's message, and a number past the table is none.
+TEST(Alimentation, EachRowIsReadByItsKeyAndWrittenBack) {
+    for (int i = 0; i < kNombreAlimentations; ++i) {
+        const std::string cle = kTypesAlimentation[i].cle;
+        State s;
+        s.alimentation = kAlimentationLibre;
+        LireOptionsAlimentation(s, {cle, std::nullopt, std::nullopt});
+        EXPECT_EQ(static_cast<int>(s.alimentation), i) << cle;
+        EXPECT_EQ(NomAlimentation(s.alimentation), kTypesAlimentation[i].nom) << cle;
+        EXPECT_EQ(OptionsAlimentationEcrites(s).alimentation.value_or("equilibree"), cle);
+        EXPECT_NE(ClesAlimentation().find(cle), std::string::npos) << cle;
+    }
+    EXPECT_FALSE(EstAlimentation(-1));
+    EXPECT_FALSE(EstAlimentation(kNombreAlimentations));
+    EXPECT_EQ(&TypeDe(static_cast<Alimentation>(kNombreAlimentations)), &kTypesAlimentation[0]);
+}

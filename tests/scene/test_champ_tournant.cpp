@@ -91,11 +91,11 @@ struct Supply {
     double dephasages[3];
 };
 const Supply kSupplies[] = {
-    {"inverse", Alimentation::SequenceInverse, {1, 1, 1}, {0, 120, 240}},
-    {"monophasee", Alimentation::Monophasee, {1, 1, 1}, {0, 120, 240}},
-    {"phase-coupee", Alimentation::PhaseCoupee, {1, 1, 1}, {0, 120, 240}},
-    {"libre elliptique", Alimentation::Libre, {0.5, 1.5, 2.0}, {0, 100, 250}},
-    {"libre presque inverse", Alimentation::Libre, {1.0, 0.8, 1.2}, {10, -110, 95}},
+    {"inverse", AlimentationDe("inverse"), {1, 1, 1}, {0, 120, 240}},
+    {"monophasee", AlimentationDe("monophasee"), {1, 1, 1}, {0, 120, 240}},
+    {"phase-coupee", AlimentationDe("phase-coupee"), {1, 1, 1}, {0, 120, 240}},
+    {"libre elliptique", kAlimentationLibre, {0.5, 1.5, 2.0}, {0, 100, 250}},
+    {"libre presque inverse", kAlimentationLibre, {1.0, 0.8, 1.2}, {10, -110, 95}},
 };
 
 State Avec(State s, const Supply& a, double t) {

@@ -55,18 +55,18 @@ TEST(Plan, TheTwoBlocksHoldEveryCallOfThePicture) {
          {"1", "1", "3.14159265358979", false, true},
          Alimentation::Equilibree,
          rien},
-        {"p=3 m=4 Y=2 reversed", {"3", "4", "2", true}, Alimentation::SequenceInverse, rien},
-        {"single phase", {"2", "3", "2.5", true}, Alimentation::Monophasee, rien},
-        {"open phase", {"1", "2", "3.14159265358979"}, Alimentation::PhaseCoupee, rien},
+        {"p=3 m=4 Y=2 reversed", {"3", "4", "2", true}, AlimentationDe("inverse"), rien},
+        {"single phase", {"2", "3", "2.5", true}, AlimentationDe("monophasee"), rien},
+        {"open phase", {"1", "2", "3.14159265358979"}, AlimentationDe("phase-coupee"), rien},
         {"free",
          {"1", "2", "3.14159265358979", true},
-         Alimentation::Libre,
+         kAlimentationLibre,
          {{"1", "0.5", "1"}, {"0", "90", "300"}}},
     };
     for (const Cas& c : cas) {
         State s;
         AppliquerSaisie(s, c.saisie, ".");
-        if (c.alimentation == Alimentation::Libre)
+        if (c.alimentation == kAlimentationLibre)
             AppliquerAlimentationLibre(s, c.libre, ".");
         else
             ChoisirAlimentation(s, c.alimentation);

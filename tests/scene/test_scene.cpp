@@ -302,10 +302,10 @@ TEST(Alimentation, PhasorsForwardBackwardAndLocus) {
         double d, i;     // forward and backward fields per unit of the balanced one
         double largeur;  // the locus' half-width across the resultant's largest extent
     } cas[] = {
-        {Alimentation::SequenceInverse, {1, 1, 1}, 0.0, 1.0, 1.0},
-        {Alimentation::Monophasee, {1, 0, 0}, 1.0 / 3, 1.0 / 3, 0.0},
-        {Alimentation::PhaseCoupee, {0.8660254, 0.8660254, 0}, 0.5, 0.5, 0.0},
-        {Alimentation::Libre, {0.5, 1.5, 2.0}, -1, -1, -1},
+        {AlimentationDe("inverse"), {1, 1, 1}, 0.0, 1.0, 1.0},
+        {AlimentationDe("monophasee"), {1, 0, 0}, 1.0 / 3, 1.0 / 3, 0.0},
+        {AlimentationDe("phase-coupee"), {0.8660254, 0.8660254, 0}, 0.5, 0.5, 0.0},
+        {kAlimentationLibre, {0.5, 1.5, 2.0}, -1, -1, -1},
     };
     for (const auto& k : cas) {
         for (const double t : {0.0, 0.0013, 0.0071}) {
@@ -368,7 +368,7 @@ TEST(Alimentation, PhasorsForwardBackwardAndLocus) {
 // unbalanced picture on the same surface.
 TEST(Alimentation, BalancedByItsPartsAndDefaultUntouched) {
     State libre;
-    libre.alimentation = Alimentation::Libre;
+    libre.alimentation = kAlimentationLibre;
     libre.t = 0.0042;
     const RecordingSurface r = Dessiner(libre);
     const Champs c = ChampsDessines(r);

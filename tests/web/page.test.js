@@ -611,6 +611,9 @@ test('the page is in English in an English browser, then French once « Françai
       bouton: document.getElementById('SpeedButton1').textContent,
       etiquettes: kest.calls().filter((a) => a[0] === 'TextOut').map((a) => a[3]),
       lang: document.documentElement.lang,
+      // The supply buttons, made from the module's table: first and last, name and hint.
+      alimentations: Array.from(document.querySelectorAll('#GroupeAlimentation label'),
+        (l) => [l.textContent.trim(), l.dataset.hint]).filter((_, i, t) => !i || i === t.length - 1),
     }));
     const anglais = await lire();
     assert.deepEqual(anglais.menus, ['<u>F</u>ile', '<u>E</u>dit', '<u>S</u>imulation',
@@ -621,6 +624,9 @@ test('the page is in English in an English browser, then French once « Françai
     assert.equal(anglais.bouton, 'Play');
     assert.deepEqual(anglais.etiquettes, ['Phasors', 'Space vector']);
     assert.equal(anglais.lang, 'en');
+    assert.deepEqual(anglais.alimentations, [['Balanced',
+      'Three equal currents 120° apart: a rotating field of constant amplitude'], ['Free',
+      'Chosen amplitudes and lags: an elliptical field']]);
     await menu(p, 4, '#Dimensions1');
     assert.equal(await p.$eval('label[for=IDC_p]', (e) => e.textContent), 'Number of pole pairs p:');
     await saisit(p, '#IDC_p', 'abc');
@@ -635,6 +641,7 @@ test('the page is in English in an English browser, then French once « Françai
       '<u>S</u>imulation', '<u>O</u>ptions', '<u>A</u>ide']);
     assert.equal(francais.aide, 'Choisi la vitesse de l\'animation');
     assert.deepEqual(francais.etiquettes, ['Fresnel', 'Vecteur spatial']);
+    assert.deepEqual(francais.alimentations.map((a) => a[0]), ['Équilibrée', 'Libre']);
     await ouvre(p, url);
     assert.deepEqual((await lire()).etiquettes, ['Fresnel', 'Vecteur spatial']);
   } finally {
