@@ -60,13 +60,14 @@ const char* Essaie(Regle regle) {
     }
 }
 
-// The page's translation of a text of the model or the scene (KestLangue, web/langue.js, reads
-// the table made from the catalogue), as a string of the module's heap; null when it has none.
+// The page's translation of a text of the model or the scene, as a string of the module's heap;
+// null when it has none. The page hands the module its translation (the `traduction` option of
+// createKestModule: web/noyau.js's ouvrir, from web/langue.js's table of the catalogue).
 // The body is JavaScript, left as it is written.
 // clang-format off
 EM_JS(char*, kest_traduction_page, (const char* contexte, const char* source), {
-    const langue = typeof self !== 'undefined' ? self.KestLangue : undefined;
-    const t = langue ? langue.cherche(UTF8ToString(contexte), UTF8ToString(source)) : null;
+    const traduction = Module['traduction'];
+    const t = traduction ? traduction(UTF8ToString(contexte), UTF8ToString(source)) : null;
     if (t === null || t === undefined) return 0;
     const n = lengthBytesUTF8(t) + 1;
     const p = _malloc(n);

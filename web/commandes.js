@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls wired to the module, the clock and the picture, with the desktop's
 // keyboard: the speed bar's steps, hints in the status line, Ctrl+C, F for the full screen.
-// Uses: KestMenus (menus.js), KestLangue and qsTranslate (langue.js), KestRejeu (rejeu.js).
-// Defines: KestCommandes.
-(function (racine) {
-  'use strict';
+import { KestLangue, qsTranslate } from './langue.js';
+import { KestMenus } from './menus.js';
+import { KestRejeu } from './rejeu.js';
+
+export const KestCommandes = (function () {
   const $ = (id) => document.getElementById(id);
 
   // The browser's own language (its default locale) decides, as the regional settings did on
@@ -468,5 +469,5 @@
     };
   }
 
-  racine.KestCommandes = { relie: relie };
-})(self);
+  return { relie: relie };
+})();

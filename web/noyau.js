@@ -2,10 +2,7 @@
 // The JavaScript face of the WebAssembly module (kest-module.js): the state rules, one frame's
 // drawing calls and the one reader of those calls. The page and the node tests use it alike;
 // it computes nothing itself.
-// Uses: createKestModule (kest-module.js), handed to ouvrir. Defines: KestNoyau.
-(function (racine) {
-  'use strict';
-
+export const KestNoyau = (function () {
   // The reader of a call list, from the forms that the module gives for its codes: each call
   // goes to the surface's method of the same name (MoveTo, LineTo, … as in DrawingSurface), its
   // arguments read: colours as 0x00BBGGRR numbers, texts as strings, styles by name. The
@@ -273,12 +270,12 @@
     return { valeur: this.M.HEAPF64[this._tampon >> 3] };
   };
 
-  // createKestModule is the factory of kest-module.js; resolves to a Noyau.
-  function ouvrir(createKestModule) {
-    return createKestModule().then(function (M) { return new Noyau(M); });
+  // fabrique is the factory of kest-module.js (createKestModule); traduction(context, French
+  // text), the page's translation or null, is what the module asks for its texts (none: they
+  // stay French). Resolves to a Noyau.
+  function ouvrir(fabrique, traduction) {
+    return fabrique({ traduction: traduction }).then(function (M) { return new Noyau(M); });
   }
 
-  const exports = { ouvrir: ouvrir };
-  if (typeof module === 'object' && module.exports) module.exports = exports;
-  else racine.KestNoyau = exports;
-})(typeof self !== 'undefined' ? self : this);
+  return { ouvrir: ouvrir };
+})();
