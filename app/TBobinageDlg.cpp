@@ -67,14 +67,11 @@ TBobinageDlg::TBobinageDlg(QWidget* parent) : FenetreOutil(parent) {
     auto* genres = new QGroupBox(tr("Bobinage"), this);
     genres->setObjectName(QStringLiteral("GroupeBobinage"));
     auto* boutons = new QVBoxLayout(genres);
-    const QString aides[kNombreGenres] = {
-        tr("p, m, Y et la distribution de la boîte « Dimensions »"),
-        tr("Q encoches, une ou deux couches, disposées par l'étoile des encoches")};
     for (int i = 0; i < kNombreGenres; ++i) {
         boutons_[i] = new QRadioButton(
             QString::fromStdString(LibelleBobinage(kGenresBobinage[i].type)), genres);
         boutons_[i]->setObjectName(QStringLiteral("RBBobinage%1").arg(i));
-        boutons_[i]->setStatusTip(aides[i]);
+        boutons_[i]->setStatusTip(QString::fromStdString(AideBobinage(kGenresBobinage[i].type)));
         boutons->addWidget(boutons_[i]);
         // Remplir blocks the signals: only the user's choice is reported.
         connect(boutons_[i], &QRadioButton::toggled, this, [this, i](bool selectionne) {

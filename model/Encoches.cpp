@@ -18,9 +18,11 @@
 namespace kest {
 
 const GenreBobinage kGenresBobinage[2] = {
-    {TypeBobinage::Classique, "classique", "", "", ATraduire("Encoches", "Classique")},
+    {TypeBobinage::Classique, "classique", "", "", ATraduire("Encoches", "Classique"),
+     ATraduire("Encoches", "p, m, Y et la distribution de la boîte « Dimensions »")},
     {TypeBobinage::Encoches, "encoches", "encoches", "--encoches",
-     ATraduire("Encoches", "Par encoches")},
+     ATraduire("Encoches", "Par encoches"),
+     ATraduire("Encoches", "Q encoches, une ou deux couches, disposées par l'étoile des encoches")},
 };
 
 const GenreBobinage& GenreDe(TypeBobinage type) {
@@ -32,6 +34,7 @@ const GenreBobinage& GenreDe(TypeBobinage type) {
 std::string LibelleBobinage(TypeBobinage type) {
     return Traduit("Encoches", GenreDe(type).libelle);
 }
+std::string AideBobinage(TypeBobinage type) { return Traduit("Encoches", GenreDe(type).aide); }
 
 namespace {
 

@@ -41,11 +41,14 @@ struct GenreBobinage {
     const char* cle;      // the link key whose presence selects the kind ("" for the default)
     const char* option;   // the command line's option that selects it ("" for the default)
     const char* libelle;  // the label's French source, shown through LibelleBobinage
+    const char* aide;     // the hint of its button, shown through AideBobinage
 };
 extern const GenreBobinage kGenresBobinage[2];
 const GenreBobinage& GenreDe(TypeBobinage type);
 // "Classique", "Par encoches", in the user's language.
 std::string LibelleBobinage(TypeBobinage type);
+// The hint of its button, in the user's language.
+std::string AideBobinage(TypeBobinage type);
 
 inline constexpr int kEncochesMax = 720;
 

@@ -8,7 +8,8 @@
 #   scripts/catalogue.sh --verifie  changes nothing; fails when a text of the sources is missing
 #                                   from a catalogue or untranslated, or an entry is stale
 # The programs' texts are found in tr() and translate() calls, the model's and the scene's by
-# the name Traduit, the page's scripts' by qsTranslate, and index.html's by web/catalogue.mjs.
+# the name Traduit, the page's scripts' by qsTranslate (in their one classic script, made by
+# web/assemble.mjs: lupdate reads no ES module), and index.html's by web/catalogue.mjs.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 lupdate=${LUPDATE:-}
@@ -22,8 +23,9 @@ source_=${lignes[0]%% *}
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
 "$node" "$racine/web/catalogue.mjs" sources "$racine/web/index.html" >"$travail/page.js"
-sources=("$racine"/app "$racine"/cli "$racine"/model "$racine"/render "$racine"/scene "$racine"/web
-         "$travail/page.js")
+"$node" "$racine/web/assemble.mjs" "$racine/web/kest.js" "$travail/scripts.js"
+sources=("$racine"/app "$racine"/cli "$racine"/model "$racine"/render "$racine"/scene
+         "$racine"/web/*.cpp "$racine"/web/*.h "$travail/page.js" "$travail/scripts.js")
 options=(-silent -I "$racine" -locations none -extensions cpp,h,js
          -tr-function-alias QT_TRANSLATE_NOOP+=Traduit,QT_TRANSLATE_NOOP+=ATraduire
          -source-language "$source_")

@@ -368,6 +368,14 @@ Link:
         <source>%1 encoches, p = %2, %3 couche(s), pas de %4 encoche(s)</source>
         <translation>%1 slots, p = %2, %3 layer(s), span of %4 slot(s)</translation>
     </message>
+    <message>
+        <source>p, m, Y et la distribution de la boîte « Dimensions »</source>
+        <translation>p, m, Y and the distribution of the &quot;Dimensions&quot; box</translation>
+    </message>
+    <message>
+        <source>Q encoches, une ou deux couches, disposées par l&apos;étoile des encoches</source>
+        <translation>Q slots, one or two layers, laid out by the star of slots</translation>
+    </message>
 </context>
 <context>
     <name>Erreur</name>
@@ -808,14 +816,6 @@ Examples:
     <message>
         <source>Bobinage</source>
         <translation>Winding</translation>
-    </message>
-    <message>
-        <source>p, m, Y et la distribution de la boîte « Dimensions »</source>
-        <translation>p, m, Y and the distribution of the &quot;Dimensions&quot; box</translation>
-    </message>
-    <message>
-        <source>Q encoches, une ou deux couches, disposées par l&apos;étoile des encoches</source>
-        <translation>Q slots, one or two layers, laid out by the star of slots</translation>
     </message>
     <message>
         <source>Par encoches (Entrée applique)</source>
@@ -1582,14 +1582,6 @@ Examples:
         <translation>Classic winding or a winding in slots: slots, layers and coil span, laid out by the star of slots</translation>
     </message>
     <message>
-        <source>p, m, Y et la distribution de la boîte « Dimensions »</source>
-        <translation>p, m, Y and the distribution of the &quot;Dimensions&quot; box</translation>
-    </message>
-    <message>
-        <source>Q encoches, une ou deux couches, disposées par l&apos;étoile des encoches</source>
-        <translation>Q slots, one or two layers, laid out by the star of slots</translation>
-    </message>
-    <message>
         <source>Nombre d&apos;encoches Q, multiple de 3</source>
         <translation>Number of slots Q, a multiple of 3</translation>
     </message>
@@ -1604,14 +1596,6 @@ Examples:
     <message>
         <source>&amp;Bobinage</source>
         <translation>&amp;Winding</translation>
-    </message>
-    <message>
-        <source>Classique</source>
-        <translation>Classic</translation>
-    </message>
-    <message>
-        <source>Par encoches</source>
-        <translation>In slots</translation>
     </message>
     <message>
         <source>Par encoches (Entrée applique)</source>

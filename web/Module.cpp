@@ -60,13 +60,14 @@ const char* Essaie(Regle regle) {
     }
 }
 
-// The page's translation of a text of the model or the scene (KestLangue, web/langue.js, reads
-// the table made from the catalogue), as a string of the module's heap; null when it has none.
+// The page's translation of a text of the model or the scene, as a string of the module's heap;
+// null when it has none. The page hands the module its translation (the `traduction` option of
+// createKestModule: web/noyau.js's ouvrir, from web/langue.js's table of the catalogue).
 // The body is JavaScript, left as it is written.
 // clang-format off
 EM_JS(char*, kest_traduction_page, (const char* contexte, const char* source), {
-    const langue = typeof self !== 'undefined' ? self.KestLangue : undefined;
-    const t = langue ? langue.cherche(UTF8ToString(contexte), UTF8ToString(source)) : null;
+    const traduction = Module['traduction'];
+    const t = traduction ? traduction(UTF8ToString(contexte), UTF8ToString(source)) : null;
     if (t === null || t === undefined) return 0;
     const n = lengthBytesUTF8(t) + 1;
     const p = _malloc(n);
@@ -195,15 +196,15 @@ EMSCRIPTEN_KEEPALIVE double kest_dephasage_libre(int k) {
     return k >= 0 && k < 3 ? etat.dephasagesLibres[k] : 0.0;
 }
 
-// The winding panel ("Bobinage"). kest_choisir_bobinage: the kind, 0 "Classique", 1 "Par
-// encoches" in the order of kest::TypeBobinage; kest_appliquer_encoches: Enter in one of its
-// three fields, their texts as typed. Each returns null, or the message of the error box with
+// The winding panel ("Bobinage"). kest_choisir_bobinage: the kind, a row of
+// kest::kGenresBobinage (0 "Classique", 1 "Par encoches"); kest_appliquer_encoches: Enter in one of
+// its three fields, their texts as typed. Each returns null, or the message of the error box with
 // nothing changed. kest_genre_bobinage: the kind's word ("classique", "encoches");
 // kest_encoches(0, 1, 2): the slots, the layers and the span kept in the state.
 EMSCRIPTEN_KEEPALIVE const char* kest_choisir_bobinage(int type) {
-    if (type < 0 || type > static_cast<int>(kest::TypeBobinage::Encoches)) return nullptr;
+    if (type < 0 || type >= static_cast<int>(std::size(kest::kGenresBobinage))) return nullptr;
     const char* erreur =
-        Essaie([&] { kest::ChoisirTypeBobinage(etat, static_cast<kest::TypeBobinage>(type)); });
+        Essaie([&] { kest::ChoisirTypeBobinage(etat, kest::kGenresBobinage[type].type); });
     if (!erreur) aRedessiner = true;
     return erreur;
 }
@@ -217,6 +218,21 @@ EMSCRIPTEN_KEEPALIVE const char* kest_appliquer_encoches(const char* encoches, c
 }
 EMSCRIPTEN_KEEPALIVE const char* kest_genre_bobinage() {
     return kest::GenreDe(etat.typeBobinage).nom;
+}
+// The kinds' table for the panel's buttons: the state's kind as an index of kGenresBobinage, a
+// kind's label and its hint in the page's language, null past the last.
+EMSCRIPTEN_KEEPALIVE int kest_type_bobinage() {
+    return static_cast<int>(&kest::GenreDe(etat.typeBobinage) - kest::kGenresBobinage);
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_genre(int i) {
+    if (i < 0 || i >= static_cast<int>(std::size(kest::kGenresBobinage))) return nullptr;
+    message = kest::LibelleBobinage(kest::kGenresBobinage[i].type);
+    return message.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_aide_genre(int i) {
+    if (i < 0 || i >= static_cast<int>(std::size(kest::kGenresBobinage))) return nullptr;
+    message = kest::AideBobinage(kest::kGenresBobinage[i].type);
+    return message.c_str();
 }
 EMSCRIPTEN_KEEPALIVE const char* kest_nom_encoches() {
     message = kest::NomBobinageEncoches(etat);

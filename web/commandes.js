@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls wired to the module, the clock and the picture, with the desktop's
 // keyboard: the speed bar's steps, hints in the status line, Ctrl+C, F for the full screen.
-// Uses: KestMenus (menus.js), KestLangue and qsTranslate (langue.js), KestRejeu (rejeu.js).
-// Defines: KestCommandes.
-(function (racine) {
-  'use strict';
+import { KestLangue, qsTranslate } from './langue.js';
+import { KestMenus } from './menus.js';
+import { KestRejeu } from './rejeu.js';
+
+export const KestCommandes = (function () {
   const $ = (id) => document.getElementById(id);
 
   // The browser's own language (its default locale) decides, as the regional settings did on
@@ -115,28 +116,37 @@
     return place;
   }
 
+  // One radio button per kind of one of the model's tables, in its order, appended to `groupe`:
+  // nom(i) and aide(i) give a kind's name and hint in the page's language, null past the last.
+  // nomme() writes them again after a change of language.
+  function boutonsDuModele(groupe, nom, prefixe, libelle, aide) {
+    const boutons = [];
+    for (let i = 0; libelle(i) !== null; ++i) {
+      const b = document.createElement('input');
+      b.type = 'radio';
+      b.name = nom;
+      b.id = prefixe + i;
+      const etiquette = document.createElement('label');
+      etiquette.append(b, document.createTextNode(''));
+      groupe.appendChild(etiquette);
+      boutons.push(b);
+    }
+    function nomme() {
+      boutons.forEach((b, i) => {
+        b.nextSibling.data = ' ' + libelle(i);
+        b.parentNode.dataset.hint = aide(i);
+      });
+    }
+    nomme();
+    return { boutons, nomme };
+  }
+
   // The supply panel: a kind's button applies at once, Enter in one of the six fields hands
   // their texts to the module, whose rules answer; a message goes to the error box. Either
   // changes the configuration, which the address follows.
   function relieAlimentation(noyau, ecran, erreur, separateur, place, change) {
-    // One button per kind of the module's table, in its order, named in the page's language.
-    const boutons = noyau.ALIMENTATIONS.map((_, i) => {
-      const b = document.createElement('input');
-      b.type = 'radio';
-      b.name = 'alimentation';
-      b.id = 'RBAlimentation' + i;
-      const etiquette = document.createElement('label');
-      etiquette.append(b, document.createTextNode(''));
-      $('GroupeAlimentation').appendChild(etiquette);
-      return b;
-    });
-    function nomme() {
-      boutons.forEach((b, i) => {
-        b.nextSibling.data = ' ' + noyau.nomAlimentation(i);
-        b.parentNode.dataset.hint = noyau.aideAlimentation(i);
-      });
-    }
-    nomme();
+    const { boutons, nomme } = boutonsDuModele($('GroupeAlimentation'), 'alimentation',
+      'RBAlimentation', (i) => noyau.nomAlimentation(i), (i) => noyau.aideAlimentation(i));
     const amplitudes = [1, 2, 3].map((k) => $('IDC_amplitude' + k));
     const dephasages = [1, 2, 3].map((k) => $('IDC_dephasage' + k));
     // Each phase's row carries its colour in the picture, from the module.
@@ -188,7 +198,8 @@
   // refused), Enter in one of its three fields hands their texts to the module's rules; a
   // message goes to the error box. Either changes the configuration, which the address follows.
   function relieBobinage(noyau, ecran, erreur, place, change) {
-    const boutons = [$('RBBobinage0'), $('RBBobinage1')];
+    const { boutons, nomme } = boutonsDuModele($('GroupeBobinage'), 'bobinage', 'RBBobinage',
+      (i) => noyau.nomGenre(i), (i) => noyau.aideGenre(i));
     const champs = ['IDC_encoches', 'IDC_couches', 'IDC_pas'].map($);
     const etoile = $('Etoile');
     const rejeu = KestRejeu.pour(noyau);
@@ -230,7 +241,7 @@
     }
     function remplir() {
       const e = noyau.etat();
-      boutons[e.bobinage === 'encoches' ? 1 : 0].checked = true;
+      boutons[noyau.genre()].checked = true;
       [e.encoches, e.couches, e.pas].forEach((v, i) => { champs[i].value = String(v); });
       $('NomEncoches').textContent = noyau.nomEncoches();
       const lecture = noyau.lectureEncoches();
@@ -268,7 +279,7 @@
         change();
       });
     }
-    return { remplir: remplir };
+    return { remplir: remplir, nomme: nomme };
   }
 
   // Wires every control; returns what the automation interface and the address read, and the
@@ -439,6 +450,7 @@
       // The module's texts in a new language: the panels that show them show them again.
       relit() {
         alimentation.nomme();
+        bobinage.nomme();
         if (!$('BobinageDlg').hidden) bobinage.remplir();
       },
       // A configuration read from a link (noyau.lisLien): the controls show it, and the first
@@ -457,5 +469,5 @@
     };
   }
 
-  racine.KestCommandes = { relie: relie };
-})(self);
+  return { relie: relie };
+})();

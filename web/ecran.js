@@ -2,10 +2,9 @@
 // The picture on screen: the canvas fitted to the page (its two blocks stacked on a tall
 // screen), the frame it shows, which is also the one that the automation interface reports and
 // that the SVG, the PNG and the copy take, and the text that stands for it.
-// Uses: KestRejeu (rejeu.js). Defines: KestEcran.
-(function (racine) {
-  'use strict';
+import { KestRejeu } from './rejeu.js';
 
+export const KestEcran = (function () {
   // vues() reads the three check boxes.
   function Ecran(noyau, canvas, zone, vues) {
     const c = noyau.constantes;
@@ -106,5 +105,5 @@
     };
   }
 
-  racine.KestEcran = Ecran;
-})(self);
+  return Ecran;
+})();

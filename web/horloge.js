@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The clock: one AvancerTemps per interval of the speed bar while it runs; nothing runs while
 // the page is hidden. The interval and its rule are the module's.
-// Uses: nothing (a Noyau handed in). Defines: KestHorloge.
-(function (racine) {
-  'use strict';
-
+export const KestHorloge = (function () {
   // tic() runs once per interval.
   function Horloge(noyau, tic) {
     let enMarche = false;
@@ -28,5 +25,5 @@
     };
   }
 
-  racine.KestHorloge = Horloge;
-})(self);
+  return Horloge;
+})();

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's start and its automation interface (window.kest): the module loads, the controls
 // are wired, the first picture is drawn. Physics and rules stay in the module.
-// Uses: KestNoyau (noyau.js), createKestModule (kest-module.js), KestEcran (ecran.js), KestHorloge
-//  (horloge.js), KestCommandes (commandes.js), KestLangue (langue.js), KestLien (lien.js). Defines:
-//  kest.
+import { KestLangue } from './langue.js';
+import { KestNoyau } from './noyau.js';
+import { KestEcran } from './ecran.js';
+import { KestHorloge } from './horloge.js';
+import { KestCommandes } from './commandes.js';
+import { KestLien } from './lien.js';
+
 (function () {
-  'use strict';
   const $ = (id) => document.getElementById(id);
   const vues = () => ({ vecteurs: $('CheckBoxAfficheVect').checked,
     onde: $('CheckBoxAfficheOnde').checked, bobinage: $('CheckBoxAfficheBobinage').checked });
@@ -21,7 +24,14 @@
     document.head.appendChild(lien);
   }
 
-  kest.pret = KestNoyau.ouvrir(createKestModule).then((noyau) => {
+  // The module's script (kest-module.js, large) comes after this one in the page, so that the
+  // page's texts are in its language before it is read: the module opens once the page is read.
+  const lue = new Promise((ok) => {
+    if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', ok);
+    else ok();
+  });
+  const ouvert = lue.then(() => KestNoyau.ouvrir(self.createKestModule, KestLangue.cherche));
+  kest.pret = ouvert.then((noyau) => {
     const ecran = KestEcran(noyau, $('image'), $('zone'), vues);
     const horloge = KestHorloge(noyau, () => {
       noyau.avancer(1);

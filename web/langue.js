@@ -5,11 +5,9 @@
 // choose (the first the list has, French otherwise), unless the "Langue / Language" menu,
 // one item per language, has chosen: that choice is kept in the browser. The scripts ask for their
 // texts with qsTranslate(context, French text), the form that the catalogue's tools read.
-// Uses: KestTextes and KestLangues (textes.js). Defines: KestLangue, qsTranslate.
-(function (racine) {
-  'use strict';
+export const { KestLangue, qsTranslate } = (function () {
   const CLE = 'kest.langue';
-  const LISTE = racine.KestLangues || [{ code: 'fr', libelle: 'Français' }];
+  const LISTE = self.KestLangues || [{ code: 'fr', libelle: 'Français' }];
   const LANGUES = LISTE.map((l) => l.code);
   const FRANCAIS = LANGUES[0];  // the source language, first in the list
   const abonnes = [];
@@ -35,7 +33,7 @@
   // The translation of a French text, or null when the language is French or has none.
   function cherche(contexte, source) {
     if (langue === FRANCAIS) return null;
-    const table = (racine.KestTextes || {})[langue] || {};
+    const table = (self.KestTextes || {})[langue] || {};
     const t = table[contexte + '\u0004' + source];
     return t === undefined ? null : t;
   }
@@ -145,12 +143,11 @@
   parcourt(document.documentElement);
   applique();
 
-  racine.qsTranslate = texte;
-  racine.KestLangue = {
+  return { qsTranslate: texte, KestLangue: {
     courante: () => langue,
     cherche: cherche,
     choisit: choisit,
     // f(langue) after each choice (the module's texts, the picture's labels, live captions).
     suit: (f) => abonnes.push(f),
-  };
-})(self);
+  } };
+})();

@@ -2,9 +2,9 @@
 // The page's address holds its configuration: read at load and whenever its fragment changes,
 // written back as the user changes things (the address replaced, no history entry per click),
 // and copied whole by "Lien" and "Copier le lien". What a link holds and means is the module's.
-// Uses: qsTranslate (langue.js). Defines: KestLien.
-(function (racine) {
-  'use strict';
+import { qsTranslate } from './langue.js';
+
+export const KestLien = (function () {
   const $ = (id) => document.getElementById(id);
   // The least time between two writings of the address, in ms: a dragged speed bar writes it a
   // few times a second, not once per step (browsers refuse a page that replaces it too often).
@@ -49,5 +49,5 @@
     return { adresse: adresse };
   }
 
-  racine.KestLien = { relie: relie };
-})(self);
+  return { relie: relie };
+})();

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar and the modal boxes, with the desktop's keyboard: access keys, arrows, Escape,
 // and the focus kept on a box's button.
-// Uses: nothing. Defines: KestMenus.
-(function (racine) {
-  'use strict';
-
+export const KestMenus = (function () {
   // The modal boxes keep the focus on their button, whatever is clicked beside it, so that
   // Enter closes them as on the desktop.
   function boiteModale(d) {
@@ -77,5 +74,5 @@
     }, true);
   }
 
-  racine.KestMenus = { relie: relie, boiteModale: boiteModale };
-})(self);
+  return { relie: relie, boiteModale: boiteModale };
+})();

@@ -2,10 +2,7 @@
 // The JavaScript face of the WebAssembly module (kest-module.js): the state rules, one frame's
 // drawing calls and the one reader of those calls. The page and the node tests use it alike;
 // it computes nothing itself.
-// Uses: createKestModule (kest-module.js), handed to ouvrir. Defines: KestNoyau.
-(function (racine) {
-  'use strict';
-
+export const KestNoyau = (function () {
   // The reader of a call list, from the forms that the module gives for its codes: each call
   // goes to the surface's method of the same name (MoveTo, LineTo, … as in DrawingSurface), its
   // arguments read: colours as 0x00BBGGRR numbers, texts as strings, styles by name. The
@@ -109,13 +106,18 @@
   // fields (three amplitudes, three lags in degrees, as typed), which returns null or the
   // French message with nothing changed.
   Noyau.prototype.choisirAlimentation = function (i) { this.M._kest_choisir_alimentation(i); };
-  // A supply kind's name and its button's hint, in the page's language.
+  // A kind's name and its button's hint, of the supply or of the winding, in the page's
+  // language; null past the last kind. genre(): the winding's kind, an index of that list.
+  const texteOuNull = (M, p) => (p ? M.UTF8ToString(p) : null);
   Noyau.prototype.nomAlimentation = function (i) {
-    return this.M.UTF8ToString(this.M._kest_nom_alimentation(i));
+    return texteOuNull(this.M, this.M._kest_nom_alimentation(i));
   };
   Noyau.prototype.aideAlimentation = function (i) {
-    return this.M.UTF8ToString(this.M._kest_aide_alimentation(i));
+    return texteOuNull(this.M, this.M._kest_aide_alimentation(i));
   };
+  Noyau.prototype.nomGenre = function (i) { return texteOuNull(this.M, this.M._kest_nom_genre(i)); };
+  Noyau.prototype.aideGenre = function (i) { return texteOuNull(this.M, this.M._kest_aide_genre(i)); };
+  Noyau.prototype.genre = function () { return this.M._kest_type_bobinage(); };
   Noyau.prototype.appliquerAlimentation = function (amplitudes, dephasages, separateur) {
     const r = this._appliquerAlimentation(amplitudes[0], amplitudes[1], amplitudes[2],
       dephasages[0], dephasages[1], dephasages[2], separateur);
@@ -268,12 +270,12 @@
     return { valeur: this.M.HEAPF64[this._tampon >> 3] };
   };
 
-  // createKestModule is the factory of kest-module.js; resolves to a Noyau.
-  function ouvrir(createKestModule) {
-    return createKestModule().then(function (M) { return new Noyau(M); });
+  // fabrique is the factory of kest-module.js (createKestModule); traduction(context, French
+  // text), the page's translation or null, is what the module asks for its texts (none: they
+  // stay French). Resolves to a Noyau.
+  function ouvrir(fabrique, traduction) {
+    return fabrique({ traduction: traduction }).then(function (M) { return new Noyau(M); });
   }
 
-  const exports = { ouvrir: ouvrir };
-  if (typeof module === 'object' && module.exports) module.exports = exports;
-  else racine.KestNoyau = exports;
-})(typeof self !== 'undefined' ? self : this);
+  return { ouvrir: ouvrir };
+})();

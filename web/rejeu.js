@@ -2,10 +2,7 @@
 // The replay of one frame's calls: the rules of the desktop's surface (render/PainterSurface)
 // that shape the output, written once, and three outputs under them: the canvas, the SVG text
 // and the PNG picture.
-// Uses: nothing (a Noyau handed in). Defines: KestRejeu.
-(function (racine) {
-  'use strict';
-
+export const KestRejeu = (function () {
   // The desktop's 8-point dialog font: 11 px glyphs on 13 px lines.
   const POLICE = '"MS Sans Serif", "Segoe UI", "DejaVu Sans", Arial, sans-serif';
   const TAILLE_POLICE = 11;
@@ -274,5 +271,5 @@
     };
   }
 
-  racine.KestRejeu = { pour: pour };
-})(self);
+  return { pour: pour };
+})();

@@ -3,10 +3,9 @@
 // served from the cache at once and refreshed behind it, so a new version shows at the next
 // visit. Bump the name when the list of files changes.
 'use strict';
-const CACHE = 'kest-3';
-const FICHIERS = ['./', 'index.html', 'kest.css', 'textes.js', 'langue.js', 'kest-module.js',
-  'noyau.js', 'rejeu.js', 'ecran.js', 'horloge.js', 'menus.js', 'commandes.js', 'lien.js',
-  'kest.js', 'manifest.webmanifest', 'kest.svg'];
+const CACHE = 'kest-4';
+const FICHIERS = ['./', 'index.html', 'kest.css', 'textes.js', 'kest.js', 'kest-module.js',
+  'manifest.webmanifest', 'kest.svg'];
 
 self.addEventListener('install', (e) => {
   e.waitUntil(caches.open(CACHE).then((c) => c.addAll(FICHIERS)).then(() => self.skipWaiting()));

@@ -415,6 +415,9 @@ TEST_F(Options, CommaSeparator) {
 // all with the locale's separator; a refused text is shown once and changes nothing.
 TEST_F(Fenetre, AlimentationWindow) {
     using kest::Alimentation;
+    // The buttons follow the table's rows: "Libre" is the last one.
+    const std::string libre =
+        "RBAlimentation" + std::to_string(static_cast<int>(kest::kAlimentationLibre));
     form.LireSeparateur(QLocale(QLocale::French, QLocale::France));
     Action("Alimentation1")->trigger();
     kest::TAlimentationDlg& d = form.CreerAlimentationDlg();
@@ -456,7 +459,7 @@ TEST_F(Fenetre, AlimentationWindow) {
         EXPECT_EQ(peintures, 1);
         const kest::State& s = form.Etat();
         EXPECT_EQ(s.alimentation, kest::kAlimentationLibre);
-        EXPECT_TRUE(Bouton("RBAlimentation4")->isChecked());
+        EXPECT_TRUE(Bouton(libre.c_str())->isChecked());
         EXPECT_EQ(s.amplitudesLibres[1], 0.5);
         EXPECT_EQ(Edit(k.champ)->text(), k.texte);  // what was typed stays, to be mended
         // The refused value is not stored: the field's previous value is.
@@ -473,7 +476,7 @@ TEST_F(Fenetre, AlimentationWindow) {
     EXPECT_EQ(form.Etat().alimentation, kest::kAlimentationLibre);
     EXPECT_EQ(form.Etat().amplitudesLibres[1], 0.5);
     EXPECT_EQ(form.Etat().dephasagesLibres[2], 200.25);
-    EXPECT_TRUE(Bouton("RBAlimentation4")->isChecked());
+    EXPECT_TRUE(Bouton(libre.c_str())->isChecked());
 
     d.close();
     EXPECT_FALSE(d.isVisible());

@@ -11,7 +11,8 @@ const path = require('node:path');
 
 const site = process.env.KEST_SITE;
 const dump = process.env.KEST_DUMP_CALLS;
-const { ouvrir } = require(path.join(site, 'noyau.js'));
+const web = path.join(__dirname, '..', '..', 'web');
+const { ouvrir } = require(path.join(web, 'noyau.js')).KestNoyau;
 const createKestModule = require(path.join(site, 'kest-module.js'));
 // The same module with Frontieres.h force-included, as dump_calls is: it also names the calls of
 // a frame that rest on a conversion at a whole pixel.
@@ -112,7 +113,7 @@ function memeQueLaPage(texte, d, ticks, vues, alim) {
   assert.deepEqual(appels[0], appels[1], `${texte.join(' ')} (${d}), ${ticks} ticks`);
 }
 
-test('les appels du module sont ceux du programme natif', () => {
+test('the module\'s calls are the native program\'s', () => {
   const bilan = { appels: 0, marques: 0, ecarts: 0 };
   // Five windings over two supply periods, every view on.
   for (const [texte, d] of [[['defaut', '', ''], 0], [['2', '3', '2.5'], 1],
@@ -142,7 +143,7 @@ test('les appels du module sont ceux du programme natif', () => {
   assert.ok(bilan.ecarts <= bilan.appels / 100000, `${bilan.ecarts} écarts pour ${bilan.appels}`);
 });
 
-test('les deux drapeaux à la fois : la double étoile l\'emporte (état, panneau, image)',
+test('with both flags set, the double star wins (state, panel, picture)',
   () => {
     const v = { vecteurs: true, onde: true, bobinage: true };
     const image = (reelle, doubleEtoile) => {
@@ -162,7 +163,7 @@ test('les deux drapeaux à la fois : la double étoile l\'emporte (état, pannea
 // The links that every edition reads: tests/support/liens.json.
 const LIENS = require(path.join(__dirname, '..', 'support', 'liens.json'));
 
-test('un lien se lit comme sur le bureau et dans kest-export, et se réécrit à l\'identique', () => {
+test('a link is read as on the desktop and in kest-export, and written back the same', () => {
   const bilan = { appels: 0, marques: 0, ecarts: 0 };
   for (const lien of LIENS) {
     // The command line's strict reading, which kest and kest-export share.
@@ -214,7 +215,7 @@ function versDouble(hexa) {
   return v.getFloat64(0);
 }
 
-test('Y s\'écrit comme sur le bureau', () => {
+test('Y is written as on the desktop', () => {
   const lignes = execFileSync(process.env.KEST_ECRIRE_REELS || dump.replace(/dump_calls$/,
     'ecrire_reels'), ['100000', '7'], { maxBuffer: 1 << 26 }).toString().trim().split('\n');
   assert.equal(lignes.length, 100000);
@@ -226,7 +227,7 @@ test('Y s\'écrit comme sur le bureau', () => {
   assert.equal(noyau.reelVersTexte(2.5e-5, '.'), '2.5E-5');
 });
 
-test('Y se lit comme sur le bureau, à l\'arrondi étendu près', () => {
+test('Y is read as on the desktop, up to the extended rounding', () => {
   const n = 100000;
   const cas = natif('lire', n, 11);
   let arrondis = 0;
@@ -254,7 +255,7 @@ test('Y se lit comme sur le bureau, à l\'arrondi étendu près', () => {
   assert.match(noyau.texteVersReel('3.5', ',').erreur, /'3.5' n'est pas une valeur en virgule/);
 });
 
-test('un bobinage par encoches : l\'état le nomme, et ses refus sont ceux des deux autres éditions',
+test('a slot winding is named by the state, and refused as the two other editions refuse it',
   () => {
     noyau.reinitialise();
     assert.equal(noyau.etat().bobinage, 'classique');
@@ -283,7 +284,7 @@ test('un bobinage par encoches : l\'état le nomme, et ses refus sont ceux des d
 // The "Bobinage" panel's star is the scene's own: the module's list against the native
 // DessineEtoile calls, for windings with and without a periodicity, one layer and two. Between
 // two stars the picture's list is untouched, and the picture's frame stays readable.
-test('l\'étoile des encoches du panneau Bobinage : les appels du module sont ceux de la scène native',
+test('the Bobinage panel\'s star of slots is drawn with the native scene\'s calls',
   () => {
     noyau.reinitialise();
     const image = noyau.dessine({ vecteurs: true, onde: true, bobinage: true });
@@ -302,7 +303,7 @@ test('l\'étoile des encoches du panneau Bobinage : les appels du module sont ce
 
 // What a designer reads beside the star, from the model: q = Q/(6p), the periodicity gcd(Q, p)
 // and the slot table, a row per layer.
-test('le panneau Bobinage lit q, la périodicité et la table des encoches dans le module', () => {
+test('the Bobinage panel reads q, the periodicity and the slot table from the module', () => {
   const cas = [
     ['p=5&encoches=12&couches=2&pas=1', '2/5', 1,
       ['A+ B+ B− C− C+ A+ A− B− B+ C+ C− A−', 'A+ A− B− B+ C+ C− A− A+ B+ B− C− C+']],
@@ -326,33 +327,33 @@ test('le panneau Bobinage lit q, la périodicité et la table des encoches dans 
   noyau.reinitialise();
 });
 
-// Each page script names in its header the page's names it uses and the ones it defines; the
-// page loads every script after those it uses. A name used but not listed, or a script tag
-// moved above one it needs, fails here rather than in a browser.
-test('each page script\'s header names what it uses, and index.html loads those first', () => {
+// The page's scripts are ES modules from web/kest.js down, made one classic script at build
+// time, where they share one scope: there a name of another module used without its import, or
+// a module placed before one it imports, runs until the order of the script changes. The names
+// of the page's two other scripts (textes.js, kest-module.js) are read from `self`.
+test('each page module imports the names it uses, and the page\'s script holds it once after its imports', () => {
   const fs = require('node:fs');
-  const html = fs.readFileSync(path.join(site, 'index.html'), 'utf8');
-  const ordre = Array.from(html.matchAll(/<script src="([^"]+)"/g), (m) => m[1]);
-  const NOM = /\b(Kest[A-Z]\w*|qsTranslate|createKestModule)\b/g;
-  const fournit = { 'textes.js': ['KestTextes', 'KestLangues'],
-    'kest-module.js': ['createKestModule'] };
-  const utilise = {};
-  for (const f of ordre.filter((f) => !fournit[f])) {
-    const texte = fs.readFileSync(path.join(site, f), 'utf8');
-    const tete = texte.split('\n').filter((l) => l.startsWith('//')).join(' ').replace(/\s*\/\/\s*/g, ' ');
-    const m = /Uses: (.*?)\. Defines: (.*?)\./.exec(tete);
-    assert.ok(m, `${f}: no "Uses: … Defines: …" header`);
-    fournit[f] = m[2].split(', ');
-    utilise[f] = Array.from(new Set(Array.from(m[1].matchAll(NOM), (x) => x[1]))).sort();
-    const code = texte.replace(/^\s*\/\/.*$/gm, '');
-    const vus = Array.from(new Set(Array.from(code.matchAll(NOM), (x) => x[1])))
-      .filter((n) => !fournit[f].includes(n)).sort();
-    assert.deepEqual(vus, utilise[f], f);
+  const script = fs.readFileSync(path.join(site, 'kest.js'), 'utf8');
+  assert.doesNotMatch(script, /^\s*(import|export)\b/m);
+  const NOM = /(?<![.\w])(Kest[A-Z]\w*|qsTranslate|createKestModule)\b/g;
+  const liste = (noms) => noms.replace(/[{}]/g, '').split(',').map((n) => n.trim());
+  const place = {};
+  const importe = {};
+  const modules = ['kest.js'];
+  for (const f of modules) {
+    const source = fs.readFileSync(path.join(web, f), 'utf8');
+    const imports = Array.from(source.matchAll(/^import \{(.*)\} from '\.\/(.*)';$/gm));
+    const exportes = Array.from(source.matchAll(/^export (?:const|function) (\{.*?\}|\w+)/gm))
+      .flatMap((m) => liste(m[1]));
+    const code = source.replace(/^import .*\n/gm, '').replace(/^export /gm, '').trim();
+    const noms = Array.from(code.replace(/^\s*\/\/.*$/gm, '').matchAll(NOM), (m) => m[1]);
+    assert.deepEqual(Array.from(new Set(noms)).filter((n) => !exportes.includes(n)).sort(),
+      imports.flatMap((m) => liste(m[1])).sort(), f);
+    place[f] = script.indexOf(code);
+    assert.ok(place[f] >= 0 && script.indexOf(code, place[f] + 1) < 0, `${f} once in the script`);
+    importe[f] = imports.map((m) => m[2]);
+    for (const g of importe[f]) if (!modules.includes(g)) modules.push(g);
   }
-  for (const [f, noms] of Object.entries(utilise)) {
-    for (const n of noms) {
-      const source = Object.keys(fournit).find((g) => fournit[g].includes(n));
-      assert.ok(source && ordre.indexOf(source) < ordre.indexOf(f), `${f} uses ${n} before it exists`);
-    }
-  }
+  for (const [f, liste] of Object.entries(importe))
+    for (const g of liste) assert.ok(place[g] < place[f], `${f} comes after ${g}`);
 });

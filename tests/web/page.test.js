@@ -60,7 +60,7 @@ after(async () => {
   if (serveur) serveur.close();
 });
 
-test('la première image : le phaseur bleu à droite du centre du diagramme de Fresnel', async () => {
+test('the first picture has the blue phasor right of the Fresnel diagram\'s centre', async () => {
   const e = await etat(page);
   assert.deepEqual([e.p, e.m, e.t, e.distribution, e.enMarche, e.intervalle],
     [1, 2, 0, 'Parfaite', false, 60]);
@@ -75,7 +75,7 @@ test('la première image : le phaseur bleu à droite du centre du diagramme de F
     await (await page.$('#fenetre')).screenshot({ path: process.env.KEST_CAPTURE });
 });
 
-test('Play et Stop avancent t d\'un nombre entier de pas, et les appels sont ceux du bureau',
+test('Play and Stop advance t by whole steps, and the calls are the desktop\'s',
   async () => {
     await page.click('#SpeedButton1');
     assert.equal(await page.$eval('#SpeedButton1', (b) => b.textContent), 'Stop');
@@ -100,7 +100,7 @@ test('Play et Stop avancent t d\'un nombre entier de pas, et les appels sont ceu
     assert.ok(ecarts.length <= 2, JSON.stringify(ecarts));
   });
 
-test('la barre de vitesse règle l\'intervalle de 10 à 200 ms', async () => {
+test('the speed bar sets the interval from 10 to 200 ms', async () => {
   async function ticksEn(ms) {
     const t0 = (await etat(page)).t;
     await menu(page, 3, '#Play1');
@@ -122,7 +122,7 @@ test('la barre de vitesse règle l\'intervalle de 10 à 200 ms', async () => {
   assert.equal((await etat(page)).intervalle, 199);
 });
 
-test('chaque case à cocher retire sa vue', async () => {
+test('each check box removes its view', async () => {
   const compte = async () => {
     await image(page);
     const a = await page.evaluate(() => kest.calls());
@@ -157,7 +157,7 @@ async function saisit(p, id, texte) {
   await image(p);
 }
 
-test('p = 2 par le panneau des options, et « abc » refusé en français sans rien changer',
+test('p = 2 through the options panel, and « abc » refused in French with nothing changed',
   async () => {
     await menu(page, 4, '#Dimensions1');
     assert.equal(await page.$eval('#IDC_Y', (e) => e.value), '3.14159265358979');
@@ -186,7 +186,7 @@ test('p = 2 par le panneau des options, et « abc » refusé en français sans r
     assert.equal(await page.$eval('#OptionsDlg', (d) => d.hidden), true);
   });
 
-test('Monophasée par le panneau Alimentation, une amplitude refusée ne change rien',
+test('Monophasée through the Alimentation panel, and a refused amplitude changes nothing',
   async () => {
     await menu(page, 4, '#Alimentation1');
     assert.equal(await page.$eval('#AlimentationDlg', (d) => d.hidden), false);
@@ -220,7 +220,7 @@ test('Monophasée par le panneau Alimentation, une amplitude refusée ne change 
     assert.equal((await etat(page)).alimentation, 'Équilibrée');
   });
 
-test('Par encoches par le panneau Bobinage : 10 encoches refusées sans rien changer, puis 12/10',
+test('Par encoches through the Bobinage panel: 10 slots refused with nothing changed, then 12/10',
   async () => {
     const p0 = String((await etat(page)).p);
     await menu(page, 4, '#Dimensions1');
@@ -291,7 +291,7 @@ test('Par encoches par le panneau Bobinage : 10 encoches refusées sans rien cha
     await page.click('#FermerOptions');
   });
 
-test('le SVG téléchargé se lit et contient la scène', async () => {
+test('the downloaded SVG parses and holds the scene', async () => {
   const dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'kest-svg-'));
   const cdp = await page.createCDPSession();
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dossier });
@@ -316,7 +316,7 @@ test('le SVG téléchargé se lit et contient la scène', async () => {
 
 const toile = (p) => p.$eval('#image', (c) => c.toDataURL());
 
-test('« m = 0 » refusé : l\'écran garde son image ; kest.calls(), le SVG et le PNG sont les siens',
+test('with « m = 0 » refused the screen keeps its picture, and kest.calls(), the SVG and the PNG are it',
   async () => {
     await menu(page, 4, '#Dimensions1');
     await image(page);
@@ -346,7 +346,7 @@ async function acces(p, menuLettre, article) {
   await p.keyboard.press('Key' + article);
 }
 
-test('au clavier : Alt+O puis D, Alt+S puis P, la barre de vitesse par 10, les aides au focus',
+test('the keyboard works: Alt+O then D, Alt+S then P, the speed bar by 10, hints on focus',
   async () => {
     await page.mouse.move(1, 300);  // no hint under the pointer when the panel shows
     await acces(page, 'O', 'D');
@@ -373,7 +373,7 @@ test('au clavier : Alt+O puis D, Alt+S puis P, la barre de vitesse par 10, les a
       'Affiche l\'onde associée à la kest');
   });
 
-test('une boîte modale garde le focus sur son bouton ; la boîte d\'erreur a son icône d\'arrêt',
+test('a modal box keeps the focus on its button, and the error box has its stop icon',
   async () => {
     await menu(page, 5, '#Aproposde1');
     await page.mouse.click(3, 3);  // on the backdrop
@@ -392,7 +392,7 @@ test('une boîte modale garde le focus sur son bouton ; la boîte d\'erreur a so
     await page.click('#FermerOptions');
   });
 
-test('à 1280 × 800 le panneau des options ne couvre pas l\'image, et se déplace', async () => {
+test('at 1280 × 800 the options panel does not cover the picture, and can be moved', async () => {
   const p = await navigateur.newPage();
   surveille(p);
   await p.setViewport({ width: 1280, height: 800, deviceScaleFactor: 1 });
@@ -441,7 +441,7 @@ function montres(appels) {
   return r;
 }
 
-test('la page ouverte à un lien montre les appels de kest-export --lien de ce lien (EMF)',
+test('the page opened at a link shows the calls of kest-export --lien for that link (EMF)',
   async () => {
     const lien = '#p=2&m=3&distribution=reelle';
     const p = await navigateur.newPage();
@@ -459,8 +459,8 @@ test('la page ouverte à un lien montre les appels de kest-export --lien de ce l
     await p.close();
   });
 
-test('un mauvais lien : le message du panneau dans la boîte d\'erreur, la valeur à son défaut, ' +
-  'jamais une page vide', async () => {
+test('a bad link shows the panel\'s message in the error box, the value at its default, ' +
+  'never an empty page', async () => {
   const p = await navigateur.newPage();
   surveille(p);
   await p.setViewport({ width: 760, height: 640, deviceScaleFactor: 1 });
@@ -511,7 +511,7 @@ test('un mauvais lien : le message du panneau dans la boîte d\'erreur, la valeu
   await p.close();
 });
 
-test('le lien réécrit après un changement dans le panneau rouvre cet état ; « Lien » le copie',
+test('the link written back after a change in the panel reopens that state, and « Lien » copies it',
   async () => {
     const p = await navigateur.newPage();
     surveille(p);
@@ -585,7 +585,7 @@ test('back at the defaults, the address has no bare "#"; the language menu is th
     await q.close();
   });
 
-test('ce que la page charge pèse moins de 150 ko compressés', () => {
+test('what the page loads weighs at most 150 kB gzipped', () => {
   let total = 0;
   for (const f of fs.readdirSync(site)) total += zlib.gzipSync(fs.readFileSync(path.join(site, f)),
     { level: 9 }).length;
@@ -596,7 +596,7 @@ test('ce que la page charge pèse moins de 150 ko compressés', () => {
 // An English browser with no choice made: the page, the module's messages and the picture's
 // labels in English, the access keys unique in each menu; "Français" in the language menu
 // turns everything back at once, and the choice outlives a reload.
-test('un navigateur en anglais, puis « Français » dans le menu Langue / Language', async () => {
+test('the page is in English in an English browser, then French once « Français » is chosen', async () => {
   const en = await lanceNavigateur('en-US', null);
   try {
     const p = await en.newPage();
@@ -614,6 +614,7 @@ test('un navigateur en anglais, puis « Français » dans le menu Langue / Langu
       // The supply buttons, made from the module's table: first and last, name and hint.
       alimentations: Array.from(document.querySelectorAll('#GroupeAlimentation label'),
         (l) => [l.textContent.trim(), l.dataset.hint]).filter((_, i, t) => !i || i === t.length - 1),
+      genres: Array.from(document.querySelectorAll('#GroupeBobinage label'), (l) => l.textContent.trim()),
     }));
     const anglais = await lire();
     assert.deepEqual(anglais.menus, ['<u>F</u>ile', '<u>E</u>dit', '<u>S</u>imulation',
@@ -627,6 +628,7 @@ test('un navigateur en anglais, puis « Français » dans le menu Langue / Langu
     assert.deepEqual(anglais.alimentations, [['Balanced',
       'Three equal currents 120° apart: a rotating field of constant amplitude'], ['Free',
       'Chosen amplitudes and lags: an elliptical field']]);
+    assert.deepEqual(anglais.genres, ['Classic', 'In slots']);
     await menu(p, 4, '#Dimensions1');
     assert.equal(await p.$eval('label[for=IDC_p]', (e) => e.textContent), 'Number of pole pairs p:');
     await saisit(p, '#IDC_p', 'abc');
@@ -642,6 +644,7 @@ test('un navigateur en anglais, puis « Français » dans le menu Langue / Langu
     assert.equal(francais.aide, 'Choisi la vitesse de l\'animation');
     assert.deepEqual(francais.etiquettes, ['Fresnel', 'Vecteur spatial']);
     assert.deepEqual(francais.alimentations.map((a) => a[0]), ['Équilibrée', 'Libre']);
+    assert.deepEqual(francais.genres, ['Classique', 'Par encoches']);
     await ouvre(p, url);
     assert.deepEqual((await lire()).etiquettes, ['Fresnel', 'Vecteur spatial']);
   } finally {
@@ -649,7 +652,7 @@ test('un navigateur en anglais, puis « Français » dans le menu Langue / Langu
   }
 });
 
-test('« 3,5 » dans un navigateur en français', async () => {
+test('a French browser takes « 3,5 » and refuses « 3.5 »', async () => {
   const fr = await lanceNavigateur('fr-FR');
   try {
     const p = await fr.newPage();
@@ -679,7 +682,7 @@ test('« 3,5 » dans un navigateur en français', async () => {
   }
 });
 
-test('ouverte depuis le disque (file://) à un lien, la page le dessine et réécrit son adresse',
+test('opened from the disk (file://) at a link, the page draws it and writes its address back',
   async () => {
     const p = await navigateur.newPage();
     surveille(p);
@@ -691,7 +694,7 @@ test('ouverte depuis le disque (file://) à un lien, la page le dessine et réé
     await p.close();
   });
 
-test('une seconde fois, serveur arrêté : le service worker sert la page', async () => {
+test('opened again with the server stopped, the page is served by the service worker', async () => {
   await page.evaluate(() => navigator.serviceWorker.ready);
   await new Promise((ok) => serveur.close(ok));
   serveur = null;
@@ -704,6 +707,6 @@ test('une seconde fois, serveur arrêté : le service worker sert la page', asyn
   await p.close();
 });
 
-test('aucune erreur dans la console', () => {
+test('no error reaches the console', () => {
   assert.deepEqual(erreurs, []);
 });

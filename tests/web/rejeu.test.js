@@ -6,6 +6,8 @@
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
 const { lanceNavigateur, sert } = require('./navigateur.js');
 const natif = require('./natif.js');
 
@@ -216,8 +218,11 @@ test('dotted lines stay one-pixel dots two pixels apart on the canvas, in the PN
 test('a dotted line keeps its dots through settings that change nothing', async () => {
   const p = await ouvre('');
   // One level line in two pieces, joined at x = 101 (not on a dot), with every setting given
-  // again, unchanged, between them.
-  const r = await p.evaluate(async () => {
+  // again, unchanged, between them; replayed by the page's module of the replay.
+  const source = 'data:text/javascript;base64,' +
+    fs.readFileSync(path.join(__dirname, '..', '..', 'web', 'rejeu.js')).toString('base64');
+  const r = await p.evaluate(async (source) => {
+    const { KestRejeu } = await import(source);
     const appels = [['SetPenColor', 0x808080], ['SetPenStyle', 'Dot'], ['MoveTo', 10, 10],
       ['LineTo', 101, 10], ['SetPenColor', 0x808080], ['SetPenStyle', 'Dot'],
       ['SetPenWidth', 1], ['SetBrushColor', 0xFFFFFF], ['SetBrushStyle', 'Solid'],
@@ -232,7 +237,7 @@ test('a dotted line keeps its dots through settings that change nothing', async 
     return { svg: rejeu.svg(null),
       ligne: Array.from({ length: 190 }, (_, x) => d[4 * x + 3] === 0 ? '.' :
         d[4 * x + 3] === 255 && d[4 * x] === 128 ? '#' : '?').join('') };
-  });
+  }, source);
   const { chemins } = lisSvg(r.svg);
   assert.equal(chemins.length, 1);
   assert.equal(chemins[0].points.length, 1, 'one stroke: the dots go on');
