@@ -39,10 +39,10 @@ import { KestLien } from './lien.js';
     });
     // The module's messages, the panels' texts it gives and the picture's labels in the page's
     // language, from the first.
-    noyau.langue(KestLangue.courante());
+    noyau.langue(KestLangue.source());
     const commandes = KestCommandes.relie(noyau, ecran, horloge);
-    KestLangue.suit((l) => {
-      noyau.langue(l);
+    KestLangue.suit(() => {
+      noyau.langue(KestLangue.source());
       ecran.dessine();
       commandes.relit();
     });

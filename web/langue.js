@@ -145,6 +145,8 @@ export const { KestLangue, qsTranslate } = (function () {
 
   return { qsTranslate: texte, KestLangue: {
     courante: () => langue,
+    // Whether the current language is the sources' own (the list's first): nothing to translate.
+    source: () => langue === FRANCAIS,
     cherche: cherche,
     choisit: choisit,
     // f(langue) after each choice (the module's texts, the picture's labels, live captions).

@@ -146,8 +146,8 @@ export const KestNoyau = (function () {
     return this.M.UTF8ToString(this.M._kest_nom_encoches());
   };
   Noyau.prototype.avancer = function (n) { this.M._kest_avancer(n); };
-  // The module's texts in the page's language (fr: the French sources).
-  Noyau.prototype.langue = function (l) { this.M._kest_langue(l === 'fr' ? 0 : 1); };
+  // The module's texts in the page's language: its French sources, or the page's translation.
+  Noyau.prototype.langue = function (source) { this.M._kest_langue(source ? 0 : 1); };
   Noyau.prototype.reinitialise = function () { this.M._kest_reinitialise(); };
   // Whether the rules run since the last frame changed what the picture shows.
   Noyau.prototype.aRedessiner = function () { return this.M._kest_a_redessiner() !== 0; };

@@ -213,7 +213,9 @@ test('Monophasée through the Alimentation panel, and a refused amplitude change
     await saisit(page, '#IDC_amplitude2', v('0.5'));
     const libre = await etat(page);
     assert.deepEqual([libre.alimentation, libre.amplitudes], ['Libre', [1, 0.5, 1]]);
-    assert.equal(await page.$eval('#RBAlimentation4', (e) => e.checked), true);
+    // "Libre", the table's last row.
+    assert.equal(await page.$eval('#GroupeAlimentation label:last-child input', (e) => e.checked),
+      true);
     await page.click('#RBAlimentation0');
     await page.click('#FermerAlimentation');
     assert.equal(await page.$eval('#AlimentationDlg', (d) => d.hidden), true);
