@@ -172,11 +172,8 @@ void TBobinageDlg::RemplirTableau(const State& etat) {
     TableEncoches->setVerticalHeaderLabels(
         couches == 1 ? QStringList{tr("Couche unique")}
                      : QStringList{tr("Couche haute"), tr("Couche basse")});
-    static const char kPhases[3] = {'A', 'B', 'C'};
     for (const Faisceau& f : b->Faisceaux()) {
-        QString texte = QChar(QLatin1Char(kPhases[f.phase]));
-        texte += f.signe > 0 ? QChar(u'+') : QChar(0x2212);
-        auto* item = new QTableWidgetItem(texte);
+        auto* item = new QTableWidgetItem(QString::fromStdString(NomFaisceau(f)));
         item->setTextAlignment(Qt::AlignCenter);
         item->setForeground(VersQColor(kCouleurPhase[f.phase]));
         TableEncoches->setItem(f.couche, f.encoche, item);

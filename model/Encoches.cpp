@@ -474,14 +474,17 @@ std::vector<LigneMecanique> LignesMecaniques(const State& s, const SpectreMecani
     return lignes;
 }
 
-std::vector<std::vector<std::string>> TableEncoches(const BobinageEncoches& b) {
+std::string NomFaisceau(const Faisceau& f) {
     static const char* const kNoms[3] = {"A", "B", "C"};
+    return kNoms[f.phase] + std::string(f.signe > 0 ? "+" : "−");
+}
+
+std::vector<std::vector<std::string>> TableEncoches(const BobinageEncoches& b) {
     std::vector<std::vector<std::string>> table;
     // Faisceaux() runs slot by slot, top layer first: each row fills in slot order.
     for (const Faisceau& f : b.Faisceaux()) {
         if (f.couche >= int(table.size())) table.resize(std::size_t(f.couche) + 1);
-        table[std::size_t(f.couche)].push_back(kNoms[f.phase] +
-                                               std::string(f.signe > 0 ? "+" : "−"));
+        table[std::size_t(f.couche)].push_back(NomFaisceau(f));
     }
     return table;
 }

@@ -152,6 +152,8 @@ private:
 // side in slot order as its phase and sign, "A+" for a go side of A, "B−" for a return of B. An
 // empty winding has no row.
 std::vector<std::vector<std::string>> TableEncoches(const BobinageEncoches& b);
+// One cell of that table: "A+", "B−"…
+std::string NomFaisceau(const Faisceau& f);
 
 // The state's slot winding, laid out once and kept while the state keeps Q, p, the layers and
 // the span: what a paint and a spectrum read.
