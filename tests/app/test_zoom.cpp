@@ -17,46 +17,17 @@
 #include <string>
 #include <vector>
 
-#include "app/BoiteErreur.h"
 #include "app/TkestForm.h"
 #include "render/Agrandissement.h"
+#include "tests/support/FenetreTest.h"
 
 namespace {
 
 using kest::TkestForm;
 
-class Zoom : public ::testing::Test {
+class Zoom : public kest::test::FenetreReouverte {
 protected:
     Zoom() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dossier_.path()); }
-    void SetUp() override {
-        ancien_ = kest::DefinirRapporteur([this](const std::string& m) { messages.push_back(m); });
-        Ouvrir();
-    }
-    void TearDown() override {
-        form.reset();
-        kest::DefinirRapporteur(ancien_);
-        EXPECT_TRUE(messages.empty());
-    }
-
-    // A new window, shown and active, reading the settings the last one left.
-    void Ouvrir() {
-        form.reset();
-        form = std::make_unique<TkestForm>();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        Attendre();
-    }
-    static void Attendre() {
-        for (int tour = 0; tour < 4; ++tour) QCoreApplication::processEvents();
-    }
-    void Touche(Qt::Key touche, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-        QTest::keyClick(form.get(), touche, mod);
-        Attendre();
-    }
-    QAction* Action(const char* nom) { return form->findChild<QAction*>(QString::fromLatin1(nom)); }
-    QWidget* Zone() { return form->findChild<QWidget*>(QStringLiteral("Zone")); }
     QWidget* Case() { return form->findChild<QWidget*>(QStringLiteral("CheckBoxAfficheBobinage")); }
     // The tool row's distance to the drawing area's right edge.
     int ADroite() { return Zone()->width() - Case()->x(); }
@@ -66,12 +37,8 @@ protected:
         return QImage::fromData(m->data(QStringLiteral("image/png")), "PNG").size();
     }
 
-    std::unique_ptr<TkestForm> form;
-    std::vector<std::string> messages;
-
 private:
     QTemporaryDir dossier_;
-    kest::Rapporteur ancien_;
 };
 
 QSize Fois(QSize s, double k) {

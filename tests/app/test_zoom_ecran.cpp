@@ -19,51 +19,21 @@
 #include <string>
 #include <vector>
 
-#include "app/BoiteErreur.h"
 #include "app/TkestForm.h"
+#include "tests/support/FenetreTest.h"
 #include "tests/support/LectureEmf.h"
 
 namespace {
 
 using kest::TkestForm;
 
-class ZoomEcran : public ::testing::Test {
+class ZoomEcran : public kest::test::FenetreReouverte {
 protected:
     void SetUp() override {
         QSettings(QStringLiteral("kest"), QStringLiteral("kest")).clear();
-        ancien_ = kest::DefinirRapporteur([this](const std::string& m) { messages.push_back(m); });
-        Ouvrir();
+        FenetreReouverte::SetUp();
     }
-    void TearDown() override {
-        form.reset();
-        kest::DefinirRapporteur(ancien_);
-        EXPECT_TRUE(messages.empty());
-    }
-    void Ouvrir() {
-        form.reset();
-        form = std::make_unique<TkestForm>();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        Attendre();
-    }
-    static void Attendre() {
-        for (int tour = 0; tour < 4; ++tour) QCoreApplication::processEvents();
-    }
-    void Touche(Qt::Key touche, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-        QTest::keyClick(form.get(), touche, mod);
-        Attendre();
-    }
-    QAction* Action(const char* nom) { return form->findChild<QAction*>(QString::fromLatin1(nom)); }
-    QWidget* Zone() { return form->findChild<QWidget*>(QStringLiteral("Zone")); }
     bool SurLEcran() { return form->screen()->availableGeometry().contains(form->frameGeometry()); }
-
-    std::unique_ptr<TkestForm> form;
-    std::vector<std::string> messages;
-
-private:
-    kest::Rapporteur ancien_;
 };
 
 // The rectangle of what is drawn: the pixels of another colour than the most frequent one.
