@@ -23,9 +23,9 @@ QPoint PositionAupres(const QRect& fenetre, const QSize& taille, const QRect& ec
 // the screen has no such place, beside the main window as PositionAupres puts it.
 QPoint PositionLibre(const std::vector<QRect>& occupes, const QSize& taille, const QRect& ecran);
 
-// A tool window of the main window (Dimensions, Spectre, Alimentation…): non-modal, with a close
-// box and no minimise or maximise button, created hidden and kept until the end. A checked menu
-// item shows and hides it, and its mark follows the window whatever hides it. It opens beside
+// A tool window of the main window (Dimensions, Harmoniques, Alimentation…): non-modal, with a
+// close box and no minimise or maximise button, created hidden and kept until the end. A checked
+// menu item shows and hides it, and its mark follows the window whatever hides it. It opens beside
 // the picture, off the other tool windows shown. It has no status bar: the help line of the
 // control under the pointer goes to the main window's.
 class FenetreOutil : public QDialog {

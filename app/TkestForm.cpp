@@ -22,8 +22,8 @@
 #include "app/Disposition.h"
 #include "app/TAboutDlg.h"
 #include "app/TAlimentationDlg.h"
+#include "app/THarmoniquesDlg.h"
 #include "app/TOptionsDlg.h"
-#include "app/TSpectreDlg.h"
 #include "app/ZoneImage.h"
 #include "model/Erreur.h"
 #include "model/Regles.h"
@@ -141,9 +141,9 @@ void TkestForm::CreerMenus() {
     Dimensions1 =
         outil("Dimensions1", tr("&Dimensions"), tr("Dimensions des bobines et options diverses"),
               &TkestForm::Dimensions1Click);
-    Spectre1 = outil("Spectre1", tr("&Spectre"),
-                     tr("Harmoniques de la force magnétomotrice et facteurs de bobinage"),
-                     &TkestForm::Spectre1Click);
+    Harmoniques1 = outil("Harmoniques1", tr("&Harmoniques"),
+                         tr("Harmoniques de la force magnétomotrice et facteurs de bobinage"),
+                         &TkestForm::Harmoniques1Click);
     Alimentation1 = outil(
         "Alimentation1", tr("&Alimentation"),
         tr("Courants des trois phases : équilibrés, inversés, une phase seule, une phase coupée "
@@ -268,12 +268,12 @@ TOptionsDlg& TkestForm::CreerOptionsDlg() {
     return *OptionsDlg;
 }
 
-TSpectreDlg& TkestForm::CreerSpectreDlg() {
-    if (!SpectreDlg) {
-        SpectreDlg = new TSpectreDlg(this);
-        Rattacher(*SpectreDlg, Spectre1);
+THarmoniquesDlg& TkestForm::CreerHarmoniquesDlg() {
+    if (!HarmoniquesDlg) {
+        HarmoniquesDlg = new THarmoniquesDlg(this);
+        Rattacher(*HarmoniquesDlg, Harmoniques1);
     }
-    return *SpectreDlg;
+    return *HarmoniquesDlg;
 }
 
 TAlimentationDlg& TkestForm::CreerAlimentationDlg() {
@@ -430,8 +430,8 @@ void TkestForm::Dimensions1Click() {
     dialogue.Basculer();
 }
 
-void TkestForm::Spectre1Click() {
-    TSpectreDlg& fenetre = CreerSpectreDlg();
+void TkestForm::Harmoniques1Click() {
+    THarmoniquesDlg& fenetre = CreerHarmoniquesDlg();
     if (!fenetre.isVisible()) fenetre.Suivre(etat_, separateur_, true);
     fenetre.Basculer();
 }

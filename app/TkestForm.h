@@ -27,7 +27,7 @@ namespace kest {
 class FenetreOutil;
 class ZoneImage;
 class TOptionsDlg;
-class TSpectreDlg;
+class THarmoniquesDlg;
 class TAlimentationDlg;
 class TBobinageDlg;
 struct SaisieEncoches;
@@ -53,8 +53,8 @@ public:
     // The configuration on screen: the state, the views, the bar's interval, the clock's flag.
     Configuration ConfigurationCourante() const;
 
-    // The "Spectre" window, created hidden on the first call and living as long as the window.
-    TSpectreDlg& CreerSpectreDlg();
+    // The "Harmoniques" window, created hidden on the first call and living as long as the window.
+    THarmoniquesDlg& CreerHarmoniquesDlg();
 
     // The "Alimentation" window, created hidden on the first call and living as long as the
     // window. What it reports goes through the supply's rules (model/Alimentation.h): a kind
@@ -102,7 +102,7 @@ public:
     void ScrollBar1Change(int position);
     void Timer1Timer();
     void Dimensions1Click();
-    void Spectre1Click();
+    void Harmoniques1Click();
     void Copy1Click();
     void Aproposde1Click();
     void Agrandir1Click();
@@ -142,7 +142,7 @@ private:
     QAction* Play1 = nullptr;
     QMenu* Options1 = nullptr;
     QAction* Dimensions1 = nullptr;
-    QAction* Spectre1 = nullptr;
+    QAction* Harmoniques1 = nullptr;
     QAction* Alimentation1 = nullptr;
     QAction* Bobinage1 = nullptr;
     QMenu* Aide1 = nullptr;
@@ -166,7 +166,7 @@ private:
     State etat_;  // written only by the rules of model/Regles.h, called from this window
     ZoneImage* zone_ = nullptr;                   // the drawing area, the central widget
     TOptionsDlg* OptionsDlg = nullptr;            // a child of this window
-    TSpectreDlg* SpectreDlg = nullptr;            // a child of this window
+    THarmoniquesDlg* HarmoniquesDlg = nullptr;    // a child of this window
     TAlimentationDlg* AlimentationDlg = nullptr;  // a child of this window
     TBobinageDlg* BobinageDlg = nullptr;          // a child of this window
     bool horlogeMarche_ = false;

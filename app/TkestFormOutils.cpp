@@ -2,7 +2,7 @@
 // The main window's winding window and how the tool windows follow the state.
 #include "app/BoiteErreur.h"
 #include "app/TBobinageDlg.h"
-#include "app/TSpectreDlg.h"
+#include "app/THarmoniquesDlg.h"
 #include "app/TkestForm.h"
 #include "model/Encoches.h"
 
@@ -53,7 +53,7 @@ void TkestForm::Bobinage1Click() {
 void TkestForm::SuivreOutils() {
     // The spectrum recomputes only when the winding itself changed, the winding window only
     // when p or the slots did, so a clock tick costs each a comparison.
-    if (SpectreDlg && SpectreDlg->isVisible()) SpectreDlg->Suivre(etat_, separateur_);
+    if (HarmoniquesDlg && HarmoniquesDlg->isVisible()) HarmoniquesDlg->Suivre(etat_, separateur_);
     if (BobinageDlg && BobinageDlg->isVisible()) BobinageDlg->Suivre(etat_);
 }
 

@@ -14,12 +14,12 @@
 #include <string>
 
 #include "app/Copier.h"
-#include "app/TSpectreDlg.h"
+#include "app/THarmoniquesDlg.h"
 #include "app/TkestForm.h"
 #include "bench/Neant.h"
 #include "model/Alimentation.h"
+#include "model/Harmoniques.h"
 #include "model/Regles.h"
-#include "model/Spectre.h"
 #include "render/PainterSurface.h"
 #include "scene/Dessine.h"
 #include "scene/Plan.h"
@@ -127,17 +127,18 @@ void TickFenetre(benchmark::State& st) {
     });
 }
 
-void SpectreSeul(benchmark::State& st, Distribution d, Bobinage b) {
+void HarmoniquesSeules(benchmark::State& st, Distribution d, Bobinage b) {
     const State etat = Etat(d, b);
-    for (auto _ : st) benchmark::DoNotOptimize(SpectreNumerique(etat));
+    for (auto _ : st) benchmark::DoNotOptimize(HarmoniquesNumeriques(etat));
 }
 
-// What the harmonics window ("Spectre") does after a change of the winding: the spectrum, the
+// What the harmonics window ("Harmoniques") does after a change of the winding: the spectrum, the
 // chart's series, the table and the labels (the window is not shown, so no paint).
-void SpectreFenetre(benchmark::State& st, Distribution d, Bobinage b, Alimentation alimentation) {
+void HarmoniquesFenetre(benchmark::State& st, Distribution d, Bobinage b,
+                        Alimentation alimentation) {
     State etat = Etat(d, b);
     etat.alimentation = alimentation;  // any other supply also transforms the balanced one
-    TSpectreDlg fenetre(nullptr);
+    THarmoniquesDlg fenetre(nullptr);
     for (auto _ : st) fenetre.Suivre(etat, ".", true);
 }
 
@@ -199,19 +200,19 @@ void Enregistre() {
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand,
                                  Alimentation::Equilibree)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Spectre/defaut/Reelle", SpectreSeul, Distribution::Reelle,
-                                 Bobinage::Defaut)
+    benchmark::RegisterBenchmark("Harmoniques/defaut/Reelle", HarmoniquesSeules,
+                                 Distribution::Reelle, Bobinage::Defaut)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Spectre/p99m99/DoubleEtoile", SpectreSeul,
+    benchmark::RegisterBenchmark("Harmoniques/p99m99/DoubleEtoile", HarmoniquesSeules,
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("SpectreFenetre/p99m99/DoubleEtoile", SpectreFenetre,
+    benchmark::RegisterBenchmark("HarmoniquesFenetre/p99m99/DoubleEtoile", HarmoniquesFenetre,
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand,
                                  Alimentation::Equilibree)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("SpectreFenetre/p99m99/DoubleEtoile/Monophasee", SpectreFenetre,
-                                 Distribution::DoubleEtoile, Bobinage::PlusGrand,
-                                 AlimentationDe("monophasee"))
+    benchmark::RegisterBenchmark("HarmoniquesFenetre/p99m99/DoubleEtoile/Monophasee",
+                                 HarmoniquesFenetre, Distribution::DoubleEtoile,
+                                 Bobinage::PlusGrand, AlimentationDe("monophasee"))
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Copier/defaut", Copie)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Tick/AvancerTemps", TickModele);

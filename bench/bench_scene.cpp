@@ -47,20 +47,20 @@ BENCHMARK_CAPTURE(SceneEncoches, trois_cent_soixante, 360, 10)
     ->Name("SansQt/Scene/encoches/360-20")
     ->Unit(benchmark::kMicrosecond);
 
-// The Spectre window's update for 360 slots on two layers and p = 10: 50 mechanical orders.
-void SpectreEncoches360(benchmark::State& st) {
+// The Harmoniques window's update for 360 slots on two layers and p = 10: 50 mechanical orders.
+void HarmoniquesEncoches360(benchmark::State& st) {
     State etat;
     etat.t = 0.0123;
     etat.p = 10;
     etat.encoches = 360, etat.couches = 2, etat.pas = 15;
     etat.typeBobinage = TypeBobinage::Encoches;
     for (auto _ : st) {
-        const SpectreMecanique sp = SpectreEncoches(etat);
+        const HarmoniquesMecaniques sp = HarmoniquesEncoches(etat);
         benchmark::DoNotOptimize(LignesMecaniques(etat, sp));
     }
 }
-BENCHMARK(SpectreEncoches360)
-    ->Name("SansQt/Spectre/encoches/360-20")
+BENCHMARK(HarmoniquesEncoches360)
+    ->Name("SansQt/Harmoniques/encoches/360-20")
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

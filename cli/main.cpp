@@ -13,7 +13,7 @@
 #include "cli/Sortie.h"
 #include "model/Encoches.h"
 #include "model/Erreur.h"
-#include "model/Spectre.h"
+#include "model/Harmoniques.h"
 #include "model/Textes.h"
 #include "render/Animation.h"
 #include "render/Ecran.h"
@@ -68,19 +68,19 @@ void Produit(Commande& c) {
 
 // The harmonics table of the state, as the harmonics window computes it: in mechanical orders
 // for a slot winding.
-void ProduitSpectre(const Commande& c) {
+void ProduitHarmoniques(const Commande& c) {
     if (c.etat.typeBobinage == TypeBobinage::Encoches) {
         const std::vector<LigneMecanique> lignes =
-            LignesMecaniques(c.etat, SpectreEncoches(c.etat));
+            LignesMecaniques(c.etat, HarmoniquesEncoches(c.etat));
         FichierSortie sortie(c.sortie);
         sortie.Ecrit(c.format == Format::Json ? JsonTableauMecanique(c.etat, lignes)
                                               : TexteTableauMecanique(lignes, c.etat.p));
         sortie.Valide();
         return;
     }
-    const Spectre analyse = SpectreNumerique(c.etat);
+    const Harmoniques analyse = HarmoniquesNumeriques(c.etat);
     const std::vector<int> ordres = OrdresExport();
-    const std::vector<LigneSpectre> lignes = LignesSpectre(c.etat, analyse, ordres);
+    const std::vector<LigneHarmonique> lignes = LignesHarmoniques(c.etat, analyse, ordres);
     const std::string texte = c.format == Format::Json
                                   ? JsonTableau(c.etat, analyse, lignes)
                                   : TexteTableau(lignes) + TexteDistorsion(analyse);
@@ -132,7 +132,7 @@ int main(int argc, char* argv[]) {
     ProtegeSortie();
     if (commande.spectre) {
         RecoitInterruptions();
-        return Execute([&] { ProduitSpectre(commande); });
+        return Execute([&] { ProduitHarmoniques(commande); });
     }
     // Fonts and painting need a Qt application, never a display: the offscreen platform,
     // whatever the caller's environment names.

@@ -17,7 +17,7 @@
 // Balanced: D_1 = 1, B_1 = 0; single phase: 1/3 and 1/3; open phase: 1/2 and 1/2; reversed:
 // 0 and 1. For the ideal distribution the fundamental's forward wave has its crest at the
 // electrical angle Omega·t + arg D_1, its backward wave at π − Omega·t − arg B_1, each of
-// 0.75·Imax·|D_1| and 0.75·Imax·|B_1|. SpectreNumerique (model/Spectre.h) measures
+// 0.75·Imax·|D_1| and 0.75·Imax·|B_1|. HarmoniquesNumeriques (model/Harmoniques.h) measures
 // both parts on the model's own resultant.
 
 #include <complex>

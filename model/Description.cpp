@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "model/Alimentation.h"
+#include "model/Harmoniques.h"
 #include "model/Regles.h"
-#include "model/Spectre.h"
 #include "model/Textes.h"
 
 namespace kest {
@@ -37,12 +37,12 @@ std::string DescriptionAlimentation(const State& s, std::string_view separateur)
 }  // namespace
 
 std::string DescriptionChamp(const State& s, std::string_view separateur) {
-    const Spectre champ = SpectreNumerique(s);
+    const Harmoniques champ = HarmoniquesNumeriques(s);
     // Phase 1 alone: a pulsating field whose crest, at the peak of its current, is the sum of
     // its forward and backward parts.
     State seule = s;
     seule.alimentation = AlimentationDe("monophasee");
-    const Spectre une = SpectreNumerique(seule);
+    const Harmoniques une = HarmoniquesNumeriques(seule);
     const double unite = une.direct[1] + une.inverse[1];
     const double rapport = champ.amplitude[1] / unite;
     if (!(unite > 0.0) || !std::isfinite(rapport) || !(rapport >= kSeuilAbsent))

@@ -3,7 +3,7 @@
 
 // What the picture shows, as a short text for those who do not see it (a screen reader reads
 // the page's copy): the winding, the supply and the resultant field, in the program's language
-// through Traduit. The field comes from the model's own resultant (SpectreNumerique), not
+// through Traduit. The field comes from the model's own resultant (HarmoniquesNumeriques), not
 // from the picture.
 
 #include <string>

@@ -379,8 +379,8 @@ std::complex<double> CoefficientMecanique(const State& s, int nu) {
 
 int OrdreMecaniqueMax(int p) { return std::max(25, 5 * p); }
 
-SpectreMecanique SpectreEncoches(const State& s) {
-    SpectreMecanique sp;
+HarmoniquesMecaniques HarmoniquesEncoches(const State& s) {
+    HarmoniquesMecaniques sp;
     if (s.p < 1) return sp;  // no star without pole pairs: no order at all
     const int n = OrdreMecaniqueMax(s.p);
     sp.ordreTravail = s.p;
@@ -437,23 +437,23 @@ SpectreMecanique SpectreEncoches(const State& s) {
     return sp;
 }
 
-std::optional<double> SpectreMecanique::Relatif(int nu) const {
+std::optional<double> HarmoniquesMecaniques::Relatif(int nu) const {
     if (pulse || nu < 1 || nu > OrdreMax() || ordreTravail > OrdreMax()) return std::nullopt;
     if (sens[ordreTravail] == Sens::Absent || !(amplitude[ordreTravail] > 0.0)) return std::nullopt;
     return amplitude[nu] / amplitude[ordreTravail];
 }
 
-std::optional<double> SpectreMecanique::DirectRelatif(int nu) const {
+std::optional<double> HarmoniquesMecaniques::DirectRelatif(int nu) const {
     if (nu < 1 || nu > OrdreMax() || !(equilibre > 0.0)) return std::nullopt;
     return direct[nu] / equilibre;
 }
 
-std::optional<double> SpectreMecanique::InverseRelatif(int nu) const {
+std::optional<double> HarmoniquesMecaniques::InverseRelatif(int nu) const {
     if (nu < 1 || nu > OrdreMax() || !(equilibre > 0.0)) return std::nullopt;
     return inverse[nu] / equilibre;
 }
 
-std::vector<LigneMecanique> LignesMecaniques(const State& s, const SpectreMecanique& spectre) {
+std::vector<LigneMecanique> LignesMecaniques(const State& s, const HarmoniquesMecaniques& spectre) {
     const auto b = BobinageDe(s);
     std::vector<LigneMecanique> lignes;
     for (int nu = 1; nu <= spectre.OrdreMax(); ++nu) {

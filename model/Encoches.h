@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Spectre.h"
+#include "model/Harmoniques.h"
 #include "model/State.h"
 
 namespace kest {
@@ -173,9 +173,9 @@ std::complex<double> CoefficientMecanique(const State& s, int nu);
 // The highest mechanical order of the spectrum: max(25, 5p).
 int OrdreMecaniqueMax(int p);
 
-// The spectrum of a slot winding in mechanical orders, as SpectreNumerique gives a classic
+// The spectrum of a slot winding in mechanical orders, as HarmoniquesNumeriques gives a classic
 // winding's: the crest of each order and its forward and backward parts at the state's time.
-struct SpectreMecanique {
+struct HarmoniquesMecaniques {
     int ordreTravail = 1;  // p
     // Index ν = 1 … OrdreMecaniqueMax(p); index 0 is unused.
     std::vector<double> amplitude, direct, inverse;
@@ -190,7 +190,7 @@ struct SpectreMecanique {
     std::optional<double> DirectRelatif(int nu) const;
     std::optional<double> InverseRelatif(int nu) const;
 };
-SpectreMecanique SpectreEncoches(const State& s);
+HarmoniquesMecaniques HarmoniquesEncoches(const State& s);
 
 // One row of the mechanical table; the speed is a signed fraction of the working wave's.
 struct LigneMecanique {
@@ -202,7 +202,7 @@ struct LigneMecanique {
     std::optional<double> direct;
     std::optional<double> inverse;
 };
-std::vector<LigneMecanique> LignesMecaniques(const State& s, const SpectreMecanique& spectre);
+std::vector<LigneMecanique> LignesMecaniques(const State& s, const HarmoniquesMecaniques& spectre);
 
 // "12 encoches, p = 5, 2 couches, pas de 1 encoche(s)".
 std::string NomBobinageEncoches(const State& s);

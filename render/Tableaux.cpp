@@ -39,15 +39,15 @@ std::string JsonTexte(std::string_view texte) {
 
 std::string JsonNombre(double v) { return Json(v); }
 
-std::string TexteDistorsion(const Spectre& analyse, std::string_view separateur) {
+std::string TexteDistorsion(const Harmoniques& analyse, std::string_view separateur) {
     return "distorsion (" + PorteeDistorsion() + ")\t" +
            (analyse.distorsion ? TexteFacteur(*analyse.distorsion, separateur) : std::string()) +
            '\n' + (analyse.pulse ? "# " + NotePulsation() + '\n' : std::string());
 }
 
-std::string TexteTableau(std::span<const LigneSpectre> lignes, std::string_view separateur) {
+std::string TexteTableau(std::span<const LigneHarmonique> lignes, std::string_view separateur) {
     std::string texte = "h\tk_p\tk_d\tk_e\tk_w\tA(h)/A(1)\tsens\tvitesse\tdirect\tinverse\n";
-    for (const LigneSpectre& l : lignes) {
+    for (const LigneHarmonique& l : lignes) {
         texte += std::to_string(l.h);
         for (const double v : {l.facteurs.kp, l.facteurs.kd, l.facteurs.ke, l.facteurs.kw})
             texte += '\t' + TexteFacteur(v, separateur);
@@ -62,15 +62,15 @@ std::string TexteTableau(std::span<const LigneSpectre> lignes, std::string_view 
     return texte;
 }
 
-std::string JsonTableau(const State& s, const Spectre& analyse,
-                        std::span<const LigneSpectre> lignes) {
+std::string JsonTableau(const State& s, const Harmoniques& analyse,
+                        std::span<const LigneHarmonique> lignes) {
     std::string json = "{\"bobinage\": " + JsonTexte(NomBobinage(s, ".")) +
                        (analyse.pulse ? ", \"note\": " + JsonTexte(NotePulsation()) : "") +
                        ", \"distorsion\": " + Json(analyse.distorsion) +
                        ", \"distorsion_rangs\": [" + std::to_string(kPremierOrdreDistorsion) +
                        ", " + std::to_string(kOrdreMax) + "], \"ordres\": [";
     bool premiere = true;
-    for (const LigneSpectre& l : lignes) {
+    for (const LigneHarmonique& l : lignes) {
         json += premiere ? "\n  " : ",\n  ";
         premiere = false;
         json += "{\"h\": " + std::to_string(l.h) + ", \"kp\": " + Json(l.facteurs.kp) +

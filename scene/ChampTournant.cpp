@@ -4,7 +4,7 @@
 #include <complex>
 #include <vector>
 
-#include "model/Spectre.h"
+#include "model/Harmoniques.h"
 #include "model/Textes.h"
 #include "scene/Pixel.h"
 #include "scene/Plan.h"

@@ -5,7 +5,7 @@
 // that the one before left, and sets only what it changes.
 
 #include "model/Affichage.h"
-#include "model/Spectre.h"
+#include "model/Harmoniques.h"
 #include "model/State.h"
 #include "scene/DrawingSurface.h"
 #include "scene/Pixel.h"

@@ -411,6 +411,21 @@ Link:
     </message>
 </context>
 <context>
+    <name>Harmoniques</name>
+    <message>
+        <source>p = %1, m = %2, %3 encoches, Y = %4° électriques, %5</source>
+        <translation>p = %1, m = %2, %3 slots, Y = %4 electrical degrees, %5</translation>
+    </message>
+    <message>
+        <source>rangs %1 à %2</source>
+        <translation>orders %1 to %2</translation>
+    </message>
+    <message>
+        <source>alimentation déséquilibrée : la crête de chaque rang pulse avec le temps, A(h)/A(1) et la distorsion ne sont pas donnés ; les parties directe et inverse, fixes, le sont</source>
+        <translation>unbalanced supply: the crest of every order pulsates with time, so A(h)/A(1) and the distortion are not given; the forward and backward parts, which are constant, are</translation>
+    </message>
+</context>
+<context>
     <name>Lancement</name>
     <message>
         <source>kest : impossible d&apos;ouvrir l&apos;écran (la variable DISPLAY est vide)</source>
@@ -517,21 +532,6 @@ Examples:
     <message>
         <source>Parfaite</source>
         <translation>Perfect</translation>
-    </message>
-</context>
-<context>
-    <name>Spectre</name>
-    <message>
-        <source>p = %1, m = %2, %3 encoches, Y = %4° électriques, %5</source>
-        <translation>p = %1, m = %2, %3 slots, Y = %4 electrical degrees, %5</translation>
-    </message>
-    <message>
-        <source>rangs %1 à %2</source>
-        <translation>orders %1 to %2</translation>
-    </message>
-    <message>
-        <source>alimentation déséquilibrée : la crête de chaque rang pulse avec le temps, A(h)/A(1) et la distorsion ne sont pas donnés ; les parties directe et inverse, fixes, le sont</source>
-        <translation>unbalanced supply: the crest of every order pulsates with time, so A(h)/A(1) and the distortion are not given; the forward and backward parts, which are constant, are</translation>
     </message>
 </context>
 <context>
@@ -883,58 +883,7 @@ Examples:
     </message>
 </context>
 <context>
-    <name>kest::TOptionsDlg</name>
-    <message>
-        <source>Type de distribution de la kest</source>
-        <translation>Type of distribution of the winding</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Nombre de paire de pôles p :</source>
-        <translation>Number of pole pairs p:</translation>
-    </message>
-    <message>
-        <source>choisi le nombre de paires de pôles du bobinage</source>
-        <translation>sets the number of pole pairs of the winding</translation>
-    </message>
-    <message>
-        <source>Nombre d&apos;encoches par pôle et par phase m :</source>
-        <translation>Slots per pole and per phase m:</translation>
-    </message>
-    <message>
-        <source>choisi le nombre d&apos;encoche par pôle et par phase de chaque bobine</source>
-        <translation>sets the number of slots per pole and per phase of each coil</translation>
-    </message>
-    <message>
-        <source>Ouverture des bobines Y :</source>
-        <translation>Coil span Y:</translation>
-    </message>
-    <message>
-        <source>Permet d&apos;imposer le raccourcicement polaire (pas diamétral : Pi)</source>
-        <translation>Sets the short pitch of the coils (full pitch: Pi)</translation>
-    </message>
-    <message>
-        <source>Distribution</source>
-        <translation>Distribution</translation>
-    </message>
-    <message>
-        <source>Parfaite</source>
-        <translation>Perfect</translation>
-    </message>
-    <message>
-        <source>Réelle</source>
-        <translation>Real</translation>
-    </message>
-    <message>
-        <source>Double étoile</source>
-        <translation>Double star</translation>
-    </message>
-</context>
-<context>
-    <name>kest::TSpectreDlg</name>
+    <name>kest::THarmoniquesDlg</name>
     <message>
         <source>direct</source>
         <translation>forward</translation>
@@ -948,8 +897,8 @@ Examples:
         <translation>absent</translation>
     </message>
     <message>
-        <source>Spectre</source>
-        <translation>Spectrum</translation>
+        <source>Harmoniques</source>
+        <translation>Harmonics</translation>
     </message>
     <message>
         <source>Le bobinage analysé</source>
@@ -1061,6 +1010,57 @@ Examples:
     </message>
 </context>
 <context>
+    <name>kest::TOptionsDlg</name>
+    <message>
+        <source>Type de distribution de la kest</source>
+        <translation>Type of distribution of the winding</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Nombre de paire de pôles p :</source>
+        <translation>Number of pole pairs p:</translation>
+    </message>
+    <message>
+        <source>choisi le nombre de paires de pôles du bobinage</source>
+        <translation>sets the number of pole pairs of the winding</translation>
+    </message>
+    <message>
+        <source>Nombre d&apos;encoches par pôle et par phase m :</source>
+        <translation>Slots per pole and per phase m:</translation>
+    </message>
+    <message>
+        <source>choisi le nombre d&apos;encoche par pôle et par phase de chaque bobine</source>
+        <translation>sets the number of slots per pole and per phase of each coil</translation>
+    </message>
+    <message>
+        <source>Ouverture des bobines Y :</source>
+        <translation>Coil span Y:</translation>
+    </message>
+    <message>
+        <source>Permet d&apos;imposer le raccourcicement polaire (pas diamétral : Pi)</source>
+        <translation>Sets the short pitch of the coils (full pitch: Pi)</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>Parfaite</source>
+        <translation>Perfect</translation>
+    </message>
+    <message>
+        <source>Réelle</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Double étoile</source>
+        <translation>Double star</translation>
+    </message>
+</context>
+<context>
     <name>kest::TkestForm</name>
     <message>
         <source>&amp;Fichier</source>
@@ -1115,8 +1115,8 @@ Examples:
         <translation>Coil dimensions and other options</translation>
     </message>
     <message>
-        <source>&amp;Spectre</source>
-        <translation>&amp;Spectrum</translation>
+        <source>&amp;Harmoniques</source>
+        <translation>&amp;Harmonics</translation>
     </message>
     <message>
         <source>Harmoniques de la force magnétomotrice et facteurs de bobinage</source>

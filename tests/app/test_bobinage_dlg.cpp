@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Bobinage" window and the "Spectre" window of a slot winding, headless, driven through
+// The "Bobinage" window and the "Harmoniques" window of a slot winding, headless, driven through
 // the main window's menu and the windows' own fields.
 
 #include <gtest/gtest.h>
@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "app/TBobinageDlg.h"
+#include "app/THarmoniquesDlg.h"
 #include "app/TOptionsDlg.h"
-#include "app/TSpectreDlg.h"
 #include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "scene/Etoile.h"
@@ -166,7 +166,7 @@ TEST_F(FenetreBobinage, CtrlCCopiesTheStar) {
     EXPECT_EQ(QImage::fromData(d->data("image/png")).size(), QSize(700, 500));
 }
 
-TEST_F(FenetreBobinage, SpectreShowsTheMechanicalOrdersAndMarksTheWorkingWave) {
+TEST_F(FenetreBobinage, HarmoniquesShowsTheMechanicalOrdersAndMarksTheWorkingWave) {
     // 12 slots / 10 poles: the working wave ν = 5 at k_w 0.9330 and the sub-harmonic ν = 1;
     // 36 slots / 12 poles, full pitch: ν = 1 … 30 and nothing below the working wave.
     struct Cas {
@@ -189,8 +189,8 @@ TEST_F(FenetreBobinage, SpectreShowsTheMechanicalOrdersAndMarksTheWorkingWave) {
         }
         ASSERT_TRUE(messages.empty()) << messages.front();
         ASSERT_EQ(form.Etat().p, c.p);
-        if (!Action("Spectre1")->isChecked()) Action("Spectre1")->trigger();
-        kest::TSpectreDlg& spectre = form.CreerSpectreDlg();
+        if (!Action("Harmoniques1")->isChecked()) Action("Harmoniques1")->trigger();
+        kest::THarmoniquesDlg& spectre = form.CreerHarmoniquesDlg();
         QStringList ordres;
         for (int nu = 1; nu <= c.ordres; ++nu) ordres << QString::number(nu);
         EXPECT_EQ(spectre.Categories(), ordres) << c.q;
@@ -225,10 +225,10 @@ TEST_F(FenetreBobinage, TheWindowFollowsTheStateChangedElsewhere) {
     EXPECT_EQ(Trouver<QTableWidget>("TableEncoches")->columnCount(), 24);
 }
 
-TEST_F(FenetreBobinage, SpectreFollowsTheSlotsAndItsEnlargedScaleCutsTheWorkingWave) {
+TEST_F(FenetreBobinage, HarmoniquesFollowsTheSlotsAndItsEnlargedScaleCutsTheWorkingWave) {
     Entrer("12", "2", "1");
-    Action("Spectre1")->trigger();
-    kest::TSpectreDlg& spectre = form.CreerSpectreDlg();
+    Action("Harmoniques1")->trigger();
+    kest::THarmoniquesDlg& spectre = form.CreerHarmoniquesDlg();
     const QString sep = QString::fromStdString(form.Separateur());
     // The largest order beside the working wave is ν = 7 at 5/7 of it: a scale up to 0.8 that
     // cuts the bar of ν = 5, whose value is written on it.

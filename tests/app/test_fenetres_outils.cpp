@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tool windows (Dimensions, Spectre, Alimentation) on a 1920 × 1080 screen: opened in any
+// The tool windows (Dimensions, Harmoniques, Alimentation) on a 1920 × 1080 screen: opened in any
 // order, each lies beside the picture and off the others; the menu's marks follow them however
 // they are hidden; they are tool windows, with no minimise or maximise button.
 
@@ -25,8 +25,9 @@ protected:
     }
 };
 
-constexpr std::array<const char*, 3> kItems = {"Dimensions1", "Spectre1", "Alimentation1"};
-constexpr std::array<const char*, 3> kFenetres = {"OptionsDlg", "SpectreDlg", "AlimentationDlg"};
+constexpr std::array<const char*, 3> kItems = {"Dimensions1", "Harmoniques1", "Alimentation1"};
+constexpr std::array<const char*, 3> kFenetres = {"OptionsDlg", "HarmoniquesDlg",
+                                                  "AlimentationDlg"};
 
 TEST_F(FenetresOutils, EveryOpeningOrderCoversNeitherThePictureNorAnother) {
     std::array<int, 3> ordre = {0, 1, 2};

@@ -34,8 +34,8 @@
 
 #include "app/BoiteErreur.h"
 #include "app/TAboutDlg.h"
+#include "app/THarmoniquesDlg.h"
 #include "app/TOptionsDlg.h"
-#include "app/TSpectreDlg.h"
 #include "app/TkestForm.h"
 #include "render/Langue.h"
 #include "scene/Dessine.h"
@@ -207,9 +207,9 @@ TEST(Langue, TheEnglishWindowShowsNoFrenchText) {
         kest::TkestForm form;
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        for (const char* outil : {"Dimensions1", "Spectre1", "Alimentation1"})
+        for (const char* outil : {"Dimensions1", "Harmoniques1", "Alimentation1"})
             form.findChild<QAction*>(QString::fromLatin1(outil))->trigger();
-        kest::TSpectreDlg& spectre = form.CreerSpectreDlg();
+        kest::THarmoniquesDlg& spectre = form.CreerHarmoniquesDlg();
         for (int i = 0; i < 5; ++i) {
             form.findChild<QRadioButton*>(QStringLiteral("RBAlimentation%1").arg(i))->click();
             for (QWidget* fenetre : QApplication::topLevelWidgets())

@@ -29,8 +29,8 @@
 #include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Encoches.h"
+#include "model/Harmoniques.h"
 #include "model/Regles.h"
-#include "model/Spectre.h"
 #include "render/Tableaux.h"
 #include "scene/Dessine.h"
 #include "scene/Etoile.h"
@@ -733,9 +733,9 @@ TEST(KestExport, SpectrumTableIsTheModels) {
          }()},
     };
     for (const auto& k : cas) {
-        const Spectre sp = SpectreNumerique(k.etat);
+        const Harmoniques sp = HarmoniquesNumeriques(k.etat);
         const std::vector<int> ordres = OrdresExport();
-        const auto lignes = LignesSpectre(k.etat, sp, ordres);
+        const auto lignes = LignesHarmoniques(k.etat, sp, ordres);
         const Resultat texte = Lance(QStringList{"--spectre"} + k.arguments);
         EXPECT_EQ(texte.statut, 0) << texte.erreurs.toStdString();
         EXPECT_EQ(texte.sortie.toStdString(), TexteTableau(lignes) + TexteDistorsion(sp));

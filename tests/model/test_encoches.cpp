@@ -10,9 +10,9 @@
 #include "model/Alimentation.h"
 #include "model/Encoches.h"
 #include "model/Erreur.h"
+#include "model/Harmoniques.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
-#include "model/Spectre.h"
 
 using namespace kest;
 
@@ -103,7 +103,7 @@ TEST(SlotWinding, SpectrumOfTheStaircaseMeetsTheStar) {
     for (State s : etats) {
         SCOPED_TRACE(NomBobinageEncoches(s));
         s.t = 0.0037;
-        const SpectreMecanique sp = SpectreEncoches(s);
+        const HarmoniquesMecaniques sp = HarmoniquesEncoches(s);
         ASSERT_EQ(sp.OrdreMax(), std::max(25, 5 * s.p));
         const BobinageEncoches b(s);
         for (int nu = 1; nu <= sp.OrdreMax(); ++nu) {
@@ -125,7 +125,7 @@ TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
         SCOPED_TRACE(NomBobinageEncoches(s));
         s.alimentation = AlimentationDe("monophasee");
         s.t = 0.0021;
-        const SpectreMecanique sp = SpectreEncoches(s);
+        const HarmoniquesMecaniques sp = HarmoniquesEncoches(s);
         const BobinageEncoches b(s);
         for (int nu = 1; nu <= sp.OrdreMax(); ++nu) {
             const double moitie = s.p * b.Facteur(nu) / (3.0 * nu * b.Facteur(s.p));
@@ -138,7 +138,7 @@ TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
 }
 
 TEST(SlotWinding, SubHarmonicsOnlyWhereTheStarHasThem) {
-    const SpectreMecanique dix = SpectreEncoches(Encoches(12, 5, 2, 1));
+    const HarmoniquesMecaniques dix = HarmoniquesEncoches(Encoches(12, 5, 2, 1));
     EXPECT_NE(dix.sens[1], Sens::Absent);
     EXPECT_GT(*dix.Relatif(1), 0.3);  // 5·0.0670/0.9330
     EXPECT_EQ(dix.sens[7], Sens::Inverse);
@@ -148,7 +148,7 @@ TEST(SlotWinding, SubHarmonicsOnlyWhereTheStarHasThem) {
     EXPECT_DOUBLE_EQ(lignes[0].vitesse, -5.0);
     EXPECT_DOUBLE_EQ(lignes[4].vitesse, 1.0);
     EXPECT_NEAR(lignes[4].kw, 0.9330, 1e-4);
-    const SpectreMecanique quatre = SpectreEncoches(Encoches(36, 2, 2, 7));
+    const HarmoniquesMecaniques quatre = HarmoniquesEncoches(Encoches(36, 2, 2, 7));
     for (int nu = 1; nu <= quatre.OrdreMax(); nu += 2)
         EXPECT_EQ(quatre.sens[nu], Sens::Absent) << nu;  // no odd order, no sub-harmonic
 }
@@ -203,9 +203,10 @@ TEST(SlotWinding, ClassicCoefficientAtOrderPIsTheElectricalFundamental) {
     State s;
     s.p = 3, s.m = 2, s.Reelle = true, s.NbEncoches = 36, s.Alpha = kDeuxPi / 36, s.t = 0.004;
     const std::complex<double> c = CoefficientMecanique(s, 3);
-    EXPECT_NEAR(std::abs(c), SpectreNumerique(s).amplitude[1], 1e-12);
+    EXPECT_NEAR(std::abs(c), HarmoniquesNumeriques(s).amplitude[1], 1e-12);
     EXPECT_EQ(std::abs(CoefficientMecanique(s, 4)), 0.0);
-    EXPECT_NEAR(std::abs(CoefficientMecanique(s, 15)), SpectreNumerique(s).amplitude[5], 1e-12);
+    EXPECT_NEAR(std::abs(CoefficientMecanique(s, 15)), HarmoniquesNumeriques(s).amplitude[5],
+                1e-12);
 }
 
 // Q = 6pm, one layer, full pitch is the classic "Réelle" winding: the same MMF everywhere.
@@ -294,7 +295,7 @@ TEST(SlotWinding, NoPolePairsNoWinding) {
         const State s = Encoches(12, p, 2, 1);
         EXPECT_TRUE(BobinageEncoches(s).Vide());
         EXPECT_EQ(ForceEncoches(s, 0, 1.0), 0.0);
-        EXPECT_EQ(SpectreEncoches(s).OrdreMax(), -1);
+        EXPECT_EQ(HarmoniquesEncoches(s).OrdreMax(), -1);
     }
 }
 

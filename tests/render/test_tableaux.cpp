@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/Alimentation.h"
-#include "model/Spectre.h"
+#include "model/Harmoniques.h"
 #include "render/Tableaux.h"
 #include "tests/support/Bobinage.h"
 
@@ -24,17 +24,18 @@ TEST(Tableaux, TableTextAndJson) {
     grand.Y = 1e100;  // accepted by the dialog; its tenths of a degree would not fit the title
     EXPECT_EQ(NomBobinage(grand),
               "p = 2, m = 3, 36 encoches, Y = 5,72958e+101° électriques, Double étoile");
-    EXPECT_EQ(OrdresFenetre(s, SpectreNumerique(s)), (std::vector<int>{1, 2, 4, 5, 7, 11, 13}));
-    EXPECT_EQ(OrdresFenetre(Bobinage(1, 2), SpectreNumerique(Bobinage(1, 2))),
+    EXPECT_EQ(OrdresFenetre(s, HarmoniquesNumeriques(s)),
+              (std::vector<int>{1, 2, 4, 5, 7, 11, 13}));
+    EXPECT_EQ(OrdresFenetre(Bobinage(1, 2), HarmoniquesNumeriques(Bobinage(1, 2))),
               (std::vector<int>{1, 5, 7, 11, 13}));
     // π as the dialog writes it back after an untouched Enter: still full pitch.
     EXPECT_EQ(OrdresFenetre(Bobinage(1, 2, 3.14159265358979),
-                            SpectreNumerique(Bobinage(1, 2, 3.14159265358979))),
+                            HarmoniquesNumeriques(Bobinage(1, 2, 3.14159265358979))),
               (std::vector<int>{1, 5, 7, 11, 13}));
 
     const State d = Bobinage(1, 2);
-    const Spectre sp = SpectreNumerique(d);
-    const auto lignes = LignesSpectre(d, sp, OrdresExport());
+    const Harmoniques sp = HarmoniquesNumeriques(d);
+    const auto lignes = LignesHarmoniques(d, sp, OrdresExport());
     ASSERT_EQ(lignes.size(), 25u);
     EXPECT_EQ(lignes[4].h, 5);
     EXPECT_EQ(lignes[4].vitesse, -0.2);
@@ -70,7 +71,7 @@ TEST(Tableaux, TableTextAndJson) {
     EXPECT_NE(json.find("\"inverse\": 0.05358983849}"), std::string::npos);
     EXPECT_NE(json.find("], \"alimentation\": \"Équilibrée\"}\n"), std::string::npos);
     const State vide = Bobinage(1, -1);
-    EXPECT_NE(JsonTableau(vide, SpectreNumerique(vide), {})
+    EXPECT_NE(JsonTableau(vide, HarmoniquesNumeriques(vide), {})
                   .find("\"distorsion\": null, \"distorsion_rangs\": [2, 49], \"ordres\": ["),
               std::string::npos);
 }

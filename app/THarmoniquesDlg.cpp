@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/TSpectreDlg.h"
+#include "app/THarmoniquesDlg.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -65,28 +65,28 @@ QString Graduation(double v, int decimales, const std::string& separateur) {
 QString NomSensTraduit(Sens sens) {
     switch (sens) {
         case Sens::Direct:
-            return QCoreApplication::translate("kest::TSpectreDlg", "direct");
+            return QCoreApplication::translate("kest::THarmoniquesDlg", "direct");
         case Sens::Inverse:
-            return QCoreApplication::translate("kest::TSpectreDlg", "inverse");
+            return QCoreApplication::translate("kest::THarmoniquesDlg", "inverse");
         case Sens::Pulsant:
-            return QCoreApplication::translate("kest::TSpectreDlg", "pulsant");
+            return QCoreApplication::translate("kest::THarmoniquesDlg", "pulsant");
         case Sens::Elliptique:
-            return QCoreApplication::translate("kest::TSpectreDlg", "elliptique");
+            return QCoreApplication::translate("kest::THarmoniquesDlg", "elliptique");
         case Sens::Absent:
             break;
     }
-    return QCoreApplication::translate("kest::TSpectreDlg", "absent");
+    return QCoreApplication::translate("kest::THarmoniquesDlg", "absent");
 }
 
 // The words of the copied table that the screen shows in its language: the column titles that
 // are words, and the directions.
 [[maybe_unused]] const char* const kMotsCopie[] = {
-    QT_TRANSLATE_NOOP("kest::TSpectreDlg", "sens"),
-    QT_TRANSLATE_NOOP("kest::TSpectreDlg", "vitesse"),
-    QT_TRANSLATE_NOOP("kest::TSpectreDlg", "direct"),
-    QT_TRANSLATE_NOOP("kest::TSpectreDlg", "inverse")};
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "sens"),
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "vitesse"),
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "direct"),
+    QT_TRANSLATE_NOOP("kest::THarmoniquesDlg", "inverse")};
 
-// The model's table (model/Spectre.h, model/Encoches.h) in the window's language: the words
+// The model's table (model/Harmoniques.h, model/Encoches.h) in the window's language: the words
 // of its header and the direction of each row (column `kColonneSens`) go through the catalogue;
 // numbers and symbols stay.
 QString TableauTraduit(const std::string& tableau, int kColonneSens) {
@@ -95,7 +95,7 @@ QString TableauTraduit(const std::string& tableau, int kColonneSens) {
         QStringList champs = lignes[i].split(QLatin1Char('\t'));
         for (int c = 0; c < champs.size(); ++c)
             if (i == 0 || c == kColonneSens)
-                champs[c] = QCoreApplication::translate("kest::TSpectreDlg",
+                champs[c] = QCoreApplication::translate("kest::THarmoniquesDlg",
                                                         champs[c].toUtf8().constData());
         lignes[i] = champs.join(QLatin1Char('\t'));
     }
@@ -113,9 +113,9 @@ QString AvecMoins(QString texte) { return texte.replace(QLatin1Char('-'), QChar(
 
 }  // namespace
 
-TSpectreDlg::TSpectreDlg(QWidget* fenetre) : FenetreOutil(fenetre) {
-    setObjectName(QStringLiteral("SpectreDlg"));
-    setWindowTitle(tr("Spectre"));
+THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre) : FenetreOutil(fenetre) {
+    setObjectName(QStringLiteral("HarmoniquesDlg"));
+    setWindowTitle(tr("Harmoniques"));
 
     auto* colonne = new QVBoxLayout(this);
     auto* entete = new QHBoxLayout;
@@ -151,7 +151,7 @@ TSpectreDlg::TSpectreDlg(QWidget* fenetre) : FenetreOutil(fenetre) {
     resize(760, 600);
 }
 
-void TSpectreDlg::CreerGraphique() {
+void THarmoniquesDlg::CreerGraphique() {
     Directs = new QBarSet(tr("Direct (sens du fondamental)"));
     Directs->setObjectName(QStringLiteral("Directs"));
     Directs->setColor(VersQColor(kCouleurDirect));  // as the picture draws the parts
@@ -204,7 +204,7 @@ void TSpectreDlg::CreerGraphique() {
         tr("Amplitude de chaque harmonique rapportée au fondamental ; Ctrl+C copie le spectre"));
 }
 
-void TSpectreDlg::CreerTableau() {
+void THarmoniquesDlg::CreerTableau() {
     Tableau = new QTableWidget(0, 8, this);
     Tableau->setObjectName(QStringLiteral("Tableau"));
     Colonnes(false);
@@ -218,7 +218,7 @@ void TSpectreDlg::CreerTableau() {
            "(k_w) ; vitesse en fraction de celle du fondamental"));
 }
 
-void TSpectreDlg::Colonnes(bool encoches) {
+void THarmoniquesDlg::Colonnes(bool encoches) {
     if (encoches) {
         Tableau->setColumnCount(5);
         Tableau->setHorizontalHeaderLabels({QStringLiteral("ν"), QStringLiteral("k_w"),
@@ -232,7 +232,7 @@ void TSpectreDlg::Colonnes(bool encoches) {
          QStringLiteral("k_w"), QStringLiteral("A(h)/A(1)"), tr("Sens"), tr("Vitesse")});
 }
 
-void TSpectreDlg::AjusterHauteur(int maximum) {
+void THarmoniquesDlg::AjusterHauteur(int maximum) {
     Tableau->resizeRowsToContents();
     int hauteur = Tableau->horizontalHeader()->height() + 2 * Tableau->frameWidth();
     for (int r = 0; r < std::min(Tableau->rowCount(), maximum); ++r)
@@ -240,12 +240,12 @@ void TSpectreDlg::AjusterHauteur(int maximum) {
     Tableau->setFixedHeight(hauteur);
 }
 
-void TSpectreDlg::Suivre(const State& s, const std::string& separateur, bool forcer) {
+void THarmoniquesDlg::Suivre(const State& s, const std::string& separateur, bool forcer) {
     if (!forcer && montre_ && MemeBobinage(*montre_, s) && separateur == separateur_) return;
     Afficher(s, separateur);
 }
 
-void TSpectreDlg::Afficher(const State& s, const std::string& separateur) {
+void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     montre_ = s;
     separateur_ = separateur;
     if (s.typeBobinage == TypeBobinage::Encoches) {
@@ -259,7 +259,7 @@ void TSpectreDlg::Afficher(const State& s, const std::string& separateur) {
         rangs_->setCategories(Numeros(kOrdresTableau));
         rangs_->setTitleText(tr("Rang h (électrique)"));
     }
-    const Spectre analyse = SpectreNumerique(s);
+    const Harmoniques analyse = HarmoniquesNumeriques(s);
 
     const bool equilibree = s.alimentation == Alimentation::Equilibree;
     directs_.clear();
@@ -279,7 +279,7 @@ void TSpectreDlg::Afficher(const State& s, const std::string& separateur) {
                                          : tr("A(h) / A(1) équilibré"));
     Echelonner();
 
-    lignes_ = LignesSpectre(s, analyse, OrdresFenetre(s, analyse));
+    lignes_ = LignesHarmoniques(s, analyse, OrdresFenetre(s, analyse));
     const auto partie = [&](const std::optional<double>& v) {
         return v ? Nombre(*v, separateur) : QStringLiteral("—");
     };
@@ -287,7 +287,7 @@ void TSpectreDlg::Afficher(const State& s, const std::string& separateur) {
                                                          : tr("Direct / inverse"));
     Tableau->setRowCount(static_cast<int>(lignes_.size()));
     for (int r = 0; r < static_cast<int>(lignes_.size()); ++r) {
-        const LigneSpectre& l = lignes_[r];
+        const LigneHarmonique& l = lignes_[r];
         const QString cellules[] = {
             QString::number(l.h),
             Nombre(l.facteurs.kp, separateur),
@@ -327,7 +327,7 @@ void TSpectreDlg::Afficher(const State& s, const std::string& separateur) {
              : tr("Taux de déséquilibre : sans objet (pas de champ direct)"));
 }
 
-void TSpectreDlg::ChoisirSeries(bool equilibree) {
+void THarmoniquesDlg::ChoisirSeries(bool equilibree) {
     // The sets move to the series the supply calls for; a set belongs to one series at a time.
     QAbstractBarSeries* voulue = equilibree ? static_cast<QAbstractBarSeries*>(empilees_) : cote_;
     QAbstractBarSeries* autre = equilibree ? static_cast<QAbstractBarSeries*>(cote_) : empilees_;
@@ -339,8 +339,8 @@ void TSpectreDlg::ChoisirSeries(bool equilibree) {
     }
 }
 
-void TSpectreDlg::AfficherEncoches(const State& s, const std::string& separateur) {
-    const SpectreMecanique spectre = SpectreEncoches(s);
+void THarmoniquesDlg::AfficherEncoches(const State& s, const std::string& separateur) {
+    const HarmoniquesMecaniques spectre = HarmoniquesEncoches(s);
     lignesEncoches_ = LignesMecaniques(s, spectre);
     lignes_.clear();
     travail_ = s.p - 1;
@@ -414,7 +414,7 @@ void TSpectreDlg::AfficherEncoches(const State& s, const std::string& separateur
             : tr("Taux de déséquilibre : sans objet (pas de champ direct)"));
 }
 
-void TSpectreDlg::Echelonner() {
+void THarmoniquesDlg::Echelonner() {
     // The largest harmonic above the fundamental, for the enlarged scale.
     double plusGrand = 0.0;
     for (int i = 0; i < directs_.size(); ++i)
@@ -452,7 +452,7 @@ void TSpectreDlg::Echelonner() {
     PlacerValeurFondamental();
 }
 
-void TSpectreDlg::PlacerValeurFondamental() {
+void THarmoniquesDlg::PlacerValeurFondamental() {
     if (!valeurFondamental_->isVisible()) return;
     // Beside the top of the first order's bar, where the plot cuts it: the bar is narrower
     // than the number.
@@ -461,30 +461,30 @@ void TSpectreDlg::PlacerValeurFondamental() {
     valeurFondamental_->setPos(zone.left() + largeur * travail_ + largeur * 0.85, zone.top() + 2);
 }
 
-QString TSpectreDlg::ValeurCoupee() const {
+QString THarmoniquesDlg::ValeurCoupee() const {
     return valeurFondamental_->isVisible() ? valeurFondamental_->text() : QString();
 }
 
-QString TSpectreDlg::TexteDesequilibre() const { return LabelDesequilibre->text(); }
+QString THarmoniquesDlg::TexteDesequilibre() const { return LabelDesequilibre->text(); }
 
-QStringList TSpectreDlg::Graduations() const { return amplitudes_->categoriesLabels(); }
+QStringList THarmoniquesDlg::Graduations() const { return amplitudes_->categoriesLabels(); }
 
-QList<qreal> TSpectreDlg::Barres(Sens sens) const {
+QList<qreal> THarmoniquesDlg::Barres(Sens sens) const {
     const QBarSet* set = sens == Sens::Inverse ? Inverses : Directs;
     QList<qreal> valeurs;
     for (int i = 0; i < set->count(); ++i) valeurs.append(set->at(i));
     return valeurs;
 }
 
-QStringList TSpectreDlg::Categories() const { return rangs_->categories(); }
+QStringList THarmoniquesDlg::Categories() const { return rangs_->categories(); }
 
-QString TSpectreDlg::TexteLignes() const {
+QString THarmoniquesDlg::TexteLignes() const {
     if (!lignesEncoches_.empty())
         return TableauTraduit(TexteTableauMecanique(lignesEncoches_, montre_->p), 3);
     return TableauTraduit(TexteTableau(lignes_, separateur_), 6);
 }
 
-void TSpectreDlg::Copier(QClipboard& clipboard) const {
+void THarmoniquesDlg::Copier(QClipboard& clipboard) const {
     const QSize taille = Graphique->size();
     QByteArray svg;
     {
@@ -494,7 +494,7 @@ void TSpectreDlg::Copier(QClipboard& clipboard) const {
         generateur.setOutputDevice(&tampon);
         generateur.setSize(taille);
         generateur.setViewBox(QRect(QPoint(0, 0), taille));
-        generateur.setTitle(tr("Spectre"));
+        generateur.setTitle(tr("Harmoniques"));
         generateur.setDescription(LabelBobinage->text());
         QPainter peintre(&generateur);
         Graphique->render(&peintre);
@@ -512,7 +512,7 @@ void TSpectreDlg::Copier(QClipboard& clipboard) const {
     clipboard.setMimeData(donnees.release());
 }
 
-bool TSpectreDlg::event(QEvent* e) {
+bool THarmoniquesDlg::event(QEvent* e) {
     // Ctrl+C is the main window's application-wide "Copier": claimed here while this window
     // is active, so that the spectrum is copied rather than the field picture.
     if (e->type() == QEvent::ShortcutOverride &&
@@ -523,7 +523,7 @@ bool TSpectreDlg::event(QEvent* e) {
     return FenetreOutil::event(e);
 }
 
-void TSpectreDlg::keyPressEvent(QKeyEvent* e) {
+void THarmoniquesDlg::keyPressEvent(QKeyEvent* e) {
     if (e->matches(QKeySequence::Copy)) {
         Garde([this] { Copier(*QGuiApplication::clipboard()); });
         return;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/Spectre.h"
+#include "model/Harmoniques.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +24,7 @@ using Complexe = std::complex<double>;
 bool Etagee(const State& s) { return DistributionDe(s) != Distribution::Parfaite; }
 
 // Below this the fundamental is taken as missing: nothing to compare the orders with.
-bool AFondamental(const Spectre& sp, double imax) {
+bool AFondamental(const Harmoniques& sp, double imax) {
     return sp.amplitude[1] > 1e-9 * std::abs(imax) && sp.amplitude[1] > 0.0;
 }
 
@@ -196,34 +196,34 @@ double AmplitudeAnalytique(const State& s, int h) {
     return 3.0 / (kPi * h) * std::abs(FacteursBobinage(s, h).kw) * std::abs(s.Imax);
 }
 
-std::optional<double> Spectre::Relatif(int h) const {
+std::optional<double> Harmoniques::Relatif(int h) const {
     if (pulse) return std::nullopt;
     return RelatifInstantane(h);
 }
 
-std::optional<double> Spectre::RelatifInstantane(int h) const {
+std::optional<double> Harmoniques::RelatifInstantane(int h) const {
     if (h < 1 || h > kOrdreMax || !(amplitude[1] > 0.0)) return std::nullopt;
     if (sens[1] == Sens::Absent) return std::nullopt;
     return amplitude[h] / amplitude[1];
 }
 
-std::optional<double> Spectre::DirectRelatif(int h) const {
+std::optional<double> Harmoniques::DirectRelatif(int h) const {
     if (h < 1 || h > kOrdreMax || !(equilibre > 0.0)) return std::nullopt;
     return direct[h] / equilibre;
 }
 
-std::optional<double> Spectre::InverseRelatif(int h) const {
+std::optional<double> Harmoniques::InverseRelatif(int h) const {
     if (h < 1 || h > kOrdreMax || !(equilibre > 0.0)) return std::nullopt;
     return inverse[h] / equilibre;
 }
 
-std::optional<double> Spectre::TauxDesequilibre() const {
+std::optional<double> Harmoniques::TauxDesequilibre() const {
     if (!(direct[1] > 1e-9 * equilibre) || !(equilibre > 0.0)) return std::nullopt;
     return inverse[1] / direct[1];
 }
 
-Spectre SpectreNumerique(const State& s) {
-    Spectre sp;
+Harmoniques HarmoniquesNumeriques(const State& s) {
+    Harmoniques sp;
     if (s.p < 1) return sp;
     // A quarter period later a forward wave's phasor has turned by −π/2, a backward one's by
     // +π/2: c1 = a + b and c2 = −i·a + i·b give both parts of each order.
@@ -321,7 +321,7 @@ ChampFondamental CalculeChamp(const State& s) {
     if (s.p < 1 || !std::isfinite(s.Omega) || s.Omega == 0.0) return c;
     // The working wave's coefficient (mechanical order p: the classic winding's electrical order
     // 1) at t = 0 and a quarter period later splits into the two parts (as in
-    // SpectreNumerique); a part of coefficient a has its crest at −arg a, electrical.
+    // HarmoniquesNumeriques); a part of coefficient a has its crest at −arg a, electrical.
     std::optional<Formes> formes;
     const bool encoches = s.typeBobinage == TypeBobinage::Encoches;
     if (!encoches && Etagee(s)) formes = FormesEtagees(s, 1);
@@ -371,7 +371,7 @@ Crete CreteResultante(const ChampFondamental& c, double wt) {
     return {amplitude, reference + std::remainder(std::arg(v) - reference, kDeuxPi)};
 }
 
-std::vector<int> OrdresFenetre(const State& s, const Spectre& analyse) {
+std::vector<int> OrdresFenetre(const State& s, const Harmoniques& analyse) {
     if (analyse.pulse) {
         std::vector<int> ordres;
         for (int h = 1; h <= kOrdresTableau; ++h)
@@ -390,11 +390,11 @@ std::vector<int> OrdresExport() {
     return ordres;
 }
 
-std::vector<LigneSpectre> LignesSpectre(const State& s, const Spectre& analyse,
-                                        std::span<const int> ordres) {
-    std::vector<LigneSpectre> lignes;
+std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques& analyse,
+                                               std::span<const int> ordres) {
+    std::vector<LigneHarmonique> lignes;
     for (const int h : ordres) {
-        LigneSpectre l;
+        LigneHarmonique l;
         l.h = h;
         l.facteurs = FacteursBobinage(s, h);
         if (h >= 1 && h <= kOrdreMax) {
@@ -424,7 +424,7 @@ std::string NomBobinage(const State& s, std::string_view separateur) {
     if (y == "-0") y = "0";
     if (const auto point = y.find('.'); point != std::string::npos)
         y.replace(point, 1, separateur.empty() ? std::string_view(".") : separateur);
-    return Remplit(Traduit("Spectre", "p = %1, m = %2, %3 encoches, Y = %4° électriques, %5"),
+    return Remplit(Traduit("Harmoniques", "p = %1, m = %2, %3 encoches, Y = %4° électriques, %5"),
                    {std::to_string(s.p), std::to_string(s.m), std::to_string(s.NbEncoches), y,
                     NomDistribution(DistributionDe(s))});
 }
@@ -440,12 +440,12 @@ std::string TexteFacteur(double v, std::string_view separateur) {
 }
 
 std::string PorteeDistorsion() {
-    return Remplit(Traduit("Spectre", "rangs %1 à %2"),
+    return Remplit(Traduit("Harmoniques", "rangs %1 à %2"),
                    {std::to_string(kPremierOrdreDistorsion), std::to_string(kOrdreMax)});
 }
 
 std::string NotePulsation() {
-    return Traduit("Spectre",
+    return Traduit("Harmoniques",
                    "alimentation déséquilibrée : la crête de chaque rang pulse avec le temps, "
                    "A(h)/A(1) et la distorsion ne sont pas donnés ; les parties directe et "
                    "inverse, fixes, le sont");
@@ -467,7 +467,7 @@ std::string NomSens(Sens sens) {
     return "absent";
 }
 
-std::string TexteVitesse(const LigneSpectre& ligne) {
+std::string TexteVitesse(const LigneHarmonique& ligne) {
     if (ligne.sens == Sens::Absent) return "0";
     const std::string fraction = ligne.h == 1 ? "1" : "1/" + std::to_string(ligne.h);
     if (ligne.sens == Sens::Inverse) return "-" + fraction;

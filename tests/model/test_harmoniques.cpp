@@ -11,8 +11,8 @@
 
 #include "model/Alimentation.h"
 #include "model/Erreur.h"
+#include "model/Harmoniques.h"
 #include "model/Physique.h"
-#include "model/Spectre.h"
 #include "tests/support/Bobinage.h"
 
 using namespace kest;
@@ -36,7 +36,7 @@ TEST(Facteurs, TextbookValues) {
     for (int h : {5, 7, 17, 19}) {
         EXPECT_NEAR(FacteursBobinage(d, h).ke, 0.0, 1e-15) << h;
         EXPECT_NEAR(AmplitudeAnalytique(d, h), 0.0, 1e-15) << h;
-        EXPECT_LT(SpectreNumerique(d).Relatif(h).value(), 1e-3) << h;
+        EXPECT_LT(HarmoniquesNumeriques(d).Relatif(h).value(), 1e-3) << h;
     }
     // The 11th (backward) and 13th (forward) come out whole: cos((11 + 1)π/12) = −1.
     EXPECT_NEAR(FacteursBobinage(d, 11).ke, -1.0, 1e-15);
@@ -62,7 +62,7 @@ TEST(Facteurs, TextbookValues) {
 // a grid and the dialog's extremes: short coils (a small fundamental, every edge counting),
 // the largest winding, a negative and a wider-than-span opening. The largest difference is
 // printed. The balanced phases leave no multiple of 3 a direction.
-TEST(Spectre, AnalyticAgreesWithTheModelOverEveryWinding) {
+TEST(Harmoniques, AnalyticAgreesWithTheModelOverEveryWinding) {
     std::vector<State> etats;
     for (int p = 1; p <= 4; ++p)
         for (int m = -1; m <= 5; ++m)
@@ -82,7 +82,7 @@ TEST(Spectre, AnalyticAgreesWithTheModelOverEveryWinding) {
     for (State s : etats)
         for (double t : {0.0, 0.0071, 37 * kDeuxPi / 100 / s.Omega}) {
             s.t = t;
-            const Spectre sp = SpectreNumerique(s);
+            const Harmoniques sp = HarmoniquesNumeriques(s);
             const double a1 = AmplitudeAnalytique(s, 1);
             const std::string ligne = NomBobinage(s) + " t=" + std::to_string(t);
             for (int h = 1; h <= kOrdreMax; ++h) {
@@ -104,7 +104,7 @@ TEST(Spectre, AnalyticAgreesWithTheModelOverEveryWinding) {
 // against the formulas: per unit of the balanced fundamental, order h's part is
 // 3/(π·h)·|k_p·k_d·k_e|·|D_h| (forward) or ·|B_h| (backward), with the double star's k_e of
 // that direction, cos((h − 1)·π/12) forward and cos((h + 1)·π/12) backward.
-TEST(Spectre, ForwardAndBackwardPartsOfEverySupply) {
+TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
     std::vector<State> supplies;
     for (Alimentation a : {Alimentation::Equilibree, AlimentationDe("inverse"),
                            AlimentationDe("monophasee"), AlimentationDe("phase-coupee")}) {
@@ -137,7 +137,7 @@ TEST(Spectre, ForwardAndBackwardPartsOfEverySupply) {
                     s.dephasagesLibres[k] = alimentation.dephasagesLibres[k];
                 }
                 s.t = t;
-                const Spectre sp = SpectreNumerique(s);
+                const Harmoniques sp = HarmoniquesNumeriques(s);
                 const double a1 = 3.0 / kPi * std::abs(FacteursBobinage(s, 1).kw);
                 const std::string ligne = NomAlimentation(s.alimentation) + ", " + NomBobinage(s);
                 for (int h = 1; h <= kOrdreMax; ++h) {
@@ -181,7 +181,7 @@ TEST(Spectre, ForwardAndBackwardPartsOfEverySupply) {
     for (const auto& l : lecons) {
         State s = Bobinage(1, 2);
         s.alimentation = l.alimentation;
-        const Spectre sp = SpectreNumerique(s);
+        const Harmoniques sp = HarmoniquesNumeriques(s);
         EXPECT_NEAR(sp.DirectRelatif(1).value(), l.avant, 1e-9) << NomAlimentation(l.alimentation);
         EXPECT_NEAR(sp.InverseRelatif(1).value(), l.arriere, 1e-9)
             << NomAlimentation(l.alimentation);
@@ -189,28 +189,28 @@ TEST(Spectre, ForwardAndBackwardPartsOfEverySupply) {
     // A single phase has a pulsating third, the balanced supply none.
     State mono = Bobinage(1, 2, 5 * kPi / 6);
     mono.alimentation = AlimentationDe("monophasee");
-    EXPECT_NE(SpectreNumerique(mono).sens[3], Sens::Absent);
+    EXPECT_NE(HarmoniquesNumeriques(mono).sens[3], Sens::Absent);
 }
 
 // The distortion sums every order from 2 to 49, each to the precision of the transform: the
 // slot harmonics 6m·k ± 1 of m = 4 and m = 8 fall on 47 and 49, the short coil brings the even
 // orders, so that a sum ending at 48 or starting at 3 is seen.
-TEST(Spectre, TheDistortionSumsOrdersTwoToFortyNine) {
+TEST(Harmoniques, TheDistortionSumsOrdersTwoToFortyNine) {
     for (const State& s : {Bobinage(1, 4), Bobinage(2, 8, 2.5), Bobinage(1, 4, 5 * kPi / 6)}) {
         const std::string ligne = "p=" + std::to_string(s.p) + " m=" + std::to_string(s.m);
         const double a1 = AmplitudeAnalytique(s, 1);
         ASSERT_GT(AmplitudeAnalytique(s, 49), 1e-3 * a1) << ligne;
         double somme = 0;
         for (int h = 2; h <= 49; ++h) somme += std::pow(AmplitudeAnalytique(s, h), 2);
-        EXPECT_NEAR(*SpectreNumerique(s).distorsion, std::sqrt(somme) / a1, 1e-9) << ligne;
+        EXPECT_NEAR(*HarmoniquesNumeriques(s).distorsion, std::sqrt(somme) / a1, 1e-9) << ligne;
     }
 }
 
-TEST(Spectre, DirectionsDistortionAndTheStateLeftAlone) {
+TEST(Harmoniques, DirectionsDistortionAndTheStateLeftAlone) {
     State s = Bobinage(1, 2);
     s.t = 0.004;
     for (int k = 0; k < 3; ++k) s.I[k] = 10.0 + k, s.F[k] = 20.0 + k;
-    const Spectre sp = SpectreNumerique(s);
+    const Harmoniques sp = HarmoniquesNumeriques(s);
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(s.I[k], 10.0 + k);
         EXPECT_EQ(s.F[k], 20.0 + k);
@@ -226,8 +226,8 @@ TEST(Spectre, DirectionsDistortionAndTheStateLeftAlone) {
     EXPECT_GT(*sp.distorsion, 0.1);
 
     // The ideal distribution has no harmonic; no winding has no fundamental to compare with.
-    EXPECT_LT(*SpectreNumerique(Bobinage(3, 2, kPi, Parfaite)).distorsion, 1e-9);
-    const Spectre vide = SpectreNumerique(Bobinage(1, -1));
+    EXPECT_LT(*HarmoniquesNumeriques(Bobinage(3, 2, kPi, Parfaite)).distorsion, 1e-9);
+    const Harmoniques vide = HarmoniquesNumeriques(Bobinage(1, -1));
     EXPECT_FALSE(vide.distorsion);
     EXPECT_FALSE(vide.Relatif(5));
     EXPECT_EQ(vide.sens[1], Sens::Absent);
@@ -235,11 +235,11 @@ TEST(Spectre, DirectionsDistortionAndTheStateLeftAlone) {
     // The largest winding, and a stale pitch whose belts overrun the span: no trap, no NaN.
     for (State g : {Bobinage(99, 99, kPi, DoubleEtoile), Bobinage(1, 1)}) {
         g.m = g.m == 1 ? 99 : g.m;
-        const Spectre r = SpectreNumerique(g);
+        const Harmoniques r = HarmoniquesNumeriques(g);
         for (int h = 1; h <= kOrdreMax; ++h)
             ASSERT_TRUE(std::isfinite(r.amplitude[h])) << NomBobinage(g) << " h=" << h;
     }
-    EXPECT_NEAR(SpectreNumerique(Bobinage(99, 99, kPi, DoubleEtoile)).amplitude[1],
+    EXPECT_NEAR(HarmoniquesNumeriques(Bobinage(99, 99, kPi, DoubleEtoile)).amplitude[1],
                 AmplitudeAnalytique(Bobinage(99, 99, kPi, DoubleEtoile), 1), 1e-3);
 }
 
@@ -248,10 +248,10 @@ TEST(Spectre, DirectionsDistortionAndTheStateLeftAlone) {
 // Under an unbalanced supply an order is "pulsant" only when its two parts are equal, and the
 // window lists exactly the orders that have a part: a single phase's odd orders, the multiples
 // of 3 included, and no even one for a full-pitch coil.
-TEST(Spectre, UnbalancedOrdersAndTheirKinds) {
+TEST(Harmoniques, UnbalancedOrdersAndTheirKinds) {
     State mono = Bobinage(1, 2);
     mono.alimentation = AlimentationDe("monophasee");
-    const Spectre sp = SpectreNumerique(mono);
+    const Harmoniques sp = HarmoniquesNumeriques(mono);
     EXPECT_EQ(OrdresFenetre(mono, sp),
               (std::vector<int>{1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25}));
     EXPECT_EQ(sp.sens[1], Sens::Pulsant);
@@ -262,8 +262,8 @@ TEST(Spectre, UnbalancedOrdersAndTheirKinds) {
     presque.alimentation = kAlimentationLibre;
     presque.amplitudesLibres[0] = 1, presque.amplitudesLibres[1] = 1e-4;
     presque.amplitudesLibres[2] = 0;
-    EXPECT_EQ(SpectreNumerique(presque).sens[1], Sens::Elliptique);
+    EXPECT_EQ(HarmoniquesNumeriques(presque).sens[1], Sens::Elliptique);
     State inverse = Bobinage(2, 3, 5 * kPi / 6, DoubleEtoile);
     inverse.alimentation = AlimentationDe("inverse");
-    EXPECT_EQ(SpectreNumerique(inverse).sens[1], Sens::Inverse);
+    EXPECT_EQ(HarmoniquesNumeriques(inverse).sens[1], Sens::Inverse);
 }

@@ -61,7 +61,7 @@ Sens SensTheorique(int h);
 double AmplitudeAnalytique(const State& s, int h);
 
 // The numeric spectrum at the state's time. Index h = 1 .. kOrdreMax; index 0 is unused.
-struct Spectre {
+struct Harmoniques {
     // Crest of order h in the resultant at the state's time (constant in time when balanced).
     std::array<double, kOrdreMax + 1> amplitude{};
     std::array<double, kOrdreMax + 1> direct{};   // its forward-turning part
@@ -99,7 +99,7 @@ struct Spectre {
 // exactly (their MMF is constant between coil sides), so every order is right to rounding
 // whatever p, m and Y; the ideal one is sampled, which is exact for its pure fundamental.
 // Works on a copy: s (its I and F included) is left as it was.
-Spectre SpectreNumerique(const State& s);
+Harmoniques HarmoniquesNumeriques(const State& s);
 
 // The resultant's complex coefficient of electrical order h (1 … kOrdreMax, else 0) at the
 // state's instant, c_h = (1/π)·∫ F·e^{−i·h·x} dx over one pole-pair span (x = p·θ): the same
@@ -108,7 +108,7 @@ std::complex<double> CoefficientResultant(const State& s, int h);
 
 // One row of the table: the analytic factors, the numeric amplitude relative to the
 // fundamental and the direction, and the speed as a signed fraction of the fundamental's.
-struct LigneSpectre {
+struct LigneHarmonique {
     int h = 1;
     Facteurs facteurs;
     std::optional<double> relatif;
@@ -121,7 +121,7 @@ struct LigneSpectre {
 };
 
 // The fundamental of the resultant as the arrows and the crest markers show it, taken from the
-// model's own resultant (its order-1 coefficient, as SpectreNumerique measures it), so that
+// model's own resultant (its order-1 coefficient, as HarmoniquesNumeriques measures it), so that
 // the picture agrees with the spectrum for every winding: a short coil's shifted axis and the
 // double star included. Its two parts are fixed in time; the electrical angle of each crest
 // moves with the time angle wt = Omega·t.
@@ -152,15 +152,15 @@ Crete CreteResultante(const ChampFondamental& c, double wt);
 // The window's orders under the balanced supply: 1, 5, 7, 11, 13, with 2 and 4 first when the
 // pitch factor of order 2 is not negligible (|k_p(2)| > 1e-9: the coil is not full-pitch).
 // Under any other supply: every order of the chart (1 .. kOrdresTableau) that has a part.
-std::vector<int> OrdresFenetre(const State& s, const Spectre& analyse);
+std::vector<int> OrdresFenetre(const State& s, const Harmoniques& analyse);
 // 1 .. kOrdresTableau, for the chart and the exported table.
 std::vector<int> OrdresExport();
 
 // The rows of the given orders. What they show does not change with time: under a supply other
 // than the balanced one an order's crest pulsates, so its A(h)/A(1) is left empty and its parts
 // are given instead.
-std::vector<LigneSpectre> LignesSpectre(const State& s, const Spectre& analyse,
-                                        std::span<const int> ordres);
+std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques& analyse,
+                                               std::span<const int> ordres);
 
 // "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle"; separateur is the decimal mark. A
 // slot winding: "12 encoches, p = 5, 2 couche(s), pas de 1 encoche(s)".
@@ -176,6 +176,6 @@ std::string NotePulsation();
 // "direct", "inverse", "pulsant", "elliptique", "absent".
 std::string NomSens(Sens sens);
 // "1/5", "-1/5" (backward), "±1/5" (two parts), "0" (absent).
-std::string TexteVitesse(const LigneSpectre& ligne);
+std::string TexteVitesse(const LigneHarmonique& ligne);
 
 }  // namespace kest

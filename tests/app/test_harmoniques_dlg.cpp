@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Spectre" window, headless, driven through the main window's menu and the real options
+// The "Harmoniques" window, headless, driven through the main window's menu and the real options
 // dialog; the chart is read through its data, not its pixels.
 
 #include <gtest/gtest.h>
@@ -25,19 +25,19 @@
 #include <vector>
 
 #include "app/BoiteErreur.h"
+#include "app/THarmoniquesDlg.h"
 #include "app/TOptionsDlg.h"
-#include "app/TSpectreDlg.h"
 #include "app/TkestForm.h"
-#include "model/Spectre.h"
+#include "model/Harmoniques.h"
 #include "tests/support/FenetreTest.h"
 
 namespace {
 
 using kest::Sens;
 
-class FenetreSpectre : public kest::test::FenetreTest {
+class FenetreHarmoniques : public kest::test::FenetreTest {
 protected:
-    kest::TSpectreDlg& Fenetre() { return form.CreerSpectreDlg(); }
+    kest::THarmoniquesDlg& Fenetre() { return form.CreerHarmoniquesDlg(); }
 
     void Saisir(const QString& p, const QString& m, const QString& y) {
         for (auto [nom, texte] : {std::pair{"IDC_p", p}, {"IDC_m", m}, {"IDC_Y", y}}) {
@@ -53,37 +53,37 @@ protected:
     }
 };
 
-TEST_F(FenetreSpectre, MenuItemAfterDimensionsOpensAndClosesTheWindow) {
+TEST_F(FenetreHarmoniques, MenuItemAfterDimensionsOpensAndClosesTheWindow) {
     const QList<QAction*> items = Trouver<QMenu>("Options1")->actions();
     ASSERT_GE(items.size(), 3);  // the zoom items follow
     EXPECT_EQ(items[0]->objectName(), "Dimensions1");
-    EXPECT_EQ(items[1]->objectName(), "Spectre1");
+    EXPECT_EQ(items[1]->objectName(), "Harmoniques1");
     EXPECT_EQ(items[2]->objectName(), "Alimentation1");
     EXPECT_EQ(items[2]->text(), "&Alimentation");
     EXPECT_TRUE(items[2]->isCheckable());
-    EXPECT_EQ(items[1]->text(), "&Spectre");
+    EXPECT_EQ(items[1]->text(), "&Harmoniques");
     EXPECT_TRUE(items[1]->isCheckable());
     EXPECT_TRUE(items[1]->shortcut().isEmpty());
 
-    Action("Spectre1")->trigger();
+    Action("Harmoniques1")->trigger();
     EXPECT_TRUE(Fenetre().isVisible());
-    EXPECT_TRUE(Action("Spectre1")->isChecked());
+    EXPECT_TRUE(Action("Harmoniques1")->isChecked());
     EXPECT_FALSE(Fenetre().isModal());
-    EXPECT_EQ(Fenetre().windowTitle(), "Spectre");
-    Action("Spectre1")->trigger();
+    EXPECT_EQ(Fenetre().windowTitle(), "Harmoniques");
+    Action("Harmoniques1")->trigger();
     EXPECT_FALSE(Fenetre().isVisible());
-    EXPECT_FALSE(Action("Spectre1")->isChecked());
-    Action("Spectre1")->trigger();
+    EXPECT_FALSE(Action("Harmoniques1")->isChecked());
+    Action("Harmoniques1")->trigger();
     Fenetre().close();  // the close box
     EXPECT_FALSE(Fenetre().isVisible());
-    EXPECT_FALSE(Action("Spectre1")->isChecked());
+    EXPECT_FALSE(Action("Harmoniques1")->isChecked());
     EXPECT_TRUE(messages.empty());
 }
 
 // The window follows Enter in the dialog and the distribution buttons; the chart's two series
 // hold the numeric A(h)/A(1) of the model, each order in the series of its direction.
-TEST_F(FenetreSpectre, FollowsTheDialog) {
-    Action("Spectre1")->trigger();
+TEST_F(FenetreHarmoniques, FollowsTheDialog) {
+    Action("Harmoniques1")->trigger();
     Action("Dimensions1")->trigger();
     // Opening the dialog selects "Parfaite": the fundamental alone.
     EXPECT_EQ(Fenetre().Barres(Sens::Direct).value(0), 1.0);
@@ -136,9 +136,9 @@ TEST_F(FenetreSpectre, FollowsTheDialog) {
 
 // With a single phase every crest pulsates, and at t = 0 there is no current at all; what the
 // window shows at the clock's ticks is what it computes afresh at that instant.
-TEST_F(FenetreSpectre, AnUnbalancedSupplyShowsWhatTicksDoNotChange) {
+TEST_F(FenetreHarmoniques, AnUnbalancedSupplyShowsWhatTicksDoNotChange) {
     form.AppliquerAlimentation(kest::AlimentationDe("monophasee"));
-    Action("Spectre1")->trigger();
+    Action("Harmoniques1")->trigger();
     const auto montre = [this] {
         auto* tableau = Trouver<QTableWidget>("Tableau");
         QStringList texte{Fenetre().TexteLignes(), Fenetre().TexteDesequilibre()};
@@ -158,8 +158,8 @@ TEST_F(FenetreSpectre, AnUnbalancedSupplyShowsWhatTicksDoNotChange) {
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(FenetreSpectre, CtrlCCopiesTheSpectrumAndHintsGoToTheMainStatusBar) {
-    Action("Spectre1")->trigger();
+TEST_F(FenetreHarmoniques, CtrlCCopiesTheSpectrumAndHintsGoToTheMainStatusBar) {
+    Action("Harmoniques1")->trigger();
     Fenetre().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Fenetre()));
     QSignalSpy copiesImage(Action("Copy1"), &QAction::triggered);
@@ -209,9 +209,9 @@ TEST(PositionAupres, RightThenBelowThenLeftNeverOverThePicture) {
 // "Agrandir les harmoniques" scales the axis to the largest harmonic and cuts the fundamental,
 // whose value is written on it; the axis numbers take the locale's separator as the table does.
 // An untouched Enter writes π back as 3.14159265358979: still full pitch, no even rows.
-TEST_F(FenetreSpectre, EnlargedScaleLocalisedAxisAndFullPitchRows) {
+TEST_F(FenetreHarmoniques, EnlargedScaleLocalisedAxisAndFullPitchRows) {
     form.LireSeparateur(QLocale(QLocale::French, QLocale::France));
-    Action("Spectre1")->trigger();
+    Action("Harmoniques1")->trigger();
     Action("Dimensions1")->trigger();
     Trouver<QRadioButton>("RBReelle")->click();
     QTest::keyClick(Trouver<QLineEdit>("IDC_Y"), Qt::Key_Return);

@@ -8,7 +8,7 @@
 
 #include "app/FenetreOutil.h"
 #include "model/Encoches.h"
-#include "model/Spectre.h"
+#include "model/Harmoniques.h"
 #include "model/State.h"
 
 class QBarSeries;
@@ -26,16 +26,16 @@ class QTableWidget;
 
 namespace kest {
 
-// The "Spectre" window: the harmonics of the resultant MMF as a bar chart, the winding factors
+// The "Harmoniques" window: the harmonics of the resultant MMF as a bar chart, the winding factors
 // that explain them as a table, and the distortion. A slot winding's are its mechanical orders
 // ν = 1 … max(25, 5p), the working wave ν = p marked, each with its winding factor. A tool window,
 // created hidden on the first opening and kept until the end. It reads the state it is handed and
 // never writes it.
-class TSpectreDlg : public FenetreOutil {
+class THarmoniquesDlg : public FenetreOutil {
     Q_OBJECT
 
 public:
-    explicit TSpectreDlg(QWidget* fenetre);
+    explicit THarmoniquesDlg(QWidget* fenetre);
 
     // Recomputes when the winding or the supply differs from the one shown. What is shown does
     // not depend on the time (the balanced crests are constant; any other supply shows only its
@@ -57,7 +57,7 @@ public:
     QString ValeurCoupee() const;
     // "Taux de déséquilibre …": the fundamental's backward part over its forward part.
     QString TexteDesequilibre() const;
-    const std::vector<LigneSpectre>& Lignes() const { return lignes_; }
+    const std::vector<LigneHarmonique>& Lignes() const { return lignes_; }
     // A slot winding's rows (empty for the classic winding).
     const std::vector<LigneMecanique>& LignesEncoches() const { return lignesEncoches_; }
     QString TexteLignes() const;
@@ -98,7 +98,7 @@ private:
     QLabel* LabelDistorsion = nullptr;
     QLabel* LabelDesequilibre = nullptr;
     std::optional<State> montre_;  // the winding on display
-    std::vector<LigneSpectre> lignes_;
+    std::vector<LigneHarmonique> lignes_;
     std::vector<LigneMecanique> lignesEncoches_;
     int travail_ = 0;                  // the working wave's bar: the fundamental's, or order p's
     QList<qreal> directs_, inverses_;  // the bars' values before any cut
