@@ -418,22 +418,9 @@ HarmoniquesMecaniques HarmoniquesEncoches(const State& s) {
     const double seuil =
         base > 1e-9 * std::abs(s.Imax) ? kSeuilAbsent * base : 1e-9 * std::abs(s.Imax);
     sp.pulse = !equilibree;
-    for (int nu = 1; nu <= n; ++nu) {
-        if (equilibree) {
-            if (sp.amplitude[nu] > seuil)
-                sp.sens[nu] = sp.direct[nu] >= sp.inverse[nu] ? Sens::Direct : Sens::Inverse;
-            continue;
-        }
-        // Each part is fixed in time: an order with both pulsates (equal parts) or turns
-        // elliptically, as the classic spectrum says it.
-        const bool avant = sp.direct[nu] > seuil, arriere = sp.inverse[nu] > seuil;
-        if (avant && arriere)
-            sp.sens[nu] = std::abs(sp.direct[nu] - sp.inverse[nu]) <= kEcartPulsant * base
-                              ? Sens::Pulsant
-                              : Sens::Elliptique;
-        else
-            sp.sens[nu] = avant ? Sens::Direct : arriere ? Sens::Inverse : Sens::Absent;
-    }
+    for (int nu = 1; nu <= n; ++nu)
+        sp.sens[nu] = SensDesParties(sp.direct[nu], sp.inverse[nu], sp.amplitude[nu], equilibree,
+                                     seuil, base);
     return sp;
 }
 

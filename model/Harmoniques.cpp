@@ -150,6 +150,19 @@ Sens SensTheorique(int h) {
     }
 }
 
+Sens SensDesParties(double direct, double inverse, double amplitude, bool equilibree, double seuil,
+                    double base) {
+    if (equilibree)
+        return !(amplitude > seuil) ? Sens::Absent
+               : direct >= inverse  ? Sens::Direct
+                                    : Sens::Inverse;
+    const bool avant = direct > seuil, arriere = inverse > seuil;
+    if (avant && arriere)
+        return std::abs(direct - inverse) <= kEcartPulsant * base ? Sens::Pulsant
+                                                                  : Sens::Elliptique;
+    return avant ? Sens::Direct : arriere ? Sens::Inverse : Sens::Absent;
+}
+
 Facteurs FacteursBobinage(const State& s, int h) {
     Facteurs f;
     if (h < 1 || s.p < 1) return f;
@@ -260,21 +273,9 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     const bool fondamental = AFondamental(sp, s.Imax);
     const double base = equilibree ? (fondamental ? sp.amplitude[1] : 0.0) : sp.equilibre;
     const double seuil = base > 0.0 ? kSeuilAbsent * base : 1e-9 * std::abs(s.Imax);
-    for (int h = 1; h <= kOrdreMax; ++h) {
-        if (equilibree) {
-            sp.sens[h] = !(sp.amplitude[h] > seuil)      ? Sens::Absent
-                         : sp.direct[h] >= sp.inverse[h] ? Sens::Direct
-                                                         : Sens::Inverse;
-            continue;
-        }
-        const bool avant = sp.direct[h] > seuil, arriere = sp.inverse[h] > seuil;
-        if (avant && arriere)
-            sp.sens[h] = std::abs(sp.direct[h] - sp.inverse[h]) <= kEcartPulsant * base
-                             ? Sens::Pulsant
-                             : Sens::Elliptique;
-        else
-            sp.sens[h] = avant ? Sens::Direct : arriere ? Sens::Inverse : Sens::Absent;
-    }
+    for (int h = 1; h <= kOrdreMax; ++h)
+        sp.sens[h] =
+            SensDesParties(sp.direct[h], sp.inverse[h], sp.amplitude[h], equilibree, seuil, base);
     if (!(base > 0.0)) sp.sens[1] = Sens::Absent;
     if (fondamental && equilibree) {
         double somme = 0.0;

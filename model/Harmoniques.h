@@ -57,6 +57,13 @@ Facteurs FacteursBobinage(const State& s, int h);
 // The direction the balanced three phases give order h: absent for multiples of 3.
 Sens SensTheorique(int h);
 
+// An order's direction from its two parts, as measured. Balanced, its crest is constant in time:
+// the larger part names it, if its amplitude passes `seuil`. Otherwise each part is fixed in time:
+// an order with both parts above `seuil` pulsates (parts within kEcartPulsant of `base`) or turns
+// elliptically, one with a single part turns its way.
+Sens SensDesParties(double direct, double inverse, double amplitude, bool equilibree, double seuil,
+                    double base);
+
 // Analytic amplitude of order h (same unit as the MMF); the Parfaite gives 0.75·Imax at h = 1.
 double AmplitudeAnalytique(const State& s, int h);
 
