@@ -116,6 +116,21 @@ export const KestCommandes = (function () {
     return place;
   }
 
+  // A panel, the page's form of the desktop's tool windows: its menu item shows and hides it and
+  // is checked while it shows, its × button closes it. Before it shows, remplir() fills it; then
+  // place() lays the panels out and the control that premier() gives takes the focus.
+  function panneau(dialogue, article, fermer, remplir, place, premier) {
+    function montre(m) {
+      if (m) remplir();
+      $(dialogue).hidden = !m;
+      $(article).setAttribute('aria-checked', String(m));
+      place();
+      if (m) premier().focus();
+    }
+    $(article).addEventListener('click', () => montre($(dialogue).hidden));
+    $(fermer).addEventListener('click', () => montre(false));
+  }
+
   // One radio button per kind of one of the model's tables, in its order, appended to `groupe`:
   // nom(i) and aide(i) give a kind's name and hint in the page's language, null past the last.
   // nomme() writes them again after a change of language.
@@ -161,15 +176,8 @@ export const KestCommandes = (function () {
       amplitudes.forEach((e, k) => { e.value = s.amplitudes[k]; });
       dephasages.forEach((e, k) => { e.value = s.dephasages[k]; });
     }
-    function montre(m) {
-      if (m) remplir();
-      $('AlimentationDlg').hidden = !m;
-      $('Alimentation1').setAttribute('aria-checked', String(m));
-      place();
-      if (m) boutons.find((b) => b.checked).focus();
-    }
-    $('Alimentation1').addEventListener('click', () => montre($('AlimentationDlg').hidden));
-    $('FermerAlimentation').addEventListener('click', () => montre(false));
+    panneau('AlimentationDlg', 'Alimentation1', 'FermerAlimentation', remplir, place,
+      () => boutons.find((b) => b.checked));
     boutons.forEach((b, i) => b.addEventListener('change', () => {
       if (!b.checked) return;
       noyau.choisirAlimentation(i);
@@ -251,15 +259,8 @@ export const KestCommandes = (function () {
       dessineEtoile();
     }
     new ResizeObserver(dessineEtoile).observe(etoile);
-    function montre(m) {
-      if (m) remplir();
-      $('BobinageDlg').hidden = !m;
-      $('Bobinage1').setAttribute('aria-checked', String(m));
-      place();
-      if (m) boutons.find((b) => b.checked).focus();
-    }
-    $('Bobinage1').addEventListener('click', () => montre($('BobinageDlg').hidden));
-    $('FermerBobinage').addEventListener('click', () => montre(false));
+    panneau('BobinageDlg', 'Bobinage1', 'FermerBobinage', remplir, place,
+      () => boutons.find((b) => b.checked));
     boutons.forEach((b, i) => b.addEventListener('change', () => {
       if (!b.checked) return;
       const message = noyau.choisirBobinage(i);
@@ -337,15 +338,8 @@ export const KestCommandes = (function () {
       radios.forEach((b, i) => { b.checked = i === d; });
       if (radios.some((b, i) => b.checked && !avant[i])) distributionChoisie();
     }
-    function montreOptions(montre) {
-      if (montre) remplitOptions();
-      $('OptionsDlg').hidden = !montre;
-      $('Dimensions1').setAttribute('aria-checked', String(montre));
-      placeOptions();
-      if (montre) $('IDC_p').focus();
-    }
-    $('Dimensions1').addEventListener('click', () => montreOptions($('OptionsDlg').hidden));
-    $('FermerOptions').addEventListener('click', () => montreOptions(false));
+    panneau('OptionsDlg', 'Dimensions1', 'FermerOptions', remplitOptions, placeOptions,
+      () => $('IDC_p'));
     for (const id of ['IDC_p', 'IDC_m', 'IDC_Y']) {
       $(id).addEventListener('keydown', (ev) => {
         if (ev.key !== 'Enter') return;
