@@ -162,7 +162,7 @@ void TBobinageDlg::Remplir(const State& etat, bool textes) {
 }
 
 void TBobinageDlg::RemplirTableau(const State& etat) {
-    const std::shared_ptr<const BobinageEncoches> b = BobinageDe(etat);
+    const std::shared_ptr<const BobinageEncoches> b = EncochesDe(etat);
     LabelPeriodicite->setText(b->Vide() ? QString()
                                         : tr("Périodicité pgcd(Q, p) = %1").arg(b->Periodicite()));
     const int couches = b->Vide() ? 0 : etat.couches;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Alimentation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <optional>
@@ -37,6 +38,15 @@ Sequences ComposantesSymetriques(const State& s, int h) {
 
 std::string NomAlimentation(Alimentation a) { return Traduit("Alimentation", TypeDe(a).nom); }
 std::string AideAlimentation(Alimentation a) { return Traduit("Alimentation", TypeDe(a).aide); }
+
+bool MemeAlimentation(const State& a, const State& b) {
+    if (a.alimentation != b.alimentation) return false;
+    if (a.alimentation != kAlimentationLibre) return true;
+    return std::equal(std::begin(a.amplitudesLibres), std::end(a.amplitudesLibres),
+                      std::begin(b.amplitudesLibres)) &&
+           std::equal(std::begin(a.dephasagesLibres), std::end(a.dephasagesLibres),
+                      std::begin(b.dephasagesLibres));
+}
 
 void ChoisirAlimentation(State& s, Alimentation a) { s.alimentation = a; }
 

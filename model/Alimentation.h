@@ -119,6 +119,9 @@ std::string NomAlimentation(Alimentation a);
 // The hint of its button, translated.
 std::string AideAlimentation(Alimentation a);
 
+// Whether two states have the same supply: the same kind, and for "Libre" the same values.
+bool MemeAlimentation(const State& a, const State& b);
+
 // A radio button of the supply: the kind only, applied at once.
 void ChoisirAlimentation(State& s, Alimentation a);
 

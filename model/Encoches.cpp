@@ -17,25 +17,6 @@
 
 namespace kest {
 
-const GenreBobinage kGenresBobinage[2] = {
-    {TypeBobinage::Classique, "classique", "", "", ATraduire("Encoches", "Classique"),
-     ATraduire("Encoches", "p, m, Y et la distribution de la boîte « Dimensions »")},
-    {TypeBobinage::Encoches, "encoches", "encoches", "--encoches",
-     ATraduire("Encoches", "Par encoches"),
-     ATraduire("Encoches", "Q encoches, une ou deux couches, disposées par l'étoile des encoches")},
-};
-
-const GenreBobinage& GenreDe(TypeBobinage type) {
-    for (const GenreBobinage& g : kGenresBobinage)
-        if (g.type == type) return g;
-    return kGenresBobinage[0];
-}
-
-std::string LibelleBobinage(TypeBobinage type) {
-    return Traduit("Encoches", GenreDe(type).libelle);
-}
-std::string AideBobinage(TypeBobinage type) { return Traduit("Encoches", GenreDe(type).aide); }
-
 namespace {
 
 using Complexe = std::complex<double>;
@@ -194,20 +175,17 @@ void AppliquerEncoches(State& s, const SaisieEncoches& saisie) {
     s.typeBobinage = TypeBobinage::Encoches;
 }
 
-void ChoisirTypeBobinage(State& s, TypeBobinage type) {
-    if (type == TypeBobinage::Encoches) VerifieEncoches(s.encoches, s.p, s.couches, s.pas);
-    s.typeBobinage = type;
-}
+void VerifieEncochesDe(const State& s, int p) { VerifieEncoches(s.encoches, p, s.couches, s.pas); }
 
-BobinageEncoches::BobinageEncoches(const State& s) {
+BobinageEncoches::BobinageEncoches(const State& s)
+    : Q_(s.encoches), p_(s.p), couches_(s.couches), pas_(s.pas) {
+    phases_.resize(3);
     try {
         VerifieEncoches(s.encoches, s.p, s.couches, s.pas);
     } catch (const Erreur&) {
         return;  // an empty winding
     }
-    Q_ = s.encoches;
-    p_ = s.p;
-    periodicite_ = std::gcd(Q_, p_);
+    pgcd_ = std::gcd(Q_, p_);
     faisceaux_ = Dispose(Q_, p_, s.couches, s.pas);
     PlaceEncoches();
     // Each phase holds N = 2Q/3 sides with two layers, Q/3 with one.
@@ -220,7 +198,7 @@ BobinageEncoches::BobinageEncoches(const State& s) {
             if (f.phase == k)
                 cotes.emplace_back(Ramene(place_[f.encoche].angle), f.encoche, f.signe);
         std::sort(cotes.begin(), cotes.end());
-        Escalier& e = escaliers_[k];
+        Escalier& e = marches_[k];
         // Whole numbers of steps up to each edge, so that the full turn comes back to 0 exactly.
         std::vector<int> cumul, encoches;
         int total = 0;
@@ -256,9 +234,23 @@ BobinageEncoches::BobinageEncoches(const State& s) {
                       [&](const Faisceau& a, const Faisceau& b) { return cle(a) < cle(b); });
         }
         // The working wave of the phase is |c|·cos(p·θ + arg c): its crest at p·θ = −arg c.
-        axes_[k] = -std::arg(Coefficient(k, p_));
+        axes_[k] = -std::arg(Coefficient(k, 0, p_));
         if (axes_[k] < 0) axes_[k] += kDeuxPi;
+        // What the picture draws: the return sides, then the go sides, the top layer on the
+        // inner ring; the axis at its crest under each pole pair.
+        for (const int signe : {-1, 1})
+            for (const Faisceau& f : ordre_[k][signe > 0])
+                phases_[k].conducteurs.push_back({place_[f.encoche].angle, f.couche, signe});
+        for (int j = 1; j <= p_; ++j) phases_[k].axes.push_back((kDeuxPi * j + axes_[k]) / p_);
     }
+}
+
+bool BobinageEncoches::Pour(const State& s) const {
+    return s.encoches == Q_ && s.p == p_ && s.couches == couches_ && s.pas == pas_;
+}
+
+double BobinageEncoches::Force(const State& s, int k, double theta, double) const {
+    return s.I[k] * ForceUnitaire(k, theta);
 }
 
 void BobinageEncoches::PlaceEncoches() {
@@ -301,7 +293,7 @@ const std::vector<Faisceau>& BobinageEncoches::FaisceauxPhase(int k, int signe) 
 }
 
 double BobinageEncoches::ForceUnitaire(int k, double theta) const {
-    const Escalier& e = escaliers_[k];
+    const Escalier& e = marches_[k];
     if (e.bords.empty()) return 0.0;
     // A sample on a conductor, within the rounding of an angle summed along the air gap, takes
     // the value past it.
@@ -314,10 +306,9 @@ double BobinageEncoches::ForceUnitaire(int k, double theta) const {
                                  : e.valeurs[std::size_t(it - e.bords.begin()) - 1];
 }
 
-std::complex<double> BobinageEncoches::Coefficient(int k, int nu) const {
-    // F steps by σ·échelon at each side θ_c: c_ν = (1/(iπν))·Σ σ·échelon·e^{−iνθ_c}.
+std::complex<double> BobinageEncoches::Coefficient(int k, int etoile, int nu) const {
     Complexe somme;
-    if (nu < 1) return somme;
+    if (nu < 1 || etoile != 0) return somme;
     for (const Faisceau& f : faisceaux_)
         if (f.phase == k) somme += double(f.signe) * std::polar(1.0, -nu * place_[f.encoche].angle);
     return somme * echelon_ / Complexe(0.0, kPi * nu);
@@ -328,53 +319,19 @@ double BobinageEncoches::Facteur(int nu) const {
     return std::abs(SommePhaseurs(faisceaux_, Q_, 0, nu)) / (double(faisceaux_.size()) / 3);
 }
 
-double ForcePhase(const State& s, const BobinageEncoches& b, int k, double theta) {
-    return s.I[k] * b.ForceUnitaire(k, theta);
-}
-
-double ForceEncoches(const State& s, int k, double theta) {
-    return ForcePhase(s, *BobinageDe(s), k, theta);
-}
-
-std::shared_ptr<const BobinageEncoches> BobinageDe(const State& s) {
-    // The last winding laid out in this thread: a paint's views and a spectrum ask for the same
-    // one many times, and the state changes its winding only by a dialog's Enter.
+std::shared_ptr<const BobinageEncoches> EncochesDe(const State& s) {
+    // The last slot winding laid out in this thread: the panel, the star and a paint ask for the
+    // same one many times, and the state changes it only by the panel's Enter.
     thread_local std::shared_ptr<const BobinageEncoches> dernier;
-    thread_local std::tuple<int, int, int, int> cle;
-    const auto demande = std::tuple(s.encoches, s.p, s.couches, s.pas);
-    if (!dernier || cle != demande) {
-        dernier = std::make_shared<const BobinageEncoches>(s);
-        cle = demande;
-    }
+    if (!dernier || !dernier->Pour(s)) dernier = std::make_shared<const BobinageEncoches>(s);
     return dernier;
 }
 
-namespace {
-
-// The resultant's coefficients of orders 1 … n at the instant of s, phase by phase at unit
-// current then weighted by the currents of its supply.
-std::vector<Complexe> Coefficients(const State& s, const BobinageEncoches& b, int n) {
-    std::vector<Complexe> c(n + 1);
-    for (int k = 0; k < 3; ++k) {
-        const double i = CourantPhase(s, k).valeur;
-        for (int nu = 1; nu <= n; ++nu) c[nu] += i * b.Coefficient(k, nu);
-    }
-    return c;
-}
-
-}  // namespace
+std::shared_ptr<const Bobinage> FabriqueEncoches(const State& s) { return EncochesDe(s); }
 
 std::complex<double> CoefficientMecanique(const State& s, int nu) {
     if (nu < 1 || s.p < 1) return {};
-    if (s.typeBobinage == TypeBobinage::Encoches) {
-        const auto b = BobinageDe(s);
-        Complexe c;
-        for (int k = 0; k < 3; ++k) c += CourantPhase(s, k).valeur * b->Coefficient(k, nu);
-        return c;
-    }
-    // The classic winding repeats under every pole pair: only the multiples of p.
-    if (nu % s.p != 0) return {};
-    return CoefficientResultant(s, nu / s.p);
+    return BobinageDe(s)->CoefficientResultant(s, nu);
 }
 
 int OrdreMecaniqueMax(int p) { return std::max(25, 5 * p); }
@@ -388,19 +345,19 @@ HarmoniquesMecaniques HarmoniquesEncoches(const State& s) {
     sp.direct.assign(n + 1, 0.0);
     sp.inverse.assign(n + 1, 0.0);
     sp.sens.assign(n + 1, Sens::Absent);
-    const BobinageEncoches& b = *BobinageDe(s);
+    const Bobinage& b = *BobinageDe(s);
     // A quarter period later a forward wave's coefficient has turned by −π/2, a backward one's
     // by +π/2: c1 = a + b and c2 = −i·a + i·b give both parts of each order.
     State plusTard = s;
     plusTard.t = s.t + kPiSur2 / s.Omega;
     if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
-    const std::vector<Complexe> c1 = Coefficients(s, b, n);
-    const std::vector<Complexe> c2 = Coefficients(plusTard, b, n);
     const Complexe i(0.0, 1.0);
     for (int nu = 1; nu <= n; ++nu) {
-        sp.amplitude[nu] = std::abs(c1[nu]);
-        sp.direct[nu] = std::abs((c1[nu] + i * c2[nu]) * 0.5);
-        sp.inverse[nu] = std::abs((c1[nu] - i * c2[nu]) * 0.5);
+        const Complexe c1 = b.CoefficientResultant(s, nu),
+                       c2 = b.CoefficientResultant(plusTard, nu);
+        sp.amplitude[nu] = std::abs(c1);
+        sp.direct[nu] = std::abs((c1 + i * c2) * 0.5);
+        sp.inverse[nu] = std::abs((c1 - i * c2) * 0.5);
     }
     const bool equilibree = s.alimentation == Alimentation::Equilibree;
     if (equilibree) {
@@ -408,9 +365,7 @@ HarmoniquesMecaniques HarmoniquesEncoches(const State& s) {
     } else {
         State e = s;
         e.alimentation = Alimentation::Equilibree;
-        Complexe c;
-        for (int k = 0; k < 3; ++k) c += CourantPhase(e, k).valeur * b.Coefficient(k, s.p);
-        sp.equilibre = std::abs(c);
+        sp.equilibre = std::abs(b.CoefficientResultant(e, s.p));
     }
     if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
     // Balanced, an order's crest is constant in time; otherwise its larger part decides.
@@ -441,7 +396,7 @@ std::optional<double> HarmoniquesMecaniques::InverseRelatif(int nu) const {
 }
 
 std::vector<LigneMecanique> LignesMecaniques(const State& s, const HarmoniquesMecaniques& spectre) {
-    const auto b = BobinageDe(s);
+    const auto b = EncochesDe(s);
     std::vector<LigneMecanique> lignes;
     for (int nu = 1; nu <= spectre.OrdreMax(); ++nu) {
         LigneMecanique l;

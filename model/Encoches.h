@@ -28,27 +28,11 @@
 #include <string>
 #include <vector>
 
+#include "model/Bobinage.h"
 #include "model/Harmoniques.h"
 #include "model/State.h"
 
 namespace kest {
-
-// The kinds of winding, listed once: every edition builds its choices, options and link keys
-// from this table.
-struct GenreBobinage {
-    TypeBobinage type;
-    const char* nom;      // "classique", "encoches": the kind's word in kest.state()
-    const char* cle;      // the link key whose presence selects the kind ("" for the default)
-    const char* option;   // the command line's option that selects it ("" for the default)
-    const char* libelle;  // the label's French source, shown through LibelleBobinage
-    const char* aide;     // the hint of its button, shown through AideBobinage
-};
-extern const GenreBobinage kGenresBobinage[2];
-const GenreBobinage& GenreDe(TypeBobinage type);
-// "Classique", "Par encoches", in the user's language.
-std::string LibelleBobinage(TypeBobinage type);
-// The hint of its button, in the user's language.
-std::string AideBobinage(TypeBobinage type);
 
 inline constexpr int kEncochesMax = 720;
 
@@ -69,9 +53,8 @@ SaisieEncoches SaisieEncochesAffichee(const State& s);
 // Enter in the panel: reads the three texts, checks the winding with the state's p, then stores
 // it and selects the slot winding. A refusal throws Erreur and changes nothing.
 void AppliquerEncoches(State& s, const SaisieEncoches& saisie);
-// A kind chosen: the slot winding kept in the state is checked against p first (Erreur, and
-// nothing changed, when the two make no winding).
-void ChoisirTypeBobinage(State& s, TypeBobinage type);
+// The slot members of the state checked with p pole pairs: the kinds' table's check.
+void VerifieEncochesDe(const State& s, int p);
 
 // One coil side in a slot.
 struct Faisceau {
@@ -97,12 +80,17 @@ std::string TexteEncochesParPoleEtPhase(int encoches, int p);
 
 // The state's slot winding, laid out once (per paint, per spectrum) and then read many times.
 // Members a program left invalid make an empty winding: no conductor, no MMF.
-class BobinageEncoches {
+class BobinageEncoches final : public Bobinage {
 public:
     explicit BobinageEncoches(const State& s);
 
+    bool Pour(const State& s) const override;
+    double Force(const State& s, int k, double theta, double seconde) const override;
+    // F steps by σ·échelon at each side θ_c: c_ν = (1/(iπν))·Σ σ·échelon·e^{−iνθ_c}, exactly.
+    std::complex<double> Coefficient(int k, int etoile, int nu) const override;
+
     bool Vide() const { return faisceaux_.empty(); }
-    int Periodicite() const { return periodicite_; }  // gcd(Q, p): repeats per turn
+    int Periodicite() const { return pgcd_; }  // gcd(Q, p): repeats per turn
     // Mechanical angle of slot s: the origin puts phase A's working wave's axis a quarter
     // period after 0, as the classic winding's, and the equivalent classic winding's
     // conductors where the classic one draws them (the middle of phase A's first belt at 0).
@@ -117,19 +105,11 @@ public:
 
     // Phase k's MMF at unit current, at any mechanical angle theta.
     double ForceUnitaire(int k, double theta) const;
-    // c_ν = (1/π)·∫ F·e^{−iνθ} dθ of phase k's MMF at unit current, exactly (ν >= 1).
-    std::complex<double> Coefficient(int k, int nu) const;
     // Winding factor of mechanical order ν from the star: |Σ of phase A's conductor phasors
     // σ·e^{iν·2π·s/Q}| over their number.
     double Facteur(int nu) const;
 
 private:
-    // A phase's staircase at unit current: its edges in [0, 2π), ascending, and the value from
-    // each edge to the next (the last one wraps to the first).
-    struct Escalier {
-        std::vector<double> bords;
-        std::vector<double> valeurs;
-    };
     // Where slot s lies: its angle, and its rank in its belt and pole pair as the classic
     // winding counts them (the order the picture draws a phase's sides in).
     struct Place {
@@ -139,11 +119,11 @@ private:
     };
     void PlaceEncoches();
 
-    int Q_ = 0, p_ = 1, periodicite_ = 1;
+    int Q_ = 0, p_ = 1, couches_ = 0, pas_ = 0, pgcd_ = 1;
     std::vector<Place> place_;
     double echelon_ = 0.0;
     std::vector<Faisceau> faisceaux_;
-    Escalier escaliers_[3];
+    Escalier marches_[3];  // each phase's staircase at unit current over the whole turn
     std::vector<Faisceau> ordre_[3][2];  // returns, go sides
     double axes_[3] = {0.0, 0.0, 0.0};
 };
@@ -155,14 +135,11 @@ std::vector<std::vector<std::string>> TableEncoches(const BobinageEncoches& b);
 // One cell of that table: "A+", "B−"…
 std::string NomFaisceau(const Faisceau& f);
 
-// The state's slot winding, laid out once and kept while the state keeps Q, p, the layers and
-// the span: what a paint and a spectrum read.
-std::shared_ptr<const BobinageEncoches> BobinageDe(const State& s);
-
-// Phase k's MMF for the state's current s.I[k], the winding laid out once.
-double ForcePhase(const State& s, const BobinageEncoches& b, int k, double theta);
-// The same, laying the winding out on every call: for a single value, not a sweep.
-double ForceEncoches(const State& s, int k, double theta);
+// The slot winding of the state's slot members, whatever its kind (what the "Bobinage" panel
+// and the star show), laid out once and kept while the state keeps Q, p, the layers and the span.
+std::shared_ptr<const BobinageEncoches> EncochesDe(const State& s);
+// The kinds' table's maker: the state's slot winding as its winding.
+std::shared_ptr<const Bobinage> FabriqueEncoches(const State& s);
 
 // The complex Fourier coefficient of the resultant MMF at mechanical order ν >= 1 at the
 // state's instant and for its supply, c_ν = (1/π)·∫_0^{2π} F(θ)·e^{−iνθ} dθ: |c_ν| is the crest

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "model/Alimentation.h"
+#include "model/Bobinage.h"
 #include "model/Encoches.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
@@ -30,103 +31,11 @@ bool AFondamental(const Harmoniques& sp, double imax) {
 
 using Coefficients = std::array<Complexe, kOrdreMax + 1>;
 
-// Samples of the ideal distribution per pole-pair span: its resultant is a pure sine of the
-// fundamental, which any count above 2·h + 1 transforms exactly up to order h: 128 for the
-// spectrum, 8 for the fundamental alone.
-constexpr int kEchantillonsParfaite = 128;
-constexpr int kEchantillonsFondamental = 8;
-
-// The ideal distribution's transform at one instant, currents stored: c_h = (2/N)·Σ
-// F(x_n)·e^{−i·h·x_n}, x_n the electrical angle of sample n at the middle of its step. |c_h| is the
-// crest of order h.
-void TransformeeParfaite(const State& s, Coefficients& c, int ordres = kOrdreMax) {
-    const int n = ordres > 1 ? kEchantillonsParfaite : kEchantillonsFondamental;
-    c.fill(Complexe());
-    for (int i = 0; i < n; ++i) {
-        const double x = kPi * (2 * i + 1) / n;
-        const double theta = x / s.p;
-        const double f =
-            (ForcePhase(s, 0, theta) + ForcePhase(s, 1, theta)) + ForcePhase(s, 2, theta);
-        const Complexe z = std::polar(1.0, -x);  // e^{−i·h·x} by powers
-        Complexe w = z;
-        for (int h = 1; h <= ordres; ++h, w *= z) c[h] += f * w;
-    }
-    for (auto& v : c) v *= 2.0 / n;
-}
-
-// The transforms of a stepped winding's phases at unit current: `premiere[k]` for phase k's
-// coils carrying I[k] = 1, `seconde[k]` for its second star carrying 1 (double star only). The
-// MMF is linear in the currents, so the resultant's transform at any instant and for any
-// supply is Σ_k I[k]·premiere[k] + s2_k·seconde[k], s2_k the second star's current.
-struct Formes {
-    Coefficients premiere[3];
-    Coefficients seconde[3];
-};
-
-// Exact up to rounding whatever the winding: each phase's MMF is constant between its coil
-// sides, so c_h = (1/π)·∫ F·e^{−i·h·x} dx over one pole-pair span is a sum over its steps,
-// (1/(i·π·h))·Σ_j ΔF_j·e^{−i·h·x_j} with ΔF_j the step at edge x_j. The value on each interval
-// is the model's own ForcePhase at its middle.
-Formes FormesEtagees(const State& s, int ordres = kOrdreMax) {
-    Formes formes{};
-    State unite = s;
-    const double pas = kDeuxPi / s.p;
-    const Complexe facteur(0.0, -1.0 / kPi);  // 1/(i·π)
-    std::vector<double> f1, f2;
-    for (int k = 0; k < 3; ++k) {
-        std::vector<double> bords = BordsPhase(s, k);
-        bords.push_back(0.0);
-        std::sort(bords.begin(), bords.end());
-        bords.erase(std::unique(bords.begin(), bords.end()), bords.end());
-        const std::size_t n = bords.size();
-        f1.assign(n, 0.0);
-        f2.assign(n, 0.0);
-        for (std::size_t j = 0; j < n; ++j) {
-            const double fin = j + 1 < n ? bords[j + 1] : pas;
-            const double milieu = (bords[j] + fin) * 0.5;
-            unite.I[k] = 1.0;
-            f1[j] = ForcePhase(unite, k, milieu, 0.0);
-            if (s.DoubleEtoile) {
-                unite.I[k] = 0.0;
-                f2[j] = ForcePhase(unite, k, milieu, 1.0);
-            }
-        }
-        Coefficients& c1 = formes.premiere[k];
-        Coefficients& c2 = formes.seconde[k];
-        for (std::size_t j = 0; j < n; ++j) {
-            const std::size_t avant = j == 0 ? n - 1 : j - 1;
-            const double d1 = f1[j] - f1[avant];
-            const double d2 = f2[j] - f2[avant];
-            if (d1 == 0.0 && d2 == 0.0) continue;
-            const Complexe z = std::polar(1.0, -(s.p * bords[j]));  // e^{−i·x_j}
-            Complexe w = z;
-            for (int h = 1; h <= ordres; ++h) {
-                c1[h] += (d1 / h) * w;
-                c2[h] += (d2 / h) * w;
-                w *= z;
-            }
-        }
-        for (int h = 1; h <= ordres; ++h) c1[h] *= facteur, c2[h] *= facteur;
-    }
-    return formes;
-}
-
-// The resultant's transform at the instant of s, for its supply.
-Coefficients Transformee(const State& s, const std::optional<Formes>& formes,
-                         int ordres = kOrdreMax) {
-    // A copy: the scene's working currents and MMFs stay as the last paint left them.
-    State copie = s;
-    for (int k = 0; k < 3; ++k) copie.I[k] = CourantPhase(copie, k).valeur;
+// The resultant's coefficients of electrical orders 1 … kOrdreMax at the instant of s: the
+// winding's mechanical orders h·p, the only ones a classic winding has.
+Coefficients Transformee(const State& s, const Bobinage& b) {
     Coefficients c{};
-    if (!formes) {
-        TransformeeParfaite(copie, c, ordres);
-        return c;
-    }
-    for (int k = 0; k < 3; ++k) {
-        const double s2 = s.DoubleEtoile ? SecondeEtoile(copie, k) : 0.0;
-        for (int h = 1; h <= ordres; ++h)
-            c[h] += copie.I[k] * formes->premiere[k][h] + s2 * formes->seconde[k][h];
-    }
+    for (int h = 1; h <= kOrdreMax; ++h) c[h] = b.CoefficientResultant(s, h * s.p);
     return c;
 }
 
@@ -134,9 +43,7 @@ Coefficients Transformee(const State& s, const std::optional<Formes>& formes,
 
 std::complex<double> CoefficientResultant(const State& s, int h) {
     if (h < 1 || h > kOrdreMax || s.p < 1) return {};
-    std::optional<Formes> formes;
-    if (Etagee(s)) formes = FormesEtagees(s);
-    return Transformee(s, formes)[h];
+    return BobinageDe(s)->CoefficientResultant(s, h * s.p);
 }
 
 Sens SensTheorique(int h) {
@@ -240,13 +147,12 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     if (s.p < 1) return sp;
     // A quarter period later a forward wave's phasor has turned by −π/2, a backward one's by
     // +π/2: c1 = a + b and c2 = −i·a + i·b give both parts of each order.
-    std::optional<Formes> formes;
-    if (Etagee(s)) formes = FormesEtagees(s);
+    const Bobinage& b = *BobinageDe(s);
     State plusTard = s;
     plusTard.t = s.t + kPiSur2 / s.Omega;
     if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
-    const Coefficients c1 = Transformee(s, formes);
-    const Coefficients c2 = Transformee(plusTard, formes);
+    const Coefficients c1 = Transformee(s, b);
+    const Coefficients c2 = Transformee(plusTard, b);
 
     const Complexe i(0.0, 1.0);
     for (int h = 1; h <= kOrdreMax; ++h) {
@@ -264,7 +170,7 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     } else {
         State e = s;
         e.alimentation = Alimentation::Equilibree;
-        sp.equilibre = std::abs(Transformee(e, formes)[1]);
+        sp.equilibre = std::abs(b.CoefficientResultant(e, s.p));
     }
     if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
 
@@ -291,18 +197,10 @@ bool ChampFondamental::Pulsant() const { return std::abs(direct - inverse) <= kE
 namespace {
 
 // The fundamental's parts do not change with time: a picture a tick later asks for the same
-// ones. Everything of the state but t, I and F enters them; the size check makes a new member
-// of State come here to be counted.
-bool MemesParties(const State& a, const State& b) {
-    static_assert(sizeof(State) == 208, "a new member of State: does it move the fundamental?");
-    const auto cle = [](const State& x) {
-        return std::tie(x.p, x.m, x.NbEncoches, x.Y, x.Imax, x.Omega, x.Alpha, x.Reelle,
-                        x.DoubleEtoile, x.alimentation, x.amplitudesLibres[0],
-                        x.amplitudesLibres[1], x.amplitudesLibres[2], x.dephasagesLibres[0],
-                        x.dephasagesLibres[1], x.dephasagesLibres[2], x.typeBobinage, x.encoches,
-                        x.couches, x.pas);
-    };
-    return cle(a) == cle(b);
+// ones. They are the winding's and the supply's: the same winding (the one BobinageDe keeps)
+// under the same supply and the same Imax and Omega gives the same parts.
+bool MemesParties(const State& a, const Bobinage* ba, const State& b, const Bobinage* bb) {
+    return ba == bb && MemeAlimentation(a, b) && a.Imax == b.Imax && a.Omega == b.Omega;
 }
 
 ChampFondamental CalculeChamp(const State& s);
@@ -310,9 +208,17 @@ ChampFondamental CalculeChamp(const State& s);
 }  // namespace
 
 ChampFondamental ChampDuFondamental(const State& s) {
-    thread_local std::optional<std::pair<State, ChampFondamental>> dernier;
-    if (!dernier || !MemesParties(dernier->first, s)) dernier.emplace(s, CalculeChamp(s));
-    return dernier->second;
+    // The winding is held with the parts, so that its address names it while they are kept.
+    struct Parties {
+        State etat;
+        std::shared_ptr<const Bobinage> bobinage;
+        ChampFondamental champ;
+    };
+    thread_local std::optional<Parties> dernier;
+    const std::shared_ptr<const Bobinage> b = BobinageDe(s);
+    if (!dernier || !MemesParties(dernier->etat, dernier->bobinage.get(), s, b.get()))
+        dernier.emplace(Parties{s, b, CalculeChamp(s)});
+    return dernier->champ;
 }
 
 namespace {
@@ -323,12 +229,8 @@ ChampFondamental CalculeChamp(const State& s) {
     // The working wave's coefficient (mechanical order p: the classic winding's electrical order
     // 1) at t = 0 and a quarter period later splits into the two parts (as in
     // HarmoniquesNumeriques); a part of coefficient a has its crest at −arg a, electrical.
-    std::optional<Formes> formes;
-    const bool encoches = s.typeBobinage == TypeBobinage::Encoches;
-    if (!encoches && Etagee(s)) formes = FormesEtagees(s, 1);
-    const auto coefficient = [&](const State& x) {
-        return encoches ? CoefficientMecanique(x, x.p) : Transformee(x, formes, 1)[1];
-    };
+    const std::shared_ptr<const Bobinage> b = BobinageDe(s);
+    const auto coefficient = [&](const State& x) { return b->CoefficientResultant(x, x.p); };
     State e = s;
     e.alimentation = Alimentation::Equilibree;
     e.t = 0.0;
@@ -414,20 +316,7 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
 }
 
 std::string NomBobinage(const State& s, std::string_view separateur) {
-    if (s.typeBobinage == TypeBobinage::Encoches) return NomBobinageEncoches(s);
-    // Tenths of a degree up to a million degrees; beyond, six significant digits, so that the
-    // text always fits.
-    const double enDegres = s.Y * 180.0 / kPi;
-    char degres[64];
-    std::snprintf(degres, sizeof degres, std::abs(enDegres) < 1e6 ? "%.1f" : "%.6g", enDegres);
-    std::string y = degres;
-    if (y.size() > 2 && y.compare(y.size() - 2, 2, ".0") == 0) y.resize(y.size() - 2);
-    if (y == "-0") y = "0";
-    if (const auto point = y.find('.'); point != std::string::npos)
-        y.replace(point, 1, separateur.empty() ? std::string_view(".") : separateur);
-    return Remplit(Traduit("Harmoniques", "p = %1, m = %2, %3 encoches, Y = %4° électriques, %5"),
-                   {std::to_string(s.p), std::to_string(s.m), std::to_string(s.NbEncoches), y,
-                    NomDistribution(DistributionDe(s))});
+    return GenreDe(s.typeBobinage).nomme(s, separateur);
 }
 
 std::string TexteFacteur(double v, std::string_view separateur) {

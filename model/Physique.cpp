@@ -3,9 +3,10 @@
 
 #include <cmath>
 #include <complex>
+#include <memory>
 
 #include "model/Alimentation.h"
-#include "model/Encoches.h"
+#include "model/Bobinage.h"
 #include "model/Regles.h"
 
 namespace kest {
@@ -109,8 +110,8 @@ double SecondeEtoile(const State& s, int k) {
 }
 
 double ForcePhase(const State& s, int k, double theta) {
-    if (s.typeBobinage == TypeBobinage::Encoches) return ForceEncoches(s, k, theta);
-    return ForcePhase(s, k, theta, s.DoubleEtoile ? SecondeEtoile(s, k) : 0.0);
+    const std::shared_ptr<const Bobinage> b = BobinageDe(s);
+    return b->Force(s, k, theta, b->NbEtoiles() > 1 ? SecondeEtoile(s, k) : 0.0);
 }
 
 double ForcePhase(const State& s, int k, double theta, double s2) {

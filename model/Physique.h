@@ -28,9 +28,8 @@ struct Courant {
 };
 Courant CourantPhase(const State& s, int k);
 
-// MMF of phase k at air-gap angle theta for the chosen distribution, or the slot winding's
-// staircase (model/Encoches.h, which a sweep lays out once). Reads s.I[k], so the currents of
-// the pass must already be stored.
+// MMF of phase k at air-gap angle theta, of the state's winding (model/Bobinage.h, which a
+// sweep asks for once). Reads s.I[k], so the currents of the pass must already be stored.
 double ForcePhase(const State& s, int k, double theta);
 
 // The air-gap angles in [0, 2π/p) where the stepped MMF of phase k can change: both sides of
@@ -50,7 +49,9 @@ double Reste(double x, double y);
 // sin(Omega·t − k·2π/3 − π/6)). It is the same at every air-gap angle of one picture, so a sweep
 // computes it once and hands it to the overload below.
 double SecondeEtoile(const State& s, int k);
-// ForcePhase(s, k, theta), with SecondeEtoile(s, k) already computed: the same value, bit for bit.
+// The classic winding's MMF (p, m, Y and the distribution, whatever the state's kind), with
+// SecondeEtoile(s, k) already computed: for the double star the same value as ForcePhase(s, k,
+// theta), bit for bit.
 double ForcePhase(const State& s, int k, double theta, double secondeEtoile);
 
 }  // namespace kest

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Regles.h"
 
+#include "model/Bobinage.h"
 #include "model/Conversions.h"
-#include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "model/Textes.h"
 
@@ -20,8 +20,7 @@ void AppliquerSaisie(State& etat, const Saisie& saisie, std::string_view separat
             Traduit("Regles", "'%1' n'est pas un nombre de paires de pôles correct (1 à %2)"),
             {saisie.p, std::to_string(kPMax)}));
     // A slot winding must still be one with the new p.
-    if (p > 0 && etat.typeBobinage == TypeBobinage::Encoches)
-        VerifieEncoches(etat.encoches, p, etat.couches, etat.pas);
+    if (p > 0) VerifieBobinage(etat, p);
     if (p > 0) etat.p = p;
 
     // m <= 0 is allowed: the winding then has no conductors, and m = 0 fails at Alpha below.

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <memory>
 
-#include "model/Encoches.h"
+#include "model/Bobinage.h"
 #include "model/Physique.h"
 #include "scene/Pixel.h"
 #include "scene/Plan.h"
@@ -14,18 +14,16 @@ namespace kest {
 // truncates its absolute ordinate; the sum truncates its offset and then adds the baseline
 // (the same offset the resultant's wave and arrows use).
 void DessineBalayage(DrawingSurface& d, State& etat, Affichage affichage) {
-    // The double star's second-star currents do not change along the air gap.
+    // The winding is asked for once, not per sample; a second star's currents do not change
+    // along the air gap.
+    const std::shared_ptr<const Bobinage> b = BobinageDe(etat);
     double secondeEtoile[3] = {0.0, 0.0, 0.0};
-    if (etat.DoubleEtoile)
+    if (b->NbEtoiles() > 1)
         for (int k = 0; k < 3; ++k) secondeEtoile[k] = SecondeEtoile(etat, k);
-    // A slot winding is laid out once, not per sample.
-    std::shared_ptr<const BobinageEncoches> encoches;
-    if (etat.typeBobinage == TypeBobinage::Encoches) encoches = BobinageDe(etat);
     double theta = 0.0;
     while (theta < kDeuxPi) {
         for (int k = 0; k < 3; ++k) {
-            etat.F[k] = encoches ? ForcePhase(etat, *encoches, k, theta)
-                                 : ForcePhase(etat, k, theta, secondeEtoile[k]);
+            etat.F[k] = b->Force(etat, k, theta, secondeEtoile[k]);
             d.SetPenColor(kCouleurPhase[k]);
             const int y = Pixel(etat.Gain * etat.F[k] + kBasePhase0 + kEcartPhases * k);
             d.MoveTo(Pixel(kPixelsParRadian * theta), y);

@@ -44,12 +44,12 @@ void DessineEtoile(DrawingSurface& d, const State& etat) {
     d.SetBrushStyle(BrushStyle::Clear);
     d.TextOut(10, 10,
               Remplit(Traduit("Etoile", "Étoile des encoches : %1"), {NomBobinageEncoches(etat)}));
-    const bool valide = BobinageDe(etat)->Vide() == false;
+    const bool valide = EncochesDe(etat)->Vide() == false;
     if (valide)
         d.TextOut(10, 28,
                   Remplit(Traduit("Etoile", "q = Q/(6p) = %1, périodicité pgcd(Q, p) = %2"),
                           {TexteEncochesParPoleEtPhase(etat.encoches, etat.p),
-                           std::to_string(BobinageDe(etat)->Periodicite())}));
+                           std::to_string(EncochesDe(etat)->Periodicite())}));
 
     // The sectors: dotted edges every 60°, each named in its phase's colour at its middle.
     static const char* const kNoms[6] = {"+A", "-C", "+B", "-A", "+C", "-B"};

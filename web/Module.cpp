@@ -250,13 +250,13 @@ EMSCRIPTEN_KEEPALIVE const char* kest_encoches_par_pole_et_phase() {
     return texte.c_str();
 }
 EMSCRIPTEN_KEEPALIVE int kest_periodicite() {
-    const auto b = kest::BobinageDe(etat);
+    const auto b = kest::EncochesDe(etat);
     return b->Vide() ? 0 : b->Periodicite();
 }
 EMSCRIPTEN_KEEPALIVE const char* kest_table_encoches() {
     static std::string texte;
     texte.clear();
-    for (const std::vector<std::string>& couche : kest::TableEncoches(*kest::BobinageDe(etat))) {
+    for (const std::vector<std::string>& couche : kest::TableEncoches(*kest::EncochesDe(etat))) {
         if (!texte.empty()) texte += '\n';
         for (std::size_t s = 0; s < couche.size(); ++s) texte += (s ? " " : "") + couche[s];
     }

@@ -168,8 +168,8 @@ TEST(SlotWinding, CoefficientIsTheTransformOfTheDrawnMmf) {
             std::complex<double> somme;
             for (int i = 0; i < n; ++i) {
                 const double theta = kDeuxPi * (i + 0.5) / n;
-                const double f = ForcePhase(s, b, 0, theta) + ForcePhase(s, b, 1, theta) +
-                                 ForcePhase(s, b, 2, theta);
+                const double f = b.Force(s, 0, theta, 0.0) + b.Force(s, 1, theta, 0.0) +
+                                 b.Force(s, 2, theta, 0.0);
                 somme += f * std::polar(1.0, -nu * theta);
             }
             const std::complex<double> c = somme * (kDeuxPi / n) / kPi;
@@ -294,7 +294,7 @@ TEST(SlotWinding, NoPolePairsNoWinding) {
         EXPECT_THROW(VerifieEncoches(12, p, 2, 1), Erreur);
         const State s = Encoches(12, p, 2, 1);
         EXPECT_TRUE(BobinageEncoches(s).Vide());
-        EXPECT_EQ(ForceEncoches(s, 0, 1.0), 0.0);
+        EXPECT_EQ(ForcePhase(s, 0, 1.0), 0.0);
         EXPECT_EQ(HarmoniquesEncoches(s).OrdreMax(), -1);
     }
 }

@@ -21,17 +21,17 @@ using namespace kest::test;
 namespace {
 
 TEST(Facteurs, TextbookValues) {
-    EXPECT_NEAR(FacteursBobinage(Bobinage(1, 2), 1).kd, 0.9659, 5e-5);
-    EXPECT_NEAR(FacteursBobinage(Bobinage(3, 3), 1).kd, 0.9598, 5e-5);
-    EXPECT_NEAR(FacteursBobinage(Bobinage(2, 3, 5 * kPi / 6), 1).kp, 0.9659, 5e-5);
-    EXPECT_DOUBLE_EQ(FacteursBobinage(Bobinage(1, 1), 7).kd, 1.0);
+    EXPECT_NEAR(FacteursBobinage(EtatClassique(1, 2), 1).kd, 0.9659, 5e-5);
+    EXPECT_NEAR(FacteursBobinage(EtatClassique(3, 3), 1).kd, 0.9598, 5e-5);
+    EXPECT_NEAR(FacteursBobinage(EtatClassique(2, 3, 5 * kPi / 6), 1).kp, 0.9659, 5e-5);
+    EXPECT_DOUBLE_EQ(FacteursBobinage(EtatClassique(1, 1), 7).kd, 1.0);
     // Short pitch 5/6 kills no order but lowers the 5th and 7th to sin(25π/12) = 0.2588.
-    const Facteurs f5 = FacteursBobinage(Bobinage(1, 2, 5 * kPi / 6), 5);
+    const Facteurs f5 = FacteursBobinage(EtatClassique(1, 2, 5 * kPi / 6), 5);
     EXPECT_NEAR(std::abs(f5.kp), 0.2588, 5e-5);
     EXPECT_NEAR(f5.kw, f5.kp * f5.kd * f5.ke, 1e-15);
 
     // The double star removes the 5th and 7th and keeps the fundamental whole.
-    const State d = Bobinage(1, 2, kPi, DoubleEtoile);
+    const State d = EtatClassique(1, 2, kPi, DoubleEtoile);
     EXPECT_DOUBLE_EQ(FacteursBobinage(d, 1).ke, 1.0);
     for (int h : {5, 7, 17, 19}) {
         EXPECT_NEAR(FacteursBobinage(d, h).ke, 0.0, 1e-15) << h;
@@ -44,14 +44,14 @@ TEST(Facteurs, TextbookValues) {
     EXPECT_NEAR(FacteursBobinage(d, 23).ke, 1.0, 1e-15);
 
     // Edges: no winding, a coil wider than the span or negative, the ideal distribution.
-    EXPECT_EQ(AmplitudeAnalytique(Bobinage(1, -1), 1), 0.0);
-    EXPECT_EQ(FacteursBobinage(Bobinage(1, 0), 1).kw, 0.0);
-    EXPECT_EQ(FacteursBobinage(Bobinage(1, 2, 7.0), 1).kp, 0.0);
-    EXPECT_EQ(FacteursBobinage(Bobinage(1, 2, -1.0), 1).kp, 0.0);
-    EXPECT_DOUBLE_EQ(AmplitudeAnalytique(Bobinage(2, 2, kPi, Parfaite), 1), 0.75);
-    EXPECT_EQ(AmplitudeAnalytique(Bobinage(2, 2, kPi, Parfaite), 5), 0.0);
+    EXPECT_EQ(AmplitudeAnalytique(EtatClassique(1, -1), 1), 0.0);
+    EXPECT_EQ(FacteursBobinage(EtatClassique(1, 0), 1).kw, 0.0);
+    EXPECT_EQ(FacteursBobinage(EtatClassique(1, 2, 7.0), 1).kp, 0.0);
+    EXPECT_EQ(FacteursBobinage(EtatClassique(1, 2, -1.0), 1).kp, 0.0);
+    EXPECT_DOUBLE_EQ(AmplitudeAnalytique(EtatClassique(2, 2, kPi, Parfaite), 1), 0.75);
+    EXPECT_EQ(AmplitudeAnalytique(EtatClassique(2, 2, kPi, Parfaite), 5), 0.0);
     // A stale slot pitch (m changed, Y failed): the factors read the stored Alpha.
-    State perime = Bobinage(1, 1);
+    State perime = EtatClassique(1, 1);
     perime.m = 4;
     const double g = perime.p * perime.Alpha;
     EXPECT_NEAR(FacteursBobinage(perime, 5).kd, std::sin(5 * 4 * g / 2) / (4 * std::sin(5 * g / 2)),
@@ -68,7 +68,7 @@ TEST(Harmoniques, AnalyticAgreesWithTheModelOverEveryWinding) {
         for (int m = -1; m <= 5; ++m)
             for (double y : {kPi, 5 * kPi / 6, 2 * kPi / 3, 0.0, 7.0})
                 for (Distribution d : {Parfaite, Reelle, DoubleEtoile})
-                    etats.push_back(Bobinage(p, m, y, d));
+                    etats.push_back(EtatClassique(p, m, y, d));
     for (Distribution d : {Reelle, DoubleEtoile})
         for (auto [p, m, y] : {std::tuple{1, 1, 0.5},
                                {12, 1, 0.1},
@@ -77,7 +77,7 @@ TEST(Harmoniques, AnalyticAgreesWithTheModelOverEveryWinding) {
                                {3, 99, 0.05},
                                {99, 1, 3.14159265358979},
                                {5, 7, -0.3}})
-            etats.push_back(Bobinage(p, m, y, d));
+            etats.push_back(EtatClassique(p, m, y, d));
     double pire = 0.0;
     for (State s : etats)
         for (double t : {0.0, 0.0071, 37 * kDeuxPi / 100 / s.Omega}) {
@@ -130,7 +130,7 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
                                   {1, 2, kPi, Parfaite},
                                   {12, 1, 0.1, Reelle}})
             for (double t : {0.0, 0.0071}) {
-                State s = Bobinage(p, m, y, d);
+                State s = EtatClassique(p, m, y, d);
                 s.alimentation = alimentation.alimentation;
                 for (int k = 0; k < 3; ++k) {
                     s.amplitudesLibres[k] = alimentation.amplitudesLibres[k];
@@ -179,7 +179,7 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
                   {AlimentationDe("monophasee"), 1.0 / 3, 1.0 / 3},
                   {AlimentationDe("phase-coupee"), 0.5, 0.5}};
     for (const auto& l : lecons) {
-        State s = Bobinage(1, 2);
+        State s = EtatClassique(1, 2);
         s.alimentation = l.alimentation;
         const Harmoniques sp = HarmoniquesNumeriques(s);
         EXPECT_NEAR(sp.DirectRelatif(1).value(), l.avant, 1e-9) << NomAlimentation(l.alimentation);
@@ -187,7 +187,7 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
             << NomAlimentation(l.alimentation);
     }
     // A single phase has a pulsating third, the balanced supply none.
-    State mono = Bobinage(1, 2, 5 * kPi / 6);
+    State mono = EtatClassique(1, 2, 5 * kPi / 6);
     mono.alimentation = AlimentationDe("monophasee");
     EXPECT_NE(HarmoniquesNumeriques(mono).sens[3], Sens::Absent);
 }
@@ -196,7 +196,8 @@ TEST(Harmoniques, ForwardAndBackwardPartsOfEverySupply) {
 // slot harmonics 6m·k ± 1 of m = 4 and m = 8 fall on 47 and 49, the short coil brings the even
 // orders, so that a sum ending at 48 or starting at 3 is seen.
 TEST(Harmoniques, TheDistortionSumsOrdersTwoToFortyNine) {
-    for (const State& s : {Bobinage(1, 4), Bobinage(2, 8, 2.5), Bobinage(1, 4, 5 * kPi / 6)}) {
+    for (const State& s :
+         {EtatClassique(1, 4), EtatClassique(2, 8, 2.5), EtatClassique(1, 4, 5 * kPi / 6)}) {
         const std::string ligne = "p=" + std::to_string(s.p) + " m=" + std::to_string(s.m);
         const double a1 = AmplitudeAnalytique(s, 1);
         ASSERT_GT(AmplitudeAnalytique(s, 49), 1e-3 * a1) << ligne;
@@ -207,7 +208,7 @@ TEST(Harmoniques, TheDistortionSumsOrdersTwoToFortyNine) {
 }
 
 TEST(Harmoniques, DirectionsDistortionAndTheStateLeftAlone) {
-    State s = Bobinage(1, 2);
+    State s = EtatClassique(1, 2);
     s.t = 0.004;
     for (int k = 0; k < 3; ++k) s.I[k] = 10.0 + k, s.F[k] = 20.0 + k;
     const Harmoniques sp = HarmoniquesNumeriques(s);
@@ -226,21 +227,21 @@ TEST(Harmoniques, DirectionsDistortionAndTheStateLeftAlone) {
     EXPECT_GT(*sp.distorsion, 0.1);
 
     // The ideal distribution has no harmonic; no winding has no fundamental to compare with.
-    EXPECT_LT(*HarmoniquesNumeriques(Bobinage(3, 2, kPi, Parfaite)).distorsion, 1e-9);
-    const Harmoniques vide = HarmoniquesNumeriques(Bobinage(1, -1));
+    EXPECT_LT(*HarmoniquesNumeriques(EtatClassique(3, 2, kPi, Parfaite)).distorsion, 1e-9);
+    const Harmoniques vide = HarmoniquesNumeriques(EtatClassique(1, -1));
     EXPECT_FALSE(vide.distorsion);
     EXPECT_FALSE(vide.Relatif(5));
     EXPECT_EQ(vide.sens[1], Sens::Absent);
 
     // The largest winding, and a stale pitch whose belts overrun the span: no trap, no NaN.
-    for (State g : {Bobinage(99, 99, kPi, DoubleEtoile), Bobinage(1, 1)}) {
+    for (State g : {EtatClassique(99, 99, kPi, DoubleEtoile), EtatClassique(1, 1)}) {
         g.m = g.m == 1 ? 99 : g.m;
         const Harmoniques r = HarmoniquesNumeriques(g);
         for (int h = 1; h <= kOrdreMax; ++h)
             ASSERT_TRUE(std::isfinite(r.amplitude[h])) << NomBobinage(g) << " h=" << h;
     }
-    EXPECT_NEAR(HarmoniquesNumeriques(Bobinage(99, 99, kPi, DoubleEtoile)).amplitude[1],
-                AmplitudeAnalytique(Bobinage(99, 99, kPi, DoubleEtoile), 1), 1e-3);
+    EXPECT_NEAR(HarmoniquesNumeriques(EtatClassique(99, 99, kPi, DoubleEtoile)).amplitude[1],
+                AmplitudeAnalytique(EtatClassique(99, 99, kPi, DoubleEtoile), 1), 1e-3);
 }
 
 }  // namespace
@@ -249,7 +250,7 @@ TEST(Harmoniques, DirectionsDistortionAndTheStateLeftAlone) {
 // window lists exactly the orders that have a part: a single phase's odd orders, the multiples
 // of 3 included, and no even one for a full-pitch coil.
 TEST(Harmoniques, UnbalancedOrdersAndTheirKinds) {
-    State mono = Bobinage(1, 2);
+    State mono = EtatClassique(1, 2);
     mono.alimentation = AlimentationDe("monophasee");
     const Harmoniques sp = HarmoniquesNumeriques(mono);
     EXPECT_EQ(OrdresFenetre(mono, sp),
@@ -263,7 +264,7 @@ TEST(Harmoniques, UnbalancedOrdersAndTheirKinds) {
     presque.amplitudesLibres[0] = 1, presque.amplitudesLibres[1] = 1e-4;
     presque.amplitudesLibres[2] = 0;
     EXPECT_EQ(HarmoniquesNumeriques(presque).sens[1], Sens::Elliptique);
-    State inverse = Bobinage(2, 3, 5 * kPi / 6, DoubleEtoile);
+    State inverse = EtatClassique(2, 3, 5 * kPi / 6, DoubleEtoile);
     inverse.alimentation = AlimentationDe("inverse");
     EXPECT_EQ(HarmoniquesNumeriques(inverse).sens[1], Sens::Inverse);
 }

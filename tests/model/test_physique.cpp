@@ -17,7 +17,7 @@ using namespace kest;
 
 namespace {
 
-State Bobinage(int p, int m) {
+State EtatClassique(int p, int m) {
     State s;
     s.p = p, s.m = m, s.NbEncoches = 6 * p * m;
     s.Alpha = kDeuxPi / s.NbEncoches;
@@ -45,7 +45,7 @@ std::vector<double> Echantillons(double fin, int n) {
 TEST(AngleConducteur, DefaultWinding) {
     const double degres[3][2][2] = {
         {{345, 15}, {165, 195}}, {{105, 135}, {285, 315}}, {{225, 255}, {45, 75}}};
-    State s = Bobinage(1, 2);
+    State s = EtatClassique(1, 2);
     s.Y = 1.0, s.Reelle = true;  // neither moves a conductor
     for (int k = 0; k < 3; ++k)
         for (Cote c : {Cote::Aller, Cote::Retour})
@@ -75,7 +75,7 @@ TEST(AngleConducteur, StarsPolePairsAndBelts) {
         {"m=3 centre slot on the belt middle", 1, 3, 1, 2, 1, A, N, 120},
     };
     for (const auto& l : lignes) {
-        const State s = Bobinage(l.p, l.m);
+        const State s = EtatClassique(l.p, l.m);
         EXPECT_LT(EcartDegres(AngleConducteur(s, l.k, l.i, l.j, l.cote, l.etoile), l.degres), 1e-9)
             << l.nom;
     }
@@ -87,7 +87,7 @@ TEST(AngleAxe, QuarterPeriodAfterTheGoBelt) {
         double degres;
     } lignes[] = {{1, 0, 1, 90}, {1, 1, 1, 210}, {1, 2, 1, 330}, {2, 0, 1, 225}, {2, 0, 2, 45}};
     for (const auto& l : lignes) {
-        State s = Bobinage(l.p, 2);
+        State s = EtatClassique(l.p, 2);
         s.m = -4;  // the axis has no slot term
         EXPECT_LT(EcartDegres(AngleAxe(s, l.k, l.j), l.degres), 1e-9) << l.p << l.k << l.j;
     }
@@ -111,7 +111,7 @@ TEST(ForcePhase, SinglePhaseIsTwoEqualCounterRotatingFields) {
     for (int p : {1, 3})
         for (double t : {0.0, 0.0013, 0.0172}) {
             SCOPED_TRACE("p=" + std::to_string(p) + " t=" + std::to_string(t));
-            State s = Bobinage(p, 2);
+            State s = EtatClassique(p, 2);
             s.t = t;
             ChoisirAlimentation(s, AlimentationDe("monophasee"));
             StockerCourants(s);
@@ -136,7 +136,7 @@ TEST(ForcePhase, SinglePhaseIsTwoEqualCounterRotatingFields) {
 TEST(ForcePhase, PerfectResultantTurnsWithConstantAmplitude) {
     for (int p : {1, 2, 5})
         for (double t : {0.0, 0.0013, 0.0172}) {
-            State s = Bobinage(p, 2);
+            State s = EtatClassique(p, 2);
             s.t = t;
             StockerCourants(s);
             for (double theta : Echantillons(kDeuxPi, 60)) {
@@ -164,7 +164,7 @@ TEST(ForcePhase, RealDefaultIsAThreeLevelStaircase) {
 // A sample exactly at the end of the coil (d = Y/p) is inside; one ulp further it is not.
 TEST(ForcePhase, RealCoilIncludesItsEnd) {
     for (int p : {1, 3}) {
-        State s = Bobinage(p, 1);  // m = 1: the coil of phase 0 starts at 0
+        State s = EtatClassique(p, 1);  // m = 1: the coil of phase 0 starts at 0
         s.Reelle = true;
         s.I[0] = 1.0;
         const double theta = 0.7 / p;
@@ -233,7 +233,7 @@ TEST(Reste, IsFmodBitForBit) {
 // The sweep computes the second star's current once per picture: the same MMF, bit for bit, at
 // every angle, time and winding.
 TEST(ForcePhase, SecondStarComputedOnceGivesTheSameForce) {
-    for (const State& base : {Bobinage(1, 2), Bobinage(3, 5), Bobinage(7, 1)}) {
+    for (const State& base : {EtatClassique(1, 2), EtatClassique(3, 5), EtatClassique(7, 1)}) {
         for (double t : {0.0, 0.0031, 0.0173, 12.5}) {
             State s = base;
             s.DoubleEtoile = true, s.t = t, s.Y = 5 * kPi / 6;
@@ -250,7 +250,7 @@ TEST(ForcePhase, SecondStarComputedOnceGivesTheSameForce) {
 TEST(ForcePhase, NoSlotsNoForce) {
     for (int m : {0, -3})
         for (bool etoile : {false, true}) {
-            State s = Bobinage(1, 2);
+            State s = EtatClassique(1, 2);
             s.m = m, s.Reelle = !etoile, s.DoubleEtoile = etoile, s.t = 0.004;
             StockerCourants(s);
             for (double theta : Echantillons(kDeuxPi, 40))
@@ -262,7 +262,7 @@ TEST(ForcePhase, NoSlotsNoForce) {
 // A slot pitch left over from another winding can put a coil more than a turn ahead; the
 // remainder is then negative and the coil counts as inside.
 TEST(ForcePhase, StaleAlphaNegativeRemainderCountsAsInside) {
-    State s = Bobinage(1, 2);
+    State s = EtatClassique(1, 2);
     s.Alpha = -20.0;  // coil 1 at +10 rad (remainder at 0 is 2π − 10 < 0), coil 2 at −10 rad
     s.Reelle = true, s.Y = 0.5, s.I[0] = 1.0;
     // Coil 1 inside weighs (1 − Y/2π)/2, coil 2 outside −(Y/2π)/2.
@@ -271,7 +271,7 @@ TEST(ForcePhase, StaleAlphaNegativeRemainderCountsAsInside) {
 
 TEST(ForcePhase, TwoPolePairsRepeatAfterHalfATurn) {
     for (const auto& [reelle, etoile] : {std::pair{false, false}, {true, false}, {false, true}}) {
-        State s = Bobinage(2, 2);
+        State s = EtatClassique(2, 2);
         s.Reelle = reelle, s.DoubleEtoile = etoile, s.Y = 2.6, s.t = 0.0027;
         StockerCourants(s);
         for (double theta : Echantillons(kPi, 75))

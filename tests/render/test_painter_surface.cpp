@@ -155,7 +155,7 @@ void AttendMemesPixels(const std::function<void(kest::DrawingSurface&)>& dessin,
     EXPECT_TRUE(images[0] == images[1]);
 }
 
-kest::State Bobinage(const char* p, const char* m, bool reelle, bool doubleEtoile) {
+kest::State EtatClassique(const char* p, const char* m, bool reelle, bool doubleEtoile) {
     kest::State s;
     kest::AppliquerSaisie(s, kest::Saisie{p, m, "3", reelle, doubleEtoile}, ".");
     s.t = 0.0123;
@@ -182,19 +182,19 @@ TEST(PainterSurface, SkippingRepeatedEllipsesKeepsEveryPixelOfTheScene) {
         QImage::Format format;
         kest::Affichage affichage = {};
         QPoint decalage = {};
-    } cas[] = {
-        {"default", kest::State{}, argb},
-        {"p=7, m=13, real, opaque image", Bobinage("7", "13", true, false), QImage::Format_RGB32},
-        {"p=99, m=99, double star", Bobinage("99", "99", false, true), argb},
-        {"m=0", SansConducteurs(), argb},
-        {"Y=1e308, real", OuvertureAbsurde(), argb},
-        {"every check box off", kest::State{}, argb, kest::Affichage{false, false, false}},
-        {"default, shifted as in the window", kest::State{}, argb, {}, QPoint(0, 18)},
-        {"p=7, m=13, real, shifted",
-         Bobinage("7", "13", true, false),
-         QImage::Format_RGB32,
-         {},
-         QPoint(3, 21)}};
+    } cas[] = {{"default", kest::State{}, argb},
+               {"p=7, m=13, real, opaque image", EtatClassique("7", "13", true, false),
+                QImage::Format_RGB32},
+               {"p=99, m=99, double star", EtatClassique("99", "99", false, true), argb},
+               {"m=0", SansConducteurs(), argb},
+               {"Y=1e308, real", OuvertureAbsurde(), argb},
+               {"every check box off", kest::State{}, argb, kest::Affichage{false, false, false}},
+               {"default, shifted as in the window", kest::State{}, argb, {}, QPoint(0, 18)},
+               {"p=7, m=13, real, shifted",
+                EtatClassique("7", "13", true, false),
+                QImage::Format_RGB32,
+                {},
+                QPoint(3, 21)}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
         AttendMemesPixels(

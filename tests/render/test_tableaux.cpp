@@ -15,7 +15,7 @@ using namespace kest;
 using namespace kest::test;
 
 TEST(Tableaux, TableTextAndJson) {
-    State s = Bobinage(2, 3, 5 * kPi / 6);
+    State s = EtatClassique(2, 3, 5 * kPi / 6);
     EXPECT_EQ(NomBobinage(s), "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle");
     s.DoubleEtoile = true;
     s.Y = 2.5;
@@ -26,14 +26,14 @@ TEST(Tableaux, TableTextAndJson) {
               "p = 2, m = 3, 36 encoches, Y = 5,72958e+101° électriques, Double étoile");
     EXPECT_EQ(OrdresFenetre(s, HarmoniquesNumeriques(s)),
               (std::vector<int>{1, 2, 4, 5, 7, 11, 13}));
-    EXPECT_EQ(OrdresFenetre(Bobinage(1, 2), HarmoniquesNumeriques(Bobinage(1, 2))),
+    EXPECT_EQ(OrdresFenetre(EtatClassique(1, 2), HarmoniquesNumeriques(EtatClassique(1, 2))),
               (std::vector<int>{1, 5, 7, 11, 13}));
     // π as the dialog writes it back after an untouched Enter: still full pitch.
-    EXPECT_EQ(OrdresFenetre(Bobinage(1, 2, 3.14159265358979),
-                            HarmoniquesNumeriques(Bobinage(1, 2, 3.14159265358979))),
+    EXPECT_EQ(OrdresFenetre(EtatClassique(1, 2, 3.14159265358979),
+                            HarmoniquesNumeriques(EtatClassique(1, 2, 3.14159265358979))),
               (std::vector<int>{1, 5, 7, 11, 13}));
 
-    const State d = Bobinage(1, 2);
+    const State d = EtatClassique(1, 2);
     const Harmoniques sp = HarmoniquesNumeriques(d);
     const auto lignes = LignesHarmoniques(d, sp, OrdresExport());
     ASSERT_EQ(lignes.size(), 25u);
@@ -70,7 +70,7 @@ TEST(Tableaux, TableTextAndJson) {
               std::string::npos);
     EXPECT_NE(json.find("\"inverse\": 0.05358983849}"), std::string::npos);
     EXPECT_NE(json.find("], \"alimentation\": \"Équilibrée\"}\n"), std::string::npos);
-    const State vide = Bobinage(1, -1);
+    const State vide = EtatClassique(1, -1);
     EXPECT_NE(JsonTableau(vide, HarmoniquesNumeriques(vide), {})
                   .find("\"distorsion\": null, \"distorsion_rangs\": [2, 49], \"ordres\": ["),
               std::string::npos);

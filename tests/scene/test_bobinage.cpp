@@ -30,14 +30,14 @@ using namespace kest::test;
 namespace {
 
 // Conductor circles (radius 4) with their centre, pen colour and fill.
-struct Conducteur {
+struct Rond {
     int x, y;
     Couleur couleur;
     bool plein;
-    bool operator==(const Conducteur&) const = default;
+    bool operator==(const Rond&) const = default;
 };
-std::vector<Conducteur> Conducteurs(const RecordingSurface& r) {
-    std::vector<Conducteur> out;
+std::vector<Rond> Conducteurs(const RecordingSurface& r) {
+    std::vector<Rond> out;
     for (const Appel& a : r.appels)
         if (a.op == Op::Ellipse && a.x2 - a.x1 == 8 && a.y2 - a.y1 == 8)
             out.push_back(
@@ -77,8 +77,7 @@ TEST(Bobinage, ConductorPositions) {
         s.DoubleEtoile = l.doubleEtoile;
         const auto cs = Conducteurs(Dessiner(s));
         for (const auto& [x, y] : l.centres)
-            EXPECT_NE(std::find(cs.begin(), cs.end(), Conducteur{x, y, l.couleur, l.plein}),
-                      cs.end())
+            EXPECT_NE(std::find(cs.begin(), cs.end(), Rond{x, y, l.couleur, l.plein}), cs.end())
                 << x << "," << y;
         if (l.doubleEtoile) continue;
         // Hollow circles over the filled ones of the same phase; phases drawn 0, 1, 2.
@@ -210,8 +209,8 @@ TEST(SlotWindingPicture, FullPitchOneLayerDrawsTheClassicRealPicture) {
 namespace {
 
 // The conductor circles (radius 4) drawn about a centre, with their distance from it.
-std::vector<std::pair<Conducteur, double>> Conducteurs(const RecordingSurface& r, const Cercle& c) {
-    std::vector<std::pair<Conducteur, double>> out;
+std::vector<std::pair<Rond, double>> Conducteurs(const RecordingSurface& r, const Cercle& c) {
+    std::vector<std::pair<Rond, double>> out;
     for (const Appel& a : r.appels) {
         if (a.op != Op::Ellipse || a.x2 - a.x1 != 8) continue;
         const int x = a.x1 + 4, y = a.y1 + 4;

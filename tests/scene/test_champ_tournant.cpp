@@ -119,7 +119,7 @@ TEST(ChampsContraires, ArrowsAndMarkerStandOnTheCrestsOfTheDrawnWave) {
             for (const Distribution d : {Parfaite, Reelle, DoubleEtoile})
                 for (const Supply& a : kSupplies)
                     for (const double t : {0.0, 0.0013, 0.005, 0.0071}) {
-                        State s = Avec(Bobinage(p, 2, y, d), a, t);
+                        State s = Avec(EtatClassique(p, 2, y, d), a, t);
                         SCOPED_TRACE(std::string(a.nom) + " p=" + std::to_string(p) +
                                      " Y=" + std::to_string(y) + " d=" + std::to_string(d) +
                                      " t=" + std::to_string(t));
@@ -160,7 +160,7 @@ TEST(ChampsContraires, ArrowsAndMarkerStandOnTheCrestsOfTheDrawnWave) {
 TEST(ChampsContraires, ReversedSupplyMarkersFollowTheBackwardField) {
     for (const int p : {1, 2})
         for (const int ticks : {0, 25}) {
-            State s = Avec(Bobinage(p, 2, kPi, Reelle), kSupplies[0], ticks * 0.0002);
+            State s = Avec(EtatClassique(p, 2, kPi, Reelle), kSupplies[0], ticks * 0.0002);
             const Parties w = PartiesDe(s);
             RecordingSurface r;
             Dessine(r, s, {});
@@ -187,7 +187,7 @@ TEST(ChampsContraires, LabelsStayApartAndOffTheShafts) {
     for (const int p : {1, 2})
         for (const Supply& a : kSupplies)
             for (int i = 0; i < 100; ++i) {
-                State s = Avec(Bobinage(p, 2, kPi, Reelle), a, i * 0.0002);
+                State s = Avec(EtatClassique(p, 2, kPi, Reelle), a, i * 0.0002);
                 RecordingSurface r;
                 Dessine(r, s, {});
                 struct Boite {
@@ -233,7 +233,7 @@ TEST(ChampsContraires, CrestMovesContinuouslyAndLocusCloses) {
         SCOPED_TRACE(a.nom);
         double avant = 0.0;
         for (int i = 0; i <= 200; ++i) {
-            State s = Avec(Bobinage(2, 2, 5 * kPi / 6, Reelle), a, i * 0.0001);
+            State s = Avec(EtatClassique(2, 2, 5 * kPi / 6, Reelle), a, i * 0.0001);
             RecordingSurface r;
             Dessine(r, s, {});
             const std::optional<Point> rayon = Pointe(r, kNoir);

@@ -9,7 +9,7 @@ namespace kest::test {
 
 enum Distribution { Parfaite, Reelle, DoubleEtoile };
 
-inline State Bobinage(int p, int m, double y = kPi, Distribution d = Reelle) {
+inline State EtatClassique(int p, int m, double y = kPi, Distribution d = Reelle) {
     State s;
     s.p = p, s.m = m, s.Y = y, s.Reelle = d == Reelle, s.DoubleEtoile = d == DoubleEtoile;
     s.NbEncoches = 6 * p * m;

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/Bobinage.h"
+
+#include "model/Alimentation.h"
+#include "model/Classique.h"
+#include "model/Encoches.h"
+#include "model/Physique.h"
+#include "model/Textes.h"
+
+namespace kest {
+
+using Complexe = std::complex<double>;
+
+const GenreBobinage kGenresBobinage[2] = {
+    {TypeBobinage::Classique, "classique", "", ATraduire("Encoches", "Classique"),
+     ATraduire("Encoches", "p, m, Y et la distribution de la boîte « Dimensions »"),
+     NomBobinageClassique, FabriqueClassique, nullptr},
+    {TypeBobinage::Encoches, "encoches", "encoches", ATraduire("Encoches", "Par encoches"),
+     ATraduire("Encoches", "Q encoches, une ou deux couches, disposées par l'étoile des encoches"),
+     [](const State& s, std::string_view) { return NomBobinageEncoches(s); }, FabriqueEncoches,
+     VerifieEncochesDe},
+};
+
+const GenreBobinage& GenreDe(TypeBobinage type) {
+    for (const GenreBobinage& g : kGenresBobinage)
+        if (g.type == type) return g;
+    return kGenresBobinage[0];
+}
+
+std::string LibelleBobinage(TypeBobinage type) {
+    return Traduit("Encoches", GenreDe(type).libelle);
+}
+std::string AideBobinage(TypeBobinage type) { return Traduit("Encoches", GenreDe(type).aide); }
+
+void VerifieBobinage(const State& s, int p) {
+    if (const auto verifie = GenreDe(s.typeBobinage).verifie) verifie(s, p);
+}
+
+void ChoisirTypeBobinage(State& s, TypeBobinage type) {
+    if (const auto verifie = GenreDe(type).verifie) verifie(s, s.p);
+    s.typeBobinage = type;
+}
+
+std::shared_ptr<const Bobinage> BobinageDe(const State& s) {
+    // The last winding made in this thread: a paint's views and a spectrum ask for the same one
+    // many times, and the state changes its winding only by a dialog's Enter or a kind chosen.
+    thread_local std::shared_ptr<const Bobinage> dernier;
+    thread_local TypeBobinage type = TypeBobinage::Classique;
+    if (!dernier || type != s.typeBobinage || !dernier->Pour(s)) {
+        dernier = GenreDe(s.typeBobinage).fabrique(s);
+        type = s.typeBobinage;
+    }
+    return dernier;
+}
+
+Complexe Bobinage::Coefficient(int k, int etoile, int nu) const {
+    // The MMF is constant between edges, so the integral is a sum over its steps:
+    // c_ν = (1/(iπ·h))·Σ_j ΔF_j·e^{−i·h·x_j} over one period, x_j = periodicite·θ_j the edge's
+    // angle in periods and h = ν/periodicite (the other orders cancel between the periods).
+    if (nu < 1 || nu % periodicite_ != 0 || escaliers_.empty()) return {};
+    const Escalier& e = escaliers_[std::size_t(k * etoiles_ + etoile)];
+    const int h = nu / periodicite_;
+    const std::size_t n = e.bords.size();
+    Complexe c;
+    for (std::size_t j = 0; j < n; ++j) {
+        const double d = e.valeurs[j] - e.valeurs[j == 0 ? n - 1 : j - 1];
+        if (d == 0.0) continue;
+        const Complexe z = std::polar(1.0, -(periodicite_ * e.bords[j]));  // e^{−i·x_j}
+        Complexe w = z;
+        for (int i = 1; i < h; ++i) w *= z;
+        c += (d / h) * w;
+    }
+    return c * Complexe(0.0, -1.0 / kPi);  // 1/(i·π)
+}
+
+Complexe Bobinage::CoefficientResultant(const State& s, int nu) const {
+    Complexe c;
+    for (int k = 0; k < NbPhases(); ++k) {
+        Complexe terme = CourantPhase(s, k).valeur * Coefficient(k, 0, nu);
+        if (etoiles_ > 1) terme = terme + SecondeEtoile(s, k) * Coefficient(k, 1, nu);
+        c += terme;
+    }
+    return c;
+}
+
+}  // namespace kest
