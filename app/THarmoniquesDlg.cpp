@@ -31,6 +31,7 @@
 
 #include "app/BoiteErreur.h"
 #include "model/Alimentation.h"
+#include "model/Bobinage.h"
 #include "render/PainterSurface.h"
 #include "render/Tableaux.h"
 #include "scene/Plan.h"
@@ -40,15 +41,11 @@ namespace kest {
 namespace {
 
 // The same winding and supply, as far as the spectrum goes: the time and the scene's working
-// arrays are left out.
-bool MemeBobinage(const State& a, const State& b) {
-    return a.p == b.p && a.m == b.m && a.NbEncoches == b.NbEncoches && a.Y == b.Y &&
-           a.Alpha == b.Alpha && a.Imax == b.Imax && a.Omega == b.Omega && a.Reelle == b.Reelle &&
-           a.DoubleEtoile == b.DoubleEtoile && a.alimentation == b.alimentation &&
-           std::equal(a.amplitudesLibres, a.amplitudesLibres + 3, b.amplitudesLibres) &&
-           std::equal(a.dephasagesLibres, a.dephasagesLibres + 3, b.dephasagesLibres) &&
-           a.typeBobinage == b.typeBobinage && a.encoches == b.encoches && a.couches == b.couches &&
-           a.pas == b.pas;
+// arrays are left out. The distribution's name (the title) is the one member of the state the
+// winding may not read.
+bool MemeSpectre(const State& a, const State& b) {
+    return MemeBobinage(a, b) && MemeAlimentation(a, b) && a.NbEncoches == b.NbEncoches &&
+           a.Imax == b.Imax && a.Omega == b.Omega;
 }
 
 QString Nombre(double v, const std::string& separateur) {
@@ -218,8 +215,8 @@ void THarmoniquesDlg::CreerTableau() {
            "(k_w) ; vitesse en fraction de celle du fondamental"));
 }
 
-void THarmoniquesDlg::Colonnes(bool encoches) {
-    if (encoches) {
+void THarmoniquesDlg::Colonnes(bool mecanique) {
+    if (mecanique) {
         Tableau->setColumnCount(5);
         Tableau->setHorizontalHeaderLabels({QStringLiteral("ν"), QStringLiteral("k_w"),
                                             QStringLiteral("A(ν)/A(p)"), tr("Sens"),
@@ -241,90 +238,88 @@ void THarmoniquesDlg::AjusterHauteur(int maximum) {
 }
 
 void THarmoniquesDlg::Suivre(const State& s, const std::string& separateur, bool forcer) {
-    if (!forcer && montre_ && MemeBobinage(*montre_, s) && separateur == separateur_) return;
+    if (!forcer && montre_ && MemeSpectre(*montre_, s) && separateur == separateur_) return;
     Afficher(s, separateur);
 }
 
 void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     montre_ = s;
     separateur_ = separateur;
-    if (s.typeBobinage == TypeBobinage::Encoches) {
-        AfficherEncoches(s, separateur);
-        return;
-    }
-    lignesEncoches_.clear();
-    travail_ = 0;
-    if (Tableau->columnCount() != 8) {
-        Colonnes(false);
+    spectre_ = SpectreDe(s, true);
+    const Spectre& sp = spectre_;
+    // The working wave's bar: the fundamental's (electrical order 1) or order p's.
+    travail_ = sp.travail - 1;
+    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    directs_ = QList<qreal>(sp.directs.begin(), sp.directs.end());
+    inverses_ = QList<qreal>(sp.inverses.begin(), sp.inverses.end());
+    ChoisirSeries(equilibree);
+    const QString rapport =
+        sp.electrique ? QStringLiteral("A(h)/A(1)") : QStringLiteral("A(ν)/A(p)");
+    if (sp.electrique) {
         rangs_->setCategories(Numeros(kOrdresTableau));
         rangs_->setTitleText(tr("Rang h (électrique)"));
+        amplitudes_->setTitleText(equilibree ? QStringLiteral("A(h) / A(1)")
+                                             : tr("A(h) / A(1) équilibré"));
+    } else {
+        rangs_->setCategories(Numeros(static_cast<int>(sp.directs.size())));
+        rangs_->setTitleText(tr("Ordre ν (mécanique) ; onde de travail ν = p = %1").arg(s.p));
+        amplitudes_->setTitleText(equilibree ? QStringLiteral("A(ν) / A(p)")
+                                             : tr("A(ν) / A(p) équilibré"));
     }
-    const Harmoniques analyse = HarmoniquesNumeriques(s);
-
-    const bool equilibree = s.alimentation == Alimentation::Equilibree;
-    directs_.clear();
-    inverses_.clear();
-    for (int h = 1; h <= kOrdresTableau; ++h) {
-        if (equilibree) {
-            const double r = analyse.RelatifInstantane(h).value_or(0.0);
-            directs_.append(analyse.sens[h] == Sens::Direct ? r : 0.0);
-            inverses_.append(analyse.sens[h] == Sens::Inverse ? r : 0.0);
-        } else {
-            directs_.append(analyse.DirectRelatif(h).value_or(0.0));
-            inverses_.append(analyse.InverseRelatif(h).value_or(0.0));
-        }
-    }
-    ChoisirSeries(equilibree);
-    amplitudes_->setTitleText(equilibree ? QStringLiteral("A(h) / A(1)")
-                                         : tr("A(h) / A(1) équilibré"));
     Echelonner();
 
-    lignes_ = LignesHarmoniques(s, analyse, OrdresFenetre(s, analyse));
+    Colonnes(!sp.electrique);
+    const int colonneRapport = sp.electrique ? 5 : 2;
+    Tableau->horizontalHeaderItem(colonneRapport)
+        ->setText(equilibree ? rapport : tr("Direct / inverse"));
     const auto partie = [&](const std::optional<double>& v) {
         return v ? Nombre(*v, separateur) : QStringLiteral("—");
     };
-    Tableau->horizontalHeaderItem(5)->setText(equilibree ? QStringLiteral("A(h)/A(1)")
-                                                         : tr("Direct / inverse"));
-    Tableau->setRowCount(static_cast<int>(lignes_.size()));
-    for (int r = 0; r < static_cast<int>(lignes_.size()); ++r) {
-        const LigneHarmonique& l = lignes_[r];
-        const QString cellules[] = {
-            QString::number(l.h),
-            Nombre(l.facteurs.kp, separateur),
-            Nombre(l.facteurs.kd, separateur),
-            Nombre(l.facteurs.ke, separateur),
-            Nombre(l.facteurs.kw, separateur),
-            equilibree ? partie(l.relatif)
-                       : partie(l.direct) + QStringLiteral(" / ") + partie(l.inverse),
-            NomSensTraduit(l.sens),
-            AvecMoins(QString::fromStdString(TexteVitesse(l)))};
-        for (int c = 0; c < 8; ++c) {
+    Tableau->setRowCount(static_cast<int>(sp.lignes.size()));
+    for (int r = 0; r < Tableau->rowCount(); ++r) {
+        const LigneHarmonique& l = sp.lignes[r];
+        // The working wave's row stands out in a spectrum that has sub-harmonics before it.
+        const bool travail = !sp.electrique && l.ordre == l.travail;
+        QStringList cellules{travail ? QStringLiteral("%1 = p").arg(l.ordre)
+                                     : QString::number(l.ordre)};
+        if (sp.electrique)
+            cellules << Nombre(l.facteurs.kp, separateur) << Nombre(l.facteurs.kd, separateur)
+                     << Nombre(l.facteurs.ke, separateur);
+        cellules << Nombre(l.facteurs.kw, separateur)
+                 << (equilibree ? partie(l.relatif)
+                                : partie(l.direct) + QStringLiteral(" / ") + partie(l.inverse))
+                 << NomSensTraduit(l.sens) << AvecMoins(QString::fromStdString(TexteVitesse(l)));
+        for (int c = 0; c < cellules.size(); ++c) {
             auto* item = new QTableWidgetItem(cellules[c]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (travail) item->setBackground(VersQColor(kCouleurDirect).lighter(170));
             Tableau->setItem(r, c, item);
         }
     }
-    AjusterHauteur(Tableau->rowCount());
+    AjusterHauteur(sp.electrique ? Tableau->rowCount() : 10);
+    // The working wave's row in sight.
+    if (!sp.electrique)
+        Tableau->scrollToItem(Tableau->item(travail_, 0), QAbstractItemView::PositionAtCenter);
 
     LabelBobinage->setText(QString::fromStdString(NomBobinage(s, separateur)));
     // Only the balanced phases cancel the multiples of 3; any other supply is named instead.
-    chart_->setTitle(s.alimentation == Alimentation::Equilibree
+    chart_->setTitle(!equilibree ? tr("Harmoniques de la f.m.m. résultante, alimentation « %1 »")
+                                       .arg(QString::fromStdString(NomAlimentation(s.alimentation)))
+                     : sp.electrique
                          ? tr("Harmoniques de la f.m.m. résultante (rangs multiples de 3 absents)")
-                         : tr("Harmoniques de la f.m.m. résultante, alimentation « %1 »")
-                               .arg(QString::fromStdString(NomAlimentation(s.alimentation))));
-    LabelDistorsion->setVisible(equilibree);
+                         : tr("Harmoniques de la f.m.m. résultante en ordres mécaniques, "
+                              "sous-harmoniques avant ν = p"));
+    LabelDistorsion->setVisible(equilibree && sp.electrique);
     LabelDistorsion->setText(
-        analyse.distorsion
-            ? tr("Taux de distorsion harmonique (%1) : %2 %")
-                  .arg(QString::fromStdString(PorteeDistorsion()),
-                       Nombre(*analyse.distorsion * 100, separateur).chopped(2))
-            : tr("Taux de distorsion harmonique (%1) : sans objet (pas de fondamental)")
-                  .arg(QString::fromStdString(PorteeDistorsion())));
-    const std::optional<double> taux = analyse.TauxDesequilibre();
+        sp.distorsion ? tr("Taux de distorsion harmonique (%1) : %2 %")
+                            .arg(QString::fromStdString(PorteeDistorsion()),
+                                 Nombre(*sp.distorsion * 100, separateur).chopped(2))
+                      : tr("Taux de distorsion harmonique (%1) : sans objet (pas de fondamental)")
+                            .arg(QString::fromStdString(PorteeDistorsion())));
     LabelDesequilibre->setText(
-        taux ? tr("Taux de déséquilibre (inverse / direct du fondamental) : %1 %")
-                   .arg(Nombre(*taux * 100, separateur).chopped(2))
-             : tr("Taux de déséquilibre : sans objet (pas de champ direct)"));
+        sp.desequilibre ? tr("Taux de déséquilibre (inverse / direct du fondamental) : %1 %")
+                              .arg(Nombre(*sp.desequilibre * 100, separateur).chopped(2))
+                        : tr("Taux de déséquilibre : sans objet (pas de champ direct)"));
 }
 
 void THarmoniquesDlg::ChoisirSeries(bool equilibree) {
@@ -337,81 +332,6 @@ void THarmoniquesDlg::ChoisirSeries(bool equilibree) {
         voulue->append(Directs);
         voulue->append(Inverses);
     }
-}
-
-void THarmoniquesDlg::AfficherEncoches(const State& s, const std::string& separateur) {
-    const HarmoniquesMecaniques spectre = HarmoniquesEncoches(s);
-    lignesEncoches_ = LignesMecaniques(s, spectre);
-    lignes_.clear();
-    travail_ = s.p - 1;
-    const bool equilibree = s.alimentation == Alimentation::Equilibree;
-    directs_.clear();
-    inverses_.clear();
-    for (const LigneMecanique& l : lignesEncoches_) {
-        if (equilibree) {
-            const double r = l.relatif.value_or(0.0);
-            directs_.append(l.sens == Sens::Direct ? r : 0.0);
-            inverses_.append(l.sens == Sens::Inverse ? r : 0.0);
-        } else {
-            directs_.append(l.direct.value_or(0.0));
-            inverses_.append(l.inverse.value_or(0.0));
-        }
-    }
-    ChoisirSeries(equilibree);
-    rangs_->setCategories(Numeros(spectre.OrdreMax()));
-    rangs_->setTitleText(tr("Ordre ν (mécanique) ; onde de travail ν = p = %1").arg(s.p));
-    amplitudes_->setTitleText(equilibree ? QStringLiteral("A(ν) / A(p)")
-                                         : tr("A(ν) / A(p) équilibré"));
-    Echelonner();
-
-    Colonnes(true);
-    Tableau->horizontalHeaderItem(2)->setText(equilibree ? QStringLiteral("A(ν)/A(p)")
-                                                         : tr("Direct / inverse"));
-    const auto partie = [&](const std::optional<double>& v) {
-        return v ? Nombre(*v, separateur) : QStringLiteral("—");
-    };
-    Tableau->setRowCount(static_cast<int>(lignesEncoches_.size()));
-    for (int r = 0; r < Tableau->rowCount(); ++r) {
-        const LigneMecanique& l = lignesEncoches_[r];
-        // Order ν turns at p/ν of the working wave's speed, both ways for two parts.
-        const int g = std::gcd(s.p, l.nu);
-        const QString fraction = l.nu == g ? QString::number(s.p / g)
-                                           : QStringLiteral("%1/%2").arg(s.p / g).arg(l.nu / g);
-        const QString vitesse = l.sens == Sens::Absent    ? QStringLiteral("0")
-                                : l.sens == Sens::Direct  ? fraction
-                                : l.sens == Sens::Inverse ? QStringLiteral("−") + fraction
-                                                          : QStringLiteral("±") + fraction;
-        const bool travail = l.nu == s.p;
-        const QString cellules[] = {
-            travail ? QStringLiteral("%1 = p").arg(l.nu) : QString::number(l.nu),
-            Nombre(l.kw, separateur),
-            equilibree ? partie(l.relatif)
-                       : partie(l.direct) + QStringLiteral(" / ") + partie(l.inverse),
-            NomSensTraduit(l.sens), vitesse};
-        for (int c = 0; c < 5; ++c) {
-            auto* item = new QTableWidgetItem(cellules[c]);
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (travail) item->setBackground(VersQColor(kCouleurDirect).lighter(170));
-            Tableau->setItem(r, c, item);
-        }
-    }
-    AjusterHauteur(10);
-    // The working wave's row in sight.
-    Tableau->scrollToItem(Tableau->item(travail_, 0), QAbstractItemView::PositionAtCenter);
-
-    LabelBobinage->setText(QString::fromStdString(NomBobinage(s, separateur)));
-    chart_->setTitle(equilibree
-                         ? tr("Harmoniques de la f.m.m. résultante en ordres mécaniques, "
-                              "sous-harmoniques avant ν = p")
-                         : tr("Harmoniques de la f.m.m. résultante, alimentation « %1 »")
-                               .arg(QString::fromStdString(NomAlimentation(s.alimentation))));
-    LabelDistorsion->setVisible(false);
-    const double direct = spectre.direct[s.p];
-    LabelDesequilibre->setText(
-        direct > kSeuilAbsent * spectre.equilibre && spectre.equilibre > 0
-            ? tr("Taux de déséquilibre (inverse / direct du fondamental) : %1 %")
-                  .arg(Nombre(spectre.inverse[s.p] / direct * 100, separateur).chopped(2))
-            : tr("Taux de déséquilibre : sans objet (pas de champ direct)"));
 }
 
 void THarmoniquesDlg::Echelonner() {
@@ -479,9 +399,7 @@ QList<qreal> THarmoniquesDlg::Barres(Sens sens) const {
 QStringList THarmoniquesDlg::Categories() const { return rangs_->categories(); }
 
 QString THarmoniquesDlg::TexteLignes() const {
-    if (!lignesEncoches_.empty())
-        return TableauTraduit(TexteTableauMecanique(lignesEncoches_, montre_->p), 3);
-    return TableauTraduit(TexteTableau(lignes_, separateur_), 6);
+    return TableauTraduit(TexteTableau(spectre_, separateur_), spectre_.electrique ? 6 : 3);
 }
 
 void THarmoniquesDlg::Copier(QClipboard& clipboard) const {

@@ -57,9 +57,7 @@ public:
     QString ValeurCoupee() const;
     // "Taux de déséquilibre …": the fundamental's backward part over its forward part.
     QString TexteDesequilibre() const;
-    const std::vector<LigneHarmonique>& Lignes() const { return lignes_; }
-    // A slot winding's rows (empty for the classic winding).
-    const std::vector<LigneMecanique>& LignesEncoches() const { return lignesEncoches_; }
+    const Spectre& Montre() const { return spectre_; }
     QString TexteLignes() const;
 
 protected:
@@ -70,10 +68,9 @@ private:
     void CreerGraphique();
     void CreerTableau();
     void Afficher(const State& s, const std::string& separateur);
-    void AfficherEncoches(const State& s, const std::string& separateur);
     void ChoisirSeries(bool equilibree);
-    // The table's columns: the classic winding's eight, or a slot winding's five.
-    void Colonnes(bool encoches);
+    // The table's columns: eight in electrical orders, five in mechanical ones.
+    void Colonnes(bool mecanique);
     // The table as tall as its rows, at most `maximum` of them before it scrolls.
     void AjusterHauteur(int maximum);
     // The value axis (0–1, or up to the largest harmonic with "Agrandir les harmoniques") and
@@ -98,8 +95,7 @@ private:
     QLabel* LabelDistorsion = nullptr;
     QLabel* LabelDesequilibre = nullptr;
     std::optional<State> montre_;  // the winding on display
-    std::vector<LigneHarmonique> lignes_;
-    std::vector<LigneMecanique> lignesEncoches_;
+    Spectre spectre_;
     int travail_ = 0;                  // the working wave's bar: the fundamental's, or order p's
     QList<qreal> directs_, inverses_;  // the bars' values before any cut
     std::string separateur_ = ".";

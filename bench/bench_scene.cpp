@@ -55,8 +55,8 @@ void HarmoniquesEncoches360(benchmark::State& st) {
     etat.encoches = 360, etat.couches = 2, etat.pas = 15;
     etat.typeBobinage = TypeBobinage::Encoches;
     for (auto _ : st) {
-        const HarmoniquesMecaniques sp = HarmoniquesEncoches(etat);
-        benchmark::DoNotOptimize(LignesMecaniques(etat, sp));
+        const Spectre sp = SpectreDe(etat, true);
+        benchmark::DoNotOptimize(sp);
     }
 }
 BENCHMARK(HarmoniquesEncoches360)

@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 
+#include "model/Bobinage.h"
 #include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
@@ -263,7 +264,7 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
         LitSpectre(v, c);
         return c;
     }
-    if (c.etoile && c.etat.typeBobinage != TypeBobinage::Encoches)
+    if (c.etoile && !BobinageDe(c.etat)->EnEncoches())
         throw Erreur(Traduit("kest-export",
                              "--etoile demande un bobinage par encoches (--encoches, --couches "
                              "ou --pas)"));

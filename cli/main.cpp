@@ -66,26 +66,12 @@ void Produit(Commande& c) {
     sortie.Valide();
 }
 
-// The harmonics table of the state, as the harmonics window computes it: in mechanical orders
-// for a slot winding.
+// The harmonics table of the state, as the harmonics window computes it, with every order.
 void ProduitHarmoniques(const Commande& c) {
-    if (c.etat.typeBobinage == TypeBobinage::Encoches) {
-        const std::vector<LigneMecanique> lignes =
-            LignesMecaniques(c.etat, HarmoniquesEncoches(c.etat));
-        FichierSortie sortie(c.sortie);
-        sortie.Ecrit(c.format == Format::Json ? JsonTableauMecanique(c.etat, lignes)
-                                              : TexteTableauMecanique(lignes, c.etat.p));
-        sortie.Valide();
-        return;
-    }
-    const Harmoniques analyse = HarmoniquesNumeriques(c.etat);
-    const std::vector<int> ordres = OrdresExport();
-    const std::vector<LigneHarmonique> lignes = LignesHarmoniques(c.etat, analyse, ordres);
-    const std::string texte = c.format == Format::Json
-                                  ? JsonTableau(c.etat, analyse, lignes)
-                                  : TexteTableau(lignes) + TexteDistorsion(analyse);
+    const Spectre spectre = SpectreDe(c.etat, false);
     FichierSortie sortie(c.sortie);
-    sortie.Ecrit(texte);
+    sortie.Ecrit(c.format == Format::Json ? JsonTableau(c.etat, spectre)
+                                          : TexteTableau(spectre) + TexteDistorsion(spectre));
     sortie.Valide();
 }
 

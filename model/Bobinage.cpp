@@ -53,6 +53,10 @@ std::shared_ptr<const Bobinage> BobinageDe(const State& s) {
     return dernier;
 }
 
+bool MemeBobinage(const State& a, const State& b) {
+    return a.typeBobinage == b.typeBobinage && BobinageDe(a)->Pour(b);
+}
+
 Complexe Bobinage::Coefficient(int k, int etoile, int nu) const {
     // The MMF is constant between edges, so the integral is a sum over its steps:
     // c_ν = (1/(iπ·h))·Σ_j ΔF_j·e^{−i·h·x_j} over one period, x_j = periodicite·θ_j the edge's

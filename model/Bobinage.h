@@ -44,6 +44,14 @@ public:
     // The mechanical angles of phase k's magnetic axis, one under each pole pair.
     const std::vector<double>& Axes(int k) const { return phases_[k].axes; }
 
+    // Whether every order of the winding is a multiple of p: its spectrum is then shown in
+    // electrical orders h = ν/p, with the textbook factors of model/Harmoniques.h.
+    virtual bool OrdresElectriques() const { return false; }
+    // Whether the winding lies in slots: it has a star of slots and a slot table.
+    virtual bool EnEncoches() const { return false; }
+    // The winding factor k_w of mechanical order ν, as the spectrum's table gives it.
+    virtual double Facteur(int nu) const = 0;
+
     // Whether the state still has this winding (a maker keeps what it read of the state).
     virtual bool Pour(const State& s) const = 0;
     // Phase k's MMF at the mechanical angle theta, its first star carrying s.I[k] and its second
@@ -104,6 +112,9 @@ std::string AideBobinage(TypeBobinage type);
 void ChoisirTypeBobinage(State& s, TypeBobinage type);
 // Whether the state's kind makes a winding with p pole pairs (Erreur when not).
 void VerifieBobinage(const State& s, int p);
+
+// Whether two states have the same winding.
+bool MemeBobinage(const State& a, const State& b);
 
 // The state's winding, made by its kind's maker and kept while the state keeps it: what a
 // paint and a spectrum read, many times over.

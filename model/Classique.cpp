@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "model/Harmoniques.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
 #include "model/Textes.h"
@@ -79,6 +80,13 @@ public:
         const State& a = etat_;
         return s.p == a.p && s.m == a.m && MemeReel(s.Y, a.Y) && MemeReel(s.Alpha, a.Alpha) &&
                MemeReel(s.Imax, a.Imax) && s.Reelle == a.Reelle && s.DoubleEtoile == a.DoubleEtoile;
+    }
+
+    bool OrdresElectriques() const override { return true; }
+    double Facteur(int nu) const override {
+        return etat_.p >= 1 && nu >= 1 && nu % etat_.p == 0
+                   ? FacteursBobinage(etat_, nu / etat_.p).kw
+                   : 0.0;
     }
 
     double Force(const State& s, int k, double theta, double seconde) const override {

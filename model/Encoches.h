@@ -107,7 +107,8 @@ public:
     double ForceUnitaire(int k, double theta) const;
     // Winding factor of mechanical order ν from the star: |Σ of phase A's conductor phasors
     // σ·e^{iν·2π·s/Q}| over their number.
-    double Facteur(int nu) const;
+    double Facteur(int nu) const override;
+    bool EnEncoches() const override { return true; }
 
 private:
     // Where slot s lies: its angle, and its rank in its belt and pole pair as the classic
@@ -140,46 +141,6 @@ std::string NomFaisceau(const Faisceau& f);
 std::shared_ptr<const BobinageEncoches> EncochesDe(const State& s);
 // The kinds' table's maker: the state's slot winding as its winding.
 std::shared_ptr<const Bobinage> FabriqueEncoches(const State& s);
-
-// The complex Fourier coefficient of the resultant MMF at mechanical order ν >= 1 at the
-// state's instant and for its supply, c_ν = (1/π)·∫_0^{2π} F(θ)·e^{−iνθ} dθ: |c_ν| is the crest
-// of order ν, at θ = −arg(c_ν)/ν. Any winding: the classic one has only the multiples of p,
-// its electrical order ν/p.
-std::complex<double> CoefficientMecanique(const State& s, int nu);
-
-// The highest mechanical order of the spectrum: max(25, 5p).
-int OrdreMecaniqueMax(int p);
-
-// The spectrum of a slot winding in mechanical orders, as HarmoniquesNumeriques gives a classic
-// winding's: the crest of each order and its forward and backward parts at the state's time.
-struct HarmoniquesMecaniques {
-    int ordreTravail = 1;  // p
-    // Index ν = 1 … OrdreMecaniqueMax(p); index 0 is unused.
-    std::vector<double> amplitude, direct, inverse;
-    std::vector<Sens> sens;
-    // The working wave's crest under the balanced supply: the unit of the parts.
-    double equilibre = 0.0;
-    // An unbalanced supply: the crests pulsate, only the parts are fixed in time (no A(ν)/A(p)).
-    bool pulse = false;
-    int OrdreMax() const { return int(amplitude.size()) - 1; }
-    // A(ν)/A(p), empty without a working wave or when `pulse`.
-    std::optional<double> Relatif(int nu) const;
-    std::optional<double> DirectRelatif(int nu) const;
-    std::optional<double> InverseRelatif(int nu) const;
-};
-HarmoniquesMecaniques HarmoniquesEncoches(const State& s);
-
-// One row of the mechanical table; the speed is a signed fraction of the working wave's.
-struct LigneMecanique {
-    int nu = 1;
-    double kw = 0.0;
-    std::optional<double> relatif;
-    Sens sens = Sens::Absent;
-    double vitesse = 0.0;  // ±p/ν, 0 when absent, not a number for two parts
-    std::optional<double> direct;
-    std::optional<double> inverse;
-};
-std::vector<LigneMecanique> LignesMecaniques(const State& s, const HarmoniquesMecaniques& spectre);
 
 // "12 encoches, p = 5, 2 couches, pas de 1 encoche(s)".
 std::string NomBobinageEncoches(const State& s);

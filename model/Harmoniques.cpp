@@ -6,12 +6,13 @@
 #include <complex>
 #include <cstdio>
 #include <limits>
+#include <memory>
+#include <numeric>
 #include <tuple>
 #include <utility>
 
 #include "model/Alimentation.h"
 #include "model/Bobinage.h"
-#include "model/Encoches.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
 #include "model/Textes.h"
@@ -298,7 +299,7 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
     std::vector<LigneHarmonique> lignes;
     for (const int h : ordres) {
         LigneHarmonique l;
-        l.h = h;
+        l.ordre = h;
         l.facteurs = FacteursBobinage(s, h);
         if (h >= 1 && h <= kOrdreMax) {
             l.relatif = analyse.Relatif(h);
@@ -313,6 +314,135 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
         lignes.push_back(l);
     }
     return lignes;
+}
+
+std::complex<double> CoefficientMecanique(const State& s, int nu) {
+    if (nu < 1 || s.p < 1) return {};
+    return BobinageDe(s)->CoefficientResultant(s, nu);
+}
+
+int OrdreMecaniqueMax(int p) { return std::max(25, 5 * p); }
+
+HarmoniquesMecaniques AnalyseMecanique(const State& s) {
+    HarmoniquesMecaniques sp;
+    if (s.p < 1) return sp;  // no star without pole pairs: no order at all
+    const int n = OrdreMecaniqueMax(s.p);
+    sp.ordreTravail = s.p;
+    sp.amplitude.assign(n + 1, 0.0);
+    sp.direct.assign(n + 1, 0.0);
+    sp.inverse.assign(n + 1, 0.0);
+    sp.sens.assign(n + 1, Sens::Absent);
+    const Bobinage& b = *BobinageDe(s);
+    // A quarter period later a forward wave's coefficient has turned by −π/2, a backward one's
+    // by +π/2: c1 = a + b and c2 = −i·a + i·b give both parts of each order.
+    State plusTard = s;
+    plusTard.t = s.t + kPiSur2 / s.Omega;
+    if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
+    const Complexe i(0.0, 1.0);
+    for (int nu = 1; nu <= n; ++nu) {
+        const Complexe c1 = b.CoefficientResultant(s, nu),
+                       c2 = b.CoefficientResultant(plusTard, nu);
+        sp.amplitude[nu] = std::abs(c1);
+        sp.direct[nu] = std::abs((c1 + i * c2) * 0.5);
+        sp.inverse[nu] = std::abs((c1 - i * c2) * 0.5);
+    }
+    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    if (equilibree) {
+        sp.equilibre = sp.amplitude[s.p];
+    } else {
+        State e = s;
+        e.alimentation = Alimentation::Equilibree;
+        sp.equilibre = std::abs(b.CoefficientResultant(e, s.p));
+    }
+    if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
+    // Balanced, an order's crest is constant in time; otherwise its larger part decides.
+    const double base = equilibree ? sp.amplitude[s.p] : sp.equilibre;
+    const double seuil =
+        base > 1e-9 * std::abs(s.Imax) ? kSeuilAbsent * base : 1e-9 * std::abs(s.Imax);
+    sp.pulse = !equilibree;
+    for (int nu = 1; nu <= n; ++nu)
+        sp.sens[nu] = SensDesParties(sp.direct[nu], sp.inverse[nu], sp.amplitude[nu], equilibree,
+                                     seuil, base);
+    return sp;
+}
+
+std::optional<double> HarmoniquesMecaniques::Relatif(int nu) const {
+    if (pulse || nu < 1 || nu > OrdreMax() || ordreTravail > OrdreMax()) return std::nullopt;
+    if (sens[ordreTravail] == Sens::Absent || !(amplitude[ordreTravail] > 0.0)) return std::nullopt;
+    return amplitude[nu] / amplitude[ordreTravail];
+}
+
+std::optional<double> HarmoniquesMecaniques::DirectRelatif(int nu) const {
+    if (nu < 1 || nu > OrdreMax() || !(equilibre > 0.0)) return std::nullopt;
+    return direct[nu] / equilibre;
+}
+
+std::optional<double> HarmoniquesMecaniques::InverseRelatif(int nu) const {
+    if (nu < 1 || nu > OrdreMax() || !(equilibre > 0.0)) return std::nullopt;
+    return inverse[nu] / equilibre;
+}
+
+namespace {
+
+// The chart's two bars of an order: under the balanced supply its amplitude on its direction's
+// bar, otherwise its two parts.
+void Barres(Spectre& sp, bool equilibree, std::optional<double> relatif, Sens sens,
+            std::optional<double> direct, std::optional<double> inverse) {
+    if (equilibree) {
+        const double r = relatif.value_or(0.0);
+        sp.directs.push_back(sens == Sens::Direct ? r : 0.0);
+        sp.inverses.push_back(sens == Sens::Inverse ? r : 0.0);
+    } else {
+        sp.directs.push_back(direct.value_or(0.0));
+        sp.inverses.push_back(inverse.value_or(0.0));
+    }
+}
+
+}  // namespace
+
+Spectre SpectreDe(const State& s, bool fenetre) {
+    Spectre sp;
+    const std::shared_ptr<const Bobinage> b = BobinageDe(s);
+    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    sp.electrique = b->OrdresElectriques();
+    if (sp.electrique) {
+        const Harmoniques analyse = HarmoniquesNumeriques(s);
+        for (int h = 1; h <= kOrdresTableau; ++h)
+            Barres(sp, equilibree, analyse.RelatifInstantane(h), analyse.sens[h],
+                   analyse.DirectRelatif(h), analyse.InverseRelatif(h));
+        sp.lignes =
+            LignesHarmoniques(s, analyse, fenetre ? OrdresFenetre(s, analyse) : OrdresExport());
+        sp.pulse = analyse.pulse;
+        sp.distorsion = analyse.distorsion;
+        sp.desequilibre = analyse.TauxDesequilibre();
+        return sp;
+    }
+    const HarmoniquesMecaniques analyse = AnalyseMecanique(s);
+    sp.travail = s.p;
+    sp.pulse = analyse.pulse;
+    for (int nu = 1; nu <= analyse.OrdreMax(); ++nu) {
+        LigneHarmonique l;
+        l.ordre = nu;
+        l.travail = s.p;
+        l.facteurs.kw = b->Facteur(nu);
+        l.relatif = analyse.Relatif(nu);
+        l.sens = analyse.sens[nu];
+        l.direct = analyse.DirectRelatif(nu);
+        l.inverse = analyse.InverseRelatif(nu);
+        // Order ν turns at ω/ν mechanical, the working wave at ω/p.
+        if (l.sens == Sens::Direct) l.vitesse = double(s.p) / nu;
+        if (l.sens == Sens::Inverse) l.vitesse = -double(s.p) / nu;
+        if (l.sens == Sens::Pulsant || l.sens == Sens::Elliptique)
+            l.vitesse = std::numeric_limits<double>::quiet_NaN();
+        Barres(sp, equilibree, l.relatif, l.sens, l.direct, l.inverse);
+        sp.lignes.push_back(l);
+    }
+    if (analyse.OrdreMax() >= s.p) {
+        const double direct = analyse.direct[s.p];
+        if (direct > kSeuilAbsent * analyse.equilibre && analyse.equilibre > 0)
+            sp.desequilibre = analyse.inverse[s.p] / direct;
+    }
+    return sp;
 }
 
 std::string NomBobinage(const State& s, std::string_view separateur) {
@@ -359,7 +489,10 @@ std::string NomSens(Sens sens) {
 
 std::string TexteVitesse(const LigneHarmonique& ligne) {
     if (ligne.sens == Sens::Absent) return "0";
-    const std::string fraction = ligne.h == 1 ? "1" : "1/" + std::to_string(ligne.h);
+    const int g = std::gcd(ligne.travail, ligne.ordre);
+    const std::string fraction = ligne.ordre == g ? std::to_string(ligne.travail / g)
+                                                  : std::to_string(ligne.travail / g) + "/" +
+                                                        std::to_string(ligne.ordre / g);
     if (ligne.sens == Sens::Inverse) return "-" + fraction;
     if (ligne.sens == Sens::Direct) return fraction;
     return "±" + fraction;

@@ -113,14 +113,48 @@ Harmoniques HarmoniquesNumeriques(const State& s);
 // number as the mechanical order h·p over the whole turn (model/Encoches.h).
 std::complex<double> CoefficientResultant(const State& s, int h);
 
-// One row of the table: the analytic factors, the numeric amplitude relative to the
-// fundamental and the direction, and the speed as a signed fraction of the fundamental's.
+// The complex Fourier coefficient of the resultant MMF at mechanical order ν >= 1 at the
+// state's instant and for its supply, c_ν = (1/π)·∫_0^{2π} F(θ)·e^{−iνθ} dθ: |c_ν| is the crest
+// of order ν, at θ = −arg(c_ν)/ν. Any winding: the classic one has only the multiples of p,
+// its electrical order ν/p.
+std::complex<double> CoefficientMecanique(const State& s, int nu);
+
+// The highest mechanical order of the spectrum: max(25, 5p).
+int OrdreMecaniqueMax(int p);
+
+// The spectrum of any winding in mechanical orders, as HarmoniquesNumeriques gives a classic
+// winding's electrical ones: the crest of each order and its forward and backward parts at the
+// state's time.
+struct HarmoniquesMecaniques {
+    int ordreTravail = 1;  // p
+    // Index ν = 1 … OrdreMecaniqueMax(p); index 0 is unused.
+    std::vector<double> amplitude, direct, inverse;
+    std::vector<Sens> sens;
+    // The working wave's crest under the balanced supply: the unit of the parts.
+    double equilibre = 0.0;
+    // An unbalanced supply: the crests pulsate, only the parts are fixed in time (no A(ν)/A(p)).
+    bool pulse = false;
+    int OrdreMax() const { return int(amplitude.size()) - 1; }
+    // A(ν)/A(p), empty without a working wave or when `pulse`.
+    std::optional<double> Relatif(int nu) const;
+    std::optional<double> DirectRelatif(int nu) const;
+    std::optional<double> InverseRelatif(int nu) const;
+};
+HarmoniquesMecaniques AnalyseMecanique(const State& s);
+
+// One row of the table: the winding factors, the numeric amplitude relative to the working
+// wave and the direction, and the speed as a signed fraction of the working wave's.
 struct LigneHarmonique {
-    int h = 1;
+    // The order as the table shows it: electrical (h) in a spectrum of electrical orders,
+    // mechanical (ν) otherwise.
+    int ordre = 1;
+    // The working wave's order, counted the same way: 1 electrical, p mechanical.
+    int travail = 1;
+    // k_p, k_d and k_e where the winding has them (a spectrum of electrical orders), k_w always.
     Facteurs facteurs;
     std::optional<double> relatif;
     Sens sens = Sens::Absent;
-    // +1/h forward, −1/h backward, 0 absent; not a number for two parts (±1/h, TexteVitesse)
+    // ±travail/ordre forward or backward, 0 absent; not a number for two parts (TexteVitesse)
     double vitesse = 0.0;
     // The forward and backward parts per unit of the balanced fundamental.
     std::optional<double> direct;
@@ -169,6 +203,25 @@ std::vector<int> OrdresExport();
 std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques& analyse,
                                                std::span<const int> ordres);
 
+// The spectrum as the window, its copy and the exporter show it, for any winding. A winding
+// whose orders are all multiples of p (the classic one) is shown in electrical orders h = ν/p
+// with its textbook factors and its distortion; any other in mechanical orders ν, the working
+// wave ν = p, with the star's winding factor.
+struct Spectre {
+    bool electrique = true;
+    int travail = 1;  // the working wave's order as shown: 1, or p
+    // The rows: the window's orders (OrdresFenetre) or every order of the export.
+    std::vector<LigneHarmonique> lignes;
+    // The chart's bars, orders 1 … n: per unit of the working wave (balanced: each order's
+    // direction's bar) or of the balanced working wave (its two parts).
+    std::vector<double> directs, inverses;
+    bool pulse = false;                  // an unbalanced supply: the parts are given
+    std::optional<double> distorsion;    // electrical orders under the balanced supply
+    std::optional<double> desequilibre;  // backward / forward of the working wave
+};
+// The state's spectrum with the window's rows (`fenetre`) or the export's.
+Spectre SpectreDe(const State& s, bool fenetre);
+
 // "p = 2, m = 3, 36 encoches, Y = 150° électriques, Réelle"; separateur is the decimal mark. A
 // slot winding: "12 encoches, p = 5, 2 couche(s), pas de 1 encoche(s)".
 std::string NomBobinage(const State& s, std::string_view separateur = ",");
@@ -182,7 +235,8 @@ std::string PorteeDistorsion();
 std::string NotePulsation();
 // "direct", "inverse", "pulsant", "elliptique", "absent".
 std::string NomSens(Sens sens);
-// "1/5", "-1/5" (backward), "±1/5" (two parts), "0" (absent).
+// The speed as a reduced fraction of the working wave's: "1/5", "-1/5" (backward), "±1/5" (two
+// parts), "0" (absent); "5/7" for the mechanical order 7 of p = 5.
 std::string TexteVitesse(const LigneHarmonique& ligne);
 
 }  // namespace kest

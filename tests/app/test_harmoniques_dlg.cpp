@@ -129,9 +129,9 @@ TEST_F(FenetreHarmoniques, FollowsTheDialog) {
     EXPECT_EQ(Cellule(0, 5), "—");
 
     // A clock tick changes only the time: nothing recomputed, the rows are the same objects.
-    const auto* avant = Fenetre().Lignes().data();
+    const auto* avant = Fenetre().Montre().lignes.data();
     form.Timer1Timer();
-    EXPECT_EQ(Fenetre().Lignes().data(), avant);
+    EXPECT_EQ(Fenetre().Montre().lignes.data(), avant);
 }
 
 // With a single phase every crest pulsates, and at t = 0 there is no current at all; what the

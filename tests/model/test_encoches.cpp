@@ -103,7 +103,7 @@ TEST(SlotWinding, SpectrumOfTheStaircaseMeetsTheStar) {
     for (State s : etats) {
         SCOPED_TRACE(NomBobinageEncoches(s));
         s.t = 0.0037;
-        const HarmoniquesMecaniques sp = HarmoniquesEncoches(s);
+        const HarmoniquesMecaniques sp = AnalyseMecanique(s);
         ASSERT_EQ(sp.OrdreMax(), std::max(25, 5 * s.p));
         const BobinageEncoches b(s);
         for (int nu = 1; nu <= sp.OrdreMax(); ++nu) {
@@ -125,7 +125,7 @@ TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
         SCOPED_TRACE(NomBobinageEncoches(s));
         s.alimentation = AlimentationDe("monophasee");
         s.t = 0.0021;
-        const HarmoniquesMecaniques sp = HarmoniquesEncoches(s);
+        const HarmoniquesMecaniques sp = AnalyseMecanique(s);
         const BobinageEncoches b(s);
         for (int nu = 1; nu <= sp.OrdreMax(); ++nu) {
             const double moitie = s.p * b.Facteur(nu) / (3.0 * nu * b.Facteur(s.p));
@@ -138,17 +138,17 @@ TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
 }
 
 TEST(SlotWinding, SubHarmonicsOnlyWhereTheStarHasThem) {
-    const HarmoniquesMecaniques dix = HarmoniquesEncoches(Encoches(12, 5, 2, 1));
+    const HarmoniquesMecaniques dix = AnalyseMecanique(Encoches(12, 5, 2, 1));
     EXPECT_NE(dix.sens[1], Sens::Absent);
     EXPECT_GT(*dix.Relatif(1), 0.3);  // 5·0.0670/0.9330
     EXPECT_EQ(dix.sens[7], Sens::Inverse);
     // Speeds as fractions of the working wave's: the 7th backwards at 5/7, the 1st at 5.
-    const std::vector<LigneMecanique> lignes = LignesMecaniques(Encoches(12, 5, 2, 1), dix);
+    const std::vector<LigneHarmonique> lignes = SpectreDe(Encoches(12, 5, 2, 1), true).lignes;
     EXPECT_DOUBLE_EQ(lignes[6].vitesse, -5.0 / 7);
     EXPECT_DOUBLE_EQ(lignes[0].vitesse, -5.0);
     EXPECT_DOUBLE_EQ(lignes[4].vitesse, 1.0);
-    EXPECT_NEAR(lignes[4].kw, 0.9330, 1e-4);
-    const HarmoniquesMecaniques quatre = HarmoniquesEncoches(Encoches(36, 2, 2, 7));
+    EXPECT_NEAR(lignes[4].facteurs.kw, 0.9330, 1e-4);
+    const HarmoniquesMecaniques quatre = AnalyseMecanique(Encoches(36, 2, 2, 7));
     for (int nu = 1; nu <= quatre.OrdreMax(); nu += 2)
         EXPECT_EQ(quatre.sens[nu], Sens::Absent) << nu;  // no odd order, no sub-harmonic
 }
@@ -295,7 +295,7 @@ TEST(SlotWinding, NoPolePairsNoWinding) {
         const State s = Encoches(12, p, 2, 1);
         EXPECT_TRUE(BobinageEncoches(s).Vide());
         EXPECT_EQ(ForcePhase(s, 0, 1.0), 0.0);
-        EXPECT_EQ(HarmoniquesEncoches(s).OrdreMax(), -1);
+        EXPECT_EQ(AnalyseMecanique(s).OrdreMax(), -1);
     }
 }
 

@@ -34,15 +34,15 @@ TEST(Tableaux, TableTextAndJson) {
               (std::vector<int>{1, 5, 7, 11, 13}));
 
     const State d = EtatClassique(1, 2);
-    const Harmoniques sp = HarmoniquesNumeriques(d);
-    const auto lignes = LignesHarmoniques(d, sp, OrdresExport());
+    const Spectre sp = SpectreDe(d, false);
+    const auto& lignes = sp.lignes;
     ASSERT_EQ(lignes.size(), 25u);
-    EXPECT_EQ(lignes[4].h, 5);
+    EXPECT_EQ(lignes[4].ordre, 5);
     EXPECT_EQ(lignes[4].vitesse, -0.2);
     EXPECT_EQ(TexteVitesse(lignes[4]), "-1/5");
     EXPECT_EQ(TexteVitesse(lignes[0]), "1");
     EXPECT_EQ(TexteVitesse(lignes[2]), "0");
-    const std::string texte = TexteTableau(lignes, ",");
+    const std::string texte = TexteTableau(sp, ",");
     EXPECT_EQ(texte.substr(0, texte.find('\n')),
               "h\tk_p\tk_d\tk_e\tk_w\tA(h)/A(1)\tsens\tvitesse\tdirect\tinverse");
     EXPECT_EQ(std::count(texte.begin(), texte.end(), '\n'), 26);
@@ -56,7 +56,7 @@ TEST(Tableaux, TableTextAndJson) {
         << texte;
     EXPECT_EQ(TexteDistorsion(sp, ","),
               "distorsion (rangs 2 à 49)\t" + TexteFacteur(*sp.distorsion, ",") + "\n");
-    const std::string json = JsonTableau(d, sp, lignes);
+    const std::string json = JsonTableau(d, sp);
     EXPECT_EQ(
         json.rfind("{\"bobinage\": \"p = 1, m = 2, 12 encoches, Y = 180° électriques, Réelle\", "
                    "\"distorsion\": 0.",
@@ -71,7 +71,7 @@ TEST(Tableaux, TableTextAndJson) {
     EXPECT_NE(json.find("\"inverse\": 0.05358983849}"), std::string::npos);
     EXPECT_NE(json.find("], \"alimentation\": \"Équilibrée\"}\n"), std::string::npos);
     const State vide = EtatClassique(1, -1);
-    EXPECT_NE(JsonTableau(vide, HarmoniquesNumeriques(vide), {})
+    EXPECT_NE(JsonTableau(vide, SpectreDe(vide, false))
                   .find("\"distorsion\": null, \"distorsion_rangs\": [2, 49], \"ordres\": ["),
               std::string::npos);
 }
