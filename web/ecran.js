@@ -33,19 +33,17 @@ export const KestEcran = (function () {
 
     // The picture keeps its aspect and fills what the controls leave; its canvas has one pixel
     // per device pixel. Where its blocks stacked (the circles above the curves, from the
-    // module's plan) draw it larger, as on a phone held upright, they are stacked. Where the
-    // style sheet lets the page scroll below the picture (--pleine-largeur, upright), the
-    // stacked blocks take the page's width whatever its height, in a place of their aspect.
+    // module's plan) draw it larger, as on a phone held upright, they are stacked. The style
+    // sheet may give the picture a place of the stacked blocks' aspect (--empilee) as wide as
+    // the page, which then scrolls below it.
     const largeurEmpilee = Math.max(...c.blocs.map((b) => b.largeur));
     const hauteurEmpilee = c.blocs.reduce((h, b) => h + b.hauteur, 0);
     zone.style.setProperty('--empilee', largeurEmpilee + ' / ' + hauteurEmpilee);
     function ajuste() {
       const W = zone.clientWidth;
       const H = zone.clientHeight;
-      const pleineLargeur = getComputedStyle(zone).getPropertyValue('--pleine-largeur').trim();
       const large = Math.min(W / c.largeur, H / c.hauteur);
-      const haut = pleineLargeur === '1' ? W / largeurEmpilee
-        : Math.min(W / largeurEmpilee, H / hauteurEmpilee);
+      const haut = Math.min(W / largeurEmpilee, H / hauteurEmpilee);
       const empile = haut > large;
       const [L, Ht] = empile ? [largeurEmpilee, hauteurEmpilee] : [c.largeur, c.hauteur];
       const k = Math.max(0.1, empile ? haut : large);
