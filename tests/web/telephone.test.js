@@ -75,7 +75,16 @@ function traceCanvas(p) {
   });
 }
 
-test('upright, the two blocks are drawn from the frame\'s own calls, each at its place',
+// The row of Play, the speed bar, "Plus", a view's check box and a picture's button: their
+// middles grouped by 20 px from Play's, null for a control not shown.
+const rangees = (p) => p.evaluate(() => {
+  const y = ['SpeedButton1', 'ScrollBar1', 'PlusOutils', 'CheckBoxAfficheOnde', 'Copier']
+    .map((id) => document.getElementById(id).getBoundingClientRect())
+    .map((b) => (b.height ? (b.top + b.bottom) / 2 : null));
+  return y.map((v) => (v === null ? null : 1 + Math.floor((v - y[0] + 10) / 20)));
+});
+
+test('upright, the blocks span the width uncovered, drawn from the frame\'s calls; tools fold',
   async () => {
     const p = await telephone(390, 844);
     await p.evaluate(() => kest.tick(17));
@@ -103,24 +112,26 @@ test('upright, the two blocks are drawn from the frame\'s own calls, each at its
     // The circles on top, then the curves below them, across the page's width; at the top, the
     // middle and the foot of the scrolled page, nothing lies over the picture's visible part.
     assert.ok(layout.blocs[0].x > layout.blocs[1].x && layout.blocs[1].dy > layout.blocs[0].dy);
-    const largeur = await p.$eval('#image', (c) => c.getBoundingClientRect().width);
-    assert.ok(largeur >= 360, `${largeur} px wide`);
+    assert.ok(await p.$eval('#image', (c) => c.getBoundingClientRect().width) >= 360);
     assert.deepEqual(await p.evaluate(() => {
       const c = document.getElementById('image');
       const couverts = [];
       for (const f of [0, 0.5, 1]) {
         window.scrollTo(0, f * (document.documentElement.scrollHeight - innerHeight));
         const b = c.getBoundingClientRect();
-        if (f === 1 && b.bottom > innerHeight) couverts.push(['foot out of reach', b.bottom]);
         for (let y = Math.max(b.top, 0) + 1; y < Math.min(b.bottom, innerHeight); y += 20) {
-          for (const x of [b.left + 1, b.right - 1]) {
-            if (document.elementFromPoint(x, y) !== c) couverts.push([scrollY, x, y]);
-          }
+          if ([b.left + 1, b.right - 1].some((x) => document.elementFromPoint(x, y) !== c))
+            couverts.push([scrollY, y]);
         }
+        if (f === 1 && b.bottom > innerHeight) couverts.push(b.bottom);
       }
-      window.scrollTo(0, 0);
       return couverts;
     }), []);
+    // The tool row folded to Play, the speed bar and "Plus", which unfolds the rest below.
+    assert.deepEqual(await rangees(p), [1, 1, 1, null, null]);
+    await p.tap('#PlusOutils');
+    const [, , , vues, image] = await rangees(p);
+    assert.ok(vues > 1 && image > vues, `${vues}, ${image}`);
     // Both blocks show ink: the stator's outline and a curve's dash, in the canvas's pixels.
     const encre = await p.evaluate(([b0, b1]) => {
       const c = document.getElementById('image');
@@ -138,15 +149,6 @@ test('upright, the two blocks are drawn from the frame\'s own calls, each at its
     await p.close();
   });
 
-// The row of each of Play, the speed bar, "Plus", a view's check box and a picture's button:
-// the controls' middles grouped by 20 px from the first one, null for a control not shown.
-const rangees = (p) => p.evaluate(() => {
-  const y = ['SpeedButton1', 'ScrollBar1', 'PlusOutils', 'CheckBoxAfficheOnde', 'Copier']
-    .map((id) => document.getElementById(id).getBoundingClientRect())
-    .map((b) => (b.height ? (b.top + b.bottom) / 2 : null));
-  return y.map((v) => (v === null ? null : 1 + Math.floor((v - y[0] + 10) / 20)));
-});
-
 test('the wide page keeps the whole picture in one piece', async () => {
   const p = await telephone(1280, 800);
   const { blocs, layout } = await traceCanvas(p);
@@ -156,17 +158,6 @@ test('the wide page keeps the whole picture in one piece', async () => {
   assert.deepEqual((await rangees(p)).map((r) => r !== null), [true, true, false, true, true]);
   await p.close();
 });
-
-test('upright, the tool row folds to Play, the speed bar and Plus, which unfolds the rest',
-  async () => {
-    const p = await telephone(390, 844);
-    assert.deepEqual(await rangees(p), [1, 1, 1, null, null]);
-    await p.tap('#PlusOutils');
-    const [, , , vues, image] = await rangees(p);
-    assert.ok(vues > 1 && image > vues, `${vues}, ${image}`);
-    assert.equal(await p.$eval('#PlusOutils', (b) => b.getAttribute('aria-expanded')), 'true');
-    await p.close();
-  });
 
 // Every visible control, brought into view as a finger scrolls to it: its box and whether it
 // lies on the screen.
