@@ -1649,5 +1649,17 @@ Examples:
         <source>Couche basse</source>
         <translation>Bottom layer</translation>
     </message>
+    <message>
+        <source>Barre d&apos;outils</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Affiche ou masque les vues et les boutons de l&apos;image</source>
+        <translation>Shows or hides the views and the picture&apos;s buttons</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>More</translation>
+    </message>
 </context>
 </TS>

@@ -399,6 +399,11 @@ export const KestCommandes = (function () {
     $('TelechargerPNG').addEventListener('click', pngClic);
     $('EnregistrerPNG').addEventListener('click', pngClic);
     $('PleinEcran').addEventListener('click', pleinEcran);
+    // On a narrow screen the style sheet shows the views and these buttons only when "Plus" is
+    // unfolded.
+    const plus = $('PlusOutils');
+    plus.addEventListener('click', () => plus.setAttribute('aria-expanded',
+      String(plus.getAttribute('aria-expanded') !== 'true')));
 
     KestMenus.relie();
     // Hints in the status line only, for the control under the pointer or with the focus.

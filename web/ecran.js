@@ -33,9 +33,12 @@ export const KestEcran = (function () {
 
     // The picture keeps its aspect and fills what the controls leave; its canvas has one pixel
     // per device pixel. Where its blocks stacked (the circles above the curves, from the
-    // module's plan) draw it larger, as on a phone held upright, they are stacked.
+    // module's plan) draw it larger, as on a phone held upright, they are stacked. The style
+    // sheet may give the picture a place of the stacked blocks' aspect (--empilee) as wide as
+    // the page, which then scrolls below it.
     const largeurEmpilee = Math.max(...c.blocs.map((b) => b.largeur));
     const hauteurEmpilee = c.blocs.reduce((h, b) => h + b.hauteur, 0);
+    zone.style.setProperty('--empilee', largeurEmpilee + ' / ' + hauteurEmpilee);
     function ajuste() {
       const W = zone.clientWidth;
       const H = zone.clientHeight;
