@@ -12,13 +12,13 @@ namespace kest {
 using Complexe = std::complex<double>;
 
 const GenreBobinage kGenresBobinage[2] = {
-    {TypeBobinage::Classique, "classique", "", ATraduire("Encoches", "Classique"),
+    {TypeBobinage::Classique, "classique", ATraduire("Encoches", "Classique"),
      ATraduire("Encoches", "p, m, Y et la distribution de la boîte « Dimensions »"),
-     NomBobinageClassique, FabriqueClassique, nullptr},
-    {TypeBobinage::Encoches, "encoches", "encoches", ATraduire("Encoches", "Par encoches"),
+     NomBobinageClassique, FabriqueClassique, nullptr, nullptr},
+    {TypeBobinage::Encoches, "encoches", ATraduire("Encoches", "Par encoches"),
      ATraduire("Encoches", "Q encoches, une ou deux couches, disposées par l'étoile des encoches"),
      [](const State& s, std::string_view) { return NomBobinageEncoches(s); }, FabriqueEncoches,
-     VerifieEncochesDe},
+     EcritLienEncoches, VerifieEncochesDe},
 };
 
 const GenreBobinage& GenreDe(TypeBobinage type) {

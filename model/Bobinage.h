@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/State.h"
@@ -83,12 +84,14 @@ protected:
     int periodicite_ = 1;  // how many times the staircases repeat around the air gap
 };
 
+// A link's options by key, in order: {"encoches", "12"}, {"pas", "1"}.
+using OptionsLien = std::vector<std::pair<std::string, std::string>>;
+
 // The kinds of winding, listed once: every edition builds its choices, options and link keys
 // from this table, and the state's winding is made by its row's maker.
 struct GenreBobinage {
     TypeBobinage type;
     const char* nom;      // "classique", "encoches": the kind's word in kest.state()
-    const char* cle;      // the link key whose presence selects the kind ("" for the default)
     const char* libelle;  // the label's French source, shown through LibelleBobinage
     const char* aide;     // the hint of its button, shown through AideBobinage
     // The winding's name as the window's and the export's title give it, `separateur` the
@@ -96,6 +99,10 @@ struct GenreBobinage {
     std::string (*nomme)(const State& s, std::string_view separateur);
     // Makes the state's winding of this kind.
     std::shared_ptr<const Bobinage> (*fabrique)(const State& s);
+    // Adds to a link the options that give the state's winding of this kind, leaving out what
+    // is as in `defaut` where the kind allows (null: the dialog's p, m, Y and distribution,
+    // which every link writes, are the whole winding).
+    void (*ecritLien)(const State& s, const State& defaut, OptionsLien& options);
     // Throws Erreur when the state's members of this kind make no winding with p pole pairs
     // (null: any p does).
     void (*verifie)(const State& s, int p);

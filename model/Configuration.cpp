@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "model/Alimentation.h"
+#include "model/Bobinage.h"
 #include "model/Conversions.h"
 #include "model/Encoches.h"
 #include "model/Erreur.h"
@@ -384,14 +385,7 @@ std::string EcritLien(const Configuration& c) {
         case Distribution::Parfaite:
             break;
     }
-    if (e.typeBobinage == TypeBobinage::Encoches) {
-        // The number of slots always, as it names the slot winding; the rest when not the panel's
-        // defaults.
-        options.emplace_back("encoches", EntierVersTexte(e.encoches));
-        if (e.couches != defaut.etat.couches)
-            options.emplace_back("couches", EntierVersTexte(e.couches));
-        if (e.pas != defaut.etat.pas) options.emplace_back("pas", EntierVersTexte(e.pas));
-    }
+    if (const auto ecrit = GenreDe(e.typeBobinage).ecritLien) ecrit(e, defaut.etat, options);
     const OptionsAlimentation alimentation = OptionsAlimentationEcrites(e);
     if (alimentation.alimentation) options.emplace_back("alimentation", *alimentation.alimentation);
     if (alimentation.amplitudes) options.emplace_back("amplitudes", *alimentation.amplitudes);

@@ -175,6 +175,12 @@ void AppliquerEncoches(State& s, const SaisieEncoches& saisie) {
     s.typeBobinage = TypeBobinage::Encoches;
 }
 
+void EcritLienEncoches(const State& s, const State& defaut, OptionsLien& options) {
+    options.emplace_back("encoches", EntierVersTexte(s.encoches));
+    if (s.couches != defaut.couches) options.emplace_back("couches", EntierVersTexte(s.couches));
+    if (s.pas != defaut.pas) options.emplace_back("pas", EntierVersTexte(s.pas));
+}
+
 void VerifieEncochesDe(const State& s, int p) { VerifieEncoches(s.encoches, p, s.couches, s.pas); }
 
 BobinageEncoches::BobinageEncoches(const State& s)

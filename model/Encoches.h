@@ -53,6 +53,9 @@ SaisieEncoches SaisieEncochesAffichee(const State& s);
 // Enter in the panel: reads the three texts, checks the winding with the state's p, then stores
 // it and selects the slot winding. A refusal throws Erreur and changes nothing.
 void AppliquerEncoches(State& s, const SaisieEncoches& saisie);
+// The slot winding's link options: the number of slots always, as it names the winding; the
+// layers and the span when not those of `defaut`.
+void EcritLienEncoches(const State& s, const State& defaut, OptionsLien& options);
 // The slot members of the state checked with p pole pairs: the kinds' table's check.
 void VerifieEncochesDe(const State& s, int p);
 

@@ -354,7 +354,6 @@ TEST(SlotWinding, StarHoldsEachSlotOnItsPhasor) {
 
 TEST(SlotWinding, KindsAreListedOnce) {
     EXPECT_STREQ(GenreDe(TypeBobinage::Classique).nom, "classique");
-    EXPECT_STREQ(GenreDe(TypeBobinage::Encoches).cle, "encoches");
     EXPECT_EQ(LibelleBobinage(TypeBobinage::Encoches), "Par encoches");
     // Every place that names the winding names the slot winding.
     EXPECT_EQ(NomBobinage(Encoches(12, 5, 2, 1)),
