@@ -343,11 +343,6 @@ void TkestForm::AppliquerDistribution(bool reelle, bool doubleEtoile) {
     });
 }
 
-void TkestForm::RemplacerEtatPourTest(const State& etat) {
-    etat_ = etat;
-    Redessiner();
-}
-
 void TkestForm::Configurer(const Configuration& configuration) {
     etat_ = configuration.etat;
     CheckBoxAfficheVect->setChecked(configuration.affichage.Vecteurs);

@@ -88,8 +88,6 @@ public:
     bool PleinEcran() const;
     double FacteurImage() const;
 
-    // Tests only: starts a case from a given state, repainted as after any change.
-    void RemplacerEtatPourTest(const State& etat);
 
     // Handlers, named after the control and the event. FormPaint draws the picture on the
     // drawing area's surface.

@@ -360,7 +360,7 @@ TEST_F(Options, EnterTable) {
     };
     for (const auto& l : lignes) {
         SCOPED_TRACE(l.nom);
-        form.RemplacerEtatPourTest(kest::State{});
+        form.Configurer(kest::Configuration{});  // the default state, as a link without options
         messages.clear();
         Ouvrir();
         QTest::mouseClick(Bouton(l.radio), Qt::LeftButton);
