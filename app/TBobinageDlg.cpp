@@ -67,16 +67,17 @@ TBobinageDlg::TBobinageDlg(QWidget* parent) : FenetreOutil(parent) {
     auto* genres = new QGroupBox(tr("Bobinage"), this);
     genres->setObjectName(QStringLiteral("GroupeBobinage"));
     auto* boutons = new QVBoxLayout(genres);
-    for (int i = 0; i < kNombreGenres; ++i) {
-        boutons_[i] = new QRadioButton(
-            QString::fromStdString(LibelleBobinage(kGenresBobinage[i].type)), genres);
-        boutons_[i]->setObjectName(QStringLiteral("RBBobinage%1").arg(i));
-        boutons_[i]->setStatusTip(QString::fromStdString(AideBobinage(kGenresBobinage[i].type)));
-        boutons->addWidget(boutons_[i]);
+    for (int i = 0; i < static_cast<int>(GenresBobinage().size()); ++i) {
+        const auto type = static_cast<TypeBobinage>(i);
+        auto* bouton = new QRadioButton(QString::fromStdString(LibelleBobinage(type)), genres);
+        bouton->setObjectName(QStringLiteral("RBBobinage%1").arg(i));
+        bouton->setStatusTip(QString::fromStdString(AideBobinage(type)));
+        boutons->addWidget(bouton);
         // Remplir blocks the signals: only the user's choice is reported.
-        connect(boutons_[i], &QRadioButton::toggled, this, [this, i](bool selectionne) {
-            if (selectionne) emit GenreChoisi(kGenresBobinage[i].type);
+        connect(bouton, &QRadioButton::toggled, this, [this, type](bool selectionne) {
+            if (selectionne) emit GenreChoisi(type);
         });
+        boutons_.push_back(bouton);
     }
     boutons->addStretch(1);
     rangee->addWidget(genres);
@@ -140,9 +141,9 @@ TBobinageDlg::TBobinageDlg(QWidget* parent) : FenetreOutil(parent) {
 void TBobinageDlg::Remplir(const State& etat, bool textes) {
     montre_ = etat;
     rempli_ = true;
-    for (int i = 0; i < kNombreGenres; ++i) {
+    for (std::size_t i = 0; i < boutons_.size(); ++i) {
         const QSignalBlocker bloque(boutons_[i]);
-        boutons_[i]->setChecked(kGenresBobinage[i].type == etat.typeBobinage);
+        boutons_[i]->setChecked(static_cast<TypeBobinage>(i) == etat.typeBobinage);
     }
     if (textes) {
         const SaisieEncoches affichee = SaisieEncochesAffichee(etat);

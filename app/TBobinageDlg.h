@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QWidget>
-#include <iterator>
 #include <memory>
+#include <vector>
 
 #include "app/FenetreOutil.h"
 #include "model/Encoches.h"
@@ -78,8 +78,7 @@ protected:
 private:
     void RemplirTableau(const State& etat);
 
-    static constexpr int kNombreGenres = static_cast<int>(std::size(kGenresBobinage));
-    QRadioButton* boutons_[kNombreGenres] = {};
+    std::vector<QRadioButton*> boutons_;  // one per row of the kinds' table
     QLineEdit* IDC_encoches = nullptr;
     QLineEdit* IDC_couches = nullptr;
     QLineEdit* IDC_pas = nullptr;

@@ -88,7 +88,6 @@ public:
     bool PleinEcran() const;
     double FacteurImage() const;
 
-
     // Handlers, named after the control and the event. FormPaint draws the picture on the
     // drawing area's surface.
     void FormPaint(DrawingSurface& surface);

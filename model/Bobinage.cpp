@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Bobinage.h"
 
+#include <iterator>
+
 #include "model/Alimentation.h"
 #include "model/Classique.h"
 #include "model/Encoches.h"
@@ -11,20 +13,31 @@ namespace kest {
 
 using Complexe = std::complex<double>;
 
-const GenreBobinage kGenresBobinage[2] = {
-    {TypeBobinage::Classique, "classique", ATraduire("Encoches", "Classique"),
+namespace {
+
+const GenreBobinage kGenres[] = {
+    {"classique", ATraduire("Encoches", "Classique"),
      ATraduire("Encoches", "p, m, Y et la distribution de la boîte « Dimensions »"),
      NomBobinageClassique, FabriqueClassique, nullptr, nullptr},
-    {TypeBobinage::Encoches, "encoches", ATraduire("Encoches", "Par encoches"),
+    {"encoches", ATraduire("Encoches", "Par encoches"),
      ATraduire("Encoches", "Q encoches, une ou deux couches, disposées par l'étoile des encoches"),
      [](const State& s, std::string_view) { return NomBobinageEncoches(s); }, FabriqueEncoches,
      EcritLienEncoches, VerifieEncochesDe},
 };
 
+}  // namespace
+
+std::span<const GenreBobinage> GenresBobinage() { return kGenres; }
+
 const GenreBobinage& GenreDe(TypeBobinage type) {
-    for (const GenreBobinage& g : kGenresBobinage)
-        if (g.type == type) return g;
-    return kGenresBobinage[0];
+    const auto i = static_cast<std::size_t>(type);
+    return i < std::size(kGenres) ? kGenres[i] : kGenres[0];
+}
+
+std::optional<TypeBobinage> GenreParNom(std::string_view nom) {
+    for (std::size_t i = 0; i < std::size(kGenres); ++i)
+        if (nom == kGenres[i].nom) return static_cast<TypeBobinage>(i);
+    return std::nullopt;
 }
 
 std::string LibelleBobinage(TypeBobinage type) {

@@ -6,7 +6,7 @@
 // with that force's Fourier coefficients in mechanical orders. The scene, the spectrum, the
 // windows, the exporter and the page read a winding only through this interface; a kind of
 // winding is a maker of it (model/Classique.cpp, model/Encoches.cpp) and a row of
-// kGenresBobinage, and nothing else asks which kind a winding is.
+// GenresBobinage(), and nothing else asks which kind a winding is.
 //
 // Angles: a conductor's or an axis's angle is mechanical (the air gap as drawn), radians,
 // counter-clockwise from the right. Order ν is mechanical: ν periods per turn.
@@ -16,6 +16,8 @@
 
 #include <complex>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -88,9 +90,10 @@ protected:
 using OptionsLien = std::vector<std::pair<std::string, std::string>>;
 
 // The kinds of winding, listed once: every edition builds its choices, options and link keys
-// from this table, and the state's winding is made by its row's maker.
+// from this table, and the state's winding is made by its row's maker. A kind is the index of
+// its row (model/State.h). A new kind is a maker and a row (model/Bobinage.cpp), and its texts
+// in the catalogue.
 struct GenreBobinage {
-    TypeBobinage type;
     const char* nom;      // "classique", "encoches": the kind's word in kest.state()
     const char* libelle;  // the label's French source, shown through LibelleBobinage
     const char* aide;     // the hint of its button, shown through AideBobinage
@@ -107,8 +110,11 @@ struct GenreBobinage {
     // (null: any p does).
     void (*verifie)(const State& s, int p);
 };
-extern const GenreBobinage kGenresBobinage[2];
+std::span<const GenreBobinage> GenresBobinage();
+// The row of a kind (the first row for a number that is none).
 const GenreBobinage& GenreDe(TypeBobinage type);
+// The kind whose word is `nom`, if any.
+std::optional<TypeBobinage> GenreParNom(std::string_view nom);
 // "Classique", "Par encoches", in the user's language.
 std::string LibelleBobinage(TypeBobinage type);
 // The hint of its button, in the user's language.

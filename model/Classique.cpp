@@ -2,10 +2,9 @@
 #include "model/Classique.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "model/Harmoniques.h"
 #include "model/Physique.h"
@@ -22,9 +21,8 @@ using Complexe = std::complex<double>;
 // fundamental, which any count above 3 transforms exactly.
 constexpr int kEchantillonsParfaite = 8;
 
-bool MemeReel(double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
+// Bit for bit: a not-a-number equals itself, and −0 is not +0 (the MMF tells them apart).
+bool MemeReel(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 class BobinageClassique final : public Bobinage {
 public:

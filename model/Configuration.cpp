@@ -17,6 +17,18 @@
 
 namespace kest {
 
+namespace {
+
+// The kinds of winding's words, for the help and the refusal: "classique, encoches".
+std::string NomsGenres() {
+    std::string noms;
+    for (const GenreBobinage& g : GenresBobinage())
+        noms += (noms.empty() ? "" : ", ") + std::string(g.nom);
+    return noms;
+}
+
+}  // namespace
+
 const char* AideConfiguration() {
     // Filled with the supplies' words from their table; kept until the next call.
     static std::string aide;
@@ -38,6 +50,7 @@ Bobinage par encoches (règles et messages de la fenêtre « Bobinage ») :
                     à Q/2 (défaut : 1)
   L'une de ces options suffit à choisir le bobinage par encoches (défaut :
   12 encoches) ; il garde p, et se dispose par l'étoile des encoches.
+  --genre G         le genre de bobinage : %2 (défaut : classique)
 
 Alimentation (règles et messages de la fenêtre « Alimentation ») :
   --alimentation A  %1
@@ -72,7 +85,7 @@ Lien :
                     ce qui suit « # », par exemple « p=2&m=3&distribution=reelle »)
   Chaque option ne se donne qu'une fois, lien compris.
 )"),
-                   {ClesAlimentation()});
+                   {ClesAlimentation(), NomsGenres()});
     return aide.c_str();
 }
 
@@ -94,6 +107,7 @@ constexpr Cle kCles[] = {{"p"},
                          {"encoches"},
                          {"couches"},
                          {"pas"},
+                         {"genre"},
                          {"alimentation"},
                          {"amplitudes"},
                          {"dephasages"},
@@ -297,6 +311,15 @@ Configuration Forme(const Options& options, std::string_view separateur, bool av
         if (pas) saisie.pas = *pas;
         AppliquerEncoches(c.etat, saisie);
     }
+    // A kind by its word, with the members the state keeps for it.
+    if (const std::string* g = valeur("genre")) {
+        const std::optional<TypeBobinage> genre = GenreParNom(*g);
+        if (!genre)
+            throw Erreur(Remplit(
+                Traduit("Configuration", "'%1' n'est pas un genre de bobinage correct (%2)"),
+                {*g, NomsGenres()}));
+        ChoisirTypeBobinage(c.etat, *genre);
+    }
 
     // The supply, as its window sets it; the lists separate their numbers with commas, so
     // their decimal mark is always the point.
@@ -385,7 +408,11 @@ std::string EcritLien(const Configuration& c) {
         case Distribution::Parfaite:
             break;
     }
-    if (const auto ecrit = GenreDe(e.typeBobinage).ecritLien) ecrit(e, defaut.etat, options);
+    // A kind with link options of its own writes them; any other but the default is named.
+    if (const auto ecrit = GenreDe(e.typeBobinage).ecritLien)
+        ecrit(e, defaut.etat, options);
+    else if (e.typeBobinage != defaut.etat.typeBobinage)
+        options.emplace_back("genre", GenreDe(e.typeBobinage).nom);
     const OptionsAlimentation alimentation = OptionsAlimentationEcrites(e);
     if (alimentation.alimentation) options.emplace_back("alimentation", *alimentation.alimentation);
     if (alimentation.amplitudes) options.emplace_back("amplitudes", *alimentation.amplitudes);

@@ -26,11 +26,11 @@ inline constexpr double kPiSur6 = 0.5235987755982988;
 // order of operations. The other rows are named by their keys (AlimentationDe("libre")).
 enum class Alimentation : int { Equilibree = 0 };
 
-// The winding: the classic one (p, m, Y and a distribution: the default) or a winding laid
-// out in slots by the star of slots (model/Encoches.h).
-enum class TypeBobinage {
-    Classique,  // "Classique": m slots per pole and phase, one coil opening Y
-    Encoches,   // "Par encoches": Q slots, 1 or 2 layers, coils of a span in slots
+// The winding's kind: the index of its row in the kinds' table (GenresBobinage(),
+// model/Bobinage.h), whose maker lays the winding out. The first two rows are named here.
+enum class TypeBobinage : int {
+    Classique = 0,  // "Classique": m slots per pole and phase, one coil opening Y (the default)
+    Encoches = 1,   // "Par encoches": Q slots, 1 or 2 layers, coils of a span in slots
 };
 
 struct State {

@@ -153,6 +153,10 @@
         <translation>&apos;%1&apos; is not a valid time (0 to %2 s)</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; n&apos;est pas un genre de bobinage correct (%2)</source>
+        <translation>&apos;%1&apos; is not a valid kind of winding (%2)</translation>
+    </message>
+    <message>
         <source>État du bobinage (règles et messages de la boîte « Options ») :
   --p N             nombre de paires de pôles (1 à 99 ; 0 ou moins est ignoré)
   --m N             nombre d&apos;encoches par pôle et par phase (-99 à 99, pas 0)
@@ -170,6 +174,7 @@ Bobinage par encoches (règles et messages de la fenêtre « Bobinage ») :
                     à Q/2 (défaut : 1)
   L&apos;une de ces options suffit à choisir le bobinage par encoches (défaut :
   12 encoches) ; il garde p, et se dispose par l&apos;étoile des encoches.
+  --genre G         le genre de bobinage : %2 (défaut : classique)
 
 Alimentation (règles et messages de la fenêtre « Alimentation ») :
   --alimentation A  %1
@@ -222,6 +227,7 @@ Slot winding (rules and messages of the &quot;Bobinage&quot; window):
                     (default: 1)
   Any of these options chooses the slot winding (default: 12 slots); it keeps
   p, and is laid out by the star of slots.
+  --genre G         the kind of winding: %2 (default: classique)
 
 Supply (rules and messages of the &quot;Alimentation&quot; window):
   --alimentation A  %1

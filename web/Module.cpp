@@ -197,14 +197,14 @@ EMSCRIPTEN_KEEPALIVE double kest_dephasage_libre(int k) {
 }
 
 // The winding panel ("Bobinage"). kest_choisir_bobinage: the kind, a row of
-// kest::kGenresBobinage (0 "Classique", 1 "Par encoches"); kest_appliquer_encoches: Enter in one of
-// its three fields, their texts as typed. Each returns null, or the message of the error box with
-// nothing changed. kest_genre_bobinage: the kind's word ("classique", "encoches");
+// kest::GenresBobinage() (0 "Classique", 1 "Par encoches"); kest_appliquer_encoches: Enter in one
+// of its three fields, their texts as typed. Each returns null, or the message of the error box
+// with nothing changed. kest_genre_bobinage: the kind's word ("classique", "encoches");
 // kest_encoches(0, 1, 2): the slots, the layers and the span kept in the state.
 EMSCRIPTEN_KEEPALIVE const char* kest_choisir_bobinage(int type) {
-    if (type < 0 || type >= static_cast<int>(std::size(kest::kGenresBobinage))) return nullptr;
+    if (type < 0 || type >= static_cast<int>(kest::GenresBobinage().size())) return nullptr;
     const char* erreur =
-        Essaie([&] { kest::ChoisirTypeBobinage(etat, kest::kGenresBobinage[type].type); });
+        Essaie([&] { kest::ChoisirTypeBobinage(etat, static_cast<kest::TypeBobinage>(type)); });
     if (!erreur) aRedessiner = true;
     return erreur;
 }
@@ -219,19 +219,17 @@ EMSCRIPTEN_KEEPALIVE const char* kest_appliquer_encoches(const char* encoches, c
 EMSCRIPTEN_KEEPALIVE const char* kest_genre_bobinage() {
     return kest::GenreDe(etat.typeBobinage).nom;
 }
-// The kinds' table for the panel's buttons: the state's kind as an index of kGenresBobinage, a
+// The kinds' table for the panel's buttons: the state's kind as an index of GenresBobinage(), a
 // kind's label and its hint in the page's language, null past the last.
-EMSCRIPTEN_KEEPALIVE int kest_type_bobinage() {
-    return static_cast<int>(&kest::GenreDe(etat.typeBobinage) - kest::kGenresBobinage);
-}
+EMSCRIPTEN_KEEPALIVE int kest_type_bobinage() { return static_cast<int>(etat.typeBobinage); }
 EMSCRIPTEN_KEEPALIVE const char* kest_nom_genre(int i) {
-    if (i < 0 || i >= static_cast<int>(std::size(kest::kGenresBobinage))) return nullptr;
-    message = kest::LibelleBobinage(kest::kGenresBobinage[i].type);
+    if (i < 0 || i >= static_cast<int>(kest::GenresBobinage().size())) return nullptr;
+    message = kest::LibelleBobinage(static_cast<kest::TypeBobinage>(i));
     return message.c_str();
 }
 EMSCRIPTEN_KEEPALIVE const char* kest_aide_genre(int i) {
-    if (i < 0 || i >= static_cast<int>(std::size(kest::kGenresBobinage))) return nullptr;
-    message = kest::AideBobinage(kest::kGenresBobinage[i].type);
+    if (i < 0 || i >= static_cast<int>(kest::GenresBobinage().size())) return nullptr;
+    message = kest::AideBobinage(static_cast<kest::TypeBobinage>(i));
     return message.c_str();
 }
 EMSCRIPTEN_KEEPALIVE const char* kest_nom_encoches() {
