@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Bobinage.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "model/Alimentation.h"
@@ -88,6 +89,50 @@ Complexe Bobinage::Coefficient(int k, int etoile, int nu) const {
         c += (d / h) * w;
     }
     return c * Complexe(0.0, -1.0 / kPi);  // 1/(i·π)
+}
+
+std::vector<Complexe> Bobinage::Coefficients(int k, int etoile, int n) const {
+    std::vector<Complexe> c(std::size_t(std::max(n, 0)) + 1);
+    if (escaliers_.empty()) {
+        for (int nu = 1; nu <= n; ++nu) c[std::size_t(nu)] = Coefficient(k, etoile, nu);
+        return c;
+    }
+    // As Coefficient, each edge's e^{−i·h·x_j} by powers of e^{−i·x_j}, order after order.
+    const Escalier& e = escaliers_[std::size_t(k * etoiles_ + etoile)];
+    const std::size_t bords = e.bords.size();
+    for (std::size_t j = 0; j < bords; ++j) {
+        const double d = e.valeurs[j] - e.valeurs[j == 0 ? bords - 1 : j - 1];
+        if (d == 0.0) continue;
+        const Complexe z = std::polar(1.0, -(periodicite_ * e.bords[j]));
+        Complexe w = z;
+        for (int h = 1; h * periodicite_ <= n; ++h, w *= z)
+            c[std::size_t(h * periodicite_)] += (d / h) * w;
+    }
+    for (Complexe& v : c) v *= Complexe(0.0, -1.0 / kPi);
+    return c;
+}
+
+CoefficientsUnitaires::CoefficientsUnitaires(const Bobinage& b, int n)
+    : n_(n), phases_(b.NbPhases()), etoiles_(b.NbEtoiles()) {
+    for (int k = 0; k < phases_; ++k)
+        for (int e = 0; e < etoiles_; ++e) unitaires_.push_back(b.Coefficients(k, e, n));
+}
+
+std::vector<Complexe> CoefficientsUnitaires::Resultante(const State& s) const {
+    std::vector<Complexe> c(std::size_t(std::max(n_, 0)) + 1);
+    for (int k = 0; k < phases_; ++k) {
+        const double i = CourantPhase(s, k).valeur;
+        const std::vector<Complexe>& u = unitaires_[std::size_t(k * etoiles_)];
+        if (etoiles_ > 1) {
+            const double s2 = SecondeEtoile(s, k);
+            const std::vector<Complexe>& u2 = unitaires_[std::size_t(k * etoiles_ + 1)];
+            for (int nu = 1; nu <= n_; ++nu)
+                c[std::size_t(nu)] += i * u[std::size_t(nu)] + s2 * u2[std::size_t(nu)];
+        } else {
+            for (int nu = 1; nu <= n_; ++nu) c[std::size_t(nu)] += i * u[std::size_t(nu)];
+        }
+    }
+    return c;
 }
 
 Complexe Bobinage::CoefficientResultant(const State& s, int nu) const {

@@ -34,9 +34,10 @@ using Coefficients = std::array<Complexe, kOrdreMax + 1>;
 
 // The resultant's coefficients of electrical orders 1 … kOrdreMax at the instant of s: the
 // winding's mechanical orders h·p, the only ones a classic winding has.
-Coefficients Transformee(const State& s, const Bobinage& b) {
+Coefficients Transformee(const State& s, const CoefficientsUnitaires& unitaires) {
+    const std::vector<Complexe> mecaniques = unitaires.Resultante(s);
     Coefficients c{};
-    for (int h = 1; h <= kOrdreMax; ++h) c[h] = b.CoefficientResultant(s, h * s.p);
+    for (int h = 1; h <= kOrdreMax; ++h) c[h] = mecaniques[std::size_t(h * s.p)];
     return c;
 }
 
@@ -152,8 +153,9 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     State plusTard = s;
     plusTard.t = s.t + kPiSur2 / s.Omega;
     if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
-    const Coefficients c1 = Transformee(s, b);
-    const Coefficients c2 = Transformee(plusTard, b);
+    const CoefficientsUnitaires unitaires(b, kOrdreMax * s.p);
+    const Coefficients c1 = Transformee(s, unitaires);
+    const Coefficients c2 = Transformee(plusTard, unitaires);
 
     const Complexe i(0.0, 1.0);
     for (int h = 1; h <= kOrdreMax; ++h) {
@@ -171,7 +173,7 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     } else {
         State e = s;
         e.alimentation = Alimentation::Equilibree;
-        sp.equilibre = std::abs(b.CoefficientResultant(e, s.p));
+        sp.equilibre = std::abs(Transformee(e, unitaires)[1]);
     }
     if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
 
@@ -338,13 +340,13 @@ HarmoniquesMecaniques AnalyseMecanique(const State& s) {
     State plusTard = s;
     plusTard.t = s.t + kPiSur2 / s.Omega;
     if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
+    const CoefficientsUnitaires unitaires(b, n);
+    const std::vector<Complexe> c1 = unitaires.Resultante(s), c2 = unitaires.Resultante(plusTard);
     const Complexe i(0.0, 1.0);
     for (int nu = 1; nu <= n; ++nu) {
-        const Complexe c1 = b.CoefficientResultant(s, nu),
-                       c2 = b.CoefficientResultant(plusTard, nu);
-        sp.amplitude[nu] = std::abs(c1);
-        sp.direct[nu] = std::abs((c1 + i * c2) * 0.5);
-        sp.inverse[nu] = std::abs((c1 - i * c2) * 0.5);
+        sp.amplitude[nu] = std::abs(c1[nu]);
+        sp.direct[nu] = std::abs((c1[nu] + i * c2[nu]) * 0.5);
+        sp.inverse[nu] = std::abs((c1[nu] - i * c2[nu]) * 0.5);
     }
     const bool equilibree = s.alimentation == Alimentation::Equilibree;
     if (equilibree) {
@@ -352,7 +354,7 @@ HarmoniquesMecaniques AnalyseMecanique(const State& s) {
     } else {
         State e = s;
         e.alimentation = Alimentation::Equilibree;
-        sp.equilibre = std::abs(b.CoefficientResultant(e, s.p));
+        sp.equilibre = std::abs(unitaires.Resultante(e)[std::size_t(s.p)]);
     }
     if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
     // Balanced, an order's crest is constant in time; otherwise its larger part decides.
