@@ -1,19 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tool windows (Dimensions, Harmoniques, Alimentation) on a 1920 × 1080 screen: opened in any
-// order, each lies beside the picture and off the others; the menu's marks follow them however
-// they are hidden; they are tool windows, with no minimise or maximise button.
+// The tool windows on a 1600 × 1000 screen: Dimensions, Harmoniques and Alimentation, opened in
+// any order, each lie beside the picture and off the others; Bobinage, Harmoniques and
+// Alimentation, which the screen cannot hold apart, leave every title bar in sight. The menu's
+// marks follow them however they are hidden; they are tool windows, with no minimise or maximise
+// button, minimised only with the main window. The Harmoniques window is compact: one text line a
+// row, its value axis' title whole.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTest>
+#include <QValueAxis>
 #include <algorithm>
 #include <array>
 #include <string>
 
 #include "app/FenetreOutil.h"
 #include "app/TkestForm.h"
+#include "model/Configuration.h"
 #include "tests/support/FenetreTest.h"
 
 namespace {
@@ -79,6 +87,82 @@ TEST_F(FenetresOutils, TheMarkFollowsTheWindowAndOnlyACloseBox) {
         EXPECT_FALSE(f->windowFlags() &
                      (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         EXPECT_FALSE(f->isModal());
+        // Minimised by a window manager, it takes the main window along; its item brings it
+        // back rather than hiding it.
+        f->showMinimized();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(form.isMinimized()) << kItems[i];
+        form.showNormal();
+        Action(kItems[i])->trigger();
+        EXPECT_TRUE(f->isVisible() && !f->isMinimized()) << kItems[i];
+    }
+}
+
+// A slot winding of 12 slots and 10 poles, its Harmoniques window the tallest: in every opening
+// order, each window lies on the screen off the picture, and none covers the title bar of one
+// opened before it (the top 20 pixels of its frame, where a window manager draws the title).
+TEST_F(FenetresOutils, WhereTheScreenIsFullEveryTitleBarStaysInSight) {
+    kest::Options options;
+    kest::PrendOptions({"--p", "5", "--encoches", "12", "--alimentation", "monophasee"}, options);
+    form.Configurer(kest::FormeConfiguration(options));
+    constexpr std::array<const char*, 3> items = {"Bobinage1", "Harmoniques1", "Alimentation1"};
+    constexpr std::array<const char*, 3> fenetres = {"BobinageDlg", "HarmoniquesDlg",
+                                                     "AlimentationDlg"};
+    const QRect ecran = form.screen()->availableGeometry();
+    Action(items[0])->trigger();
+    const QSize seule = Fenetre(fenetres[0])->size();
+    Action(items[0])->trigger();
+    std::array<int, 3> ordre = {0, 1, 2};
+    do {
+        std::vector<QRect> cadres;
+        for (int i : ordre) {
+            Action(items[i])->trigger();
+            QTest::qWait(1);  // the chart asks for its axes' room after its layout
+            const QRect cadre = Fenetre(fenetres[i])->frameGeometry();
+            const std::string nom = std::string(items[ordre[0]]) + "… " + fenetres[i];
+            EXPECT_TRUE(ecran.contains(cadre)) << nom;
+            EXPECT_FALSE(cadre.intersects(form.frameGeometry())) << nom;
+            for (const QRect& avant : cadres)
+                EXPECT_FALSE(cadre.intersects(QRect(avant.topLeft(), QSize(avant.width(), 20))))
+                    << nom;
+            cadres.push_back(cadre);
+        }
+        for (int i : ordre) Action(items[i])->trigger();
+    } while (std::next_permutation(ordre.begin(), ordre.end()));
+    // Made smaller for want of room (opened last above), alone it takes its size back.
+    Action(items[0])->trigger();
+    EXPECT_EQ(Fenetre(fenetres[0])->size(), seule);
+    EXPECT_TRUE(messages.empty());
+}
+
+// Each row one line of text high, each column as wide as its texts, whatever the winding and
+// supply; the value axis as long as its title, which the chart would elide.
+TEST_F(FenetresOutils, HarmoniquesRowsAtTheTextsHeightAndTheAxisTitleWhole) {
+    Action("Harmoniques1")->trigger();
+    auto* tableau = Fenetre("HarmoniquesDlg")->findChild<QTableWidget*>("Tableau");
+    QChart* chart = Fenetre("HarmoniquesDlg")->findChild<QChartView*>("Graphique")->chart();
+    const QFontMetrics texte = tableau->fontMetrics();
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--alimentation", "libre", "--amplitudes", "1,0.5,1"},
+          {"--distribution", "double-etoile", "--alimentation", "monophasee"},
+          {"--p", "5", "--encoches", "12", "--alimentation", "phase-coupee"}}) {
+        kest::Options options;
+        kest::PrendOptions(arguments, options);
+        form.Configurer(kest::FormeConfiguration(options));
+        QTest::qWait(1);
+        const std::string nom = arguments.back();
+        ASSERT_GT(tableau->rowCount(), 0) << nom;
+        for (int r = 0; r < tableau->rowCount(); ++r) {
+            EXPECT_LE(tableau->rowHeight(r), texte.height() + 4) << nom << " row " << r;
+            for (int c = 0; c < tableau->columnCount(); ++c)
+                EXPECT_LE(texte.horizontalAdvance(tableau->item(r, c)->text()),
+                          tableau->columnWidth(c))
+                    << nom << " row " << r << " column " << c;
+        }
+        const QAbstractAxis* axe = chart->axes(Qt::Vertical).front();
+        EXPECT_LE(QFontMetrics(axe->titleFont()).horizontalAdvance(axe->titleText()),
+                  chart->plotArea().height())
+            << nom;
     }
 }
 
