@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
+#include <QHeaderView>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
@@ -135,8 +136,9 @@ TEST_F(FenetresOutils, WhereTheScreenIsFullEveryTitleBarStaysInSight) {
     EXPECT_TRUE(messages.empty());
 }
 
-// Each row one line of text high, each column as wide as its texts, whatever the winding and
-// supply; the value axis as long as its title, which the chart would elide.
+// Each row one line of text high, each column as wide as its texts and the table no wider than
+// the window, whatever the winding and supply; the value axis as long as its title, which the
+// chart would elide.
 TEST_F(FenetresOutils, HarmoniquesRowsAtTheTextsHeightAndTheAxisTitleWhole) {
     Action("Harmoniques1")->trigger();
     auto* tableau = Fenetre("HarmoniquesDlg")->findChild<QTableWidget*>("Tableau");
@@ -159,38 +161,70 @@ TEST_F(FenetresOutils, HarmoniquesRowsAtTheTextsHeightAndTheAxisTitleWhole) {
                           tableau->columnWidth(c))
                     << nom << " row " << r << " column " << c;
         }
+        EXPECT_LE(tableau->horizontalHeader()->length(), tableau->viewport()->width()) << nom;
         const QAbstractAxis* axe = chart->axes(Qt::Vertical).front();
         EXPECT_LE(QFontMetrics(axe->titleFont()).horizontalAdvance(axe->titleText()),
                   chart->plotArea().height())
             << nom;
+        // The chart elides an order's number wider than its interval less 5 pixels each side.
+        const QAbstractAxis* rangs = chart->axes(Qt::Horizontal).front();
+        EXPECT_LE(QFontMetrics(rangs->labelsFont()).horizontalAdvance("25") + 10,
+                  chart->plotArea().width() / 26)
+            << nom;
     }
 }
 
-// With no free place on the screen, a window goes beside the picture as far as the screen
+// Beside the picture, else beside another; where the screen is full, smaller, else over another
+// below its 20-pixel title bar; with no such place, beside the picture as far as the screen
 // lets it, over another tool window rather than over the picture.
-TEST(PositionLibre, BesideTheOthersThenBesideThePicture) {
-    const QSize taille(300, 200);
-    const QRect principale(100, 100, 700, 500);
+TEST(CadreLibre, ApartThenSmallerThenBelowTheTitleBarsThenBesideThePicture) {
+    const QRect principale(100, 100, 700, 500), ecran(0, 0, 1600, 1000);
+    const QSize petite(300, 200), haute(727, 434);
     const struct {
         const char* nom;
         std::vector<QRect> occupes;
-        QRect ecran;
-        QPoint attendu;
+        QSize taille, minimum;
+        QRect attendu;
     } cas[] = {
-        {"right of the picture", {principale}, {0, 0, 1920, 1080}, {808, 100}},
-        {"below the picture", {principale, {808, 100, 760, 600}}, {0, 0, 1920, 1080}, {100, 608}},
+        {"right of the picture", {principale}, petite, petite, {{808, 100}, petite}},
+        {"below the picture",
+         {principale, {808, 100, 760, 600}},
+         petite,
+         petite,
+         {{100, 608}, petite}},
         {"right of the other",
-         {principale, {808, 100, 760, 600}, {100, 608, 300, 400}},
-         {0, 0, 1920, 1080},
-         {1576, 100}},
+         {principale, {808, 100, 400, 600}, {100, 608, 300, 390}},
+         petite,
+         petite,
+         {{1216, 100}, petite}},
+        {"smaller, apart",
+         {principale, {808, 100, 726, 500}},
+         {726, 670},
+         {533, 300},
+         {100, 608, 533, 300}},
+        {"smaller, below a title bar",
+         {principale, {808, 100, 507, 328}, {808, 436, 727, 434}},
+         {726, 670},
+         {533, 478},
+         {808, 522, 533, 478}},
+        {"below the other's title bar",
+         {principale, {808, 100, 726, 670}},
+         haute,
+         haute,
+         {{808, 566}, haute}},
+        {"no room below a title bar",
+         {principale, {808, 100, 726, 440}, {808, 548, 726, 300}},
+         haute,
+         haute,
+         {{808, 100}, haute}},
         {"no room: beside the picture",
          {principale, {0, 0, 90, 90}},
-         {0, 0, 1000, 700},
-         {700, 100}},
+         {900, 600},
+         {900, 600},
+         {{700, 100}, QSize(900, 600)}},
     };
-    for (const auto& c : cas) {
-        EXPECT_EQ(kest::PositionLibre(c.occupes, taille, c.ecran), c.attendu) << c.nom;
-    }
+    for (const auto& c : cas)
+        EXPECT_EQ(kest::CadreLibre(c.occupes, c.taille, c.minimum, ecran, 20), c.attendu) << c.nom;
 }
 
 }  // namespace
