@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tool windows on a 1600 × 1000 screen: Dimensions, Harmoniques and Alimentation, opened in
-// any order, each lie beside the picture and off the others; Bobinage, Harmoniques and
-// Alimentation, which the screen cannot hold apart, leave every title bar in sight. The menu's
-// marks follow them however they are hidden; they are tool windows, with no minimise or maximise
-// button, minimised only with the main window. The Harmoniques window is compact: one text line a
-// row, its value axis' title whole.
+// The tool windows on a 1600 × 1000 screen: opened in any order, each lies beside the picture and
+// off the others, or off their title bars where the screen is full; the menu's marks follow them
+// however they are hidden; they are tool windows, minimised only with the main window.
 
 #include <gtest/gtest.h>
 
@@ -15,7 +12,6 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
-#include <QValueAxis>
 #include <algorithm>
 #include <array>
 #include <string>
@@ -31,6 +27,11 @@ class FenetresOutils : public kest::test::FenetreTest {
 protected:
     kest::FenetreOutil* Fenetre(const char* nom) {
         return form.findChild<kest::FenetreOutil*>(QString::fromLatin1(nom));
+    }
+    void Configurer(const std::vector<std::string>& arguments) {
+        kest::Options options;
+        kest::PrendOptions(arguments, options);
+        form.Configurer(kest::FormeConfiguration(options));
     }
 };
 
@@ -88,24 +89,19 @@ TEST_F(FenetresOutils, TheMarkFollowsTheWindowAndOnlyACloseBox) {
         EXPECT_FALSE(f->windowFlags() &
                      (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         EXPECT_FALSE(f->isModal());
-        // Minimised by a window manager, it takes the main window along; its item brings it
-        // back rather than hiding it.
+        // Minimised alone, it takes the main window along; its item brings it back.
         f->showMinimized();
-        QCoreApplication::processEvents();
         EXPECT_TRUE(form.isMinimized()) << kItems[i];
-        form.showNormal();
         Action(kItems[i])->trigger();
         EXPECT_TRUE(f->isVisible() && !f->isMinimized()) << kItems[i];
+        form.showNormal();
     }
 }
 
-// A slot winding of 12 slots and 10 poles, its Harmoniques window the tallest: in every opening
-// order, each window lies on the screen off the picture, and none covers the title bar of one
-// opened before it (the top 20 pixels of its frame, where a window manager draws the title).
+// 12 slots, 10 poles: in every opening order, each window lies on the screen off the picture and
+// off the title bar (the top 20 pixels of its frame) of any opened before it.
 TEST_F(FenetresOutils, WhereTheScreenIsFullEveryTitleBarStaysInSight) {
-    kest::Options options;
-    kest::PrendOptions({"--p", "5", "--encoches", "12", "--alimentation", "monophasee"}, options);
-    form.Configurer(kest::FormeConfiguration(options));
+    Configurer({"--p", "5", "--encoches", "12", "--alimentation", "monophasee"});
     constexpr std::array<const char*, 3> items = {"Bobinage1", "Harmoniques1", "Alimentation1"};
     constexpr std::array<const char*, 3> fenetres = {"BobinageDlg", "HarmoniquesDlg",
                                                      "AlimentationDlg"};
@@ -118,7 +114,6 @@ TEST_F(FenetresOutils, WhereTheScreenIsFullEveryTitleBarStaysInSight) {
         std::vector<QRect> cadres;
         for (int i : ordre) {
             Action(items[i])->trigger();
-            QTest::qWait(1);  // the chart asks for its axes' room after its layout
             const QRect cadre = Fenetre(fenetres[i])->frameGeometry();
             const std::string nom = std::string(items[ordre[0]]) + "… " + fenetres[i];
             EXPECT_TRUE(ecran.contains(cadre)) << nom;
@@ -136,22 +131,18 @@ TEST_F(FenetresOutils, WhereTheScreenIsFullEveryTitleBarStaysInSight) {
     EXPECT_TRUE(messages.empty());
 }
 
-// Each row one line of text high, each column as wide as its texts and the table no wider than
-// the window, whatever the winding and supply; the value axis as long as its title, which the
-// chart would elide.
+// The Harmoniques window compact, whatever the winding and supply: each row one line of text
+// high, each column as wide as its texts, the table no wider than the window; the chart's axes
+// as long as their texts, which the chart would elide.
 TEST_F(FenetresOutils, HarmoniquesRowsAtTheTextsHeightAndTheAxisTitleWhole) {
     Action("Harmoniques1")->trigger();
     auto* tableau = Fenetre("HarmoniquesDlg")->findChild<QTableWidget*>("Tableau");
     QChart* chart = Fenetre("HarmoniquesDlg")->findChild<QChartView*>("Graphique")->chart();
     const QFontMetrics texte = tableau->fontMetrics();
     for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"--alimentation", "libre", "--amplitudes", "1,0.5,1"},
-          {"--distribution", "double-etoile", "--alimentation", "monophasee"},
+         {std::vector<std::string>{"--distribution", "double-etoile", "--alimentation", "libre"},
           {"--p", "5", "--encoches", "12", "--alimentation", "phase-coupee"}}) {
-        kest::Options options;
-        kest::PrendOptions(arguments, options);
-        form.Configurer(kest::FormeConfiguration(options));
-        QTest::qWait(1);
+        Configurer(arguments);
         const std::string nom = arguments.back();
         ASSERT_GT(tableau->rowCount(), 0) << nom;
         for (int r = 0; r < tableau->rowCount(); ++r) {
@@ -174,57 +165,43 @@ TEST_F(FenetresOutils, HarmoniquesRowsAtTheTextsHeightAndTheAxisTitleWhole) {
     }
 }
 
-// Beside the picture, else beside another; where the screen is full, smaller, else over another
-// below its 20-pixel title bar; with no such place, beside the picture as far as the screen
+// With no free place on the screen, a window goes beside the picture as far as the screen
 // lets it, over another tool window rather than over the picture.
-TEST(CadreLibre, ApartThenSmallerThenBelowTheTitleBarsThenBesideThePicture) {
-    const QRect principale(100, 100, 700, 500), ecran(0, 0, 1600, 1000);
-    const QSize petite(300, 200), haute(727, 434);
+TEST(PositionLibre, BesideTheOthersThenBesideThePicture) {
+    const QSize taille(300, 200);
+    const QRect principale(100, 100, 700, 500);
     const struct {
         const char* nom;
         std::vector<QRect> occupes;
-        QSize taille, minimum;
-        QRect attendu;
+        QRect ecran;
+        QPoint attendu;
     } cas[] = {
-        {"right of the picture", {principale}, petite, petite, {{808, 100}, petite}},
-        {"below the picture",
-         {principale, {808, 100, 760, 600}},
-         petite,
-         petite,
-         {{100, 608}, petite}},
+        {"right of the picture", {principale}, {0, 0, 1920, 1080}, {808, 100}},
+        {"below the picture", {principale, {808, 100, 760, 600}}, {0, 0, 1920, 1080}, {100, 608}},
         {"right of the other",
-         {principale, {808, 100, 400, 600}, {100, 608, 300, 390}},
-         petite,
-         petite,
-         {{1216, 100}, petite}},
-        {"smaller, apart",
-         {principale, {808, 100, 726, 500}},
-         {726, 670},
-         {533, 300},
-         {100, 608, 533, 300}},
-        {"smaller, below a title bar",
-         {principale, {808, 100, 507, 328}, {808, 436, 727, 434}},
-         {726, 670},
-         {533, 478},
-         {808, 522, 533, 478}},
-        {"below the other's title bar",
-         {principale, {808, 100, 726, 670}},
-         haute,
-         haute,
-         {{808, 566}, haute}},
-        {"no room below a title bar",
-         {principale, {808, 100, 726, 440}, {808, 548, 726, 300}},
-         haute,
-         haute,
-         {{808, 100}, haute}},
+         {principale, {808, 100, 760, 600}, {100, 608, 300, 400}},
+         {0, 0, 1920, 1080},
+         {1576, 100}},
         {"no room: beside the picture",
          {principale, {0, 0, 90, 90}},
-         {900, 600},
-         {900, 600},
-         {{700, 100}, QSize(900, 600)}},
+         {0, 0, 1000, 700},
+         {700, 100}},
     };
-    for (const auto& c : cas)
-        EXPECT_EQ(kest::CadreLibre(c.occupes, c.taille, c.minimum, ecran, 20), c.attendu) << c.nom;
+    for (const auto& c : cas) {
+        EXPECT_EQ(kest::PositionLibre(c.occupes, taille, c.ecran), c.attendu) << c.nom;
+    }
+}
+
+// Where the screen is full: smaller before over another; over another only off its 20-pixel
+// title bar, else beside the picture.
+TEST(CadreLibre, SmallerThenOffTheTitleBars) {
+    const QRect image(100, 100, 700, 500), ecran(0, 0, 1600, 1000);
+    const QSize haute(727, 434);
+    EXPECT_EQ(kest::CadreLibre({image, {808, 100, 726, 500}}, {726, 670}, {533, 300}, ecran, 20),
+              QRect(100, 608, 533, 300));
+    EXPECT_EQ(kest::CadreLibre({image, {808, 100, 726, 440}, {808, 548, 726, 300}}, haute, haute,
+                               ecran, 20),
+              QRect(QPoint(808, 100), haute));
 }
 
 }  // namespace
