@@ -4,9 +4,12 @@
 #include <QAction>
 #include <QHideEvent>
 #include <QLayout>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <algorithm>
+#include <optional>
 
 #include "app/Disposition.h"
 
@@ -36,24 +39,56 @@ QPoint PositionAupres(const QRect& fenetre, const QSize& taille, const QRect& ec
     return {placeDroite >= placeGauche ? ecran.right() + 1 - taille.width() : ecran.left(), haut};
 }
 
-QPoint PositionLibre(const std::vector<QRect>& occupes, const QSize& taille, const QRect& ecran) {
-    if (occupes.empty()) return ecran.topLeft();
-    const auto libre = [&](QPoint p) {
-        const QRect r(p, taille);
-        return ecran.contains(r) && std::none_of(occupes.begin(), occupes.end(),
-                                                 [&](const QRect& o) { return o.intersects(r); });
+namespace {
+
+// Where a window of `taille` lies on `ecran` beside one of `occupes` (PositionLibre's order),
+// covering none of them, or with `titresSeuls` none of the tool windows' title bars.
+std::optional<QPoint> Place(const std::vector<QRect>& occupes, const QSize& taille,
+                            const QRect& ecran, int barre, bool titresSeuls) {
+    // A corner moved so that the window lies on the screen, as far as it fits.
+    const auto surEcran = [&](QPoint p) {
+        return QPoint(std::clamp(p.x(), ecran.left(),
+                                 std::max(ecran.left(), ecran.right() + 1 - taille.width())),
+                      std::clamp(p.y(), ecran.top(),
+                                 std::max(ecran.top(), ecran.bottom() + 1 - taille.height())));
+    };
+    const auto libre = [&](const QRect& r) {
+        for (std::size_t i = 0; i < occupes.size(); ++i) {
+            const QRect& o = occupes[i];
+            if ((titresSeuls && i > 0 ? QRect(o.topLeft(), QSize(o.width(), barre)) : o)
+                    .intersects(r))
+                return false;
+        }
+        return ecran.contains(r);
     };
     for (const QRect& o : occupes) {
-        const int haut = std::clamp(o.top(), ecran.top(),
-                                    std::max(ecran.top(), ecran.bottom() + 1 - taille.height()));
-        const int x = std::clamp(o.left(), ecran.left(),
-                                 std::max(ecran.left(), ecran.right() + 1 - taille.width()));
-        for (const QPoint p :
-             {QPoint(o.right() + 1 + kEcart, haut), QPoint(x, o.bottom() + 1 + kEcart),
-              QPoint(o.left() - kEcart - taille.width(), haut)})
-            if (libre(p)) return p;
+        const QPoint coin = surEcran(o.topLeft());
+        for (QPoint p :
+             {QPoint(o.right() + 1 + kEcart, coin.y()), QPoint(coin.x(), o.bottom() + 1 + kEcart),
+              QPoint(o.left() - kEcart - taille.width(), coin.y())}) {
+            if (titresSeuls) p = surEcran(p);
+            if (libre(QRect(p, taille))) return p;
+        }
     }
-    return PositionAupres(occupes.front(), taille, ecran);
+    return std::nullopt;
+}
+
+}  // namespace
+
+QRect CadreLibre(const std::vector<QRect>& occupes, const QSize& taille, const QSize& minimum,
+                 const QRect& ecran, int barre) {
+    if (occupes.empty()) return {ecran.topLeft(), taille};
+    // Apart at its size, else at its least size; failing that, over the bodies of the other
+    // tool windows, below their title bars, so that each stays one click away.
+    for (const bool titresSeuls : {false, true})
+        for (const QSize t : {taille, minimum})
+            if (const auto p = Place(occupes, t, ecran, barre, titresSeuls)) return {*p, t};
+    return {PositionAupres(occupes.front(), taille, ecran), taille};
+}
+
+QPoint PositionLibre(const std::vector<QRect>& occupes, const QSize& taille, const QRect& ecran,
+                     int barre) {
+    return CadreLibre(occupes, taille, taille, ecran, barre).topLeft();
 }
 
 FenetreOutil::FenetreOutil(QWidget* fenetre)
@@ -69,6 +104,12 @@ void FenetreOutil::Relier(QAction* action) {
 }
 
 void FenetreOutil::Basculer() {
+    // Left minimised by a window manager, it comes back rather than hides.
+    if (isMinimized()) {
+        showNormal();
+        activateWindow();
+        return;
+    }
     if (isVisible()) {
         hide();
         return;
@@ -82,7 +123,8 @@ void FenetreOutil::Basculer() {
 void FenetreOutil::PlacerAupres() {
     const QWidget* fenetre = parentWidget();
     if (!fenetre) return;
-    // The size the layout gives, before the first showing too.
+    // The size its layout gives, before the first showing too.
+    if (!testAttribute(Qt::WA_Resized)) adjustSize();
     if (layout()) layout()->activate();
     std::vector<QRect> occupes{fenetre->frameGeometry()};
     for (const FenetreOutil* autre :
@@ -92,7 +134,25 @@ void FenetreOutil::PlacerAupres() {
     const QScreen* ecran = fenetre->screen();
     const QRect disponible = ecran ? ecran->availableGeometry()
                                    : QRect(occupes.front().topLeft(), QSize(1 << 15, 1 << 15));
-    move(PositionLibre(occupes, frameGeometry().size(), disponible));
+    // Nor does it know its frame, which the window manager draws as the main window's.
+    const QWidget& cadreConnu = frameGeometry().size() == size() ? *fenetre : *this;
+    const QSize bords = cadreConnu.frameGeometry().size() - cadreConnu.size();
+    const QPoint coin = cadreConnu.geometry().topLeft() - cadreConnu.frameGeometry().topLeft();
+    const int barre = std::max(fenetre->geometry().top() - fenetre->frameGeometry().top(),
+                               style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    // Made smaller for want of room, it takes its size back where there is room again.
+    const QSize taille = tailleVoulue_.isValid() ? tailleVoulue_ : size();
+    const QRect cadre =
+        CadreLibre(occupes, taille + bords, minimumSize().expandedTo(minimumSizeHint()) + bords,
+                   disponible, barre);
+    // The inside of the frame: a window resized while hidden forgets where its frame was.
+    setGeometry(QRect(cadre.topLeft() + coin, cadre.size() - bords));
+    tailleVoulue_ = size() == taille ? QSize() : taille;
+}
+
+void FenetreOutil::resizeEvent(QResizeEvent* e) {
+    if (e->spontaneous()) tailleVoulue_ = QSize();  // the user's size is the one to keep
+    QDialog::resizeEvent(e);
 }
 
 bool FenetreOutil::event(QEvent* e) {
@@ -101,6 +161,16 @@ bool FenetreOutil::event(QEvent* e) {
         return true;
     }
     return QDialog::event(e);
+}
+
+void FenetreOutil::changeEvent(QEvent* e) {
+    // Minimised alone, it would leave its menu item checked and no task-bar entry to bring it
+    // back: the main window goes down with it.
+    QWidget* fenetre = parentWidget();
+    if (e->type() == QEvent::WindowStateChange && isMinimized() && fenetre &&
+        !fenetre->isMinimized())
+        fenetre->showMinimized();
+    QDialog::changeEvent(e);
 }
 
 void FenetreOutil::showEvent(QShowEvent* e) {

@@ -20,14 +20,24 @@ QPoint PositionAupres(const QRect& fenetre, const QSize& taille, const QRect& ec
 // Where a window of `taille` goes on `ecran` so as to cover none of the frames `occupes` (the
 // main window's first, then the tool windows already shown): beside the first of them, else
 // beside the next, each to its right, below or to its left as PositionAupres tries them. When
-// the screen has no such place, beside the main window as PositionAupres puts it.
-QPoint PositionLibre(const std::vector<QRect>& occupes, const QSize& taille, const QRect& ecran);
+// the screen cannot hold them apart, the first of these places pushed onto the screen that
+// covers neither the main window nor the title bar (the top `barre` pixels) of a tool window, so
+// that every window can still be found and raised; failing that, beside the main window as
+// PositionAupres puts it.
+QPoint PositionLibre(const std::vector<QRect>& occupes, const QSize& taille, const QRect& ecran,
+                     int barre = 0);
+// The frame PositionLibre finds, for a window that can shrink to `minimum`: at its size apart
+// from the others, else at its least size apart from them; only then over their bodies, at its
+// size, else at its least size.
+QRect CadreLibre(const std::vector<QRect>& occupes, const QSize& taille, const QSize& minimum,
+                 const QRect& ecran, int barre);
 
 // A tool window of the main window (Dimensions, Harmoniques, Alimentation…): non-modal, with a
 // close box and no minimise or maximise button, created hidden and kept until the end. A checked
 // menu item shows and hides it, and its mark follows the window whatever hides it. It opens beside
 // the picture, off the other tool windows shown. It has no status bar: the help line of the
-// control under the pointer goes to the main window's.
+// control under the pointer goes to the main window's. It is minimised only with the main
+// window: a window manager that minimises it alone minimises the main window too.
 class FenetreOutil : public QDialog {
     Q_OBJECT
 
@@ -37,10 +47,11 @@ public:
     // The menu item that shows and hides the window: checked exactly while it is shown.
     void Relier(QAction* action);
     // Hides the window when it is shown; otherwise places it, shows it, raises and activates it.
-    // What it shows is filled by the main window before.
+    // A minimised window is shown again where it was. What it shows is filled by the main
+    // window before.
     void Basculer();
     // Moves the window beside the main window's frame, off the other tool windows shown, on the
-    // main window's screen.
+    // main window's screen (CadreLibre); smaller, down to its least size, where that makes room.
     void PlacerAupres();
 
 signals:
@@ -51,13 +62,16 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     // The close box and Escape: hidden, kept, and told.
     void reject() override;
 
 private:
     QAction* action_ = nullptr;
+    QSize tailleVoulue_;  // the size it had before PlacerAupres made it smaller, if it did
 };
 
 }  // namespace kest

@@ -10,6 +10,8 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontMetrics>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,6 +22,7 @@
 #include <QLegend>
 #include <QMimeData>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStackedBarSeries>
 #include <QSvgGenerator>
 #include <QTableWidget>
@@ -108,6 +111,13 @@ QStringList Numeros(int n) {
 
 QString AvecMoins(QString texte) { return texte.replace(QLatin1Char('-'), QChar(0x2212)); }
 
+// The chart's least size before its axes ask for more; the table's rows shown at once, the
+// others a scroll away.
+constexpr int kLargeurGraphique = 600;
+constexpr int kHauteurGraphique = 220;
+constexpr int kLignesVisibles = 6;
+constexpr int kMargeRang = 6;  // on each side of an order's number: the chart's padding and a pixel
+
 }  // namespace
 
 THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre) : FenetreOutil(fenetre) {
@@ -125,7 +135,10 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre) : FenetreOutil(fenetre) {
     CBAgrandir->setStatusTip(
         tr("Échelle réglée sur le plus grand harmonique ; la barre du fondamental "
            "est coupée et porte sa valeur"));
-    connect(CBAgrandir, &QCheckBox::toggled, this, [this] { Echelonner(); });
+    connect(CBAgrandir, &QCheckBox::toggled, this, [this] {
+        Echelonner();
+        DimensionnerGraphique();
+    });
     entete->addWidget(CBAgrandir);
     colonne->addLayout(entete);
     CreerGraphique();
@@ -145,7 +158,6 @@ THarmoniquesDlg::THarmoniquesDlg(QWidget* fenetre) : FenetreOutil(fenetre) {
         tr("Taux de déséquilibre : amplitude du champ inverse du fondamental rapportée à celle "
            "de son champ direct"));
     colonne->addWidget(LabelDesequilibre);
-    resize(760, 600);
 }
 
 void THarmoniquesDlg::CreerGraphique() {
@@ -169,6 +181,10 @@ void THarmoniquesDlg::CreerGraphique() {
     chart_->addSeries(cote_);
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->setAnimationOptions(QChart::NoAnimation);
+    // Beside the picture on a common screen: no room lost around the chart.
+    chart_->setMargins(QMargins(2, 2, 2, 2));
+    chart_->layout()->setContentsMargins(0, 0, 0, 0);
+    chart_->setBackgroundRoundness(0);
 
     rangs_ = new QBarCategoryAxis;
     rangs_->append(Numeros(kOrdresTableau));
@@ -196,7 +212,7 @@ void THarmoniquesDlg::CreerGraphique() {
     Graphique->setObjectName(QStringLiteral("Graphique"));
     Graphique->setRenderHint(QPainter::Antialiasing);
     Graphique->setFocusPolicy(Qt::NoFocus);
-    Graphique->setMinimumSize(700, 280);
+    Graphique->setMinimumSize(kLargeurGraphique, kHauteurGraphique);
     Graphique->setStatusTip(
         tr("Amplitude de chaque harmonique rapportée au fondamental ; Ctrl+C copie le spectre"));
 }
@@ -209,7 +225,13 @@ void THarmoniquesDlg::CreerTableau() {
     Tableau->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tableau->setSelectionMode(QAbstractItemView::NoSelection);
     Tableau->setFocusPolicy(Qt::NoFocus);  // Ctrl+C belongs to the window, not to a cell
-    Tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // One line a row, at the text's height and two pixels above and below it; the columns as
+    // wide as their widest texts, sharing what is left (RepartirColonnes).
+    Tableau->setWordWrap(false);
+    Tableau->verticalHeader()->setMinimumSectionSize(1);
+    Tableau->verticalHeader()->setDefaultSectionSize(Tableau->fontMetrics().height() + 4);
+    Tableau->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Tableau->setStatusTip(
         tr("Facteurs de pas (k_p), de distribution (k_d), de double étoile (k_e) et de bobinage "
            "(k_w) ; vitesse en fraction de celle du fondamental"));
@@ -229,12 +251,30 @@ void THarmoniquesDlg::Colonnes(bool mecanique) {
          QStringLiteral("k_w"), QStringLiteral("A(h)/A(1)"), tr("Sens"), tr("Vitesse")});
 }
 
-void THarmoniquesDlg::AjusterHauteur(int maximum) {
-    Tableau->resizeRowsToContents();
+void THarmoniquesDlg::AjusterTableau() {
     int hauteur = Tableau->horizontalHeader()->height() + 2 * Tableau->frameWidth();
-    for (int r = 0; r < std::min(Tableau->rowCount(), maximum); ++r)
+    for (int r = 0; r < std::min(Tableau->rowCount(), kLignesVisibles); ++r)
         hauteur += Tableau->rowHeight(r);
     Tableau->setFixedHeight(hauteur);
+    RepartirColonnes();
+}
+
+void THarmoniquesDlg::RepartirColonnes() {
+    const int colonnes = Tableau->columnCount();
+    if (colonnes == 0) return;
+    Tableau->resizeColumnsToContents();
+    int reste = Tableau->contentsRect().width();
+    if (Tableau->rowCount() > kLignesVisibles)
+        reste -= Tableau->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < colonnes; ++c) reste -= Tableau->columnWidth(c);
+    for (int c = 0; c < colonnes && reste > 0; ++c)
+        Tableau->setColumnWidth(
+            c, Tableau->columnWidth(c) + reste / colonnes + (c < reste % colonnes ? 1 : 0));
+}
+
+void THarmoniquesDlg::resizeEvent(QResizeEvent* e) {
+    FenetreOutil::resizeEvent(e);
+    RepartirColonnes();  // the layout has already given the table its new width
 }
 
 void THarmoniquesDlg::Suivre(const State& s, const std::string& separateur, bool forcer) {
@@ -296,7 +336,7 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
             Tableau->setItem(r, c, item);
         }
     }
-    AjusterHauteur(sp.electrique ? Tableau->rowCount() : 10);
+    AjusterTableau();
     // The working wave's row in sight.
     if (!sp.electrique)
         Tableau->scrollToItem(Tableau->item(travail_, 0), QAbstractItemView::PositionAtCenter);
@@ -320,6 +360,7 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
         sp.desequilibre ? tr("Taux de déséquilibre (inverse / direct du fondamental) : %1 %")
                               .arg(Nombre(*sp.desequilibre * 100, separateur).chopped(2))
                         : tr("Taux de déséquilibre : sans objet (pas de champ direct)"));
+    DimensionnerGraphique();
 }
 
 void THarmoniquesDlg::ChoisirSeries(bool equilibree) {
@@ -370,6 +411,27 @@ void THarmoniquesDlg::Echelonner() {
     valeurFondamental_->setText(coupee > 0 ? Nombre(coupee, separateur_) : QString());
     valeurFondamental_->setVisible(coupee > 0);
     PlacerValeurFondamental();
+}
+
+void THarmoniquesDlg::DimensionnerGraphique() {
+    // The chart elides what its axes lack room for: the value axis is kept as long as its title,
+    // and the order axis gives each of the first 25 orders room for its number. Laid out here,
+    // hidden too, so that the window is placed at the size it keeps.
+    const QSize vue = Graphique->size().expandedTo({kLargeurGraphique, kHauteurGraphique});
+    chart_->resize(vue - (Graphique->size() - Graphique->contentsRect().size()));
+    chart_->layout()->activate();
+    const QRectF zone = chart_->plotArea();
+    if (zone.height() <= 0 || zone.width() <= 0) return;
+    const int titre =
+        QFontMetrics(amplitudes_->titleFont()).horizontalAdvance(amplitudes_->titleText());
+    // One more interval than orders; a label has its axis' padding on each side.
+    const int intervalles = std::min<int>(rangs_->count(), kOrdresTableau) + 1;
+    const int numero =
+        QFontMetrics(rangs_->labelsFont()).horizontalAdvance(QString::number(intervalles - 1));
+    Graphique->setMinimumSize(
+        std::max(kLargeurGraphique, vue.width() - static_cast<int>(zone.width()) +
+                                        intervalles * (numero + 2 * kMargeRang)),
+        std::max(kHauteurGraphique, vue.height() - static_cast<int>(zone.height()) + titre + 4));
 }
 
 void THarmoniquesDlg::PlacerValeurFondamental() {

@@ -63,6 +63,7 @@ public:
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void CreerGraphique();
@@ -71,12 +72,15 @@ private:
     void ChoisirSeries(bool equilibree);
     // The table's columns: eight in electrical orders, five in mechanical ones.
     void Colonnes(bool mecanique);
-    // The table as tall as its rows, at most `maximum` of them before it scrolls.
-    void AjusterHauteur(int maximum);
+    // The table as tall as its first rows (the others scroll), its columns as wide as their texts.
+    void AjusterTableau();
+    void RepartirColonnes();
     // The value axis (0–1, or up to the largest harmonic with "Agrandir les harmoniques") and
     // the bars it holds.
     void Echelonner();
     void PlacerValeurFondamental();
+    // The chart's least size: room for its axes' titles and labels.
+    void DimensionnerGraphique();
 
     QChartView* Graphique = nullptr;
     QChart* chart_ = nullptr;

@@ -17,7 +17,8 @@ void Dessine(DrawingSurface& d, State& etat, Affichage affichage) {
     DessineFresnel(d, etat);
     DessineBalayage(d, etat, affichage);
     if (etat.alimentation == Alimentation::Equilibree) {
-        // The balanced supply's picture ends here, call for call as it always has.
+        // A balanced supply sets up the forward wave alone: its crest turns at Omega·t/p and
+        // there is no backward part to analyse or to draw.
         DessineMarqueurs(d, etat, AngleCrete(etat, nullptr));
         return;
     }

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tool windows (Dimensions, Harmoniques, Alimentation) on a 1920 × 1080 screen: opened in any
-// order, each lies beside the picture and off the others; the menu's marks follow them however
-// they are hidden; they are tool windows, with no minimise or maximise button.
+// The tool windows on a 1600 × 1000 screen: opened in any order, each lies beside the picture and
+// off the others, or off their title bars where the screen is full; the menu's marks follow them
+// however they are hidden; they are tool windows, minimised only with the main window.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 #include <algorithm>
 #include <array>
@@ -14,6 +18,7 @@
 
 #include "app/FenetreOutil.h"
 #include "app/TkestForm.h"
+#include "model/Configuration.h"
 #include "tests/support/FenetreTest.h"
 
 namespace {
@@ -22,6 +27,11 @@ class FenetresOutils : public kest::test::FenetreTest {
 protected:
     kest::FenetreOutil* Fenetre(const char* nom) {
         return form.findChild<kest::FenetreOutil*>(QString::fromLatin1(nom));
+    }
+    void Configurer(const std::vector<std::string>& arguments) {
+        kest::Options options;
+        kest::PrendOptions(arguments, options);
+        form.Configurer(kest::FormeConfiguration(options));
     }
 };
 
@@ -79,6 +89,79 @@ TEST_F(FenetresOutils, TheMarkFollowsTheWindowAndOnlyACloseBox) {
         EXPECT_FALSE(f->windowFlags() &
                      (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         EXPECT_FALSE(f->isModal());
+        // Minimised alone, it takes the main window along; its item brings it back.
+        f->showMinimized();
+        EXPECT_TRUE(form.isMinimized()) << kItems[i];
+        Action(kItems[i])->trigger();
+        EXPECT_TRUE(f->isVisible() && !f->isMinimized()) << kItems[i];
+        form.showNormal();
+    }
+}
+
+// 12 slots, 10 poles: in every opening order, each window lies on the screen off the picture and
+// off the title bar (the top 20 pixels of its frame) of any opened before it.
+TEST_F(FenetresOutils, WhereTheScreenIsFullEveryTitleBarStaysInSight) {
+    Configurer({"--p", "5", "--encoches", "12", "--alimentation", "monophasee"});
+    constexpr std::array<const char*, 3> items = {"Bobinage1", "Harmoniques1", "Alimentation1"};
+    constexpr std::array<const char*, 3> fenetres = {"BobinageDlg", "HarmoniquesDlg",
+                                                     "AlimentationDlg"};
+    const QRect ecran = form.screen()->availableGeometry();
+    Action(items[0])->trigger();
+    const QSize seule = Fenetre(fenetres[0])->size();
+    Action(items[0])->trigger();
+    std::array<int, 3> ordre = {0, 1, 2};
+    do {
+        std::vector<QRect> cadres;
+        for (int i : ordre) {
+            Action(items[i])->trigger();
+            const QRect cadre = Fenetre(fenetres[i])->frameGeometry();
+            const std::string nom = std::string(items[ordre[0]]) + "… " + fenetres[i];
+            EXPECT_TRUE(ecran.contains(cadre)) << nom;
+            EXPECT_FALSE(cadre.intersects(form.frameGeometry())) << nom;
+            for (const QRect& avant : cadres)
+                EXPECT_FALSE(cadre.intersects(QRect(avant.topLeft(), QSize(avant.width(), 20))))
+                    << nom;
+            cadres.push_back(cadre);
+        }
+        for (int i : ordre) Action(items[i])->trigger();
+    } while (std::next_permutation(ordre.begin(), ordre.end()));
+    // Made smaller for want of room (opened last above), alone it takes its size back.
+    Action(items[0])->trigger();
+    EXPECT_EQ(Fenetre(fenetres[0])->size(), seule);
+    EXPECT_TRUE(messages.empty());
+}
+
+// The Harmoniques window compact, whatever the winding and supply: each row one line of text
+// high, each column as wide as its texts, the table no wider than the window; the chart's axes
+// as long as their texts, which the chart would elide.
+TEST_F(FenetresOutils, HarmoniquesRowsAtTheTextsHeightAndTheAxisTitleWhole) {
+    Action("Harmoniques1")->trigger();
+    auto* tableau = Fenetre("HarmoniquesDlg")->findChild<QTableWidget*>("Tableau");
+    QChart* chart = Fenetre("HarmoniquesDlg")->findChild<QChartView*>("Graphique")->chart();
+    const QFontMetrics texte = tableau->fontMetrics();
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--distribution", "double-etoile", "--alimentation", "libre"},
+          {"--p", "5", "--encoches", "12", "--alimentation", "phase-coupee"}}) {
+        Configurer(arguments);
+        const std::string nom = arguments.back();
+        ASSERT_GT(tableau->rowCount(), 0) << nom;
+        for (int r = 0; r < tableau->rowCount(); ++r) {
+            EXPECT_LE(tableau->rowHeight(r), texte.height() + 4) << nom << " row " << r;
+            for (int c = 0; c < tableau->columnCount(); ++c)
+                EXPECT_LE(texte.horizontalAdvance(tableau->item(r, c)->text()),
+                          tableau->columnWidth(c))
+                    << nom << " row " << r << " column " << c;
+        }
+        EXPECT_LE(tableau->horizontalHeader()->length(), tableau->viewport()->width()) << nom;
+        const QAbstractAxis* axe = chart->axes(Qt::Vertical).front();
+        EXPECT_LE(QFontMetrics(axe->titleFont()).horizontalAdvance(axe->titleText()),
+                  chart->plotArea().height())
+            << nom;
+        // The chart elides an order's number wider than its interval less 5 pixels each side.
+        const QAbstractAxis* rangs = chart->axes(Qt::Horizontal).front();
+        EXPECT_LE(QFontMetrics(rangs->labelsFont()).horizontalAdvance("25") + 10,
+                  chart->plotArea().width() / 26)
+            << nom;
     }
 }
 
@@ -107,6 +190,18 @@ TEST(PositionLibre, BesideTheOthersThenBesideThePicture) {
     for (const auto& c : cas) {
         EXPECT_EQ(kest::PositionLibre(c.occupes, taille, c.ecran), c.attendu) << c.nom;
     }
+}
+
+// Where the screen is full: smaller before over another; over another only off its 20-pixel
+// title bar, else beside the picture.
+TEST(CadreLibre, SmallerThenOffTheTitleBars) {
+    const QRect image(100, 100, 700, 500), ecran(0, 0, 1600, 1000);
+    const QSize haute(727, 434);
+    EXPECT_EQ(kest::CadreLibre({image, {808, 100, 726, 500}}, {726, 670}, {533, 300}, ecran, 20),
+              QRect(100, 608, 533, 300));
+    EXPECT_EQ(kest::CadreLibre({image, {808, 100, 726, 440}, {808, 548, 726, 300}}, haute, haute,
+                               ecran, 20),
+              QRect(QPoint(808, 100), haute));
 }
 
 }  // namespace
