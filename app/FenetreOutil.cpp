@@ -2,7 +2,9 @@
 #include "app/FenetreOutil.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QResizeEvent>
 #include <QScreen>
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/BoiteErreur.h"
 #include "app/Disposition.h"
 
 namespace kest {
@@ -155,7 +158,34 @@ void FenetreOutil::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
 }
 
+void FenetreOutil::Copier(QClipboard&) const {}
+
+void FenetreOutil::AppliquerParEntree(QWidget* champ) { champ->installEventFilter(this); }
+
+bool FenetreOutil::eventFilter(QObject* objet, QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        const int touche = static_cast<QKeyEvent*>(e)->key();
+        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) FormKeyDown();
+    }
+    return QDialog::eventFilter(objet, e);
+}
+
+void FenetreOutil::keyPressEvent(QKeyEvent* e) {
+    if (Copiable() && e->matches(QKeySequence::Copy)) {
+        Garde([this] { Copier(*QGuiApplication::clipboard()); });
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
 bool FenetreOutil::event(QEvent* e) {
+    // Ctrl+C is the main window's application-wide "Copier": claimed here while a window that
+    // copies what it shows is active.
+    if (Copiable() && e->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy)) {
+        e->accept();
+        return true;
+    }
     if (e->type() == QEvent::StatusTip) {
         emit AideAffichee(static_cast<QStatusTipEvent*>(e)->tip());
         return true;

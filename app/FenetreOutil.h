@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAction;
+class QClipboard;
 
 namespace kest {
 
@@ -54,6 +55,14 @@ public:
     // main window's screen (CadreLibre); smaller, down to its least size, where that makes room.
     void PlacerAupres();
 
+    // Ctrl+C while the window is active: what it shows, if it copies anything (Copiable), rather
+    // than the main window's picture.
+    virtual bool Copiable() const { return false; }
+    virtual void Copier(QClipboard& clipboard) const;
+
+    // Enter (Return or the keypad's) in a field given to AppliquerParEntree: the fields apply.
+    virtual void FormKeyDown() {}
+
 signals:
     // Hidden by its close box, the system menu or Escape.
     void Fermee();
@@ -61,6 +70,10 @@ signals:
     void AideAffichee(const QString& aide);
 
 protected:
+    // Enter in `champ` calls FormKeyDown; the key goes on to the field.
+    void AppliquerParEntree(QWidget* champ);
+    bool eventFilter(QObject* objet, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     bool event(QEvent* e) override;
     void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;

@@ -62,7 +62,7 @@ TAlimentationDlg::TAlimentationDlg(QWidget* parent) : FenetreOutil(parent) {
             tr("Retard du courant de la phase %1 sur la phase 1 seule, en degrés").arg(k + 1));
         for (QLineEdit* edit : {amplitudes_[k], dephasages_[k]}) {
             edit->setFixedWidth(70);
-            edit->installEventFilter(this);
+            AppliquerParEntree(edit);
         }
         grille->addWidget(amplitudes_[k], k + 1, 1);
         grille->addWidget(dephasages_[k], k + 1, 2);
@@ -91,14 +91,6 @@ void TAlimentationDlg::FormKeyDown() {
         saisie.dephasages[k] = dephasages_[k]->text().toStdString();
     }
     emit ValeursEntrees(saisie);
-}
-
-bool TAlimentationDlg::eventFilter(QObject* objet, QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        const int touche = static_cast<QKeyEvent*>(e)->key();
-        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) FormKeyDown();
-    }
-    return FenetreOutil::eventFilter(objet, e);
 }
 
 void TAlimentationDlg::keyPressEvent(QKeyEvent* e) {

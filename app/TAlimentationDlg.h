@@ -28,7 +28,7 @@ public:
     // what the user typed) the free values with the locale's separator.
     void Remplir(const State& etat, const std::string& separateur, bool textes = true);
 
-    void FormKeyDown();
+    void FormKeyDown() override;
 
 signals:
     // A button became selected, by the user or by Remplir.
@@ -37,7 +37,6 @@ signals:
     void ValeursEntrees(const kest::SaisieAlimentation& saisie);
 
 protected:
-    bool eventFilter(QObject* objet, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:

@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -91,7 +90,7 @@ TBobinageDlg::TBobinageDlg(QWidget* parent) : FenetreOutil(parent) {
         edit->setObjectName(QString::fromLatin1(nom));
         edit->setStatusTip(aide);
         edit->setFixedWidth(60);
-        edit->installEventFilter(this);
+        AppliquerParEntree(edit);
         auto* etiquette = new QLabel(libelle, encoches);
         etiquette->setBuddy(edit);
         grille->addWidget(etiquette, ligne, 0);
@@ -207,30 +206,7 @@ void TBobinageDlg::Copier(QClipboard& clipboard) const {
     CopierFigure([this](DrawingSurface& d) { etoile_->Dessiner(d); }, EcranCourant(), clipboard);
 }
 
-bool TBobinageDlg::event(QEvent* e) {
-    // Ctrl+C is the main window's application-wide "Copier": claimed here while this window
-    // is active, so that the star is copied rather than the field picture.
-    if (e->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy)) {
-        e->accept();
-        return true;
-    }
-    return FenetreOutil::event(e);
-}
-
-bool TBobinageDlg::eventFilter(QObject* objet, QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        const int touche = static_cast<QKeyEvent*>(e)->key();
-        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) FormKeyDown();
-    }
-    return FenetreOutil::eventFilter(objet, e);
-}
-
 void TBobinageDlg::keyPressEvent(QKeyEvent* e) {
-    if (e->matches(QKeySequence::Copy)) {
-        Garde([this] { Copier(*QGuiApplication::clipboard()); });
-        return;
-    }
     // No Cancel button: Escape must not hide the window behind the menu's back.
     if (e->key() == Qt::Key_Escape) {
         e->ignore();

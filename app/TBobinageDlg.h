@@ -60,9 +60,10 @@ public:
     // After any change of the state: fills again only when p or the winding differs from the
     // one shown, so that a clock tick costs a comparison and leaves the texts being typed.
     void Suivre(const State& etat);
-    void FormKeyDown();
+    void FormKeyDown() override;
     // The star as EMF, SVG and PNG, the picture's size; throws Erreur as the main copy does.
-    void Copier(QClipboard& clipboard) const;
+    bool Copiable() const override { return true; }
+    void Copier(QClipboard& clipboard) const override;
 
 signals:
     // A button selected by the user.
@@ -71,8 +72,6 @@ signals:
     void ValeursEntrees(const kest::SaisieEncoches& saisie);
 
 protected:
-    bool event(QEvent* e) override;
-    bool eventFilter(QObject* objet, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:

@@ -10,14 +10,13 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLegend>
 #include <QMimeData>
@@ -32,7 +31,6 @@
 #include <memory>
 #include <numeric>
 
-#include "app/BoiteErreur.h"
 #include "model/Alimentation.h"
 #include "model/Bobinage.h"
 #include "render/PainterSurface.h"
@@ -490,25 +488,6 @@ void THarmoniquesDlg::Copier(QClipboard& clipboard) const {
     donnees->setImageData(image);
     donnees->setText(LabelBobinage->text() + QLatin1Char('\n') + TexteLignes());
     clipboard.setMimeData(donnees.release());
-}
-
-bool THarmoniquesDlg::event(QEvent* e) {
-    // Ctrl+C is the main window's application-wide "Copier": claimed here while this window
-    // is active, so that the spectrum is copied rather than the field picture.
-    if (e->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy)) {
-        e->accept();
-        return true;
-    }
-    return FenetreOutil::event(e);
-}
-
-void THarmoniquesDlg::keyPressEvent(QKeyEvent* e) {
-    if (e->matches(QKeySequence::Copy)) {
-        Garde([this] { Copier(*QGuiApplication::clipboard()); });
-        return;
-    }
-    FenetreOutil::keyPressEvent(e);
 }
 
 }  // namespace kest

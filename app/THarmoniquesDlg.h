@@ -44,7 +44,8 @@ public:
     void Suivre(const State& s, const std::string& separateur, bool forcer = false);
 
     // Ctrl+C: the chart as SVG and PNG, and the table as tab-separated text.
-    void Copier(QClipboard& clipboard) const;
+    bool Copiable() const override { return true; }
+    void Copier(QClipboard& clipboard) const override;
 
     // What is shown, for the copy and the tests: per order 1..25, the balanced supply's
     // A(h)/A(1) in the series of its direction (0 in the other and where absent), any other
@@ -61,8 +62,6 @@ public:
     QString TexteLignes() const;
 
 protected:
-    bool event(QEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:

@@ -56,7 +56,7 @@ QLineEdit* TOptionsDlg::NouvelEdit(const char* nom, const QString& libelle, cons
     edit->setObjectName(QString::fromLatin1(nom));
     edit->setStatusTip(aide);
     edit->setGeometry(kBordEdits, y, largeur, 21);
-    edit->installEventFilter(this);
+    AppliquerParEntree(edit);
     // Right edge 3 px before the edit, centred on it as a 13 px line.
     QLabel* l = NouveauLibelle(QString::fromLatin1(nom) + QStringLiteral("Label"), libelle, this,
                                kBordEdits - 3, y + (21 - 13) / 2, true, std::nullopt,
@@ -108,14 +108,6 @@ void TOptionsDlg::RBClick() {
 void TOptionsDlg::FormClose() {
     hide();
     emit Fermee();
-}
-
-bool TOptionsDlg::eventFilter(QObject* objet, QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        const int touche = static_cast<QKeyEvent*>(e)->key();
-        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) FormKeyDown();
-    }
-    return FenetreOutil::eventFilter(objet, e);  // the key goes on to the edit
 }
 
 void TOptionsDlg::keyPressEvent(QKeyEvent* e) {

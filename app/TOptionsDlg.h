@@ -27,7 +27,7 @@ public:
     // three numbers, which Enter sends back as they stand.
     void Remplir(const State& etat, const std::string& separateur);
 
-    void FormKeyDown();
+    void FormKeyDown() override;
     void RBClick();
     void FormClose();
 
@@ -38,7 +38,6 @@ signals:
     void DistributionChoisie(bool reelle, bool doubleEtoile);
 
 protected:
-    bool eventFilter(QObject* objet, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
