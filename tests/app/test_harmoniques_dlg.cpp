@@ -107,6 +107,7 @@ TEST_F(FenetreHarmoniques, FollowsTheDialog) {
     }
     // Y is not π: the even orders 2 and 4 join the table.
     ASSERT_EQ(Trouver<QTableWidget>("Tableau")->rowCount(), 7);
+    EXPECT_EQ(Cellule(0, 0), "1");  // the working wave is marked only among mechanical orders
     EXPECT_EQ(Cellule(3, 0), "5");
     EXPECT_EQ(Cellule(3, 6), "inverse");
     EXPECT_EQ(Cellule(3, 7), QString::fromUtf8("\u22121/5"));

@@ -75,3 +75,23 @@ TEST(Tableaux, TableTextAndJson) {
                   .find("\"distorsion\": null, \"distorsion_rangs\": [2, 49], \"ordres\": ["),
               std::string::npos);
 }
+
+// A slot winding's table in mechanical orders: 12 slots, 10 poles, its 7th turning backwards at
+// 5/7 of the working wave's speed; a single phase's two parts turn both ways at ±p/ν.
+TEST(Tableaux, MechanicalOrders) {
+    State s;
+    s.p = 5, s.encoches = 12, s.couches = 2, s.pas = 1, s.typeBobinage = TypeBobinage::Encoches;
+    const Spectre sp = SpectreDe(s, false);
+    EXPECT_EQ(TexteVitesse(sp.lignes[6]), "-5/7");
+    EXPECT_EQ(TexteVitesse(sp.lignes[4]), "1");
+    const std::string texte = TexteTableau(sp);
+    EXPECT_EQ(texte.substr(0, texte.find('\n')),
+              "nu\tk_w\tA(nu)/A(p)\tsens\tvitesse\tdirect\tinverse");
+    EXPECT_NE(texte.find("\n7\t0.9330\t0.7143\tinverse\t-0.7143\t"), std::string::npos) << texte;
+    EXPECT_EQ(TexteDistorsion(sp), "");
+    EXPECT_NE(JsonTableau(s, sp).find("\"ordres_mecaniques\": true, \"ordre_travail\": 5, "
+                                      "\"ordres\": [\n  {\"nu\": 1, \"kw\": 0.066"),
+              std::string::npos);
+    s.alimentation = AlimentationDe("monophasee");
+    EXPECT_NE(TexteTableau(SpectreDe(s, false)).find("\tpulsant\t±0.7143\t"), std::string::npos);
+}
