@@ -25,14 +25,6 @@ struct Cas {
     State etat;
 };
 
-State Encoches(int Q, int p, int couches, int pas) {
-    State s;
-    s.p = p;
-    s.encoches = Q, s.couches = couches, s.pas = pas;
-    s.typeBobinage = TypeBobinage::Encoches;
-    return s;
-}
-
 class Bobinages : public testing::TestWithParam<Cas> {};
 
 // The winding's own unit coefficients against (1/π)·∫ F·e^{−iνθ} dθ of its drawn MMF, summed at

@@ -13,18 +13,12 @@
 #include "model/Harmoniques.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
+#include "tests/support/Bobinage.h"
 
 using namespace kest;
+using namespace kest::test;
 
 namespace {
-
-State Encoches(int Q, int p, int couches, int pas) {
-    State s;
-    s.p = p;
-    s.encoches = Q, s.couches = couches, s.pas = pas;
-    s.typeBobinage = TypeBobinage::Encoches;
-    return s;
-}
 
 // "+A-B" per slot, top layer first: the slot table as a designer writes it.
 std::string Table(const State& s) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A classic winding as the options dialog forms it, for the tests that sweep windings.
+// The windings as the dialogs form them, for the tests that sweep windings.
 
 #include "model/State.h"
 
@@ -14,6 +14,15 @@ inline State EtatClassique(int p, int m, double y = kPi, Distribution d = Reelle
     s.p = p, s.m = m, s.Y = y, s.Reelle = d == Reelle, s.DoubleEtoile = d == DoubleEtoile;
     s.NbEncoches = 6 * p * m;
     if (m != 0) s.Alpha = kDeuxPi / s.NbEncoches;  // m = 0 keeps the previous pitch, as the dialog
+    return s;
+}
+
+// A slot winding as the "Bobinage" panel forms it: Q slots, p pole pairs, the layers and the span.
+inline State Encoches(int Q, int p, int couches, int pas) {
+    State s;
+    s.p = p;
+    s.encoches = Q, s.couches = couches, s.pas = pas;
+    s.typeBobinage = TypeBobinage::Encoches;
     return s;
 }
 
