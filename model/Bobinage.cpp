@@ -91,13 +91,14 @@ Complexe Bobinage::Coefficient(int k, int etoile, int nu) const {
     return c * Complexe(0.0, -1.0 / kPi);  // 1/(i·π)
 }
 
-std::vector<Complexe> Bobinage::Coefficients(int k, int etoile, int n) const {
+std::vector<Complexe> Bobinage::Coefficients(int k, int etoile, int pas, int n) const {
     std::vector<Complexe> c(std::size_t(std::max(n, 0)) + 1);
-    if (escaliers_.empty()) {
-        for (int nu = 1; nu <= n; ++nu) c[std::size_t(nu)] = Coefficient(k, etoile, nu);
+    if (escaliers_.empty() || pas < 1) {
+        for (int i = 1; i <= n; ++i) c[std::size_t(i)] = Coefficient(k, etoile, pas * i);
         return c;
     }
-    // As Coefficient, each edge's e^{−i·h·x_j} by powers of e^{−i·x_j}, order after order.
+    // As Coefficient, each edge's e^{−i·h·x_j} by powers of e^{−i·x_j}, order after order; of
+    // the orders h·periodicite the winding has, those that are multiples of pas are kept.
     const Escalier& e = escaliers_[std::size_t(k * etoiles_ + etoile)];
     const std::size_t bords = e.bords.size();
     for (std::size_t j = 0; j < bords; ++j) {
@@ -105,17 +106,18 @@ std::vector<Complexe> Bobinage::Coefficients(int k, int etoile, int n) const {
         if (d == 0.0) continue;
         const Complexe z = std::polar(1.0, -(periodicite_ * e.bords[j]));
         Complexe w = z;
-        for (int h = 1; h * periodicite_ <= n; ++h, w *= z)
-            c[std::size_t(h * periodicite_)] += (d / h) * w;
+        for (int h = 1; h * periodicite_ <= n * pas; ++h, w *= z)
+            if ((h * periodicite_) % pas == 0)
+                c[std::size_t(h * periodicite_ / pas)] += (d / h) * w;
     }
     for (Complexe& v : c) v *= Complexe(0.0, -1.0 / kPi);
     return c;
 }
 
-CoefficientsUnitaires::CoefficientsUnitaires(const Bobinage& b, int n)
+CoefficientsUnitaires::CoefficientsUnitaires(const Bobinage& b, int pas, int n)
     : n_(n), phases_(b.NbPhases()), etoiles_(b.NbEtoiles()) {
     for (int k = 0; k < phases_; ++k)
-        for (int e = 0; e < etoiles_; ++e) unitaires_.push_back(b.Coefficients(k, e, n));
+        for (int e = 0; e < etoiles_; ++e) unitaires_.push_back(b.Coefficients(k, e, pas, n));
 }
 
 std::vector<Complexe> CoefficientsUnitaires::Resultante(const State& s) const {

@@ -63,8 +63,9 @@ public:
     // The coefficient c_ν = (1/π)·∫_0^{2π} F·e^{−iνθ} dθ of star `etoile` of phase k carrying
     // its unit current (ν >= 1): |c_ν| is the crest of order ν, at θ = −arg(c_ν)/ν.
     virtual std::complex<double> Coefficient(int k, int etoile, int nu) const;
-    // The same for ν = 1 … n at once (index ν, index 0 unused): a spectrum's many orders.
-    virtual std::vector<std::complex<double>> Coefficients(int k, int etoile, int n) const;
+    // The same for the orders ν = pas·i, i = 1 … n, at once (index i, index 0 unused): a
+    // spectrum's many orders.
+    virtual std::vector<std::complex<double>> Coefficients(int k, int etoile, int pas, int n) const;
     // The resultant's coefficient of order ν at the state's instant, for its supply: each star's
     // unit coefficient weighted by its current (CourantPhase, then SecondeEtoile).
     virtual std::complex<double> CoefficientResultant(const State& s, int nu) const;
@@ -88,13 +89,15 @@ protected:
     int periodicite_ = 1;  // how many times the staircases repeat around the air gap
 };
 
-// A winding's unit coefficients of orders 1 … n, computed once and then weighted by the currents
-// of any instant and supply: the spectrum at an instant, a quarter period later and balanced.
+// A winding's unit coefficients of orders ν = pas·i, i = 1 … n, computed once and then weighted
+// by the currents of any instant and supply: the spectrum at an instant, a quarter period later
+// and balanced.
 class CoefficientsUnitaires {
 public:
-    CoefficientsUnitaires(const Bobinage& b, int n);
-    // The resultant's coefficients c_ν, ν = 1 … n (index 0 unused), at the instant of s for its
-    // supply: each star's current (CourantPhase, then SecondeEtoile) times its unit coefficient.
+    CoefficientsUnitaires(const Bobinage& b, int pas, int n);
+    // The resultant's coefficients of orders pas·i (index i, index 0 unused) at the instant of s
+    // for its supply: each star's current (CourantPhase, then SecondeEtoile) times its unit
+    // coefficient.
     std::vector<std::complex<double>> Resultante(const State& s) const;
 
 private:

@@ -35,9 +35,9 @@ using Coefficients = std::array<Complexe, kOrdreMax + 1>;
 // The resultant's coefficients of electrical orders 1 … kOrdreMax at the instant of s: the
 // winding's mechanical orders h·p, the only ones a classic winding has.
 Coefficients Transformee(const State& s, const CoefficientsUnitaires& unitaires) {
-    const std::vector<Complexe> mecaniques = unitaires.Resultante(s);
+    const std::vector<Complexe> electriques = unitaires.Resultante(s);
     Coefficients c{};
-    for (int h = 1; h <= kOrdreMax; ++h) c[h] = mecaniques[std::size_t(h * s.p)];
+    std::copy(electriques.begin(), electriques.end(), c.begin());
     return c;
 }
 
@@ -153,7 +153,7 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     State plusTard = s;
     plusTard.t = s.t + kPiSur2 / s.Omega;
     if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
-    const CoefficientsUnitaires unitaires(b, kOrdreMax * s.p);
+    const CoefficientsUnitaires unitaires(b, s.p, kOrdreMax);
     const Coefficients c1 = Transformee(s, unitaires);
     const Coefficients c2 = Transformee(plusTard, unitaires);
 
@@ -340,7 +340,7 @@ HarmoniquesMecaniques AnalyseMecanique(const State& s) {
     State plusTard = s;
     plusTard.t = s.t + kPiSur2 / s.Omega;
     if (!std::isfinite(plusTard.t)) plusTard.t = s.t;
-    const CoefficientsUnitaires unitaires(b, n);
+    const CoefficientsUnitaires unitaires(b, 1, n);
     const std::vector<Complexe> c1 = unitaires.Resultante(s), c2 = unitaires.Resultante(plusTard);
     const Complexe i(0.0, 1.0);
     for (int nu = 1; nu <= n; ++nu) {

@@ -46,7 +46,7 @@ TEST_P(Bobinages, CoefficientsAreTheTransformOfTheDrawnMmf) {
                 const double f = b->Force(unite, k, theta, e == 0 ? 0.0 : 1.0);
                 for (int nu = 1; nu <= kOrdres; ++nu) somme[nu] += f * std::polar(1.0, -nu * theta);
             }
-            const std::vector<Complexe> tous = b->Coefficients(k, e, kOrdres);
+            const std::vector<Complexe> tous = b->Coefficients(k, e, 1, kOrdres);
             for (int nu = 1; nu <= kOrdres; ++nu) {
                 const Complexe attendu = somme[nu] * (kDeuxPi / kN) / kPi;
                 EXPECT_LT(std::abs(tous[nu] - attendu), 2e-3)
@@ -61,7 +61,7 @@ TEST_P(Bobinages, CoefficientsAreTheTransformOfTheDrawnMmf) {
         x.alimentation = a;
         x.amplitudesLibres[1] = 0.4;
         x.t = 0.0037;
-        const std::vector<Complexe> c = CoefficientsUnitaires(*b, kOrdres).Resultante(x);
+        const std::vector<Complexe> c = CoefficientsUnitaires(*b, 1, kOrdres).Resultante(x);
         for (int nu = 1; nu <= kOrdres; ++nu)
             EXPECT_LT(std::abs(c[nu] - b->CoefficientResultant(x, nu)), 1e-9) << nu;
     }
