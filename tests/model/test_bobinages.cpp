@@ -82,8 +82,9 @@ TEST_P(Bobinages, OneSpectrumInEitherOrders) {
             const int nu = sp.electrique ? l.ordre * s.p : l.ordre;
             if (nu > m.OrdreMax()) continue;
             EXPECT_EQ(l.sens, m.sens[nu]) << l.ordre;
-            if (l.direct) EXPECT_NEAR(*l.direct, *m.DirectRelatif(nu), 1e-12) << l.ordre;
-            if (l.inverse) EXPECT_NEAR(*l.inverse, *m.InverseRelatif(nu), 1e-12) << l.ordre;
+            ASSERT_TRUE(l.direct && l.inverse) << l.ordre;
+            EXPECT_NEAR(*l.direct, *m.DirectRelatif(nu), 1e-12) << l.ordre;
+            EXPECT_NEAR(*l.inverse, *m.InverseRelatif(nu), 1e-12) << l.ordre;
             EXPECT_NEAR(l.facteurs.kw, BobinageDe(s)->Facteur(nu), 1e-12) << l.ordre;
         }
     }
