@@ -137,6 +137,27 @@ TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
     }
 }
 
+// The fundamental's parts, kept from one paint to the next, are worked out again when one
+// member of the slot winding alone changes: each variant's parts after the base's are its own.
+TEST(SlotWinding, FundamentalFollowsEachMemberOfTheWinding) {
+    State base = Encoches(24, 2, 2, 5);
+    base.alimentation = kAlimentationLibre;
+    base.amplitudesLibres[0] = 0.5, base.dephasagesLibres[1] = 100;
+    const auto parties = [](const ChampFondamental& c) {
+        return std::pair(c.vecteurDirect, c.vecteurInverse);
+    };
+    State couches = base, pas = base, encoches = base;
+    couches.couches = 1, pas.pas = 4, encoches.encoches = 30;
+    for (const State& s : {couches, pas, encoches}) {  // each a winding of its own
+        SCOPED_TRACE(NomBobinageEncoches(s));
+        ASSERT_TRUE(ChampDuFondamental(s).existe);
+        const auto seul = parties(ChampDuFondamental(s));
+        const auto avant = parties(ChampDuFondamental(base));
+        ASSERT_NE(seul, avant);
+        EXPECT_EQ(parties(ChampDuFondamental(s)), seul);
+    }
+}
+
 TEST(SlotWinding, SubHarmonicsOnlyWhereTheStarHasThem) {
     const HarmoniquesMecaniques dix = HarmoniquesEncoches(Encoches(12, 5, 2, 1));
     EXPECT_NE(dix.sens[1], Sens::Absent);

@@ -181,9 +181,26 @@ TEST(ChampsContraires, ReversedSupplyMarkersFollowTheBackwardField) {
         }
 }
 
+// Without a fundamental (m = 0: no conductor) no part is drawn, and the markers stand where the
+// clock puts the crest, Omega·t/p, as the balanced supply's do.
+TEST(ChampsContraires, WithoutAFundamentalTheMarkersFollowTheClock) {
+    for (const int p : {1, 2}) {
+        State s = Avec(Bobinage(p, 0), kSupplies[3], 0.0037);
+        const RecordingSurface r = Dessiner(s);
+        const Point attendu =
+            PointPolaire(s.Omega * s.t / p, kStator.rayon, kStator.cx, kStator.cy);
+        const std::optional<Point> rayon = Pointe(r, kNoir);
+        ASSERT_TRUE(rayon) << p;
+        EXPECT_EQ(std::tie(rayon->x, rayon->y), std::tie(attendu.x, attendu.y)) << p;
+        EXPECT_FALSE(Pointe(r, kCouleurDirect) || Pointe(r, kCouleurInverse)) << p;
+    }
+}
+
 // The two labels never overlap each other nor any arrow's shaft, over the supplies and a hundred
-// instants of a period, with one and two pole pairs.
+// instants of a period, with one and two pole pairs. Where the place along its arrow, the set gap
+// beyond its tip, is clear (with a margin over the drawing's rounding), a label stands there.
 TEST(ChampsContraires, LabelsStayApartAndOffTheShafts) {
+    int premieres = 0;
     for (const int p : {1, 2})
         for (const Supply& a : kSupplies)
             for (int i = 0; i < 100; ++i) {
@@ -211,19 +228,52 @@ TEST(ChampsContraires, LabelsStayApartAndOffTheShafts) {
                     EXPECT_FALSE(boites[0].x1 < boites[1].x2 && boites[1].x1 < boites[0].x2 &&
                                  boites[0].y1 < boites[1].y2 && boites[1].y1 < boites[0].y2)
                         << ou;
-                for (const Couleur couleur :
-                     {kCouleurResultante, kCouleurDirect, kCouleurInverse}) {
-                    const std::optional<Point> q = Pointe(r, couleur);
-                    if (!q) continue;
-                    for (const Boite& b : boites)
-                        for (int j = 0; j <= 200; ++j) {
+                // Does a shaft come within `marge` of the box?
+                const auto coupe = [&](const Boite& b, double marge) {
+                    for (const Couleur couleur :
+                         {kCouleurResultante, kCouleurDirect, kCouleurInverse}) {
+                        const std::optional<Point> q = Pointe(r, couleur);
+                        for (int j = 0; q && j <= 200; ++j) {
                             const double x = kStator.cx + (q->x - kStator.cx) * j / 200.0;
                             const double y = kStator.cy + (q->y - kStator.cy) * j / 200.0;
-                            ASSERT_FALSE(x > b.x1 && x < b.x2 && y > b.y1 && y < b.y2)
-                                << ou << " shaft " << std::hex << couleur;
+                            if (x > b.x1 - marge && x < b.x2 + marge && y > b.y1 - marge &&
+                                y < b.y2 + marge)
+                                return true;
                         }
+                    }
+                    return false;
+                };
+                for (const Boite& b : boites) ASSERT_FALSE(coupe(b, 0.0)) << ou;
+                // Each label, in the order drawn, beside its arrow if longer than 40 px.
+                std::size_t n = 0;
+                for (const Couleur couleur : {kCouleurDirect, kCouleurInverse}) {
+                    const std::optional<Point> q = Pointe(r, couleur);
+                    if (!q) continue;
+                    const Boite& b = boites.at(n++);
+                    const double l = std::hypot(q->x - kStator.cx, q->y - kStator.cy);
+                    if (l < 40) continue;
+                    const double ux = (q->x - kStator.cx) / l, uy = (q->y - kStator.cy) / l;
+                    const double d = kEcartEtiquette + kLargeurEtiquette * 0.5 * std::abs(ux) +
+                                     kDemiHauteurEtiquette * std::abs(uy);
+                    const double cx = q->x + d * ux, cy = q->y + d * uy;
+                    const Boite v{
+                        int(cx - kLargeurEtiquette * 0.5 - 3), int(cy - kDemiHauteurEtiquette - 3),
+                        int(cx + kLargeurEtiquette * 0.5 + 3), int(cy + kDemiHauteurEtiquette + 3)};
+                    const bool libre =
+                        !coupe(v, 3.0) && v.x1 >= 0 && v.y1 >= 0 && v.x2 <= kLargeurImage &&
+                        v.y2 <= kHauteurImage &&
+                        (v.y1 >= kEtiquetteY + 2 * kDemiHauteurEtiquette || v.y2 <= kEtiquetteY ||
+                         v.x2 <= kEtiquetteFresnelX || v.x1 >= kEtiquetteVecteurX + 100) &&
+                        (n == 1 || v.x2 <= boites[0].x1 || boites[0].x2 <= v.x1 ||
+                         v.y2 <= boites[0].y1 || boites[0].y2 <= v.y1);
+                    if (!libre) continue;
+                    ++premieres;
+                    EXPECT_NEAR(b.x1 + kLargeurEtiquette * 0.5, cx, 2.5)
+                        << ou << std::hex << couleur;
+                    EXPECT_NEAR(b.y1 + kDemiHauteurEtiquette, cy, 2.5) << ou << std::hex << couleur;
                 }
             }
+    EXPECT_GT(premieres, 500);
 }
 
 // With two pole pairs the resultant's arrow and the markers move continuously with time: they
