@@ -15,8 +15,26 @@ let navigateur;
 let serveur;
 let url;
 
+// Counts in window.descriptions the module's computations of the text alternative.
+function compteDescriptions() {
+  window.descriptions = 0;
+  let usine;
+  Object.defineProperty(window, 'createKestModule', { configurable: true, get: () => usine,
+    set: (f) => {
+      // The module puts its export in place at the first call: the spy stays before it.
+      usine = (...a) => f(...a).then((M) => {
+        let decrit = M._kest_description;
+        const espion = (...x) => { window.descriptions += 1; return decrit(...x); };
+        Object.defineProperty(M, '_kest_description', { get: () => espion,
+          set: (g) => { decrit = g; } });
+        return M;
+      });
+    } });
+}
+
 async function telephone(largeur, hauteur, adresse = url, nav = navigateur) {
   const p = await nav.newPage();
+  await p.evaluateOnNewDocument(compteDescriptions);
   const mobile = largeur < 1000;  // a desktop size has a mouse
   await p.setViewport({ width: largeur, height: hauteur, deviceScaleFactor: mobile ? 3 : 1,
     isMobile: mobile, hasTouch: mobile });
@@ -100,8 +118,15 @@ test('upright, the two blocks are drawn from the frame\'s own calls, each at its
           `block ${i}, line ${k}: ${[x, y]} for ${ou}`);
       }
     });
-    // The circles on top, then the curves below them, each filling the canvas's width.
+    // The circles on top, then the curves below them; the narrower centred on the canvas, and
+    // each block's bottom the next one's top (to the rounding of a device pixel).
     assert.ok(layout.blocs[0].x > layout.blocs[1].x && layout.blocs[1].dy > layout.blocs[0].dy);
+    const toile = await p.$eval('#image', (c) => c.width);
+    layout.blocs.forEach((b, i) => {
+      assert.ok(Math.abs(b.dx + b.largeur * e / 2 - toile / 2) <= 1, `block ${i} at ${b.dx}`);
+      const suivant = layout.blocs[i + 1];
+      if (suivant) assert.ok(Math.abs(suivant.dy - (b.dy + b.hauteur * e)) <= 1, `block ${i}`);
+    });
     const largeur = await p.$eval('#image', (c) => c.getBoundingClientRect().width);
     assert.ok(largeur >= 0.7 * 390 && e / 3 >= 0.85, `${largeur} px wide, ${e / 3} per pixel`);
     // Both blocks show ink: the stator's outline and a curve's dash, in the canvas's pixels.
@@ -208,22 +233,27 @@ test('the text that stands for the picture follows the state, in the page\'s lan
     await p.waitForFunction(() => /Monophasée/.test(document.getElementById('Description')
       .textContent));
     assert.match(await texte(), /pulse sans tourner/);
-    // Playing (a tick every 60 ms turns the field by 3.6°), the region is rewritten at most once
-    // a second.
-    const changements = await p.evaluate(() => new Promise((ok) => {
+    // Playing at a tick every 10 ms, the text is computed and the region rewritten at most once
+    // a second (100 ticks turn the field by a whole turn: the text may come back the same).
+    const [changements, calculs] = await p.evaluate(() => new Promise((ok) => {
       const d = document.getElementById('Description');
       let n = 0;
       const o = new MutationObserver(() => { n += 1; });
       o.observe(d, { childList: true, characterData: true, subtree: true });
       document.getElementById('RBAlimentation0').click();
+      const vitesse = document.getElementById('ScrollBar1');
+      vitesse.value = '10';
+      vitesse.dispatchEvent(new Event('input'));
+      const avant = window.descriptions;
       document.getElementById('SpeedButton1').click();
       setTimeout(() => {
         document.getElementById('SpeedButton1').click();
         o.disconnect();
-        ok(n);
+        ok([n, window.descriptions - avant]);
       }, 2500);
     }));
-    assert.ok(changements >= 2 && changements <= 3, `${changements} rewritings in 2.5 s`);
+    assert.ok(calculs >= 2 && calculs <= 3 && changements <= calculs,
+      `${calculs} computations, ${changements} rewritings in 2.5 s`);
     await p.tap('.menu:nth-child(6) .titre-menu');
     await p.tap('#LangueEn');
     await p.waitForFunction(() => /^Winding: /.test(document.getElementById('Description')
