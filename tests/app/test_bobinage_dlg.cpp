@@ -73,7 +73,8 @@ protected:
     QStringList Couches() {
         auto* t = Trouver<QTableWidget>("TableEncoches");
         QStringList noms;
-        for (int r = 0; r < t->rowCount(); ++r) noms << t->verticalHeaderItem(r)->text();
+        for (int r = 0; r < t->rowCount(); ++r)
+            noms << (t->verticalHeaderItem(r) ? t->verticalHeaderItem(r)->text() : QString());
         return noms;
     }
     QString Ligne(const char* table, int ligne) {
@@ -233,17 +234,21 @@ TEST_F(FenetreBobinage, TheWindowFollowsTheStateChangedElsewhere) {
     EXPECT_EQ(Trouver<QLabel>("LabelPeriodicite")->text(), "Périodicité pgcd(Q, p) = 4");
     // A link opened with other slots: the name, the texts and the star follow.
     kest::Configuration lien = form.ConfigurationCourante();
-    lien.etat.encoches = 24;
+    lien.etat.encoches = 24, lien.etat.pas = 3;
     form.Configurer(lien);
     EXPECT_EQ(Trouver<QLabel>("NomEncoches")->text().left(11), "24 encoches");
     EXPECT_EQ(Trouver<QLineEdit>("IDC_encoches")->text(), "24");
     EXPECT_EQ(Trouver<QTableWidget>("TableEncoches")->columnCount(), 24);
+    lien.etat.couches = 1;  // the layers alone
+    form.Configurer(lien);
+    EXPECT_EQ(Couches(), QStringList{"Couche unique"});
     // The classic kind, then p = 3: the 24 slots kept make no winding, and the table no row.
     Trouver<QRadioButton>("RBBobinage0")->click();
     p->setText("3");
     QTest::keyClick(p, Qt::Key_Return);
     ASSERT_EQ(form.Etat().p, 3);
     EXPECT_EQ(Couches(), QStringList());
+    EXPECT_EQ(Trouver<QTableWidget>("TableEncoches")->columnCount(), 0);
     EXPECT_TRUE(messages.empty());
 }
 

@@ -146,9 +146,10 @@ TEST(SlotWinding, FundamentalFollowsEachMemberOfTheWinding) {
     const auto parties = [](const ChampFondamental& c) {
         return std::pair(c.vecteurDirect, c.vecteurInverse);
     };
-    State couches = base, pas = base, encoches = base;
+    State couches = base, pas = base, encoches = base, classique = base;
     couches.couches = 1, pas.pas = 4, encoches.encoches = 30;
-    for (const State& s : {couches, pas, encoches}) {  // each a winding of its own
+    classique.typeBobinage = TypeBobinage::Classique;
+    for (const State& s : {couches, pas, encoches, classique}) {  // each a winding of its own
         SCOPED_TRACE(NomBobinageEncoches(s));
         ASSERT_TRUE(ChampDuFondamental(s).existe);
         const auto seul = parties(ChampDuFondamental(s));

@@ -118,14 +118,15 @@ test('upright, the two blocks are drawn from the frame\'s own calls, each at its
           `block ${i}, line ${k}: ${[x, y]} for ${ou}`);
       }
     });
-    // The circles on top, then the curves below them; the narrower centred on the canvas, and
-    // each block's bottom the next one's top (to the rounding of a device pixel).
+    // The circles on top, then the curves below them: each on the canvas and centred on it, each
+    // block's bottom the next one's top (to the rounding of a device pixel).
     assert.ok(layout.blocs[0].x > layout.blocs[1].x && layout.blocs[1].dy > layout.blocs[0].dy);
-    const toile = await p.$eval('#image', (c) => c.width);
+    const [W, H] = await p.$eval('#image', (c) => [c.width, c.height]);
     layout.blocs.forEach((b, i) => {
-      assert.ok(Math.abs(b.dx + b.largeur * e / 2 - toile / 2) <= 1, `block ${i} at ${b.dx}`);
-      const suivant = layout.blocs[i + 1];
-      if (suivant) assert.ok(Math.abs(suivant.dy - (b.dy + b.hauteur * e)) <= 1, `block ${i}`);
+      const [g, d, bas] = [b.dx, b.dx + b.largeur * e, b.dy + b.hauteur * e];
+      assert.ok(Math.abs(g + d - W) <= 2 && g >= 0 && b.dy >= 0 && bas <= H + 1,
+        `block ${i}: ${[g, b.dy, d, bas]} on ${W} × ${H}`);
+      if (layout.blocs[i + 1]) assert.ok(Math.abs(layout.blocs[i + 1].dy - bas) <= 1, `${i}`);
     });
     const largeur = await p.$eval('#image', (c) => c.getBoundingClientRect().width);
     assert.ok(largeur >= 0.7 * 390 && e / 3 >= 0.85, `${largeur} px wide, ${e / 3} per pixel`);
