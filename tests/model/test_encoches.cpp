@@ -138,24 +138,18 @@ TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
 }
 
 // The fundamental's parts, kept from one paint to the next, are worked out again when one
-// member of the slot winding alone changes: each variant's parts after the base's are its own.
+// member of the winding alone changes: each variant's parts after the base's are its own.
 TEST(SlotWinding, FundamentalFollowsEachMemberOfTheWinding) {
     State base = Encoches(24, 2, 2, 5);
-    base.alimentation = kAlimentationLibre;
-    base.amplitudesLibres[0] = 0.5, base.dephasagesLibres[1] = 100;
-    const auto parties = [](const ChampFondamental& c) {
-        return std::pair(c.vecteurDirect, c.vecteurInverse);
-    };
+    base.alimentation = kAlimentationLibre, base.dephasagesLibres[1] = 100;
     State couches = base, pas = base, encoches = base, classique = base;
     couches.couches = 1, pas.pas = 4, encoches.encoches = 30;
     classique.typeBobinage = TypeBobinage::Classique;
-    for (const State& s : {couches, pas, encoches, classique}) {  // each a winding of its own
-        SCOPED_TRACE(NomBobinageEncoches(s));
-        ASSERT_TRUE(ChampDuFondamental(s).existe);
-        const auto seul = parties(ChampDuFondamental(s));
-        const auto avant = parties(ChampDuFondamental(base));
-        ASSERT_NE(seul, avant);
-        EXPECT_EQ(parties(ChampDuFondamental(s)), seul);
+    for (const State& s : {couches, pas, encoches, classique}) {
+        const ChampFondamental seul = ChampDuFondamental(s);  // after another state: its own
+        ASSERT_TRUE(seul.existe) << NomBobinage(s);
+        ASSERT_NE(ChampDuFondamental(base).vecteurDirect, seul.vecteurDirect) << NomBobinage(s);
+        EXPECT_EQ(ChampDuFondamental(s).vecteurDirect, seul.vecteurDirect) << NomBobinage(s);
     }
 }
 

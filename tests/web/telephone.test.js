@@ -15,21 +15,19 @@ let navigateur;
 let serveur;
 let url;
 
-// Counts in window.descriptions the module's computations of the text alternative.
+// Counts the module's computations of the text alternative in window.descriptions; the module
+// puts its export in place at the first call, so the spy stands in front of it.
 function compteDescriptions() {
   window.descriptions = 0;
   let usine;
-  Object.defineProperty(window, 'createKestModule', { configurable: true, get: () => usine,
-    set: (f) => {
-      // The module puts its export in place at the first call: the spy stays before it.
-      usine = (...a) => f(...a).then((M) => {
-        let decrit = M._kest_description;
-        const espion = (...x) => { window.descriptions += 1; return decrit(...x); };
-        Object.defineProperty(M, '_kest_description', { get: () => espion,
-          set: (g) => { decrit = g; } });
-        return M;
-      });
-    } });
+  Object.defineProperty(window, 'createKestModule', { get: () => usine, set: (f) => {
+    usine = (...a) => f(...a).then((M) => {
+      let decrit = M._kest_description;
+      const espion = (...x) => { window.descriptions += 1; return decrit(...x); };
+      return Object.defineProperty(M, '_kest_description', { get: () => espion,
+        set: (g) => { decrit = g; } });
+    });
+  } });
 }
 
 async function telephone(largeur, hauteur, adresse = url, nav = navigateur) {
