@@ -247,6 +247,7 @@ TEST_F(FenetreBobinage, TheWindowFollowsTheStateChangedElsewhere) {
     p->setText("3");
     QTest::keyClick(p, Qt::Key_Return);
     ASSERT_EQ(form.Etat().p, 3);
+    EXPECT_EQ(Trouver<QLabel>("NomEncoches")->text().left(19), "24 encoches, p = 3,");
     EXPECT_EQ(Couches(), QStringList());
     EXPECT_EQ(Trouver<QTableWidget>("TableEncoches")->columnCount(), 0);
     EXPECT_TRUE(messages.empty());
