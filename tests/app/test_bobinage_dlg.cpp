@@ -96,8 +96,7 @@ TEST_F(FenetreBobinage, MenuItemAfterAlimentationTogglesTheWindow) {
     EXPECT_TRUE(Fenetre().isVisible());
     EXPECT_FALSE(Fenetre().isModal());
     EXPECT_EQ(Fenetre().windowTitle(), "Bobinage");
-    // Each kind's button: its label, and its hint in the status bar.
-    EXPECT_EQ(Trouver<QRadioButton>("RBBobinage1")->text(), "Par encoches");
+    // The slot kind's button: its hint in the status bar, not its label.
     EXPECT_EQ(Trouver<QRadioButton>("RBBobinage1")->statusTip(),
               "Q encoches, une ou deux couches, disposées par l'étoile des encoches");
     Action("Bobinage1")->trigger();

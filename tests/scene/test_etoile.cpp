@@ -40,13 +40,11 @@ TEST_P(EtoileDessinee, IsTheStarOfItsSlots) {
     s.p = l.p, s.encoches = l.Q, s.couches = l.couches, s.pas = l.pas;
     RecordingSurface r;
     DessineEtoile(r, s);
-    ASSERT_FALSE(r.segments().empty());
-    const int cx = r.segments()[0].x1, cy = r.segments()[0].y1;  // the first edge's start
-    const auto ecart = [&](double x, double y, double a) {       // from the angle of (x, y)
+    const int cx = r.segments().at(0).x1, cy = r.segments().at(0).y1;  // the first edge's start
+    const auto ecart = [&](double x, double y, double a) {             // from the angle of (x, y)
         return std::abs(std::remainder(std::atan2(cy - y, x - cx) - a, 360 * kDegre));
     };
-    // The distance of a label's middle from the centre when it lies on the ray at angle a, to
-    // the √2 px of its point's truncation; otherwise −1.
+    // A label's middle on the ray at a (to its point's truncation, √2 px): its distance, else −1.
     const auto surLeRayon = [&](const Appel& t, double a) {
         const double x = t.x1 + kDemiLargeurCaractereEtoile * double(t.texte.size()) - cx,
                      y = cy - (t.y1 + kDemiHauteurTexteEtoile);

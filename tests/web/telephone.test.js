@@ -240,9 +240,8 @@ test('the text that stands for the picture follows the state, in the page\'s lan
       const o = new MutationObserver(() => { n += 1; });
       o.observe(d, { childList: true, characterData: true, subtree: true });
       document.getElementById('RBAlimentation0').click();
-      const vitesse = document.getElementById('ScrollBar1');
-      vitesse.value = '10';
-      vitesse.dispatchEvent(new Event('input'));
+      Object.assign(document.getElementById('ScrollBar1'), { value: '10' })
+        .dispatchEvent(new Event('input'));
       const avant = window.descriptions;
       document.getElementById('SpeedButton1').click();
       setTimeout(() => {
