@@ -137,8 +137,7 @@ TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
     }
 }
 
-// The fundamental's parts, kept from one paint to the next, are worked out again when one
-// member of the winding alone changes: each variant's parts after the base's are its own.
+// The fundamental's parts, kept from one paint to the next, follow each winding member alone.
 TEST(SlotWinding, FundamentalFollowsEachMemberOfTheWinding) {
     State base = Encoches(24, 2, 2, 5);
     base.alimentation = kAlimentationLibre, base.dephasagesLibres[1] = 100;

@@ -91,11 +91,11 @@ TEST_P(EtoileDessinee, IsTheStarOfItsSlots) {
     EXPECT_EQ(std::pair(bords, secteurs), std::pair(63, 63));
     ASSERT_EQ(titre.size(), valide ? 2u : 1u);
     EXPECT_EQ(titre[0].rfind("Étoile des encoches : ", 0), 0u);
-    if (valide) {
-        EXPECT_EQ(titre[1], "q = Q/(6p) = " + std::to_string(l.Q / d) +
-                                (6 * l.p == d ? "" : "/" + std::to_string(6 * l.p / d)) +
-                                ", périodicité pgcd(Q, p) = " + std::to_string(t));
-    }
+    const std::string q =
+        std::to_string(l.Q / d) + (6 * l.p == d ? "" : "/" + std::to_string(6 * l.p / d));
+    EXPECT_EQ(titre.back(),
+              valide ? "q = Q/(6p) = " + q + ", périodicité pgcd(Q, p) = " + std::to_string(t)
+                     : titre[0]);
     // One phasor per gcd(Q, p) slots, every slot numbered once; none for a broken winding.
     EXPECT_EQ(phaseurs, valide ? l.Q / t : 0);
     EXPECT_EQ(int(vues.size()), valide ? l.Q : 0);
