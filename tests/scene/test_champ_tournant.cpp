@@ -196,7 +196,7 @@ TEST(ChampsContraires, WithoutAFundamentalTheMarkersFollowTheClock) {
 
 // The two labels never overlap each other, the frame's captions nor any arrow's shaft, over the
 // supplies and a hundred instants of a period, with one and two pole pairs; where the place along
-// its arrow, the set gap beyond its tip, is clear by 6 px, a label stands there.
+// its arrow (over 40 px), the set gap beyond its tip, is clear by 6 px, a label stands there.
 TEST(ChampsContraires, LabelsStayApartAndOffTheShafts) {
     struct Boite {
         int x1, y1, x2, y2;
@@ -240,7 +240,6 @@ TEST(ChampsContraires, LabelsStayApartAndOffTheShafts) {
                     const std::optional<Point> q = Pointe(r, couleur);
                     if (!q) continue;
                     const Boite& b = boites.at(n++);
-                    // Along an arrow longer than 40 px (its truncated tip gives its direction).
                     const double l = std::hypot(q->x - kStator.cx, q->y - kStator.cy);
                     const double ux = (q->x - kStator.cx) / l, uy = (q->y - kStator.cy) / l;
                     const double d = kEcartEtiquette + kLargeurEtiquette * 0.5 * std::abs(ux) +
