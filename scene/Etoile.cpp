@@ -19,20 +19,20 @@ constexpr int kRayonEtoile = 170;
 constexpr int kRayonSecteurs = 240;
 constexpr int kRayonNoms = 222;     // the sectors' names
 constexpr int kRayonNumeros = 186;  // the slots' numbers, beyond the phasors' tips
-// A label's box is about this wide per character and this high: its middle is put on its point.
-constexpr int kDemiLargeurCaractere = 3;
-constexpr int kDemiHauteurTexte = 7;
 
-// The frame holds the sectors' edges and names, whose boxes are at most 2·kDemiHauteurTexte high.
+// The frame holds the sectors' edges and names, whose boxes are at most 2·kDemiHauteurTexteEtoile
+// high.
 static_assert(kCadreEtoile.x <= kCentreX - kRayonSecteurs &&
               kCadreEtoile.x + kCadreEtoile.largeur >= kCentreX + kRayonSecteurs &&
-              kCadreEtoile.y <= kCentreY - kRayonNoms - kDemiHauteurTexte &&
-              kCadreEtoile.y + kCadreEtoile.hauteur >= kCentreY + kRayonNoms + kDemiHauteurTexte &&
+              kCadreEtoile.y <= kCentreY - kRayonNoms - kDemiHauteurTexteEtoile &&
+              kCadreEtoile.y + kCadreEtoile.hauteur >=
+                  kCentreY + kRayonNoms + kDemiHauteurTexteEtoile &&
               kRayonNumeros < kRayonNoms && kCadreEtoile.y + kCadreEtoile.hauteur <= kHauteurImage);
 
 void TexteCentre(DrawingSurface& d, double angle, int rayon, const std::string& texte) {
     const Point p = PointPolaire(angle, rayon, kCentreX, kCentreY);
-    d.TextOut(p.x - kDemiLargeurCaractere * int(texte.size()), p.y - kDemiHauteurTexte, texte);
+    d.TextOut(p.x - kDemiLargeurCaractereEtoile * int(texte.size()), p.y - kDemiHauteurTexteEtoile,
+              texte);
 }
 
 }  // namespace

@@ -18,4 +18,9 @@ void DessineEtoile(DrawingSurface& d, const State& etat);
 // title lines above it left out): what a small view of the figure shows.
 inline constexpr Bloc kCadreEtoile{105, 41, 490, 459};
 
+// A label of the star (a sector's name, a phasor's slot numbers) is a box about this wide per
+// character and this high; its middle is put on its point.
+inline constexpr int kDemiLargeurCaractereEtoile = 3;
+inline constexpr int kDemiHauteurTexteEtoile = 7;
+
 }  // namespace kest

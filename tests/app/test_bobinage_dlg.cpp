@@ -69,6 +69,13 @@ protected:
         form.FormPaint(r);
         return r;
     }
+    QStringList Couches() {  // the slot table's rows, by their names
+        auto* t = Trouver<QTableWidget>("TableEncoches");
+        QStringList noms;
+        for (int r = 0; r < t->rowCount(); ++r)
+            noms << (t->verticalHeaderItem(r) ? t->verticalHeaderItem(r)->text() : QString());
+        return noms;
+    }
     QString Ligne(const char* table, int ligne) {
         auto* t = Trouver<QTableWidget>(table);
         QStringList cellules;
@@ -89,6 +96,9 @@ TEST_F(FenetreBobinage, MenuItemAfterAlimentationTogglesTheWindow) {
     EXPECT_TRUE(Fenetre().isVisible());
     EXPECT_FALSE(Fenetre().isModal());
     EXPECT_EQ(Fenetre().windowTitle(), "Bobinage");
+    // The slot kind's button: its hint in the status bar, not its label.
+    EXPECT_EQ(Trouver<QRadioButton>("RBBobinage1")->statusTip(),
+              "Q encoches, une ou deux couches, disposées par l'étoile des encoches");
     Action("Bobinage1")->trigger();
     EXPECT_FALSE(Fenetre().isVisible());
     EXPECT_FALSE(Action("Bobinage1")->isChecked());
@@ -110,6 +120,10 @@ TEST_F(FenetreBobinage, EnterAppliesASlotWindingAndThePictureChanges) {
     // (+A, −C, +B, −A, +C, −B at 5·s·30°), the bottom layer the coils' returns one slot on.
     EXPECT_EQ(Ligne("TableEncoches", 0), "A+ B+ B− C− C+ A+ A− B− B+ C+ C− A−");
     EXPECT_EQ(Ligne("TableEncoches", 1), "A+ A− B− B+ C+ C− A− A+ B+ B− C− C+");
+    EXPECT_EQ(Couches(), QStringList({"Couche haute", "Couche basse"}));
+    Entrer("12", "1", "1");
+    EXPECT_EQ(Couches(), QStringList{"Couche unique"});
+    Entrer("12", "2", "1");
 
     // Back to the classic kind: the same picture as before.
     Trouver<QRadioButton>("RBBobinage0")->click();
@@ -218,11 +232,21 @@ TEST_F(FenetreBobinage, TheWindowFollowsTheStateChangedElsewhere) {
     EXPECT_EQ(Trouver<QLabel>("LabelPeriodicite")->text(), "Périodicité pgcd(Q, p) = 4");
     // A link opened with other slots: the name, the texts and the star follow.
     kest::Configuration lien = form.ConfigurationCourante();
-    lien.etat.encoches = 24;
+    lien.etat.encoches = 24, lien.etat.pas = 3;
     form.Configurer(lien);
     EXPECT_EQ(Trouver<QLabel>("NomEncoches")->text().left(11), "24 encoches");
     EXPECT_EQ(Trouver<QLineEdit>("IDC_encoches")->text(), "24");
     EXPECT_EQ(Trouver<QTableWidget>("TableEncoches")->columnCount(), 24);
+    lien.etat.couches = 1;  // the layers alone
+    form.Configurer(lien);
+    EXPECT_EQ(Couches(), QStringList{"Couche unique"});
+    // The classic kind, then p = 3: the 24 slots kept make no winding, and the table no row.
+    Trouver<QRadioButton>("RBBobinage0")->click();
+    p->setText("3");
+    QTest::keyClick(p, Qt::Key_Return);
+    EXPECT_EQ(Trouver<QLabel>("NomEncoches")->text().left(19), "24 encoches, p = 3,");
+    EXPECT_EQ(Couches(), QStringList());
+    EXPECT_EQ(Trouver<QTableWidget>("TableEncoches")->columnCount(), 0);
 }
 
 TEST_F(FenetreBobinage, HarmoniquesFollowsTheSlotsAndItsEnlargedScaleCutsTheWorkingWave) {

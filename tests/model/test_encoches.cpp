@@ -131,6 +131,21 @@ TEST(SlotWinding, SinglePhaseSplitsEveryOrderInTwoHalves) {
     }
 }
 
+// The fundamental's parts, kept from one paint to the next, follow each winding member alone.
+TEST(SlotWinding, FundamentalFollowsEachMemberOfTheWinding) {
+    State base = Encoches(24, 2, 2, 5);
+    base.alimentation = kAlimentationLibre, base.dephasagesLibres[1] = 100;
+    State couches = base, pas = base, encoches = base, classique = base;
+    couches.couches = 1, pas.pas = 4, encoches.encoches = 30;
+    classique.typeBobinage = TypeBobinage::Classique;
+    for (const State& s : {couches, pas, encoches, classique}) {
+        const ChampFondamental seul = ChampDuFondamental(s);  // after another state: its own
+        ASSERT_TRUE(seul.existe) << NomBobinage(s);
+        ASSERT_NE(ChampDuFondamental(base).vecteurDirect, seul.vecteurDirect) << NomBobinage(s);
+        EXPECT_EQ(ChampDuFondamental(s).vecteurDirect, seul.vecteurDirect) << NomBobinage(s);
+    }
+}
+
 TEST(SlotWinding, SubHarmonicsOnlyWhereTheStarHasThem) {
     const HarmoniquesMecaniques dix = AnalyseMecanique(Encoches(12, 5, 2, 1));
     EXPECT_NE(dix.sens[1], Sens::Absent);

@@ -262,17 +262,21 @@ test('Par encoches through the Bobinage panel: 10 slots refused with nothing cha
       }
       return { q: texte('#EncochesParPole')[0], periodicite: texte('#Periodicite')[0],
         numeros: texte('#TableEncoches thead th'),
-        couches: texte('#TableEncoches tbody tr').length,
+        couches: texte('#TableEncoches tbody th'),
         haut: texte('#TableEncoches tbody tr:first-child td').join(' '),
         rapport: toile.width / toile.height, colores: colores,
         rapportAffiche: toile.getBoundingClientRect().width / toile.getBoundingClientRect().height };
     });
     let l = await lecture();
     assert.deepEqual([l.q, l.periodicite, l.numeros.length, l.numeros[12], l.couches, l.haut],
-      ['2/5', '1', 13, '12', 2, 'A+ B+ B− C− C+ A+ A− B− B+ C+ C− A−']);
+      ['2/5', '1', 13, '12', ['Couche haute', 'Couche basse'],
+        'A+ B+ B− C− C+ A+ A− B− B+ C+ C− A−']);
     for (const r of [l.rapport, l.rapportAffiche])
       assert.ok(Math.abs(r - 490 / 459) < 0.02, String(r));
     assert.ok(l.colores > 100, String(l.colores));
+    await saisit(page, '#IDC_couches', '1');
+    assert.deepEqual((await lecture()).couches, ['Couche unique']);
+    await saisit(page, '#IDC_couches', '2');
 
     await page.click('#RBBobinage0');
     assert.equal((await etat(page)).bobinage, 'classique');
@@ -284,7 +288,7 @@ test('Par encoches through the Bobinage panel: 10 slots refused with nothing cha
     // 12 slots and 6 pole pairs make no three-phase winding: no periodicity, no table.
     await saisit(page, '#IDC_p', '6');
     l = await lecture();
-    assert.deepEqual([l.q, l.periodicite, l.couches], ['1/3', '—', 0]);
+    assert.deepEqual([l.q, l.periodicite, l.couches], ['1/3', '—', []]);
     await page.click('#FermerOptions');
     await page.click('#FermerBobinage');
     assert.equal(await page.$eval('#BobinageDlg', (d) => d.hidden), true);
@@ -616,7 +620,8 @@ test('the page is in English in an English browser, then French once « Françai
       // The supply buttons, made from the module's table: first and last, name and hint.
       alimentations: Array.from(document.querySelectorAll('#GroupeAlimentation label'),
         (l) => [l.textContent.trim(), l.dataset.hint]).filter((_, i, t) => !i || i === t.length - 1),
-      genres: Array.from(document.querySelectorAll('#GroupeBobinage label'), (l) => l.textContent.trim()),
+      genres: Array.from(document.querySelectorAll('#GroupeBobinage label'),
+        (l) => [l.textContent.trim(), l.dataset.hint]),
     }));
     const anglais = await lire();
     assert.deepEqual(anglais.menus, ['<u>F</u>ile', '<u>E</u>dit', '<u>S</u>imulation',
@@ -630,7 +635,9 @@ test('the page is in English in an English browser, then French once « Françai
     assert.deepEqual(anglais.alimentations, [['Balanced',
       'Three equal currents 120° apart: a rotating field of constant amplitude'], ['Free',
       'Chosen amplitudes and lags: an elliptical field']]);
-    assert.deepEqual(anglais.genres, ['Classic', 'In slots']);
+    assert.deepEqual(anglais.genres.map((g) => g[0]), ['Classic', 'In slots']);
+    assert.deepEqual(anglais.genres[1], ['In slots',
+      'Q slots, one or two layers, laid out by the star of slots']);
     await menu(p, 4, '#Dimensions1');
     assert.equal(await p.$eval('label[for=IDC_p]', (e) => e.textContent), 'Number of pole pairs p:');
     await saisit(p, '#IDC_p', 'abc');
@@ -646,7 +653,7 @@ test('the page is in English in an English browser, then French once « Françai
     assert.equal(francais.aide, 'Choisi la vitesse de l\'animation');
     assert.deepEqual(francais.etiquettes, ['Fresnel', 'Vecteur spatial']);
     assert.deepEqual(francais.alimentations.map((a) => a[0]), ['Équilibrée', 'Libre']);
-    assert.deepEqual(francais.genres, ['Classique', 'Par encoches']);
+    assert.deepEqual(francais.genres.map((g) => g[0]), ['Classique', 'Par encoches']);
     await ouvre(p, url);
     assert.deepEqual((await lire()).etiquettes, ['Fresnel', 'Vecteur spatial']);
   } finally {

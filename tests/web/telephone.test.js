@@ -15,8 +15,24 @@ let navigateur;
 let serveur;
 let url;
 
+// Counts the module's computations of the text alternative in window.descriptions; the module
+// puts its export in place at the first call, so the spy stands in front of it.
+function compteDescriptions() {
+  window.descriptions = 0;
+  let usine;
+  Object.defineProperty(window, 'createKestModule', { get: () => usine, set: (f) => {
+    usine = (...a) => f(...a).then((M) => {
+      let decrit = M._kest_description;
+      const espion = (...x) => { window.descriptions += 1; return decrit(...x); };
+      return Object.defineProperty(M, '_kest_description', { get: () => espion,
+        set: (g) => { decrit = g; } });
+    });
+  } });
+}
+
 async function telephone(largeur, hauteur, adresse = url, nav = navigateur) {
   const p = await nav.newPage();
+  await p.evaluateOnNewDocument(compteDescriptions);
   const mobile = largeur < 1000;  // a desktop size has a mouse
   await p.setViewport({ width: largeur, height: hauteur, deviceScaleFactor: mobile ? 3 : 1,
     isMobile: mobile, hasTouch: mobile });
@@ -112,6 +128,15 @@ test('upright, the blocks span the width uncovered, drawn from the frame\'s call
     // The circles on top, then the curves below them, across the page's width; at the top, the
     // middle and the foot of the scrolled page, nothing lies over the picture's visible part.
     assert.ok(layout.blocs[0].x > layout.blocs[1].x && layout.blocs[1].dy > layout.blocs[0].dy);
+    // Each block on the canvas and centred on it, each block's bottom the next one's top (to
+    // the rounding of a device pixel).
+    const [W, H] = await p.$eval('#image', (c) => [c.width, c.height]);
+    layout.blocs.forEach((b, i) => {
+      const [g, d, bas] = [b.dx, b.dx + b.largeur * e, b.dy + b.hauteur * e];
+      assert.ok(Math.abs(g + d - W) <= 2 && g >= 0 && b.dy >= 0 && bas <= H + 1,
+        `block ${i}: ${[g, b.dy, d, bas]} on ${W} × ${H}`);
+      if (layout.blocs[i + 1]) assert.ok(Math.abs(layout.blocs[i + 1].dy - bas) <= 1, `${i}`);
+    });
     assert.ok(await p.$eval('#image', (c) => c.getBoundingClientRect().width) >= 360);
     assert.deepEqual(await p.evaluate(() => {
       const c = document.getElementById('image');
@@ -239,22 +264,26 @@ test('the text that stands for the picture follows the state, in the page\'s lan
     await p.waitForFunction(() => /Monophasée/.test(document.getElementById('Description')
       .textContent));
     assert.match(await texte(), /pulse sans tourner/);
-    // Playing (a tick every 60 ms turns the field by 3.6°), the region is rewritten at most once
-    // a second.
-    const changements = await p.evaluate(() => new Promise((ok) => {
+    // Playing at a tick every 10 ms, the text is computed and the region rewritten at most once
+    // a second (100 ticks turn the field by a whole turn: the text may come back the same).
+    const [changements, calculs] = await p.evaluate(() => new Promise((ok) => {
       const d = document.getElementById('Description');
       let n = 0;
       const o = new MutationObserver(() => { n += 1; });
       o.observe(d, { childList: true, characterData: true, subtree: true });
       document.getElementById('RBAlimentation0').click();
+      Object.assign(document.getElementById('ScrollBar1'), { value: '10' })
+        .dispatchEvent(new Event('input'));
+      const avant = window.descriptions;
       document.getElementById('SpeedButton1').click();
       setTimeout(() => {
         document.getElementById('SpeedButton1').click();
         o.disconnect();
-        ok(n);
+        ok([n, window.descriptions - avant]);
       }, 2500);
     }));
-    assert.ok(changements >= 2 && changements <= 3, `${changements} rewritings in 2.5 s`);
+    assert.ok(calculs >= 2 && calculs <= 3 && changements <= calculs,
+      `${calculs} computations, ${changements} rewritings in 2.5 s`);
     await p.tap('.menu:nth-child(6) .titre-menu');
     await p.tap('#LangueEn');
     await p.waitForFunction(() => /^Winding: /.test(document.getElementById('Description')
