@@ -185,7 +185,7 @@ TEST(ChampsContraires, ReversedSupplyMarkersFollowTheBackwardField) {
 // clock puts the crest, Omega·t/p, as the balanced supply's do.
 TEST(ChampsContraires, WithoutAFundamentalTheMarkersFollowTheClock) {
     for (const int p : {1, 2}) {
-        const State s = Avec(Bobinage(p, 0), kSupplies[3], 0.0037);
+        const State s = Avec(EtatClassique(p, 0), kSupplies[3], 0.0037);
         const RecordingSurface r = Dessiner(s);
         const Point c = PointPolaire(s.Omega * s.t / p, kStator.rayon, kStator.cx, kStator.cy);
         const std::optional<Point> rayon = Pointe(r, kNoir);
