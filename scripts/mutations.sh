@@ -15,14 +15,15 @@ racine="$(cd "$(dirname "$0")/.." && pwd)"
 B="$(cd "$1" && pwd)" || exit 2
 shift
 zones=("$@")
-[ ${#zones[@]} -gt 0 ] || zones=(model scene app page)
+[ ${#zones[@]} -gt 0 ] || zones=(model scene app render page)
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$racine")}"
 
 # The tests of each area: the C++ test programs built and run, or the page's node tests.
 declare -A TESTS=(
-  [model]="test_encoches test_harmoniques test_etoile test_champ_tournant test_bobinage_dlg"
+  [model]="test_bobinages test_tableaux test_encoches test_harmoniques test_etoile test_champ_tournant test_bobinage_dlg"
   [scene]="test_etoile test_champ_tournant test_dessine"
-  [app]="test_bobinage_dlg"
+  [app]="test_bobinage_dlg test_harmoniques_dlg"
+  [render]="test_tableaux"
   [page]="page.test.js telephone.test.js"
 )
 
