@@ -245,6 +245,32 @@ test('a dotted line keeps its dots through settings that change nothing', async 
   await p.close();
 });
 
+test('a text comes out in the text colour set before it, in the PNG and the SVG', async () => {
+  const p = await ouvre('');
+  const source = 'data:text/javascript;base64,' +
+    fs.readFileSync(path.join(__dirname, '..', '..', 'web', 'rejeu.js')).toString('base64');
+  const r = await p.evaluate(async (source) => {
+    const { KestRejeu } = await import(source);
+    const appels = [['SetBrushStyle', 'Clear'], ['SetTextColor', 0x0000FF],
+      ['TextOut', 10, 10, '+A'], ['SetTextColor', 0], ['TextOut', 10, 40, '12']];
+    const rejeu = KestRejeu.pour({
+      constantes: { largeur: 700, hauteur: 500, fond: 0xC0C0C0, brosseNeuve: 0xFFFFFF },
+      peins: (image, surface) => appels.forEach(([nom, ...a]) => surface[nom](...a)),
+    });
+    const ctx = document.createElement('canvas').getContext('2d');
+    ctx.drawImage(await createImageBitmap(await rejeu.png(null)), 0, 0);
+    // The pixels of each text's box: how many are red, how many dark.
+    const teintes = (y) => Array.from(ctx.getImageData(10, y, 20, 13).data).reduce((n, v, i, d) =>
+      (i % 4 || d[i + 3] < 128 ? n : [n[0] + (v > 128 && d[i + 1] < 80), n[1] + (v < 80)]), [0, 0]);
+    return { svg: rejeu.svg(null), rouge: teintes(10), noir: teintes(40) };
+  }, source);
+  const textes = [...r.svg.matchAll(/<text [^>]*fill="([^"]*)">([^<]*)</g)];
+  assert.deepEqual(textes.map((m) => m.slice(1)), [['rgb(255,0,0)', '+A'], ['rgb(0,0,0)', '12']]);
+  assert.ok(r.rouge[0] > 5 && r.rouge[1] === 0, `${r.rouge}`);
+  assert.ok(r.noir[0] === 0 && r.noir[1] > 5, `${r.noir}`);
+  await p.close();
+});
+
 test('the labels\' boxes and texts are where kest-export\'s SVG draws them', async () => {
   for (const args of ETATS.slice(0, 3)) {
     const p = await ouvre(lien(args));
