@@ -17,6 +17,7 @@ public:
     void SetPenWidth(int) override {}
     void SetBrushColor(Couleur) override {}
     void SetBrushStyle(BrushStyle) override {}
+    void SetTextColor(Couleur) override {}
 };
 
 }  // namespace kest

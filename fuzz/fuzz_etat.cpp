@@ -41,6 +41,7 @@ public:
     void SetPenWidth(int) override {}
     void SetBrushColor(kest::Couleur) override {}
     void SetBrushStyle(kest::BrushStyle) override {}
+    void SetTextColor(kest::Couleur) override {}
 
 private:
     static void Point(int x, int y) {

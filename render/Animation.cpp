@@ -35,6 +35,7 @@ public:
     void SetPenWidth(int) override {}
     void SetBrushColor(Couleur c) override { brosse_ = VersQColor(c).rgb(); }
     void SetBrushStyle(BrushStyle s) override { brossePleine_ = s == BrushStyle::Solid; }
+    void SetTextColor(Couleur c) override { texte_ = VersQColor(c).rgb(); }
 
     void Note(QRgb c) {
         if (std::find(couleurs.begin(), couleurs.end(), c) == couleurs.end()) couleurs.push_back(c);

@@ -92,6 +92,8 @@ struct EmfSurface::Impl {
     Stylo styloVoulu, styloFait;
     Brosse brosseVoulue, brosseFaite;
     POINT position{0, 0};  // the current position, for a MoveTo again after a new pen
+    // The text colour, recorded when a text needs it, as the pen and brush.
+    Couleur texteVoulu = 0, texteFait = 0;
 
     ~Impl() {
         if (dc != 0) LibereMetafichier(Clos());
@@ -180,7 +182,8 @@ EmfSurface::EmfSurface(QSize tailleExterieure, const Ecran& ecran, int ppi, Coul
                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFacePolice);
     SelectObject(d.dc, d.police);
-    SetTextColor(d.dc, texte);
+    ::SetTextColor(d.dc, texte);
+    d.texteVoulu = d.texteFait = texte;
     SetTextAlign(d.dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
     d.RealiseStylo();
     d.RealiseBrosse(true);
@@ -214,6 +217,7 @@ void EmfSurface::Ellipse(int x1, int y1, int x2, int y2) {
 void EmfSurface::TextOut(int x, int y, const std::string& text) {
     if (d_->dc == 0) return;
     d_->RealiseBrosse();
+    if (d_->texteVoulu != d_->texteFait) ::SetTextColor(d_->dc, d_->texteFait = d_->texteVoulu);
     // The wide variant carries any text; libEMF's WCHAR is a UTF-16 unit.
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     static_assert(sizeof(WCHAR) == sizeof(char16_t));
@@ -225,6 +229,7 @@ void EmfSurface::SetPenStyle(PenStyle s) { d_->styloVoulu.style = s; }
 void EmfSurface::SetPenWidth(int w) { d_->styloVoulu.largeur = w; }
 void EmfSurface::SetBrushColor(Couleur c) { d_->brosseVoulue.couleur = c; }
 void EmfSurface::SetBrushStyle(BrushStyle s) { d_->brosseVoulue.style = s; }
+void EmfSurface::SetTextColor(Couleur c) { d_->texteVoulu = c; }
 
 QByteArray EmfSurface::Ferme() {
     Impl& d = *d_;

@@ -31,6 +31,7 @@ public:
     void SetPenWidth(int w) override;
     void SetBrushColor(Couleur c) override;
     void SetBrushStyle(BrushStyle s) override;
+    void SetTextColor(Couleur c) override;
 
     // Closes the recording and returns the metafile's bytes; later drawing calls are ignored.
     // Throws Erreur when the bytes cannot be had.

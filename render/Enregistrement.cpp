@@ -37,6 +37,7 @@ public:
     void SetPenWidth(int w) override { Pour(&DrawingSurface::SetPenWidth, w); }
     void SetBrushColor(Couleur c) override { Pour(&DrawingSurface::SetBrushColor, c); }
     void SetBrushStyle(BrushStyle s) override { Pour(&DrawingSurface::SetBrushStyle, s); }
+    void SetTextColor(Couleur c) override { Pour(&DrawingSurface::SetTextColor, c); }
 
 private:
     template <typename F, typename... A>

@@ -61,6 +61,7 @@ void PainterSurface::Begin(QPainter& peintre) {
     if (brosses_.size() >= 64) brosses_.clear();
     if (textes_.size() >= 16) textes_.clear();
     appels_.clear();
+    teintesTexte_.clear();
     styloNote_ = brosseNote_ = kAucun;
     ChoisirStylo();
     ChoisirBrosse();
@@ -97,7 +98,11 @@ void PainterSurface::Ellipse(int x1, int y1, int x2, int y2) {
 
 void PainterSurface::TextOut(int x, int y, const std::string& text) {
     ellipses_.FinDeSerie();
-    if (peintre_) Note(Ordre::Texte, static_cast<int>(Mesure(text)), x, y);
+    if (!peintre_) return;
+    auto teinte = std::find(teintesTexte_.begin(), teintesTexte_.end(), texte_);
+    if (teinte == teintesTexte_.end()) teinte = teintesTexte_.insert(teinte, texte_);
+    Note(Ordre::Texte, static_cast<int>(Mesure(text)), x, y,
+         static_cast<int>(teinte - teintesTexte_.begin()));
 }
 
 std::size_t PainterSurface::Mesure(const std::string& text) {
@@ -137,6 +142,8 @@ void PainterSurface::SetBrushStyle(BrushStyle s) {
     brosseStyle_ = s;
     ChoisirBrosse();
 }
+
+void PainterSurface::SetTextColor(Couleur c) { texte_ = VersQColor(c); }
 
 void PainterSurface::ChoisirStylo() {
     if (!peintre_) return;
@@ -290,7 +297,7 @@ void PainterSurface::RejoueTexte(const Appel& a) noexcept {
     const BrosseFaite& b = brosses_[remise_.brosseVoulue];
     if (b.style == BrushStyle::Solid)
         peintre_->fillRect(QRect(a.b, a.c, t.largeur, t.hauteur), b.teinte);
-    peintre_->setPen(texte_);
+    peintre_->setPen(teintesTexte_[static_cast<std::size_t>(a.d)]);
     peintre_->drawStaticText(QPoint(a.b, a.c), t.statique);
     remise_.styloMis = kAucun;
 }

@@ -58,6 +58,7 @@ public:
     void SetPenWidth(int w) override;
     void SetBrushColor(Couleur c) override;
     void SetBrushStyle(BrushStyle s) override;
+    void SetTextColor(Couleur c) override;
 
 private:
     void Begin(QPainter& peintre);
@@ -78,7 +79,8 @@ private:
     enum class Ordre : std::uint8_t { Ligne, Ellipse, Texte, Stylo, Brosse };
     struct Appel {
         Ordre ordre;
-        int a, b, c, d;  // Ligne, Ellipse: the two points; Texte: index, x, y; Stylo, Brosse: index
+        // Ligne, Ellipse: the two points; Texte: index, x, y, colour's index; Stylo, Brosse: index
+        int a, b, c, d;
     };
     void Note(Ordre ordre, int a, int b = 0, int c = 0, int d = 0);
 
@@ -133,6 +135,7 @@ private:
     std::vector<BrosseFaite> brosses_;
     std::size_t styloNote_ = 0, brosseNote_ = 0;  // in force at the end of the list so far
     std::vector<Texte> textes_;
+    std::vector<QColor> teintesTexte_;  // the text colours of this paint's list
 
     std::vector<Appel> appels_;      // this paint's, kept with their capacity
     std::array<QLine, 128> lignes_;  // a group of lines handed over at once

@@ -37,6 +37,8 @@ public:
     virtual void SetPenWidth(int w) = 0;
     virtual void SetBrushColor(Couleur c) = 0;
     virtual void SetBrushStyle(BrushStyle s) = 0;
+    // The colour of the texts that follow; until the first call, the surface's own.
+    virtual void SetTextColor(Couleur c) = 0;
 };
 
 }  // namespace kest

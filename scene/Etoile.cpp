@@ -39,6 +39,7 @@ void TexteCentre(DrawingSurface& d, double angle, int rayon, const std::string& 
 
 void DessineEtoile(DrawingSurface& d, const State& etat) {
     d.SetPenColor(kNoir);
+    d.SetTextColor(kNoir);
     d.SetPenStyle(PenStyle::Solid);
     d.SetPenWidth(1);
     d.SetBrushStyle(BrushStyle::Clear);
@@ -62,9 +63,10 @@ void DessineEtoile(DrawingSurface& d, const State& etat) {
         d.LineTo(fin.x, fin.y);
     }
     for (int i = 0; i < 6; ++i) {
-        d.SetPenColor(kCouleurPhase[kPhase[i]]);
+        d.SetTextColor(kCouleurPhase[kPhase[i]]);
         TexteCentre(d, (2 * i + 1) * kPi / 6, kRayonNoms, kNoms[i]);
     }
+    d.SetTextColor(kNoir);  // the slots' numbers, and the titles of the next paint
     if (!valide) return;
 
     // The phasors, 2 px wide, each numbered with its slots.

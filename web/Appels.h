@@ -27,6 +27,7 @@ enum CodeAppel : int {
     kSetPenWidth,
     kSetBrushColor,
     kSetBrushStyle,
+    kSetTextColor,
     kNbCodes
 };
 
@@ -48,6 +49,7 @@ inline constexpr FormeAppel kFormes[kNbCodes] = {
     {"SetPenWidth", "largeur"},
     {"SetBrushColor", "couleur"},
     {"SetBrushStyle", "BrushStyle"},
+    {"SetTextColor", "couleur"},
 };
 inline constexpr const char* kNomsPenStyle[] = {"Solid", "Dot"};
 inline constexpr const char* kNomsBrushStyle[] = {"Solid", "Clear"};
@@ -112,6 +114,8 @@ public:
         Regle(reglages_.brosseVide, s == BrushStyle::Clear);
         Ajoute({kSetBrushStyle, s == BrushStyle::Clear ? 1 : 0});
     }
+    // The text's colour paints no ellipse: the run goes on, as on the desktop's surface.
+    void SetTextColor(Couleur c) override { Ajoute({kSetTextColor, static_cast<int>(c)}); }
 
 private:
     using Boite = std::array<int, 4>;

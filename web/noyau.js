@@ -12,7 +12,7 @@ export const KestNoyau = (function () {
     constantes.appels.forEach((f, i) => { code[f.nom] = i; });
     const longueur = constantes.appels.map((f) => 1 + f.arguments.length);
     const { MoveTo, LineTo, Ellipse, TextOut, SetPenColor, SetPenStyle, SetPenWidth,
-      SetBrushColor, SetBrushStyle } = code;
+      SetBrushColor, SetBrushStyle, SetTextColor } = code;
     const { PenStyle, BrushStyle } = constantes;
     return function (k, textes, s, sauf) {
       for (let i = 0, j = 0, n = k.length; i < n; i += longueur[k[i]]) {
@@ -29,6 +29,7 @@ export const KestNoyau = (function () {
           case SetPenWidth: s.SetPenWidth(k[i + 1]); break;
           case SetBrushColor: s.SetBrushColor(k[i + 1] >>> 0); break;
           case SetBrushStyle: s.SetBrushStyle(BrushStyle[k[i + 1]]); break;
+          case SetTextColor: s.SetTextColor(k[i + 1] >>> 0); break;
           default: throw new Error('appel inconnu ' + k[i]);
         }
       }

@@ -12,11 +12,11 @@ export const KestRejeu = (function () {
     return 'rgb(' + (c & 255) + ',' + ((c >>> 8) & 255) + ',' + ((c >>> 16) & 255) + ')';
   }
 
-  // Pen, brush and current position: on the window's canvas they carry over from one frame to
-  // the next; a picture made for the outside starts from a fresh surface.
+  // Pen, brush, text colour and current position: on the window's canvas they carry over from
+  // one frame to the next; a picture made for the outside starts from a fresh surface.
   function nouveauCrayon(brosse) {
     return { couleur: 0, pointille: false, largeur: 1, brosse: brosse, brosseVide: false,
-      x: 0, y: 0 };
+      texte: 0, x: 0, y: 0 };
   }
 
   // The outline of an ellipse lies inside its box, as the desktop draws it: the centre of the
@@ -78,6 +78,8 @@ export const KestRejeu = (function () {
   Surface.prototype.SetBrushStyle = function (style) {
     this.regle('brosseVide', style === 'Clear', false);
   };
+  // A text ends the path anyway: its colour alone leaves the path open.
+  Surface.prototype.SetTextColor = function (c) { this.s.texte = c; };
 
   // The canvas, at `e` device pixels per picture pixel. Coordinates are snapped to device
   // pixels, and a line of odd device width sits on pixel centres, so that 1-px pens stay one
@@ -146,7 +148,7 @@ export const KestRejeu = (function () {
           ctx.fillStyle = css(fond);
           ctx.fillRect(px, py, boite.largeur, boite.hauteur);
         }
-        ctx.fillStyle = '#000';
+        ctx.fillStyle = css(s.texte);
         ctx.fillText(texte, px, py);
       },
     };
@@ -193,7 +195,8 @@ export const KestRejeu = (function () {
             '" height="' + boite.hauteur + '" fill="' + css(fond) + '"/>');
         }
         morceaux.push('<text x="' + x + '" y="' + (y + 10) + '" font-family="' + xml(POLICE) +
-          '" font-size="' + TAILLE_POLICE + '" fill="#000">' + xml(texte) + '</text>');
+          '" font-size="' + TAILLE_POLICE + '" fill="' + css(s.texte) + '">' + xml(texte) +
+          '</text>');
       },
     };
     return sortie;

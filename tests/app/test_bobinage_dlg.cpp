@@ -26,6 +26,7 @@
 #include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "scene/Etoile.h"
+#include "scene/Vues.h"
 #include "tests/support/FenetreTest.h"
 #include "tests/support/RecordingSurface.h"
 
@@ -153,15 +154,27 @@ TEST_F(FenetreBobinage, ARefusalShowsTheModelsMessageAndChangesNothing) {
     EXPECT_EQ(Trouver<QLabel>("LabelQ")->text(), "q = Q/(6p) = 2/5");
 }
 
-TEST_F(FenetreBobinage, TheStarIsTheScenesStarOfTheStatesWinding) {
+TEST_F(FenetreBobinage, TheStarIsTheScenesStarOfTheStatesWindingItsNamesInTheirPhasesColours) {
     auto* etoile = Fenetre().findChild<kest::ZoneEtoile*>("ZoneEtoile");
     ASSERT_NE(etoile, nullptr);
     for (auto [q, couches, pas] : {std::tuple{"12", "2", "1"}, {"30", "1", "3"}, {"9", "2", "1"}}) {
         Entrer(q, couches, pas);
         RecordingSurface fenetre, scene;
         etoile->Dessiner(fenetre);
+        scene.texte = 0x123456;  // left by another picture
         kest::DessineEtoile(scene, form.Etat());
         EXPECT_EQ(Resume(fenetre), Resume(scene)) << q;
+        // Each sector's name ("+A", "-C", …) in its phase's colour, the titles and numbers black.
+        int noms = 0;
+        for (const Appel& a : scene.appels) {
+            const bool nom =
+                a.op == kest::test::Op::TextOut && (a.texte[0] == '+' || a.texte[0] == '-');
+            noms += nom;
+            if (a.op == kest::test::Op::TextOut)
+                EXPECT_EQ(a.couleurTexte,
+                          nom ? kest::kCouleurPhase[a.texte[1] - 'A'] : kest::kNoir);
+        }
+        EXPECT_EQ(noms, 6);
         EXPECT_EQ(form.Etat().encoches, std::stoi(q));
     }
     EXPECT_TRUE(messages.empty());

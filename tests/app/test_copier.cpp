@@ -71,6 +71,7 @@ TEST(EmfSurface, InitialSettingsTextBackgroundAndObjects) {
         e.TextOut(1, 2, "é€𝄞");  // two-, three- and four-byte UTF-8
         e.SetBrushStyle(BrushStyle::Clear);
         e.SetBrushColor(0x00FF00);
+        e.SetTextColor(kRouge);
         e.TextOut(3, 4, "x");
         e.Ellipse(0, 0, 9, 9);
         e.SetBrushStyle(BrushStyle::Solid);
@@ -88,15 +89,14 @@ TEST(EmfSurface, InitialSettingsTextBackgroundAndObjects) {
     ASSERT_TRUE(e.valide);
     EXPECT_EQ(e.hauteurPolice, -11);  // 8 points at 96 per inch
     EXPECT_EQ(e.nomPolice, "MS Sans Serif");
-    EXPECT_EQ(e.couleurTexte, 0x123456u);
     EXPECT_EQ(e.objetsRestants, 0);
     using B = test::Brosse;
     const test::Stylo noir{kNoir, PenStyle::Solid, 1}, gris{kGris, PenStyle::Dot, 1};
     AttendMemesAppels(
         e.appels,
         {
-            {Op::TextOut, 1, 2, 0, 0, "é€𝄞", noir, B{0xFFFFFF, BrushStyle::Solid}},
-            {Op::TextOut, 3, 4, 0, 0, "x", noir, B{0, BrushStyle::Clear}},
+            {Op::TextOut, 1, 2, 0, 0, "é€𝄞", noir, B{0xFFFFFF, BrushStyle::Solid}, 0, 0, 0x123456},
+            {Op::TextOut, 3, 4, 0, 0, "x", noir, B{0, BrushStyle::Clear}, 0, 0, kRouge},
             {Op::Ellipse, 0, 0, 9, 9, {}, noir, B{0, BrushStyle::Clear}},
             {Op::Ellipse, 1, 1, 8, 8, {}, gris, B{0x00FF00, BrushStyle::Solid}},
             {Op::MoveTo, 2, 3, 0, 0, {}, {}, {}},

@@ -794,8 +794,8 @@ TEST(KestExport, SpectrumTableIsTheModels) {
     }
 }
 
-// A slot winding: its spectrum in mechanical orders, the star's figure as the scene draws it,
-// and its refusals, which write nothing.
+// A slot winding: its spectrum in mechanical orders, the star's figure as the scene draws it
+// (in the EMF, and the SVG's texts in their colours), and its refusals, which write nothing.
 TEST(KestExport, SlotWindingSpectrumStarAndRefusals) {
     const Resultat json = Lance({"--p", "5", "--encoches", "12", "--couches", "2", "--pas", "1",
                                  "--spectre", "--format", "json"});
@@ -829,6 +829,14 @@ TEST(KestExport, SlotWindingSpectrumStarAndRefusals) {
     const test::Emf e = test::LitEmf(std::string_view(o.constData(), std::size_t(o.size())));
     ASSERT_TRUE(e.valide);
     AttendMemesAppels(e.appels, r.appels);
+    const QString svg = dossier.filePath("etoile.svg");
+    ASSERT_EQ(Lance({"--p", "4", "--encoches", "9", "--etoile", "--sortie", svg}).statut, 0);
+    std::vector<std::pair<std::string, Couleur>> textes, lus;
+    for (const auto& [appels, liste] :
+         {std::pair{r.appels, &textes}, {test::LitSvg(Lit(svg)), &lus}})
+        for (const test::Appel& a : appels)
+            if (a.op == Op::TextOut) liste->emplace_back(a.texte, a.couleurTexte);
+    EXPECT_EQ(lus, textes);
 
     const struct {
         QStringList arguments;

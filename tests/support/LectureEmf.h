@@ -3,7 +3,8 @@
 
 // Reads an enhanced metafile back into the calls of a RecordingSurface, with the pen and brush
 // in force at each, so that a test compares a recorded picture with the scene's calls. For a
-// text record the brush stands for its background: its colour and whether it is opaque.
+// text record the brush stands for its background: its colour and whether it is opaque, and the
+// text colour is the last one set.
 // Qt only decodes the UTF-16 texts.
 
 #include <QString>
@@ -127,6 +128,7 @@ inline Emf LitEmf(std::string_view o) {
             case 84:  // EMR_EXTTEXTOUTW: reference point at 36, count at 44, offset at 48
                 ajoute(Op::TextOut, i32(r + 36), i32(r + 40), 0, 0,
                        utf16(r + u32(r + 48), u32(r + 44)), fondTexte);
+                e.appels.back().couleurTexte = e.couleurTexte;
                 break;
             case 14:  // EMR_EOF
                 fin = true;
@@ -139,13 +141,13 @@ inline Emf LitEmf(std::string_view o) {
 }
 
 // The same call: coordinates and text, the pen where a line is drawn, the brush where a shape
-// is filled or a text box painted (a clear brush has no colour).
+// is filled or a text box painted (a clear brush has no colour), the text's colour.
 inline bool MemeAppel(const Appel& a, const Appel& b) {
     const auto memeBrosse = [](const Brosse& p, const Brosse& q) {
         return p.style == q.style && (p.style == BrushStyle::Clear || p.couleur == q.couleur);
     };
     if (a.op != b.op || a.x1 != b.x1 || a.y1 != b.y1 || a.x2 != b.x2 || a.y2 != b.y2 ||
-        a.texte != b.texte)
+        a.texte != b.texte || (a.op == Op::TextOut && a.couleurTexte != b.couleurTexte))
         return false;
     if ((a.op == Op::LineTo || a.op == Op::Ellipse) && !(a.stylo == b.stylo)) return false;
     if ((a.op == Op::Ellipse || a.op == Op::TextOut) && !memeBrosse(a.brosse, b.brosse))

@@ -5,7 +5,8 @@
 // of a RecordingSurface: a polyline of two points is a LineTo from its first point, a circle or
 // an ellipse is an Ellipse with the pen and brush of its group, and a text is a TextOut whose
 // top and background come from the box painted just before it (a text without a box gets
-// y = INT_MIN: the SVG gives only its baseline). MoveTo draws nothing and leaves no trace.
+// y = INT_MIN: the SVG gives only its baseline) in its fill colour. MoveTo draws nothing and
+// leaves no trace.
 
 #include <QString>
 #include <QXmlStreamReader>
@@ -90,6 +91,7 @@ inline std::vector<Appel> LitSvg(const QByteArray& octets, bool* valide = nullpt
                      xml.readElementText().toStdString(),
                      {},
                      avecBoite ? boiteBrosse : Brosse{0, BrushStyle::Clear}};
+            appel.couleurTexte = couleur(a.value("fill").toString());
         } else {
             continue;
         }

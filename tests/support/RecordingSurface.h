@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A drawing surface for tests: it keeps every drawing call with the pen and brush in force,
-// and counts the setter calls, so that a test can assert on the picture as a list.
+// A drawing surface for tests: it keeps every drawing call with the pen, brush and text colour in
+// force, and counts the setter calls, so that a test can assert on the picture as a list.
 
 #include <string>
 #include <vector>
@@ -33,6 +33,7 @@ struct Appel {
     Stylo stylo;
     Brosse brosse;
     int depuisX = 0, depuisY = 0;  // LineTo: the current position it starts from
+    Couleur couleurTexte = kNoir;
 };
 
 class RecordingSurface : public DrawingSurface {
@@ -40,6 +41,7 @@ public:
     std::vector<Appel> appels;
     Stylo stylo;
     Brosse brosse;
+    Couleur texte = kNoir;
     int x = 0, y = 0;
     int reglages = 0;  // setter calls
 
@@ -57,13 +59,14 @@ public:
         appels.push_back({Op::Ellipse, x1, y1, x2, y2, {}, stylo, brosse, x, y});
     }
     void TextOut(int tx, int ty, const std::string& t) override {
-        appels.push_back({Op::TextOut, tx, ty, 0, 0, t, stylo, brosse, x, y});
+        appels.push_back({Op::TextOut, tx, ty, 0, 0, t, stylo, brosse, x, y, texte});
     }
     void SetPenColor(Couleur c) override { stylo.couleur = c, ++reglages; }
     void SetPenStyle(PenStyle s) override { stylo.style = s, ++reglages; }
     void SetPenWidth(int w) override { stylo.largeur = w, ++reglages; }
     void SetBrushColor(Couleur c) override { brosse.couleur = c, ++reglages; }
     void SetBrushStyle(BrushStyle s) override { brosse.style = s, ++reglages; }
+    void SetTextColor(Couleur c) override { texte = c, ++reglages; }
 
     // The segments drawn (LineTo with its starting point).
     struct Segment {

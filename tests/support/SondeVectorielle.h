@@ -61,6 +61,7 @@ public:
     void SetPenWidth(int w) override { Observe(), cible_.SetPenWidth(w); }
     void SetBrushColor(Couleur c) override { Observe(), cible_.SetBrushColor(c); }
     void SetBrushStyle(BrushStyle s) override { Observe(), cible_.SetBrushStyle(s); }
+    void SetTextColor(Couleur c) override { Observe(), cible_.SetTextColor(c); }
 
 private:
     void Observe() {

@@ -93,6 +93,7 @@ public:
     void SetPenWidth(int w) override { Passe(true, &DrawingSurface::SetPenWidth, w); }
     void SetBrushColor(Couleur c) override { Passe(true, &DrawingSurface::SetBrushColor, c); }
     void SetBrushStyle(BrushStyle s) override { Passe(true, &DrawingSurface::SetBrushStyle, s); }
+    void SetTextColor(Couleur c) override { Passe(true, &DrawingSurface::SetTextColor, c); }
 
 private:
     // reglage: a pen or brush setting, not a drawing.

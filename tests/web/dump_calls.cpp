@@ -69,6 +69,7 @@ public:
         Ajoute(std::string("\"SetBrushStyle\",") +
                (s == kest::BrushStyle::Clear ? "\"Clear\"" : "\"Solid\""));
     }
+    void SetTextColor(kest::Couleur c) override { Ajoute("\"SetTextColor\"," + std::to_string(c)); }
 
 private:
     static std::string Ent(int v) { return std::to_string(v); }

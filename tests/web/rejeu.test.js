@@ -215,7 +215,8 @@ test('dotted lines stay one-pixel dots two pixels apart on the canvas, in the PN
     await p.close();
   });
 
-test('a dotted line keeps its dots through settings that change nothing', async () => {
+test('a dotted line keeps its dots through settings that change nothing; a text its colour',
+  async () => {
   const p = await ouvre('');
   // One level line in two pieces, joined at x = 101 (not on a dot), with every setting given
   // again, unchanged, between them; replayed by the page's module of the replay.
@@ -226,7 +227,7 @@ test('a dotted line keeps its dots through settings that change nothing', async 
     const appels = [['SetPenColor', 0x808080], ['SetPenStyle', 'Dot'], ['MoveTo', 10, 10],
       ['LineTo', 101, 10], ['SetPenColor', 0x808080], ['SetPenStyle', 'Dot'],
       ['SetPenWidth', 1], ['SetBrushColor', 0xFFFFFF], ['SetBrushStyle', 'Solid'],
-      ['LineTo', 190, 10]];
+      ['LineTo', 190, 10], ['SetTextColor', 0x0000FF], ['TextOut', 10, 20, 'A']];
     const rejeu = KestRejeu.pour({
       constantes: { largeur: 700, hauteur: 500, fond: 0xC0C0C0, brosseNeuve: 0xFFFFFF },
       peins: (image, surface) => appels.forEach(([nom, ...a]) => surface[nom](...a)),
@@ -234,7 +235,9 @@ test('a dotted line keeps its dots through settings that change nothing', async 
     const ctx = document.createElement('canvas').getContext('2d');
     ctx.drawImage(await createImageBitmap(await rejeu.png(null)), 0, 0);
     const d = ctx.getImageData(0, 10, 190, 1).data;
-    return { svg: rejeu.svg(null),
+    const t = Array.from(ctx.getImageData(10, 20, 10, 13).data);
+    return { svg: rejeu.svg(null), rouge: t.filter((v, i) => !(i % 4) && v > 128 && t[i + 1] < 100)
+      .length,
       ligne: Array.from({ length: 190 }, (_, x) => d[4 * x + 3] === 0 ? '.' :
         d[4 * x + 3] === 255 && d[4 * x] === 128 ? '#' : '?').join('') };
   }, source);
@@ -242,6 +245,8 @@ test('a dotted line keeps its dots through settings that change nothing', async 
   assert.equal(chemins.length, 1);
   assert.equal(chemins[0].points.length, 1, 'one stroke: the dots go on');
   assert.equal(r.ligne.slice(11, 189), '..#'.repeat(60).slice(0, 178));
+  assert.match(r.svg, /fill="rgb\(255,0,0\)">A</);
+  assert.ok(r.rouge > 3, `${r.rouge} red pixels`);
   await p.close();
 });
 
