@@ -66,7 +66,7 @@ TEST_P(EtoileDessinee, IsTheStarOfItsSlots) {
         if (a.op == Op::TextOut && i < 6) {
             secteurs |= 1 << i;
             EXPECT_GT(surLeRayon(a, (2 * i + 1) * 30 * kDegre), 0) << a.texte;
-            EXPECT_EQ(a.stylo.couleur, kCouleurs[a.texte[1] - 'A']) << a.texte;
+            EXPECT_EQ(a.couleurTexte, kCouleurs[a.texte[1] - 'A']) << a.texte;
         }
         const long k = std::lround(std::atan2(cy - a.y1, a.x1 - cx) / (60 * kDegre));
         if (a.op == Op::LineTo && a.stylo.style == PenStyle::Dot && a.depuisX == cx &&
