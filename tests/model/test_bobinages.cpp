@@ -11,7 +11,6 @@
 #include "model/Alimentation.h"
 #include "model/Bobinage.h"
 #include "model/Harmoniques.h"
-#include "model/Physique.h"
 #include "tests/support/Bobinage.h"
 
 using namespace kest;
@@ -31,8 +30,7 @@ class Bobinages : public testing::TestWithParam<Cas> {};
 // the middles of N steps of the air gap: one star at a time carrying its unit current. The
 // single order, all orders at once and the resultant at any instant are the same numbers.
 TEST_P(Bobinages, CoefficientsAreTheTransformOfTheDrawnMmf) {
-    State s = GetParam().etat;
-    s.Imax = 1.0;
+    const State s = GetParam().etat;
     const auto b = BobinageDe(s);
     constexpr int kN = 1 << 14, kOrdres = 40;
     for (int k = 0; k < b->NbPhases(); ++k) {
