@@ -71,6 +71,10 @@ bool MemeBobinage(const State& a, const State& b) {
     return a.typeBobinage == b.typeBobinage && BobinageDe(a)->Pour(b);
 }
 
+void Bobinage::Forces(const State& s, double theta, const double* secondes, double* F) const {
+    for (int k = 0; k < NbPhases(); ++k) F[k] = Force(s, k, theta, secondes[k]);
+}
+
 Complexe Bobinage::Coefficient(int k, int etoile, int nu) const {
     // The MMF is constant between edges, so the integral is a sum over its steps:
     // c_ν = (1/(iπ·h))·Σ_j ΔF_j·e^{−i·h·x_j} over one period, x_j = periodicite·θ_j the edge's

@@ -60,6 +60,8 @@ public:
     // Phase k's MMF at the mechanical angle theta, its first star carrying s.I[k] and its second
     // `seconde` (SecondeEtoile, per unit of Imax).
     virtual double Force(const State& s, int k, double theta, double seconde) const = 0;
+    // Every phase's MMF at theta, into F[k]: what the sweep asks at each sample, in one call.
+    virtual void Forces(const State& s, double theta, const double* secondes, double* F) const;
     // The coefficient c_ν = (1/π)·∫_0^{2π} F·e^{−iνθ} dθ of star `etoile` of phase k carrying
     // its unit current (ν >= 1): |c_ν| is the crest of order ν, at θ = −arg(c_ν)/ν.
     virtual std::complex<double> Coefficient(int k, int etoile, int nu) const;

@@ -90,6 +90,9 @@ public:
     double Force(const State& s, int k, double theta, double seconde) const override {
         return ForcePhase(s, k, theta, seconde);
     }
+    void Forces(const State& s, double theta, const double* secondes, double* F) const override {
+        for (int k = 0; k < 3; ++k) F[k] = ForcePhase(s, k, theta, secondes[k]);
+    }
 
     // The ideal distribution is a sinusoid, not conductors: phase k's MMF at unit current is
     // 0.5·sin(p·θ − k·2π/3), whose only coefficient is c_p = −0.5·i·e^{−i·k·2π/3}.

@@ -22,8 +22,8 @@ void DessineBalayage(DrawingSurface& d, State& etat, Affichage affichage) {
         for (int k = 0; k < 3; ++k) secondeEtoile[k] = SecondeEtoile(etat, k);
     double theta = 0.0;
     while (theta < kDeuxPi) {
+        b->Forces(etat, theta, secondeEtoile, etat.F);
         for (int k = 0; k < 3; ++k) {
-            etat.F[k] = b->Force(etat, k, theta, secondeEtoile[k]);
             d.SetPenColor(kCouleurPhase[k]);
             const int y = Pixel(etat.Gain * etat.F[k] + kBasePhase0 + kEcartPhases * k);
             d.MoveTo(Pixel(kPixelsParRadian * theta), y);
