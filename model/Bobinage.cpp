@@ -76,23 +76,8 @@ void Bobinage::Forces(const State& s, double theta, const double* secondes, doub
 }
 
 Complexe Bobinage::Coefficient(int k, int etoile, int nu) const {
-    // The MMF is constant between edges, so the integral is a sum over its steps:
-    // c_ν = (1/(iπ·h))·Σ_j ΔF_j·e^{−i·h·x_j} over one period, x_j = periodicite·θ_j the edge's
-    // angle in periods and h = ν/periodicite (the other orders cancel between the periods).
-    if (nu < 1 || nu % periodicite_ != 0 || escaliers_.empty()) return {};
-    const Escalier& e = escaliers_[std::size_t(k * etoiles_ + etoile)];
-    const int h = nu / periodicite_;
-    const std::size_t n = e.bords.size();
-    Complexe c;
-    for (std::size_t j = 0; j < n; ++j) {
-        const double d = e.valeurs[j] - e.valeurs[j == 0 ? n - 1 : j - 1];
-        if (d == 0.0) continue;
-        const Complexe z = std::polar(1.0, -(periodicite_ * e.bords[j]));  // e^{−i·x_j}
-        Complexe w = z;
-        for (int i = 1; i < h; ++i) w *= z;
-        c += (d / h) * w;
-    }
-    return c * Complexe(0.0, -1.0 / kPi);  // 1/(i·π)
+    if (nu < 1 || escaliers_.empty()) return {};
+    return Coefficients(k, etoile, nu, 1)[1];
 }
 
 std::vector<Complexe> Bobinage::Coefficients(int k, int etoile, int pas, int n) const {
@@ -101,8 +86,11 @@ std::vector<Complexe> Bobinage::Coefficients(int k, int etoile, int pas, int n) 
         for (int i = 1; i <= n; ++i) c[std::size_t(i)] = Coefficient(k, etoile, pas * i);
         return c;
     }
-    // As Coefficient, each edge's e^{−i·h·x_j} by powers of e^{−i·x_j}, order after order; of
-    // the orders h·periodicite the winding has, those that are multiples of pas are kept.
+    // The MMF is constant between edges, so the integral is a sum over its steps:
+    // c_ν = (1/(iπ·h))·Σ_j ΔF_j·e^{−i·h·x_j} over one period, x_j = periodicite·θ_j the edge's
+    // angle in periods and h = ν/periodicite (the other orders cancel between the periods).
+    // Each edge's e^{−i·h·x_j} by powers of e^{−i·x_j}, order after order; of the orders
+    // h·periodicite the winding has, those that are multiples of pas are kept.
     const Escalier& e = escaliers_[std::size_t(k * etoiles_ + etoile)];
     const std::size_t bords = e.bords.size();
     for (std::size_t j = 0; j < bords; ++j) {
@@ -142,13 +130,7 @@ std::vector<Complexe> CoefficientsUnitaires::Resultante(const State& s) const {
 }
 
 Complexe Bobinage::CoefficientResultant(const State& s, int nu) const {
-    Complexe c;
-    for (int k = 0; k < NbPhases(); ++k) {
-        Complexe terme = CourantPhase(s, k).valeur * Coefficient(k, 0, nu);
-        if (etoiles_ > 1) terme = terme + SecondeEtoile(s, k) * Coefficient(k, 1, nu);
-        c += terme;
-    }
-    return c;
+    return CoefficientsUnitaires(*this, nu, 1).Resultante(s)[1];
 }
 
 }  // namespace kest

@@ -30,6 +30,24 @@ bool AFondamental(const Harmoniques& sp, double imax) {
     return sp.amplitude[1] > 1e-9 * std::abs(imax) && sp.amplitude[1] > 0.0;
 }
 
+// An order's speed as a signed fraction of the working wave's: order `ordre` turns at ω/ordre,
+// the working wave (order `travail`, counted the same way) at ω/travail; not a number for two
+// parts, 0 when absent.
+double Vitesse(Sens sens, int travail, int ordre) {
+    switch (sens) {
+        case Sens::Direct:
+            return double(travail) / ordre;
+        case Sens::Inverse:
+            return -double(travail) / ordre;
+        case Sens::Pulsant:
+        case Sens::Elliptique:
+            return std::numeric_limits<double>::quiet_NaN();
+        case Sens::Absent:
+            break;
+    }
+    return 0.0;
+}
+
 using Coefficients = std::array<Complexe, kOrdreMax + 1>;
 
 // The resultant's coefficients of electrical orders 1 … kOrdreMax at the instant of s: the
@@ -309,10 +327,7 @@ std::vector<LigneHarmonique> LignesHarmoniques(const State& s, const Harmoniques
             l.direct = analyse.DirectRelatif(h);
             l.inverse = analyse.InverseRelatif(h);
         }
-        if (l.sens == Sens::Direct) l.vitesse = 1.0 / h;
-        if (l.sens == Sens::Inverse) l.vitesse = -1.0 / h;
-        if (l.sens == Sens::Pulsant || l.sens == Sens::Elliptique)
-            l.vitesse = std::numeric_limits<double>::quiet_NaN();
+        l.vitesse = Vitesse(l.sens, 1, h);
         lignes.push_back(l);
     }
     return lignes;
@@ -431,11 +446,7 @@ Spectre SpectreDe(const State& s, bool fenetre) {
         l.sens = analyse.sens[nu];
         l.direct = analyse.DirectRelatif(nu);
         l.inverse = analyse.InverseRelatif(nu);
-        // Order ν turns at ω/ν mechanical, the working wave at ω/p.
-        if (l.sens == Sens::Direct) l.vitesse = double(s.p) / nu;
-        if (l.sens == Sens::Inverse) l.vitesse = -double(s.p) / nu;
-        if (l.sens == Sens::Pulsant || l.sens == Sens::Elliptique)
-            l.vitesse = std::numeric_limits<double>::quiet_NaN();
+        l.vitesse = Vitesse(l.sens, s.p, nu);
         Barres(sp, equilibree, l.relatif, l.sens, l.direct, l.inverse);
         sp.lignes.push_back(l);
     }
