@@ -70,8 +70,9 @@ void Produit(Commande& c) {
 void ProduitHarmoniques(const Commande& c) {
     const Spectre spectre = SpectreDe(c.etat, false);
     FichierSortie sortie(c.sortie);
-    sortie.Ecrit(c.format == Format::Json ? JsonTableau(c.etat, spectre)
-                                          : TexteTableau(spectre) + TexteDistorsion(spectre));
+    sortie.Ecrit(c.format == Format::Json
+                     ? JsonTableau(c.etat, spectre)
+                     : TexteTableau(spectre) + TexteDistorsion(spectre) + TexteMoteur(c.etat));
     sortie.Valide();
 }
 

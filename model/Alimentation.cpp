@@ -8,6 +8,7 @@
 
 #include "model/Conversions.h"
 #include "model/Erreur.h"
+#include "model/Monophase.h"
 #include "model/Textes.h"
 
 namespace kest {
@@ -18,6 +19,7 @@ const TypeAlimentation& TypeDe(Alimentation a) {
 }
 
 PhaseAlimentation ParametresPhase(const State& s, int k) {
+    if (s.machine == Machine::Monophasee) return PhaseMoteur(s, k);
     if (s.alimentation == kAlimentationLibre)
         return {s.amplitudesLibres[k], s.dephasagesLibres[k] * kPi / 180.0};
     return TypeDe(s.alimentation).phases[k];
@@ -40,6 +42,7 @@ std::string NomAlimentation(Alimentation a) { return Traduit("Alimentation", Typ
 std::string AideAlimentation(Alimentation a) { return Traduit("Alimentation", TypeDe(a).aide); }
 
 bool MemeAlimentation(const State& a, const State& b) {
+    if (!MemeMoteur(a, b)) return false;
     if (a.alimentation != b.alimentation) return false;
     if (a.alimentation != kAlimentationLibre) return true;
     return std::equal(std::begin(a.amplitudesLibres), std::end(a.amplitudesLibres),
@@ -49,6 +52,17 @@ bool MemeAlimentation(const State& a, const State& b) {
 }
 
 void ChoisirAlimentation(State& s, Alimentation a) { s.alimentation = a; }
+
+bool EstEquilibree(const State& s) {
+    return s.machine == Machine::Triphasee && s.alimentation == Alimentation::Equilibree;
+}
+
+State Equilibree(const State& s) {
+    State e = s;
+    e.alimentation = Alimentation::Equilibree;
+    e.demarrage = Demarrage::Quadrature;
+    return e;
+}
 
 void AppliquerAlimentationLibre(State& s, const SaisieAlimentation& saisie,
                                 std::string_view separateur) {

@@ -122,6 +122,15 @@ std::string AideAlimentation(Alimentation a);
 // Whether two states have the same supply: the same kind, and for "Libre" the same values.
 bool MemeAlimentation(const State& a, const State& b);
 
+// Whether the state's currents are the balanced three-phase supply's: a field of constant
+// amplitude turning forward, with no backward part to analyse.
+bool EstEquilibree(const State& s);
+// The state under its machine's balanced supply: the balanced three phases, or the
+// single-phase motor's quadrature capacitor and circular ratio (its two ampere-turns equal and
+// 90° apart). What it gives the working wave is the unit of every supply's forward and backward
+// parts.
+State Equilibree(const State& s);
+
 // A radio button of the supply: the kind only, applied at once.
 void ChoisirAlimentation(State& s, Alimentation a);
 

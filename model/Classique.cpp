@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "model/Harmoniques.h"
+#include "model/Monophase.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
 #include "model/Textes.h"
@@ -76,8 +77,9 @@ public:
 
     bool Pour(const State& s) const override {
         const State& a = etat_;
-        return s.p == a.p && s.m == a.m && MemeReel(s.Y, a.Y) && MemeReel(s.Alpha, a.Alpha) &&
-               MemeReel(s.Imax, a.Imax) && s.Reelle == a.Reelle && s.DoubleEtoile == a.DoubleEtoile;
+        return s.machine == Machine::Triphasee && s.p == a.p && s.m == a.m && MemeReel(s.Y, a.Y) &&
+               MemeReel(s.Alpha, a.Alpha) && MemeReel(s.Imax, a.Imax) && s.Reelle == a.Reelle &&
+               s.DoubleEtoile == a.DoubleEtoile;
     }
 
     bool OrdresElectriques() const override { return true; }
@@ -146,6 +148,7 @@ std::string NomBobinageClassique(const State& s, std::string_view separateur) {
 }
 
 std::shared_ptr<const Bobinage> FabriqueClassique(const State& s) {
+    if (s.machine == Machine::Monophasee) return FabriqueDiphase(s);
     return std::make_shared<const BobinageClassique>(s);
 }
 

@@ -12,6 +12,7 @@
 #include "model/Conversions.h"
 #include "model/Encoches.h"
 #include "model/Erreur.h"
+#include "model/Monophase.h"
 #include "model/Regles.h"
 #include "model/Textes.h"
 
@@ -64,6 +65,20 @@ Alimentation (règles et messages de la fenêtre « Alimentation ») :
                     suffit à choisir l'alimentation libre ; les listes
                     s'écrivent toujours avec un point décimal
 
+Moteur monophasé (règles et messages de la fenêtre « Moteur monophasé ») :
+  --machine M       triphasee ou monophasee (défaut : triphasee) ; le moteur
+                    monophasé a un enroulement principal et un auxiliaire à 90°
+                    électriques, alimenté par un condensateur ; chacune des
+                    options qui suivent suffit à le choisir
+  --demarrage D     %3 (défaut : quadrature)
+  --condensateur C  démarrage libre : la capacité en µF, aucun ou ouvert
+                    (défaut : 211.4)
+  --rapport A       démarrage libre : le rapport des spires effectives a
+                    (0.1 à 10 ; défaut : 2.568)
+  --impedances RM,XM,RA,XA
+                    les impédances à l'arrêt en ohms (défaut : 4.5,3.7,9.5,3.5,
+                    un moteur d'exemple)
+
 Instant :
   --ticks N         N tops d'horloge depuis t = 0, t avancé top par top comme
                     l'horloge de la fenêtre (0 à 10000000 ; défaut : 0)
@@ -85,7 +100,7 @@ Lien :
                     ce qui suit « # », par exemple « p=2&m=3&distribution=reelle »)
   Chaque option ne se donne qu'une fois, lien compris.
 )"),
-                   {ClesAlimentation(), NomsGenres()});
+                   {ClesAlimentation(), NomsGenres(), ClesDemarrage()});
     return aide.c_str();
 }
 
@@ -111,6 +126,11 @@ constexpr Cle kCles[] = {{"p"},
                          {"alimentation"},
                          {"amplitudes"},
                          {"dephasages"},
+                         {"machine"},
+                         {"demarrage"},
+                         {"condensateur"},
+                         {"rapport"},
+                         {"impedances"},
                          {"vecteurs", "--sans-vecteurs", "0"},
                          {"onde", "--sans-onde", "0"},
                          {"bobinage", "--sans-bobinage", "0"},
@@ -328,6 +348,13 @@ Configuration Forme(const Options& options, std::string_view separateur, bool av
     if (const std::string* v = valeur("amplitudes")) alimentation.amplitudes = *v;
     if (const std::string* v = valeur("dephasages")) alimentation.dephasages = *v;
     LireOptionsAlimentation(c.etat, alimentation);
+    OptionsMoteur moteur;
+    if (const std::string* v = valeur("machine")) moteur.machine = *v;
+    if (const std::string* v = valeur("demarrage")) moteur.demarrage = *v;
+    if (const std::string* v = valeur("condensateur")) moteur.condensateur = *v;
+    if (const std::string* v = valeur("rapport")) moteur.rapport = *v;
+    if (const std::string* v = valeur("impedances")) moteur.impedances = *v;
+    LireOptionsMoteur(c.etat, moteur);
 
     if (const std::string* v = valeur("vecteurs")) c.affichage.Vecteurs = Booleen("vecteurs", *v);
     if (const std::string* v = valeur("onde")) c.affichage.Onde = Booleen("onde", *v);
@@ -417,6 +444,13 @@ std::string EcritLien(const Configuration& c) {
     if (alimentation.alimentation) options.emplace_back("alimentation", *alimentation.alimentation);
     if (alimentation.amplitudes) options.emplace_back("amplitudes", *alimentation.amplitudes);
     if (alimentation.dephasages) options.emplace_back("dephasages", *alimentation.dephasages);
+    const OptionsMoteur moteur = OptionsMoteurEcrites(e);
+    for (const auto& [cle, v] : {std::pair{"machine", moteur.machine},
+                                 {"demarrage", moteur.demarrage},
+                                 {"condensateur", moteur.condensateur},
+                                 {"rapport", moteur.rapport},
+                                 {"impedances", moteur.impedances}})
+        if (v) options.emplace_back(cle, *v);
     if (!c.affichage.Vecteurs) options.emplace_back("vecteurs", "0");
     if (!c.affichage.Onde) options.emplace_back("onde", "0");
     if (!c.affichage.Bobinage) options.emplace_back("bobinage", "0");

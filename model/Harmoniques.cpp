@@ -185,12 +185,11 @@ Harmoniques HarmoniquesNumeriques(const State& s) {
     sp.creteFondamental = -std::arg(c1[1]);
     // The unit of the forward and backward parts: the fundamental the balanced supply gives
     // the same winding.
-    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    const bool equilibree = EstEquilibree(s);
     if (equilibree) {
         sp.equilibre = sp.amplitude[1];
     } else {
-        State e = s;
-        e.alimentation = Alimentation::Equilibree;
+        const State e = Equilibree(s);
         sp.equilibre = std::abs(Transformee(e, unitaires)[1]);
     }
     if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
@@ -252,8 +251,7 @@ ChampFondamental CalculeChamp(const State& s) {
     // HarmoniquesNumeriques); a part of coefficient a has its crest at −arg a, electrical.
     const std::shared_ptr<const Bobinage> b = BobinageDe(s);
     const auto coefficient = [&](const State& x) { return b->CoefficientResultant(x, x.p); };
-    State e = s;
-    e.alimentation = Alimentation::Equilibree;
+    State e = Equilibree(s);
     e.t = 0.0;
     const double unite = std::abs(coefficient(e));
     if (!(unite > 1e-9 * std::abs(s.Imax))) return c;
@@ -363,12 +361,11 @@ HarmoniquesMecaniques AnalyseMecanique(const State& s) {
         sp.direct[nu] = std::abs((c1[nu] + i * c2[nu]) * 0.5);
         sp.inverse[nu] = std::abs((c1[nu] - i * c2[nu]) * 0.5);
     }
-    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    const bool equilibree = EstEquilibree(s);
     if (equilibree) {
         sp.equilibre = sp.amplitude[s.p];
     } else {
-        State e = s;
-        e.alimentation = Alimentation::Equilibree;
+        const State e = Equilibree(s);
         sp.equilibre = std::abs(unitaires.Resultante(e)[std::size_t(s.p)]);
     }
     if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
@@ -420,7 +417,7 @@ void Barres(Spectre& sp, bool equilibree, std::optional<double> relatif, Sens se
 Spectre SpectreDe(const State& s, bool fenetre) {
     Spectre sp;
     const std::shared_ptr<const Bobinage> b = BobinageDe(s);
-    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    const bool equilibree = EstEquilibree(s);
     sp.electrique = b->OrdresElectriques();
     if (sp.electrique) {
         const Harmoniques analyse = HarmoniquesNumeriques(s);
@@ -459,7 +456,9 @@ Spectre SpectreDe(const State& s, bool fenetre) {
 }
 
 std::string NomBobinage(const State& s, std::string_view separateur) {
-    return GenreDe(s.typeBobinage).nomme(s, separateur);
+    const std::string nom = GenreDe(s.typeBobinage).nomme(s, separateur);
+    if (s.machine == Machine::Triphasee) return nom;
+    return Remplit(Traduit("Moteur", "Moteur monophasé, %1"), {nom});
 }
 
 std::string TexteFacteur(double v, std::string_view separateur) {

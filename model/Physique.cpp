@@ -26,13 +26,19 @@ double AngleAxe(const State& s, int k, int j) {
     return (kDeuxPi * j + k * kDeuxPiSur3 + kPiSur2) / s.p;
 }
 
+double AxeElectrique(const State& s, int k) {
+    if (s.machine == Machine::Monophasee) return -k * kPiSur2 + kPiSur2;
+    return k * kDeuxPiSur3 + kPiSur2;
+}
+
 namespace {
 
 // Phase k's current per unit of Imax, a_k·sin(Omega·t − δ_k), for a supply other than the
 // balanced one. Phase 2 of two phases in series (an open phase) is exactly phase 1's opposite,
 // so that the two line currents sum to zero.
 double CourantUnitaire(const State& s, int k) {
-    if (k == 1 && TypeDe(s.alimentation).secondeOpposee) return -CourantUnitaire(s, 0);
+    if (k == 1 && s.machine == Machine::Triphasee && TypeDe(s.alimentation).secondeOpposee)
+        return -CourantUnitaire(s, 0);
     const PhaseAlimentation ph = ParametresPhase(s, k);
     return ph.a * std::sin(s.Omega * s.t - ph.delta);
 }
@@ -40,7 +46,7 @@ double CourantUnitaire(const State& s, int k) {
 }  // namespace
 
 Courant CourantPhase(const State& s, int k) {
-    if (s.alimentation == Alimentation::Equilibree) {
+    if (s.alimentation == Alimentation::Equilibree && s.machine == Machine::Triphasee) {
         const double phi = s.Omega * s.t - k * kDeuxPiSur3;
         return {phi, std::sin(phi) * s.Imax};
     }

@@ -20,6 +20,11 @@ double AngleConducteur(const State& s, int k, int i, int j, Cote cote, Etoile et
 // Magnetic axis of phase k under pole pair j: a quarter period after its go belt.
 double AngleAxe(const State& s, int k, int j);
 
+// The electrical angle of phase k's magnetic axis, where a positive current puts its crest:
+// k·2π/3 + π/2 on the three-phase stator; the single-phase motor's auxiliary (k = 1) lies a
+// quarter period behind its main winding (model/Monophase.h).
+double AxeElectrique(const State& s, int k);
+
 // Phase k's current for the state's supply (model/Alimentation.h): balanced, Omega·t − k·2π/3
 // and Imax·sin(phi) in that order of operations; otherwise Omega·t − δ_k and a_k·Imax·sin(phi).
 struct Courant {

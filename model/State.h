@@ -33,6 +33,14 @@ enum class TypeBobinage : int {
     Encoches = 1,   // "Par encoches": Q slots, 1 or 2 layers, coils of a span in slots
 };
 
+// The machine: the three-phase stator (the default), or the single-phase motor, whose main and
+// auxiliary windings lie 90 electrical degrees apart and are fed from one voltage, the auxiliary
+// through a capacitor (model/Monophase.h).
+enum class Machine : int { Triphasee = 0, Monophasee = 1 };
+
+// How the single-phase motor starts: the index of its row in kDemarrages (model/Monophase.h).
+enum class Demarrage : int { Quadrature = 0, Resistive = 1, Ouverte = 2, Libre = 3 };
+
 struct State {
     int p = 1;                 // pole pairs, always >= 1
     int m = 2;                 // slots per pole and per phase (not range-checked: may be <= 0)
@@ -64,6 +72,15 @@ struct State {
     int encoches = 12;
     int couches = 2;
     int pas = 1;
+    // The machine, after the winding. The single-phase motor's free values (used by its "Libre"
+    // start) are kept while another start or machine is chosen: the capacitance in µF (0: the
+    // auxiliary open; infinite: no capacitor), the effective turns ratio a, and the standstill
+    // impedances R_m, X_m, R_a, X_a in ohms (an example motor, not a product's data).
+    Machine machine = Machine::Triphasee;
+    Demarrage demarrage = Demarrage::Quadrature;
+    double condensateur = 211.4;
+    double rapport = 2.568;
+    double impedances[4] = {4.5, 3.7, 9.5, 3.5};
 };
 
 }  // namespace kest

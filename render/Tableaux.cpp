@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/Alimentation.h"
+#include "model/Monophase.h"
 #include "model/Textes.h"
 
 namespace kest {
@@ -91,7 +92,29 @@ std::string JsonTableau(const State& s, const Spectre& spectre) {
                 ", \"sens\": " + JsonTexte(NomSens(l.sens)) + ", \"vitesse\": " + Json(l.vitesse) +
                 ", \"direct\": " + Json(l.direct) + ", \"inverse\": " + Json(l.inverse) + "}";
     }
-    return json + "\n], \"alimentation\": " + JsonTexte(NomAlimentation(s.alimentation)) + "}\n";
+    if (s.machine == Machine::Triphasee)
+        return json + "\n], \"alimentation\": " + JsonTexte(NomAlimentation(s.alimentation)) +
+               "}\n";
+    // The motor's start and design: an infinite capacitance (none needed) is null.
+    const Moteur m = MoteurDe(s);
+    const Conception c = ConceptionDe(s);
+    const auto capacite = [](double uF) {
+        return Json(std::isfinite(uF) ? std::optional(uF) : std::nullopt);
+    };
+    return json + "\n], \"demarrage\": " + JsonTexte(NomDemarrage(s.demarrage)) +
+           ", \"condensateur_uF\": " + capacite(m.condensateur) +
+           ", \"rapport\": " + Json(m.rapport) +
+           ", \"condensateur_quadrature_uF\": " + capacite(c.condensateur) +
+           ", \"rapport_circulaire\": " + Json(c.rapport) +
+           ", \"inverse_sur_direct\": " + Json(c.inverseSurDirect) + "}\n";
+}
+
+std::string TexteMoteur(const State& s, std::string_view separateur) {
+    if (s.machine == Machine::Triphasee) return {};
+    std::string texte = "# " + TexteConception(s, separateur) + '\n';
+    for (std::size_t i = 0; (i = texte.find('\n', i)) + 1 < texte.size(); i += 3)
+        texte.insert(i + 1, "# ");
+    return texte;
 }
 
 }  // namespace kest

@@ -35,5 +35,8 @@ std::string TexteTableau(const Spectre& spectre, std::string_view separateur = "
 // "ordres_mecaniques": true, "ordre_travail": p, "ordres": [{"nu": 1, "kw": .., ...}]; then
 // "alimentation": ...}
 std::string JsonTableau(const State& s, const Spectre& spectre);
+// The single-phase motor's design after the table, each line after a "# " (empty for the
+// three-phase machine).
+std::string TexteMoteur(const State& s, std::string_view separateur = ".");
 
 }  // namespace kest

@@ -20,10 +20,13 @@ void DessineBalayage(DrawingSurface& d, State& etat, Affichage affichage) {
     double secondeEtoile[3] = {0.0, 0.0, 0.0};
     if (b->NbEtoiles() > 1)
         for (int k = 0; k < 3; ++k) secondeEtoile[k] = SecondeEtoile(etat, k);
+    // A machine of fewer phases leaves the last curves' places empty, their MMF zero.
+    const int phases = b->NbPhases();
+    for (int k = phases; k < 3; ++k) etat.F[k] = 0.0;
     double theta = 0.0;
     while (theta < kDeuxPi) {
         b->Forces(etat, theta, secondeEtoile, etat.F);
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < phases; ++k) {
             d.SetPenColor(kCouleurPhase[k]);
             const int y = Pixel(etat.Gain * etat.F[k] + kBasePhase0 + kEcartPhases * k);
             d.MoveTo(Pixel(kPixelsParRadian * theta), y);

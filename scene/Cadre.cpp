@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/Physique.h"
 #include "model/Textes.h"
 #include "scene/Pixel.h"
 #include "scene/Plan.h"
@@ -7,7 +8,7 @@
 namespace kest {
 
 Point AxePhase1(const State& etat) {
-    return PointPolaire((kDeuxPiSur3 + kPiSur2) / etat.p, kVecteurSpatial.rayon, kVecteurSpatial.cx,
+    return PointPolaire(AxeElectrique(etat, 1) / etat.p, kVecteurSpatial.rayon, kVecteurSpatial.cx,
                         kVecteurSpatial.cy);
 }
 

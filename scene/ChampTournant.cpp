@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Harmoniques.h"
+#include "model/Physique.h"
 #include "model/Textes.h"
 #include "scene/Pixel.h"
 #include "scene/Plan.h"
@@ -93,7 +94,7 @@ void DessineMarqueurs(DrawingSurface& d, const State& etat, double crete) {
     d.LineTo(rayon.x, rayon.y);
 
     d.SetPenColor(kRouge);
-    const int x1 = Pixel(((kDeuxPiSur3 + kPiSur2) * kPixelsParRadian) / etat.p);
+    const int x1 = Pixel((AxeElectrique(etat, 1) * kPixelsParRadian) / etat.p);
     d.MoveTo(x1, kBasePhase1);
     d.LineTo(x1, Pixel(kBasePhase1 - etat.AmplPhase));
     const Point axe1 = AxePhase1(etat);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scene/Dessine.h"
 
+#include "model/Alimentation.h"
 #include "scene/Registres.h"
 #include "scene/Vues.h"
 
@@ -16,7 +17,7 @@ void Dessine(DrawingSurface& d, State& etat, Affichage affichage) {
     if (affichage.Bobinage) DessineBobinageStator(d, etat);
     DessineFresnel(d, etat);
     DessineBalayage(d, etat, affichage);
-    if (etat.alimentation == Alimentation::Equilibree) {
+    if (EstEquilibree(etat)) {
         // A balanced supply sets up the forward wave alone: its crest turns at Omega·t/p and
         // there is no backward part to analyse or to draw.
         DessineMarqueurs(d, etat, AngleCrete(etat, nullptr));
