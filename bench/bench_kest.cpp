@@ -19,6 +19,7 @@
 #include "bench/Neant.h"
 #include "model/Alimentation.h"
 #include "model/Harmoniques.h"
+#include "model/Monophase.h"
 #include "model/Regles.h"
 #include "render/PainterSurface.h"
 #include "scene/Dessine.h"
@@ -64,9 +65,7 @@ State Etat(Distribution d, Bobinage b) {
     return etat;
 }
 
-void SceneSeule(benchmark::State& st, Distribution d, Bobinage b, Alimentation a) {
-    State etat = Etat(d, b);
-    ChoisirAlimentation(etat, a);
+void SceneDe(benchmark::State& st, State etat) {
     Neant neant;
     for (auto _ : st) {
         Dessine(neant, etat, Affichage{});
@@ -74,21 +73,51 @@ void SceneSeule(benchmark::State& st, Distribution d, Bobinage b, Alimentation a
     }
 }
 
-// One paint as the window makes it: the erase to the background colour, then the scene through
-// the surface that lives as long as the window.
-void Peinture(benchmark::State& st, Distribution d, Bobinage b, Alimentation a) {
+void SceneSeule(benchmark::State& st, Distribution d, Bobinage b, Alimentation a) {
     State etat = Etat(d, b);
     ChoisirAlimentation(etat, a);
+    SceneDe(st, etat);
+}
+
+// One paint as the window makes it: the erase to the background colour, then the scene through
+// the surface that lives as long as the window. Each iteration first lets `avant` change the
+// state, as a control does before the picture follows it.
+void PeintureDe(benchmark::State& st, State etat, void (*avant)(State&, int) = nullptr) {
     const QColor fond = QApplication::palette().color(QPalette::Window);
     PainterSurface surface(QApplication::font(), Qt::black, fond);
     QImage image(kLargeurImage, kHauteurImage, QImage::Format_ARGB32_Premultiplied);
+    int n = 0;
     for (auto _ : st) {
+        if (avant) avant(etat, n++);
         image.fill(fond);
         QPainter peintre(&image);
         const PainterSurface::Attache attache(surface, peintre);
         Dessine(surface, etat, Affichage{});
     }
     benchmark::DoNotOptimize(image.constBits());
+}
+
+void Peinture(benchmark::State& st, Distribution d, Bobinage b, Alimentation a) {
+    State etat = Etat(d, b);
+    ChoisirAlimentation(etat, a);
+    PeintureDe(st, etat);
+}
+
+// The single-phase motor on the default winding, under its quadrature start.
+State Moteur(Distribution d) {
+    State etat = Etat(d, Bobinage::Defaut);
+    ChoisirMachine(etat, Machine::Monophasee);
+    return etat;
+}
+void SceneMoteur(benchmark::State& st, Distribution d) { SceneDe(st, Moteur(d)); }
+void PeintureMoteur(benchmark::State& st, Distribution d) { PeintureDe(st, Moteur(d)); }
+// A step of the capacitance slider: the new capacitance, the design numbers the window shows,
+// then the paint. What must fit in one tick of the fastest clock (10 ms).
+void CurseurMoteur(benchmark::State& st) {
+    PeintureDe(st, Moteur(Distribution::Reelle), [](State& etat, int n) {
+        ChoisirCondensateur(etat, kCurseurMin + (n % 200) * ((kCurseurMax - kCurseurMin) / 200));
+        benchmark::DoNotOptimize(TexteConception(etat, "."));
+    });
 }
 
 void Copie(benchmark::State& st) {
@@ -191,6 +220,16 @@ void Enregistre() {
     benchmark::RegisterBenchmark("Peinture/defaut/Parfaite/Monophasee", Peinture,
                                  Distribution::Parfaite, Bobinage::Defaut,
                                  AlimentationDe("monophasee"))
+        ->Unit(benchmark::kMicrosecond);
+    // The single-phase motor: two phases, a second Fresnel phasor fewer, the two fields drawn.
+    for (const auto& [nom, d] : distributions) {
+        benchmark::RegisterBenchmark((std::string("Scene/moteur/") + nom).c_str(), SceneMoteur, d)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string("Peinture/moteur/") + nom).c_str(),
+                                     PeintureMoteur, d)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::RegisterBenchmark("Curseur/moteur/Reelle", CurseurMoteur)
         ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Scene/p99m99/DoubleEtoile", SceneSeule,
                                  Distribution::DoubleEtoile, Bobinage::PlusGrand,

@@ -74,7 +74,8 @@ TEST_P(Bobinages, OneSpectrumInEitherOrders) {
         s.t = 0.0021;
         const Spectre sp = SpectreDe(s, false);
         const HarmoniquesMecaniques m = AnalyseMecanique(s);
-        EXPECT_EQ(sp.electrique, s.typeBobinage == TypeBobinage::Classique);
+        EXPECT_EQ(sp.electrique,
+                  s.typeBobinage == TypeBobinage::Classique && s.machine == Machine::Triphasee);
         EXPECT_EQ(sp.travail, sp.electrique ? 1 : s.p);
         for (const LigneHarmonique& l : sp.lignes) {
             const int nu = sp.electrique ? l.ordre * s.p : l.ordre;
@@ -88,15 +89,18 @@ TEST_P(Bobinages, OneSpectrumInEitherOrders) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tous, Bobinages,
-                         testing::Values(Cas{"parfaite_p2", EtatClassique(2, 3, kPi, Parfaite)},
-                                         Cas{"reelle_p1", EtatClassique(1, 2)},
-                                         Cas{"reelle_p2_court", EtatClassique(2, 3, 5 * kPi / 6)},
-                                         Cas{"double_etoile_p3",
-                                             EtatClassique(3, 2, 2.6, DoubleEtoile)},
-                                         Cas{"encoches_12_10", Encoches(12, 5, 2, 1)},
-                                         Cas{"encoches_36_4", Encoches(36, 2, 1, 9)},
-                                         Cas{"encoches_24_4_court", Encoches(24, 2, 2, 5)}),
-                         [](const testing::TestParamInfo<Cas>& i) { return i.param.nom; });
+INSTANTIATE_TEST_SUITE_P(
+    Tous, Bobinages,
+    testing::Values(Cas{"parfaite_p2", EtatClassique(2, 3, kPi, Parfaite)},
+                    Cas{"reelle_p1", EtatClassique(1, 2)},
+                    Cas{"reelle_p2_court", EtatClassique(2, 3, 5 * kPi / 6)},
+                    Cas{"double_etoile_p3", EtatClassique(3, 2, 2.6, DoubleEtoile)},
+                    Cas{"encoches_12_10", Encoches(12, 5, 2, 1)},
+                    Cas{"encoches_36_4", Encoches(36, 2, 1, 9)},
+                    Cas{"encoches_24_4_court", Encoches(24, 2, 2, 5)},
+                    Cas{"moteur_parfaite_p2", EnMoteur(EtatClassique(2, 3, kPi, Parfaite))},
+                    Cas{"moteur_reelle_p1", EnMoteur(EtatClassique(1, 2))},
+                    Cas{"moteur_p2_court", EnMoteur(EtatClassique(2, 1, 5 * kPi / 6))}),
+    [](const testing::TestParamInfo<Cas>& i) { return i.param.nom; });
 
 }  // namespace

@@ -26,4 +26,10 @@ inline State Encoches(int Q, int p, int couches, int pas) {
     return s;
 }
 
+// The single-phase motor on a winding, under the start given.
+inline State EnMoteur(State s, Demarrage d = Demarrage::Quadrature) {
+    s.machine = Machine::Monophasee, s.demarrage = d;
+    return s;
+}
+
 }  // namespace kest::test
