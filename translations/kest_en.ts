@@ -188,6 +188,20 @@ Alimentation (règles et messages de la fenêtre « Alimentation ») :
                     suffit à choisir l&apos;alimentation libre ; les listes
                     s&apos;écrivent toujours avec un point décimal
 
+Moteur monophasé (règles et messages de la fenêtre « Moteur monophasé ») :
+  --machine M       triphasee ou monophasee (défaut : triphasee) ; le moteur
+                    monophasé a un enroulement principal et un auxiliaire à 90°
+                    électriques, alimenté par un condensateur ; chacune des
+                    options qui suivent suffit à le choisir
+  --demarrage D     %3 (défaut : quadrature)
+  --condensateur C  démarrage libre : la capacité en µF, aucun ou ouvert
+                    (défaut : 211.4)
+  --rapport A       démarrage libre : le rapport des spires effectives a
+                    (0.1 à 10 ; défaut : 2.568)
+  --impedances RM,XM,RA,XA
+                    les impédances à l&apos;arrêt en ohms (défaut : 4.5,3.7,9.5,3.5,
+                    un moteur d&apos;exemple)
+
 Instant :
   --ticks N         N tops d&apos;horloge depuis t = 0, t avancé top par top comme
                     l&apos;horloge de la fenêtre (0 à 10000000 ; défaut : 0)
@@ -240,6 +254,21 @@ Supply (rules and messages of the &quot;Alimentation&quot; window):
                     (default: 0,120,240); --amplitudes or --dephasages is
                     enough to choose the free supply; the lists are always
                     written with a decimal point
+
+Single-phase motor (rules and messages of the &quot;Moteur monophasé&quot; window):
+  --machine M       triphasee or monophasee (three-phase or single-phase;
+                    default: triphasee); the single-phase motor has a main and
+                    an auxiliary winding 90 electrical degrees apart, the
+                    auxiliary fed through a capacitor; any of the options
+                    below chooses it
+  --demarrage D     %3 (the start; default: quadrature)
+  --condensateur C  free start: the capacitance in µF, aucun (none) or ouvert
+                    (open) (default: 211.4)
+  --rapport A       free start: the effective turns ratio a (0.1 to 10;
+                    default: 2.568)
+  --impedances RM,XM,RA,XA
+                    the standstill impedances in ohms (default: 4.5,3.7,9.5,3.5,
+                    an example motor)
 
 Instant:
   --ticks N         N clock ticks from t = 0, t advanced tick by tick as the
@@ -511,6 +540,125 @@ Examples:
     <message>
         <source>&apos;%1&apos; n&apos;est pas une langue correcte (%2)</source>
         <translation>&apos;%1&apos; is not a valid language (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Moteur</name>
+    <message>
+        <source>Moteur monophasé, %1</source>
+        <translation>Single-phase motor, %1</translation>
+    </message>
+    <message>
+        <source>Monophasé à condensateur</source>
+        <translation>Single-phase, capacitor</translation>
+    </message>
+    <message>
+        <source>Triphasé</source>
+        <translation>Three-phase</translation>
+    </message>
+    <message>
+        <source>ouvert</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>aucun</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une capacité correcte (µF au-dessus de 0 et jusqu&apos;à %2, « aucun » ou « ouvert »)</source>
+        <translation>&apos;%1&apos; is not a valid capacitance (µF above 0 and up to %2, &quot;none&quot; or &quot;open&quot;)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une résistance correcte (%2 à %3 Ω)</source>
+        <translation>&apos;%1&apos; is not a valid resistance (%2 to %3 Ω)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une réactance correcte (au-dessus de %2, jusqu&apos;à %3 Ω)</source>
+        <translation>&apos;%1&apos; is not a valid reactance (above %2, up to %3 Ω)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une résistance correcte (au-dessus de %2, jusqu&apos;à %3 Ω)</source>
+        <translation>&apos;%1&apos; is not a valid resistance (above %2, up to %3 Ω)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une réactance correcte (%2 à %3 Ω)</source>
+        <translation>&apos;%1&apos; is not a valid reactance (%2 to %3 Ω)</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un rapport correct (%2 à %3)</source>
+        <translation>&apos;%1&apos; is not a valid ratio (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une machine correcte (triphasee ou monophasee)</source>
+        <translation>&apos;%1&apos; is not a valid machine (triphasee or monophasee)</translation>
+    </message>
+    <message>
+        <source>Le démarrage, le condensateur, le rapport et les impédances ne valent qu&apos;avec la machine monophasee</source>
+        <translation>The start, the capacitor, the ratio and the impedances apply only to the monophasee machine</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas un démarrage correct (%2)</source>
+        <translation>&apos;%1&apos; is not a valid start (%2)</translation>
+    </message>
+    <message>
+        <source>Le condensateur et le rapport ne valent qu&apos;avec le démarrage libre</source>
+        <translation>The capacitor and the ratio apply only to the libre (free) start</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une liste de quatre impédances RM,XM,RA,XA en ohms</source>
+        <translation>&apos;%1&apos; is not a list of four impedances RM,XM,RA,XA in ohms</translation>
+    </message>
+    <message>
+        <source>Condensateur de quadrature : %1 µF</source>
+        <translation>Quadrature capacitor: %1 µF</translation>
+    </message>
+    <message>
+        <source>Rapport pour un champ circulaire : a = %1</source>
+        <translation>Ratio for a circular field: a = %1</translation>
+    </message>
+    <message>
+        <source>I_m = %1 A à %2°, I_a = %3 A à %4°, C = %5, a = %6</source>
+        <translation>I_m = %1 A at %2°, I_a = %3 A at %4°, C = %5, a = %6</translation>
+    </message>
+    <message>
+        <source>Inverse / direct : %1</source>
+        <translation>Backward / forward: %1</translation>
+    </message>
+    <message>
+        <source>Condensateur (quadrature)</source>
+        <translation>Capacitor (quadrature)</translation>
+    </message>
+    <message>
+        <source>Le condensateur qui met I_a 90° en avance sur I_m, et le rapport a qui rend le champ circulaire</source>
+        <translation>The capacitor that puts I_a 90° ahead of I_m, and the ratio a that makes the field circular</translation>
+    </message>
+    <message>
+        <source>Phase auxiliaire résistive</source>
+        <translation>Resistive auxiliary phase</translation>
+    </message>
+    <message>
+        <source>Sans condensateur, a = 1 : la résistance de l&apos;auxiliaire décale un peu son courant, le champ est elliptique</source>
+        <translation>No capacitor, a = 1: the auxiliary&apos;s resistance shifts its current a little, the field is elliptical</translation>
+    </message>
+    <message>
+        <source>Auxiliaire ouverte</source>
+        <translation>Auxiliary open</translation>
+    </message>
+    <message>
+        <source>Le principal seul, comme après le coupleur centrifuge : un champ pulsant, deux ondes égales</source>
+        <translation>The main winding alone, as after the centrifugal switch: a pulsating field, two equal waves</translation>
+    </message>
+    <message>
+        <source>Libre</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>La capacité, le rapport a et les impédances choisis</source>
+        <translation>The capacitance, the ratio a and the impedances chosen</translation>
     </message>
 </context>
 <context>
