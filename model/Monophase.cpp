@@ -101,7 +101,7 @@ void ChoisirMachine(State& s, Machine m) { s.machine = m; }
 void ChoisirDemarrage(State& s, Demarrage d) { s.demarrage = d; }
 
 void ChoisirCondensateur(State& s, double microfarads) {
-    if (!(microfarads > 0.0 && microfarads <= kCondensateurMax)) return;
+    if (!(microfarads >= kCondensateurMin && microfarads <= kCondensateurMax)) return;
     s.condensateur = microfarads;
     s.demarrage = Demarrage::Libre;
 }
@@ -145,31 +145,17 @@ double LitCondensateur(const std::string& texte, std::string_view separateur) {
 }
 
 double LitBorne(const std::string& texte, std::string_view separateur, double min, double max,
-                bool minExclu, const char* message) {
+                const char* message) {
     const double v = TexteVersReel(texte, separateur);
-    if (!((minExclu ? v > min : v >= min) && v <= max))
+    if (!(v >= min && v <= max))
         throw Erreur(Remplit(Traduit("Moteur", message), {texte, ReelVersTexte(min, separateur),
                                                           ReelVersTexte(max, separateur)}));
     return v;
 }
 
-// The four impedance fields: a resistance may be zero but the auxiliary's, a reactance too but the
-// main's. A winding is a coil: its reactance is positive, and the quadrature capacitor divides by
-// the main's; an auxiliary without resistance would resonate with that capacitor, its current
-// infinite. So neither Z_m nor the auxiliary's circuit is ever zero.
-struct ChampImpedance {
-    const char* nom;
-    bool minExclu;
-    const char* message;
-};
-const ChampImpedance kChampsImpedances[] = {
-    {"R_m", false, ATraduire("Moteur", "'%1' n'est pas une résistance correcte (%2 à %3 Ω)")},
-    {"X_m", true,
-     ATraduire("Moteur", "'%1' n'est pas une réactance correcte (au-dessus de %2, jusqu'à %3 Ω)")},
-    {"R_a", true,
-     ATraduire("Moteur", "'%1' n'est pas une résistance correcte (au-dessus de %2, jusqu'à %3 Ω)")},
-    {"X_a", false, ATraduire("Moteur", "'%1' n'est pas une réactance correcte (%2 à %3 Ω)")},
-};
+// The four impedance fields, R_m, X_m, R_a, X_a: the main's reactance and the auxiliary's
+// resistance are never zero (model/Monophase.h).
+const char* const kChampsImpedances[] = {"R_m", "X_m", "R_a", "X_a"};
 
 }  // namespace
 
@@ -192,16 +178,18 @@ void AppliquerMoteur(State& s, const SaisieMoteur& saisie, std::string_view sepa
     };
     e.condensateur = champ("C", [&] { return LitCondensateur(saisie.condensateur, separateur); });
     e.rapport = champ("a", [&] {
-        return LitBorne(saisie.rapport, separateur, kRapportMin, kRapportMax, false,
+        return LitBorne(saisie.rapport, separateur, kRapportMin, kRapportMax,
                         ATraduire("Moteur", "'%1' n'est pas un rapport correct (%2 à %3)"));
     });
-    for (int i = 0; i < 4; ++i) {
-        const ChampImpedance& c = kChampsImpedances[i];
-        e.impedances[i] = champ(c.nom, [&] {
-            return LitBorne(saisie.impedances[i], separateur, 0.0, kImpedanceMax, c.minExclu,
-                            c.message);
+    for (int i = 0; i < 4; ++i)
+        e.impedances[i] = champ(kChampsImpedances[i], [&] {
+            return LitBorne(
+                saisie.impedances[i], separateur, i == 1 || i == 2 ? kImpedanceMin : 0.0,
+                kImpedanceMax,
+                i % 2 == 0
+                    ? ATraduire("Moteur", "'%1' n'est pas une résistance correcte (%2 à %3 Ω)")
+                    : ATraduire("Moteur", "'%1' n'est pas une réactance correcte (%2 à %3 Ω)"));
         });
-    }
     if (e.condensateur != s.condensateur || e.rapport != s.rapport) e.demarrage = Demarrage::Libre;
     s = e;
 }

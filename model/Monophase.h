@@ -33,11 +33,14 @@
 namespace kest {
 
 inline constexpr double kTensionMoteur = 230.0;  // V rms, the reference of the phasors
-// The capacitance's bounds in µF: the field's, and the window's logarithmic slider's.
-inline constexpr double kCondensateurMax = 1e6;
+// The bounds of the free values: the capacitance in µF (the field's, then the window's
+// logarithmic slider's), the ratio, and each R and X in ohms. The lower bounds keep every
+// reactance and current finite: the main's X and the auxiliary's R are never zero (a winding is a
+// coil; an auxiliary without resistance would resonate with its quadrature capacitor).
+inline constexpr double kCondensateurMin = 1e-3, kCondensateurMax = 1e6;
 inline constexpr double kCurseurMin = 10.0, kCurseurMax = 2000.0;
 inline constexpr double kRapportMin = 0.1, kRapportMax = 10.0;
-inline constexpr double kImpedanceMax = 1e6;  // ohms, each R and X
+inline constexpr double kImpedanceMin = 1e-3, kImpedanceMax = 1e6;
 
 // The starts, one row each, in the order every edition lists them; a start is its row's index.
 struct TypeDemarrage {
@@ -113,9 +116,9 @@ struct SaisieMoteur {
 SaisieMoteur SaisieMoteurAffichee(const State& s, std::string_view separateur);
 // Enter in the window: the six fields are read with the locale's separator and stored together;
 // a new capacitance or ratio selects "Libre". A refused field throws Erreur naming it, and
-// nothing is changed: a capacitance not above 0 (or "ouvert"/"aucun"), a outside 0.1 to 10, a
-// negative resistance or the auxiliary's zero, a main reactance not above 0 or a negative
-// auxiliary one; so neither |Z_m| nor the auxiliary circuit's |Z| is ever zero.
+// nothing is changed: a capacitance outside 0.001 to 10⁶ µF (but "ouvert"/"aucun"), a outside 0.1
+// to 10, a negative resistance or reactance, the main's reactance or the auxiliary's resistance
+// below 0.001 Ω; so neither |Z_m| nor the auxiliary circuit's |Z| is ever zero.
 void AppliquerMoteur(State& s, const SaisieMoteur& saisie, std::string_view separateur);
 
 // The motor as options spell it (--machine, --demarrage, --condensateur, --rapport,

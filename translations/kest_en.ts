@@ -573,14 +573,6 @@ Examples:
         <translation>&apos;%1&apos; is not a valid resistance (%2 to %3 Ω)</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; n&apos;est pas une réactance correcte (au-dessus de %2, jusqu&apos;à %3 Ω)</source>
-        <translation>&apos;%1&apos; is not a valid reactance (above %2, up to %3 Ω)</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; n&apos;est pas une résistance correcte (au-dessus de %2, jusqu&apos;à %3 Ω)</source>
-        <translation>&apos;%1&apos; is not a valid resistance (above %2, up to %3 Ω)</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; n&apos;est pas une réactance correcte (%2 à %3 Ω)</source>
         <translation>&apos;%1&apos; is not a valid reactance (%2 to %3 Ω)</translation>
     </message>
