@@ -7,6 +7,7 @@
 
 #include <complex>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -100,6 +101,11 @@ TEST(Moteur, ForwardAndBackwardWavesOfTheDrawnMmfAreThoseOfTheCircuit) {
             const double direct = std::abs(im - j * a * ia) / 2 / std::abs(im);
             const double inverse = std::abs(im + j * a * ia) / 2 / std::abs(im);
 
+            // The design's backward / forward ratio now.
+            const std::optional<double> rapport = ConceptionDe(s).inverseSurDirect;
+            ASSERT_TRUE(rapport);
+            EXPECT_NEAR(*rapport, inverse / direct, 1e-9 * (1 + inverse / direct));
+
             const Ondes principal = OndesDessinees(s, 0), ondes = OndesDessinees(s);
             EXPECT_NEAR(principal.direct, principal.inverse, 1e-9 * principal.direct);
             const double unite = 2 * principal.direct;  // the main current's pulsating crest
@@ -133,7 +139,24 @@ TEST(Moteur, PulsatingCircularAndTheExampleDesign) {
     EXPECT_NEAR(c.condensateur, 211.4, 0.05);
     EXPECT_NEAR(c.rapport, 2.568, 0.0005);
     EXPECT_LT(*c.inverseSurDirect, 1e-9);
-    // An auxiliary of zero resistance and reactance would need no capacitor: it is refused.
+    // At the corners of what the fields accept, every start's currents are numbers, the larger
+    // of the two ampere-turns 1.
+    for (int coin = 0; coin < 64; ++coin)
+        for (int d = 0; d < kNombreDemarrages; ++d) {
+            State s = EnMoteur(State{}, static_cast<Demarrage>(d));
+            const auto borne = [&](int bit, double bas, double haut) {
+                return coin >> bit & 1 ? haut : bas;
+            };
+            s.condensateur = borne(0, kCondensateurMin, kCondensateurMax);
+            s.rapport = borne(1, kRapportMin, kRapportMax);
+            s.impedances[0] = borne(2, 0.0, kImpedanceMax);
+            s.impedances[1] = borne(3, kImpedanceMin, kImpedanceMax);
+            s.impedances[2] = borne(4, kImpedanceMin, kImpedanceMax);
+            s.impedances[3] = borne(5, 0.0, kImpedanceMax);
+            const PhaseAlimentation m = PhaseMoteur(s, 0), a = PhaseMoteur(s, 1);
+            ASSERT_TRUE(std::isfinite(m.a + m.delta + a.a + a.delta)) << coin << " " << d;
+            EXPECT_DOUBLE_EQ(std::max(m.a, a.a), 1.0) << coin << " " << d;
+        }
 }
 
 // A refused field, option or link changes nothing; each names what is wrong.
