@@ -7,6 +7,7 @@
 #include "model/Alimentation.h"
 #include "model/Classique.h"
 #include "model/Encoches.h"
+#include "model/Monophase.h"
 #include "model/Physique.h"
 #include "model/Textes.h"
 
@@ -52,6 +53,9 @@ void VerifieBobinage(const State& s, int p) {
 
 void ChoisirTypeBobinage(State& s, TypeBobinage type) {
     if (const auto verifie = GenreDe(type).verifie) verifie(s, s.p);
+    State e = s;
+    e.typeBobinage = type;
+    VerifieMachine(e);
     s.typeBobinage = type;
 }
 

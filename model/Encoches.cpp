@@ -11,6 +11,7 @@
 #include "model/Alimentation.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
+#include "model/Monophase.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
 #include "model/Textes.h"
@@ -171,8 +172,11 @@ void AppliquerEncoches(State& s, const SaisieEncoches& saisie) {
     const int couches = TexteVersEntier(saisie.couches);
     const int pas = TexteVersEntier(saisie.pas);
     VerifieEncoches(Q, s.p, couches, pas);
-    s.encoches = Q, s.couches = couches, s.pas = pas;
-    s.typeBobinage = TypeBobinage::Encoches;
+    State e = s;
+    e.encoches = Q, e.couches = couches, e.pas = pas;
+    e.typeBobinage = TypeBobinage::Encoches;
+    VerifieMachine(e);
+    s = e;
 }
 
 void EcritLienEncoches(const State& s, const State& defaut, OptionsLien& options) {

@@ -97,7 +97,19 @@ PhaseAlimentation PhaseMoteur(const State& s, int k) {
     return {std::abs(i) / base, -std::arg(i)};
 }
 
-void ChoisirMachine(State& s, Machine m) { s.machine = m; }
+void VerifieMachine(const State& s) {
+    if (s.machine == Machine::Monophasee && s.typeBobinage != TypeBobinage::Classique)
+        throw Erreur(Traduit("Moteur",
+                             "Le moteur monophasé se bobine ici en bobinage classique "
+                             "seulement : choisissez-le d'abord"));
+}
+
+void ChoisirMachine(State& s, Machine m) {
+    State e = s;
+    e.machine = m;
+    VerifieMachine(e);
+    s.machine = m;
+}
 void ChoisirDemarrage(State& s, Demarrage d) { s.demarrage = d; }
 
 void ChoisirCondensateur(State& s, double microfarads) {
@@ -256,6 +268,7 @@ void LireOptionsMoteur(State& s, const OptionsMoteur& o) {
         AppliquerMoteur(e, saisie, ".");
         e.demarrage = demarrage;
     }
+    VerifieMachine(e);
     s = e;
 }
 

@@ -99,7 +99,11 @@ Conception ConceptionDe(const State& s);
 // auxiliary's ampere-turns a·I_a, both per unit of the larger; 2 none.
 PhaseAlimentation PhaseMoteur(const State& s, int k);
 
-// The machine chosen, and a start chosen (the buttons and presets, applied at once).
+// Throws Erreur when the state's winding is not one the state's machine is made with: the
+// single-phase motor is wound here with the classic winding only.
+void VerifieMachine(const State& s);
+// The machine chosen (checked as above: Erreur and nothing changed), and a start chosen (the
+// buttons and presets, applied at once).
 void ChoisirMachine(State& s, Machine m);
 void ChoisirDemarrage(State& s, Demarrage d);
 // The slider: the capacitance in µF, with the free ratio: "Libre".

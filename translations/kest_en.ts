@@ -652,6 +652,10 @@ Examples:
         <source>La capacité, le rapport a et les impédances choisis</source>
         <translation>The capacitance, the ratio a and the impedances chosen</translation>
     </message>
+    <message>
+        <source>Le moteur monophasé se bobine ici en bobinage classique seulement : choisissez-le d&apos;abord</source>
+        <translation>The single-phase motor is wound here with the classic winding only: choose it first</translation>
+    </message>
 </context>
 <context>
     <name>Regles</name>
