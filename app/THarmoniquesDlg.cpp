@@ -287,7 +287,7 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     const Spectre& sp = spectre_;
     // The working wave's bar: the fundamental's (electrical order 1) or order p's.
     travail_ = sp.travail - 1;
-    const bool equilibree = s.alimentation == Alimentation::Equilibree;
+    const bool equilibree = !sp.pulse;  // balanced: each order one wave, no parts
     directs_ = QList<qreal>(sp.directs.begin(), sp.directs.end());
     inverses_ = QList<qreal>(sp.inverses.begin(), sp.inverses.end());
     ChoisirSeries(equilibree);
