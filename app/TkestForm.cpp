@@ -2,6 +2,7 @@
 #include "app/TkestForm.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QEvent>
@@ -26,6 +27,7 @@
 #include "app/TOptionsDlg.h"
 #include "app/ZoneImage.h"
 #include "model/Erreur.h"
+#include "model/Monophase.h"
 #include "model/Regles.h"
 #include "scene/Dessine.h"
 #include "scene/Plan.h"
@@ -171,6 +173,29 @@ void TkestForm::CreerMenus() {
     PleinEcran1->setCheckable(true);
     PleinEcran1->setShortcut(QKeySequence(Qt::Key_F11));
     relier(PleinEcran1, &TkestForm::PleinEcran1Click);
+
+    // The machine, after the picture's items: the three-phase stator or the single-phase motor,
+    // one checked; and the motor's window.
+    Options1->addSeparator();
+    Machine1 = Options1->addMenu(tr("Ma&chine"));
+    Machine1->setObjectName(QStringLiteral("Machine1"));
+    auto* machines = new QActionGroup(Machine1);
+    for (int i = 0; i < 2; ++i) {
+        const auto machine = static_cast<Machine>(i);
+        Machines1[i] =
+            NouvelleAction(Machine1, i ? "Monophasee1" : "Triphasee1",
+                           QLatin1Char('&') + QString::fromStdString(NomMachine(machine)),
+                           i ? tr("Le moteur monophasé à condensateur") : tr("Le stator triphasé"));
+        Machines1[i]->setCheckable(true);
+        machines->addAction(Machines1[i]);
+        connect(Machines1[i], &QAction::triggered, this,
+                [this, machine] { AppliquerMachine(machine); });
+    }
+    Machines1[0]->setChecked(true);
+    Moteur1 = outil("Moteur1", tr("&Moteur monophasé"),
+                    tr("Moteur monophasé : démarrage, condensateur, rapport des spires, "
+                       "impédances et conception"),
+                    &TkestForm::Moteur1Click);
 
     Aide1 = menu("Aide1", tr("&Aide"));
     Aproposde1 = NouvelleAction(Aide1, "Aproposde1", tr("&A propos de ..."),

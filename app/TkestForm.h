@@ -30,7 +30,9 @@ class TOptionsDlg;
 class THarmoniquesDlg;
 class TAlimentationDlg;
 class TBobinageDlg;
+class TMoteurDlg;
 struct SaisieEncoches;
+struct SaisieMoteur;
 
 // The main window: menu, tool row, status bar and, below the menu, the drawing area where
 // the scene is painted at fixed client pixels. It owns the simulation state and the clock.
@@ -71,6 +73,17 @@ public:
     void AppliquerGenreBobinage(TypeBobinage type);
     void AppliquerSaisieEncoches(const SaisieEncoches& saisie);
     void Bobinage1Click();
+
+    // The machine (Options › Machine, or the motor's window) and the "Moteur monophasé" window,
+    // created hidden on the first call and living as long as the window. What it reports goes
+    // through the motor's rules (model/Monophase.h): a start or the slider at once, the six
+    // free values with Enter; a refusal is shown and changes nothing.
+    TMoteurDlg& CreerMoteurDlg();
+    void AppliquerMachine(Machine machine);
+    void AppliquerDemarrage(Demarrage demarrage);
+    void AppliquerCondensateur(double microfarads);
+    void AppliquerSaisieMoteur(const SaisieMoteur& saisie);
+    void Moteur1Click();
 
     // The decimal separator of numbers in the dialog, as UTF-8; "." when the locale has none.
     const std::string& Separateur() const { return separateur_; }
@@ -159,6 +172,9 @@ private:
     QAction* Reduire1 = nullptr;
     QAction* TailleNormale1 = nullptr;
     QAction* PleinEcran1 = nullptr;
+    QMenu* Machine1 = nullptr;
+    QAction* Machines1[2] = {};  // Triphasé, Monophasé à condensateur
+    QAction* Moteur1 = nullptr;
 
     State etat_;  // written only by the rules of model/Regles.h, called from this window
     ZoneImage* zone_ = nullptr;                   // the drawing area, the central widget
@@ -166,6 +182,7 @@ private:
     THarmoniquesDlg* HarmoniquesDlg = nullptr;    // a child of this window
     TAlimentationDlg* AlimentationDlg = nullptr;  // a child of this window
     TBobinageDlg* BobinageDlg = nullptr;          // a child of this window
+    TMoteurDlg* MoteurDlg = nullptr;              // a child of this window
     bool horlogeMarche_ = false;
     std::string separateur_ = ".";
 };
