@@ -6,8 +6,6 @@
 // capacitance by the same factor (the field's ellipse opens as fast at 20 µF as at 200).
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "model/Monophase.h"
 
@@ -31,9 +29,9 @@ inline int PositionCurseur(double microfarads) {
 inline double CondensateurCurseur(int position) {
     const int p = position < 0 ? 0 : position > kPasCurseur ? kPasCurseur : position;
     const double c = kCurseurMin * std::pow(kCurseurMax / kCurseurMin, double(p) / kPasCurseur);
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%.4g", c);
-    return std::strtod(texte, nullptr);
+    // A whole power of ten, so that the quotient is the double nearest the decimal.
+    const double k = std::pow(10.0, 3 - std::floor(std::log10(c)));
+    return std::round(c * k) / k;
 }
 
 }  // namespace kest
