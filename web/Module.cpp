@@ -17,9 +17,11 @@
 #include "model/Alimentation.h"
 #include "model/Configuration.h"
 #include "model/Conversions.h"
+#include "model/Curseur.h"
 #include "model/Description.h"
 #include "model/Encoches.h"
 #include "model/Erreur.h"
+#include "model/Monophase.h"
 #include "model/Regles.h"
 #include "model/State.h"
 #include "model/Textes.h"
@@ -40,6 +42,7 @@ kest::web::ListeAppels& Liste(int liste) { return liste == 1 ? etoile : appels; 
 std::string message;  // the French text of the last failure, or of the last conversion
 kest::Saisie affichee;
 kest::SaisieAlimentation alimentationAffichee;
+kest::SaisieMoteur moteurAffiche;
 // The clock's, in milliseconds; the page sets it from its speed bar.
 int intervalle = kest::Configuration{}.intervalle;
 // Whether a rule changed the state since the last frame in a way the picture must show.
@@ -194,6 +197,84 @@ EMSCRIPTEN_KEEPALIVE double kest_amplitude_libre(int k) {
 }
 EMSCRIPTEN_KEEPALIVE double kest_dephasage_libre(int k) {
     return k >= 0 && k < 3 ? etat.dephasagesLibres[k] : 0.0;
+}
+
+// The single-phase motor's panel ("Moteur monophasé"). kest_choisir_machine: 0 the three-phase
+// stator, 1 the motor; kest_choisir_demarrage: a start, a row of kest::kDemarrages;
+// kest_curseur: the capacitance slider at a step (model/Curseur.h), which chooses "Libre";
+// kest_appliquer_moteur: Enter in one of its six fields (C, a, R_m, X_m, R_a, X_a), their texts as
+// typed, which returns null or the error box's message with nothing changed.
+EMSCRIPTEN_KEEPALIVE void kest_choisir_machine(int machine) {
+    if (machine != 0 && machine != 1) return;
+    kest::ChoisirMachine(etat, static_cast<kest::Machine>(machine));
+    aRedessiner = true;
+}
+EMSCRIPTEN_KEEPALIVE void kest_choisir_demarrage(int demarrage) {
+    if (demarrage < 0 || demarrage >= kest::kNombreDemarrages) return;
+    kest::ChoisirDemarrage(etat, static_cast<kest::Demarrage>(demarrage));
+    aRedessiner = true;
+}
+EMSCRIPTEN_KEEPALIVE void kest_curseur(int position) {
+    kest::ChoisirCondensateur(etat, kest::CondensateurCurseur(position));
+    aRedessiner = true;
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_appliquer_moteur(const char* c, const char* a, const char* rm,
+                                                       const char* xm, const char* ra,
+                                                       const char* xa, const char* separateur) {
+    const kest::SaisieMoteur saisie{c, a, {rm, xm, ra, xa}};
+    const char* erreur = Essaie([&] { kest::AppliquerMoteur(etat, saisie, separateur); });
+    if (!erreur) aRedessiner = true;
+    return erreur;
+}
+EMSCRIPTEN_KEEPALIVE int kest_machine() { return static_cast<int>(etat.machine); }
+EMSCRIPTEN_KEEPALIVE int kest_demarrage() { return static_cast<int>(etat.demarrage); }
+// The labels of the machines and the starts, a start's hint, in the page's language; null past
+// the last.
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_machine(int i) {
+    if (i != 0 && i != 1) return nullptr;
+    message = kest::NomMachine(static_cast<kest::Machine>(i));
+    return message.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_nom_demarrage(int i) {
+    if (i < 0 || i >= kest::kNombreDemarrages) return nullptr;
+    message = kest::NomDemarrage(static_cast<kest::Demarrage>(i));
+    return message.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_aide_demarrage(int i) {
+    if (i < 0 || i >= kest::kNombreDemarrages) return nullptr;
+    message = kest::AideDemarrage(static_cast<kest::Demarrage>(i));
+    return message.c_str();
+}
+// The slider: its number of steps, the step of the capacitance the motor uses, the step of the
+// quadrature capacitor (-1 off the scale), and the capacitance used in µF (0 open, infinite
+// none).
+EMSCRIPTEN_KEEPALIVE int kest_pas_curseur() { return kest::kPasCurseur; }
+EMSCRIPTEN_KEEPALIVE int kest_position_curseur() {
+    return kest::PositionCurseur(kest::MoteurDe(etat).condensateur);
+}
+EMSCRIPTEN_KEEPALIVE int kest_marque_curseur() {
+    const double c = kest::ConceptionDe(etat).condensateur;
+    return c >= kest::kCurseurMin && c <= kest::kCurseurMax ? kest::PositionCurseur(c) : -1;
+}
+EMSCRIPTEN_KEEPALIVE double kest_condensateur_utilise() {
+    return kest::MoteurDe(etat).condensateur;
+}
+// What the six fields show: kest_moteur_texte(0) C, (1) a, (2..5) R_m, X_m, R_a, X_a.
+EMSCRIPTEN_KEEPALIVE void kest_moteur_affiche(const char* separateur) {
+    moteurAffiche = kest::SaisieMoteurAffichee(etat, separateur);
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_moteur_texte(int champ) {
+    if (champ < 0 || champ > 5) return "";
+    return (champ == 0   ? moteurAffiche.condensateur
+            : champ == 1 ? moteurAffiche.rapport
+                         : moteurAffiche.impedances[champ - 2])
+        .c_str();
+}
+// The numbers of the design, one per line, in the module's language.
+EMSCRIPTEN_KEEPALIVE const char* kest_conception(const char* separateur) {
+    static std::string texte;
+    texte = kest::TexteConception(etat, separateur);
+    return texte.c_str();
 }
 
 // The winding panel ("Bobinage"). kest_choisir_bobinage: the kind, a row of

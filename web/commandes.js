@@ -202,6 +202,75 @@ export const KestCommandes = (function () {
     return { remplir: remplir, nomme: nomme };
   }
 
+  // The single-phase motor's panel: the machine's and the start's buttons and the capacitance
+  // slider apply at once (the slider as it moves, by finger too), Enter in one of its six fields
+  // hands their texts to the module's rules; a message goes to the error box. The motor's
+  // controls wait for the single-phase machine. Each changes the configuration.
+  function relieMoteur(noyau, ecran, erreur, separateur, place, change) {
+    const machines = boutonsDuModele($('GroupeMachine'), 'machine', 'RBMachine',
+      (i) => noyau.nomMachine(i), (i) => [qsTranslate('page', 'Le stator triphasé et son champ tournant'),
+        qsTranslate('page', 'Un enroulement principal et un auxiliaire à 90°, alimenté à travers un condensateur')][i]);
+    const demarrages = boutonsDuModele($('GroupeDemarrage'), 'demarrage', 'RBDemarrage',
+      (i) => noyau.nomDemarrage(i), (i) => noyau.aideDemarrage(i));
+    const curseur = $('CurseurCondensateur');
+    const champs = ['IDC_condensateur', 'IDC_rapport', 'IDC_Rm', 'IDC_Xm', 'IDC_Ra', 'IDC_Xa']
+      .map($);
+    // The capacitance used, as the slider's text and its label: a number, or the two ends.
+    function valeur(c) {
+      if (c === 0) return qsTranslate('page', 'C : auxiliaire ouverte');
+      if (!isFinite(c)) return qsTranslate('page', 'C : aucun condensateur');
+      return qsTranslate('page', 'C = %1 µF').replace('%1',
+        c.toFixed(1).replace('.', separateur()));
+    }
+    // textes false: a refused Enter keeps what the user typed.
+    function remplir(textes = true) {
+      const s = noyau.moteurAffiche(separateur());
+      machines.boutons[s.machine].checked = true;
+      demarrages.boutons[s.demarrage].checked = true;
+      $('GroupeMoteur').disabled = s.machine !== 1;
+      curseur.max = String(s.pas);
+      curseur.value = String(s.position);
+      curseur.setAttribute('aria-valuetext', valeur(s.condensateur));
+      $('LabelCondensateur').textContent = valeur(s.condensateur);
+      const marque = $('MarqueQuadrature');
+      marque.hidden = s.marque < 0;
+      marque.style.setProperty('--marque', String(s.marque / s.pas));
+      $('Conception').textContent = s.conception;
+      if (textes) champs.forEach((e, i) => { e.value = s.champs[i]; });
+    }
+    panneau('MoteurDlg', 'Moteur1', 'FermerMoteur', remplir, place,
+      () => machines.boutons.find((b) => b.checked));
+    const applique = (regle, textes) => {
+      regle();
+      remplir(textes);
+      ecran.suit();
+      change();
+    };
+    machines.boutons.forEach((b, i) => b.addEventListener('change', () => {
+      if (b.checked) applique(() => noyau.choisirMachine(i));
+    }));
+    demarrages.boutons.forEach((b, i) => b.addEventListener('change', () => {
+      if (b.checked) applique(() => noyau.choisirDemarrage(i));
+    }));
+    curseur.addEventListener('input', () => applique(() => noyau.curseur(Number(curseur.value))));
+    for (const e of champs) {
+      e.addEventListener('keydown', (ev) => {
+        if (ev.key !== 'Enter') return;
+        ev.preventDefault();
+        const message = noyau.appliquerMoteur(champs.map((x) => x.value), separateur());
+        if (message) erreur(message);
+        applique(() => {}, !message);
+      });
+    }
+    return {
+      remplir: remplir,
+      nomme() {
+        machines.nomme();
+        demarrages.nomme();
+      },
+    };
+  }
+
   // The winding panel: a kind's button applies at once (a slot winding that p no longer makes is
   // refused), Enter in one of its three fields hands their texts to the module's rules; a
   // message goes to the error box. Either changes the configuration, which the address follows.
@@ -325,7 +394,8 @@ export const KestCommandes = (function () {
       noyau.choisirDistribution(reelle.checked, doubleEtoile.checked);
       ecran.suit();
     }
-    const placeOptions = panneaux(noyau, ['OptionsDlg', 'AlimentationDlg', 'BobinageDlg']);
+    const placeOptions = panneaux(noyau, ['OptionsDlg', 'AlimentationDlg', 'BobinageDlg',
+      'MoteurDlg']);
     // The panel shows the state.
     function remplitOptions() {
       const s = noyau.saisieAffichee(separateur);
@@ -362,6 +432,7 @@ export const KestCommandes = (function () {
     const alimentation = relieAlimentation(noyau, ecran, erreur, () => separateur, placeOptions,
       change);
     const bobinage = relieBobinage(noyau, ecran, erreur, placeOptions, change);
+    const moteur = relieMoteur(noyau, ecran, erreur, () => separateur, placeOptions, change);
 
     // Pictures out, all from the frame on screen.
     function telecharge(blob, nom) {
@@ -450,7 +521,9 @@ export const KestCommandes = (function () {
       relit() {
         alimentation.nomme();
         bobinage.nomme();
+        moteur.nomme();
         if (!$('BobinageDlg').hidden) bobinage.remplir();
+        if (!$('MoteurDlg').hidden) moteur.remplir();
       },
       // A configuration read from a link (noyau.lisLien): the controls show it, and the first
       // refused option's message goes to the error box, as a bad value typed in the panel does.
@@ -462,6 +535,7 @@ export const KestCommandes = (function () {
         if (!$('OptionsDlg').hidden) remplitOptions();
         if (!$('AlimentationDlg').hidden) alimentation.remplir();
         if (!$('BobinageDlg').hidden) bobinage.remplir();
+        if (!$('MoteurDlg').hidden) moteur.remplir();
         ecran.demandeDessin();
         if (c.refus.length) erreur(c.refus[0]);
       },

@@ -75,6 +75,10 @@ export const KestNoyau = (function () {
     this._appliquerAlimentation = M.cwrap('kest_appliquer_alimentation', 'number',
       ['string', 'string', 'string', 'string', 'string', 'string', 'string']);
     this._alimentationAffichee = M.cwrap('kest_alimentation_affichee', null, ['string']);
+    this._appliquerMoteur = M.cwrap('kest_appliquer_moteur', 'number',
+      ['string', 'string', 'string', 'string', 'string', 'string', 'string']);
+    this._moteurAffiche = M.cwrap('kest_moteur_affiche', null, ['string']);
+    this._conception = M.cwrap('kest_conception', 'string', ['string']);
     this.ALIMENTATIONS = [];  // the supply kinds' names, as the module counts them
     for (let p; (p = M._kest_nom_alimentation(this.ALIMENTATIONS.length));)
       this.ALIMENTATIONS.push(M.UTF8ToString(p));
@@ -131,6 +135,36 @@ export const KestNoyau = (function () {
     const texte = (i) => M.UTF8ToString(M._kest_alimentation_texte(i));
     return { alimentation: M._kest_alimentation(), amplitudes: [0, 1, 2].map(texte),
       dephasages: [3, 4, 5].map(texte) };
+  };
+  // The single-phase motor's panel: the machine (0 three-phase, 1 the motor), a start (a row of
+  // the model's starts), the slider at a step (which chooses "Libre"), and Enter over its six
+  // fields (C, a, R_m, X_m, R_a, X_a as typed), which returns null or the French message with
+  // nothing changed. The labels and hints in the page's language, null past the last.
+  Noyau.prototype.choisirMachine = function (i) { this.M._kest_choisir_machine(i); };
+  Noyau.prototype.choisirDemarrage = function (i) { this.M._kest_choisir_demarrage(i); };
+  Noyau.prototype.curseur = function (position) { this.M._kest_curseur(position); };
+  Noyau.prototype.nomMachine = function (i) { return texteOuNull(this.M, this.M._kest_nom_machine(i)); };
+  Noyau.prototype.nomDemarrage = function (i) {
+    return texteOuNull(this.M, this.M._kest_nom_demarrage(i));
+  };
+  Noyau.prototype.aideDemarrage = function (i) {
+    return texteOuNull(this.M, this.M._kest_aide_demarrage(i));
+  };
+  Noyau.prototype.appliquerMoteur = function (champs, separateur) {
+    const r = this._appliquerMoteur(...champs, separateur);
+    return r ? this.M.UTF8ToString(r) : null;
+  };
+  // What the motor's panel shows: {machine, demarrage, champs: [6 texts], pas (the slider's
+  // steps), position (the step of the capacitance used), marque (the quadrature capacitor's
+  // step, -1 off the scale), condensateur (µF used: 0 open, Infinity none), conception (text)}.
+  Noyau.prototype.moteurAffiche = function (separateur) {
+    const M = this.M;
+    this._moteurAffiche(separateur);
+    return { machine: M._kest_machine(), demarrage: M._kest_demarrage(),
+      champs: [0, 1, 2, 3, 4, 5].map((i) => M.UTF8ToString(M._kest_moteur_texte(i))),
+      pas: M._kest_pas_curseur(), position: M._kest_position_curseur(),
+      marque: M._kest_marque_curseur(), condensateur: M._kest_condensateur_utilise(),
+      conception: this._conception(separateur) };
   };
   // The winding panel: a kind chosen (0 classique, 1 par encoches), or Enter over its three
   // fields; each returns null, or the error box's message with nothing changed.
@@ -209,7 +243,8 @@ export const KestNoyau = (function () {
       amplitudes: k.map((i) => M._kest_amplitude_libre(i)),
       dephasages: k.map((i) => M._kest_dephasage_libre(i)),
       bobinage: M.UTF8ToString(M._kest_genre_bobinage()), encoches: M._kest_encoches(0),
-      couches: M._kest_encoches(1), pas: M._kest_encoches(2) };
+      couches: M._kest_encoches(1), pas: M._kest_encoches(2), machine: M._kest_machine(),
+      demarrage: M._kest_demarrage() };
   };
 
   // Draws one frame; returns it as {liste, numero, longueur, deja, textes}. Its calls stay in

@@ -222,6 +222,54 @@ test('Monophasée through the Alimentation panel, and a refused amplitude change
     assert.equal((await etat(page)).alimentation, 'Équilibrée');
   });
 
+test('the single-phase motor through its panel: machine, start, slider and Enter redraw it; ' +
+  'a refused reactance changes nothing', async () => {
+  await menu(page, 4, '#Moteur1');
+  assert.equal(await page.$eval('#MoteurDlg', (d) => d.hidden), false);
+  assert.equal(await page.$eval('#GroupeMoteur', (d) => d.disabled), true);
+  const triphase = await page.evaluate(() => kest.calls());
+  await page.click('#RBMachine1');
+  await image(page);
+  assert.deepEqual([(await etat(page)).machine, (await etat(page)).demarrage], [1, 0]);
+  const quadrature = await page.evaluate(() => kest.calls());
+  assert.notDeepEqual(quadrature, triphase);
+  // The quadrature start uses the capacitor that the mark shows.
+  const curseur = () => page.$eval('#CurseurCondensateur', (e) => [Number(e.value),
+    Number(e.max), getComputedStyle(document.getElementById('MarqueQuadrature'))
+      .getPropertyValue('--marque'), e.getAttribute('aria-valuetext')]);
+  const [position, pas, marque, texte] = await curseur();
+  assert.equal(position / pas, Number(marque));
+  assert.match(texte, /^C = 211.4 µF$/);
+
+  // The slider moved: "Libre" at once, the design numbers and the picture follow.
+  const conception = await page.$eval('#Conception', (e) => e.textContent);
+  await page.$eval('#CurseurCondensateur', (e) => {
+    e.value = String(Math.round(Number(e.max) / 4));
+    e.dispatchEvent(new Event('input'));
+  });
+  await image(page);
+  assert.equal((await etat(page)).demarrage, 3);
+  assert.ok((await page.$eval('#RBDemarrage3', (e) => e.checked)));
+  assert.notEqual(await page.$eval('#Conception', (e) => e.textContent), conception);
+  const libre = await page.evaluate(() => kest.calls());
+  assert.notDeepEqual(libre, quadrature);
+
+  await saisit(page, '#IDC_rapport', '3');
+  assert.match(await page.$eval('#Conception', (e) => e.textContent), /a = 3.000/);
+  const trois = await page.evaluate(() => kest.calls());
+  assert.notDeepEqual(trois, libre);
+  await saisit(page, '#IDC_Xm', '0');
+  assert.match(await page.$eval('#ErreurTexte', (d) => d.textContent), /^X_m : '0' /);
+  await page.click('#ErreurDlg button');
+  assert.deepEqual(await page.evaluate(() => kest.calls()), trois);
+  assert.equal(await page.$eval('#IDC_Xm', (e) => e.value), '0');
+
+  await page.click('#RBMachine0');
+  await image(page);
+  assert.deepEqual(await page.evaluate(() => kest.calls()), triphase);
+  await page.click('#FermerMoteur');
+});
+
 test('Par encoches through the Bobinage panel: 10 slots refused with nothing changed, then 12/10',
   async () => {
     const p0 = String((await etat(page)).p);
