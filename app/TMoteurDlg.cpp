@@ -108,19 +108,19 @@ TMoteurDlg::TMoteurDlg(QWidget* parent) : FenetreOutil(parent) {
     connect(curseur_, &QSlider::valueChanged, this,
             [this](int position) { emit CondensateurChoisi(CondensateurCurseur(position)); });
     auto* bornes = new QHBoxLayout;
-    bornes->addWidget(new QLabel(tr("%1 µF").arg(kCurseurMin), moteur_));
+    bornes->addWidget(new QLabel(QStringLiteral("%1 µF").arg(kCurseurMin), moteur_));
     bornes->addStretch();
-    bornes->addWidget(new QLabel(tr("%1 µF").arg(kCurseurMax), moteur_));
+    bornes->addWidget(new QLabel(QStringLiteral("%1 µF").arg(kCurseurMax), moteur_));
     grille->addLayout(bornes, 4, 0, 1, 2);
 
     auto* libre = new QGroupBox(tr("Libre (Entrée applique)"), moteur_);
     auto* champs = new QGridLayout(libre);
     const QString noms[6] = {tr("C (µF, « aucun » ou « ouvert »)"),
-                             tr("a = N_a·k_wa / (N_m·k_wm)"),
-                             tr("R_m (Ω)"),
-                             tr("X_m (Ω)"),
-                             tr("R_a (Ω)"),
-                             tr("X_a (Ω)")};
+                             QStringLiteral("a = N_a·k_wa / (N_m·k_wm)"),
+                             QStringLiteral("R_m (Ω)"),
+                             QStringLiteral("X_m (Ω)"),
+                             QStringLiteral("R_a (Ω)"),
+                             QStringLiteral("X_a (Ω)")};
     const QString aides[6] = {
         tr("Capacité du condensateur de l'auxiliaire en µF, « aucun » ou « ouvert »"),
         tr("Rapport des spires effectives de l'auxiliaire à celles du principal, de 0,1 à 10"),
