@@ -245,6 +245,32 @@ for (const [largeur, hauteur] of TELEPHONES) {
   });
 }
 
+test('upright, the motor\'s panel by touch: targets a thumb can hit, the slider follows a ' +
+  'finger and redraws, and axe-core finds no violation', async () => {
+  const p = await telephone(390, 844);
+  await p.tap('.menu:nth-child(4) .titre-menu');
+  await p.tap('#Moteur1');
+  await p.tap('#RBMachine1');
+  await image(p);
+  assert.equal((await p.evaluate(() => kest.state())).machine, 1);
+  for (const b of (await boites(p)).filter((x) => /Machine|Demarrage|Condensateur|IDC_/
+    .test(x.id))) assert.ok(b.r - b.l >= 24 && b.b - b.t >= 24, `${b.id}: ${b.r - b.l} × ${b.b - b.t}`);
+  const calls = await p.evaluate(() => kest.calls());
+  await p.$eval('#CurseurCondensateur', (e) => e.scrollIntoView({ block: 'center' }));
+  const c = await boite(p, '#CurseurCondensateur');
+  await p.touchscreen.touchStart(c.l + 12, (c.t + c.b) / 2);
+  await p.touchscreen.touchMove(c.r - 12, (c.t + c.b) / 2);
+  await p.touchscreen.touchEnd();
+  await image(p);
+  assert.equal((await p.evaluate(() => kest.state())).demarrage, 3);
+  assert.ok(await p.$eval('#CurseurCondensateur', (e) => e.value > 900));
+  assert.notDeepEqual(await p.evaluate(() => kest.calls()), calls);
+  await p.evaluate(fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
+  assert.deepEqual(await p.evaluate(() => axe.run(document, { resultTypes: ['violations'] })
+    .then((r) => r.violations.map((x) => [x.id, x.nodes[0].target.join(' ')]))), []);
+  await p.close();
+});
+
 test('the text that stands for the picture follows the state, in the page\'s language',
   async () => {
     const p = await telephone(390, 844);
