@@ -55,6 +55,7 @@ TEST_F(FenetreMoteur, StartsSliderAndEnterChangeTheMotorAndThePicture) {
     ASSERT_TRUE(curseur->Marque());
     EXPECT_EQ(curseur->value(), *curseur->Marque());
     EXPECT_EQ(*curseur->Marque(), kest::PositionCurseur(kest::ConceptionDe(e).condensateur));
+    const auto marque = curseur->Marque();
     EXPECT_EQ(Texte("LabelConception").toStdString(), kest::TexteConception(e, form.Separateur()));
     const QString circulaire = Texte("LabelDesequilibre");
 
@@ -73,6 +74,7 @@ TEST_F(FenetreMoteur, StartsSliderAndEnterChangeTheMotorAndThePicture) {
     EXPECT_EQ(e.demarrage, kest::Demarrage::Libre);
     EXPECT_NEAR(e.condensateur, 100.0, 0.6);
     EXPECT_TRUE(Trouver<QRadioButton>("RBDemarrage3")->isChecked());
+    EXPECT_EQ(curseur->Marque(), marque);  // still the quadrature capacitor's step
     EXPECT_EQ(Trouver<QLineEdit>("IDC_condensateur")->text().toStdString(),
               kest::SaisieMoteurAffichee(e, form.Separateur()).condensateur);
     EXPECT_EQ(Texte("LabelConception").toStdString(), kest::TexteConception(e, form.Separateur()));

@@ -251,6 +251,7 @@ test('the single-phase motor through its panel: machine, start, slider and Enter
   assert.equal((await etat(page)).demarrage, 3);
   assert.ok((await page.$eval('#RBDemarrage3', (e) => e.checked)));
   assert.notEqual(await page.$eval('#Conception', (e) => e.textContent), conception);
+  assert.equal((await curseur())[2], marque);  // the mark stays at the quadrature capacitor
   const libre = await page.evaluate(() => kest.calls());
   assert.notDeepEqual(libre, quadrature);
 
