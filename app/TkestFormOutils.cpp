@@ -65,8 +65,10 @@ TMoteurDlg& TkestForm::CreerMoteurDlg() {
 }
 
 void TkestForm::AppliquerMachine(Machine machine) {
+    // A refused machine (a slot winding) puts its buttons back: the window shows the state again.
+    Garde([&] { ChoisirMachine(etat_, machine); });
     Garde([&] {
-        ChoisirMachine(etat_, machine);
+        if (MoteurDlg) MoteurDlg->Remplir(etat_, separateur_);
         Redessiner();
     });
 }

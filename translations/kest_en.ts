@@ -1160,6 +1160,81 @@ Examples:
     </message>
 </context>
 <context>
+    <name>kest::TMoteurDlg</name>
+    <message>
+        <source>Moteur monophasé</source>
+        <translation>Single-phase motor</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Le stator triphasé et son champ tournant</source>
+        <translation>The three-phase stator and its rotating field</translation>
+    </message>
+    <message>
+        <source>Un enroulement principal et un auxiliaire à 90°, alimenté à travers un condensateur</source>
+        <translation>A main winding and an auxiliary one at 90°, fed through a capacitor</translation>
+    </message>
+    <message>
+        <source>Démarrage</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Capacité en µF, de %1 à %2 (échelle logarithmique) ; le triangle rouge marque le condensateur de quadrature</source>
+        <translation>Capacitance in µF, from %1 to %2 (logarithmic scale); the red triangle marks the quadrature capacitor</translation>
+    </message>
+    <message>
+        <source>Libre (Entrée applique)</source>
+        <translation>Free (Enter applies)</translation>
+    </message>
+    <message>
+        <source>C (µF, « aucun » ou « ouvert »)</source>
+        <translation>C (µF, “none” or “open”)</translation>
+    </message>
+    <message>
+        <source>Capacité du condensateur de l&apos;auxiliaire en µF, « aucun » ou « ouvert »</source>
+        <translation>Capacitance of the auxiliary&apos;s capacitor in µF, “none” or “open”</translation>
+    </message>
+    <message>
+        <source>Rapport des spires effectives de l&apos;auxiliaire à celles du principal, de 0,1 à 10</source>
+        <translation>Ratio of the auxiliary&apos;s effective turns to the main winding&apos;s, from 0.1 to 10</translation>
+    </message>
+    <message>
+        <source>Résistance du principal à l&apos;arrêt, en ohms</source>
+        <translation>Standstill resistance of the main winding, in ohms</translation>
+    </message>
+    <message>
+        <source>Réactance du principal à l&apos;arrêt, en ohms (au-dessus de 0)</source>
+        <translation>Standstill reactance of the main winding, in ohms (above 0)</translation>
+    </message>
+    <message>
+        <source>Résistance de l&apos;auxiliaire à l&apos;arrêt, en ohms (au-dessus de 0)</source>
+        <translation>Standstill resistance of the auxiliary, in ohms (above 0)</translation>
+    </message>
+    <message>
+        <source>Réactance de l&apos;auxiliaire à l&apos;arrêt, en ohms</source>
+        <translation>Standstill reactance of the auxiliary, in ohms</translation>
+    </message>
+    <message>
+        <source>Conception</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>C : auxiliaire ouverte</source>
+        <translation>C: auxiliary open</translation>
+    </message>
+    <message>
+        <source>C : aucun condensateur</source>
+        <translation>C: no capacitor</translation>
+    </message>
+    <message>
+        <source>C = %1 µF</source>
+        <translation>C = %1 µF</translation>
+    </message>
+</context>
+<context>
     <name>kest::TOptionsDlg</name>
     <message>
         <source>Type de distribution de la kest</source>
@@ -1383,6 +1458,26 @@ Examples:
     <message>
         <source>Bobinage classique ou par encoches : encoches, couches et pas des bobines, disposés par l&apos;étoile des encoches</source>
         <translation>Classic winding or a winding in slots: slots, layers and coil span, laid out by the star of slots</translation>
+    </message>
+    <message>
+        <source>Ma&amp;chine</source>
+        <translation>Ma&amp;chine</translation>
+    </message>
+    <message>
+        <source>Le moteur monophasé à condensateur</source>
+        <translation>The single-phase capacitor motor</translation>
+    </message>
+    <message>
+        <source>Le stator triphasé</source>
+        <translation>The three-phase stator</translation>
+    </message>
+    <message>
+        <source>&amp;Moteur monophasé</source>
+        <translation>Single-phase &amp;motor</translation>
+    </message>
+    <message>
+        <source>Moteur monophasé : démarrage, condensateur, rapport des spires, impédances et conception</source>
+        <translation>Single-phase motor: start, capacitor, turns ratio, impedances and design</translation>
     </message>
 </context>
 <context>
@@ -1810,6 +1905,82 @@ Examples:
     <message>
         <source>Plus</source>
         <translation>More</translation>
+    </message>
+    <message>
+        <source>Moteur monophasé : démarrage, condensateur, rapport des spires, impédances et conception</source>
+        <translation>Single-phase motor: start, capacitor, turns ratio, impedances and design</translation>
+    </message>
+    <message>
+        <source>Capacité en µF, de 10 à 2000 (échelle logarithmique) ; le triangle rouge marque le condensateur de quadrature</source>
+        <translation>Capacitance in µF, from 10 to 2000 (logarithmic scale); the red triangle marks the quadrature capacitor</translation>
+    </message>
+    <message>
+        <source>Capacité du condensateur de l&apos;auxiliaire en µF, « aucun » ou « ouvert »</source>
+        <translation>Capacitance of the auxiliary&apos;s capacitor in µF, “none” or “open”</translation>
+    </message>
+    <message>
+        <source>Rapport des spires effectives de l&apos;auxiliaire à celles du principal, de 0,1 à 10</source>
+        <translation>Ratio of the auxiliary&apos;s effective turns to the main winding&apos;s, from 0.1 to 10</translation>
+    </message>
+    <message>
+        <source>Résistance du principal à l&apos;arrêt, en ohms</source>
+        <translation>Standstill resistance of the main winding, in ohms</translation>
+    </message>
+    <message>
+        <source>Réactance du principal à l&apos;arrêt, en ohms (au-dessus de 0)</source>
+        <translation>Standstill reactance of the main winding, in ohms (above 0)</translation>
+    </message>
+    <message>
+        <source>Résistance de l&apos;auxiliaire à l&apos;arrêt, en ohms (au-dessus de 0)</source>
+        <translation>Standstill resistance of the auxiliary, in ohms (above 0)</translation>
+    </message>
+    <message>
+        <source>Réactance de l&apos;auxiliaire à l&apos;arrêt, en ohms</source>
+        <translation>Standstill reactance of the auxiliary, in ohms</translation>
+    </message>
+    <message>
+        <source>&amp;Moteur monophasé</source>
+        <translation>Single-phase &amp;motor</translation>
+    </message>
+    <message>
+        <source>Moteur monophasé</source>
+        <translation>Single-phase motor</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Démarrage</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>C (µF, « aucun » ou « ouvert »)</source>
+        <translation>C (µF, “none” or “open”)</translation>
+    </message>
+    <message>
+        <source>Conception</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Le stator triphasé et son champ tournant</source>
+        <translation>The three-phase stator and its rotating field</translation>
+    </message>
+    <message>
+        <source>Un enroulement principal et un auxiliaire à 90°, alimenté à travers un condensateur</source>
+        <translation>A main winding and an auxiliary one at 90°, fed through a capacitor</translation>
+    </message>
+    <message>
+        <source>C : auxiliaire ouverte</source>
+        <translation>C: auxiliary open</translation>
+    </message>
+    <message>
+        <source>C : aucun condensateur</source>
+        <translation>C: no capacitor</translation>
+    </message>
+    <message>
+        <source>C = %1 µF</source>
+        <translation>C = %1 µF</translation>
     </message>
 </context>
 </TS>

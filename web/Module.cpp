@@ -200,14 +200,17 @@ EMSCRIPTEN_KEEPALIVE double kest_dephasage_libre(int k) {
 }
 
 // The single-phase motor's panel ("Moteur monophasé"). kest_choisir_machine: 0 the three-phase
-// stator, 1 the motor; kest_choisir_demarrage: a start, a row of kest::kDemarrages;
-// kest_curseur: the capacitance slider at a step (model/Curseur.h), which chooses "Libre";
-// kest_appliquer_moteur: Enter in one of its six fields (C, a, R_m, X_m, R_a, X_a), their texts as
-// typed, which returns null or the error box's message with nothing changed.
-EMSCRIPTEN_KEEPALIVE void kest_choisir_machine(int machine) {
-    if (machine != 0 && machine != 1) return;
-    kest::ChoisirMachine(etat, static_cast<kest::Machine>(machine));
-    aRedessiner = true;
+// stator, 1 the motor (refused with a slot winding: the message, nothing changed);
+// kest_choisir_demarrage: a start, a row of kest::kDemarrages; kest_curseur: the capacitance slider
+// at a step (model/Curseur.h), which chooses "Libre"; kest_appliquer_moteur: Enter in one of its
+// six fields (C, a, R_m, X_m, R_a, X_a), their texts as typed, which returns null or the error
+// box's message with nothing changed.
+EMSCRIPTEN_KEEPALIVE const char* kest_choisir_machine(int machine) {
+    if (machine != 0 && machine != 1) return nullptr;
+    const char* erreur =
+        Essaie([&] { kest::ChoisirMachine(etat, static_cast<kest::Machine>(machine)); });
+    if (!erreur) aRedessiner = true;
+    return erreur;
 }
 EMSCRIPTEN_KEEPALIVE void kest_choisir_demarrage(int demarrage) {
     if (demarrage < 0 || demarrage >= kest::kNombreDemarrages) return;

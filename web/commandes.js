@@ -247,7 +247,12 @@ export const KestCommandes = (function () {
       change();
     };
     machines.boutons.forEach((b, i) => b.addEventListener('change', () => {
-      if (b.checked) applique(() => noyau.choisirMachine(i));
+      if (!b.checked) return;
+      // A refused machine puts the buttons back.
+      applique(() => {
+        const message = noyau.choisirMachine(i);
+        if (message) erreur(message);
+      });
     }));
     demarrages.boutons.forEach((b, i) => b.addEventListener('change', () => {
       if (b.checked) applique(() => noyau.choisirDemarrage(i));

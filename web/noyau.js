@@ -136,11 +136,14 @@ export const KestNoyau = (function () {
     return { alimentation: M._kest_alimentation(), amplitudes: [0, 1, 2].map(texte),
       dephasages: [3, 4, 5].map(texte) };
   };
-  // The single-phase motor's panel: the machine (0 three-phase, 1 the motor), a start (a row of
+  // The single-phase motor's panel: the machine (0 three-phase, 1 the motor; null, or the message
+  // of a refusal with nothing changed), a start (a row of
   // the model's starts), the slider at a step (which chooses "Libre"), and Enter over its six
   // fields (C, a, R_m, X_m, R_a, X_a as typed), which returns null or the French message with
   // nothing changed. The labels and hints in the page's language, null past the last.
-  Noyau.prototype.choisirMachine = function (i) { this.M._kest_choisir_machine(i); };
+  Noyau.prototype.choisirMachine = function (i) {
+    return texteOuNull(this.M, this.M._kest_choisir_machine(i));
+  };
   Noyau.prototype.choisirDemarrage = function (i) { this.M._kest_choisir_demarrage(i); };
   Noyau.prototype.curseur = function (position) { this.M._kest_curseur(position); };
   Noyau.prototype.nomMachine = function (i) { return texteOuNull(this.M, this.M._kest_nom_machine(i)); };

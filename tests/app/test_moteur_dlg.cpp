@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/TMoteurDlg.h"
+#include "model/Configuration.h"
 #include "model/Curseur.h"
 #include "tests/support/FenetreTest.h"
 #include "tests/support/RecordingSurface.h"
@@ -104,6 +105,15 @@ TEST_F(FenetreMoteur, StartsSliderAndEnterChangeTheMotorAndThePicture) {
     EXPECT_EQ(Image(), triphase);
     EXPECT_TRUE(Trouver<QRadioButton>("RBMachine0")->isChecked());
     EXPECT_FALSE(curseur->isEnabled());
+
+    // A slot winding is refused for the motor: shown, and the buttons show the state again.
+    kest::Options options;
+    kest::PrendOptions({"--encoches", "12"}, options);
+    form.Configurer(kest::FormeConfiguration(options));
+    Trouver<QRadioButton>("RBMachine1")->click();
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(e.machine, kest::Machine::Triphasee);
+    EXPECT_TRUE(Trouver<QRadioButton>("RBMachine0")->isChecked());
 }
 
 }  // namespace
