@@ -342,7 +342,7 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     LabelBobinage->setText(QString::fromStdString(NomBobinage(s, separateur)));
     // Only the balanced phases cancel the multiples of 3; any other supply is named instead.
     chart_->setTitle(!equilibree ? tr("Harmoniques de la f.m.m. résultante, alimentation « %1 »")
-                                       .arg(QString::fromStdString(NomAlimentation(s.alimentation)))
+                                       .arg(QString::fromStdString(NomAlimentation(s)))
                      : sp.electrique
                          ? tr("Harmoniques de la f.m.m. résultante (rangs multiples de 3 absents)")
                          : tr("Harmoniques de la f.m.m. résultante en ordres mécaniques, "

@@ -40,6 +40,10 @@ Sequences ComposantesSymetriques(const State& s, int h) {
 
 std::string NomAlimentation(Alimentation a) { return Traduit("Alimentation", TypeDe(a).nom); }
 std::string AideAlimentation(Alimentation a) { return Traduit("Alimentation", TypeDe(a).aide); }
+std::string NomAlimentation(const State& s) {
+    return s.machine == Machine::Monophasee ? NomDemarrage(s.demarrage)
+                                            : NomAlimentation(s.alimentation);
+}
 
 bool MemeAlimentation(const State& a, const State& b) {
     if (!MemeMoteur(a, b)) return false;

@@ -118,6 +118,8 @@ Sequences ComposantesSymetriques(const State& s, int h);
 std::string NomAlimentation(Alimentation a);
 // The hint of its button, translated.
 std::string AideAlimentation(Alimentation a);
+// The name of the state's supply: its kind's, or the single-phase motor's start.
+std::string NomAlimentation(const State& s);
 
 // Whether two states have the same supply: the same kind, and for "Libre" the same values.
 bool MemeAlimentation(const State& a, const State& b);

@@ -6,6 +6,7 @@
 
 #include "model/Alimentation.h"
 #include "model/Harmoniques.h"
+#include "model/Monophase.h"
 #include "model/Regles.h"
 #include "model/Textes.h"
 
@@ -23,6 +24,15 @@ std::string Decimales(double v, std::string_view separateur) {
 }
 
 std::string DescriptionAlimentation(const State& s, std::string_view separateur) {
+    if (s.machine == Machine::Monophasee) {
+        const Moteur m = MoteurDe(s);
+        const std::string c = m.condensateur == 0.0 ? Traduit("Moteur", "ouvert")
+                              : !std::isfinite(m.condensateur)
+                                  ? Traduit("Moteur", "aucun")
+                                  : Decimales(m.condensateur, separateur) + " µF";
+        return Remplit(Traduit("Description", "Moteur monophasé : %1, C = %2, a = %3"),
+                       {NomDemarrage(s.demarrage), c, Decimales(m.rapport, separateur)});
+    }
     const std::string nom = NomAlimentation(s.alimentation);
     if (s.alimentation != kAlimentationLibre)
         return Remplit(Traduit("Description", "Alimentation : %1"), {nom});
@@ -38,10 +48,11 @@ std::string DescriptionAlimentation(const State& s, std::string_view separateur)
 
 std::string DescriptionChamp(const State& s, std::string_view separateur) {
     const Harmoniques champ = HarmoniquesNumeriques(s);
-    // Phase 1 alone: a pulsating field whose crest, at the peak of its current, is the sum of
-    // its forward and backward parts.
+    // Phase 1 alone (the motor's main winding): a pulsating field whose crest, at the peak of its
+    // current, is the sum of its forward and backward parts.
     State seule = s;
     seule.alimentation = AlimentationDe("monophasee");
+    seule.demarrage = Demarrage::Ouverte;  // the motor's main winding alone
     const Harmoniques une = HarmoniquesNumeriques(seule);
     const double unite = une.direct[1] + une.inverse[1];
     const double rapport = champ.amplitude[1] / unite;

@@ -352,6 +352,10 @@ Link:
         <source>Bobinage : %1</source>
         <translation>Winding: %1</translation>
     </message>
+    <message>
+        <source>Moteur monophasé : %1, C = %2, a = %3</source>
+        <translation>Single-phase motor: %1, C = %2, a = %3</translation>
+    </message>
 </context>
 <context>
     <name>Encoches</name>

@@ -12,6 +12,7 @@
 
 #include "model/Alimentation.h"
 #include "model/Description.h"
+#include "model/Monophase.h"
 #include "model/Physique.h"
 #include "model/Regles.h"
 
@@ -36,6 +37,7 @@ std::complex<double> Fondamental(State s) {
 
 double UnePhase(State s) {
     ChoisirAlimentation(s, AlimentationDe("monophasee"));
+    s.demarrage = Demarrage::Ouverte;  // the motor's main winding alone
     double crete = 0.0;
     for (int i = 0; i < 200; ++i) {
         s.t = i * (2 * kPi / s.Omega) / 200;
@@ -50,6 +52,7 @@ struct Cas {
     Alimentation alimentation;
     int ticks;
     const char* sens;
+    int demarrage = -1;  // the single-phase motor's start, or −1: the three-phase stator
 };
 
 }  // namespace
@@ -86,6 +89,8 @@ TEST(Description, TheFieldIsTheSampledResultantsFundamental) {
          AlimentationDe("phase-coupee"),
          71,
          "pulse sans tourner"},
+        {"motor, quadrature", {"2", "2", "2.6", true}, {}, 9, "tourne dans le sens direct", 0},
+        {"motor, open", {"1", "3", "3.14159265358979", true}, {}, 30, "pulse sans tourner", 2},
     };
     const std::regex forme(
         "Champ résultant : (\\d+),(\\d\\d) × celui d'une phase, (.*), à (\\d+)°( électriques)?");
@@ -93,6 +98,8 @@ TEST(Description, TheFieldIsTheSampledResultantsFundamental) {
         State s;
         AppliquerSaisie(s, c.saisie, ".");
         ChoisirAlimentation(s, c.alimentation);
+        if (c.demarrage >= 0)
+            s.machine = Machine::Monophasee, s.demarrage = static_cast<Demarrage>(c.demarrage);
         for (int i = 0; i < c.ticks; ++i) AvancerTemps(s);
         const std::string texte = DescriptionChamp(s, ",");
         std::smatch m;
@@ -102,10 +109,13 @@ TEST(Description, TheFieldIsTheSampledResultantsFundamental) {
         EXPECT_NEAR(rapport, std::abs(f) / UnePhase(s), 0.0051) << c.nom;
         // Three equal phases 120° apart make 3/2 of one (the double star's phase pairs two
         // stars π/6 apart, which sum differently alone and together).
-        if (!s.DoubleEtoile && (c.alimentation == Alimentation::Equilibree ||
-                                c.alimentation == AlimentationDe("inverse"))) {
+        if (!s.DoubleEtoile && c.demarrage < 0 &&
+            (c.alimentation == Alimentation::Equilibree ||
+             c.alimentation == AlimentationDe("inverse"))) {
             EXPECT_EQ(m[1].str() + "," + m[2].str(), "1,50") << c.nom;
         }
+        // Two windings 90° apart with equal ampere-turns in quadrature: one winding's peak.
+        if (c.demarrage == 0) EXPECT_EQ(m[1].str() + "," + m[2].str(), "1,00") << c.nom;
         EXPECT_EQ(m[3].str(), c.sens) << c.nom;
         const double angle = std::stoi(m[4].str());
         const double attendu = -std::arg(f) * 180 / kPi;
