@@ -7,6 +7,7 @@
 #include "model/Alimentation.h"
 #include "model/Classique.h"
 #include "model/Encoches.h"
+#include "model/Personnalise.h"
 #include "model/Physique.h"
 #include "model/Textes.h"
 
@@ -24,6 +25,12 @@ const GenreBobinage kGenres[] = {
      ATraduire("Encoches", "Q encoches, une ou deux couches, disposées par l'étoile des encoches"),
      [](const State& s, std::string_view) { return NomBobinageEncoches(s); }, FabriqueEncoches,
      EcritLienEncoches, VerifieEncochesDe},
+    {"personnalise", ATraduire("Encoches", "Personnalisé"),
+     ATraduire("Encoches",
+               "Chaque case du tableau des encoches choisie à la main, au départ une copie du "
+               "bobinage par encoches"),
+     [](const State& s, std::string_view) { return NomBobinagePersonnalise(s); },
+     FabriquePersonnalise, EcritLienPersonnalise, VerifiePersonnalise, PreparePersonnalise},
 };
 
 }  // namespace
@@ -51,7 +58,9 @@ void VerifieBobinage(const State& s, int p) {
 }
 
 void ChoisirTypeBobinage(State& s, TypeBobinage type) {
-    if (const auto verifie = GenreDe(type).verifie) verifie(s, s.p);
+    const GenreBobinage& genre = GenreDe(type);
+    if (genre.verifie) genre.verifie(s, s.p);
+    if (genre.prepare) genre.prepare(s);
     s.typeBobinage = type;
 }
 

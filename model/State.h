@@ -9,6 +9,7 @@
 // On the drawing angle 0 points right and angles grow counter-clockwise on the screen.
 
 #include <cmath>
+#include <memory>
 
 namespace kest {
 
@@ -27,11 +28,14 @@ inline constexpr double kPiSur6 = 0.5235987755982988;
 enum class Alimentation : int { Equilibree = 0 };
 
 // The winding's kind: the index of its row in the kinds' table (GenresBobinage(),
-// model/Bobinage.h), whose maker lays the winding out. The first two rows are named here.
+// model/Bobinage.h), whose maker lays the winding out. The first three rows are named here.
 enum class TypeBobinage : int {
-    Classique = 0,  // "Classique": m slots per pole and phase, one coil opening Y (the default)
-    Encoches = 1,   // "Par encoches": Q slots, 1 or 2 layers, coils of a span in slots
+    Classique = 0,     // "Classique": m slots per pole and phase, one coil opening Y (the default)
+    Encoches = 1,      // "Par encoches": Q slots, 1 or 2 layers, coils of a span in slots
+    Personnalise = 2,  // "Personnalisé": a slot table written cell by cell (model/Personnalise.h)
 };
+
+struct TableBobinage;  // model/Encoches.h
 
 struct State {
     int p = 1;                 // pole pairs, always >= 1
@@ -64,6 +68,10 @@ struct State {
     int encoches = 12;
     int couches = 2;
     int pas = 1;
+    // The custom winding's table, after the slot members: none until the custom kind is first
+    // chosen or edited. Shared and never changed in place (an edit makes a new table), so that
+    // the many copies of the state stay cheap.
+    std::shared_ptr<const TableBobinage> tableBobinage;
 };
 
 }  // namespace kest
