@@ -216,13 +216,18 @@ TableBobinage LitFichierBobinage(std::istream& fichier) {
         return Erreur(
             Remplit(Traduit("Personnalise", "Ligne %1 : %2"), {std::to_string(ligne), pourquoi}));
     };
-    // A number's own message ("'x' n'est pas un numéro d'encoche correct (1 à 720)") on its line.
+    // "'x' n'est pas un numéro d'encoche correct (1 à 720)", for a value out of range or no
+    // integer at all.
     const auto entier = [&](std::string_view texte, int min, int max, const char* quoi) {
+        int n = min - 1;
         try {
-            return EntierBorne(std::string(texte), min, max, Traduit("Personnalise", quoi));
-        } catch (const Erreur& e) {
-            throw refus(numero, e.message());
+            n = TexteVersEntier(texte);
+        } catch (const Erreur&) {
         }
+        if (n < min || n > max || texte.empty())
+            throw refus(numero, Remplit(Traduit("Conversions", "'%1' n'est pas %2 (%3 à %4)"),
+                                        {texte, quoi, std::to_string(min), std::to_string(max)}));
+        return n;
     };
     constexpr int kLignesMax = 2 * kEncochesMax + 1;
     std::vector<int> lignes(2 * kEncochesMax, 0);  // the line of each slot and layer given
@@ -262,8 +267,9 @@ TableBobinage LitFichierBobinage(std::istream& fichier) {
                                                 "%1 champ(s) au lieu de 4 (encoche, couche, "
                                                 "phase, spires)"),
                                         {std::to_string(champs.size())}));
-        const int s = entier(champs[0], 1, kEncochesMax, "un numéro d'encoche correct");
-        const int c = entier(champs[1], 1, 2, "une couche correcte");
+        const int s = entier(champs[0], 1, kEncochesMax,
+                             Traduit("Personnalise", "un numéro d'encoche correct"));
+        const int c = entier(champs[1], 1, 2, Traduit("Personnalise", "une couche correcte"));
         const std::string_view nom = champs[2];
         const char* lettre =
             nom.size() == 1 ? std::strchr(kPhases, std::toupper((unsigned char)nom[0])) : nullptr;
@@ -272,9 +278,9 @@ TableBobinage LitFichierBobinage(std::istream& fichier) {
                                                 "'%1' n'est pas une phase correcte (A, B, C ou "
                                                 "vide)"),
                                         {nom}));
-        const Cellule cellule{
-            lettre ? int(lettre - kPhases) : -1,
-            entier(champs[3], -kSpiresMax, kSpiresMax, "un nombre de spires correct")};
+        const Cellule cellule{lettre ? int(lettre - kPhases) : -1,
+                              entier(champs[3], -kSpiresMax, kSpiresMax,
+                                     Traduit("Personnalise", "un nombre de spires correct"))};
         if (!CelluleCorrecte(cellule))
             throw refus(numero, Traduit("Personnalise",
                                         "une phase demande des spires (+ aller, − retour), une "

@@ -26,6 +26,14 @@ struct Cas {
 
 class Bobinages : public testing::TestWithParam<Cas> {};
 
+// A custom winding that does not close: slot 1's top side of three turns, slot 2's emptied.
+State Ouvert() {
+    State s = Encoches(24, 2, 2, 5);
+    EditerCellule(s, 0, 0, {0, 3});
+    EditerCellule(s, 1, 0, {});
+    return s;
+}
+
 // The winding's own unit coefficients against (1/π)·∫ F·e^{−iνθ} dθ of its drawn MMF, summed at
 // the middles of N steps of the air gap: one star at a time carrying its unit current. The
 // single order, all orders at once and the resultant at any instant are the same numbers.
@@ -88,15 +96,17 @@ TEST_P(Bobinages, OneSpectrumInEitherOrders) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tous, Bobinages,
-                         testing::Values(Cas{"parfaite_p2", EtatClassique(2, 3, kPi, Parfaite)},
-                                         Cas{"reelle_p1", EtatClassique(1, 2)},
-                                         Cas{"reelle_p2_court", EtatClassique(2, 3, 5 * kPi / 6)},
-                                         Cas{"double_etoile_p3",
-                                             EtatClassique(3, 2, 2.6, DoubleEtoile)},
-                                         Cas{"encoches_12_10", Encoches(12, 5, 2, 1)},
-                                         Cas{"encoches_36_4", Encoches(36, 2, 1, 9)},
-                                         Cas{"encoches_24_4_court", Encoches(24, 2, 2, 5)}),
-                         [](const testing::TestParamInfo<Cas>& i) { return i.param.nom; });
+INSTANTIATE_TEST_SUITE_P(
+    Tous, Bobinages,
+    testing::Values(Cas{"parfaite_p2", EtatClassique(2, 3, kPi, Parfaite)},
+                    Cas{"reelle_p1", EtatClassique(1, 2)},
+                    Cas{"reelle_p2_court", EtatClassique(2, 3, 5 * kPi / 6)},
+                    Cas{"double_etoile_p3", EtatClassique(3, 2, 2.6, DoubleEtoile)},
+                    Cas{"encoches_12_10", Encoches(12, 5, 2, 1)},
+                    Cas{"encoches_36_4", Encoches(36, 2, 1, 9)},
+                    Cas{"encoches_24_4_court", Encoches(24, 2, 2, 5)},
+                    Cas{"perso_bobine_inversee", BobineInversee(Encoches(12, 5, 2, 1), 0)},
+                    Cas{"perso_ouvert", Ouvert()}),
+    [](const testing::TestParamInfo<Cas>& i) { return i.param.nom; });
 
 }  // namespace
