@@ -404,7 +404,16 @@ std::string NomBobinagePersonnalise(const State& s) {
 
 std::shared_ptr<const Bobinage> FabriquePersonnalise(const State& s) { return PersonnaliseDe(s); }
 
-void EcritLienPersonnalise(const State& s, const State&, OptionsLien& options) {
+void EcritLienPersonnalise(const State& s, const State& defaut, OptionsLien& options) {
+    // The slot members the kind keeps beside its table, while they still make a winding with p:
+    // read before the table, they leave it the custom kind.
+    if (s.encoches != defaut.encoches || s.couches != defaut.couches || s.pas != defaut.pas) {
+        try {
+            VerifieEncochesDe(s, s.p);
+            EcritLienEncoches(s, defaut, options);
+        } catch (const Erreur&) {
+        }
+    }
     options.emplace_back("perso", CodeLienBobinage(*TablePersonnalisee(s)));
 }
 
