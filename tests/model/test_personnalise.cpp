@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <complex>
 #include <random>
 #include <sstream>
@@ -128,24 +130,26 @@ TEST(Personnalise, ABrokenWindingsFieldIsItsDrawnMmfs) {
         constexpr int kEspace = 1 << 13, kTemps = 16;
         const int n = OrdreMecaniqueMax(s.p);
         std::vector<std::complex<double>> direct(n + 1), inverse(n + 1);
-        double moyenne = 0.0;
+        double moyenne = 0.0;  // the largest mean over the air gap at an instant
         for (int j = 0; j < kTemps; ++j) {
             State x = s;
             const double wt = kDeuxPi * j / kTemps;
             x.t = wt / x.Omega;
             for (int k = 0; k < 3; ++k) x.I[k] = CourantPhase(x, k).valeur;
+            double instant = 0.0;
             for (int i = 0; i < kEspace; ++i) {
                 const double theta = kDeuxPi * (i + 0.5) / kEspace;
                 double f = 0.0;
                 for (int k = 0; k < 3; ++k) f += b->Force(x, k, theta, 0.0);
-                moyenne += f / (kEspace * kTemps);
+                instant += f / kEspace;
                 for (int nu = 1; nu <= n; ++nu) {
                     direct[nu] += f * std::polar(2.0 / (kEspace * kTemps), wt - nu * theta);
                     inverse[nu] += f * std::polar(2.0 / (kEspace * kTemps), -wt - nu * theta);
                 }
             }
+            moyenne = std::max(moyenne, std::abs(instant));
         }
-        EXPECT_NEAR(moyenne, 0.0, 1e-9);
+        EXPECT_NEAR(moyenne, 0.0, 2e-3);
         const HarmoniquesMecaniques m = AnalyseMecanique(s), avant = AnalyseMecanique(sain);
         int nouveaux = 0;
         for (int nu = 1; nu <= n; ++nu) {
