@@ -18,6 +18,15 @@ namespace {
 
 constexpr char kPhases[] = "ABC";
 
+// The custom kind chosen with the table t, through the kinds' rules: all of it, or an Erreur and
+// nothing changed.
+void ChoisitTable(State& s, std::shared_ptr<const TableBobinage> t) {
+    State e = s;
+    e.tableBobinage = std::move(t);
+    ChoisirTypeBobinage(e, TypeBobinage::Personnalise);
+    s = std::move(e);
+}
+
 bool CelluleCorrecte(const Cellule& c) {
     return c.phase == -1
                ? c.spires == 0
@@ -55,8 +64,7 @@ bool EditerCellule(State& s, int encoche, int couche, Cellule c) {
         return false;
     auto nouvelle = std::make_shared<TableBobinage>(*t);
     nouvelle->cellules[std::size_t(encoche * t->couches + couche)] = c;
-    s.tableBobinage = std::move(nouvelle);
-    s.typeBobinage = TypeBobinage::Personnalise;
+    ChoisitTable(s, std::move(nouvelle));
     return true;
 }
 
@@ -68,8 +76,7 @@ Cellule CelluleSuivante(const Cellule& c) {
 }
 
 void RemplacerTable(State& s, TableBobinage table) {
-    s.tableBobinage = std::make_shared<const TableBobinage>(std::move(table));
-    s.typeBobinage = TypeBobinage::Personnalise;
+    ChoisitTable(s, std::make_shared<const TableBobinage>(std::move(table)));
 }
 
 void HistoriqueBobinage::Avant(const State& s) {
@@ -80,9 +87,9 @@ void HistoriqueBobinage::Avant(const State& s) {
 
 void HistoriqueBobinage::Echange(State& s, std::vector<Table>& depuis, std::vector<Table>& vers) {
     if (depuis.empty()) return;
-    vers.push_back(TablePersonnalisee(s));
-    s.tableBobinage = depuis.back();
-    s.typeBobinage = TypeBobinage::Personnalise;
+    const std::shared_ptr<const TableBobinage> avant = TablePersonnalisee(s);
+    ChoisitTable(s, depuis.back());
+    vers.push_back(avant);
     depuis.pop_back();
 }
 

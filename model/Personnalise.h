@@ -8,7 +8,8 @@
 // winding (BobinageEncoches), and DiagnosticEncoches says what is wrong with it.
 //
 // An edit is a function of the state that replaces its table by a new one: a table is shared by
-// the copies of the state and never changed in place.
+// the copies of the state and never changed in place. Each selects the custom kind through the
+// kinds' rules (ChoisirTypeBobinage): a state that refuses it throws Erreur, nothing changed.
 
 #include <istream>
 #include <memory>
