@@ -19,6 +19,7 @@
 #include "app/BoiteErreur.h"
 #include "app/Copier.h"
 #include "app/Disposition.h"
+#include "model/Personnalise.h"
 #include "render/Agrandissement.h"
 #include "render/PainterSurface.h"
 #include "scene/Etoile.h"
@@ -153,22 +154,22 @@ void TBobinageDlg::Remplir(const State& etat, bool textes) {
             edit->setCursorPosition(0);
         }
     }
-    LabelNom->setText(QString::fromStdString(NomBobinageEncoches(etat)));
-    LabelQ->setText(
-        tr("q = Q/(6p) = %1")
-            .arg(QString::fromStdString(TexteEncochesParPoleEtPhase(etat.encoches, etat.p))));
+    LabelNom->setText(QString::fromStdString(NomEncochesMontrees(etat)));
+    LabelQ->setText(tr("q = Q/(6p) = %1")
+                        .arg(QString::fromStdString(TexteEncochesParPoleEtPhase(
+                            EncochesMontrees(etat)->Encoches(), etat.p))));
     RemplirTableau(etat);
     etoile_->Montrer(etat);
 }
 
 void TBobinageDlg::RemplirTableau(const State& etat) {
-    const std::shared_ptr<const BobinageEncoches> b = EncochesDe(etat);
+    const std::shared_ptr<const BobinageEncoches> b = EncochesMontrees(etat);
     LabelPeriodicite->setText(b->Vide() ? QString()
                                         : tr("Périodicité pgcd(Q, p) = %1").arg(b->Periodicite()));
-    const int couches = b->Vide() ? 0 : etat.couches;
+    const int couches = b->Vide() ? 0 : b->Table()->couches;
     TableEncoches->clear();
     TableEncoches->setRowCount(couches);
-    TableEncoches->setColumnCount(b->Vide() ? 0 : etat.encoches);
+    TableEncoches->setColumnCount(b->Vide() ? 0 : b->Encoches());
     TableEncoches->setVerticalHeaderLabels(
         couches == 1 ? QStringList{tr("Couche unique")}
                      : QStringList{tr("Couche haute"), tr("Couche basse")});
@@ -183,7 +184,7 @@ void TBobinageDlg::RemplirTableau(const State& etat) {
     // Beyond about 16 slots the columns overflow the window's width: room for a scroll bar.
     int hauteur =
         TableEncoches->horizontalHeader()->sizeHint().height() + 2 * TableEncoches->frameWidth() +
-        (etat.encoches > 16 ? TableEncoches->horizontalScrollBar()->sizeHint().height() : 0);
+        (b->Encoches() > 16 ? TableEncoches->horizontalScrollBar()->sizeHint().height() : 0);
     for (int r = 0; r < couches; ++r) hauteur += TableEncoches->rowHeight(r);
     TableEncoches->setFixedHeight(hauteur);
 }
@@ -191,7 +192,7 @@ void TBobinageDlg::RemplirTableau(const State& etat) {
 void TBobinageDlg::Suivre(const State& etat) {
     if (rempli_ && etat.p == montre_.p && etat.typeBobinage == montre_.typeBobinage &&
         etat.encoches == montre_.encoches && etat.couches == montre_.couches &&
-        etat.pas == montre_.pas)
+        etat.pas == montre_.pas && etat.tableBobinage == montre_.tableBobinage)
         return;
     Remplir(etat);
 }

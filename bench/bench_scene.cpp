@@ -6,9 +6,15 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sstream>
+#include <string>
+
 #include "bench/Neant.h"
 #include "model/Encoches.h"
+#include "model/Harmoniques.h"
+#include "model/Personnalise.h"
 #include "scene/Dessine.h"
+#include "scene/Etoile.h"
 
 namespace {
 
@@ -61,6 +67,47 @@ void HarmoniquesEncoches360(benchmark::State& st) {
 }
 BENCHMARK(HarmoniquesEncoches360)
     ->Name("SansQt/Harmoniques/encoches/360-20")
+    ->Unit(benchmark::kMillisecond);
+
+// An edit of a custom winding of 360 slots on two layers, p = 10: one cell changed, then what
+// follows at once, the picture, the star and the Harmoniques window's spectrum (budget: 10 ms, a
+// tick of the fastest clock).
+void EditionPersonnalise360(benchmark::State& st) {
+    State etat;
+    etat.t = 0.0123;
+    etat.p = 10;
+    etat.encoches = 360, etat.couches = 2, etat.pas = 15;
+    ChoisirTypeBobinage(etat, TypeBobinage::Personnalise);
+    Neant neant;
+    int encoche = 0;
+    for (auto _ : st) {
+        const Cellule c = (*etat.tableBobinage)(encoche, 0);
+        EditerCellule(etat, encoche, 0, CelluleSuivante(c));
+        encoche = (encoche + 7) % 360;
+        Dessine(neant, etat, Affichage{});
+        DessineEtoile(neant, etat);
+        const Spectre sp = SpectreDe(etat, true);
+        benchmark::DoNotOptimize(sp);
+    }
+}
+BENCHMARK(EditionPersonnalise360)
+    ->Name("SansQt/Personnalise/edition/360-20")
+    ->Unit(benchmark::kMillisecond);
+
+// Opening the largest file: 720 slots on two layers (budget: 50 ms).
+void LectureFichier720(benchmark::State& st) {
+    State etat;
+    etat.p = 4;
+    etat.encoches = 720, etat.couches = 2, etat.pas = 80;
+    const std::string texte = EcritFichierBobinage(*EncochesDe(etat)->Table());
+    for (auto _ : st) {
+        std::istringstream fichier(texte);
+        RemplacerTable(etat, LitFichierBobinage(fichier));
+        benchmark::DoNotOptimize(etat.tableBobinage);
+    }
+}
+BENCHMARK(LectureFichier720)
+    ->Name("SansQt/Personnalise/fichier/720")
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

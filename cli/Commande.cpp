@@ -4,6 +4,7 @@
 #include <QtGlobal>
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <set>
@@ -12,6 +13,7 @@
 #include "model/Configuration.h"
 #include "model/Conversions.h"
 #include "model/Erreur.h"
+#include "model/Personnalise.h"
 #include "model/Textes.h"
 #include "render/Langue.h"
 #include "render/PainterSurface.h"
@@ -57,6 +59,15 @@ Spectre :
                     est l'onde de travail, les ordres inférieurs des
                     sous-harmoniques), avec « ordres_mecaniques »: true en JSON
 
+Bobinage personnalisé :
+  --bobinage FICHIER
+                    le bobinage personnalisé d'un fichier CSV : la ligne
+                    « encoche,couche,phase,spires », puis une ligne par
+                    encoche (1 à Q) et par couche (1 ou 2), la phase A, B, C
+                    ou vide et les spires signées (+ aller, - retour, 0 pour
+                    une case vide) ; p est celui de --p ; un fichier refusé
+                    est signalé avec sa ligne, et rien n'est écrit
+
 Étoile des encoches :
   --etoile          dessine, au lieu de l'image, l'étoile des encoches du
                     bobinage par encoches (emf, svg ou png)
@@ -80,6 +91,7 @@ Exemples :
   kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
   kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
   kest-export --lien 'https://…/kest/#p=2&m=3&distribution=reelle' --sortie figure.svg
+  kest-export --p 5 --bobinage douze-dix.csv --spectre
 )");
 
 }  // namespace
@@ -119,8 +131,8 @@ struct Valeurs {
 // and a repeated option.
 Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
     // --langue is read before anything else (render/Langue.h); here it is only let through.
-    static const char* const kAvecValeur[] = {"--sortie", "--format", "--echelle",
-                                              "--fond",   "--images", "--langue"};
+    static const char* const kAvecValeur[] = {"--sortie", "--format", "--echelle", "--fond",
+                                              "--images", "--langue", "--bobinage"};
     static const char* const kDrapeaux[] = {"--spectre", "--etoile", "--help", "-h"};
     Valeurs v;
     std::set<std::string> drapeaux;
@@ -160,6 +172,19 @@ Valeurs LitArguments(const std::vector<std::string>& arguments, Commande& c) {
         }
     }
     return v;
+}
+
+// « Bobinage personnalisé »: the file's table, all of it or nothing, with the state's p.
+void LitBobinage(const std::string& nom, State& etat) {
+    std::ifstream fichier(nom, std::ios::binary);
+    if (!fichier)
+        throw Erreur(
+            Remplit(Traduit("kest-export", "Le fichier « %1 » ne peut pas être lu"), {nom}));
+    try {
+        RemplacerTable(etat, LitFichierBobinage(fichier));
+    } catch (const Erreur& e) {
+        throw Erreur(Remplit(Traduit("kest-export", "Bobinage « %1 » : %2"), {nom, e.message()}));
+    }
 }
 
 // « Spectre »: a table, not a picture, so the picture's options have no meaning.
@@ -257,6 +282,7 @@ Commande LitCommande(const std::vector<std::string>& arguments) {
     c.etat = configuration.etat;
     c.affichage = configuration.affichage;
     c.animation.intervalleMs = configuration.intervalle;
+    if (v.Donne("--bobinage")) LitBobinage(v["--bobinage"], c.etat);
     if (c.spectre && c.etoile)
         throw Erreur(
             Traduit("kest-export", "--spectre et --etoile s'excluent : donnez l'un ou l'autre"));

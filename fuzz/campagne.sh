@@ -11,10 +11,10 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 executions="${1:-10000000}"
 plafond="${2:-2700}"
-cibles="${CIBLES:-fuzz_conversions fuzz_etat}"
+cibles="${CIBLES:-fuzz_conversions fuzz_etat fuzz_bobinage}"
 
 cmake --preset fuzz >/dev/null || exit 1
-nice -n 19 cmake --build build-fuzz -j2 --target fuzz_conversions fuzz_etat >/dev/null || exit 1
+nice -n 19 cmake --build build-fuzz -j2 --target fuzz_conversions fuzz_etat fuzz_bobinage >/dev/null || exit 1
 
 dossier=build-fuzz/campagne
 mkdir -p "$dossier"

@@ -9,13 +9,13 @@ cd "$(dirname "$0")/.."
 secondes="${1:-60}"
 
 cmake --preset fuzz >/dev/null || exit 1
-cmake --build build-fuzz -j2 --target fuzz_conversions fuzz_etat >/dev/null || exit 1
+cmake --build build-fuzz -j2 --target fuzz_conversions fuzz_etat fuzz_bobinage >/dev/null || exit 1
 
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 mkdir -p build-fuzz/artifacts
 echec=0
-for cible in fuzz_conversions fuzz_etat; do
+for cible in fuzz_conversions fuzz_etat fuzz_bobinage; do
   dict="fuzz/${cible#fuzz_}.dict"
   cp -r "fuzz/corpus/$cible" "$tmp/$cible"
   journal="build-fuzz/artifacts/$cible.log"

@@ -8,6 +8,7 @@
 #include "model/Classique.h"
 #include "model/Encoches.h"
 #include "model/Monophase.h"
+#include "model/Personnalise.h"
 #include "model/Physique.h"
 #include "model/Textes.h"
 
@@ -25,6 +26,12 @@ const GenreBobinage kGenres[] = {
      ATraduire("Encoches", "Q encoches, une ou deux couches, disposées par l'étoile des encoches"),
      [](const State& s, std::string_view) { return NomBobinageEncoches(s); }, FabriqueEncoches,
      EcritLienEncoches, VerifieEncochesDe},
+    {"personnalise", ATraduire("Encoches", "Personnalisé"),
+     ATraduire("Encoches",
+               "Chaque case du tableau des encoches choisie à la main, au départ une copie du "
+               "bobinage par encoches"),
+     [](const State& s, std::string_view) { return NomBobinagePersonnalise(s); },
+     FabriquePersonnalise, EcritLienPersonnalise, VerifiePersonnalise, PreparePersonnalise},
 };
 
 }  // namespace
@@ -52,10 +59,12 @@ void VerifieBobinage(const State& s, int p) {
 }
 
 void ChoisirTypeBobinage(State& s, TypeBobinage type) {
-    if (const auto verifie = GenreDe(type).verifie) verifie(s, s.p);
+    const GenreBobinage& genre = GenreDe(type);
+    if (genre.verifie) genre.verifie(s, s.p);
     State e = s;
     e.typeBobinage = type;
     VerifieMachine(e);
+    if (genre.prepare) genre.prepare(s);
     s.typeBobinage = type;
 }
 

@@ -130,19 +130,21 @@ struct GenreBobinage {
     // Throws Erreur when the state's members of this kind make no winding with p pole pairs
     // (null: any p does).
     void (*verifie)(const State& s, int p);
+    // Readies the state's members of this kind when it is chosen (null: nothing to ready).
+    void (*prepare)(State& s) = nullptr;
 };
 std::span<const GenreBobinage> GenresBobinage();
 // The row of a kind (the first row for a number that is none).
 const GenreBobinage& GenreDe(TypeBobinage type);
 // The kind whose word is `nom`, if any.
 std::optional<TypeBobinage> GenreParNom(std::string_view nom);
-// "Classique", "Par encoches", in the user's language.
+// "Classique", "Par encoches", "Personnalisé", in the user's language.
 std::string LibelleBobinage(TypeBobinage type);
 // The hint of its button, in the user's language.
 std::string AideBobinage(TypeBobinage type);
 
 // A kind chosen: the members it reads are checked against p first (Erreur, and nothing
-// changed, when they make no winding).
+// changed, when they make no winding), then readied.
 void ChoisirTypeBobinage(State& s, TypeBobinage type);
 // Whether the state's kind makes a winding with p pole pairs (Erreur when not).
 void VerifieBobinage(const State& s, int p);

@@ -13,6 +13,7 @@
 #include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "model/Monophase.h"
+#include "model/Personnalise.h"
 #include "model/Regles.h"
 #include "model/Textes.h"
 
@@ -52,6 +53,10 @@ Bobinage par encoches (règles et messages de la fenêtre « Bobinage ») :
   L'une de ces options suffit à choisir le bobinage par encoches (défaut :
   12 encoches) ; il garde p, et se dispose par l'étoile des encoches.
   --genre G         le genre de bobinage : %2 (défaut : classique)
+  --perso CODE      un bobinage personnalisé, tel qu'un lien l'écrit : une
+                    lettre par encoche et par couche (A, B, C aller ; a, b, c
+                    retour ; _ vide ; les spires après la lettre si plus
+                    d'une), les couches séparées par un point
 
 Alimentation (règles et messages de la fenêtre « Alimentation ») :
   --alimentation A  %1
@@ -123,6 +128,7 @@ constexpr Cle kCles[] = {{"p"},
                          {"couches"},
                          {"pas"},
                          {"genre"},
+                         {"perso"},
                          {"alimentation"},
                          {"amplitudes"},
                          {"dephasages"},
@@ -331,6 +337,8 @@ Configuration Forme(const Options& options, std::string_view separateur, bool av
         if (pas) saisie.pas = *pas;
         AppliquerEncoches(c.etat, saisie);
     }
+    // A custom table selects the custom kind; a kind named after it keeps the table.
+    if (const std::string* v = valeur("perso")) RemplacerTable(c.etat, LitCodeLienBobinage(*v));
     // A kind by its word, with the members the state keeps for it.
     if (const std::string* g = valeur("genre")) {
         const std::optional<TypeBobinage> genre = GenreParNom(*g);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <numeric>
@@ -64,15 +65,23 @@ std::vector<Faisceau> Dispose(int Q, int p, int couches, int pas) {
     return cote;
 }
 
-// Σ σ·e^{iν·2π·s/Q} over phase k's sides: the star's phasors at order ν, the angle reduced in
-// whole numbers first.
+// Σ σ·n·e^{iν·2π·s/Q} over phase k's sides of n turns: the star's phasors at order ν, the angle
+// reduced in whole numbers first.
 Complexe SommePhaseurs(const std::vector<Faisceau>& table, int Q, int k, int nu) {
     Complexe somme;
     for (const Faisceau& f : table)
         if (f.phase == k)
-            somme += double(f.signe) *
+            somme += double(f.signe * f.spires) *
                      std::polar(1.0, kDeuxPi * double((long long)nu * f.encoche % Q) / Q);
     return somme;
+}
+
+// Phase k's turns, go and return sides alike.
+int Spires(const std::vector<Faisceau>& table, int k) {
+    int n = 0;
+    for (const Faisceau& f : table)
+        if (f.phase == k) n += f.spires;
+    return n;
 }
 
 double Ramene(double theta) {
@@ -83,12 +92,16 @@ double Ramene(double theta) {
 
 }  // namespace
 
-void VerifieEncoches(int Q, int p, int couches, int pas) {
+void VerifiePaires(int p) {
     // The state keeps p >= 1; a program's state may not, and the star needs it.
     if (p < 1)
         throw Erreur(Remplit(
             Traduit("Regles", "'%1' n'est pas un nombre de paires de pôles correct (1 à %2)"),
             {std::to_string(p), std::to_string(kPMax)}));
+}
+
+void VerifieEncoches(int Q, int p, int couches, int pas) {
+    VerifiePaires(p);
     if (Q < 3 || Q > kEncochesMax)
         throw Erreur(
             Remplit(Traduit("Encoches", "'%1' n'est pas un nombre d'encoches correct (3 à %2)"),
@@ -189,31 +202,61 @@ void VerifieEncochesDe(const State& s, int p) { VerifieEncoches(s.encoches, p, s
 
 BobinageEncoches::BobinageEncoches(const State& s)
     : Q_(s.encoches), p_(s.p), couches_(s.couches), pas_(s.pas) {
-    phases_.resize(3);
+    auto table = std::make_shared<TableBobinage>();
     try {
         VerifieEncoches(s.encoches, s.p, s.couches, s.pas);
+        table->encoches = Q_, table->couches = couches_;
+        table->cellules.resize(std::size_t(Q_ * couches_));
+        for (const Faisceau& f : Dispose(Q_, p_, couches_, pas_))
+            table->cellules[std::size_t(f.encoche * couches_ + f.couche)] = {f.phase, f.signe};
     } catch (const Erreur&) {
-        return;  // an empty winding
+        table->cellules.clear();  // an empty winding
     }
+    table_ = std::move(table);
+    Construit();
+}
+
+BobinageEncoches::BobinageEncoches(int p, std::shared_ptr<const TableBobinage> table)
+    : Q_(table->encoches),
+      p_(p),
+      couches_(table->couches),
+      table_(std::move(table)),
+      personnalise_(true) {
+    Construit();
+}
+
+void BobinageEncoches::Construit() {
+    phases_.resize(3);
+    marches_.resize(3), totaux_.resize(3), ordre_.resize(3), axes_.resize(3);
+    const TableBobinage& t = *table_;
+    if (p_ < 1 || Q_ < 1 || Q_ > kEncochesMax || (couches_ != 1 && couches_ != 2) ||
+        t.cellules.size() != std::size_t(Q_ * couches_))
+        return;  // an empty winding
+    for (int s = 0; s < Q_; ++s)
+        for (int c = 0; c < couches_; ++c)
+            if (const Cellule& x = t(s, c); x.phase >= 0 && x.phase < 3 && x.spires != 0)
+                faisceaux_.push_back({s, c, x.phase, x.spires > 0 ? 1 : -1, std::abs(x.spires)});
+    if (faisceaux_.empty()) return;
     pgcd_ = std::gcd(Q_, p_);
-    faisceaux_ = Dispose(Q_, p_, s.couches, s.pas);
     PlaceEncoches();
-    // Each phase holds N = 2Q/3 sides with two layers, Q/3 with one.
-    const int n = int(faisceaux_.size()) / 3;
-    echelon_ = 2.0 * p_ / n;
-    for (int k = 0; k < 3; ++k) {
-        // (angle in [0, 2π), slot, sign) of the phase's sides, around the air gap.
+    // The step of a turn: each phase of a slot winding holds N = 2Q/3 sides with two layers, Q/3
+    // with one; a custom winding's phases hold the mean of their turns.
+    double n = 0.0;
+    for (int k = 0; k < NbPhases(); ++k) n += Spires(faisceaux_, k);
+    echelon_ = 2.0 * p_ / (n / NbPhases());
+    for (int k = 0; k < NbPhases(); ++k) {
+        // (angle in [0, 2π), slot, signed turns) of the phase's sides, around the air gap.
         std::vector<std::tuple<double, int, int>> cotes;
         for (const Faisceau& f : faisceaux_)
             if (f.phase == k)
-                cotes.emplace_back(Ramene(place_[f.encoche].angle), f.encoche, f.signe);
+                cotes.emplace_back(Ramene(place_[f.encoche].angle), f.encoche, f.signe * f.spires);
         std::sort(cotes.begin(), cotes.end());
         Escalier& e = marches_[k];
         // Whole numbers of steps up to each edge, so that the full turn comes back to 0 exactly.
         std::vector<int> cumul, encoches;
         int total = 0;
-        for (const auto& [angle, encoche, signe] : cotes) {
-            total += signe;
+        for (const auto& [angle, encoche, spires] : cotes) {
+            total += spires;
             if (!encoches.empty() && encoches.back() == encoche) {
                 cumul.back() = total;
             } else {
@@ -222,20 +265,29 @@ BobinageEncoches::BobinageEncoches(const State& s)
                 cumul.push_back(total);
             }
         }
+        totaux_[k] = total;
+        if (cotes.empty()) continue;
         // Zero mean, in whole slot pitches: from 0 the staircase is 0 up to the first edge and
-        // cumul[j] from edge j to the next; the last interval's value, cumul = 0, wraps round.
+        // cumul[j] from edge j to the next; the last interval's value, cumul = 0, wraps round. A
+        // phase that does not close keeps its total from its last side to the end of the turn.
         long long aire = 0;
         for (std::size_t j = 0; j + 1 < encoches.size(); ++j)
             aire += (long long)cumul[j] * ((encoches[j + 1] - encoches[j] + Q_) % Q_);
-        const double moyenne = echelon_ * double(aire) / Q_;
+        const double reste = total == 0 ? 0.0 : total * (kDeuxPi - e.bords.back()) * Q_ / kDeuxPi;
+        const double moyenne = echelon_ * (double(aire) + reste) / Q_;
         for (const int c : cumul) e.valeurs.push_back(c * echelon_ - moyenne);
+        // The missing return at the origin: the staircase steps back to 0 there.
+        if (total != 0 && e.bords.front() > 0.0) {
+            e.bords.insert(e.bords.begin(), 0.0);
+            e.valeurs.insert(e.valeurs.begin(), -moyenne);
+        }
     }
     // What a paint reads: each phase's sides in drawing order and its axis. As the classic
     // winding draws a belt: the slot within its belt, then the pole pair, then the layer.
     const auto cle = [&](const Faisceau& f) {
         return std::tuple(place_[f.encoche].rang, place_[f.encoche].j, f.couche);
     };
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < NbPhases(); ++k) {
         for (const int signe : {-1, 1}) {
             std::vector<Faisceau>& r = ordre_[k][signe > 0];
             for (const Faisceau& f : faisceaux_)
@@ -243,7 +295,8 @@ BobinageEncoches::BobinageEncoches(const State& s)
             std::sort(r.begin(), r.end(),
                       [&](const Faisceau& a, const Faisceau& b) { return cle(a) < cle(b); });
         }
-        // The working wave of the phase is |c|·cos(p·θ + arg c): its crest at p·θ = −arg c.
+        // The working wave of the phase is |c|·cos(p·θ + arg c): its crest at p·θ = −arg c (0 for
+        // a phase without one).
         axes_[k] = -std::arg(Coefficient(k, 0, p_));
         if (axes_[k] < 0) axes_[k] += kDeuxPi;
         // What the picture draws: the return sides, then the go sides, the top layer on the
@@ -256,6 +309,7 @@ BobinageEncoches::BobinageEncoches(const State& s)
 }
 
 bool BobinageEncoches::Pour(const State& s) const {
+    if (personnalise_) return s.p == p_ && s.tableBobinage == table_;
     return s.encoches == Q_ && s.p == p_ && s.couches == couches_ && s.pas == pas_;
 }
 
@@ -320,13 +374,17 @@ std::complex<double> BobinageEncoches::Coefficient(int k, int etoile, int nu) co
     Complexe somme;
     if (nu < 1 || etoile != 0) return somme;
     for (const Faisceau& f : faisceaux_)
-        if (f.phase == k) somme += double(f.signe) * std::polar(1.0, -nu * place_[f.encoche].angle);
+        if (f.phase == k)
+            somme += double(f.signe * f.spires) * std::polar(1.0, -nu * place_[f.encoche].angle);
+    // A phase that does not close steps back by its total at the origin.
+    if (totaux_[std::size_t(k)] != 0) somme -= double(totaux_[std::size_t(k)]);
     return somme * echelon_ / Complexe(0.0, kPi * nu);
 }
 
 double BobinageEncoches::Facteur(int nu) const {
-    if (Vide() || nu < 1) return 0.0;
-    return std::abs(SommePhaseurs(faisceaux_, Q_, 0, nu)) / (double(faisceaux_.size()) / 3);
+    const int n = Spires(faisceaux_, 0);
+    if (n == 0 || nu < 1) return 0.0;
+    return std::abs(SommePhaseurs(faisceaux_, Q_, 0, nu)) / n;
 }
 
 std::shared_ptr<const BobinageEncoches> EncochesDe(const State& s) {
@@ -339,18 +397,21 @@ std::shared_ptr<const BobinageEncoches> EncochesDe(const State& s) {
 
 std::shared_ptr<const Bobinage> FabriqueEncoches(const State& s) { return EncochesDe(s); }
 
-std::string NomFaisceau(const Faisceau& f) {
+std::string NomCellule(const Cellule& c) {
     static const char* const kNoms[3] = {"A", "B", "C"};
-    return kNoms[f.phase] + std::string(f.signe > 0 ? "+" : "−");
+    if (c.phase < 0 || c.phase >= 3 || c.spires == 0) return {};
+    const int n = std::abs(c.spires);
+    return kNoms[c.phase] + std::string(c.spires > 0 ? "+" : "−") +
+           (n == 1 ? std::string() : std::to_string(n));
 }
 
+std::string NomFaisceau(const Faisceau& f) { return NomCellule({f.phase, f.signe * f.spires}); }
+
 std::vector<std::vector<std::string>> TableEncoches(const BobinageEncoches& b) {
-    std::vector<std::vector<std::string>> table;
-    // Faisceaux() runs slot by slot, top layer first: each row fills in slot order.
-    for (const Faisceau& f : b.Faisceaux()) {
-        if (f.couche >= int(table.size())) table.resize(std::size_t(f.couche) + 1);
-        table[std::size_t(f.couche)].push_back(NomFaisceau(f));
-    }
+    const TableBobinage& t = *b.Table();
+    std::vector<std::vector<std::string>> table(t.cellules.empty() ? 0 : std::size_t(t.couches));
+    for (int c = 0; c < int(table.size()); ++c)
+        for (int s = 0; s < t.encoches; ++s) table[std::size_t(c)].push_back(NomCellule(t(s, c)));
     return table;
 }
 

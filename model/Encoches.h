@@ -22,6 +22,7 @@
 // Orders here are mechanical: order ν has ν periods per turn; ν = p is the working wave and
 // ν < p are sub-harmonics. The classic winding's electrical order h is the mechanical order h·p.
 
+#include <array>
 #include <complex>
 #include <memory>
 #include <optional>
@@ -41,6 +42,8 @@ inline constexpr int kEncochesMax = 720;
 // Q/2, one layer with Q/6 not whole or a span whose coils cannot hold one side per slot, three
 // phases that are not the same winding 120° apart, or a span that cancels the working wave.
 void VerifieEncoches(int encoches, int p, int couches, int pas);
+// Throws Erreur when p is below 1: the star needs at least one pole pair.
+void VerifiePaires(int p);
 
 // What the "Bobinage" panel holds when Enter is pressed: the three texts as typed.
 struct SaisieEncoches {
@@ -65,6 +68,29 @@ struct Faisceau {
     int couche = 0;   // 0 the top layer (the picture's inner ring), 1 the bottom one (outer)
     int phase = 0;    // 0, 1, 2
     int signe = 1;    // +1 a go side (hollow in the picture), −1 a return side (filled)
+    int spires = 1;   // its turns, >= 1: its step of the MMF is in proportion
+};
+
+// The most turns a side of a custom winding has (either sign).
+inline constexpr int kSpiresMax = 1000;
+
+// One cell of a slot table: a phase and its signed turns (+ a go side, − a return), or empty.
+struct Cellule {
+    int phase = -1;  // 0, 1, 2 (A, B, C), or −1: an empty cell
+    int spires = 0;  // signed turns, 1 … kSpiresMax in size; 0 exactly when the cell is empty
+    bool Vide() const { return phase < 0; }
+    bool operator==(const Cellule&) const = default;
+};
+
+// A slot table: Q slots (1 … kEncochesMax) of one or two layers, each cell a side or empty.
+struct TableBobinage {
+    int encoches = 0;
+    int couches = 1;
+    std::vector<Cellule> cellules;  // slot by slot, top layer first: [encoche·couches + couche]
+    const Cellule& operator()(int encoche, int couche) const {
+        return cellules[std::size_t(encoche * couches + couche)];
+    }
+    bool operator==(const TableBobinage&) const = default;
 };
 
 // One phasor of the star of slots: at the electrical angle indice·2π/Q (indice = s·p mod Q),
@@ -81,11 +107,19 @@ std::vector<PhaseurEtoile> EtoileDesEncoches(int encoches, int p);
 // q = Q/(6p), slots per pole and phase, as a reduced fraction: "2", "2/5".
 std::string TexteEncochesParPoleEtPhase(int encoches, int p);
 
-// The state's slot winding, laid out once (per paint, per spectrum) and then read many times.
-// Members a program left invalid make an empty winding: no conductor, no MMF.
+// A slot winding: its table and the star's p, read once (per paint, per spectrum) and then read
+// many times. The slot winding's table is laid out by the star; a custom winding's table is
+// written by hand, and may be unbalanced: a phase whose go and return turns differ does not
+// close, and its staircase takes the missing return at the origin of the air gap, then loses its
+// mean as any phase's does. Members a program left invalid make an empty winding: no conductor,
+// no MMF.
 class BobinageEncoches final : public Bobinage {
 public:
+    // The state's slot members laid out by the star.
     explicit BobinageEncoches(const State& s);
+    // A table written by hand, with p pole pairs; the winding is the state's while the state
+    // keeps p and this very table.
+    BobinageEncoches(int p, std::shared_ptr<const TableBobinage> table);
 
     bool Pour(const State& s) const override;
     double Force(const State& s, int k, double theta, double seconde) const override;
@@ -93,6 +127,12 @@ public:
     std::complex<double> Coefficient(int k, int etoile, int nu) const override;
 
     bool Vide() const { return faisceaux_.empty(); }
+    int Encoches() const { return Q_; }
+    int Paires() const { return p_; }
+    // The table, cell by cell (no slot for members that make no winding); shared, never changed.
+    const std::shared_ptr<const TableBobinage>& Table() const { return table_; }
+    // Each phase's turns, go sides less return sides: 0 for a phase that closes.
+    int Desequilibre(int k) const { return totaux_[std::size_t(k)]; }
     int Periodicite() const { return pgcd_; }  // gcd(Q, p): repeats per turn
     // Mechanical angle of slot s: the origin puts phase A's working wave's axis a quarter
     // period after 0, as the classic winding's, and the equivalent classic winding's
@@ -122,21 +162,27 @@ private:
         int j;
     };
     void PlaceEncoches();
+    // Everything a paint and a spectrum read, from the table.
+    void Construit();
 
     int Q_ = 0, p_ = 1, couches_ = 0, pas_ = 0, pgcd_ = 1;
+    std::shared_ptr<const TableBobinage> table_;
+    bool personnalise_ = false;  // made from the state's own table, not from its slot members
     std::vector<Place> place_;
     double echelon_ = 0.0;
     std::vector<Faisceau> faisceaux_;
-    Escalier marches_[3];  // each phase's staircase at unit current over the whole turn
-    std::vector<Faisceau> ordre_[3][2];  // returns, go sides
-    double axes_[3] = {0.0, 0.0, 0.0};
+    std::vector<Escalier> marches_;  // each phase's staircase at unit current over the whole turn
+    std::vector<int> totaux_;        // each phase's signed turns
+    std::vector<std::array<std::vector<Faisceau>, 2>> ordre_;  // returns, go sides
+    std::vector<double> axes_;
 };
 
 // The slot table as a designer reads it: one row per layer, the top layer first, each slot's
-// side in slot order as its phase and sign, "A+" for a go side of A, "B−" for a return of B. An
-// empty winding has no row.
+// cell in slot order (NomCellule). Members that make no winding give no row.
 std::vector<std::vector<std::string>> TableEncoches(const BobinageEncoches& b);
-// One cell of that table: "A+", "B−"…
+// One cell of that table: "A+", "B−", "C+3" for three turns, "" for an empty cell.
+std::string NomCellule(const Cellule& c);
+// A side as a cell of that table: "A+", "B−"…
 std::string NomFaisceau(const Faisceau& f);
 
 // The slot winding of the state's slot members, whatever its kind (what the "Bobinage" panel

@@ -361,9 +361,18 @@ HarmoniquesMecaniques AnalyseMecanique(const State& s) {
         sp.direct[nu] = std::abs((c1[nu] + i * c2[nu]) * 0.5);
         sp.inverse[nu] = std::abs((c1[nu] - i * c2[nu]) * 0.5);
     }
-    const bool equilibree = EstEquilibree(s);
+    // A winding whose phases are not one winding turned by 2π/3 electrical (a custom winding a
+    // student broke) gives orders two parts even under the balanced supply: its crests pulsate as
+    // under any other supply, and the unit of the parts is its forward working wave.
+    bool deuxParties = false;
+    for (int nu = 1; nu <= n; ++nu)
+        deuxParties |= std::min(sp.direct[nu], sp.inverse[nu]) > 1e-9 * std::abs(s.Imax);
+    const bool alimentationEquilibree = EstEquilibree(s);
+    const bool equilibree = alimentationEquilibree && !deuxParties;
     if (equilibree) {
         sp.equilibre = sp.amplitude[s.p];
+    } else if (alimentationEquilibree) {
+        sp.equilibre = sp.direct[s.p];
     } else {
         const State e = Equilibree(s);
         sp.equilibre = std::abs(unitaires.Resultante(e)[std::size_t(s.p)]);
@@ -444,7 +453,7 @@ Spectre SpectreDe(const State& s, bool fenetre) {
         l.direct = analyse.DirectRelatif(nu);
         l.inverse = analyse.InverseRelatif(nu);
         l.vitesse = Vitesse(l.sens, s.p, nu);
-        Barres(sp, equilibree, l.relatif, l.sens, l.direct, l.inverse);
+        Barres(sp, !analyse.pulse, l.relatif, l.sens, l.direct, l.inverse);
         sp.lignes.push_back(l);
     }
     if (analyse.OrdreMax() >= s.p) {

@@ -9,6 +9,7 @@
 // On the drawing angle 0 points right and angles grow counter-clockwise on the screen.
 
 #include <cmath>
+#include <memory>
 
 namespace kest {
 
@@ -27,10 +28,11 @@ inline constexpr double kPiSur6 = 0.5235987755982988;
 enum class Alimentation : int { Equilibree = 0 };
 
 // The winding's kind: the index of its row in the kinds' table (GenresBobinage(),
-// model/Bobinage.h), whose maker lays the winding out. The first two rows are named here.
+// model/Bobinage.h), whose maker lays the winding out. The first three rows are named here.
 enum class TypeBobinage : int {
-    Classique = 0,  // "Classique": m slots per pole and phase, one coil opening Y (the default)
-    Encoches = 1,   // "Par encoches": Q slots, 1 or 2 layers, coils of a span in slots
+    Classique = 0,     // "Classique": m slots per pole and phase, one coil opening Y (the default)
+    Encoches = 1,      // "Par encoches": Q slots, 1 or 2 layers, coils of a span in slots
+    Personnalise = 2,  // "Personnalisé": a slot table written cell by cell (model/Personnalise.h)
 };
 
 // The machine: the three-phase stator (the default), or the single-phase motor, whose main and
@@ -40,6 +42,8 @@ enum class Machine : int { Triphasee = 0, Monophasee = 1 };
 
 // How the single-phase motor starts: the index of its row in kDemarrages (model/Monophase.h).
 enum class Demarrage : int { Quadrature = 0, Resistive = 1, Ouverte = 2, Libre = 3 };
+
+struct TableBobinage;  // model/Encoches.h
 
 struct State {
     int p = 1;                 // pole pairs, always >= 1
@@ -81,6 +85,10 @@ struct State {
     double condensateur = 211.4;
     double rapport = 2.568;
     double impedances[4] = {4.5, 3.7, 9.5, 3.5};
+    // The custom winding's table, after the machine: none until the custom kind is first
+    // chosen or edited. Shared and never changed in place (an edit makes a new table), so that
+    // the many copies of the state stay cheap.
+    std::shared_ptr<const TableBobinage> tableBobinage;
 };
 
 }  // namespace kest

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/Encoches.h"
+#include "model/Personnalise.h"
 #include "model/Textes.h"
 #include "scene/Pixel.h"
 #include "scene/Plan.h"
@@ -43,14 +44,17 @@ void DessineEtoile(DrawingSurface& d, const State& etat) {
     d.SetPenStyle(PenStyle::Solid);
     d.SetPenWidth(1);
     d.SetBrushStyle(BrushStyle::Clear);
+    // The slot winding the panel shows: the custom one has its own slots.
+    const std::shared_ptr<const BobinageEncoches> b = EncochesMontrees(etat);
+    const int Q = b->Encoches();
     d.TextOut(10, 10,
-              Remplit(Traduit("Etoile", "Étoile des encoches : %1"), {NomBobinageEncoches(etat)}));
-    const bool valide = EncochesDe(etat)->Vide() == false;
+              Remplit(Traduit("Etoile", "Étoile des encoches : %1"), {NomEncochesMontrees(etat)}));
+    const bool valide = b->Vide() == false;
     if (valide)
-        d.TextOut(10, 28,
-                  Remplit(Traduit("Etoile", "q = Q/(6p) = %1, périodicité pgcd(Q, p) = %2"),
-                          {TexteEncochesParPoleEtPhase(etat.encoches, etat.p),
-                           std::to_string(EncochesDe(etat)->Periodicite())}));
+        d.TextOut(
+            10, 28,
+            Remplit(Traduit("Etoile", "q = Q/(6p) = %1, périodicité pgcd(Q, p) = %2"),
+                    {TexteEncochesParPoleEtPhase(Q, etat.p), std::to_string(b->Periodicite())}));
 
     // The sectors: dotted edges every 60°, each named in its phase's colour at its middle.
     static const char* const kNoms[6] = {"+A", "-C", "+B", "-A", "+C", "-B"};
@@ -72,8 +76,8 @@ void DessineEtoile(DrawingSurface& d, const State& etat) {
     // The phasors, 2 px wide, each numbered with its slots.
     d.SetPenStyle(PenStyle::Solid);
     d.SetPenWidth(2);
-    for (const PhaseurEtoile& ph : EtoileDesEncoches(etat.encoches, etat.p)) {
-        const double angle = kDeuxPi * ph.indice / etat.encoches;
+    for (const PhaseurEtoile& ph : EtoileDesEncoches(Q, etat.p)) {
+        const double angle = kDeuxPi * ph.indice / Q;
         d.SetPenColor(kCouleurPhase[ph.phase]);
         const Point fin = PointPolaire(angle, kRayonEtoile, kCentreX, kCentreY);
         d.MoveTo(kCentreX, kCentreY);

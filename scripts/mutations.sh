@@ -20,7 +20,7 @@ export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$racine")}"
 
 # The tests of each area: the C++ test programs built and run, or the page's node tests.
 declare -A TESTS=(
-  [model]="test_monophase test_bobinages test_tableaux test_encoches test_harmoniques test_etoile test_champ_tournant test_bobinage_dlg"
+  [model]="test_monophase test_bobinages test_personnalise test_tableaux test_encoches test_harmoniques test_etoile test_champ_tournant test_bobinage_dlg"
   [scene]="test_etoile test_champ_tournant test_dessine test_moteur"
   [app]="test_bobinage_dlg test_harmoniques_dlg"
   [render]="test_tableaux"

@@ -175,6 +175,10 @@ Bobinage par encoches (règles et messages de la fenêtre « Bobinage ») :
   L&apos;une de ces options suffit à choisir le bobinage par encoches (défaut :
   12 encoches) ; il garde p, et se dispose par l&apos;étoile des encoches.
   --genre G         le genre de bobinage : %2 (défaut : classique)
+  --perso CODE      un bobinage personnalisé, tel qu&apos;un lien l&apos;écrit : une
+                    lettre par encoche et par couche (A, B, C aller ; a, b, c
+                    retour ; _ vide ; les spires après la lettre si plus
+                    d&apos;une), les couches séparées par un point
 
 Alimentation (règles et messages de la fenêtre « Alimentation ») :
   --alimentation A  %1
@@ -242,6 +246,10 @@ Slot winding (rules and messages of the &quot;Bobinage&quot; window):
   Any of these options chooses the slot winding (default: 12 slots); it keeps
   p, and is laid out by the star of slots.
   --genre G         the kind of winding: %2 (default: classique)
+  --perso CODE      a custom winding, as a link writes it: one letter per slot
+                    and per layer (A, B, C go; a, b, c return; _ empty; the
+                    turns after the letter when more than one), the layers
+                    separated by a full stop
 
 Supply (rules and messages of the &quot;Alimentation&quot; window):
   --alimentation A  %1
@@ -414,6 +422,14 @@ Link:
     <message>
         <source>Q encoches, une ou deux couches, disposées par l&apos;étoile des encoches</source>
         <translation>Q slots, one or two layers, laid out by the star of slots</translation>
+    </message>
+    <message>
+        <source>Personnalisé</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>Chaque case du tableau des encoches choisie à la main, au départ une copie du bobinage par encoches</source>
+        <translation>Each cell of the slot table chosen by hand, starting as a copy of the slot winding</translation>
     </message>
 </context>
 <context>
@@ -662,6 +678,121 @@ Examples:
     </message>
 </context>
 <context>
+    <name>Personnalise</name>
+    <message>
+        <source>Conducteurs par phase : %1</source>
+        <translation>Conductors per phase: %1</translation>
+    </message>
+    <message>
+        <source>La phase %1 diffère : %2 conducteurs au lieu de %3</source>
+        <translation>Phase %1 differs: %2 conductors instead of %3</translation>
+    </message>
+    <message>
+        <source>La phase %1 ne se referme pas : %2 conducteurs d&apos;aller, %3 de retour ; sa force magnétomotrice a une moyenne, que l&apos;image retire</source>
+        <translation>Phase %1 does not close: %2 go conductors, %3 return ones; its magnetomotive force has a mean, which the picture removes</translation>
+    </message>
+    <message>
+        <source>Onde de travail : ordre %1 (p)</source>
+        <translation>Working wave: order %1 (p)</translation>
+    </message>
+    <message>
+        <source>Pas d&apos;onde de travail à l&apos;ordre p = %1</source>
+        <translation>No working wave at order p = %1</translation>
+    </message>
+    <message>
+        <source>Aucune sous-harmonique</source>
+        <translation>No sub-harmonic</translation>
+    </message>
+    <message>
+        <source>Sous-harmoniques : ordres %1</source>
+        <translation>Sub-harmonics: orders %1</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>trop de lignes : au plus %1, l&apos;en-tête et deux couches de %2 encoches</source>
+        <translation>too many lines: at most %1, the header and two layers of %2 slots</translation>
+    </message>
+    <message>
+        <source>ce n&apos;est pas un fichier de bobinage (ligne trop longue, octet nul ou texte qui n&apos;est pas en UTF-8)</source>
+        <translation>this is not a winding file (line too long, nul byte or text that is not UTF-8)</translation>
+    </message>
+    <message>
+        <source>l&apos;en-tête doit être « encoche,couche,phase,spires »</source>
+        <translation>the header must be &quot;encoche,couche,phase,spires&quot;</translation>
+    </message>
+    <message>
+        <source>%1 champ(s) au lieu de 4 (encoche, couche, phase, spires)</source>
+        <translation>%1 field(s) instead of 4 (slot, layer, phase, turns)</translation>
+    </message>
+    <message>
+        <source>un numéro d&apos;encoche correct</source>
+        <translation>a valid slot number</translation>
+    </message>
+    <message>
+        <source>une couche correcte</source>
+        <translation>a valid layer</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; n&apos;est pas une phase correcte (A, B, C ou vide)</source>
+        <translation>&apos;%1&apos; is not a valid phase (A, B, C or empty)</translation>
+    </message>
+    <message>
+        <source>un nombre de spires correct</source>
+        <translation>a valid number of turns</translation>
+    </message>
+    <message>
+        <source>une phase demande des spires (+ aller, − retour), une case vide 0 spire</source>
+        <translation>a phase needs turns (+ go, − return), an empty cell 0 turns</translation>
+    </message>
+    <message>
+        <source>l&apos;encoche %1, couche %2 est déjà donnée ligne %3</source>
+        <translation>slot %1, layer %2 is already given on line %3</translation>
+    </message>
+    <message>
+        <source>le fichier est vide</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>aucune encoche</source>
+        <translation>no slot</translation>
+    </message>
+    <message>
+        <source>il manque l&apos;encoche %1, couche %2 : chaque encoche de 1 à %3 a une ligne par couche</source>
+        <translation>slot %1, layer %2 is missing: each slot from 1 to %3 has one line per layer</translation>
+    </message>
+    <message>
+        <source>Le bobinage personnalisé du lien est incorrect : %1</source>
+        <translation>The link&apos;s custom winding is not valid: %1</translation>
+    </message>
+    <message>
+        <source>plus de deux couches</source>
+        <translation>more than two layers</translation>
+    </message>
+    <message>
+        <source>%1 spires en position %2, au plus %3</source>
+        <translation>%1 turns at position %2, at most %3</translation>
+    </message>
+    <message>
+        <source>caractère « %1 » inattendu en position %2 (A, B, C, a, b, c, _, des spires après une lettre, . entre les couches)</source>
+        <translation>unexpected character &quot;%1&quot; at position %2 (A, B, C, a, b, c, _, turns after a letter, . between the layers)</translation>
+    </message>
+    <message>
+        <source>plus de %1 encoches</source>
+        <translation>more than %1 slots</translation>
+    </message>
+    <message>
+        <source>les deux couches n&apos;ont pas le même nombre d&apos;encoches (%1 et %2)</source>
+        <translation>the two layers do not have the same number of slots (%1 and %2)</translation>
+    </message>
+    <message>
+        <source>Personnalisé, %1 encoches, p = %2, %3 couche(s)</source>
+        <translation>Custom, %1 slots, p = %2, %3 layer(s)</translation>
+    </message>
+</context>
+<context>
     <name>Regles</name>
     <message>
         <source>&apos;%1&apos; n&apos;est pas un nombre de paires de pôles correct (1 à %2)</source>
@@ -781,6 +912,18 @@ animation (GIF) for a course, slides or a web page. A link of the page
         <translation>The frames of an animation (--images) apply only to the gif format</translation>
     </message>
     <message>
+        <source>--spectre et --etoile s&apos;excluent : donnez l&apos;un ou l&apos;autre</source>
+        <translation>--spectre and --etoile exclude each other: give one or the other</translation>
+    </message>
+    <message>
+        <source>--etoile demande un bobinage par encoches (--encoches, --couches ou --pas)</source>
+        <translation>--etoile needs a slot winding (--encoches, --couches or --pas)</translation>
+    </message>
+    <message>
+        <source>L&apos;étoile des encoches s&apos;écrit en emf, svg ou png</source>
+        <translation>The star of slots is written as emf, svg or png</translation>
+    </message>
+    <message>
         <source>
 Image :
   --sortie FICHIER  le fichier à écrire ; - pour la sortie standard
@@ -807,6 +950,15 @@ Spectre :
                     est l&apos;onde de travail, les ordres inférieurs des
                     sous-harmoniques), avec « ordres_mecaniques »: true en JSON
 
+Bobinage personnalisé :
+  --bobinage FICHIER
+                    le bobinage personnalisé d&apos;un fichier CSV : la ligne
+                    « encoche,couche,phase,spires », puis une ligne par
+                    encoche (1 à Q) et par couche (1 ou 2), la phase A, B, C
+                    ou vide et les spires signées (+ aller, - retour, 0 pour
+                    une case vide) ; p est celui de --p ; un fichier refusé
+                    est signalé avec sa ligne, et rien n&apos;est écrit
+
 Étoile des encoches :
   --etoile          dessine, au lieu de l&apos;image, l&apos;étoile des encoches du
                     bobinage par encoches (emf, svg ou png)
@@ -830,6 +982,7 @@ Exemples :
   kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
   kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
   kest-export --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos; --sortie figure.svg
+  kest-export --p 5 --bobinage douze-dix.csv --spectre
 </source>
         <translation>
 Picture:
@@ -857,6 +1010,15 @@ Spectrum:
                     lower orders sub-harmonics), with &quot;ordres_mecaniques&quot;: true
                     in JSON
 
+Custom winding:
+  --bobinage FILE
+                    the custom winding of a CSV file: the line
+                    &quot;encoche,couche,phase,spires&quot;, then one line per slot
+                    (1 to Q) and per layer (1 or 2), the phase A, B, C or
+                    empty and the signed turns (+ go, - return, 0 for an
+                    empty cell); p is --p&apos;s; a refused file is reported with
+                    its line, and nothing is written
+
 Star of slots:
   --etoile          draws, instead of the picture, the star of slots of the
                     slot winding (emf, svg or png)
@@ -880,19 +1042,16 @@ Examples:
   kest-export --p 2 --m 3 --echelle 2 --sortie diapo.png
   kest-export --p 2 --m 3 --distribution reelle --sortie periode.gif
   kest-export --lien &apos;https://…/kest/#p=2&amp;m=3&amp;distribution=reelle&apos; --sortie figure.svg
+  kest-export --p 5 --bobinage douze-dix.csv --spectre
 </translation>
     </message>
     <message>
-        <source>--spectre et --etoile s&apos;excluent : donnez l&apos;un ou l&apos;autre</source>
-        <translation>--spectre and --etoile exclude each other: give one or the other</translation>
+        <source>Le fichier « %1 » ne peut pas être lu</source>
+        <translation>The file &quot;%1&quot; cannot be read</translation>
     </message>
     <message>
-        <source>--etoile demande un bobinage par encoches (--encoches, --couches ou --pas)</source>
-        <translation>--etoile needs a slot winding (--encoches, --couches or --pas)</translation>
-    </message>
-    <message>
-        <source>L&apos;étoile des encoches s&apos;écrit en emf, svg ou png</source>
-        <translation>The star of slots is written as emf, svg or png</translation>
+        <source>Bobinage « %1 » : %2</source>
+        <translation>Winding &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,7 @@
 #include "model/Encoches.h"
 #include "model/Erreur.h"
 #include "model/Monophase.h"
+#include "model/Personnalise.h"
 #include "model/Regles.h"
 #include "model/State.h"
 #include "model/Textes.h"
@@ -317,7 +318,7 @@ EMSCRIPTEN_KEEPALIVE const char* kest_aide_genre(int i) {
     return message.c_str();
 }
 EMSCRIPTEN_KEEPALIVE const char* kest_nom_encoches() {
-    message = kest::NomBobinageEncoches(etat);
+    message = kest::NomEncochesMontrees(etat);
     return message.c_str();
 }
 EMSCRIPTEN_KEEPALIVE int kest_encoches(int i) {
@@ -328,17 +329,18 @@ EMSCRIPTEN_KEEPALIVE int kest_encoches(int i) {
 // a line per layer (top first), each slot's side ("A+", "B−") separated by spaces.
 EMSCRIPTEN_KEEPALIVE const char* kest_encoches_par_pole_et_phase() {
     static std::string texte;
-    texte = kest::TexteEncochesParPoleEtPhase(etat.encoches, etat.p);
+    texte = kest::TexteEncochesParPoleEtPhase(kest::EncochesMontrees(etat)->Encoches(), etat.p);
     return texte.c_str();
 }
 EMSCRIPTEN_KEEPALIVE int kest_periodicite() {
-    const auto b = kest::EncochesDe(etat);
+    const auto b = kest::EncochesMontrees(etat);
     return b->Vide() ? 0 : b->Periodicite();
 }
 EMSCRIPTEN_KEEPALIVE const char* kest_table_encoches() {
     static std::string texte;
     texte.clear();
-    for (const std::vector<std::string>& couche : kest::TableEncoches(*kest::EncochesDe(etat))) {
+    for (const std::vector<std::string>& couche :
+         kest::TableEncoches(*kest::EncochesMontrees(etat))) {
         if (!texte.empty()) texte += '\n';
         for (std::size_t s = 0; s < couche.size(); ++s) texte += (s ? " " : "") + couche[s];
     }

@@ -4,13 +4,15 @@
 //   node web/catalogue.mjs sources web/index.html   the page's French texts, written as
 //       qsTranslate("page", …) calls, so that lupdate puts them in the catalogue beside the
 //       scripts' and the programs' (scripts/catalogue.sh feeds it this output)
-//   node web/catalogue.mjs table translations/langues.txt <site>/textes.js   what langue.js
-//       reads: the list of languages (code, menu label) and, for each language that has a
-//       catalogue, every finished translation of it
+//   node web/catalogue.mjs table translations/langues.txt <site>/textes.js <folder>...   what
+//       langue.js reads: the list of languages (code, menu label) and, for each language that
+//       has a catalogue, every finished translation of the page's own texts and of the contexts
+//       that the sources of the folders (the model's, the scene's, the module's) translate: the
+//       windows' and the exporter's texts stay out of the page
 // A text of index.html is a run of text and <u> (the access letter, written &X) between two
 // other tags, or a data-hint, aria-label or description; translate="no" keeps an element's
 // texts out. langue.js finds the same texts in the page.
-import { readFileSync, writeFileSync } from 'node:fs';
+import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 
 const ENTITES = { amp: '&', lt: '<', gt: '>', quot: '"', apos: "'", nbsp: '\u00a0' };
@@ -83,20 +85,35 @@ function traductions(ts) {
   return table;
 }
 
-function table(liste, sortie) {
+// The contexts the C++ sources of the folders translate (Traduit, ATraduire), and the page's.
+function contextes(dossiers) {
+  const noms = new Set(['page']);
+  for (const d of dossiers) {
+    for (const f of readdirSync(d).filter((f) => /\.(cpp|h)$/.test(f))) {
+      for (const m of readFileSync(join(d, f), 'utf8').matchAll(/\b(?:Traduit|ATraduire)\(\s*"([^"]+)"/g))
+        noms.add(m[1]);
+    }
+  }
+  return noms;
+}
+
+function table(liste, sortie, dossiers) {
   const lignes = langues(liste);
+  const gardes = contextes(dossiers);
   const textes = {};
-  for (const l of lignes.filter((l) => l.catalogue !== '-'))
-    textes[l.code] = traductions(join(dirname(liste), l.catalogue));
+  for (const l of lignes.filter((l) => l.catalogue !== '-')) {
+    textes[l.code] = Object.fromEntries(Object.entries(traductions(join(dirname(liste), l.catalogue)))
+      .filter(([cle]) => gardes.has(cle.split('\u0004')[0])));
+  }
   writeFileSync(sortie, '// Made from translations/langues.txt by web/catalogue.mjs: do not edit.\n' +
     `self.KestLangues = ${JSON.stringify(lignes.map((l) => ({ code: l.code, libelle: l.libelle })))};\n` +
     `self.KestTextes = ${JSON.stringify(textes)};\n`);
 }
 
-const [mode, a, b] = process.argv.slice(2);
+const [mode, a, b, ...dossiers] = process.argv.slice(2);
 if (mode === 'sources') sources(a);
-else if (mode === 'table') table(a, b);
+else if (mode === 'table') table(a, b, dossiers);
 else {
-  process.stderr.write('usage: node web/catalogue.mjs sources index.html | table langues.txt textes.js\n');
+  process.stderr.write('usage: node web/catalogue.mjs sources index.html | table langues.txt textes.js folder...\n');
   process.exit(2);
 }

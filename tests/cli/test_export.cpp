@@ -30,11 +30,13 @@
 #include "model/Conversions.h"
 #include "model/Encoches.h"
 #include "model/Harmoniques.h"
+#include "model/Personnalise.h"
 #include "model/Regles.h"
 #include "render/Langue.h"
 #include "render/Tableaux.h"
 #include "scene/Dessine.h"
 #include "scene/Etoile.h"
+#include "tests/support/Bobinage.h"
 #include "tests/support/LectureEmf.h"
 #include "tests/support/LectureSvg.h"
 #include "tests/support/RecordingSurface.h"
@@ -858,6 +860,35 @@ TEST(KestExport, SlotWindingSpectrumStarAndRefusals) {
             << res.erreurs.toStdString();
         EXPECT_FALSE(QFile::exists(dossier.filePath("r.png")));
     }
+}
+
+// --bobinage: a custom winding's file gives the picture, animation and spectrum of the same
+// winding in a link; a refused file names its line, and nothing is written.
+TEST(KestExport, ACustomWindingsFile) {
+    QTemporaryDir dossier;
+    TableBobinage t = *EncochesDe(test::Encoches(12, 5, 2, 1))->Table();
+    t.cellules[0].spires = -3;
+    QFile fichier(dossier.filePath("douze-dix.csv"));
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.write(QByteArray::fromStdString(EcritFichierBobinage(t)));
+    fichier.close();
+    const QStringList parFichier{"--p", "5", "--ticks", "7", "--bobinage", fichier.fileName()};
+    const QStringList parLien{"--lien",
+                              QString::fromStdString("#p=5&ticks=7&perso=" + CodeLienBobinage(t))};
+    for (const QStringList& format : {QStringList{"--sortie", "-", "--format", "emf"},
+                                      {"--sortie", "-", "--format", "gif", "--images", "3"},
+                                      {"--spectre"},
+                                      {"--spectre", "--format", "json"}}) {
+        const Resultat a = Lance(parFichier + format), b = Lance(parLien + format);
+        ASSERT_EQ(a.statut, 0) << a.erreurs.toStdString();
+        EXPECT_GT(a.sortie.size(), 100);
+        EXPECT_EQ(a.sortie, b.sortie) << format.join(' ').toStdString();
+    }
+    const Resultat refus = Lance({"--bobinage", "/dev/null", "--sortie", "r.png"}, dossier.path());
+    EXPECT_EQ(refus.statut, 2);
+    EXPECT_EQ(QString::fromUtf8(refus.erreurs),
+              "kest-export : Bobinage « /dev/null » : Ligne 1 : le fichier est vide.\n");
+    EXPECT_FALSE(QFile::exists(dossier.filePath("r.png")));
 }
 
 }  // namespace

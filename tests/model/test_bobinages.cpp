@@ -26,6 +26,14 @@ struct Cas {
 
 class Bobinages : public testing::TestWithParam<Cas> {};
 
+// A custom winding that does not close: slot 1's top side of three turns, slot 2's emptied.
+State Ouvert() {
+    State s = Encoches(24, 2, 2, 5);
+    EditerCellule(s, 0, 0, {0, 3});
+    EditerCellule(s, 1, 0, {});
+    return s;
+}
+
 // The winding's own unit coefficients against (1/π)·∫ F·e^{−iνθ} dθ of its drawn MMF, summed at
 // the middles of N steps of the air gap: one star at a time carrying its unit current. The
 // single order, all orders at once and the resultant at any instant are the same numbers.
@@ -100,7 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Cas{"encoches_24_4_court", Encoches(24, 2, 2, 5)},
                     Cas{"moteur_parfaite_p2", EnMoteur(EtatClassique(2, 3, kPi, Parfaite))},
                     Cas{"moteur_reelle_p1", EnMoteur(EtatClassique(1, 2))},
-                    Cas{"moteur_p2_court", EnMoteur(EtatClassique(2, 1, 5 * kPi / 6))}),
+                    Cas{"moteur_p2_court", EnMoteur(EtatClassique(2, 1, 5 * kPi / 6))},
+                    Cas{"perso_bobine_inversee", BobineInversee(Encoches(12, 5, 2, 1), 0)},
+                    Cas{"perso_ouvert", Ouvert()}),
     [](const testing::TestParamInfo<Cas>& i) { return i.param.nom; });
 
 }  // namespace

@@ -16,9 +16,13 @@
 #include <utility>
 #include <vector>
 
+#include "model/Configuration.h"
 #include "model/Encoches.h"
+#include "model/Harmoniques.h"
+#include "model/Personnalise.h"
 #include "model/Regles.h"
 #include "scene/Dessine.h"
+#include "scene/Etoile.h"
 #include "scene/Plan.h"
 #include "scene/Vues.h"
 #include "tests/support/RecordingSurface.h"
@@ -284,3 +288,57 @@ TEST(SlotWindingPicture, SumCurveCarriesTheModelsOrders) {
         }
     }
 }
+
+namespace {
+
+// Every call with its pens, brush and text colour.
+auto Cles(const RecordingSurface& r) {
+    std::vector<std::tuple<Op, int, int, int, int, std::string, Couleur, int, int, Couleur>> c;
+    for (const Appel& a : r.appels)
+        c.emplace_back(a.op, a.x1, a.y1, a.x2, a.y2, a.texte, a.stylo.couleur, a.stylo.largeur,
+                       int(a.brosse.style), a.couleurTexte);
+    return c;
+}
+
+// A slot winding written as a custom one, by its file and by its link, draws the same picture,
+// star (but its title) and spectrum: 12 slots / 10 poles, 36 / 4 on one layer, and the slot
+// winding that is the classic p = 1, m = 2 "Réelle" one.
+TEST(SlotWindingPicture, TheSameWindingWrittenByHandIsTheSame) {
+    const auto avecP = [](int p) {
+        State s;
+        s.p = p;
+        return s;
+    };
+    for (State encoches : {Encoches(avecP(5), 12, 2, 1), Encoches(avecP(2), 36, 1, 9),
+                           Encoches(avecP(1), 12, 1, 6)}) {
+        const TableBobinage table = *EncochesDe(encoches)->Table();
+        std::istringstream fichier(EcritFichierBobinage(table));
+        State parFichier = encoches;
+        RemplacerTable(parFichier, LitFichierBobinage(fichier));
+        const State parLien = FormeConfiguration(LitLien("#p=" + std::to_string(encoches.p) +
+                                                         "&perso=" + CodeLienBobinage(table)))
+                                  .etat;
+        for (State perso : {parFichier, parLien}) {
+            SCOPED_TRACE(NomBobinage(perso));
+            ASSERT_EQ(perso.typeBobinage, TypeBobinage::Personnalise);
+            for (const double t : {0.0, 0.0037}) {
+                encoches.t = perso.t = t;
+                EXPECT_EQ(Cles(Dessiner(perso)), Cles(Dessiner(encoches)));
+            }
+            RecordingSurface a, b;
+            DessineEtoile(a, perso);
+            DessineEtoile(b, encoches);
+            a.appels.erase(a.appels.begin()), b.appels.erase(b.appels.begin());
+            EXPECT_EQ(Cles(a), Cles(b));
+            const Spectre x = SpectreDe(perso, false), y = SpectreDe(encoches, false);
+            ASSERT_EQ(x.lignes.size(), y.lignes.size());
+            for (std::size_t i = 0; i < x.lignes.size(); ++i)
+                EXPECT_EQ(std::tie(x.lignes[i].relatif, x.lignes[i].sens, x.lignes[i].facteurs.kw,
+                                   x.lignes[i].direct, x.lignes[i].inverse),
+                          std::tie(y.lignes[i].relatif, y.lignes[i].sens, y.lignes[i].facteurs.kw,
+                                   y.lignes[i].direct, y.lignes[i].inverse));
+        }
+    }
+}
+
+}  // namespace

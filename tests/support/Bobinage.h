@@ -3,6 +3,7 @@
 
 // The windings as the dialogs form them, for the tests that sweep windings.
 
+#include "model/Personnalise.h"
 #include "model/State.h"
 
 namespace kest::test {
@@ -29,6 +30,15 @@ inline State Encoches(int Q, int p, int couches, int pas) {
 // The single-phase motor on a winding, under the start given.
 inline State EnMoteur(State s, Demarrage d = Demarrage::Quadrature) {
     s.machine = Machine::Monophasee, s.demarrage = d;
+    return s;
+}
+
+// The slot winding s made custom with coil `bobine` reversed (its go side in the slot's top layer,
+// its return in the bottom layer `pas` slots on), as a student edits it.
+inline State BobineInversee(State s, int bobine) {
+    const auto t = TablePersonnalisee(s);
+    for (const auto& [e, c] : {std::pair{bobine, 0}, {(bobine + s.pas) % t->encoches, 1}})
+        EditerCellule(s, e, c, {(*t)(e, c).phase, -(*t)(e, c).spires});
     return s;
 }
 

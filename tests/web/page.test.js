@@ -684,7 +684,7 @@ test('the page is in English in an English browser, then French once « Françai
     assert.deepEqual(anglais.alimentations, [['Balanced',
       'Three equal currents 120° apart: a rotating field of constant amplitude'], ['Free',
       'Chosen amplitudes and lags: an elliptical field']]);
-    assert.deepEqual(anglais.genres.map((g) => g[0]), ['Classic', 'In slots']);
+    assert.deepEqual(anglais.genres.map((g) => g[0]), ['Classic', 'In slots', 'Custom']);
     assert.deepEqual(anglais.genres[1], ['In slots',
       'Q slots, one or two layers, laid out by the star of slots']);
     await menu(p, 4, '#Dimensions1');
@@ -702,7 +702,8 @@ test('the page is in English in an English browser, then French once « Françai
     assert.equal(francais.aide, 'Choisi la vitesse de l\'animation');
     assert.deepEqual(francais.etiquettes, ['Fresnel', 'Vecteur spatial']);
     assert.deepEqual(francais.alimentations.map((a) => a[0]), ['Équilibrée', 'Libre']);
-    assert.deepEqual(francais.genres.map((g) => g[0]), ['Classique', 'Par encoches']);
+    assert.deepEqual(francais.genres.map((g) => g[0]), ['Classique', 'Par encoches',
+      'Personnalisé']);
     await ouvre(p, url);
     assert.deepEqual((await lire()).etiquettes, ['Fresnel', 'Vecteur spatial']);
   } finally {
