@@ -23,13 +23,12 @@ namespace {
 
 using Complexe = std::complex<double>;
 
-// The star's sectors in turn: +A, −C, +B, −A, +C, −B.
-constexpr int kPhaseSecteur[6] = {0, 2, 1, 0, 2, 1};
-constexpr int kSigneSecteur[6] = {1, -1, 1, -1, 1, -1};
+constexpr SecteurEtoile kSecteursTriphases[6] = {{0, 1}, {2, -1}, {1, 1}, {0, -1}, {2, 1}, {1, -1}};
+constexpr SecteurEtoile kSecteursMoteur[4] = {{0, 1}, {1, -1}, {0, -1}, {1, 1}};
 
-// The 60° sector of slot s's phasor s·p·2π/Q, in whole numbers so that a phasor on a sector's
-// edge always falls in the sector it opens.
-int Secteur(int s, int p, int Q) { return int(6 * ((long long)s * p % Q) / Q); }
+// The sector of slot s's phasor s·p·2π/Q among n, in whole numbers so that a phasor on a
+// sector's edge always falls in the sector it opens.
+int Secteur(int s, int p, int Q, int n) { return int(n * ((long long)s * p % Q) / Q); }
 
 // The largest power of two dividing the span: a one-layer winding keeps every other group of
 // that many coils, so that each coil's return falls in a slot the kept coils leave free.
@@ -37,15 +36,17 @@ int Groupe(int pas) { return pas & -pas; }
 
 // The slot table of a winding whose sizes are in range: slot by slot, top layer first. A
 // one-layer winding whose coils do not give each slot exactly one side gives an empty table.
-std::vector<Faisceau> Dispose(int Q, int p, int couches, int pas) {
+std::vector<Faisceau> Dispose(int Q, int p, int couches, int pas, int phases) {
+    const std::span<const SecteurEtoile> secteurs = SecteursEtoile(phases);
+    const int n = int(secteurs.size());
     std::vector<Faisceau> table;
     if (couches == 2) {
         std::vector<Faisceau> haut(Q), bas(Q);
         for (int s = 0; s < Q; ++s) {
-            const int sect = Secteur(s, p, Q);
-            haut[s] = {s, 0, kPhaseSecteur[sect], kSigneSecteur[sect]};
+            const SecteurEtoile sect = secteurs[std::size_t(Secteur(s, p, Q, n))];
+            haut[s] = {s, 0, sect.phase, sect.signe};
             const int r = (s + pas) % Q;
-            bas[r] = {r, 1, kPhaseSecteur[sect], -kSigneSecteur[sect]};
+            bas[r] = {r, 1, sect.phase, -sect.signe};
         }
         for (int s = 0; s < Q; ++s) table.push_back(haut[s]), table.push_back(bas[s]);
         return table;
@@ -55,10 +56,10 @@ std::vector<Faisceau> Dispose(int Q, int p, int couches, int pas) {
     const int g = Groupe(pas);
     for (int s = 0; s < Q; ++s) {
         if ((s / g) % 2 != 0) continue;
-        const int sect = Secteur(s, p, Q);
+        const SecteurEtoile sect = secteurs[std::size_t(Secteur(s, p, Q, n))];
         const int r = (s + pas) % Q;
-        cote[s] = {s, 0, kPhaseSecteur[sect], kSigneSecteur[sect]};
-        cote[r] = {r, 0, kPhaseSecteur[sect], -kSigneSecteur[sect]};
+        cote[s] = {s, 0, sect.phase, sect.signe};
+        cote[r] = {r, 0, sect.phase, -sect.signe};
         ++occupe[s], ++occupe[r];
     }
     if (std::any_of(occupe.begin(), occupe.end(), [](int n) { return n != 1; })) return {};
@@ -100,19 +101,27 @@ void VerifiePaires(int p) {
             {std::to_string(p), std::to_string(kPMax)}));
 }
 
-void VerifieEncoches(int Q, int p, int couches, int pas) {
+void VerifieEncoches(int Q, int p, int couches, int pas, int phases) {
     VerifiePaires(p);
     if (Q < 3 || Q > kEncochesMax)
         throw Erreur(
             Remplit(Traduit("Encoches", "'%1' n'est pas un nombre d'encoches correct (3 à %2)"),
                     {std::to_string(Q), std::to_string(kEncochesMax)}));
-    if (Q % 3 != 0)
+    const int t = std::gcd(Q, p);
+    // The motor's two windings are one winding turned by a quarter period when its star turned by
+    // 90° is itself.
+    if (phases == 2 && (Q / t) % 4 != 0)
+        throw Erreur(Remplit(Traduit("Encoches",
+                                     "%1 encoches et %2 paires de pôles ne forment pas les deux "
+                                     "enroulements du moteur monophasé : Q / pgcd(Q, p) doit être "
+                                     "un multiple de 4"),
+                             {std::to_string(Q), std::to_string(p)}));
+    if (phases == 3 && Q % 3 != 0)
         throw Erreur(Remplit(Traduit("Encoches",
                                      "%1 encoches ne forment pas de bobinage triphasé : le nombre "
                                      "d'encoches doit être un multiple de 3"),
                              {std::to_string(Q)}));
-    const int t = std::gcd(Q, p);
-    if ((Q / t) % 3 != 0)
+    if (phases == 3 && (Q / t) % 3 != 0)
         throw Erreur(Remplit(Traduit("Encoches",
                                      "%1 encoches et %2 paires de pôles ne forment pas de "
                                      "bobinage triphasé équilibré : Q / (3·pgcd(Q, p)) doit être "
@@ -126,22 +135,22 @@ void VerifieEncoches(int Q, int p, int couches, int pas) {
         throw Erreur(Remplit(
             Traduit("Encoches", "'%1' n'est pas un pas de bobine correct (1 à %2 encoches)"),
             {std::to_string(pas), std::to_string(Q / 2)}));
-    if (couches == 1 && Q % 6 != 0)
+    if (couches == 1 && Q % (2 * phases) != 0)
         throw Erreur(Remplit(Traduit("Encoches",
                                      "Un bobinage à une couche demande un nombre d'encoches "
-                                     "multiple de 6 (%1 encoches)"),
-                             {std::to_string(Q)}));
-    const std::vector<Faisceau> table = Dispose(Q, p, couches, pas);
+                                     "multiple de %2 (%1 encoches)"),
+                             {std::to_string(Q), std::to_string(2 * phases)}));
+    const std::vector<Faisceau> table = Dispose(Q, p, couches, pas, phases);
     if (table.empty())
         throw Erreur(Remplit(Traduit("Encoches",
                                      "Avec une couche, des bobines de %1 encoches ne ferment pas "
                                      "le bobinage de %2 encoches : chaque encoche doit recevoir "
                                      "un seul côté de bobine"),
                              {std::to_string(pas), std::to_string(Q)}));
-    // The three phases must be one winding turned by 2π/3 electrical: as many sides each and
-    // working-wave phasors 120° apart.
-    int nombre[3] = {0, 0, 0};
-    for (const Faisceau& f : table) ++nombre[f.phase];
+    // The phases must be one winding turned by their displacement: as many sides each and
+    // working-wave phasors 120° apart (the motor's auxiliary 90° behind its main winding).
+    std::vector<int> nombre(std::size_t(phases), 0);
+    for (const Faisceau& f : table) ++nombre[std::size_t(f.phase)];
     const double n = nombre[0];
     const Complexe a = SommePhaseurs(table, Q, 0, p);
     if (!(std::abs(a) > 1e-9 * n))
@@ -149,30 +158,42 @@ void VerifieEncoches(int Q, int p, int couches, int pas) {
                                      "Des bobines de %1 encoches annulent l'onde de travail de ce "
                                      "bobinage : choisissez un autre pas"),
                              {std::to_string(pas)}));
-    const Complexe tour = std::polar(1.0, kDeuxPiSur3);
-    if (nombre[1] != nombre[0] || nombre[2] != nombre[0] ||
-        std::abs(SommePhaseurs(table, Q, 1, p) - a * tour) > 1e-9 * n ||
-        std::abs(SommePhaseurs(table, Q, 2, p) - a * tour * tour) > 1e-9 * n)
-        throw Erreur(Remplit(Traduit("Encoches",
-                                     "Avec une couche, des bobines de %1 encoches ne donnent pas "
-                                     "trois phases équilibrées : choisissez un autre pas"),
+    const Complexe tour = std::polar(1.0, phases == 3 ? kDeuxPiSur3 : -kPiSur2);
+    bool equilibre = true;
+    Complexe attendu = a;
+    for (int k = 1; k < phases; ++k) {
+        attendu = attendu * tour;
+        equilibre = equilibre && nombre[std::size_t(k)] == nombre[0] &&
+                    std::abs(SommePhaseurs(table, Q, k, p) - attendu) <= 1e-9 * n;
+    }
+    if (!equilibre)
+        throw Erreur(Remplit(phases == 3 ? Traduit("Encoches",
+                                                   "Avec une couche, des bobines de %1 encoches ne "
+                                                   "donnent pas trois phases équilibrées : "
+                                                   "choisissez un autre pas")
+                                         : Traduit("Encoches",
+                                                   "Des bobines de %1 encoches ne donnent pas "
+                                                   "deux enroulements égaux à 90° : choisissez un "
+                                                   "autre pas"),
                              {std::to_string(pas)}));
 }
 
-std::vector<PhaseurEtoile> EtoileDesEncoches(int Q, int p) {
+std::vector<PhaseurEtoile> EtoileDesEncoches(int Q, int p, int phases) {
+    const std::span<const SecteurEtoile> secteurs = SecteursEtoile(phases);
     std::vector<PhaseurEtoile> etoile(Q);
     for (int i = 0; i < Q; ++i) {
-        const int sect = Secteur(i, 1, Q);  // the sector of the phasor at i·2π/Q
-        etoile[i] = {i, kPhaseSecteur[sect], kSigneSecteur[sect], {}};
+        // The sector of the phasor at i·2π/Q.
+        const SecteurEtoile sect = secteurs[std::size_t(Secteur(i, 1, Q, int(secteurs.size())))];
+        etoile[i] = {i, sect.phase, sect.signe, {}};
     }
     for (int s = 0; s < Q; ++s) etoile[(long long)s * p % Q].encoches.push_back(s);
     std::erase_if(etoile, [](const PhaseurEtoile& ph) { return ph.encoches.empty(); });
     return etoile;
 }
 
-std::string TexteEncochesParPoleEtPhase(int Q, int p) {
-    const int d = std::gcd(Q, 6 * p);
-    const int n = Q / d, q = 6 * p / d;
+std::string TexteEncochesParPoleEtPhase(int Q, int p, int phases) {
+    const int d = std::gcd(Q, 2 * phases * p);
+    const int n = Q / d, q = 2 * phases * p / d;
     return q == 1 ? std::to_string(n) : std::to_string(n) + "/" + std::to_string(q);
 }
 
@@ -184,7 +205,7 @@ void AppliquerEncoches(State& s, const SaisieEncoches& saisie) {
     const int Q = TexteVersEntier(saisie.encoches);
     const int couches = TexteVersEntier(saisie.couches);
     const int pas = TexteVersEntier(saisie.pas);
-    VerifieEncoches(Q, s.p, couches, pas);
+    VerifieEncoches(Q, s.p, couches, pas, PhasesEncoches(s));
     State e = s;
     e.encoches = Q, e.couches = couches, e.pas = pas;
     e.typeBobinage = TypeBobinage::Encoches;
@@ -198,16 +219,32 @@ void EcritLienEncoches(const State& s, const State& defaut, OptionsLien& options
     if (s.pas != defaut.pas) options.emplace_back("pas", EntierVersTexte(s.pas));
 }
 
-void VerifieEncochesDe(const State& s, int p) { VerifieEncoches(s.encoches, p, s.couches, s.pas); }
+void VerifieEncochesDe(const State& s, int p) {
+    VerifieEncoches(s.encoches, p, s.couches, s.pas, PhasesEncoches(s));
+}
+
+int PhasesEncoches(const State& s) { return s.machine == Machine::Monophasee ? 2 : 3; }
+
+std::span<const SecteurEtoile> SecteursEtoile(int phases) {
+    if (phases == 2) return kSecteursMoteur;
+    return kSecteursTriphases;
+}
+
+const char* NomPhase(int phases, int k) {
+    static const char* const kTriphase[3] = {"A", "B", "C"};
+    static const char* const kMoteur[2] = {"M", "A"};
+    if (k < 0 || k >= phases) return "";
+    return phases == 2 ? kMoteur[k] : kTriphase[k];
+}
 
 BobinageEncoches::BobinageEncoches(const State& s)
-    : Q_(s.encoches), p_(s.p), couches_(s.couches), pas_(s.pas) {
+    : Q_(s.encoches), p_(s.p), couches_(s.couches), pas_(s.pas), nbPhases_(PhasesEncoches(s)) {
     auto table = std::make_shared<TableBobinage>();
     try {
-        VerifieEncoches(s.encoches, s.p, s.couches, s.pas);
+        VerifieEncoches(s.encoches, s.p, s.couches, s.pas, nbPhases_);
         table->encoches = Q_, table->couches = couches_;
         table->cellules.resize(std::size_t(Q_ * couches_));
-        for (const Faisceau& f : Dispose(Q_, p_, couches_, pas_))
+        for (const Faisceau& f : Dispose(Q_, p_, couches_, pas_, nbPhases_))
             table->cellules[std::size_t(f.encoche * couches_ + f.couche)] = {f.phase, f.signe};
     } catch (const Erreur&) {
         table->cellules.clear();  // an empty winding
@@ -226,15 +263,16 @@ BobinageEncoches::BobinageEncoches(int p, std::shared_ptr<const TableBobinage> t
 }
 
 void BobinageEncoches::Construit() {
-    phases_.resize(3);
-    marches_.resize(3), totaux_.resize(3), ordre_.resize(3), axes_.resize(3);
+    const std::size_t phases = std::size_t(nbPhases_);
+    phases_.resize(phases);
+    marches_.resize(phases), totaux_.resize(phases), ordre_.resize(phases), axes_.resize(phases);
     const TableBobinage& t = *table_;
     if (p_ < 1 || Q_ < 1 || Q_ > kEncochesMax || (couches_ != 1 && couches_ != 2) ||
         t.cellules.size() != std::size_t(Q_ * couches_))
         return;  // an empty winding
     for (int s = 0; s < Q_; ++s)
         for (int c = 0; c < couches_; ++c)
-            if (const Cellule& x = t(s, c); x.phase >= 0 && x.phase < 3 && x.spires != 0)
+            if (const Cellule& x = t(s, c); x.phase >= 0 && x.phase < nbPhases_ && x.spires != 0)
                 faisceaux_.push_back({s, c, x.phase, x.spires > 0 ? 1 : -1, std::abs(x.spires)});
     if (faisceaux_.empty()) return;
     pgcd_ = std::gcd(Q_, p_);
@@ -310,7 +348,8 @@ void BobinageEncoches::Construit() {
 
 bool BobinageEncoches::Pour(const State& s) const {
     if (personnalise_) return s.p == p_ && s.tableBobinage == table_;
-    return s.encoches == Q_ && s.p == p_ && s.couches == couches_ && s.pas == pas_;
+    return s.encoches == Q_ && s.p == p_ && s.couches == couches_ && s.pas == pas_ &&
+           PhasesEncoches(s) == nbPhases_;
 }
 
 double BobinageEncoches::Force(const State& s, int k, double theta, double) const {
@@ -333,9 +372,14 @@ void BobinageEncoches::PlaceEncoches() {
     place_.resize(Q_);
     const double q = Q_ / (6.0 * p_);
     double d = std::arg(SommePhaseurs(faisceaux_, Q_, 0, p_)) * Q_ / (kDeuxPi * p_);
+    if (nbPhases_ != 3) {
+        // The motor's windings: slot s at (s − d)·2π/Q, drawn in slot order.
+        for (int s = 0; s < Q_; ++s) place_[s] = {(s - d) * (kDeuxPi / Q_), double(s), 1};
+        return;
+    }
     if (std::abs(d - (q - 1) * 0.5) < 1e-9) d = (q - 1) * 0.5;
     for (int s = 0; s < Q_; ++s) {
-        const int sect = Secteur(s, p_, Q_);
+        const int sect = Secteur(s, p_, Q_, 6);
         const int b = kDebut[sect];
         // 6p·(s − (6j + b)·q) = 6p·s − (6j + b)·Q, in whole numbers; j' = the turn below s.
         const long long a = 6LL * p_ * s - (long long)b * Q_;
@@ -344,8 +388,8 @@ void BobinageEncoches::PlaceEncoches() {
         const double o = double(a - jp * 6LL * Q_) / (6.0 * p_);
         int j = int(((jp % p_) + p_) % p_);
         if (j == 0) j = p_;
-        double electrique = kDeuxPi * j + kPhaseSecteur[sect] * kDeuxPiSur3;
-        if (kSigneSecteur[sect] < 0) electrique = electrique + kPi;
+        double electrique = kDeuxPi * j + kSecteursTriphases[sect].phase * kDeuxPiSur3;
+        if (kSecteursTriphases[sect].signe < 0) electrique = electrique + kPi;
         place_[s] = {(o - d) * (kDeuxPi / Q_) + electrique / p_, o, j};
     }
 }
@@ -397,21 +441,23 @@ std::shared_ptr<const BobinageEncoches> EncochesDe(const State& s) {
 
 std::shared_ptr<const Bobinage> FabriqueEncoches(const State& s) { return EncochesDe(s); }
 
-std::string NomCellule(const Cellule& c) {
-    static const char* const kNoms[3] = {"A", "B", "C"};
-    if (c.phase < 0 || c.phase >= 3 || c.spires == 0) return {};
+std::string NomCellule(const Cellule& c, int phases) {
+    if (c.phase < 0 || c.phase >= phases || c.spires == 0) return {};
     const int n = std::abs(c.spires);
-    return kNoms[c.phase] + std::string(c.spires > 0 ? "+" : "−") +
+    return NomPhase(phases, c.phase) + std::string(c.spires > 0 ? "+" : "−") +
            (n == 1 ? std::string() : std::to_string(n));
 }
 
-std::string NomFaisceau(const Faisceau& f) { return NomCellule({f.phase, f.signe * f.spires}); }
+std::string NomFaisceau(const Faisceau& f, int phases) {
+    return NomCellule({f.phase, f.signe * f.spires}, phases);
+}
 
 std::vector<std::vector<std::string>> TableEncoches(const BobinageEncoches& b) {
     const TableBobinage& t = *b.Table();
     std::vector<std::vector<std::string>> table(t.cellules.empty() ? 0 : std::size_t(t.couches));
     for (int c = 0; c < int(table.size()); ++c)
-        for (int s = 0; s < t.encoches; ++s) table[std::size_t(c)].push_back(NomCellule(t(s, c)));
+        for (int s = 0; s < t.encoches; ++s)
+            table[std::size_t(c)].push_back(NomCellule(t(s, c), b.NbPhases()));
     return table;
 }
 

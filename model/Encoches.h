@@ -26,6 +26,7 @@
 #include <complex>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,11 +38,26 @@ namespace kest {
 
 inline constexpr int kEncochesMax = 720;
 
+// The phases a slot winding is laid out for: the three-phase stator's 3, or the single-phase
+// motor's 2, its main winding M and its auxiliary A (model/Monophase.h).
+int PhasesEncoches(const State& s);
+// The star's sectors, 2·phases of them from 0 in turn, each a phase and a sign: +A, −C, +B, −A,
+// +C, −B of 60° for three phases; +M, −A, −M, +A of 90° for the motor, its auxiliary a quarter
+// period behind the main winding, so that a leading auxiliary current turns the field forward.
+struct SecteurEtoile {
+    int phase;
+    int signe;
+};
+std::span<const SecteurEtoile> SecteursEtoile(int phases);
+// Phase k's letter: "A", "B", "C"; the motor's "M" and "A".
+const char* NomPhase(int phases, int k);
+
 // Throws Erreur with the French message of the first fault: p below 1, Q outside 3 … kEncochesMax,
-// Q not a multiple of 3, Q/(3·gcd(Q, p)) not whole, layers other than 1 or 2, a span outside 1 …
-// Q/2, one layer with Q/6 not whole or a span whose coils cannot hold one side per slot, three
-// phases that are not the same winding 120° apart, or a span that cancels the working wave.
-void VerifieEncoches(int encoches, int p, int couches, int pas);
+// Q not a multiple of 3, Q/(3·gcd(Q, p)) not whole (two phases: Q/gcd(Q, p) not a multiple of 4),
+// layers other than 1 or 2, a span outside 1 … Q/2, one layer with Q/(2·phases) not whole or a
+// span whose coils cannot hold one side per slot, phases that are not the same winding turned by
+// their displacement, or a span that cancels the working wave.
+void VerifieEncoches(int encoches, int p, int couches, int pas, int phases = 3);
 // Throws Erreur when p is below 1: the star needs at least one pole pair.
 void VerifiePaires(int p);
 
@@ -103,9 +119,9 @@ struct PhaseurEtoile {
 };
 // The star of Q slots and p pole pairs (Q >= 1, p >= 1): its distinct phasors in ascending angle,
 // each gcd(Q, p) slots.
-std::vector<PhaseurEtoile> EtoileDesEncoches(int encoches, int p);
-// q = Q/(6p), slots per pole and phase, as a reduced fraction: "2", "2/5".
-std::string TexteEncochesParPoleEtPhase(int encoches, int p);
+std::vector<PhaseurEtoile> EtoileDesEncoches(int encoches, int p, int phases = 3);
+// q = Q/(2·phases·p), slots per pole and phase, as a reduced fraction: "2", "2/5".
+std::string TexteEncochesParPoleEtPhase(int encoches, int p, int phases = 3);
 
 // A slot winding: its table and the star's p, read once (per paint, per spectrum) and then read
 // many times. The slot winding's table is laid out by the star; a custom winding's table is
@@ -166,6 +182,7 @@ private:
     void Construit();
 
     int Q_ = 0, p_ = 1, couches_ = 0, pas_ = 0, pgcd_ = 1;
+    int nbPhases_ = 3;
     std::shared_ptr<const TableBobinage> table_;
     bool personnalise_ = false;  // made from the state's own table, not from its slot members
     std::vector<Place> place_;
@@ -180,10 +197,11 @@ private:
 // The slot table as a designer reads it: one row per layer, the top layer first, each slot's
 // cell in slot order (NomCellule). Members that make no winding give no row.
 std::vector<std::vector<std::string>> TableEncoches(const BobinageEncoches& b);
-// One cell of that table: "A+", "B−", "C+3" for three turns, "" for an empty cell.
-std::string NomCellule(const Cellule& c);
+// One cell of that table: "A+", "B−", "C+3" for three turns, "" for an empty cell; the motor's
+// "M+", "A−".
+std::string NomCellule(const Cellule& c, int phases = 3);
 // A side as a cell of that table: "A+", "B−"…
-std::string NomFaisceau(const Faisceau& f);
+std::string NomFaisceau(const Faisceau& f, int phases = 3);
 
 // The slot winding of the state's slot members, whatever its kind (what the "Bobinage" panel
 // and the star show), laid out once and kept while the state keeps Q, p, the layers and the span.

@@ -98,10 +98,14 @@ PhaseAlimentation PhaseMoteur(const State& s, int k) {
 }
 
 void VerifieMachine(const State& s) {
-    if (s.machine == Machine::Monophasee && s.typeBobinage != TypeBobinage::Classique)
+    // A custom table's cells are the three phases A, B, C.
+    if (s.machine == Machine::Monophasee && s.typeBobinage == TypeBobinage::Personnalise)
         throw Erreur(Traduit("Moteur",
-                             "Le moteur monophasé se bobine ici en bobinage classique "
-                             "seulement : choisissez-le d'abord"));
+                             "Le moteur monophasé ne prend pas de bobinage "
+                             "personnalisé : ses cellules sont les trois phases A, B, "
+                             "C"));
+    // The kind's own check, with the machine's phases: a slot winding is laid out again.
+    VerifieBobinage(s, s.p);
 }
 
 void ChoisirMachine(State& s, Machine m) {

@@ -100,7 +100,8 @@ Conception ConceptionDe(const State& s);
 PhaseAlimentation PhaseMoteur(const State& s, int k);
 
 // Throws Erreur when the state's winding is not one the state's machine is made with: the
-// single-phase motor is wound here with the classic winding only.
+// single-phase motor takes the classic winding and the slot winding (its two windings laid out
+// by the star, 90° sectors), not a custom table of three phases.
 void VerifieMachine(const State& s);
 // The machine chosen (checked as above: Erreur and nothing changed), and a start chosen (the
 // buttons and presets, applied at once).

@@ -50,25 +50,29 @@ void DessineEtoile(DrawingSurface& d, const State& etat) {
     d.TextOut(10, 10,
               Remplit(Traduit("Etoile", "Étoile des encoches : %1"), {NomEncochesMontrees(etat)}));
     const bool valide = b->Vide() == false;
+    const int phases = b->NbPhases();
     if (valide)
-        d.TextOut(
-            10, 28,
-            Remplit(Traduit("Etoile", "q = Q/(6p) = %1, périodicité pgcd(Q, p) = %2"),
-                    {TexteEncochesParPoleEtPhase(Q, etat.p), std::to_string(b->Periodicite())}));
+        d.TextOut(10, 28,
+                  Remplit(Traduit("Etoile", "q = Q/(%3p) = %1, périodicité pgcd(Q, p) = %2"),
+                          {TexteEncochesParPoleEtPhase(Q, etat.p, phases),
+                           std::to_string(b->Periodicite()), std::to_string(2 * phases)}));
 
-    // The sectors: dotted edges every 60°, each named in its phase's colour at its middle.
-    static const char* const kNoms[6] = {"+A", "-C", "+B", "-A", "+C", "-B"};
-    constexpr int kPhase[6] = {0, 2, 1, 0, 2, 1};
+    // The sectors: dotted edges, each named in its phase's colour at its middle (60° for three
+    // phases, 90° for the motor's two windings).
+    const std::span<const SecteurEtoile> secteurs = SecteursEtoile(phases);
+    const int n = int(secteurs.size());
     d.SetPenColor(kGris);
     d.SetPenStyle(PenStyle::Dot);
-    for (int i = 0; i < 6; ++i) {
-        const Point fin = PointPolaire(i * kPi / 3, kRayonSecteurs, kCentreX, kCentreY);
+    for (int i = 0; i < n; ++i) {
+        const Point fin = PointPolaire((i * kDeuxPi) / n, kRayonSecteurs, kCentreX, kCentreY);
         d.MoveTo(kCentreX, kCentreY);
         d.LineTo(fin.x, fin.y);
     }
-    for (int i = 0; i < 6; ++i) {
-        d.SetTextColor(kCouleurPhase[kPhase[i]]);
-        TexteCentre(d, (2 * i + 1) * kPi / 6, kRayonNoms, kNoms[i]);
+    for (int i = 0; i < n; ++i) {
+        const SecteurEtoile& sect = secteurs[std::size_t(i)];
+        d.SetTextColor(kCouleurPhase[sect.phase]);
+        TexteCentre(d, ((2 * i + 1) * kPi) / n, kRayonNoms,
+                    (sect.signe > 0 ? "+" : "-") + std::string(NomPhase(phases, sect.phase)));
     }
     d.SetTextColor(kNoir);  // the slots' numbers, and the titles of the next paint
     if (!valide) return;
@@ -76,7 +80,7 @@ void DessineEtoile(DrawingSurface& d, const State& etat) {
     // The phasors, 2 px wide, each numbered with its slots.
     d.SetPenStyle(PenStyle::Solid);
     d.SetPenWidth(2);
-    for (const PhaseurEtoile& ph : EtoileDesEncoches(Q, etat.p)) {
+    for (const PhaseurEtoile& ph : EtoileDesEncoches(Q, etat.p, phases)) {
         const double angle = kDeuxPi * ph.indice / Q;
         d.SetPenColor(kCouleurPhase[ph.phase]);
         const Point fin = PointPolaire(angle, kRayonEtoile, kCentreX, kCentreY);

@@ -396,10 +396,6 @@ Link:
         <translation>&apos;%1&apos; is not a valid coil span (1 to %2 slots)</translation>
     </message>
     <message>
-        <source>Un bobinage à une couche demande un nombre d&apos;encoches multiple de 6 (%1 encoches)</source>
-        <translation>A one-layer winding needs a number of slots that is a multiple of 6 (%1 slots)</translation>
-    </message>
-    <message>
         <source>Avec une couche, des bobines de %1 encoches ne ferment pas le bobinage de %2 encoches : chaque encoche doit recevoir un seul côté de bobine</source>
         <translation>With one layer, coils of %1 slots do not close the winding of %2 slots: each slot must hold one coil side</translation>
     </message>
@@ -431,6 +427,18 @@ Link:
         <source>Chaque case du tableau des encoches choisie à la main, au départ une copie du bobinage par encoches</source>
         <translation>Each cell of the slot table chosen by hand, starting as a copy of the slot winding</translation>
     </message>
+    <message>
+        <source>%1 encoches et %2 paires de pôles ne forment pas les deux enroulements du moteur monophasé : Q / pgcd(Q, p) doit être un multiple de 4</source>
+        <translation>%1 slots and %2 pole pairs do not make the single-phase motor&apos;s two windings: Q / gcd(Q, p) must be a multiple of 4</translation>
+    </message>
+    <message>
+        <source>Un bobinage à une couche demande un nombre d&apos;encoches multiple de %2 (%1 encoches)</source>
+        <translation>A one-layer winding needs a number of slots that is a multiple of %2 (%1 slots)</translation>
+    </message>
+    <message>
+        <source>Des bobines de %1 encoches ne donnent pas deux enroulements égaux à 90° : choisissez un autre pas</source>
+        <translation>Coils of %1 slots do not give two equal windings 90° apart: choose another span</translation>
+    </message>
 </context>
 <context>
     <name>Erreur</name>
@@ -446,8 +454,8 @@ Link:
         <translation>Star of slots: %1</translation>
     </message>
     <message>
-        <source>q = Q/(6p) = %1, périodicité pgcd(Q, p) = %2</source>
-        <translation>q = Q/(6p) = %1, periodicity gcd(Q, p) = %2</translation>
+        <source>q = Q/(%3p) = %1, périodicité pgcd(Q, p) = %2</source>
+        <translation>q = Q/(%3p) = %1, periodicity gcd(Q, p) = %2</translation>
     </message>
 </context>
 <context>
@@ -673,8 +681,8 @@ Examples:
         <translation>The capacitance, the ratio a and the impedances chosen</translation>
     </message>
     <message>
-        <source>Le moteur monophasé se bobine ici en bobinage classique seulement : choisissez-le d&apos;abord</source>
-        <translation>The single-phase motor is wound here with the classic winding only: choose it first</translation>
+        <source>Le moteur monophasé ne prend pas de bobinage personnalisé : ses cellules sont les trois phases A, B, C</source>
+        <translation>The single-phase motor takes no custom winding: its cells are the three phases A, B, C</translation>
     </message>
 </context>
 <context>

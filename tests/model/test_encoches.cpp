@@ -84,6 +84,8 @@ TEST(SlotWinding, SlotTableHasOneRowPerLayer) {
         {Encoches(24, 2, 1, 6),
          {"A+ A+ C− C− B+ B+ A− A− C+ C+ B− B− A+ A+ C− C− B+ B+ A− A− C+ C+ B− B−"}},
         {Encoches(12, 6, 2, 1), {}},  // no winding: no row
+        // The single-phase motor's main winding and auxiliary, 90° sectors +M, −A, −M, +A.
+        {EnMoteur(Encoches(8, 1, 1, 4)), {"M+ M+ A− A− M− M− A+ A+"}},
     };
     for (const auto& c : cas) EXPECT_EQ(rangees(c.etat), c.rangees) << NomBobinageEncoches(c.etat);
 }

@@ -65,8 +65,9 @@ TEST(Moteur, ForwardAndBackwardWavesOfTheDrawnMmfAreThoseOfTheCircuit) {
     std::mt19937 aleatoire(7);
     std::uniform_real_distribution<double> u(0.0, 1.0);
     int cas = 0;
-    for (const State& bobinage : {EtatClassique(1, 2), EtatClassique(2, 1, 5 * kPi / 6),
-                                  EtatClassique(2, 3, kPi, Parfaite)})
+    for (const State& bobinage :
+         {EtatClassique(1, 2), EtatClassique(2, 1, 5 * kPi / 6), EtatClassique(2, 3, kPi, Parfaite),
+          Encoches(24, 2, 2, 5), Encoches(8, 1, 1, 4)})
         for (int d = 0; d < kNombreDemarrages + 3; ++d) {
             State s =
                 EnMoteur(bobinage, static_cast<Demarrage>(std::min(d, kNombreDemarrages - 1)));
@@ -182,6 +183,13 @@ TEST(Moteur, RefusalsChangeNothing) {
     AppliquerMoteur(s, ouvert, ".");
     EXPECT_EQ(s.condensateur, 0.0);
     EXPECT_EQ(s.demarrage, Demarrage::Libre);
+    // The machine refused where its windings cannot be laid out: 18 slots make no two windings
+    // 90° apart; a custom table is three phases.
+    for (State t : {Encoches(18, 1, 2, 1), BobineInversee(Encoches(12, 5, 2, 1), 0)}) {
+        const State triphase = t;
+        EXPECT_THROW(ChoisirMachine(t, Machine::Monophasee), Erreur);
+        EXPECT_TRUE(MemeMoteur(t, triphase) && MemeBobinage(t, triphase));
+    }
     for (const OptionsMoteur& o :
          {OptionsMoteur{"biphasee"}, OptionsMoteur{std::nullopt, "rapide"},
           OptionsMoteur{"triphasee", std::nullopt, "100"},

@@ -34,11 +34,12 @@ std::optional<Point> Phaseur(const RecordingSurface& r, Couleur c) {
 }  // namespace
 
 TEST(Moteur, PhasorsAndMarkersFollowTheCircuit) {
-    for (const int p : {1, 2})
+    for (const State& bobinage : {EtatClassique(1, 2), EtatClassique(2, 2), Encoches(24, 2, 2, 5)})
         for (int d = 0; d < kNombreDemarrages; ++d)
             for (const double t : {0.0013, 0.0071}) {
+                const int p = bobinage.p;
                 SCOPED_TRACE(std::to_string(p) + " " + std::to_string(d) + " " + std::to_string(t));
-                State s = EnMoteur(EtatClassique(p, 2), static_cast<Demarrage>(d));
+                State s = EnMoteur(bobinage, static_cast<Demarrage>(d));
                 s.condensateur = 90.0, s.t = t;
                 const double* z = s.impedances;
                 // The auxiliary's circuit: C as the start has it (the quadrature one by its
@@ -83,7 +84,7 @@ TEST(Moteur, PhasorsAndMarkersFollowTheCircuit) {
                 EXPECT_TRUE(marque) << crete;
 
                 // The window's state drew the three-phase stator before: the same picture.
-                State avant = EtatClassique(p, 2);
+                State avant = bobinage;
                 avant.t = t;
                 Dessiner(avant);
                 avant.machine = s.machine, avant.demarrage = s.demarrage;
