@@ -253,12 +253,14 @@ BobinageEncoches::BobinageEncoches(const State& s)
     Construit();
 }
 
-BobinageEncoches::BobinageEncoches(int p, std::shared_ptr<const TableBobinage> table)
+BobinageEncoches::BobinageEncoches(int p, std::shared_ptr<const TableBobinage> table,
+                                   double centrage)
     : Q_(table->encoches),
       p_(p),
       couches_(table->couches),
       table_(std::move(table)),
-      personnalise_(true) {
+      personnalise_(true),
+      centrage_(centrage) {
     Construit();
 }
 
@@ -371,13 +373,16 @@ void BobinageEncoches::PlaceEncoches() {
     constexpr int kDebut[6] = {0, 7, 2, 3, 4, 5};
     place_.resize(Q_);
     const double q = Q_ / (6.0 * p_);
-    double d = std::arg(SommePhaseurs(faisceaux_, Q_, 0, p_)) * Q_ / (kDeuxPi * p_);
+    double d = personnalise_ ? centrage_
+                             : std::arg(SommePhaseurs(faisceaux_, Q_, 0, p_)) * Q_ / (kDeuxPi * p_);
     if (nbPhases_ != 3) {
         // The motor's windings: slot s at (s − d)·2π/Q, drawn in slot order.
+        centrage_ = d;
         for (int s = 0; s < Q_; ++s) place_[s] = {(s - d) * (kDeuxPi / Q_), double(s), 1};
         return;
     }
     if (std::abs(d - (q - 1) * 0.5) < 1e-9) d = (q - 1) * 0.5;
+    if (!personnalise_) centrage_ = d;
     for (int s = 0; s < Q_; ++s) {
         const int sect = Secteur(s, p_, Q_, 6);
         const int b = kDebut[sect];

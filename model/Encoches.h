@@ -134,8 +134,9 @@ public:
     // The state's slot members laid out by the star.
     explicit BobinageEncoches(const State& s);
     // A table written by hand, with p pole pairs; the winding is the state's while the state
-    // keeps p and this very table.
-    BobinageEncoches(int p, std::shared_ptr<const TableBobinage> table);
+    // keeps p and this very table. Its slots stay where `centrage` puts them (see Centrage),
+    // whatever its cells: an edit never turns the picture.
+    BobinageEncoches(int p, std::shared_ptr<const TableBobinage> table, double centrage);
 
     bool Pour(const State& s) const override;
     double Force(const State& s, int k, double theta, double seconde) const override;
@@ -150,6 +151,10 @@ public:
     // Each phase's turns, go sides less return sides: 0 for a phase that closes.
     int Desequilibre(int k) const { return totaux_[std::size_t(k)]; }
     int Periodicite() const { return pgcd_; }  // gcd(Q, p): repeats per turn
+    // The centring of the slots, in slot pitches: slot s of phase A's belt lies (s − d) pitches
+    // from the belt's place (PlaceEncoches); a table laid out by the star centres phase A's
+    // working wave, a hand-written one keeps the centring it is given.
+    double Centrage() const { return centrage_; }
     // Mechanical angle of slot s: the origin puts phase A's working wave's axis a quarter
     // period after 0, as the classic winding's, and the equivalent classic winding's
     // conductors where the classic one draws them (the middle of phase A's first belt at 0).
@@ -185,6 +190,7 @@ private:
     int nbPhases_ = 3;
     std::shared_ptr<const TableBobinage> table_;
     bool personnalise_ = false;  // made from the state's own table, not from its slot members
+    double centrage_ = 0.0;
     std::vector<Place> place_;
     double echelon_ = 0.0;
     std::vector<Faisceau> faisceaux_;

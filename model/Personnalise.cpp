@@ -42,9 +42,16 @@ std::shared_ptr<const TableBobinage> TablePersonnalisee(const State& s) {
 std::shared_ptr<const BobinageEncoches> PersonnaliseDe(const State& s) {
     // Before the first edit the custom winding is the slot winding itself.
     if (!s.tableBobinage) return EncochesDe(s);
+    // Its slots where the slot winding it was copied from has them (the state's, of the same Q),
+    // else centred as the classic winding's belts: the cells never move them.
+    const std::shared_ptr<const BobinageEncoches> modele = EncochesDe(s);
+    const int Q = s.tableBobinage->encoches;
+    const double centrage = !modele->Vide() && modele->Encoches() == Q
+                                ? modele->Centrage()
+                                : (Q / (6.0 * s.p) - 1) * 0.5;
     thread_local std::shared_ptr<const BobinageEncoches> dernier;
-    if (!dernier || !dernier->Pour(s))
-        dernier = std::make_shared<const BobinageEncoches>(s.p, s.tableBobinage);
+    if (!dernier || !dernier->Pour(s) || dernier->Centrage() != centrage)
+        dernier = std::make_shared<const BobinageEncoches>(s.p, s.tableBobinage, centrage);
     return dernier;
 }
 
