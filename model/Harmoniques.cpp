@@ -374,8 +374,13 @@ HarmoniquesMecaniques AnalyseMecanique(const State& s) {
     } else if (alimentationEquilibree) {
         sp.equilibre = sp.direct[s.p];
     } else {
-        const State e = Equilibree(s);
-        sp.equilibre = std::abs(unitaires.Resultante(e)[std::size_t(s.p)]);
+        // The forward working wave the balanced supply gives: its crest for a winding of equal
+        // phases, fixed in time for a broken one too.
+        State e = Equilibree(s), quart = e;
+        quart.t = plusTard.t;
+        const std::size_t p = std::size_t(s.p);
+        sp.equilibre =
+            std::abs((unitaires.Resultante(e)[p] + i * unitaires.Resultante(quart)[p]) * 0.5);
     }
     if (!(sp.equilibre > 1e-9 * std::abs(s.Imax))) sp.equilibre = 0.0;
     // Balanced, an order's crest is constant in time; otherwise its larger part decides.

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Alimentation.h"
 #include "model/Erreur.h"
 #include "model/Harmoniques.h"
 #include "model/Personnalise.h"
@@ -160,6 +161,12 @@ TEST(Personnalise, ABrokenWindingsFieldIsItsDrawnMmfs) {
         EXPECT_GT(m.inverse[s.p], 0.01 * m.direct[s.p]);
         EXPECT_LT(avant.inverse[s.p], 1e-9);
         EXPECT_GT(nouveaux, 0);
+        // Under an unbalanced supply too the parts are fixed in time, and so is their unit.
+        State x = s, y = s;
+        x.alimentation = y.alimentation = AlimentationDe("phase-coupee");
+        y.t = 0.0037;
+        EXPECT_NEAR(*AnalyseMecanique(x).DirectRelatif(s.p),
+                    *AnalyseMecanique(y).DirectRelatif(s.p), 1e-12);
     }
 }
 
