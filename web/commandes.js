@@ -329,6 +329,8 @@ export const KestCommandes = (function () {
       // The layers named as the desktop's window names them.
       const noms = rangees.length === 1 ? [qsTranslate('page', 'Couche unique')]
         : [qsTranslate('page', 'Couche haute'), qsTranslate('page', 'Couche basse')];
+      // The phases' letters in their order: the single-phase motor's main and auxiliary M, A.
+      const phases = rangees.flat().some((cote) => cote.charAt(0) === 'M') ? 'MA' : 'ABC';
       rangees.forEach((rangee, c) => {
         const tr = corps.insertRow();
         cellule(tr, 'th', noms[c], 'row');
@@ -341,7 +343,7 @@ export const KestCommandes = (function () {
           b.setAttribute('aria-label', qsTranslate('page', 'Encoche %1, %2 : %3')
             .replace('%1', String(s + 1)).replace('%2', noms[c])
             .replace('%3', cote || qsTranslate('page', 'vide')));
-          const k = 'ABC'.indexOf(cote.charAt(0));
+          const k = phases.indexOf(cote.charAt(0));
           if (cote && k >= 0) {
             b.style.background = couleurs[k].fond;
             b.style.borderColor = couleurs[k].bord;
