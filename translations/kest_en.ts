@@ -2153,5 +2153,33 @@ Examples:
         <source>C = %1 µF</source>
         <translation>C = %1 µF</translation>
     </message>
+    <message>
+        <source>Annule la dernière modification de la table des encoches (Ctrl+Z)</source>
+        <translation>Undoes the last change to the slot table (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Rétablit la modification annulée (Ctrl+Maj+Z)</source>
+        <translation>Redoes the undone change (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>Table des encoches : un clic sur une case la fait passer à A+, A−, B+, B−, C+, C− puis vide, et le bobinage devient personnalisé</source>
+        <translation>Slot table: a click on a cell turns it to A+, A−, B+, B−, C+, C− then empty, and the winding becomes custom</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Refaire</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Encoche %1, %2 : %3</source>
+        <translation>Slot %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>vide</source>
+        <translation>empty</translation>
+    </message>
 </context>
 </TS>

@@ -51,6 +51,8 @@ bool aRedessiner = true;
 kest::Configuration lue;         // the last link read, for the page's controls
 std::vector<std::string> refus;  // the messages of its refused options, in order
 std::string lien;                // the last link written
+// The edits of the custom table to undo and redo; a link read starts afresh.
+kest::HistoriqueBobinage historique;
 
 // Runs a rule; returns null when it succeeded, or the message that the error box shows.
 template <class Regle>
@@ -107,6 +109,7 @@ EMSCRIPTEN_KEEPALIVE void kest_langue(int traduite) {
 
 EMSCRIPTEN_KEEPALIVE void kest_reinitialise() {
     etat = kest::State{};
+    historique = {};
     aRedessiner = true;
 }
 
@@ -347,6 +350,47 @@ EMSCRIPTEN_KEEPALIVE const char* kest_table_encoches() {
     return texte.c_str();
 }
 
+// The custom winding's editing: a tap on a cell (slot 0 … Q−1, layer 0 top) gives it the next
+// side (CelluleSuivante) and selects the custom kind; kest_annuler and kest_refaire step through
+// the edits. Each returns null, or the message of the error box with nothing changed (a state
+// that refuses the custom kind, as the single-phase motor does).
+EMSCRIPTEN_KEEPALIVE const char* kest_editer_cellule(int encoche, int couche) {
+    const auto table = kest::TablePersonnalisee(etat);
+    if (encoche < 0 || encoche >= table->encoches || couche < 0 || couche >= table->couches)
+        return nullptr;
+    const char* erreur = Essaie([&] {
+        kest::State e = etat;
+        if (!kest::EditerCellule(e, encoche, couche,
+                                 kest::CelluleSuivante((*table)(encoche, couche))))
+            return;
+        historique.Avant(etat);
+        etat = std::move(e);
+    });
+    if (!erreur) aRedessiner = true;
+    return erreur;
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_annuler() {
+    const char* erreur = Essaie([] { historique.Annuler(etat); });
+    if (!erreur) aRedessiner = true;
+    return erreur;
+}
+EMSCRIPTEN_KEEPALIVE const char* kest_refaire() {
+    const char* erreur = Essaie([] { historique.Refaire(etat); });
+    if (!erreur) aRedessiner = true;
+    return erreur;
+}
+EMSCRIPTEN_KEEPALIVE int kest_peut_annuler() { return historique.PeutAnnuler(); }
+EMSCRIPTEN_KEEPALIVE int kest_peut_refaire() { return historique.PeutRefaire(); }
+// What the table of the slot winding shown tells (DiagnosticEncoches), a sentence a line, in the
+// page's language.
+EMSCRIPTEN_KEEPALIVE const char* kest_diagnostic() {
+    static std::string texte;
+    texte.clear();
+    for (const std::string& ligne : kest::DiagnosticEncoches(*kest::EncochesMontrees(etat)))
+        texte += (texte.empty() ? "" : "\n") + ligne;
+    return texte.c_str();
+}
+
 // What the panel shows for the state: kest_saisie_texte(0, 1, 2) for p, m and Y, and the flags
 // of the button to select.
 EMSCRIPTEN_KEEPALIVE void kest_saisie_affichee(const char* separateur) {
@@ -406,6 +450,7 @@ EMSCRIPTEN_KEEPALIVE int kest_lis_lien(const char* texte, const char* separateur
     refus.clear();
     lue = kest::FormeConfigurationTolerante(kest::LitLien(texte), separateur, refus);
     etat = lue.etat;
+    historique = {};
     aRedessiner = true;
     return static_cast<int>(refus.size());
 }

@@ -277,8 +277,11 @@ export const KestCommandes = (function () {
   }
 
   // The winding panel: a kind's button applies at once (a slot winding that p no longer makes is
-  // refused), Enter in one of its three fields hands their texts to the module's rules; a
-  // message goes to the error box. Either changes the configuration, which the address follows.
+  // refused), Enter in one of its three fields hands their texts to the module's rules, and a tap
+  // on a cell of the slot table gives it the next side (A+, A−, B+, B−, C+, C−, empty), which
+  // makes the winding the custom one; its edits undo and redo (the buttons, Ctrl+Z and
+  // Ctrl+Shift+Z while the panel shows). A message goes to the error box. Each changes the
+  // configuration, which the address follows.
   function relieBobinage(noyau, ecran, erreur, place, change) {
     const { boutons, nomme } = boutonsDuModele($('GroupeBobinage'), 'bobinage', 'RBBobinage',
       (i) => noyau.nomGenre(i), (i) => noyau.aideGenre(i));
@@ -298,15 +301,27 @@ export const KestCommandes = (function () {
       rejeu.canvas(etoile.getContext('2d'), noyau.dessineEtoile(), rejeu.crayonFenetre(),
         etoile.width / cadre.largeur, [Object.assign({ dx: 0, dy: 0 }, cadre)]);
     }
-    // The slot table: a column per slot, numbered from 1, a row per layer, the top one first.
+    // Each phase's colour in the picture: the cell's edge, and lightened its ground under black
+    // text.
+    const couleurs = [0, 1, 2].map((k) => {
+      const c = noyau.M._kest_couleur_phase(k) >>> 0;
+      const v = [c & 255, (c >> 8) & 255, (c >> 16) & 255];
+      return { bord: `rgb(${v})`, fond: `rgb(${v.map((x) => Math.round(0.3 * x + 178.5))})` };
+    });
+    // The cell that holds the table's one keyboard stop: the arrows move it, Enter or Space taps.
+    let courante = { s: 0, c: 0 };
+    // The slot table: a column per slot, numbered from 1, a row per layer, the top one first,
+    // each cell a button.
     function table(rangees) {
       const t = document.createElement('table');
       const cellule = (tr, nom, texte, portee) => {
         const x = tr.appendChild(document.createElement(nom));
         x.textContent = texte;
         if (portee) x.scope = portee;
+        return x;
       };
       if (!rangees.length) return t;
+      if (courante.c >= rangees.length || courante.s >= rangees[0].length) courante = { s: 0, c: 0 };
       const numeros = t.createTHead().insertRow();
       cellule(numeros, 'th', qsTranslate('page', 'Encoche'), 'row');
       rangees[0].forEach((_, s) => cellule(numeros, 'th', String(s + 1), 'col'));
@@ -314,13 +329,31 @@ export const KestCommandes = (function () {
       // The layers named as the desktop's window names them.
       const noms = rangees.length === 1 ? [qsTranslate('page', 'Couche unique')]
         : [qsTranslate('page', 'Couche haute'), qsTranslate('page', 'Couche basse')];
-      rangees.forEach((rangee, i) => {
+      // The phases' letters in their order: the single-phase motor's main and auxiliary M, A.
+      const phases = rangees.flat().some((cote) => cote.charAt(0) === 'M') ? 'MA' : 'ABC';
+      rangees.forEach((rangee, c) => {
         const tr = corps.insertRow();
-        cellule(tr, 'th', noms[i], 'row');
-        for (const cote of rangee) cellule(tr, 'td', cote);
+        cellule(tr, 'th', noms[c], 'row');
+        rangee.forEach((cote, s) => {
+          const b = cellule(cellule(tr, 'td', ''), 'button', cote);
+          b.type = 'button';
+          b.dataset.encoche = String(s);
+          b.dataset.couche = String(c);
+          b.tabIndex = s === courante.s && c === courante.c ? 0 : -1;
+          b.setAttribute('aria-label', qsTranslate('page', 'Encoche %1, %2 : %3')
+            .replace('%1', String(s + 1)).replace('%2', noms[c])
+            .replace('%3', cote || qsTranslate('page', 'vide')));
+          const k = phases.indexOf(cote.charAt(0));
+          if (cote && k >= 0) {
+            b.style.background = couleurs[k].fond;
+            b.style.borderColor = couleurs[k].bord;
+          }
+        });
       });
       return t;
     }
+    const cases = $('TableEncoches');
+    const caseEn = (s, c) => cases.querySelector(`button[data-encoche="${s}"][data-couche="${c}"]`);
     function remplir() {
       const e = noyau.etat();
       boutons[noyau.genre()].checked = true;
@@ -329,8 +362,29 @@ export const KestCommandes = (function () {
       const lecture = noyau.lectureEncoches();
       $('EncochesParPole').textContent = lecture.q;
       $('Periodicite').textContent = lecture.periodicite ? String(lecture.periodicite) : '—';
-      $('TableEncoches').replaceChildren(table(lecture.table));
+      const focus = cases.contains(document.activeElement);
+      cases.replaceChildren(table(lecture.table));
+      if (focus && caseEn(courante.s, courante.c)) caseEn(courante.s, courante.c).focus();
+      $('DiagnosticEncoches').replaceChildren(...noyau.diagnostic().map((l) => {
+        const li = document.createElement('li');
+        li.textContent = l;
+        return li;
+      }));
+      const h = noyau.historique();
+      $('AnnulerBobinage').disabled = !h.annuler;
+      $('RefaireBobinage').disabled = !h.refaire;
       dessineEtoile();
+    }
+    // A rule run on the winding: refused, nothing changed but the error box; otherwise the panel,
+    // the picture and the address follow.
+    function applique(message) {
+      if (message) {
+        erreur(message);
+        return;
+      }
+      remplir();
+      ecran.suit();
+      change();
     }
     new ResizeObserver(dessineEtoile).observe(etoile);
     panneau('BobinageDlg', 'Bobinage1', 'FermerBobinage', remplir, place,
@@ -354,6 +408,43 @@ export const KestCommandes = (function () {
         change();
       });
     }
+    cases.addEventListener('click', (ev) => {
+      const b = ev.target.closest('button[data-encoche]');
+      if (!b) return;
+      courante = { s: Number(b.dataset.encoche), c: Number(b.dataset.couche) };
+      applique(noyau.editerCellule(courante.s, courante.c));
+    });
+    const PAS_CASE = { ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, -1], ArrowDown: [0, 1],
+      Home: [-Infinity, 0], End: [Infinity, 0] };
+    cases.addEventListener('keydown', (ev) => {
+      const pas = PAS_CASE[ev.key];
+      const b = ev.target.closest('button[data-encoche]');
+      if (!pas || !b || ev.altKey || ev.ctrlKey || ev.metaKey) return;
+      ev.preventDefault();
+      const rangees = cases.querySelectorAll('tbody tr');
+      const n = rangees[0].querySelectorAll('button').length;
+      const borne = (x, max) => Math.min(Math.max(x, 0), max);
+      const s = borne(Number(b.dataset.encoche) + pas[0], n - 1);
+      const c = borne(Number(b.dataset.couche) + pas[1], rangees.length - 1);
+      b.tabIndex = -1;
+      courante = { s, c };
+      const suivante = caseEn(s, c);
+      suivante.tabIndex = 0;
+      suivante.focus();
+    });
+    $('AnnulerBobinage').addEventListener('click', () => applique(noyau.annuler()));
+    $('RefaireBobinage').addEventListener('click', () => applique(noyau.refaire()));
+    // Ctrl+Z and Ctrl+Shift+Z (or Ctrl+Y) for the winding while its panel shows; a text field
+    // keeps its own.
+    document.addEventListener('keydown', (ev) => {
+      const touche = ev.key.toLowerCase();
+      if (!(ev.ctrlKey || ev.metaKey) || ev.altKey || (touche !== 'z' && touche !== 'y') ||
+          $('BobinageDlg').hidden || document.querySelector('dialog[open]') ||
+          (ev.target.closest && ev.target.closest('input:not([type]), input[type=text]')))
+        return;
+      ev.preventDefault();
+      $(touche === 'y' || ev.shiftKey ? 'RefaireBobinage' : 'AnnulerBobinage').click();
+    });
     return { remplir: remplir, nomme: nomme };
   }
 

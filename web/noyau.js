@@ -225,6 +225,24 @@ export const KestNoyau = (function () {
       table: table ? table.split('\n').map((l) => l.split(' ')) : [] };
   };
 
+  // The custom winding's edits: a tap on the cell of slot `encoche` (from 0), layer `couche`
+  // (0 top), undo and redo; each returns null, or the error box's message with nothing changed.
+  // historique(): {annuler, refaire}, whether there is an edit to undo, to redo.
+  Noyau.prototype.editerCellule = function (encoche, couche) {
+    return texteOuNull(this.M, this.M._kest_editer_cellule(encoche, couche));
+  };
+  Noyau.prototype.annuler = function () { return texteOuNull(this.M, this.M._kest_annuler()); };
+  Noyau.prototype.refaire = function () { return texteOuNull(this.M, this.M._kest_refaire()); };
+  Noyau.prototype.historique = function () {
+    return { annuler: this.M._kest_peut_annuler() !== 0, refaire: this.M._kest_peut_refaire() !== 0 };
+  };
+  // What the slot table tells (conductors per phase, a phase that does not close, the working
+  // wave and the sub-harmonics): its sentences, in the module's language.
+  Noyau.prototype.diagnostic = function () {
+    const t = this.M.UTF8ToString(this.M._kest_diagnostic());
+    return t ? t.split('\n') : [];
+  };
+
   // What the options panel shows for the state: {p, m, Y, reelle, doubleEtoile}.
   Noyau.prototype.saisieAffichee = function (separateur) {
     const M = this.M;

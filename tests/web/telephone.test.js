@@ -193,7 +193,7 @@ function boites(p) {
       if (!el.getClientRects().length || el.closest('dialog, .articles')) continue;
       el.scrollIntoView({ block: 'nearest', inline: 'nearest' });
       const b = el.getBoundingClientRect();
-      r.push({ id: el.id || el.textContent.trim(), l: b.left, t: b.top, r: b.right, b: b.bottom });
+      r.push({ id: el.id || el.getAttribute('aria-label') || el.textContent.trim(), l: b.left, t: b.top, r: b.right, b: b.bottom });
     }
     window.scrollTo(0, 0);
     return r;
@@ -222,11 +222,17 @@ for (const [largeur, hauteur] of TELEPHONES) {
       assert.ok(b.r <= b.l || b.b <= b.t || separees(b, dessin),
         `${id} ${JSON.stringify(b)} over ${JSON.stringify(dessin)}`);
     }
-    for (const b of await boites(p)) {
+    const controles = await boites(p);
+    assert.equal(controles.filter((b) => /^Encoche \d+, Couche (haute|basse) : /.test(b.id)).length,
+      24, 'the slot table\'s cells');
+    for (const b of controles) {
       assert.ok(b.r - b.l >= 24 && b.b - b.t >= 24, `${b.id}: ${b.r - b.l} × ${b.b - b.t}`);
       assert.ok(b.l >= 0 && b.t >= 0 && b.r <= largeur && b.b <= hauteur,
         `${b.id} off the screen: ${JSON.stringify(b)}`);
     }
+    // A tap on a cell turns it to its next side.
+    await p.tap('#TableEncoches button');
+    assert.equal(await p.$eval('#TableEncoches button', (b) => b.textContent), 'A−');
     // A change in a panel shows at once; the close button is on the screen and closes it.
     await p.tap('#RBAlimentation1');
     await image(p);
@@ -323,10 +329,10 @@ test('from the keyboard every control takes the focus and shows it; a long press
   async () => {
     const p = await telephone(1280, 800);
     await ouvrePanneaux(p);
-    // A radio group is one stop: its checked button.
+    // A radio group is one stop: its checked button; the slot table too: its current cell.
     const attendus = await p.evaluate(() => Array.from(document.querySelectorAll('button, input'))
       .filter((e) => e.getClientRects().length && !e.closest('dialog, .articles') &&
-        (e.type !== 'radio' || e.checked)).map((e) => e.id || e.textContent.trim()));
+        (e.type !== 'radio' || e.checked) && !e.disabled && e.tabIndex >= 0).map((e) => e.id || e.textContent.trim()));
     const vus = new Map();
     for (let i = 0; i < 2 * attendus.length + 10; ++i) {
       await p.keyboard.press('Tab');
