@@ -303,9 +303,11 @@ TEST_F(FenetreBobinage, TheTableIsWrittenByHandUndoneSavedAndOpenedOrRefusedUnch
     EXPECT_NE(spectre->item(4, 1)->text(), kw);
     EXPECT_TRUE(
         Trouver<QLabel>("LabelDiagnostic")->text().contains("La phase A ne se referme pas"));
-    for (auto touche : {Qt::Key_Right, Qt::Key_C, Qt::Key_Minus, Qt::Key_Down, Qt::Key_Delete})
+    // A letter keeps the direction; − reverses; Delete empties.
+    for (auto touche : {Qt::Key_B, Qt::Key_Right, Qt::Key_Minus, Qt::Key_Down, Qt::Key_Delete})
         QTest::keyClick(table, touche);
-    EXPECT_EQ(Ligne("TableEncoches", 0).left(7), "A− C− B");
+    EXPECT_EQ(Ligne("TableEncoches", 0).left(8), "B− B− B−");
+    EXPECT_EQ(table->item(0, 0)->foreground().color(), kest::VersQColor(kest::kCouleurPhase[1]));
     EXPECT_EQ(table->item(1, 1)->text(), "");
     EXPECT_EQ(table->item(1, 1)->background().style(), Qt::NoBrush);
     for (int i = 0; i < 4; ++i) QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
@@ -338,6 +340,15 @@ TEST_F(FenetreBobinage, TheTableIsWrittenByHandUndoneSavedAndOpenedOrRefusedUnch
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].rfind("Ligne 2 : ", 0), 0u) << messages[1];
     EXPECT_EQ(form.Etat().tableBobinage, avant.tableBobinage);
+    // Another kind's table edited: from the table shown, not the custom one kept; undone to it.
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    Trouver<QRadioButton>("RBBobinage1")->click();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(0, 1)).center());
+    EXPECT_EQ(Ligne("TableEncoches", 0), QString(ligne0).replace(3, 2, "B−"));
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Ligne("TableEncoches", 0), ligne0);
+    ASSERT_EQ(messages.size(), 2u);
 
     // The single-phase motor refuses a custom winding: the model's message, nothing changed.
     Trouver<QRadioButton>("RBBobinage0")->click();
