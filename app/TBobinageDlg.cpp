@@ -244,6 +244,9 @@ void TBobinageDlg::RemplirTableau(const State& etat) {
             couches == 1 ? QStringList{tr("Couche unique")}
                          : QStringList{tr("Couche haute"), tr("Couche basse")});
     }
+    // The cells' names as the model gives them for the winding's phases.
+    const std::vector<std::vector<std::string>> noms =
+        t ? kest::TableEncoches(*b) : std::vector<std::vector<std::string>>{};
     for (int s = 0; s < encoches; ++s)
         for (int c = 0; c < couches; ++c) {
             const Cellule& cellule = (*t)(s, c);
@@ -253,7 +256,7 @@ void TBobinageDlg::RemplirTableau(const State& etat) {
                 item->setTextAlignment(Qt::AlignCenter);
                 TableEncoches->setItem(c, s, item);
             }
-            item->setText(QString::fromStdString(NomCellule(cellule)));
+            item->setText(QString::fromStdString(noms[std::size_t(c)][std::size_t(s)]));
             const bool phase = cellule.phase >= 0 && cellule.phase < 3;
             const QColor couleur = phase ? VersQColor(kCouleurPhase[cellule.phase]) : QColor();
             item->setForeground(phase ? QBrush(couleur) : QBrush());

@@ -362,13 +362,14 @@ TEST_F(FenetreBobinage, TheTableIsWrittenByHandUndoneSavedAndOpenedOrRefusedUnch
     }
     ASSERT_FALSE(attendu.empty());
     const auto moteur = Resume(Image());
+    const QString ligneMoteur = Ligne("TableEncoches", 0);
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
                       table->visualRect(table->model()->index(0, 0)).center());
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[2], attendu);
     EXPECT_EQ(form.Etat().typeBobinage, kest::TypeBobinage::Classique);
     EXPECT_EQ(Resume(Image()), moteur);
-    EXPECT_EQ(Ligne("TableEncoches", 0), ligne0);
+    EXPECT_EQ(Ligne("TableEncoches", 0), ligneMoteur);
 }
 
 }  // namespace
