@@ -12,9 +12,12 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <cstdlib>
+#include <optional>
 
 #include "app/BoiteErreur.h"
 #include "app/Copier.h"
@@ -27,6 +30,42 @@
 #include "scene/Vues.h"
 
 namespace kest {
+
+namespace {
+
+// The cell a key gives: A, B, C the phase (the direction and turns kept; a go side of one turn in
+// an empty cell), + and − the direction, Space and Enter the next cell as a click, Delete empty.
+// Another key edits nothing.
+std::optional<Cellule> CelluleParTouche(const Cellule& c, int touche) {
+    const int spires = c.Vide() ? 1 : std::abs(c.spires);
+    switch (touche) {
+        case Qt::Key_A:
+        case Qt::Key_B:
+        case Qt::Key_C:
+            return Cellule{touche - Qt::Key_A, c.spires < 0 ? -spires : spires};
+        case Qt::Key_Plus:
+            return c.Vide() ? c : Cellule{c.phase, spires};
+        case Qt::Key_Minus:
+            return c.Vide() ? c : Cellule{c.phase, -spires};
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return CelluleSuivante(c);
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+            return Cellule{};
+        default:
+            return std::nullopt;
+    }
+}
+
+// A cell's background: its phase's colour, light enough for the name written in it.
+QColor Teinte(const QColor& c) {
+    const auto clair = [](int v) { return 255 - (255 - v) / 4; };
+    return QColor(clair(c.red()), clair(c.green()), clair(c.blue()));
+}
+
+}  // namespace
 
 ZoneEtoile::ZoneEtoile(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ZoneEtoile"));
@@ -123,14 +162,37 @@ TBobinageDlg::TBobinageDlg(QWidget* parent) : FenetreOutil(parent) {
     colonne->addWidget(LabelNom);
     TableEncoches = new QTableWidget(this);
     TableEncoches->setObjectName(QStringLiteral("TableEncoches"));
+    // The cells are written by the window's rules, not by Qt's editor: a click or a key is
+    // reported, and the table shows what the state then holds.
     TableEncoches->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TableEncoches->setSelectionMode(QAbstractItemView::NoSelection);
-    TableEncoches->setFocusPolicy(Qt::NoFocus);  // Ctrl+C belongs to the window
+    TableEncoches->installEventFilter(this);
     TableEncoches->horizontalHeader()->setMinimumSectionSize(30);
     TableEncoches->horizontalHeader()->setDefaultSectionSize(34);
     TableEncoches->setStatusTip(
-        tr("Phase et sens du faisceau de chaque encoche, par couche : A+ aller, A− retour"));
+        tr("Phase et sens du faisceau de chaque encoche, par couche : A+ aller, A− retour. Un "
+           "clic ou Espace donne la cellule suivante ; A, B, C la phase, + et − le sens, Suppr "
+           "la vide ; Ctrl+Z annule, Ctrl+Maj+Z rétablit. Le bobinage modifié devient "
+           "personnalisé"));
+    connect(TableEncoches, &QTableWidget::cellClicked, this,
+            [this](int couche, int encoche) { Editer(couche, encoche, CelluleSuivante); });
     colonne->addWidget(TableEncoches);
+    for (const auto& [touches, signal] :
+         {std::pair{std::vector{QKeySequence(Qt::CTRL | Qt::Key_Z)}, &TBobinageDlg::AnnulerDemande},
+          {{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+           &TBobinageDlg::RefaireDemande}})
+        for (const QKeySequence& touche : touches) {
+            auto* raccourci = new QShortcut(touche, this);
+            connect(raccourci, &QShortcut::activated, this, signal);
+        }
+    // What the table tells: the conductors per phase, the phases that do not close, the waves.
+    LabelDiagnostic = new QLabel(this);
+    LabelDiagnostic->setObjectName(QStringLiteral("LabelDiagnostic"));
+    LabelDiagnostic->setWordWrap(true);
+    LabelDiagnostic->setStatusTip(
+        tr("Ce que dit le tableau des encoches : conducteurs par phase, phases qui ne se "
+           "referment pas, onde de travail et sous-harmoniques"));
+    colonne->addWidget(LabelDiagnostic);
     etoile_ = new ZoneEtoile(this);
     etoile_->setStatusTip(
         tr("Étoile des encoches : la f.é.m. de chaque encoche, numérotée, dans le secteur de "
@@ -166,27 +228,63 @@ void TBobinageDlg::RemplirTableau(const State& etat) {
     const std::shared_ptr<const BobinageEncoches> b = EncochesMontrees(etat);
     LabelPeriodicite->setText(b->Vide() ? QString()
                                         : tr("Périodicité pgcd(Q, p) = %1").arg(b->Periodicite()));
-    const int couches = b->Vide() ? 0 : b->Table()->couches;
-    TableEncoches->clear();
-    TableEncoches->setRowCount(couches);
-    TableEncoches->setColumnCount(b->Vide() ? 0 : b->Encoches());
-    TableEncoches->setVerticalHeaderLabels(
-        couches == 1 ? QStringList{tr("Couche unique")}
-                     : QStringList{tr("Couche haute"), tr("Couche basse")});
-    for (const Faisceau& f : b->Faisceaux()) {
-        auto* item = new QTableWidgetItem(QString::fromStdString(NomFaisceau(f)));
-        item->setTextAlignment(Qt::AlignCenter);
-        item->setForeground(VersQColor(kCouleurPhase[f.phase]));
-        TableEncoches->setItem(f.couche, f.encoche, item);
+    // A custom table may have no side left: its cells are still there to be written.
+    const TableBobinage* t =
+        b->Table() && !b->Table()->cellules.empty() ? b->Table().get() : nullptr;
+    const int couches = t ? t->couches : 0;
+    const int encoches = t ? t->encoches : 0;
+    // An edit keeps the table's size: its items are rewritten in place, the current cell kept.
+    const bool taille =
+        TableEncoches->rowCount() != couches || TableEncoches->columnCount() != encoches || !t;
+    if (taille) {
+        TableEncoches->clear();
+        TableEncoches->setRowCount(couches);
+        TableEncoches->setColumnCount(encoches);
+        TableEncoches->setVerticalHeaderLabels(
+            couches == 1 ? QStringList{tr("Couche unique")}
+                         : QStringList{tr("Couche haute"), tr("Couche basse")});
     }
+    // The cells' names as the model gives them for the winding's phases.
+    const std::vector<std::vector<std::string>> noms =
+        t ? kest::TableEncoches(*b) : std::vector<std::vector<std::string>>{};
+    for (int s = 0; s < encoches; ++s)
+        for (int c = 0; c < couches; ++c) {
+            const Cellule& cellule = (*t)(s, c);
+            QTableWidgetItem* item = TableEncoches->item(c, s);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignCenter);
+                TableEncoches->setItem(c, s, item);
+            }
+            item->setText(QString::fromStdString(noms[std::size_t(c)][std::size_t(s)]));
+            const bool phase = cellule.phase >= 0 && cellule.phase < 3;
+            const QColor couleur = phase ? VersQColor(kCouleurPhase[cellule.phase]) : QColor();
+            item->setForeground(phase ? QBrush(couleur) : QBrush());
+            item->setBackground(phase ? QBrush(Teinte(couleur)) : QBrush());
+        }
+    QStringList diagnostic;
+    if (t)
+        for (const std::string& ligne : DiagnosticEncoches(*b))
+            diagnostic << QString::fromStdString(ligne);
+    LabelDiagnostic->setText(diagnostic.join(QLatin1Char('\n')));
+    if (!taille) return;
     // Numbered from 1 as the star numbers the slots.
     TableEncoches->resizeRowsToContents();
     // Beyond about 16 slots the columns overflow the window's width: room for a scroll bar.
-    int hauteur =
-        TableEncoches->horizontalHeader()->sizeHint().height() + 2 * TableEncoches->frameWidth() +
-        (b->Encoches() > 16 ? TableEncoches->horizontalScrollBar()->sizeHint().height() : 0);
+    int hauteur = TableEncoches->horizontalHeader()->sizeHint().height() +
+                  2 * TableEncoches->frameWidth() +
+                  (encoches > 16 ? TableEncoches->horizontalScrollBar()->sizeHint().height() : 0);
     for (int r = 0; r < couches; ++r) hauteur += TableEncoches->rowHeight(r);
     TableEncoches->setFixedHeight(hauteur);
+}
+
+template <class Suivante>
+void TBobinageDlg::Editer(int couche, int encoche, Suivante suivante) {
+    const std::shared_ptr<const TableBobinage>& t = EncochesMontrees(montre_)->Table();
+    if (!t || encoche < 0 || encoche >= t->encoches || couche < 0 || couche >= t->couches) return;
+    const Cellule avant = (*t)(encoche, couche);
+    const std::optional<Cellule> apres = suivante(avant);
+    if (apres && *apres != avant) emit CelluleChoisie(encoche, couche, *apres);
 }
 
 void TBobinageDlg::Suivre(const State& etat) {
@@ -214,6 +312,27 @@ void TBobinageDlg::keyPressEvent(QKeyEvent* e) {
         return;
     }
     FenetreOutil::keyPressEvent(e);
+}
+
+bool TBobinageDlg::eventFilter(QObject* objet, QEvent* e) {
+    if (objet == TableEncoches && e->type() == QEvent::KeyPress) {
+        auto* touche = static_cast<QKeyEvent*>(e);
+        // Ctrl+C copies the star, not the current cell's text as a table would.
+        if (touche->matches(QKeySequence::Copy)) {
+            keyPressEvent(touche);
+            return true;
+        }
+        const QModelIndex i = TableEncoches->currentIndex();
+        if (i.isValid() &&
+            !(touche->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+            CelluleParTouche(Cellule{}, touche->key()).has_value()) {
+            Editer(i.row(), i.column(),
+                   [&](const Cellule& c) { return CelluleParTouche(c, touche->key()); });
+            return true;
+        }
+    }
+    // The table's other keys are its own (Enter in it applies no field).
+    return objet != TableEncoches && FenetreOutil::eventFilter(objet, e);
 }
 
 }  // namespace kest

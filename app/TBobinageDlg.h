@@ -43,11 +43,16 @@ private:
     std::unique_ptr<PainterSurface> surface_;
 };
 
-// The winding window: the kind (classique or par encoches) applied at once, the slots, layers
-// and span applied with Enter, then what a designer reads of the slot winding: its name, q, its
-// periodicity, the slot table per layer and the star of slots. Like the other tool windows it
-// holds no values of its own and never touches the state: it shows what it is given and
-// reports what the user does. Ctrl+C copies the star as the main window copies its picture.
+// The winding window: the kind (classique, par encoches or personnalisé) applied at once, the
+// slots, layers and span applied with Enter, then what a designer reads of the slot winding: its
+// name, q, its periodicity, the slot table per layer, what the table tells (conductors per phase,
+// phases that do not close, working wave, sub-harmonics) and the star of slots. The table is
+// written by hand: a click on a cell, or Space, gives the next cell (A+, A−, B+ … empty); A, B, C
+// set the phase, + and − the direction, Delete empties; the arrows move. An edit of a winding
+// that is not the custom one starts the custom one from the table shown. Ctrl+Z and
+// Ctrl+Shift+Z ask to undo and redo. Like the other tool windows it holds no values of its own
+// and never touches the state: it shows what it is given and reports what the user does. Ctrl+C
+// copies the star as the main window copies its picture.
 class TBobinageDlg : public FenetreOutil {
     Q_OBJECT
 
@@ -70,12 +75,21 @@ signals:
     void GenreChoisi(kest::TypeBobinage type);
     // Enter in one of the three fields: their texts as typed.
     void ValeursEntrees(const kest::SaisieEncoches& saisie);
+    // A cell of the table shown (slot 0 … Q−1, layer 0 top) given a new content.
+    void CelluleChoisie(int encoche, int couche, kest::Cellule cellule);
+    void AnnulerDemande();
+    void RefaireDemande();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    // The table's keys that edit its current cell.
+    bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
     void RemplirTableau(const State& etat);
+    // The shown cell (couche, encoche) after `suivante`, reported when it changes.
+    template <class Suivante>
+    void Editer(int couche, int encoche, Suivante suivante);
 
     std::vector<QRadioButton*> boutons_;  // one per row of the kinds' table
     QLineEdit* IDC_encoches = nullptr;
@@ -85,6 +99,7 @@ private:
     QLabel* LabelQ = nullptr;
     QLabel* LabelPeriodicite = nullptr;
     QTableWidget* TableEncoches = nullptr;
+    QLabel* LabelDiagnostic = nullptr;
     ZoneEtoile* etoile_ = nullptr;
     State montre_;
     bool rempli_ = false;

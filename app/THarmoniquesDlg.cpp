@@ -280,6 +280,11 @@ void THarmoniquesDlg::Suivre(const State& s, const std::string& separateur, bool
     Afficher(s, separateur);
 }
 
+void THarmoniquesDlg::RegleCategories(const QStringList& categories) {
+    // Set again, the categories lay the whole chart out again: most of an edit's time.
+    if (rangs_->categories() != categories) rangs_->setCategories(categories);
+}
+
 void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     montre_ = s;
     separateur_ = separateur;
@@ -294,12 +299,12 @@ void THarmoniquesDlg::Afficher(const State& s, const std::string& separateur) {
     const QString rapport =
         sp.electrique ? QStringLiteral("A(h)/A(1)") : QStringLiteral("A(ν)/A(p)");
     if (sp.electrique) {
-        rangs_->setCategories(Numeros(kOrdresTableau));
+        RegleCategories(Numeros(kOrdresTableau));
         rangs_->setTitleText(tr("Rang h (électrique)"));
         amplitudes_->setTitleText(equilibree ? QStringLiteral("A(h) / A(1)")
                                              : tr("A(h) / A(1) équilibré"));
     } else {
-        rangs_->setCategories(Numeros(static_cast<int>(sp.directs.size())));
+        RegleCategories(Numeros(static_cast<int>(sp.directs.size())));
         rangs_->setTitleText(tr("Ordre ν (mécanique) ; onde de travail ν = p = %1").arg(s.p));
         amplitudes_->setTitleText(equilibree ? QStringLiteral("A(ν) / A(p)")
                                              : tr("A(ν) / A(p) équilibré"));

@@ -68,6 +68,8 @@ private:
     void CreerGraphique();
     void CreerTableau();
     void Afficher(const State& s, const std::string& separateur);
+    // The order axis's categories, set only when they change.
+    void RegleCategories(const QStringList& categories);
     void ChoisirSeries(bool equilibree);
     // The table's columns: eight in electrical orders, five in mechanical ones.
     void Colonnes(bool mecanique);

@@ -113,6 +113,15 @@ void TkestForm::CreerMenus() {
     Fichier1 = menu("Fichier1", tr("&Fichier"));
     Quitter1 = NouvelleAction(Fichier1, "Quitter1", tr("&Quitter"), tr("Sort de l'application"));
     relier(Quitter1, &TkestForm::Quitter1Click);
+    Fichier1->addSeparator();
+    EnregistrerBobinage1 =
+        NouvelleAction(Fichier1, "EnregistrerBobinage1", tr("&Enregistrer le bobinage…"),
+                       tr("Enregistre le tableau des encoches dans un fichier CSV"));
+    relier(EnregistrerBobinage1, &TkestForm::EnregistrerBobinage1Click);
+    OuvrirBobinage1 = NouvelleAction(
+        Fichier1, "OuvrirBobinage1", tr("&Ouvrir un bobinage…"),
+        tr("Lit un tableau des encoches d'un fichier CSV : il devient le bobinage personnalisé"));
+    relier(OuvrirBobinage1, &TkestForm::OuvrirBobinage1Click);
 
     Edit1 = menu("Edit1", tr("&Edit"));
     Copy1 = NouvelleAction(Edit1, "Copy1", tr("&Copier"), QString());

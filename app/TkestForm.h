@@ -8,6 +8,7 @@
 #include "model/Affichage.h"
 #include "model/Alimentation.h"
 #include "model/Configuration.h"
+#include "model/Personnalise.h"
 #include "model/Regles.h"
 #include "model/State.h"
 #include "scene/DrawingSurface.h"
@@ -73,6 +74,19 @@ public:
     void AppliquerGenreBobinage(TypeBobinage type);
     void AppliquerSaisieEncoches(const SaisieEncoches& saisie);
     void Bobinage1Click();
+    // A cell of the shown slot table written (model/Personnalise.h): the custom winding, a copy
+    // of the table shown when it was not the custom one, takes it; undone and redone step by
+    // step. A refusal is shown and changes nothing.
+    void AppliquerCellule(int encoche, int couche, Cellule cellule);
+    void AnnulerBobinage();
+    void RefaireBobinage();
+    // The shown slot table as a file, and a file's table as the custom winding (undoable); a
+    // file that cannot be written or read, or a refused table, is shown and changes nothing.
+    // The File menu's items ask for the path.
+    void EnregistrerBobinage(const QString& chemin);
+    void OuvrirBobinage(const QString& chemin);
+    void EnregistrerBobinage1Click();
+    void OuvrirBobinage1Click();
 
     // The machine (Options › Machine, or the motor's window) and the "Moteur monophasé" window,
     // created hidden on the first call and living as long as the window. What it reports goes
@@ -147,6 +161,8 @@ private:
     QMenuBar* MainMenu1 = nullptr;
     QMenu* Fichier1 = nullptr;
     QAction* Quitter1 = nullptr;
+    QAction* EnregistrerBobinage1 = nullptr;
+    QAction* OuvrirBobinage1 = nullptr;
     QMenu* Simulation1 = nullptr;
     QAction* Stop1 = nullptr;
     QAction* Play1 = nullptr;
@@ -177,9 +193,10 @@ private:
     QAction* Moteur1 = nullptr;
 
     State etat_;  // written only by the rules of model/Regles.h, called from this window
-    ZoneImage* zone_ = nullptr;                   // the drawing area, the central widget
-    TOptionsDlg* OptionsDlg = nullptr;            // a child of this window
-    THarmoniquesDlg* HarmoniquesDlg = nullptr;    // a child of this window
+    HistoriqueBobinage historique_;             // the custom winding's edits, files opened included
+    ZoneImage* zone_ = nullptr;                 // the drawing area, the central widget
+    TOptionsDlg* OptionsDlg = nullptr;          // a child of this window
+    THarmoniquesDlg* HarmoniquesDlg = nullptr;  // a child of this window
     TAlimentationDlg* AlimentationDlg = nullptr;  // a child of this window
     TBobinageDlg* BobinageDlg = nullptr;          // a child of this window
     TMoteurDlg* MoteurDlg = nullptr;              // a child of this window

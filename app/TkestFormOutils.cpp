@@ -1,11 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's winding window and how the tool windows follow the state.
+// The main window's winding window, the winding's file and how the tool windows follow the state.
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QSaveFile>
+#include <fstream>
+
 #include "app/BoiteErreur.h"
 #include "app/TBobinageDlg.h"
 #include "app/THarmoniquesDlg.h"
 #include "app/TMoteurDlg.h"
 #include "app/TkestForm.h"
 #include "model/Encoches.h"
+#include "model/Personnalise.h"
 
 namespace kest {
 
@@ -22,6 +29,9 @@ TBobinageDlg& TkestForm::CreerBobinageDlg() {
         connect(BobinageDlg, &TBobinageDlg::GenreChoisi, this, &TkestForm::AppliquerGenreBobinage);
         connect(BobinageDlg, &TBobinageDlg::ValeursEntrees, this,
                 &TkestForm::AppliquerSaisieEncoches);
+        connect(BobinageDlg, &TBobinageDlg::CelluleChoisie, this, &TkestForm::AppliquerCellule);
+        connect(BobinageDlg, &TBobinageDlg::AnnulerDemande, this, &TkestForm::AnnulerBobinage);
+        connect(BobinageDlg, &TBobinageDlg::RefaireDemande, this, &TkestForm::RefaireBobinage);
     }
     return *BobinageDlg;
 }
@@ -49,6 +59,83 @@ void TkestForm::Bobinage1Click() {
     TBobinageDlg& fenetre = CreerBobinageDlg();
     if (!fenetre.isVisible()) fenetre.Remplir(etat_);
     fenetre.Basculer();
+}
+
+void TkestForm::AppliquerCellule(int encoche, int couche, Cellule cellule) {
+    Garde([&] {
+        // The edit starts from the table shown: another kind's slot winding, not a custom table
+        // the state may keep from before.
+        State avant = etat_;
+        if (avant.typeBobinage != TypeBobinage::Personnalise) avant.tableBobinage = nullptr;
+        State apres = avant;
+        if (!EditerCellule(apres, encoche, couche, cellule)) return;
+        historique_.Avant(avant);
+        etat_ = std::move(apres);
+        Redessiner();
+    });
+}
+
+void TkestForm::AnnulerBobinage() {
+    Garde([&] {
+        historique_.Annuler(etat_);
+        Redessiner();
+    });
+}
+
+void TkestForm::RefaireBobinage() {
+    Garde([&] {
+        historique_.Refaire(etat_);
+        Redessiner();
+    });
+}
+
+void TkestForm::EnregistrerBobinage(const QString& chemin) {
+    Garde([&] {
+        const std::shared_ptr<const TableBobinage> table = EncochesMontrees(etat_)->Table();
+        if (!table || table->cellules.empty())
+            throw Erreur(tr("Aucun tableau des encoches à enregistrer : les encoches ne forment "
+                            "pas de bobinage avec p = %1")
+                             .arg(etat_.p)
+                             .toStdString());
+        const std::string texte = EcritFichierBobinage(*table);
+        // Written aside and renamed: a failed write leaves the file that was there.
+        QSaveFile fichier(chemin);
+        if (!fichier.open(QIODevice::WriteOnly) ||
+            fichier.write(texte.data(), qint64(texte.size())) != qint64(texte.size()) ||
+            !fichier.commit())
+            throw Erreur(tr("Le fichier %1 ne peut pas être écrit")
+                             .arg(QDir::toNativeSeparators(chemin))
+                             .toStdString());
+    });
+}
+
+void TkestForm::OuvrirBobinage(const QString& chemin) {
+    Garde([&] {
+        std::ifstream fichier(QFile::encodeName(chemin).toStdString(), std::ios::binary);
+        if (!fichier)
+            throw Erreur(tr("Le fichier %1 ne peut pas être lu")
+                             .arg(QDir::toNativeSeparators(chemin))
+                             .toStdString());
+        State apres = etat_;
+        RemplacerTable(apres, LitFichierBobinage(fichier));
+        historique_.Avant(etat_);
+        etat_ = std::move(apres);
+        Redessiner();
+    });
+}
+
+void TkestForm::EnregistrerBobinage1Click() {
+    QFileDialog dialogue(this, tr("Enregistrer le bobinage"), QString(), tr("Bobinage (*.csv)"));
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialogue.exec() == QDialog::Accepted && !dialogue.selectedFiles().isEmpty())
+        EnregistrerBobinage(dialogue.selectedFiles().constFirst());
+}
+
+void TkestForm::OuvrirBobinage1Click() {
+    const QString chemin = QFileDialog::getOpenFileName(this, tr("Ouvrir un bobinage"), QString(),
+                                                        tr("Bobinage (*.csv)"));
+    if (!chemin.isEmpty()) OuvrirBobinage(chemin);
 }
 
 TMoteurDlg& TkestForm::CreerMoteurDlg() {

@@ -14,12 +14,14 @@
 #include <string>
 
 #include "app/Copier.h"
+#include "app/TBobinageDlg.h"
 #include "app/THarmoniquesDlg.h"
 #include "app/TkestForm.h"
 #include "bench/Neant.h"
 #include "model/Alimentation.h"
 #include "model/Harmoniques.h"
 #include "model/Monophase.h"
+#include "model/Personnalise.h"
 #include "model/Regles.h"
 #include "render/PainterSurface.h"
 #include "scene/Dessine.h"
@@ -171,6 +173,33 @@ void HarmoniquesFenetre(benchmark::State& st, Distribution d, Bobinage b,
     for (auto _ : st) fenetre.Suivre(etat, ".", true);
 }
 
+// An edit of a custom winding of 360 slots on two layers, p = 10, through the window: the cell
+// given by the Bobinage window, the rules, the slot table's items and what it tells, the
+// Harmoniques window's spectrum and chart, then the picture's and the star's scenes (budget:
+// 10 ms, a tick of the fastest clock). Both windows are shown, off screen.
+void EditionFenetre360(benchmark::State& st) {
+    TkestForm form;
+    Configuration configuration = form.ConfigurationCourante();
+    configuration.etat.p = 10;
+    configuration.etat.encoches = 360, configuration.etat.couches = 2, configuration.etat.pas = 15;
+    ChoisirTypeBobinage(configuration.etat, TypeBobinage::Personnalise);
+    form.Configurer(configuration);
+    form.show();
+    form.Bobinage1Click();
+    form.Harmoniques1Click();
+    const auto* etoile = form.findChild<ZoneEtoile*>(QStringLiteral("ZoneEtoile"));
+    Neant neant;
+    int encoche = 0;
+    for (auto _ : st) {
+        const Cellule c = (*form.Etat().tableBobinage)(encoche, 1);
+        form.AppliquerCellule(encoche, 1, CelluleSuivante(c));
+        encoche = (encoche + 7) % 360;
+        form.FormPaint(neant);
+        etoile->Dessiner(neant);
+    }
+    if (form.Etat().typeBobinage != TypeBobinage::Personnalise) st.SkipWithError("not edited");
+}
+
 // --- Register-state guard (printed beside bench_scene's figure by registres.sh) ---
 // The scene alone after the application was made and one picture painted, as in the window:
 // the graphics library's 256-bit code has run, and must not slow the scene's trigonometry.
@@ -252,6 +281,8 @@ void Enregistre() {
     benchmark::RegisterBenchmark("HarmoniquesFenetre/p99m99/DoubleEtoile/Monophasee",
                                  HarmoniquesFenetre, Distribution::DoubleEtoile,
                                  Bobinage::PlusGrand, AlimentationDe("monophasee"))
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Fenetre/Personnalise/edition/360-20", EditionFenetre360)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Copier/defaut", Copie)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Tick/AvancerTemps", TickModele);

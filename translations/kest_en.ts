@@ -1175,10 +1175,6 @@ Examples:
         <translation>How many times the winding repeats around a turn; below p, the MMF has sub-harmonics</translation>
     </message>
     <message>
-        <source>Phase et sens du faisceau de chaque encoche, par couche : A+ aller, A− retour</source>
-        <translation>Phase and direction of each slot&apos;s coil side, per layer: A+ go, A− return</translation>
-    </message>
-    <message>
         <source>Étoile des encoches : la f.é.m. de chaque encoche, numérotée, dans le secteur de sa phase ; Ctrl+C copie l&apos;étoile</source>
         <translation>Star of slots: the EMF of each slot, numbered, in its phase&apos;s sector; Ctrl+C copies the star</translation>
     </message>
@@ -1201,6 +1197,14 @@ Examples:
     <message>
         <source>Couche basse</source>
         <translation>Bottom layer</translation>
+    </message>
+    <message>
+        <source>Phase et sens du faisceau de chaque encoche, par couche : A+ aller, A− retour. Un clic ou Espace donne la cellule suivante ; A, B, C la phase, + et − le sens, Suppr la vide ; Ctrl+Z annule, Ctrl+Maj+Z rétablit. Le bobinage modifié devient personnalisé</source>
+        <translation>Phase and direction of each slot&apos;s coil side, per layer: A+ go, A− return. A click or Space gives the next cell; A, B, C the phase, + and − the direction, Delete empties it; Ctrl+Z undoes, Ctrl+Shift+Z redoes. The edited winding becomes custom</translation>
+    </message>
+    <message>
+        <source>Ce que dit le tableau des encoches : conducteurs par phase, phases qui ne se referment pas, onde de travail et sous-harmoniques</source>
+        <translation>What the slot table tells: conductors per phase, phases that do not close, working wave and sub-harmonics</translation>
     </message>
 </context>
 <context>
@@ -1649,6 +1653,46 @@ Examples:
     <message>
         <source>Moteur monophasé : démarrage, condensateur, rapport des spires, impédances et conception</source>
         <translation>Single-phase motor: start, capacitor, turns ratio, impedances and design</translation>
+    </message>
+    <message>
+        <source>&amp;Enregistrer le bobinage…</source>
+        <translation>&amp;Save the winding…</translation>
+    </message>
+    <message>
+        <source>Enregistre le tableau des encoches dans un fichier CSV</source>
+        <translation>Saves the slot table to a CSV file</translation>
+    </message>
+    <message>
+        <source>&amp;Ouvrir un bobinage…</source>
+        <translation>&amp;Open a winding…</translation>
+    </message>
+    <message>
+        <source>Lit un tableau des encoches d&apos;un fichier CSV : il devient le bobinage personnalisé</source>
+        <translation>Reads a slot table from a CSV file: it becomes the custom winding</translation>
+    </message>
+    <message>
+        <source>Aucun tableau des encoches à enregistrer : les encoches ne forment pas de bobinage avec p = %1</source>
+        <translation>No slot table to save: the slots make no winding with p = %1</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne peut pas être écrit</source>
+        <translation>The file %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne peut pas être lu</source>
+        <translation>The file %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>Enregistrer le bobinage</source>
+        <translation>Save the winding</translation>
+    </message>
+    <message>
+        <source>Bobinage (*.csv)</source>
+        <translation>Winding (*.csv)</translation>
+    </message>
+    <message>
+        <source>Ouvrir un bobinage</source>
+        <translation>Open a winding</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,9 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -25,6 +27,8 @@
 #include "app/TOptionsDlg.h"
 #include "model/Encoches.h"
 #include "model/Erreur.h"
+#include "model/Personnalise.h"
+#include "render/PainterSurface.h"
 #include "scene/Etoile.h"
 #include "scene/Vues.h"
 #include "tests/support/FenetreTest.h"
@@ -277,6 +281,95 @@ TEST_F(FenetreBobinage, HarmoniquesFollowsTheSlotsAndItsEnlargedScaleCutsTheWork
     auto* tableau = spectre.findChild<QTableWidget*>("Tableau");
     EXPECT_EQ(tableau->item(4, 1)->text(), QString("0.9452").replace(".", sep));
     EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FenetreBobinage, TheTableIsWrittenByHandUndoneSavedAndOpenedOrRefusedUnchanged) {
+    Entrer("12", "2", "1");
+    Action("Harmoniques1")->trigger();
+    auto* spectre = form.CreerHarmoniquesDlg().findChild<QTableWidget*>("Tableau");
+    const QString kw = spectre->item(4, 1)->text();
+    const auto image = Resume(Image());
+    const auto ligne0 = Ligne("TableEncoches", 0);
+    auto* table = Trouver<QTableWidget>("TableEncoches");
+    Fenetre().activateWindow();  // the shortcuts are the window's
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &Fenetre(); }));
+    // A click reverses slot 1's top side and makes the winding custom; then the keys.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(0, 0)).center());
+    EXPECT_EQ(form.Etat().typeBobinage, kest::TypeBobinage::Personnalise);
+    EXPECT_EQ(table->item(0, 0)->text(), "A−");
+    EXPECT_EQ(table->item(0, 0)->foreground().color(), kest::VersQColor(kest::kCouleurPhase[0]));
+    EXPECT_NE(Resume(Image()), image);
+    EXPECT_NE(spectre->item(4, 1)->text(), kw);
+    EXPECT_TRUE(
+        Trouver<QLabel>("LabelDiagnostic")->text().contains("La phase A ne se referme pas"));
+    // A letter keeps the direction; − reverses; Delete empties.
+    for (auto touche : {Qt::Key_B, Qt::Key_Right, Qt::Key_Minus, Qt::Key_Down, Qt::Key_Delete})
+        QTest::keyClick(table, touche);
+    EXPECT_EQ(Ligne("TableEncoches", 0).left(8), "B− B− B−");
+    EXPECT_EQ(table->item(0, 0)->foreground().color(), kest::VersQColor(kest::kCouleurPhase[1]));
+    EXPECT_EQ(table->item(1, 1)->text(), "");
+    EXPECT_EQ(table->item(1, 1)->background().style(), Qt::NoBrush);
+    for (int i = 0; i < 4; ++i) QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Ligne("TableEncoches", 0), ligne0);
+    EXPECT_EQ(Resume(Image()), image);
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(table->item(0, 0)->text(), "A−");
+    ASSERT_TRUE(messages.empty()) << messages.front();
+
+    // Saved, read back the same; an unwritable path is told.
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("b.csv");
+    form.EnregistrerBobinage(chemin);
+    std::ifstream lu(chemin.toStdString());
+    const kest::TableBobinage ecrite = kest::LitFichierBobinage(lu);
+    EXPECT_EQ(ecrite, *kest::EncochesMontrees(form.Etat())->Table());
+    form.EnregistrerBobinage(dossier.filePath("absent/b.csv"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("ne peut pas être écrit"), std::string::npos);
+    // Opened after an undo: the file's table, undone in turn; a faulty file changes nothing.
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    form.OuvrirBobinage(chemin);
+    EXPECT_EQ(table->item(0, 0)->text(), "A−");
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Ligne("TableEncoches", 0), ligne0);
+    std::ofstream(dossier.filePath("faux.csv").toStdString())
+        << "encoche,couche,phase,spires\n1,1,D,1\n";
+    const kest::State avant = form.Etat();
+    form.OuvrirBobinage(dossier.filePath("faux.csv"));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].rfind("Ligne 2 : ", 0), 0u) << messages[1];
+    EXPECT_EQ(form.Etat().tableBobinage, avant.tableBobinage);
+    // Another kind's table edited: from the table shown, not the custom one kept; undone to it.
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    Trouver<QRadioButton>("RBBobinage1")->click();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(0, 1)).center());
+    EXPECT_EQ(Ligne("TableEncoches", 0), QString(ligne0).replace(3, 2, "B−"));
+    QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Ligne("TableEncoches", 0), ligne0);
+    ASSERT_EQ(messages.size(), 2u);
+
+    // The single-phase motor refuses a custom winding: the model's message, nothing changed.
+    Trouver<QRadioButton>("RBBobinage0")->click();
+    Action("Monophasee1")->trigger();
+    kest::State refuse = form.Etat();
+    std::string attendu;
+    try {
+        kest::ChoisirTypeBobinage(refuse, kest::TypeBobinage::Personnalise);
+    } catch (const kest::Erreur& e) {
+        attendu = e.message();
+    }
+    ASSERT_FALSE(attendu.empty());
+    const auto moteur = Resume(Image());
+    const QString ligneMoteur = Ligne("TableEncoches", 0);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(0, 0)).center());
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[2], attendu);
+    EXPECT_EQ(form.Etat().typeBobinage, kest::TypeBobinage::Classique);
+    EXPECT_EQ(Resume(Image()), moteur);
+    EXPECT_EQ(Ligne("TableEncoches", 0), ligneMoteur);
 }
 
 }  // namespace
