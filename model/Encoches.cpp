@@ -253,14 +253,12 @@ BobinageEncoches::BobinageEncoches(const State& s)
     Construit();
 }
 
-BobinageEncoches::BobinageEncoches(int p, std::shared_ptr<const TableBobinage> table,
-                                   double centrage)
+BobinageEncoches::BobinageEncoches(int p, std::shared_ptr<const TableBobinage> table)
     : Q_(table->encoches),
       p_(p),
       couches_(table->couches),
       table_(std::move(table)),
-      personnalise_(true),
-      centrage_(centrage) {
+      personnalise_(true) {
     Construit();
 }
 
@@ -373,8 +371,9 @@ void BobinageEncoches::PlaceEncoches() {
     constexpr int kDebut[6] = {0, 7, 2, 3, 4, 5};
     place_.resize(Q_);
     const double q = Q_ / (6.0 * p_);
-    double d = personnalise_ ? centrage_
-                             : std::arg(SommePhaseurs(faisceaux_, Q_, 0, p_)) * Q_ / (kDeuxPi * p_);
+    double d = std::isnan(table_->centrage)
+                   ? std::arg(SommePhaseurs(faisceaux_, Q_, 0, p_)) * Q_ / (kDeuxPi * p_)
+                   : table_->centrage;
     if (nbPhases_ != 3) {
         // The motor's windings: slot s at (s − d)·2π/Q, drawn in slot order.
         centrage_ = d;
@@ -382,7 +381,7 @@ void BobinageEncoches::PlaceEncoches() {
         return;
     }
     if (std::abs(d - (q - 1) * 0.5) < 1e-9) d = (q - 1) * 0.5;
-    if (!personnalise_) centrage_ = d;
+    centrage_ = d;
     for (int s = 0; s < Q_; ++s) {
         const int sect = Secteur(s, p_, Q_, 6);
         const int b = kDebut[sect];

@@ -24,6 +24,7 @@
 
 #include <array>
 #include <complex>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <span>
@@ -103,10 +104,17 @@ struct TableBobinage {
     int encoches = 0;
     int couches = 1;
     std::vector<Cellule> cellules;  // slot by slot, top layer first: [encoche·couches + couche]
+    // Where its slots lie (BobinageEncoches::Centrage), kept from the winding an edit started
+    // from so that no edit turns the picture; not a number for a table read whole (a file, a
+    // link, a star's layout), whose slots centre its own phase A.
+    double centrage = std::numeric_limits<double>::quiet_NaN();
     const Cellule& operator()(int encoche, int couche) const {
         return cellules[std::size_t(encoche * couches + couche)];
     }
-    bool operator==(const TableBobinage&) const = default;
+    // The same cells (where the slots are drawn is not the winding).
+    bool operator==(const TableBobinage& t) const {
+        return encoches == t.encoches && couches == t.couches && cellules == t.cellules;
+    }
 };
 
 // One phasor of the star of slots: at the electrical angle indice·2π/Q (indice = s·p mod Q),
@@ -134,9 +142,8 @@ public:
     // The state's slot members laid out by the star.
     explicit BobinageEncoches(const State& s);
     // A table written by hand, with p pole pairs; the winding is the state's while the state
-    // keeps p and this very table. Its slots stay where `centrage` puts them (see Centrage),
-    // whatever its cells: an edit never turns the picture.
-    BobinageEncoches(int p, std::shared_ptr<const TableBobinage> table, double centrage);
+    // keeps p and this very table. Its slots lie where its centrage puts them.
+    BobinageEncoches(int p, std::shared_ptr<const TableBobinage> table);
 
     bool Pour(const State& s) const override;
     double Force(const State& s, int k, double theta, double seconde) const override;
@@ -152,8 +159,7 @@ public:
     int Desequilibre(int k) const { return totaux_[std::size_t(k)]; }
     int Periodicite() const { return pgcd_; }  // gcd(Q, p): repeats per turn
     // The centring of the slots, in slot pitches: slot s of phase A's belt lies (s − d) pitches
-    // from the belt's place (PlaceEncoches); a table laid out by the star centres phase A's
-    // working wave, a hand-written one keeps the centring it is given.
+    // from the belt's place (PlaceEncoches), d centring phase A's working wave, or the table's.
     double Centrage() const { return centrage_; }
     // Mechanical angle of slot s: the origin puts phase A's working wave's axis a quarter
     // period after 0, as the classic winding's, and the equivalent classic winding's

@@ -42,16 +42,9 @@ std::shared_ptr<const TableBobinage> TablePersonnalisee(const State& s) {
 std::shared_ptr<const BobinageEncoches> PersonnaliseDe(const State& s) {
     // Before the first edit the custom winding is the slot winding itself.
     if (!s.tableBobinage) return EncochesDe(s);
-    // Its slots where the slot winding it was copied from has them (the state's, of the same Q),
-    // else centred as the classic winding's belts: the cells never move them.
-    const std::shared_ptr<const BobinageEncoches> modele = EncochesDe(s);
-    const int Q = s.tableBobinage->encoches;
-    const double centrage = !modele->Vide() && modele->Encoches() == Q
-                                ? modele->Centrage()
-                                : (Q / (6.0 * s.p) - 1) * 0.5;
     thread_local std::shared_ptr<const BobinageEncoches> dernier;
-    if (!dernier || !dernier->Pour(s) || dernier->Centrage() != centrage)
-        dernier = std::make_shared<const BobinageEncoches>(s.p, s.tableBobinage, centrage);
+    if (!dernier || !dernier->Pour(s))
+        dernier = std::make_shared<const BobinageEncoches>(s.p, s.tableBobinage);
     return dernier;
 }
 
@@ -65,12 +58,15 @@ std::string NomEncochesMontrees(const State& s) {
 }
 
 bool EditerCellule(State& s, int encoche, int couche, Cellule c) {
-    const std::shared_ptr<const TableBobinage> t = TablePersonnalisee(s);
-    if (encoche < 0 || encoche >= t->encoches || couche < 0 || couche >= t->couches ||
-        !CelluleCorrecte(c))
+    // The table shown is edited, its slots kept where they are drawn.
+    const std::shared_ptr<const BobinageEncoches> montre = EncochesMontrees(s);
+    const std::shared_ptr<const TableBobinage> t = montre->Table();
+    if (t->cellules.empty() || encoche < 0 || encoche >= t->encoches || couche < 0 ||
+        couche >= t->couches || !CelluleCorrecte(c))
         return false;
     auto nouvelle = std::make_shared<TableBobinage>(*t);
     nouvelle->cellules[std::size_t(encoche * t->couches + couche)] = c;
+    nouvelle->centrage = montre->Centrage();
     ChoisitTable(s, std::move(nouvelle));
     return true;
 }
@@ -87,14 +83,14 @@ void RemplacerTable(State& s, TableBobinage table) {
 }
 
 void HistoriqueBobinage::Avant(const State& s) {
-    annuler_.push_back(TablePersonnalisee(s));
+    annuler_.push_back(EncochesMontrees(s)->Table());
     if (annuler_.size() > kEtapesMax) annuler_.erase(annuler_.begin());
     refaire_.clear();
 }
 
 void HistoriqueBobinage::Echange(State& s, std::vector<Table>& depuis, std::vector<Table>& vers) {
     if (depuis.empty()) return;
-    const std::shared_ptr<const TableBobinage> avant = TablePersonnalisee(s);
+    const std::shared_ptr<const TableBobinage> avant = EncochesMontrees(s)->Table();
     ChoisitTable(s, depuis.back());
     vers.push_back(avant);
     depuis.pop_back();
@@ -113,7 +109,7 @@ std::vector<std::string> DiagnosticEncoches(const BobinageEncoches& b) {
     std::string liste;
     for (int k = 0; k < phases; ++k) {
         ++frequence[aller[k] + retour[k]];
-        liste += (k ? ", " : "") + std::string(1, kPhases[k]) + " " +
+        liste += (k ? ", " : "") + std::string(NomPhase(phases, k)) + " " +
                  std::to_string(aller[k] + retour[k]);
     }
     lignes.push_back(Remplit(Traduit("Personnalise", "Conducteurs par phase : %1"), {liste}));
@@ -124,7 +120,7 @@ std::vector<std::string> DiagnosticEncoches(const BobinageEncoches& b) {
         if (aller[k] + retour[k] != reference)
             lignes.push_back(Remplit(
                 Traduit("Personnalise", "La phase %1 diffère : %2 conducteurs au lieu de %3"),
-                {std::string(1, kPhases[k]), std::to_string(aller[k] + retour[k]),
+                {NomPhase(phases, k), std::to_string(aller[k] + retour[k]),
                  std::to_string(reference)}));
     for (int k = 0; k < phases; ++k)
         if (aller[k] != retour[k])
@@ -132,7 +128,7 @@ std::vector<std::string> DiagnosticEncoches(const BobinageEncoches& b) {
                 Traduit("Personnalise",
                         "La phase %1 ne se referme pas : %2 conducteurs d'aller, %3 de retour ; sa "
                         "force magnétomotrice a une moyenne, que l'image retire"),
-                {std::string(1, kPhases[k]), std::to_string(aller[k]), std::to_string(retour[k])}));
+                {NomPhase(phases, k), std::to_string(aller[k]), std::to_string(retour[k])}));
     if (b.Vide()) return lignes;
 
     // Fed with balanced currents sin(ωt − k·2π/n), the phases' coefficients c_k of order ν make

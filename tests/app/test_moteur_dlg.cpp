@@ -106,9 +106,10 @@ TEST_F(FenetreMoteur, StartsSliderAndEnterChangeTheMotorAndThePicture) {
     EXPECT_TRUE(Trouver<QRadioButton>("RBMachine0")->isChecked());
     EXPECT_FALSE(curseur->isEnabled());
 
-    // A slot winding is refused for the motor: shown, and the buttons show the state again.
+    // A slot winding that makes no two windings 90° apart (18 slots) is refused for the motor:
+    // shown, and the buttons show the state again.
     kest::Options options;
-    kest::PrendOptions({"--encoches", "12"}, options);
+    kest::PrendOptions({"--encoches", "18"}, options);
     form.Configurer(kest::FormeConfiguration(options));
     Trouver<QRadioButton>("RBMachine1")->click();
     EXPECT_EQ(messages.size(), 2u);
