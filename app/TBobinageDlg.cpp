@@ -217,9 +217,12 @@ void TBobinageDlg::Remplir(const State& etat, bool textes) {
         }
     }
     LabelNom->setText(QString::fromStdString(NomEncochesMontrees(etat)));
-    LabelQ->setText(tr("q = Q/(6p) = %1")
+    // Slots per pole and phase: of three phases, or of the motor's two windings.
+    const std::shared_ptr<const BobinageEncoches> montre = EncochesMontrees(etat);
+    LabelQ->setText(tr("q = Q/(%2p) = %1")
                         .arg(QString::fromStdString(TexteEncochesParPoleEtPhase(
-                            EncochesMontrees(etat)->Encoches(), etat.p))));
+                            montre->Encoches(), etat.p, montre->NbPhases())))
+                        .arg(2 * montre->NbPhases()));
     RemplirTableau(etat);
     etoile_->Montrer(etat);
 }

@@ -371,17 +371,15 @@ void BobinageEncoches::PlaceEncoches() {
     constexpr int kDebut[6] = {0, 7, 2, 3, 4, 5};
     place_.resize(Q_);
     const double q = Q_ / (6.0 * p_);
-    double d = std::isnan(table_->centrage)
-                   ? std::arg(SommePhaseurs(faisceaux_, Q_, 0, p_)) * Q_ / (kDeuxPi * p_)
-                   : table_->centrage;
+    // A custom table is centred on its own phase A too, so that its file or its link, opened
+    // anywhere, draws it where the window does.
+    double d = std::arg(SommePhaseurs(faisceaux_, Q_, 0, p_)) * Q_ / (kDeuxPi * p_);
     if (nbPhases_ != 3) {
         // The motor's windings: slot s at (s − d)·2π/Q, drawn in slot order.
-        centrage_ = d;
         for (int s = 0; s < Q_; ++s) place_[s] = {(s - d) * (kDeuxPi / Q_), double(s), 1};
         return;
     }
     if (std::abs(d - (q - 1) * 0.5) < 1e-9) d = (q - 1) * 0.5;
-    centrage_ = d;
     for (int s = 0; s < Q_; ++s) {
         const int sect = Secteur(s, p_, Q_, 6);
         const int b = kDebut[sect];

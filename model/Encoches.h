@@ -24,7 +24,6 @@
 
 #include <array>
 #include <complex>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <span>
@@ -104,17 +103,10 @@ struct TableBobinage {
     int encoches = 0;
     int couches = 1;
     std::vector<Cellule> cellules;  // slot by slot, top layer first: [encoche·couches + couche]
-    // Where its slots lie (BobinageEncoches::Centrage), kept from the winding an edit started
-    // from so that no edit turns the picture; not a number for a table read whole (a file, a
-    // link, a star's layout), whose slots centre its own phase A.
-    double centrage = std::numeric_limits<double>::quiet_NaN();
     const Cellule& operator()(int encoche, int couche) const {
         return cellules[std::size_t(encoche * couches + couche)];
     }
-    // The same cells (where the slots are drawn is not the winding).
-    bool operator==(const TableBobinage& t) const {
-        return encoches == t.encoches && couches == t.couches && cellules == t.cellules;
-    }
+    bool operator==(const TableBobinage&) const = default;
 };
 
 // One phasor of the star of slots: at the electrical angle indice·2π/Q (indice = s·p mod Q),
@@ -142,7 +134,7 @@ public:
     // The state's slot members laid out by the star.
     explicit BobinageEncoches(const State& s);
     // A table written by hand, with p pole pairs; the winding is the state's while the state
-    // keeps p and this very table. Its slots lie where its centrage puts them.
+    // keeps p and this very table.
     BobinageEncoches(int p, std::shared_ptr<const TableBobinage> table);
 
     bool Pour(const State& s) const override;
@@ -158,9 +150,6 @@ public:
     // Each phase's turns, go sides less return sides: 0 for a phase that closes.
     int Desequilibre(int k) const { return totaux_[std::size_t(k)]; }
     int Periodicite() const { return pgcd_; }  // gcd(Q, p): repeats per turn
-    // The centring of the slots, in slot pitches: slot s of phase A's belt lies (s − d) pitches
-    // from the belt's place (PlaceEncoches), d centring phase A's working wave, or the table's.
-    double Centrage() const { return centrage_; }
     // Mechanical angle of slot s: the origin puts phase A's working wave's axis a quarter
     // period after 0, as the classic winding's, and the equivalent classic winding's
     // conductors where the classic one draws them (the middle of phase A's first belt at 0).
@@ -196,7 +185,6 @@ private:
     int nbPhases_ = 3;
     std::shared_ptr<const TableBobinage> table_;
     bool personnalise_ = false;  // made from the state's own table, not from its slot members
-    double centrage_ = 0.0;
     std::vector<Place> place_;
     double echelon_ = 0.0;
     std::vector<Faisceau> faisceaux_;

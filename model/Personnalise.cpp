@@ -58,7 +58,7 @@ std::string NomEncochesMontrees(const State& s) {
 }
 
 bool EditerCellule(State& s, int encoche, int couche, Cellule c) {
-    // The table shown is edited, its slots kept where they are drawn.
+    // The table shown is edited.
     const std::shared_ptr<const BobinageEncoches> montre = EncochesMontrees(s);
     const std::shared_ptr<const TableBobinage> t = montre->Table();
     if (t->cellules.empty() || encoche < 0 || encoche >= t->encoches || couche < 0 ||
@@ -66,7 +66,6 @@ bool EditerCellule(State& s, int encoche, int couche, Cellule c) {
         return false;
     auto nouvelle = std::make_shared<TableBobinage>(*t);
     nouvelle->cellules[std::size_t(encoche * t->couches + couche)] = c;
-    nouvelle->centrage = montre->Centrage();
     ChoisitTable(s, std::move(nouvelle));
     return true;
 }

@@ -1179,10 +1179,6 @@ Examples:
         <translation>Star of slots: the EMF of each slot, numbered, in its phase&apos;s sector; Ctrl+C copies the star</translation>
     </message>
     <message>
-        <source>q = Q/(6p) = %1</source>
-        <translation>q = Q/(6p) = %1</translation>
-    </message>
-    <message>
         <source>Périodicité pgcd(Q, p) = %1</source>
         <translation>Periodicity gcd(Q, p) = %1</translation>
     </message>
@@ -1205,6 +1201,10 @@ Examples:
     <message>
         <source>Ce que dit le tableau des encoches : conducteurs par phase, phases qui ne se referment pas, onde de travail et sous-harmoniques</source>
         <translation>What the slot table tells: conductors per phase, phases that do not close, working wave and sub-harmonics</translation>
+    </message>
+    <message>
+        <source>q = Q/(%2p) = %1</source>
+        <translation>q = Q/(%2p) = %1</translation>
     </message>
 </context>
 <context>

@@ -327,14 +327,17 @@ EMSCRIPTEN_KEEPALIVE const char* kest_nom_encoches() {
 EMSCRIPTEN_KEEPALIVE int kest_encoches(int i) {
     return i == 0 ? etat.encoches : i == 1 ? etat.couches : etat.pas;
 }
-// What a designer reads of the slot winding the state keeps: q = Q/(6p) as a fraction ("2/5"),
-// the periodicity gcd(Q, p) (0 when the members make no winding with p), and the slot table,
-// a line per layer (top first), each slot's side ("A+", "B−") separated by spaces.
+// What a designer reads of the slot winding the state keeps: q = Q/(2·phases·p) as a fraction
+// ("2/5"), the periodicity gcd(Q, p) (0 when the members make no winding with p), and the slot
+// table, a line per layer (top first), each slot's side ("A+", "B−") separated by spaces.
 EMSCRIPTEN_KEEPALIVE const char* kest_encoches_par_pole_et_phase() {
     static std::string texte;
-    texte = kest::TexteEncochesParPoleEtPhase(kest::EncochesMontrees(etat)->Encoches(), etat.p);
+    const auto b = kest::EncochesMontrees(etat);
+    texte = kest::TexteEncochesParPoleEtPhase(b->Encoches(), etat.p, b->NbPhases());
     return texte.c_str();
 }
+// The phases q counts: 3, or the single-phase motor's 2 windings.
+EMSCRIPTEN_KEEPALIVE int kest_phases_encoches() { return kest::EncochesMontrees(etat)->NbPhases(); }
 EMSCRIPTEN_KEEPALIVE int kest_periodicite() {
     const auto b = kest::EncochesMontrees(etat);
     return b->Vide() ? 0 : b->Periodicite();

@@ -360,6 +360,7 @@ export const KestCommandes = (function () {
       [e.encoches, e.couches, e.pas].forEach((v, i) => { champs[i].value = String(v); });
       $('NomEncoches').textContent = noyau.nomEncoches();
       const lecture = noyau.lectureEncoches();
+      $('NomEncochesParPole').textContent = 'q = Q/(' + 2 * lecture.phases + 'p)';
       $('EncochesParPole').textContent = lecture.q;
       $('Periodicite').textContent = lecture.periodicite ? String(lecture.periodicite) : '—';
       const focus = cases.contains(document.activeElement);

@@ -214,13 +214,14 @@ export const KestNoyau = (function () {
       vues.bobinage ? 1 : 0, enMarche ? 1 : 0));
   };
 
-  // What a designer reads of the slot winding the state keeps: {q: "2/5" (Q/(6p)), periodicite:
-  // gcd(Q, p), 0 when it makes no winding with p, table: a row per layer, top first, of each
-  // slot's side ("A+", "B−")}.
+  // What a designer reads of the slot winding the state keeps: {q: "2/5" (Q/(6p), the motor's
+  // Q/(4p)), phases: 3 or 2, periodicite: gcd(Q, p), 0 when it makes no winding with p, table: a
+  // row per layer, top first, of each slot's side ("A+", "B−")}.
   Noyau.prototype.lectureEncoches = function () {
     const M = this.M;
     const table = M.UTF8ToString(M._kest_table_encoches());
     return { q: M.UTF8ToString(M._kest_encoches_par_pole_et_phase()),
+      phases: M._kest_phases_encoches(),
       periodicite: M._kest_periodicite(),
       table: table ? table.split('\n').map((l) => l.split(' ')) : [] };
   };

@@ -209,9 +209,6 @@ TEST(Personnalise, StartsAsTheSlotWindingAndUndoes) {
     EXPECT_FALSE(EditerCellule(s, 36, 0, {}));
     EXPECT_FALSE(EditerCellule(s, 0, 0, {0, 0}));
     const auto seconde = s.tableBobinage;
-    // The edit of a phase A cell leaves every slot where it was.
-    for (int e = 0; e < 36; ++e)
-        EXPECT_EQ(PersonnaliseDe(s)->AngleEncoche(e), EncochesDe(s)->AngleEncoche(e)) << e;
     h.Annuler(s);
     EXPECT_EQ(s.tableBobinage, premiere);
     h.Refaire(s);
