@@ -171,6 +171,10 @@ bool FenetreOutil::eventFilter(QObject* objet, QEvent* e) {
 }
 
 void FenetreOutil::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && !FermeeParEchap()) {
+        e->ignore();
+        return;
+    }
     if (Copiable() && e->matches(QKeySequence::Copy)) {
         Garde([this] { Copier(*QGuiApplication::clipboard()); });
         return;

@@ -62,6 +62,9 @@ public:
 
     // Enter (Return or the keypad's) in a field given to AppliquerParEntree: the fields apply.
     virtual void FormKeyDown() {}
+    // Whether Escape hides the window. A window without a Cancel button keeps it: Escape must not
+    // hide it behind the menu's back.
+    virtual bool FermeeParEchap() const { return false; }
 
 signals:
     // Hidden by its close box, the system menu or Escape.

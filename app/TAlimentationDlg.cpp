@@ -93,13 +93,4 @@ void TAlimentationDlg::FormKeyDown() {
     emit ValeursEntrees(saisie);
 }
 
-void TAlimentationDlg::keyPressEvent(QKeyEvent* e) {
-    // No Cancel button: Escape must not hide the window behind the menu's back.
-    if (e->key() == Qt::Key_Escape) {
-        e->ignore();
-        return;
-    }
-    FenetreOutil::keyPressEvent(e);
-}
-
 }  // namespace kest

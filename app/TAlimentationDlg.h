@@ -36,9 +36,6 @@ signals:
     // Enter in one of the six fields: their texts as typed.
     void ValeursEntrees(const kest::SaisieAlimentation& saisie);
 
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-
 private:
     QRadioButton* boutons_[kNombreAlimentations] = {};
     QLineEdit* amplitudes_[3] = {};

@@ -308,15 +308,6 @@ void TBobinageDlg::Copier(QClipboard& clipboard) const {
     CopierFigure([this](DrawingSurface& d) { etoile_->Dessiner(d); }, EcranCourant(), clipboard);
 }
 
-void TBobinageDlg::keyPressEvent(QKeyEvent* e) {
-    // No Cancel button: Escape must not hide the window behind the menu's back.
-    if (e->key() == Qt::Key_Escape) {
-        e->ignore();
-        return;
-    }
-    FenetreOutil::keyPressEvent(e);
-}
-
 bool TBobinageDlg::eventFilter(QObject* objet, QEvent* e) {
     if (objet == TableEncoches && e->type() == QEvent::KeyPress) {
         auto* touche = static_cast<QKeyEvent*>(e);

@@ -81,7 +81,6 @@ signals:
     void RefaireDemande();
 
 protected:
-    void keyPressEvent(QKeyEvent* e) override;
     // The table's keys that edit its current cell.
     bool eventFilter(QObject* objet, QEvent* e) override;
 

@@ -45,6 +45,8 @@ public:
 
     // Ctrl+C: the chart as SVG and PNG, and the table as tab-separated text.
     bool Copiable() const override { return true; }
+    // Its Close button's window: Escape hides it.
+    bool FermeeParEchap() const override { return true; }
     void Copier(QClipboard& clipboard) const override;
 
     // What is shown, for the copy and the tests: per order 1..25, the balanced supply's

@@ -201,13 +201,4 @@ void TMoteurDlg::FormKeyDown() {
     emit ValeursEntrees(saisie);
 }
 
-void TMoteurDlg::keyPressEvent(QKeyEvent* e) {
-    // No Cancel button: Escape must not hide the window behind the menu's back.
-    if (e->key() == Qt::Key_Escape) {
-        e->ignore();
-        return;
-    }
-    FenetreOutil::keyPressEvent(e);
-}
-
 }  // namespace kest

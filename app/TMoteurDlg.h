@@ -62,9 +62,6 @@ signals:
     // Enter in one of the six fields: their texts as typed.
     void ValeursEntrees(const kest::SaisieMoteur& saisie);
 
-protected:
-    void keyPressEvent(QKeyEvent* e) override;
-
 private:
     QRadioButton* machines_[2] = {};
     QRadioButton* demarrages_[kNombreDemarrages] = {};

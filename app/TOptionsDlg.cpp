@@ -110,15 +110,6 @@ void TOptionsDlg::FormClose() {
     emit Fermee();
 }
 
-void TOptionsDlg::keyPressEvent(QKeyEvent* e) {
-    // There is no Cancel button: Escape must not hide the dialog behind the menu's back.
-    if (e->key() == Qt::Key_Escape) {
-        e->ignore();
-        return;
-    }
-    FenetreOutil::keyPressEvent(e);
-}
-
 void TOptionsDlg::closeEvent(QCloseEvent* e) {
     e->accept();
     Garde([this] { FormClose(); });

@@ -38,7 +38,6 @@ signals:
     void DistributionChoisie(bool reelle, bool doubleEtoile);
 
 protected:
-    void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:

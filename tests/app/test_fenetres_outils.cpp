@@ -89,6 +89,10 @@ TEST_F(FenetresOutils, TheMarkFollowsTheWindowAndOnlyACloseBox) {
         EXPECT_FALSE(f->windowFlags() &
                      (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         EXPECT_FALSE(f->isModal());
+        // Escape hides only the window that has a Close button, the Harmoniques one.
+        QTest::keyClick(f, Qt::Key_Escape);
+        EXPECT_EQ(f->isVisible(), std::string(kFenetres[i]) != "HarmoniquesDlg") << kItems[i];
+        if (!f->isVisible()) Action(kItems[i])->trigger();
         // Minimised alone, it takes the main window along; its item brings it back.
         f->showMinimized();
         EXPECT_TRUE(form.isMinimized()) << kItems[i];
